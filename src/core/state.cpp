@@ -1,0 +1,7 @@
+#include "core/state.h"
+
+namespace kestrelon {
+
+SharedState S;
+
+}  // namespace kestrelon

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/numbers.h"
+
+namespace kestrelon {
+
+struct AppState {
+};
+
+}  // namespace kestrelon

@@ -1,0 +1,53 @@
+#pragma once
+// The one way GUI-free code reaches the screen. The logic asks a question (a message box with
+// its buttons, icon and title), lets pending window events through, or asks for a window
+// request; the application installs the Qt answerer, tests install a scripted one.
+
+#include <string>
+
+namespace kestrelon {
+
+// Message box style bits (buttons + icon + default button) and answers.
+namespace Msg {
+inline constexpr int OKOnly = 0;
+inline constexpr int OKCancel = 1;
+inline constexpr int AbortRetryIgnore = 2;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int RetryCancel = 5;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+inline constexpr int DefaultButton2 = 256;
+inline constexpr int DefaultButton3 = 512;
+
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Abort = 3;
+inline constexpr int Retry = 4;
+inline constexpr int Ignore = 5;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}  // namespace Msg
+
+class UiSeam {
+ public:
+  virtual ~UiSeam() = default;
+
+  // Shows a modal message box and returns the answer (Msg::Ok, Msg::Yes, ...).
+  virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+  // Lets pending window events run (a Cancel button reaching a long loop).
+  virtual void DoEvents() {}
+  // The hourglass while a long operation runs.
+  virtual void SetBusyCursor(bool) {}
+
+  // Window requests: harmless until the window that answers them exists.
+};
+
+// The installed answerer; a silent one that answers Ok until the application installs its own.
+UiSeam& ui();
+// Installs an answerer (nullptr restores the silent one) and returns the previous one.
+UiSeam* setUi(UiSeam* seam);
+
+}  // namespace kestrelon

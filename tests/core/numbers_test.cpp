@@ -1,0 +1,100 @@
+#include "core/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kestrelon {
+namespace {
+
+TEST(Numbers, WholeNumbersRoundHalfToEven) {
+  EXPECT_EQ(CInt(2.5), 2);
+  EXPECT_EQ(CInt(3.5), 4);
+  EXPECT_EQ(CInt(-2.5), -2);
+  EXPECT_EQ(CInt(-3.5), -4);
+  EXPECT_EQ(CInt(2.5000001), 3);
+  EXPECT_EQ(CLng(0.5), 0);
+  EXPECT_EQ(CLng(1.5), 2);
+  EXPECT_EQ(CLng(6549.5), 6550);
+  // Out of range values stay at the ends of the range instead of wrapping.
+  EXPECT_EQ(CInt(40000), 32767);
+  EXPECT_EQ(CInt(-40000), -32768);
+  EXPECT_EQ(CInt(std::nan("")), 0);
+}
+
+TEST(Numbers, IntegerDivisionRoundsOperandsThenTruncates) {
+  EXPECT_EQ(IntDiv(7, 2), 3);
+  EXPECT_EQ(IntDiv(-7, 2), -3);
+  EXPECT_EQ(IntDiv(6549, 100), 65);
+  EXPECT_EQ(IntDiv(2.5, 1), 2);   // 2.5 rounds to 2 first
+  EXPECT_EQ(IntDiv(7, 2.5), 3);   // divisor 2.5 rounds to 2
+  EXPECT_EQ(IntDiv(5, 0.4), 0);   // divisor rounds to 0: no crash
+}
+
+TEST(Numbers, LeadingNumberRule) {
+  EXPECT_DOUBLE_EQ(LeadingNumber("  42.5mm"), 42.5);
+  EXPECT_DOUBLE_EQ(LeadingNumber("-3"), -3);
+  EXPECT_DOUBLE_EQ(LeadingNumber("+.5"), 0.5);
+  EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
+  EXPECT_DOUBLE_EQ(LeadingNumber("6500 RPM"), 6500);
+  EXPECT_DOUBLE_EQ(LeadingNumber("1,5"), 1);  // "," is not a decimal point here
+  EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
+  EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
+  EXPECT_DOUBLE_EQ(LeadingNumber("-"), 0);
+  EXPECT_DOUBLE_EQ(LeadingNumber("1e5"), 1);
+}
+
+TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {
+  EXPECT_EQ(Str(6500), " 6500");
+  EXPECT_EQ(Str(-3), "-3");
+  EXPECT_EQ(Str(0.5f), " .5");
+  EXPECT_EQ(Str(-0.25f), "-.25");
+  EXPECT_EQ(Str(0.0f), " 0");
+  EXPECT_EQ(Str(-0.0f), " 0");
+  EXPECT_EQ(Str(139.0f), " 139");
+  EXPECT_EQ(Str(3.2808333f), " 3.280833");
+  EXPECT_EQ(Str(1234567.0f), " 1234567");
+  EXPECT_EQ(Str(12345678.0f), " 1.234568E+07");
+  EXPECT_EQ(Str(0.0001f), " .0001");
+  EXPECT_EQ(Str(0.00001f), " 1E-05");
+  EXPECT_EQ(Str(0.1), " .1");
+  EXPECT_EQ(Str(1.0 / 3.0), " .333333333333333");
+  EXPECT_EQ(NumText(162.1f), "162.1");
+  EXPECT_EQ(NumText(-0.5f), "-.5");
+}
+
+TEST(Numbers, TrimRemovesBlanksOnly) {
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("\ta\t"), "\ta\t");
+  EXPECT_EQ(LTrim("  x "), "x ");
+  EXPECT_EQ(RTrim("  x "), "  x");
+  EXPECT_EQ(Trim("   "), "");
+  EXPECT_TRUE(EqualsNoCase("wcd", "WCD"));
+  EXPECT_EQ(UCase("mm"), "MM");
+}
+
+TEST(Numbers, FormatPatterns) {
+  EXPECT_EQ(Format(12.345, "####0.00"), "12.35");
+  EXPECT_EQ(Format(0.0, "####0.00"), "0.00");
+  EXPECT_EQ(Format(1234.5, "##0.00"), "1234.50");
+  EXPECT_EQ(Format(1.2345, "#0.000"), "1.235");  // 15-digit decimal value rounds half up
+  EXPECT_EQ(Format(0.5, "0.000"), "0.500");
+  EXPECT_EQ(Format(0.5, "#.000"), ".500");
+  EXPECT_EQ(Format(2.5, "###.0##"), "2.5");
+  EXPECT_EQ(Format(2.1234, "###.0##"), "2.123");
+  EXPECT_EQ(Format(12345.67, "#####.0"), "12345.7");
+  EXPECT_EQ(Format(0.125, "0.00"), "0.13");
+  EXPECT_EQ(Format(2.675, "0.00"), "2.68");
+  EXPECT_EQ(Format(9.999, "0.00"), "10.00");
+  EXPECT_EQ(Format(0.996, "#.00"), "1.00");
+  EXPECT_EQ(Format(-1.5, "0.0"), "-1.5");
+  EXPECT_EQ(Format(-0.001, "0.00"), "0.00");
+  EXPECT_EQ(Format(0.004, "#.00"), ".00");
+  EXPECT_EQ(Format(1234567, "#,##0"), "1,234,567");
+  EXPECT_EQ(Format(5, "#.##"), "5.");
+  EXPECT_EQ(Format(13.256f, "##0.00s"), "13.26s");
+  EXPECT_EQ(Format(3, "00"), "03");
+}
+
+}  // namespace
+}  // namespace kestrelon
