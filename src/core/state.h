@@ -5,6 +5,7 @@
 // Settings and reference tables live apart (settings.h, tables.h) and survive such a reset.
 
 #include "core/state/app_state.h"
+#include "core/state/baseline_state.h"
 #include "core/state/curve_state.h"
 #include "core/state/run_state.h"
 #include "core/state/vehicle_model.h"
@@ -12,7 +13,8 @@
 
 namespace kestrelon {
 
-struct SharedState : AppState, VehicleTextState, VehicleModel, CurveState, RunState {};
+struct SharedState : AppState, VehicleTextState, VehicleModel, CurveState, RunState,
+                     BaselineState {};
 
 extern SharedState S;
 

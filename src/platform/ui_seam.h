@@ -43,6 +43,26 @@ class UiSeam {
   virtual void SetBusyCursor(bool) {}
 
   // Window requests: harmless until the window that answers them exists.
+  // Shows a window by its form name ("frmDataLaunch"), loading it first, modeless.
+  virtual void ShowForm(const std::string& /*formName*/) {}
+
+  // The run's progress window: shown (true) before the step loop, closed (false) at the end.
+  virtual void ShowRunProgress(bool) {}
+  // Fills the progress bar up to recorded point n (0..1000).
+  virtual void SetRunProgress(int) {}
+  // End of a run: refreshes the run graph when it is open and tells whether it was.
+  virtual bool RefreshRunGraph() { return false; }
+  // End of a run without a run graph: refreshes the display options when open, and tells.
+  virtual bool RefreshSimDisplay() { return false; }
+  // End of a run with neither window open: shows the display options modeless.
+  virtual void ShowSimDisplay() {}
+  // The clutch form, when visible, shows the static and locked capacity texts.
+  virtual void ShowClutchCapacities(const std::string&, const std::string&) {}
+  // The quick entry of peak figures for column PowerCurveIndex, modal; its Cancel sets
+  // CancelFlag to 1.
+  virtual void ShowPowerEntryForm() {}
+  // The curve graph on column PowerCurveIndex: modeless when mode is 0, else modal.
+  virtual void ShowPowerGraph(int /*mode*/) {}
 };
 
 // The installed answerer; a silent one that answers Ok until the application installs its own.

@@ -1,0 +1,102 @@
+#include "core/command_line.h"
+
+#include "core/commands.h"
+#include "core/numbers.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+namespace {
+
+constexpr const char* kProgramTitle = "Kestrelon";
+
+bool EndsWithNoCase(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() &&
+         EqualsNoCase(text.substr(text.size() - ending.size()), ending);
+}
+
+// A name without a folder is taken from the data folder; with no data folder set it stays
+// relative to the working directory.
+std::string InDataFolder(const std::string& name, const std::string& folder) {
+  if (name.find('/') != std::string::npos || folder.empty()) return name;
+  return folder + "/" + name;
+}
+
+void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, kProgramTitle); }
+
+}  // namespace
+
+std::string CommandLineFromArguments(int argc, const char* const* argv) {
+  std::string line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (!line.empty()) line += ' ';
+    if (arg.find(' ') != std::string_view::npos && arg.find('"') == std::string_view::npos) {
+      line += '"';
+      line += arg;
+      line += '"';
+    } else {
+      line += arg;
+    }
+  }
+  return line;
+}
+
+void ParseCommandLine(std::string_view commandLine) {
+  S.CommandLineText.clear();
+  S.CommandArgCount = 0;
+  std::string rest = Trim(commandLine);
+  while (!rest.empty() && S.CommandArgCount < 10) {
+    if (rest.front() == ',') rest = Trim(std::string_view(rest).substr(1));
+    std::size_t start = 0;
+    std::size_t end = std::string::npos;
+    if (!rest.empty() && rest.front() == '"') {
+      start = 1;
+      end = rest.find('"', 1);
+    } else {
+      // A blank ends an argument before a comma does.
+      end = rest.find(' ');
+      if (end == std::string::npos) end = rest.find(',');
+    }
+    if (end == std::string::npos) end = rest.size();
+    const std::string arg = rest.substr(start, end > start ? end - start : 0);
+    S.CommandArgs[S.CommandArgCount] = arg;
+    S.CommandLineText += " " + arg;
+    ++S.CommandArgCount;
+    rest = end < rest.size() ? Trim(std::string_view(rest).substr(end + 1)) : std::string();
+  }
+}
+
+void Process_Command() {
+  std::string folder = Cfg.DataPath;
+  if (!folder.empty() && folder.back() == '/') folder.pop_back();
+
+  if (S.CommandArgCount == 1) {
+    std::string name = S.CommandArgs[0];
+    if (EndsWithNoCase(name, ".WCD") || EndsWithNoCase(name, ".VCD")) name.resize(name.size() - 4);
+    name = InDataFolder(name, folder);
+    RunHook(Hooks.Process_Data, name + ".WCD", name + ".VCD");
+    return;
+  }
+  if (S.CommandArgCount == 2) {
+    std::string chassis, engine;
+    for (int i = 0; i < 2; ++i) {
+      const std::string arg = InDataFolder(S.CommandArgs[i], folder);
+      if (EndsWithNoCase(arg, ".WCD")) {
+        if (!chassis.empty()) return Tell("Cannot specify two chassis files");
+        chassis = arg;
+      } else if (EndsWithNoCase(arg, ".VCD")) {
+        if (!engine.empty()) return Tell("Cannot specify two engine files");
+        engine = arg;
+      }
+    }
+    if (chassis.empty() || engine.empty())
+      return Tell("You must provide file names for both chassis and engine");
+    RunHook(Hooks.Process_Data, chassis, engine);
+    return;
+  }
+  Tell("Unrecognised command " + S.CommandLineText);
+}
+
+}  // namespace kestrelon

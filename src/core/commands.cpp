@@ -1,0 +1,7 @@
+#include "core/commands.h"
+
+namespace kestrelon {
+
+CommandHooks Hooks;
+
+}  // namespace kestrelon

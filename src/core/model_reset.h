@@ -1,0 +1,12 @@
+#pragma once
+// The model as it stands before any vehicle is loaded.
+
+namespace kestrelon {
+
+// Empties both vehicle text tables, the vehicle identity, the numeric model and the engine
+// curve; clears every section flag; sets the plot scales to 1, the evaluator's operators, and
+// the display units of the stored DUnits setting. Run state, history, estimate settings and
+// the command line are left alone.
+void ResetModel();
+
+}  // namespace kestrelon

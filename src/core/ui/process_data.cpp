@@ -1,0 +1,90 @@
+#include "core/ui/process_data.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+
+#include "core/state.h"
+#include "core/ui/form1.h"
+#include "entry/entry_chain.h"
+#include "files/file_commands.h"
+#include "files/file_exists.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* ProgramTitle = "Kestrelon";
+
+// A window other than the bar is on screen: a data form the automatic pass stopped at for the
+// user to correct (the pass goes on when it is accepted).
+bool PassAwaitsUser() {
+  for (Form* form : Form::LoadedForms())
+    if (form != Form1::Instance() && form->isVisible()) return true;
+  return false;
+}
+
+bool PassOver() { return S.VehicleLoadDone != False || S.CancelFlag == 1 || !PassAwaitsUser(); }
+
+// Ends its event loop when a window goes from the screen and the pass is over with it.
+class PassWatcher : public QObject {
+ public:
+  explicit PassWatcher(QEventLoop& loop) : loop_(loop) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && dynamic_cast<Form*>(watched))
+      QMetaObject::invokeMethod(
+          this, [this] { if (PassOver()) loop_.quit(); }, Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  QEventLoop& loop_;
+};
+
+// Waits, with the windows working, until the automatic pass has completed or ended without
+// completing. True when it completed.
+bool AutomaticPassCompleted() {
+  if (!PassOver()) {
+    QEventLoop loop;
+    PassWatcher watcher(loop);
+    qApp->installEventFilter(&watcher);
+    const auto previous = AutomaticPassAbandoned;
+    AutomaticPassAbandoned = [&] {
+      if (previous) previous();
+      loop.quit();
+    };
+    loop.exec();
+    AutomaticPassAbandoned = previous;
+    qApp->removeEventFilter(&watcher);
+  }
+  return S.VehicleLoadDone != False;
+}
+
+}  // namespace
+
+void Process_Data(const std::string& chassis, const std::string& engine) {
+  if (!FileExists(chassis)) {
+    ui().MsgBox("Chassis file " + chassis + " not found", Msg::OKOnly, ProgramTitle);
+    return;
+  }
+  if (!FileExists(engine)) {
+    ui().MsgBox("Engine file " + engine + " not found", Msg::OKOnly, ProgramTitle);
+    return;
+  }
+  if (Form1* bar = Form1::Instance()) {
+    bar->CommandLineLoad = true;
+    bar->CommandLineEngine = engine;
+    bar->CommandLineChassis = chassis;
+  }
+  if (!FileVehicle(chassis, engine)) return;
+  if (!AutomaticPassCompleted()) return;
+  // The run set-up accepts its stored settings as it loads and runs the vehicle.
+  S.AutoAccept = True;
+  if (Form* setup = Form::Instance("frmDataLaunch")) setup->Show();
+  S.AutoAccept = False;
+}
+
+}  // namespace kestrelon

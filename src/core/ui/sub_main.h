@@ -1,0 +1,16 @@
+#pragma once
+// Start-up with its windows: settings and command line, the splash when the program was started
+// without arguments and the logo is on, the reference tables and the model, then the main bar.
+
+#include <memory>
+#include <string_view>
+
+#include "core/ui/form1.h"
+
+namespace kestrelon {
+
+// Returns the bar on screen, or nullptr when the program is to end at once (start-up cancelled,
+// or a command-line run that ended with an exit).
+std::unique_ptr<Form1> SubMain(std::string_view commandLine);
+
+}  // namespace kestrelon

@@ -1,0 +1,34 @@
+#pragma once
+// The order in which a vehicle's sections are entered, and the guard before a run.
+//
+//   RunSimulationCheck  names the first section a run still lacks, or opens the run set-up.
+//   DataFormsSequence   opens the first data form whose section is missing, one per call; each
+//                       accepted form calls it again while DataSequence is on. With AutoAccept
+//                       on the forms are only loaded and accept themselves, so a stored vehicle
+//                       becomes a model without a window (the forms' loads nest).
+//   InputData           the engine curves first (no nitrous, then both stages), the throttle
+//                       stops, then the chain of data forms.
+//   InputDataResume     carries on with InputData's last arguments after a modeless step.
+
+#include <functional>
+
+#include "core/numbers.h"
+
+namespace kestrelon {
+
+void RunSimulationCheck();
+void DataFormsSequence();
+void InputData(Integer CurveEntryMode, Integer AskAllStages);
+void InputDataResume();
+
+// True when a throttle-stop text, items (9,4) to (9,12), is given.
+bool ThrottleStopsGiven();
+
+// Called when a data form that stopped the automatic pass for correction is cancelled, so that
+// whoever waits for the pass (the command-line run) learns that it will not complete.
+extern std::function<void()> AutomaticPassAbandoned;
+
+// Fills the main window's Calculate > Run Simulation hook.
+void RegisterEntryCommands();
+
+}  // namespace kestrelon

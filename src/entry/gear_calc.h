@@ -1,0 +1,73 @@
+#pragma once
+// The transmission section: ratios typed as numbers, expressions or tooth pairs, the live table
+// of overall ratios and road speeds, and what the OK accepts (drive ratios, efficiency, the gear
+// ratios in falling order, upshift settings per gear, the starting gear, power shifts).
+
+#include <array>
+#include <string>
+
+#include "entry/field_reading.h"
+
+namespace kestrelon {
+
+inline constexpr int GearRows = 8;
+
+// Fields of the transmission form; a gear's field adds its row (0..7) to the column's base.
+enum GearsField {
+  TransPrimaryField,
+  TransFinalField,
+  GearUpshiftDefaultField,
+  GearsTransEffField,
+  TransStartField,
+  GearInternalField = 10,
+  GearRPMField = 20,
+  GearChangeField = 30,
+  GearSecField = 40,
+};
+
+// What the transmission form shows. Row i belongs to gear i + 1.
+struct GearsEntry {
+  std::string Primary, Final, Start, Eff, UpshiftDefault;
+  std::array<std::string, GearRows> Internal{}, RPM{}, Change{}, Sec{};
+  std::array<bool, GearRows> Lockup{};
+  bool PowerShift = false;
+  // The table's labels: overall ratio ("3.500:1") and road speed per row, " " when none.
+  std::array<std::string, GearRows> OverallCaption{}, SpeedCaption{};
+  // The engine speed row the speed column is worked out at, and above which an upshift is
+  // questioned: the top of the engine curve, or 100 without a curve.
+  Integer DisplayRPMIndex = 100;
+  Integer RatioErrorCode = 0;  // of the last ratio read
+  Single OldPrimaryRatio = 0;  // the primary ratio when the OK began
+};
+
+struct RatioReading {
+  Single value = 0;
+  Integer errorCode = 0;  // 0 read, above 0 the expression could not be read
+  std::string text;       // the text to show back in the box
+};
+// One ratio: a number or expression ("37/17"), or a tooth pair "a:b" giving b/a ("3.5:1" is 3.5).
+RatioReading ParseRatio(const std::string& text);
+
+// The engine speed row of the speed column.
+Integer DisplayRPMIndexNow();
+// The heading of the speed column: "MPH at  80" or "Km/h at  80", then "00 RPM".
+std::string GearSpeedHeading(Integer displayRPMIndex);
+
+// Recalculates the rows of the gear table: row 0..7 alone, 100 all rows, above 100 all rows
+// with the gear count, refusing a ratio that cannot be read.
+Verdict RecalcGearTable(GearsEntry& entry, int gear);
+
+void LoadGears(GearsEntry& entry);
+// Leaving a drive-ratio box: the ratio into the model and the table, or its refusal.
+Verdict TransPrimary_LostFocus(GearsEntry& entry);
+Verdict TransFinal_LostFocus(GearsEntry& entry);
+
+// The OK's checks in order. keyboardAccept (F2) skips the question about an upshift above the
+// top of the curve. On acceptance the model, the texts and, when the primary ratio changed, the
+// clutch capacities.
+Verdict AcceptGears(GearsEntry& entry, bool keyboardAccept);
+// After an accepted OK: a clutch worked out from its specification follows a changed primary
+// ratio.
+void FollowPrimaryRatio(const GearsEntry& entry);
+
+}  // namespace kestrelon

@@ -1,0 +1,27 @@
+#pragma once
+// The crankshaft inertia section: the crank's inertia estimated from stroke and mass or typed
+// directly, and the engine-side inertia with the clutch reflected through the primary drive.
+
+#include <string>
+
+#include "entry/field_reading.h"
+
+namespace kestrelon {
+
+enum InertiaField { InertiaCrankStrokeField, InertiaCrankMassField, InertiaCrankField };
+
+// What the inertia form shows; the clutch boxes are for reference only.
+struct InertiaEntry {
+  std::string CrankStroke, CrankMass, Crank, ClutchDia, ClutchMass, Clutch;
+};
+
+// A crankshaft's moment of inertia from its stroke (m) and mass (kg).
+Single CrankInertiaEstimate(Single stroke, Single mass);
+// The engine side referred to the crankshaft: crank plus clutch through the primary drive.
+Single EngineInertiaOf(Single crankInertia, Single clutchInertia, Single primaryRatio);
+
+void LoadInertia(InertiaEntry& entry);
+// The OK's checks in order; on acceptance the model and the crankshaft texts.
+Verdict AcceptInertia(InertiaEntry& entry);
+
+}  // namespace kestrelon

@@ -1,0 +1,147 @@
+#include "entry/nitrous_power_calc.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/state.h"
+#include "core/units.h"
+#include "power/power_curve.h"
+#include "simulation/nitrous.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* kStandardCurveNames[3] = {"Power with no Nitrous",
+                                                "Power with 1st stage Nitrous",
+                                                "Power with 2nd stage Nitrous"};
+
+// Group-0 item of figure k (1..9) of a stage.
+std::string& Item(int stage, int k) { return S.VehicleData[0][10 * (stage - 1) + k]; }
+
+// The stage's own item, else (for stage 2) stage 1's, else empty.
+std::string OwnOrFirstStage(int stage, int k) {
+  if (!Item(stage, k).empty()) return Item(stage, k);
+  if (stage == 2 && !Item(1, k).empty()) return Item(1, k);
+  return "";
+}
+
+bool Blank(const std::string& s) { return Trim(s).empty(); }
+
+Refusal Refuse(std::string message, NitrousCalcField field) { return {std::move(message), field}; }
+
+}  // namespace
+
+std::array<std::string, 3> PowerCurveEntries() {
+  std::array<std::string, 3> entries;
+  for (int c = 0; c < 3; ++c) {
+    entries[c] = Trim(S.PowerDescript[c]);
+    if (entries[c].empty()) entries[c] = kStandardCurveNames[c];
+  }
+  return entries;
+}
+
+NitrousCalcEntry LoadNitrousCalcEntry(int stage) {
+  NitrousCalcEntry e;
+  e.Capacity = Item(stage, 1);
+  e.Cylinders = OwnOrFirstStage(stage, 2);
+  if (Blank(e.Cylinders)) e.Cylinders = "4";
+  e.VolEff = OwnOrFirstStage(stage, 3);
+  if (Blank(e.VolEff)) e.VolEff = "100";
+  e.JetSize = Item(stage, 4);
+  if (Blank(e.JetSize)) e.JetSize = "0.040in";
+  e.Percentage = Item(stage, 5);
+  if (Blank(e.Percentage)) e.Percentage = "100";
+  e.BottlePress = OwnOrFirstStage(stage, 6);
+  if (e.BottlePress.empty()) e.BottlePress = S.VehicleData[9][19];
+  if (Blank(e.BottlePress)) e.BottlePress = "800psi";
+  e.TransEff = OwnOrFirstStage(stage, 7);
+  if (e.TransEff.empty()) e.TransEff = S.VehicleData[6][18];
+  if (Blank(e.TransEff)) e.TransEff = "100";
+  if (!Item(stage, 8).empty()) {
+    const Integer column = CInt(LeadingNumber(Item(stage, 8)));
+    if (column >= 0 && column < 3) e.PCurve = column;  // anything else selects nothing
+  }
+  e.NumJets = OwnOrFirstStage(stage, 9);
+  if (e.NumJets.empty()) e.NumJets = e.Cylinders;  // one jet per cylinder
+  return e;
+}
+
+Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
+  const UnitValue capacity = ReadUnits(e.Capacity, "volume");
+  if (!capacity.ok || capacity.value <= 0)
+    return Refuse(WithUnitsError("Invalid engine capacity "), CapacityField);
+  const double cylinders = LeadingNumber(e.Cylinders);
+  if (cylinders <= 0) return Refuse("Invalid number of cylinders", CylindersField);
+  const double volEff = LeadingNumber(e.VolEff);
+  if (volEff <= 0) return Refuse("Invalid volumetric efficiency", VolEffField);
+  const double transEff = LeadingNumber(e.TransEff);
+  if (transEff <= 0 || transEff > 100) return Refuse("Invalid transmission efficiency", TransEffField);
+  const double jets = LeadingNumber(e.NumJets);
+  if (jets <= 0) return Refuse("Invalid number of nitrous jets", NumJetsField);
+  const UnitValue jetSize = ReadUnits(e.JetSize, "length");
+  if (!jetSize.ok || jetSize.value <= 0)
+    return Refuse(WithUnitsError("Invalid nitrous jet size "), JetSizeField);
+  const double percentage = LeadingNumber(e.Percentage);
+  if (percentage <= 0 || percentage > 100)
+    return Refuse("Invalid nitrous percentage", PercentageField);
+  const UnitValue bottle = ReadUnits(e.BottlePress, "pressure");
+  if (!bottle.ok || bottle.value <= 0)
+    return Refuse(WithUnitsError("Invalid nitrous bottle pressure "), BottlePressField);
+  // The stage is built on a base curve: it must hold one.
+  if (e.PCurve < 0 || e.PCurve > 2 || S.EngineSummary[e.PCurve][0] <= 0)
+    return Refuse("You must select a power curve", PCurveField);
+
+  Item(stage, 1) = Trim(e.Capacity);
+  Item(stage, 2) = Trim(e.Cylinders);
+  Item(stage, 3) = Trim(e.VolEff);
+  Item(stage, 4) = Trim(e.JetSize);
+  Item(stage, 5) = Trim(e.Percentage);
+  Item(stage, 6) = Trim(e.BottlePress);
+  Item(stage, 7) = Trim(e.TransEff);
+  Item(stage, 8) = std::to_string(e.PCurve);
+  Item(stage, 9) = Trim(e.NumJets);
+
+  S.NitrousCapacity[stage] = capacity.value;
+  S.NitrousCylinders[stage] = static_cast<Single>(cylinders);
+  S.NitrousVolEff[stage] = static_cast<Single>(volEff);
+  S.NitrousTransEff[stage] = static_cast<Single>(transEff);
+  S.NitrousNumJets[stage] = static_cast<Single>(jets);
+  S.NitrousJetSize[stage] = jetSize.value;
+  S.NitrousPercentage[stage] = static_cast<Single>(percentage);
+  S.NitrousBottlePress[stage] = bottle.value;
+  S.NitrousPCurve[stage] = static_cast<Single>(e.PCurve);
+
+  CalcNitrousCurve(stage);
+  return std::nullopt;
+}
+
+Single NitrousFlowFactor(int stage) {
+  const double refPressure = ParseValueWithUnits("850psi", "pressure");
+  const double refJet = ParseValueWithUnits("0.043in", "length");
+  const double jet = S.NitrousJetSize[stage];
+  return static_cast<Single>(std::sqrt(S.NitrousBottlePress[stage] / refPressure) *
+                             (S.NitrousNumJets[stage] * jet * jet) /
+                             (S.NitrousCylinders[stage] * refJet * refJet) *
+                             S.NitrousPercentage[stage]);
+}
+
+void CalcNitrousCurve(int stage) {
+  const int base = CInt(S.NitrousPCurve[stage]);
+  // Volumetric efficiency follows the torque: the peak efficiency at the peak torque.
+  const double effPerTorque = S.NitrousVolEff[stage] / S.EngineSummary[base][0];
+  const Single flow = NitrousFlowFactor(stage);
+  Single peakPower = 0;
+  for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) {
+    const Single tb = S.PowerCurve[base][j];
+    const Single r = CalcNitrousPower(S.NitrousCapacity[stage], flow,
+                                      static_cast<Single>(effPerTorque * tb), j * 100.0f);
+    Single& out = S.PowerCurve[stage][j];
+    // Only the torque nitrous adds passes through the transmission losses.
+    out = r <= 0 ? 0 : tb + (r * tb - tb) * S.NitrousTransEff[stage] / 100;
+    peakPower = std::max(peakPower, j * out / RowTorqueToBHP);
+  }
+  S.CurvePeakValue = CLng(peakPower);
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,50 @@
+#pragma once
+// The nitrous power calculator: builds a nitrous stage's torque curve from a base curve and the
+// engine and nitrous hardware (capacity, cylinders, efficiencies, jets, percentage, bottle
+// pressure). Each stage keeps its nine figures as texts in group 0 of the vehicle texts and as
+// numbers for the run.
+
+#include <array>
+#include <string>
+
+#include "entry/field_reading.h"
+
+namespace kestrelon {
+
+enum NitrousCalcField {
+  CapacityField,
+  CylindersField,
+  VolEffField,
+  TransEffField,
+  NumJetsField,
+  JetSizeField,
+  PercentageField,
+  BottlePressField,
+  PCurveField,
+};
+
+// What the calculator holds for one stage; PCurve is the base column picked, -1 for none.
+struct NitrousCalcEntry {
+  std::string Capacity, Cylinders, VolEff, TransEff, NumJets, JetSize, Percentage, BottlePress;
+  int PCurve = -1;
+};
+
+// The three entries of the base-curve list: each column's title, or its standard name.
+std::array<std::string, 3> PowerCurveEntries();
+
+// The calculator of stage 1 or 2 as the vehicle texts fill it; blank figures of stage 2 follow
+// stage 1's, and then the nitrous and transmission sections' and the standard figures.
+NitrousCalcEntry LoadNitrousCalcEntry(int stage);
+
+// Checks the nine figures; when all pass, stores the texts and the numbers of the stage and
+// rebuilds its curve. A refusal changes nothing.
+Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e);
+
+// Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
+Single NitrousFlowFactor(int stage);
+
+// Rebuilds the stage's column over MinRPMIndex..MaxRPMIndex from its base column and the stored
+// figures, and sets CurvePeakValue to the new curve's peak power.
+void CalcNitrousCurve(int stage);
+
+}  // namespace kestrelon

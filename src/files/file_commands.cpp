@@ -1,0 +1,125 @@
+#include "files/file_commands.h"
+
+#include <filesystem>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "entry/entry_chain.h"
+#include "files/file_dialog.h"
+#include "files/open_pattern.h"
+#include "files/power_file.h"
+#include "files/vehicle_file.h"
+#include "files/vehicle_io.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+void MarkLoaded() {
+  EnableVehicleMenus();
+  S.DataLoaded = True;
+  S.DataSaved = False;
+}
+
+void ExitWhenCancelled() {
+  if (S.CancelFlag == 1) RunFileExit();
+}
+
+// The name without folder, cut before a "." that is not its first character.
+std::string NameWithoutExtension(const std::string& path) {
+  std::string name = std::filesystem::path(path).filename().string();
+  if (const auto dot = name.find('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+}  // namespace
+
+void FileNew() {
+  if (!OfferSaveFirst("Load new data", Msg::Question)) return;
+  ResetModelForLoad(ResetKind::New);
+  CloseWindows(WindowsClosedByLoad);
+  S.AutoAccept = False;
+  InputData(1, True);
+  if (!S.LoadFailed) MarkLoaded();
+  ExitWhenCancelled();
+  S.CancelFlag = 0;
+}
+
+bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) {
+  const bool commandLine = !chassisPath.empty() && !enginePath.empty();
+  if (!commandLine && !OfferSaveFirst("Load data", Msg::Question)) return false;
+  ResetModelForLoad(ResetKind::OpenVehicle);
+  CloseWindows(WindowsClosedByLoad);
+  const bool read = LoadVehicleAndPower(chassisPath, enginePath);
+  if (!S.LoadFailed) {
+    MarkLoaded();
+  } else {
+    S.LoadFailed = False;
+  }
+  ExitWhenCancelled();
+  SetCurveIconTips();
+  S.CancelFlag = 0;
+  return read;
+}
+
+void FileChassis() {
+  S.CancelFlag = 0;
+  if (!OfferSaveFirst("Load data", Msg::Question)) return;
+  S.LoadFailed = False;
+  const std::string path = OpenFileDialog("*.WCD", "Select Chassis data", Cfg.DataPath);
+  if (path.empty() || S.LoadFailed) {
+    S.VehicleFileName.clear();
+    S.VehicleName.clear();
+    S.CancelFlag = 0;
+    return;
+  }
+  // A rejected file ends the command: the vehicle in memory and its name stay as they were.
+  LoadVehicleFile(path);
+  if (S.LoadFailed) {
+    S.CancelFlag = 0;
+    return;
+  }
+  S.VehicleFileName = path;
+  Cfg.LastChassis = path;
+  S.VehicleName = NameWithoutExtension(path);
+
+  S.CalcRequested = True;
+  const Integer engineEntered = S.EngineEntered;
+  ClearEntryFlags();
+  S.EngineEntered = engineEntered;  // the engine curves stay
+  S.ChassisFocusDone = False;
+  S.DataSaved = False;
+  CloseWindows(WindowsClosedByOpenChassis);
+  S.AutoAccept = False;
+  DataFormsSequence();
+  ExitWhenCancelled();
+  S.CancelFlag = 0;
+}
+
+void FilePowerVCAL() {
+  S.CancelFlag = 0;
+  if (!OfferSaveFirst("Exit", 0)) return;
+  S.PowerFileName = OpenFileDialog("*.VCD", "Select Power data", Cfg.DataPath);
+  if (S.PowerFileName.empty()) {
+    S.CancelFlag = 0;
+    return;
+  }
+  Cfg.LastPower = S.PowerFileName;
+  LoadPowerFile(S.PowerFileName);
+  if (!S.LoadFailed) {
+    S.EngineEntered = False;
+    for (auto& entered : S.CurveEntered) entered = False;
+    S.DataSaved = False;
+    S.AutoAccept = False;
+    S.RevLimitIndex = 0;
+    S.CalcRequested = True;
+    InputData(1, False);
+  }
+  SetCurveIconTips();
+  S.CancelFlag = 0;
+}
+
+void FileSave() { SaveVehicleAndPower(); }
+
+}  // namespace kestrelon

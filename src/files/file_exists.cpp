@@ -1,0 +1,86 @@
+#include "files/file_exists.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "core/numbers.h"
+#include "files/file_description.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* LookUpTitle = "Open File";
+
+// The folder part of a path ("." when it has none).
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+std::string UnexpectedErrorText(int number, const std::string& description) {
+  return "Unexpected Error #" + Str(number) + " : " + description;
+}
+
+bool FileExistsQuietly(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FileExists(const std::string& path) {
+  if (path.empty()) return false;
+  for (;;) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode);
+    const int error = errno;
+    switch (error) {
+      case ENOENT:
+        // A missing file in a folder that exists is the plain answer; a missing folder is told.
+        if (IsFolder(FolderOf(path))) return false;
+        [[fallthrough]];
+      case ENOTDIR:
+      case ENODEV:
+      case ENXIO:
+        ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, LookUpTitle);
+        return false;
+      case ENOMEDIUM:
+        if (ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation,
+                        LookUpTitle) == Msg::Ok)
+          continue;
+        return false;
+      default:
+        ui().MsgBox(UnexpectedErrorText(error, std::strerror(error)), Msg::OKOnly | Msg::Critical,
+                    LookUpTitle);
+        return false;
+    }
+  }
+}
+
+std::string ReadFileDescription(const std::string& path) {
+  if (path.empty() || !FileExists(path)) return {};
+  // Only the first line matters, and the file may be anything the pattern lets through.
+  constexpr std::size_t FirstLineLimit = 4096;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  std::string first(FirstLineLimit, '\0');
+  in.read(first.data(), static_cast<std::streamsize>(first.size()));
+  first.resize(static_cast<std::size_t>(in.gcount()));
+  if (const auto end = first.find_first_of("\r\n"); end != std::string::npos) first.resize(end);
+  std::size_t next = 0;
+  return TakeFileDescription({first}, next);
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,23 @@
+#pragma once
+// Looking at a file on disk before it is read: whether it is there, and its description line.
+
+#include <string>
+
+namespace kestrelon {
+
+// True when the path names an existing normal file. A path whose folder or device is missing
+// says so ("Drive or path does not exist"), a device without its medium asks for it; any other
+// failure of the look-up is shown as an unexpected error. Each of these gives False.
+bool FileExists(const std::string& path);
+
+// The same look-up without any message.
+bool FileExistsQuietly(const std::string& path);
+
+// The trimmed text after "//*" on the file's first line; "" for an empty path, a missing or
+// unreadable file, or a first line that is no description.
+std::string ReadFileDescription(const std::string& path);
+
+// "Unexpected Error #" with the error's number and description.
+std::string UnexpectedErrorText(int number, const std::string& description);
+
+}  // namespace kestrelon

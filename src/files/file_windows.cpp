@@ -1,0 +1,7 @@
+#include "files/file_windows.h"
+
+namespace kestrelon {
+
+FileWindowHooks FileWindows;
+
+}  // namespace kestrelon

@@ -1,0 +1,128 @@
+#include "files/open_pattern.h"
+
+#include "core/numbers.h"
+#include "core/state.h"
+#include "files/file_windows.h"
+#include "files/vehicle_io.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+const std::vector<std::string> WindowsClosedByLoad = {
+    "frmGraphPower",  "frmDataClutch",   "frmDataGears", "frmDataChassis",
+    "frmDataInertia", "frmDataNitrous",  "frmDataTyre",  "frmDataThrottle",
+    "frmDataAero",    "frmSimDisplay",   "frmGraphDyn"};
+const std::vector<std::string> WindowsClosedByOpenChassis = {
+    "frmDataClutch",  "frmDataGears",    "frmDataChassis", "frmDataInertia", "frmDataNitrous",
+    "frmDataTyre",    "frmDataThrottle", "frmDataAero",    "frmSimDisplay",  "frmGraphDyn"};
+const std::vector<std::string> WindowsClosedByExample = {
+    "frmGraphPower",  "frmDataClutch",   "frmDataGears", "frmDataChassis",
+    "frmDataInertia", "frmDataNitrous",  "frmDataTyre",  "frmDataThrottle",
+    "frmDataAero",    "frmGraphDyn",     "frmSimDisplay"};
+const std::vector<std::string> WindowsClosedByBaseline = {
+    "frmGraphPower",  "frmDataClutch",  "frmDataGears", "frmDataChassis",  "frmDataInertia",
+    "frmDataNitrous", "frmDataTyre",    "frmDataThrottle", "frmDataAero"};
+
+bool OfferSaveFirst(const std::string& title, int icon) {
+  if (S.DataSaved != False) return true;
+  if (ui().MsgBox("Would you like to save data first?", Msg::YesNo | icon, title) != Msg::Yes)
+    return true;
+  SaveVehicleAndPower();
+  if (S.DataSaved != False) {
+    ui().MsgBox("Existing data saved successfully", Msg::OKOnly, "Load data");
+    return true;
+  }
+  return ui().MsgBox("Not all data was saved, do you still want to continue?", Msg::YesNo,
+                     "Load data") == Msg::Yes;
+}
+
+void ClearEntryFlags() {
+  S.ChassisEntered = False;
+  S.TransmissionEntered = False;
+  S.TyreEntered = False;
+  S.ClutchEntered = False;
+  S.AeroEntered = False;
+  S.InertiaEntered = False;
+  S.NitrousEntered = False;
+  S.EngineEntered = False;
+  S.ThrottleEntered = False;
+  S.NitrousFormPending = False;
+  S.UseThrottleStop = False;
+  S.UseTraction = False;
+  S.ClutchFeatherFlag = False;
+  // Clutch capacities computed from the old vehicle's specification would follow every later
+  // curve change of the new one.
+  S.ClutchUseSpec = False;
+}
+
+void ClearCurves() {
+  for (int c = 0; c < CurveColumns; ++c) {
+    for (int j = 0; j <= CurveTopRow; ++j) S.PowerCurve[c][j] = 0;
+    S.CurveEntered[c] = False;
+    S.EngineSummary[c] = {};
+    S.PowerDescript[c].clear();
+  }
+}
+
+void ClearVehicleTexts() { S.VehicleData = VehicleTable{}; }
+
+void ResetModelForLoad(ResetKind kind) {
+  const bool isNew = kind == ResetKind::New;
+  S.CancelFlag = 0;
+  S.LowRPM = 0;
+  S.HighRPM = 0;
+  S.CalcRequested = True;
+  S.ChassisFocusDone = False;
+  if (isNew) S.RevLimitIndex = 0;
+  ClearEntryFlags();
+  ClearCurves();
+  if (isNew) S.LastRunEngineSummary = PeakSummary{};
+  ClearVehicleTexts();
+  if (isNew) {
+    S.LastRunVehicleData = VehicleTable{};
+    for (auto& line : S.HistoryLines) line.clear();
+    S.HistoryNext = 1;
+    S.HistoryHead = 1;
+  }
+  S.VehicleName.clear();
+  S.NitrousSG1 = 10;
+  S.NitrousSG2 = 10;
+  S.ClutchTimerLPercent = 1.0f;
+  if (isNew) {
+    S.MaxRPMIndex = 0;
+    S.PowerMaxPower = 0;
+    S.LoadFailed = False;
+    S.DataDescription.clear();
+    S.PowerFileDescription.clear();
+    S.VehicleFileDescription.clear();
+    S.DataSequence = True;
+  }
+}
+
+void CloseWindows(const std::vector<std::string>& formNames) {
+  if (!FileWindows.UnloadForm) return;
+  for (const std::string& name : formNames) FileWindows.UnloadForm(name);
+}
+
+void EnableVehicleMenus() {
+  if (FileWindows.EnableVehicleMenus) FileWindows.EnableVehicleMenus();
+}
+
+std::string CurveIconTip(int column) {
+  static constexpr const char* Untitled[] = {"Power curve with no nitrous",
+                                             "Power curve with one stage of nitrous",
+                                             "Power curve with two stages of nitrous"};
+  const std::string title = Trim(S.PowerDescript[column]);
+  return title.empty() ? Untitled[column] : "Power curve for " + title;
+}
+
+void SetCurveIconTips() {
+  if (!FileWindows.SetIconTip) return;
+  for (int c = 0; c < CurveColumns; ++c) FileWindows.SetIconTip(6 + c, CurveIconTip(c));
+}
+
+void RunFileExit() {
+  if (FileWindows.FileExit) FileWindows.FileExit();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,121 @@
+#include "files/power_file.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <optional>
+
+#include "core/expression.h"
+#include "core/state.h"
+#include "files/file_description.h"
+#include "files/vehicle_file.h"
+#include "platform/ui_seam.h"
+#include "power/power_curve.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* TitleMark = "///*";
+
+// What a power file holds once read, before it replaces the curves in memory.
+struct PowerFileContent {
+  std::string description;
+  CurveTable curve;
+  std::array<std::string, CurveColumns> titles;
+  Integer minIndex = 0;
+  Integer maxIndex = 0;
+};
+
+std::optional<PowerFileContent> ReadPowerFile(const std::vector<std::string>& lines) {
+  PowerFileContent content;
+  content.curve = S.PowerCurve;
+  content.titles = S.PowerDescript;
+  std::size_t next = 0;
+  content.description = TakeFileDescription(lines, next);
+  for (int c = 0; c < CurveColumns; ++c) {
+    for (int r = 1; r <= CurveTopRow; ++r) {
+      if (next >= lines.size()) return std::nullopt;
+      const std::string* line = &lines[next++];
+      if (r == 1 && line->compare(0, 4, TitleMark) == 0) {
+        content.titles[c] = line->substr(4);
+        if (next >= lines.size()) return std::nullopt;
+        line = &lines[next++];
+      }
+      const Single v = ParseLocaleNumber(*line);
+      const std::string trimmed = Trim(*line);
+      if (v == 0 && !trimmed.empty() && trimmed != "0") return std::nullopt;
+      if (!std::isfinite(v)) return std::nullopt;  // a number no curve can hold
+      // The no-nitrous curve's span bounds every column: nothing is kept above its top.
+      content.curve[c][r] = (r > content.maxIndex && content.maxIndex > 0) ? 0 : v;
+      if (c == 0) {
+        if (v > 0 && content.minIndex == 0) content.minIndex = static_cast<Integer>(r);
+        if (v == 0 && content.minIndex > 0 && content.maxIndex == 0)
+          content.maxIndex = static_cast<Integer>(r - 1);
+      }
+    }
+  }
+  if (content.maxIndex == 0) content.maxIndex = CurveTopRow;
+  return content;
+}
+
+}  // namespace
+
+void LoadPowerFile(const std::string& path) {
+  S.LoadFailed = False;
+  const auto lines = ReadTextLines(path);
+  const auto content = lines ? ReadPowerFile(*lines) : std::nullopt;
+  if (!content) {
+    ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load power data");
+    S.LoadFailed = True;
+    return;
+  }
+  S.DataDescription = content->description;
+  S.PowerFileDescription = content->description;
+  S.PowerCurve = content->curve;
+  S.PowerDescript = content->titles;
+  S.MinRPMIndex = content->minIndex;
+  S.MaxRPMIndex = content->maxIndex;
+  S.LowRPM = 0;
+  S.HighRPM = 0;
+  for (int c = 0; c < CurveColumns; ++c) UpdateEngineSummary(c);
+  ClampRevLimit();
+}
+
+std::string CurveValueText(Single value) {
+  if (value == 0 || !std::isfinite(value)) return " 0";
+  // Seven significant digits, then laid out in fixed notation.
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.6e", std::fabs(static_cast<double>(value)));
+  std::string digits;
+  digits += buf[0];
+  digits.append(buf + 2, 6);
+  const int exponent = std::atoi(buf + 9);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int whole = exponent + 1;  // digits before the decimal point
+  std::string text;
+  if (whole <= 0) {
+    text = "." + std::string(-whole, '0') + digits;
+  } else if (whole >= static_cast<int>(digits.size())) {
+    text = digits + std::string(whole - digits.size(), '0');
+  } else {
+    text = digits.substr(0, whole) + "." + digits.substr(whole);
+  }
+  return (value < 0 ? "-" : " ") + text;
+}
+
+FileWriteResult WritePowerFile(const std::string& path) {
+  S.PowerFileDescription = S.DataDescription;
+  std::string out;
+  if (!S.DataDescription.empty()) out += DescriptionLine(S.PowerFileDescription);
+  for (int c = 0; c < CurveColumns; ++c) {
+    const std::string title = Trim(S.PowerDescript[c]);
+    if (!title.empty()) out += TitleMark + title + LineEnd;
+    for (int r = 1; r <= CurveTopRow; ++r)
+      out += (r <= S.MaxRPMIndex ? CurveValueText(S.PowerCurve[c][r]) : " 0") + LineEnd;
+  }
+  return WriteFileReplacing(path, out);
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,27 @@
+#pragma once
+// The power file (*.VCD): an optional "//*" description line, then for each of the three
+// curve columns an optional "///*" title line and the 200 torque values of rows 1..200.
+
+#include <string>
+
+#include "core/numbers.h"
+#include "files/text_file.h"
+
+namespace kestrelon {
+
+// Reads the power file at path into the curve model, derives the span, rebuilds the peak
+// summary and clamps the rev limit. A value line that is not a number, a misplaced title or a
+// file that ends early rejects the file with a message: the curves in memory then stay as they
+// were and LoadFailed is set.
+void LoadPowerFile(const std::string& path);
+
+// Writes the three curve columns to a power file at path, with DataDescription as its
+// description; rows above MaxRPMIndex are written as 0.
+FileWriteResult WritePowerFile(const std::string& path);
+
+// A torque as the power file holds it: a blank before a value that is not negative, "." as
+// the decimal point, no 0 before it, at most 7 significant digits, never an exponent, and
+// " 0" for zero of either sign.
+std::string CurveValueText(Single value);
+
+}  // namespace kestrelon

@@ -1,0 +1,48 @@
+#include "files/vehicle_file.h"
+
+#include "core/state.h"
+#include "files/file_description.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr int BodyLines = 200;  // groups 1..10, items 1..20
+
+}  // namespace
+
+std::string InvalidFileText(const std::string& path) {
+  return path + " contains invalid data - loading will be aborted";
+}
+
+void LoadVehicleFile(const std::string& path) {
+  S.LoadFailed = False;
+  const auto lines = ReadTextLines(path);
+  std::size_t next = 0;
+  std::string description;
+  if (lines) description = TakeFileDescription(*lines, next);
+  if (!lines || lines->size() < next + BodyLines) {
+    ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load chassis data");
+    S.LoadFailed = True;
+    return;
+  }
+  for (int g = 1; g <= 10; ++g)
+    for (int i = 1; i <= 20; ++i) S.VehicleData[g][i] = (*lines)[next++];
+  // Group 0 is optional; items the file does not reach keep their texts.
+  for (int i = 1; i <= 20 && next < lines->size(); ++i) S.VehicleData[0][i] = (*lines)[next++];
+  S.DataDescription = description;
+  S.VehicleFileDescription = description;
+}
+
+FileWriteResult WriteVehicleFile(const std::string& path) {
+  S.VehicleFileDescription = S.DataDescription;
+  std::string out;
+  if (!S.DataDescription.empty()) out += DescriptionLine(S.VehicleFileDescription);
+  for (int g = 1; g <= 10; ++g)
+    for (int i = 1; i <= 20; ++i) out += S.VehicleData[g][i] + LineEnd;
+  for (int i = 1; i <= 20; ++i) out += S.VehicleData[0][i] + LineEnd;
+  return WriteFileReplacing(path, out);
+}
+
+}  // namespace kestrelon

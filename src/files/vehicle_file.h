@@ -1,0 +1,22 @@
+#pragma once
+// The vehicle file (*.WCD): an optional "//*" description line, the 200 texts of groups 1..10
+// (items 1..20 each), then the 20 texts of group 0. Texts are stored exactly as typed.
+
+#include <string>
+
+#include "files/text_file.h"
+
+namespace kestrelon {
+
+// Reads the vehicle file at path into VehicleData. A file that ends before the 200 texts of
+// groups 1..10 is rejected with a message; the texts in memory then stay as they were and
+// LoadFailed is set.
+void LoadVehicleFile(const std::string& path);
+
+// Writes VehicleData to a vehicle file at path, with DataDescription as its description.
+FileWriteResult WriteVehicleFile(const std::string& path);
+
+// The message shown for a rejected vehicle or power file.
+std::string InvalidFileText(const std::string& path);
+
+}  // namespace kestrelon

@@ -1,0 +1,202 @@
+#include "files/vehicle_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "core/numbers.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "entry/entry_chain.h"
+#include "files/file_dialog.h"
+#include "files/file_exists.h"
+#include "files/power_file.h"
+#include "files/text_file.h"
+#include "files/vehicle_file.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* ProgramTitle = "Kestrelon";
+constexpr const char* SaveTitle = "Save data";
+
+// The file's own name without folder, cut before its first "." when that is not its first
+// character; nothing when the file cannot be found.
+std::optional<std::string> VehicleNameOf(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return std::nullopt;
+  std::string name = std::filesystem::path(path).filename().string();
+  if (const auto dot = name.find('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+void ResetHistory() {
+  S.LastRunEngineSummary = S.EngineSummary;
+  S.LastRunVehicleData = S.VehicleData;
+  for (auto& line : S.HistoryLines) line.clear();
+  S.HistoryNext = 1;
+  S.HistoryHead = 1;
+}
+
+// The power file that the last load or save paired with this vehicle file name: kept when the
+// vehicle is saved again under the same name and the power file shares its stem.
+std::string PairedPowerFile(const std::string& vehiclePath) {
+  if (Cfg.LastChassis != vehiclePath) return {};
+  const auto dot = vehiclePath.rfind('.');
+  if (dot == std::string::npos) return {};
+  const std::string_view stem(vehiclePath.data(), dot + 1);
+  if (Cfg.LastPower.size() < stem.size() ||
+      !EqualsNoCase(std::string_view(Cfg.LastPower).substr(0, stem.size()), stem))
+    return {};
+  return Cfg.LastPower;
+}
+
+// Writes one file of the pair, asking again while a drive is not ready. False when it was not
+// written; the message has then been shown.
+template <typename Writer>
+bool WriteWithRetry(Writer write) {
+  for (;;) {
+    const FileWriteResult result = write();
+    if (result.ok()) return true;
+    if (result.error == ENOMEDIUM) {
+      if (ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation, SaveTitle) ==
+          Msg::Ok)
+        continue;
+      return false;
+    }
+    if (result.pathMissing()) {
+      ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, SaveTitle);
+    } else {
+      ui().MsgBox(UnexpectedErrorText(result.error, result.description),
+                  Msg::OKOnly | Msg::Critical, "Open File");
+    }
+    return false;
+  }
+}
+
+// The bytes a file holds now, so that a pair whose second file fails can be put back.
+std::optional<std::string> CurrentContent(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void PutBack(const std::string& path, const std::optional<std::string>& previous) {
+  if (previous) {
+    WriteFileReplacing(path, *previous);
+  } else {
+    std::remove(path.c_str());
+  }
+}
+
+}  // namespace
+
+bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powerPath) {
+  const bool direct = !chassisPath.empty() && !powerPath.empty();
+  bool rejected = false;
+  if (direct) {
+    S.VehicleFileName = chassisPath;
+    S.PowerFileName = powerPath;
+  }
+  S.LoadFailed = False;
+  S.DataDescription.clear();
+  S.PowerFileDescription.clear();
+  S.VehicleFileDescription.clear();
+
+  const std::string start = Cfg.LastChassis.empty() ? Cfg.DataPath : Cfg.LastChassis;
+  if (!direct) S.VehicleFileName = OpenFileDialog("*.WCD", "Select Vehicle data", start);
+  if (!S.VehicleFileName.empty()) {
+    Cfg.LastChassis = S.VehicleFileName;
+    LoadVehicleFile(S.VehicleFileName);
+    rejected = S.LoadFailed != False;
+    if (auto name = VehicleNameOf(S.VehicleFileName)) S.VehicleName = *name;
+  } else {
+    S.VehicleName.clear();
+  }
+  if (!direct && (S.CancelFlag == 1 || S.LoadFailed)) {
+    S.DataDescription.clear();
+    return false;
+  }
+
+  std::string defaultPower = PowerFileBeside(S.VehicleFileName);
+  if (defaultPower.empty()) defaultPower = Cfg.LastPower.empty() ? Cfg.DataPath : Cfg.LastPower;
+  if (!direct) {
+    if (defaultPower != Cfg.DataPath && FileExistsQuietly(defaultPower)) {
+      S.PowerFileName = defaultPower;
+    } else {
+      S.PowerFileName = OpenFileDialog("*.VCD", "Select Power data", defaultPower);
+    }
+  }
+  if (!S.PowerFileName.empty()) {
+    Cfg.LastPower = S.PowerFileName;
+    LoadPowerFile(S.PowerFileName);
+    rejected = rejected || S.LoadFailed != False;
+    S.EngineEntered = True;
+  }
+  if (!direct && (S.CancelFlag == 1 || S.LoadFailed)) {
+    S.DataDescription.clear();
+    S.EngineEntered = False;
+    return false;
+  }
+
+  // The descriptions stay with their files, for the next save to offer.
+  S.DataDescription.clear();
+  ResetHistory();
+  S.DataSequence = True;
+  S.AutoAccept = True;
+  S.VehicleLoadDone = False;
+  InputData(0, False);
+  return !rejected;
+}
+
+SaveOutcome SaveVehicleAndPower() {
+  auto cancelled = [] {
+    ui().MsgBox("Save of Vehicle Data cancelled", Msg::OKOnly, ProgramTitle);
+    return SaveOutcome::Cancelled;
+  };
+  // Both names are asked for before anything is written.
+  S.SaveFileName = SaveFileDialog("*.WCD", "Save Vehicle Data", Cfg.LastChassis);
+  if (S.SaveFileName.empty()) return cancelled();
+  const std::string vehiclePath = S.SaveFileName;
+  const std::string vehicleDescription = S.DataDescription;
+
+  std::string powerPath = PairedPowerFile(vehiclePath);
+  std::string powerDescription = vehicleDescription;
+  if (powerPath.empty()) {
+    // The power dialog offers the description just given to the vehicle file when the power
+    // file has none of its own.
+    const std::string keptDescription = S.VehicleFileDescription;
+    S.VehicleFileDescription = vehicleDescription;
+    powerPath = SaveFileDialog("*.VCD", "Save Power Data", Cfg.LastPower);
+    powerDescription = S.DataDescription;
+    if (powerPath.empty()) {
+      S.VehicleFileDescription = keptDescription;
+      return cancelled();
+    }
+  }
+
+  const std::optional<std::string> previousVehicle = CurrentContent(vehiclePath);
+  const std::string keptVehicleDescription = S.VehicleFileDescription;
+  S.DataDescription = vehicleDescription;
+  if (!WriteWithRetry([&] { return WriteVehicleFile(vehiclePath); })) return SaveOutcome::Failed;
+  S.DataDescription = powerDescription;
+  if (!WriteWithRetry([&] { return WritePowerFile(powerPath); })) {
+    PutBack(vehiclePath, previousVehicle);
+    S.VehicleFileDescription = keptVehicleDescription;
+    return SaveOutcome::Failed;
+  }
+
+  S.VehicleFileName = vehiclePath;
+  Cfg.LastChassis = vehiclePath;
+  S.PowerFileName = powerPath;
+  Cfg.LastPower = powerPath;
+  S.DataSaved = True;
+  return SaveOutcome::Saved;
+}
+
+}  // namespace kestrelon

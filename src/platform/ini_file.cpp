@@ -1,0 +1,115 @@
+#include "platform/ini_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace kestrelon {
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  const auto b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) return {};
+  const auto e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// The name of a "[section]" line, or nothing for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  line = TrimBlanks(line);
+  if (line.size() < 2 || line.front() != '[') return std::nullopt;
+  const auto close = line.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return TrimBlanks(line.substr(1, close - 1));
+}
+
+bool IsKeyLine(std::string_view line, std::string_view key) {
+  const auto eq = line.find('=');
+  return eq != std::string_view::npos && SameName(TrimBlanks(line.substr(0, eq)), key);
+}
+
+}  // namespace
+
+IniFile IniFile::Read(const std::string& path) {
+  IniFile file;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    file.lines_.push_back(line);
+  }
+  return file;
+}
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+  bool inSection = false;
+  for (const auto& line : lines_) {
+    if (const auto name = SectionName(line)) {
+      inSection = SameName(*name, section);
+    } else if (inSection && IsKeyLine(line, key)) {
+      return line.substr(line.find('=') + 1);
+    }
+  }
+  return std::nullopt;
+}
+
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  std::string entry(TrimBlanks(key));
+  entry += '=';
+  entry += value;
+  bool inSection = false;
+  std::optional<std::size_t> insertAt;  // just after the section's last non-blank line
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (const auto name = SectionName(lines_[i])) {
+      inSection = SameName(*name, section);
+      if (inSection) insertAt = i + 1;
+    } else if (inSection) {
+      if (IsKeyLine(lines_[i], key)) {
+        lines_[i] = entry;
+        return;
+      }
+      if (!TrimBlanks(lines_[i]).empty()) insertAt = i + 1;
+    }
+  }
+  if (insertAt) {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insertAt), entry);
+    return;
+  }
+  if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.emplace_back();
+  lines_.push_back("[" + std::string(section) + "]");
+  lines_.push_back(entry);
+}
+
+bool IniFile::Write(const std::string& path) const {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path target(path);
+  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+  const fs::path temp = target.string() + ".new";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    for (const auto& line : lines_) out << line << '\n';
+    out.flush();
+    if (!out) {
+      fs::remove(temp, ec);
+      return false;
+    }
+  }
+  fs::rename(temp, target, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,31 @@
+#pragma once
+// A text file of "[section]" headers and "key=value" lines, as the settings use. Section and key
+// names match without regard to case; values are kept exactly as written after the "=".
+// Lines the program does not understand (comments, blank lines) survive a rewrite.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrelon {
+
+class IniFile {
+ public:
+  // A missing or unreadable file reads as an empty one.
+  static IniFile Read(const std::string& path);
+
+  // The text after the "=" of the first line with this key in this section; nothing if absent.
+  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  // Replaces the key's value, or adds the key (and its section) at the end of the section.
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+
+  // Writes the whole file to a temporary file beside the target and renames it over the
+  // target, so that a failed write leaves the old file as it was. Creates missing folders.
+  bool Write(const std::string& path) const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+}  // namespace kestrelon

@@ -1,0 +1,156 @@
+#include "platform/qt/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+#include "core/window_list.h"
+#include "platform/qt/text.h"
+
+namespace kestrelon {
+namespace {
+
+std::vector<Form*>& Loaded() {
+  static std::vector<Form*> loaded;
+  return loaded;
+}
+
+struct Registration {
+  std::function<Form*()> factory;
+  QPointer<Form> instance;
+};
+
+std::map<std::string, Registration>& Registry() {
+  static std::map<std::string, Registration> registry;
+  return registry;
+}
+
+QRect ScreenArea() { return QGuiApplication::primaryScreen()->geometry(); }
+
+}  // namespace
+
+Form::Form(const char* formName, const QString& caption, bool listed) : listed_(listed) {
+  setObjectName(formName);
+  setWindowTitle(caption);
+}
+
+Form::~Form() { Forget(); }
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  Loaded().push_back(this);
+  if (listed_) windowlistAdd(StdText(Caption()));
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  if (!loaded_) return;  // the window accepted itself and went during its load
+  SetNormalState();
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form::ShowModal() {
+  Load();
+  if (!loaded_) return;
+  setWindowModality(Qt::ApplicationModal);
+  Show();
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  loop.exec();
+  modalLoop_ = nullptr;
+  setWindowModality(Qt::NonModal);
+}
+
+bool Form::Unload() {
+  if (!loaded_) return true;
+  bool cancel = false;
+  Form_QueryUnload(cancel);
+  if (cancel) return false;
+  Form_Unload();
+  Forget();
+  hide();
+  return true;
+}
+
+void Form::Forget() {
+  if (!loaded_) return;
+  loaded_ = false;
+  auto& loaded = Loaded();
+  loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
+  if (listed_) windowlistRemove(StdText(Caption()));
+  if (modalLoop_) modalLoop_->quit();
+}
+
+void Form::SetNormalState() {
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void Form::SetCaption(const QString& caption) {
+  if (loaded_ && listed_) windowlistRemove(StdText(Caption()));
+  setWindowTitle(caption);
+  if (loaded_ && listed_) windowlistAdd(StdText(caption));
+}
+
+const std::vector<Form*>& Form::LoadedForms() { return Loaded(); }
+
+Form* Form::FindLoaded(const QString& formName) {
+  for (Form* form : Loaded())
+    if (form->FormName() == formName) return form;
+  return nullptr;
+}
+
+void Form::Register(const std::string& formName, std::function<Form*()> factory) {
+  Registry()[formName].factory = std::move(factory);
+}
+
+Form* Form::Instance(const std::string& formName) {
+  auto it = Registry().find(formName);
+  if (it == Registry().end() || !it->second.factory) return nullptr;
+  if (!it->second.instance) it->second.instance = it->second.factory();
+  return it->second.instance;
+}
+
+void Form::DeleteInstances() {
+  for (auto& [name, registration] : Registry()) delete registration.instance.data();
+}
+
+void Form::ApplyTags() {
+  for (QWidget* control : findChildren<QWidget*>()) {
+    const QString tag = control->property("Tag").toString();
+    if (!tag.isEmpty()) control->setToolTip(tag);
+  }
+}
+
+void Form::SetTag(QWidget* control, const QString& tag) { control->setProperty("Tag", tag); }
+
+void Form::CentreOnScreen() { PlaceAt(-1, -1); }
+
+void Form::PlaceAt(Long top, Long left) {
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  const QRect screen = ScreenArea();
+  const QSize size = frameGeometry().size();
+  const int x = left >= 0 ? left / TwipsPerPixel : screen.x() + (screen.width() - size.width()) / 2;
+  const int y = top >= 0 ? top / TwipsPerPixel : screen.y() + (screen.height() - size.height()) / 2;
+  move(x, y);
+}
+
+void Form::SavePlace(Long& top, Long& left) const {
+  top = static_cast<Long>(y()) * TwipsPerPixel;
+  left = static_cast<Long>(x()) * TwipsPerPixel;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Unload();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,85 @@
+#pragma once
+// The life every window of the program shares. A window class derives from Form, gives its form
+// name ("frmDataChassis") and caption, builds its controls in its constructor and does its
+// start-of-life work in Form_Load:
+//
+//   Load()       runs Form_Load once without showing the window (the automatic entry pass relies
+//                on this); a listed window's caption goes into the Window list first.
+//   Show()       loads when needed, brings a minimised window back to normal, shows it modeless
+//                and brings it to the front.
+//   ShowModal()  the same, then waits until the window is unloaded.
+//   Unload()     asks Form_QueryUnload (which may refuse), runs Form_Unload, withdraws the
+//                caption and hides the window. Closing the window's frame does the same.
+//
+// One shared instance per form name: Register(name, factory) once at start-up, Instance(name)
+// to reach it (nullptr while no such window is registered). LoadedForms() walks the loaded
+// windows in load order. Places are in twips, as they are saved: PlaceAt(top, left) with a
+// negative value centring the window, SavePlace(top, left) to keep it.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/numbers.h"
+
+class QEventLoop;
+
+namespace kestrelon {
+
+inline constexpr int TwipsPerPixel = 15;
+
+class Form : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form(const char* formName, const QString& caption, bool listed = true);
+  ~Form() override;
+
+  void Load();
+  void Show();
+  void ShowModal();
+  // False when Form_QueryUnload kept the window.
+  bool Unload();
+
+  bool IsLoaded() const { return loaded_; }
+  bool IsMinimised() const { return windowState() & Qt::WindowMinimized; }
+  void SetNormalState();
+  QString FormName() const { return objectName(); }
+  QString Caption() const { return windowTitle(); }
+  // Renames the window; a loaded, listed window moves its Window list entry along.
+  void SetCaption(const QString& caption);
+
+  static const std::vector<Form*>& LoadedForms();
+  static Form* FindLoaded(const QString& formName);
+  static void Register(const std::string& formName, std::function<Form*()> factory);
+  static Form* Instance(const std::string& formName);
+  // Destroys every shared instance made so far (end of the program, end of a test).
+  static void DeleteInstances();
+
+  // Every control with a "Tag" property gets its text as tooltip; windows call it on load when
+  // tooltips are switched on.
+  void ApplyTags();
+  static void SetTag(QWidget* control, const QString& tag);
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_QueryUnload(bool& /*cancel*/) {}
+  virtual void Form_Unload() {}
+
+  void CentreOnScreen();
+  void PlaceAt(Long top, Long left);
+  void SavePlace(Long& top, Long& left) const;
+
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Forget();
+
+  bool listed_;
+  bool loaded_ = false;
+  QEventLoop* modalLoop_ = nullptr;
+};
+
+}  // namespace kestrelon

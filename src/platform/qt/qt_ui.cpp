@@ -1,0 +1,110 @@
+#include "platform/qt/qt_ui.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPushButton>
+#include <vector>
+
+#include "platform/qt/form.h"
+#include "platform/qt/text.h"
+
+namespace kestrelon {
+namespace {
+
+struct ButtonAnswer {
+  QMessageBox::StandardButton button;
+  int answer;
+};
+
+std::vector<ButtonAnswer> ButtonsOf(int style) {
+  using B = QMessageBox;
+  switch (style & 7) {
+    case Msg::OKCancel:
+      return {{B::Ok, Msg::Ok}, {B::Cancel, Msg::Cancel}};
+    case Msg::AbortRetryIgnore:
+      return {{B::Abort, Msg::Abort}, {B::Retry, Msg::Retry}, {B::Ignore, Msg::Ignore}};
+    case Msg::YesNoCancel:
+      return {{B::Yes, Msg::Yes}, {B::No, Msg::No}, {B::Cancel, Msg::Cancel}};
+    case Msg::YesNo:
+      return {{B::Yes, Msg::Yes}, {B::No, Msg::No}};
+    case Msg::RetryCancel:
+      return {{B::Retry, Msg::Retry}, {B::Cancel, Msg::Cancel}};
+    default:
+      return {{B::Ok, Msg::Ok}};
+  }
+}
+
+QMessageBox::Icon IconOf(int style) {
+  switch (style & 0x70) {
+    case Msg::Critical:
+      return QMessageBox::Critical;
+    case Msg::Question:
+      return QMessageBox::Question;
+    case Msg::Exclamation:
+      return QMessageBox::Warning;
+    case Msg::Information:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
+  QMessageBox box(IconOf(style), QText(title), QText(text));
+  const std::vector<ButtonAnswer> buttons = ButtonsOf(style);
+  for (const ButtonAnswer& b : buttons) box.addButton(b.button);
+  const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 3);
+  if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].button);
+  // Closing the box with Escape or its frame gives the answer of its Cancel (or only) button.
+  box.setEscapeButton(
+      box.button(buttons.size() == 1 ? buttons.front().button : buttons.back().button));
+  const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
+  for (const ButtonAnswer& b : buttons)
+    if (b.button == clicked) return b.answer;
+  return buttons.back().answer;
+}
+
+void QtUi::DoEvents() { QApplication::processEvents(); }
+
+void QtUi::SetBusyCursor(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else if (QApplication::overrideCursor())
+    QApplication::restoreOverrideCursor();
+}
+
+void QtUi::ShowForm(const std::string& formName) {
+  if (Form* form = Form::Instance(formName)) form->Show();
+}
+
+void QtUi::ShowRunProgress(bool show) {
+  if (show) {
+    if (Form* progress = Form::Instance("frmCalcProgress")) progress->Show();
+  } else if (Form* progress = Form::FindLoaded("frmCalcProgress")) {
+    progress->Unload();
+  }
+}
+
+void QtUi::SetRunProgress(int point) {
+  // Cancel may already have closed the window; then there is no bar to fill.
+  if (Form* progress = Form::FindLoaded("frmCalcProgress"))
+    QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));
+}
+
+void QtUi::ShowPowerEntryForm() {
+  if (Form* entry = Form::Instance("frmPNAData")) entry->ShowModal();
+}
+
+void QtUi::ShowPowerGraph(int mode) {
+  Form* graph = Form::Instance("frmGraphPower");
+  if (!graph) return;
+  if (mode == 0)
+    graph->Show();
+  else
+    graph->ShowModal();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,23 @@
+#pragma once
+// The answerer the running program installs: message boxes with the requested buttons, icon,
+// default button and title, pending events, the busy cursor and windows shown by name.
+
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+class QtUi : public UiSeam {
+ public:
+  int MsgBox(const std::string& text, int style, const std::string& title) override;
+  void DoEvents() override;
+  void SetBusyCursor(bool busy) override;
+  void ShowForm(const std::string& formName) override;
+  // The run's progress window "frmCalcProgress", reached by its form name.
+  void ShowRunProgress(bool show) override;
+  void SetRunProgress(int point) override;
+  // The curve entry's windows "frmPNAData" (modal) and "frmGraphPower", by their form names.
+  void ShowPowerEntryForm() override;
+  void ShowPowerGraph(int mode) override;
+};
+
+}  // namespace kestrelon

@@ -1,0 +1,98 @@
+#include "power/curve_graph_commands.h"
+
+#include "core/commands.h"
+#include "core/state.h"
+#include "power/curve_graph_scale.h"
+#include "power/power_curve.h"
+#include "simulation/calculate_performance.h"
+
+namespace kestrelon {
+
+namespace {
+auto& EditedColumn() { return S.PowerCurve[S.PowerCurveIndex]; }
+}  // namespace
+
+void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
+  const bool automatic = S.AutoAccept != False;
+  if (!graph.GraphReady && !automatic) return;
+  auto& curve = EditedColumn();
+  int start = S.MinRPMIndex;
+  if (S.PowerCurveIndex == 0) start = S.MinRPMIndex = NextNonZeroPowerIndex(0);
+  if (start == S.MaxRPMIndex) {
+    S.MinRPMIndex = 0;
+    return;
+  }
+  const bool show = !graph.GraphPrinting && !automatic;
+  for (int p = start; p < S.MaxRPMIndex;) {
+    const int q = NextNonZeroPowerIndex(p);
+    if (q - p > 1) {
+      const Single slope = (curve[q] - curve[p]) / static_cast<Single>(q - p);
+      for (int j = p + 1; j < q; ++j) {
+        curve[j] = static_cast<Single>(j - p) * slope + curve[p];
+        if (show) plot(j, true);
+      }
+    }
+    p = q;
+  }
+  for (int row = S.MaxRPMIndex + 1; row < CurveRows; ++row) curve[row] = 0;
+}
+
+bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
+  if (!graph.GraphReady && S.AutoAccept == False) return false;
+  graph.AcceptPending = true;
+  FillPowerCurve(graph, plot);
+  UpdateEngineSummary(S.PowerCurveIndex);
+  ClampRevLimit();
+  S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
+  S.EngineEntered = True;
+  S.CurveEntered[S.PowerCurveIndex] = True;
+  graph.AcceptPending = false;
+  if (!graph.AcceptFromF2) {
+    graph.RangeMark1 = graph.RangeMark2 = 0;
+    S.LowRPM = S.HighRPM = 0;
+  }
+  return true;
+}
+
+void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot) {
+  graph.AcceptFromF2 = true;
+  AcceptPowerCurve(graph, plot);
+  graph.AcceptFromF2 = false;
+  if (graph.AcceptPending) return;
+  if (!shiftHeld && S.RunDone != False) {
+    CalculatePerformance(S.ShowCalcProgress);
+    S.CalcRequested = True;
+  } else {
+    RunHook(Hooks.RunSimulationCheck);
+  }
+}
+
+void RestoreOriginalCurve() {
+  auto& curve = EditedColumn();
+  for (int row = 1; row <= CurveTopRow; ++row) curve[row] = S.PowerCurveBackup[row];
+  S.MaxRPMIndex = S.PowerMaxRPMIndexBackup;
+  S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
+  S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
+}
+
+void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
+  RestoreOriginalCurve();
+  FillPowerCurve(graph, plot);
+  // The summary always describes the curve the model holds, whatever an F2 accept or a copy
+  // left in it before.
+  UpdateEngineSummary(S.PowerCurveIndex);
+  ClampRevLimit();
+  S.InputDataPending = False;
+  S.DataSequence = False;
+}
+
+void CopyCurveColumn(int source) {
+  const int c = S.PowerCurveIndex;
+  if (source == c) return;
+  for (int row = 1; row < CurveRows; ++row)
+    S.PowerCurve[c][row] = row <= S.MaxRPMIndex ? S.PowerCurve[source][row] : 0;
+  S.EngineSummary[c] = S.EngineSummary[source];
+  if (source == 1) S.CurvePeakValue = PowerCurveScaleMax(c);
+}
+
+}  // namespace kestrelon

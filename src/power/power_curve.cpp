@@ -1,0 +1,58 @@
+#include "power/power_curve.h"
+
+#include "core/state.h"
+
+namespace kestrelon {
+
+void UpdateEngineSummary(int column) {
+  const auto& curve = S.PowerCurve[column];
+  Single peakTorque = 0, peakProduct = 0;
+  int torqueRow = 0, powerRow = 0;
+  for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) {
+    const Single t = curve[j];
+    if (t > peakTorque) {
+      peakTorque = t;
+      torqueRow = j;
+    }
+    // Power is compared as the single-precision product, before the division.
+    const Single w = static_cast<Single>(j) * t;
+    if (w > peakProduct) {
+      peakProduct = w;
+      powerRow = j;
+    }
+  }
+  auto& summary = S.EngineSummary[column];
+  summary[0] = peakTorque;
+  summary[1] = static_cast<Single>(torqueRow);
+  summary[2] = peakProduct / RowTorqueToBHP;
+  summary[3] = static_cast<Single>(powerRow);
+  S.PowerMaxPower = CInt(S.EngineSummary[0][2]);
+}
+
+void ClampRevLimit() {
+  if (S.RevLimitIndex < S.MinRPMIndex || S.RevLimitIndex > S.MaxRPMIndex)
+    S.RevLimitIndex = S.MaxRPMIndex;
+}
+
+Integer PowerColumnHasData(int column) {
+  for (int r = 1; r <= CurveTopRow; ++r)
+    if (S.PowerCurve[column][r] != 0) return True;
+  return False;
+}
+
+Integer NextNonZeroPowerIndex(int start) {
+  int j = start;
+  if (j < S.MaxRPMIndex) ++j;
+  const auto& curve = S.PowerCurve[S.PowerCurveIndex];
+  // Rows outside the table cannot hold a point; the scan stops at the table's edge.
+  while (j < CurveRows && curve[j] == 0 && j < S.MaxRPMIndex) ++j;
+  return static_cast<Integer>(j);
+}
+
+void SetUnitDivisors(std::string_view powerUnit) {
+  const bool bhp = powerUnit == "BHP";
+  S.TorqueUnitDivisor = bhp ? 1.0f : 0.7371f;
+  S.PowerUnitDivisor = bhp ? 1.0f : 1.340183f;
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,31 @@
+#pragma once
+// Operations on the torque-curve model that every reader, editor and importer of a curve uses:
+// the peak search, the rev-limit clamp, the data tests and the display-unit divisors.
+
+#include <string_view>
+
+#include "core/numbers.h"
+
+namespace kestrelon {
+
+// Power in BHP at a row from a torque in lb-ft (row = rpm / 100).
+inline constexpr Single RowTorqueToBHP = 52.52f;
+
+// Rebuilds EngineSummary(column) over MinRPMIndex..MaxRPMIndex and sets PowerMaxPower from
+// column 0's peak power.
+void UpdateEngineSummary(int column);
+
+// Puts RevLimitIndex back into MinRPMIndex..MaxRPMIndex; an unset or outside limit becomes
+// MaxRPMIndex.
+void ClampRevLimit();
+
+// True when any of rows 1..200 of the column holds a point.
+Integer PowerColumnHasData(int column);
+
+// The next row after start that holds a point in column PowerCurveIndex, or MaxRPMIndex.
+Integer NextNonZeroPowerIndex(int start);
+
+// Sets TorqueUnitDivisor and PowerUnitDivisor for a display power unit ("BHP" or "KW").
+void SetUnitDivisors(std::string_view powerUnit);
+
+}  // namespace kestrelon

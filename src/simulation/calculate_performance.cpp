@@ -1,0 +1,164 @@
+#include "simulation/calculate_performance.h"
+
+#include <chrono>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/units.h"
+#include "platform/ui_seam.h"
+#include "simulation/chassis_phase.h"
+#include "simulation/drive_line.h"
+#include "simulation/gear_shift.h"
+#include "simulation/history_log.h"
+#include "simulation/nitrous.h"
+#include "simulation/rev_limiter.h"
+#include "simulation/run_context.h"
+#include "simulation/run_recording.h"
+#include "simulation/run_setup.h"
+#include "simulation/temperatures.h"
+#include "simulation/throttle.h"
+#include "simulation/tyre_phase.h"
+
+namespace kestrelon {
+
+namespace {
+
+// How many steps lie between two recorded points, so that the run fits in points 0..1000.
+void PlanRecording(RunContext& c, Long totalSteps) {
+  c.RecordInterval = totalSteps / 1000;
+  if (c.RecordInterval < 1) {
+    c.RecordInterval = 1;
+    S.PointSpacing = c.StepDt;
+  } else if (c.RecordInterval * 1000 < totalSteps) {
+    // A step count that is no multiple of 1000 would run past the last point: spread it wider.
+    ++c.RecordInterval;
+    S.PointSpacing = c.RecordInterval * c.StepDt;
+  }
+}
+
+void SetNitrousReferences() {
+  S.NitrousPressureFactor = NitrousStageAt(CInt(S.GearCount), 0) == 0 ? 1.0f : NitrousPressureFactorAt(0);
+  S.NitrousRefPressure = ParseValueWithUnits("850psi", "pressure");
+  const Single jet = ParseValueWithUnits("0.043in", "length");
+  S.NitrousRefJet = 4 * jet * jet;
+}
+
+void Step(RunContext& c) {
+  S.RunTime = static_cast<Single>(c.StepCounter) * c.StepDt;
+  if (S.N2DropPressure != 0) S.NitrousPressureFactor = NitrousPressureFactorAt(S.RunTime);
+  S.CurrentStage = NitrousStageAt(S.Gear, S.RunTime);
+  c.StepStartSpeed = S.Speed;
+  c.ClutchDrag = 0;
+  S.WheelSpinTorque = 0;
+
+  ThrottlePhase(c);
+  RevLimiterPhase(c);
+  // A stalled engine leaves the vehicle to roll on.
+  if (S.EngineSpeed != 0) {
+    TyrePhase(c);
+    TractionControlPhase(c);
+    ChassisPhase(c);
+    DriveLinePhase(c);
+  }
+
+  S.SlipRatio = S.RearWheelSpeed > 0 ? (S.RearWheelSpeed - S.Speed) / S.RearWheelSpeed : 0.0f;
+  S.Distance += c.StepStartSpeed / c.Sps + S.Acceleration / (2.0f * static_cast<Single>(c.StepsPerSecondSq));
+  ClutchHeatPhase(c);
+  TyreTempPhase(c);
+
+  if (S.EstGearAdjust != False && S.Gear == S.GearCount && S.RevLimitCut != False) {
+    const Single target = (S.EstEighthMile != False ? 660.0f : 1320.0f) / S.FeetPerUnit;
+    if (S.Distance < target) S.EstGearingHint = 1;
+  }
+  if (S.SlipRatio > c.MaxSlipRatio) c.MaxSlipRatio = S.SlipRatio;
+
+  const Long index = c.StepCounter / c.RecordInterval;
+  if (c.StepCounter % c.RecordInterval == 0 && index <= LastRunPoint) {
+    S.LoopIndex = static_cast<Integer>(index);
+    RecordRunPoint();
+    if (c.ShowProgress) {
+      ui().SetRunProgress(S.LoopIndex);
+      ui().DoEvents();  // lets Cancel through
+    }
+  }
+
+  TestGearShift(0);
+  c.PrevEngineSpeed = S.EngineSpeed;
+  c.PrevClutchEngagement = S.ClutchEngagement;
+  c.PrevThrottleOpening = S.ThrottleOpening;
+  c.PrevCorrectedTyreMu = S.CorrectedTyreMu;
+}
+
+void EstimateVerdicts(const RunContext& c) {
+  if (S.EstGearAdjust != False && S.EstGearingHint < 1) {
+    if (c.MaxSlipRatio > 0.4f)
+      S.EstGearingHint = 1;
+    else if (c.MaxSlipRatio < 0.04f)
+      S.EstGearingHint = -1;
+  }
+  if (S.EstMUAdjust != False && c.MaxSlipRatio > 0.4f && S.EstGearingHint < 1) S.EstGripHint = 1;
+}
+
+void RefreshResultWindows() {
+  if (ui().RefreshRunGraph() || ui().RefreshSimDisplay()) {
+    S.NewRunPending = True;
+    return;
+  }
+  S.NewRunPending = True;
+  ui().DoEvents();
+  ui().ShowSimDisplay();
+}
+
+}  // namespace
+
+void CalculatePerformance(Integer ShowProgress) {
+  if (S.Calculating != False) return;  // no run inside a run
+
+  RunContext c;
+  S.Calculating = True;
+  S.FeetPerUnit = 3.2808399f;
+  S.CancelFlag = 0;
+  S.PointCount = 0;
+  S.WheelieCount[CurrentRun] = 0;
+  c.CalcStartTimer = std::chrono::steady_clock::now();
+  c.ShowProgress = ShowProgress != 0;
+  if (c.ShowProgress) ui().ShowRunProgress(true);
+
+  S.EstGripHint = 0;
+  S.EstGearingHint = 0;
+  if (Cfg.HistoryLog != False) LogChanges();
+
+  // The run set-up always asks for 500 steps per second.
+  c.Sps = S.StepsPerSecond > 0 ? static_cast<Single>(S.StepsPerSecond) : 500.0f;
+  SetUpRun(c);
+
+  if (S.CancelFlag != 1) {
+    RecordRunPoint();
+    const Long totalSteps = CLng(static_cast<double>(c.Sps) * S.LaunchTime);
+    PlanRecording(c, totalSteps);
+    SetNitrousReferences();
+    ui().DoEvents();
+    c.LoopEnd = totalSteps;
+    for (c.StepCounter = 1; c.StepCounter <= c.LoopEnd; ++c.StepCounter) {
+      Step(c);
+      if (S.CancelFlag == 1) {
+        c.StepCounter = c.LoopEnd;
+        ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
+      }
+    }
+  }
+
+  S.CalcDuration = std::chrono::duration<Single>(std::chrono::steady_clock::now() - c.CalcStartTimer).count();
+  if (c.ShowProgress) ui().ShowRunProgress(false);
+  if (S.CancelFlag == 0) S.RunDone = True;
+  S.CancelFlag = 0;
+  EstimateVerdicts(c);
+  if (Cfg.HistoryLog != False) LogRunResults();
+  S.CalcRequested = False;
+  S.Calculating = False;
+  S.GraphDynRecalc = True;
+  S.NewRunPending = False;
+  RefreshResultWindows();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,13 @@
+#pragma once
+// One standing-start run of the vehicle in the shared model, in fixed time steps from the launch
+// to the end of the analysis time, recorded at up to 1001 points.
+
+#include "core/numbers.h"
+
+namespace kestrelon {
+
+// Runs one simulation; ShowProgress not 0 shows the progress window while it runs. Does nothing
+// while a run is already being calculated.
+void CalculatePerformance(Integer ShowProgress);
+
+}  // namespace kestrelon

@@ -1,0 +1,146 @@
+#include "simulation/drive_line.h"
+
+#include <algorithm>
+
+#include "core/state.h"
+#include "simulation/chassis_phase.h"
+#include "simulation/clutch_phase.h"
+#include "simulation/engine_torque.h"
+#include "simulation/run_context.h"
+
+namespace kestrelon {
+
+namespace {
+
+Single DrivenLoad() {
+  switch (S.DriveType) {
+    case 0: return S.RearWheelLoad;
+    case 1: return S.ChassisWeight;
+    default: return S.FrontWheelLoad;
+  }
+}
+
+// Torque multiplication of a converter, 1 for every other clutch.
+Single ConverterMultiplication() {
+  if (S.ClutchType != "T" || S.ConverterMult <= 1 || S.EngineSpeed <= 0) return 1;
+  const Single q = S.DrivelineSpeed / S.EngineSpeed;
+  const Single sc = S.ConverterSlipComplement;
+  if (!(q < sc) || sc <= 0) return 1;
+  return std::clamp(1 + (sc - q) * (S.ConverterMult - 1) / sc, 1.0f, S.ConverterMult);
+}
+
+// At a standstill rolling resistance and drag can only hold the vehicle back, never push it
+// backwards: they cancel at most the propulsive force.
+Single Resistance(const RunContext& c, Single propulsive) {
+  if (S.Speed > 0) return c.ResistanceForce;
+  return std::min(c.ResistanceForce, std::max(propulsive, 0.0f));
+}
+
+void FrontWheel(RunContext& c) {
+  if (c.FrontWheelLifted == 0) {
+    if (S.FrontWheelSpeed > 0) {
+      c.ResistanceForce += c.FrontDragForce;
+      S.DriveForce -= c.FrontDragForce;
+    }
+    return;
+  }
+  const Single v = S.FrontWheelSpeed;
+  if (c.FrontWheelMassEquiv > 0)
+    S.FrontWheelSpeed = std::max(
+        S.FrontWheelSpeed + (S.FrontSpringForce - c.FrontDragForce) / (c.FrontWheelMassEquiv * c.Sps), 0.0f);
+  if (FrontWheelInAir()) return;
+  if (c.FrontWheelMassEquiv <= 0) {
+    // A wheel without inertia is at road speed as soon as it touches.
+    S.FrontWheelSpeed = S.Speed;
+    c.FrontWheelLifted = 0;
+  } else if (S.FrontWheelSpeed <= S.Speed) {
+    S.DriveForce -= S.FrontSpringForce;  // the ground spins the wheel up
+    c.ResistanceForce += S.FrontSpringForce;
+  } else {
+    const Single e = v > S.FrontWheelSpeed ? (S.Speed - v) / (S.FrontWheelSpeed - v) : 0.0f;
+    S.DriveForce -= e * S.FrontSpringForce;
+    S.EffectiveMass -= e * c.FrontWheelMassEquiv;
+    S.FrontWheelSpeed = S.Speed;
+    c.FrontWheelLifted = 0;
+  }
+}
+
+}  // namespace
+
+bool DriveLinePhase(RunContext& c) {
+  const Single g = S.Gravity;
+  c.TractionMoment = S.RearAxleHeight * S.CorrectedTyreMu * g * DrivenLoad();
+
+  if (S.ClutchSlipping == 0) S.EngineSpeed = S.DrivelineSpeed;
+  if (S.EngineSpeed < S.DrivelineSpeed) {
+    S.EngineSpeed = S.DrivelineSpeed;
+    S.ClutchSlipping = 0;
+  }
+
+  const bool hold = S.Gear >= S.GearCount &&
+                    (S.Speed > c.TopGearLimitSpeed ||
+                     (S.EngineSpeed < S.MinRPMIndex && S.EngineSpeed < S.MaxRPMIndex / 5.0f && S.Gear <= 1));
+  c.ClutchDrag = 0;
+  if (hold && S.Gear > S.GearCount) {
+    // No gear to drive through: the vehicle stands on its static loads.
+    S.EngineSpeed = 0;
+    S.CrankTorque = 0;
+    S.RearWheelLoad = S.ChassisWeight * c.StaticRearShare;
+    S.FrontWheelLoad = S.ChassisWeight - S.RearWheelLoad;
+    S.WheelieBarLoad = 0;
+    S.Acceleration = 0;
+    S.RearWheelRotAccel = 0;
+    return false;
+  }
+  if (hold) {
+    // Past the top-gear limit the engine only balances the resistance at the wheel.
+    S.ClutchSlipping = 0;
+    S.CrankTorque = S.GearOverallRatio != 0 ? S.RearAxleHeight * c.ResistanceForce / S.GearOverallRatio : 0.0f;
+  } else {
+    c.ShiftTorqueFactor = S.PowerShift != False ? 1.0f : 1.0f - S.ShiftPhase;
+    CrankTorquePhase(c);
+    ClutchPhase(c);
+  }
+
+  c.WheelTorque = (S.CrankTorque + c.ClutchDrag) * S.GearOverallRatio * ConverterMultiplication() * S.TransEff;
+  const Single lever = S.RearAxleHeight;
+  const Single push = lever > 0 ? c.WheelTorque / lever : 0.0f;
+  c.ResistanceForce = Resistance(c, push);
+  S.DriveForce = push - c.ResistanceForce - c.SlopeForce;
+  const Single r2 = S.TyreRadius * S.TyreRadius;
+  const Single engineMass = r2 > 0 ? (1 - S.ClutchSlipping) * S.ReflectedEngineInertia / r2 : 0.0f;
+  S.EffectiveMass = S.ChassisWeight + engineMass;
+  const Single asked = S.EffectiveMass > 0
+                           ? S.DriveForce * S.ChassisWeight / S.EffectiveMass + c.SlopeForce + c.ResistanceForce
+                           : 0.0f;
+  S.AxleTorque = lever * asked;
+
+  if (c.WheelTorque > c.TractionMoment || S.RearWheelSpinning != 0) {
+    S.WheelSpinTorque = c.WheelTorque - c.TractionMoment;
+    const Single inertia = (1 - S.ClutchSlipping) * S.ReflectedEngineInertia + S.RearWheelInertia;
+    S.RearWheelRotAccel = inertia > 0 ? S.WheelSpinTorque / inertia : 0.0f;
+    S.RearWheelSpeed += lever * S.RearWheelRotAccel * c.StepDt;
+    const Single grip = lever > 0 ? c.TractionMoment / lever : 0.0f;
+    c.ResistanceForce = Resistance(c, grip);
+    S.DriveForce = grip - c.ResistanceForce - c.SlopeForce;
+    S.RearWheelSpinning = 1;
+    S.AxleTorque = c.TractionMoment;
+  } else {
+    S.EffectiveMass += c.RearWheelMassEquiv;
+  }
+
+  FrontWheel(c);
+  if (c.FrontWheelLifted == 0) S.EffectiveMass += c.FrontWheelMassEquiv;
+
+  S.Acceleration = S.EffectiveMass > 0 ? S.DriveForce / S.EffectiveMass : 0.0f;
+  S.Speed += S.Acceleration / c.Sps;
+  if (S.RearWheelSpeed <= S.Speed || S.RearWheelSpinning == 0) {
+    S.RearWheelSpeed = S.Speed;
+    S.RearWheelRotAccel = S.TyreRadius > 0 ? S.Acceleration / S.TyreRadius : 0.0f;
+    S.RearWheelSpinning = 0;
+  }
+  if (c.FrontWheelLifted == 0) S.FrontWheelSpeed = S.Speed;
+  return true;
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,18 @@
+#pragma once
+// Upshifts during a run, one gear at a time: by time, by engine speed, at the top of the curve,
+// on the rev limiter, or as soon as the next gear accelerates at least as hard. Also the
+// overall ratio of a gear over the rolling radius of a growing tyre.
+
+#include "core/numbers.h"
+
+namespace kestrelon {
+
+// Decides whether the upshift happens now and keeps the state of a shift under way. Forced is
+// not 0 when the vehicle pitches over its wheelie limit.
+void TestGearShift(Integer Forced);
+
+// Effective overall ratio of gear GearIndex at EngineRPM (rpm) with tyre growth; sets TyreRadius
+// when the tyre grows.
+Single GearingWithGrowth(Single EngineRPM, Integer GearIndex);
+
+}  // namespace kestrelon

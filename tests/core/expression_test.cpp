@@ -1,0 +1,123 @@
+#include "core/expression.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/state.h"
+
+namespace kestrelon {
+namespace {
+
+struct Outcome {
+  Single value;
+  Integer error;
+};
+
+Outcome Evaluate(const std::string& text) {
+  Single value = 99;
+  Integer error = 99;
+  EvaluateExpression(text, value, error);
+  return {value, error};
+}
+
+// n operators "+" between n + 1 terms.
+std::string Chain(int operators, const std::string& term) {
+  std::string s = term;
+  for (int i = 0; i < operators; ++i) s += "+" + term;
+  return s;
+}
+
+class Expression : public ::testing::Test {
+ protected:
+  void SetUp() override { S = SharedState{}; }
+};
+
+TEST_F(Expression, EvaluatesStrictlyLeftToRight) {
+  EXPECT_FLOAT_EQ(Evaluate("2+3*4").value, 20);
+  EXPECT_FLOAT_EQ(Evaluate("2^3^2").value, 64);
+  EXPECT_FLOAT_EQ(Evaluate("10/4").value, 2.5f);
+  EXPECT_FLOAT_EQ(Evaluate("1.5*2").value, 3);
+  EXPECT_FLOAT_EQ(Evaluate("1,5+1.5").value, 3);
+  EXPECT_FLOAT_EQ(Evaluate("37/17").value, 37.0f / 17.0f);
+  EXPECT_EQ(Evaluate("2+3*4").error, 0);
+  const Outcome zero = Evaluate(" 0 ");
+  EXPECT_EQ(zero.error, 0);
+  EXPECT_EQ(zero.value, 0);
+}
+
+TEST_F(Expression, EmptyTermsReadAsZero) {
+  EXPECT_FLOAT_EQ(Evaluate("-5").value, -5);
+  EXPECT_FLOAT_EQ(Evaluate("5*-3").value, -3);  // (5 x 0) - 3
+  EXPECT_FLOAT_EQ(Evaluate("5+").value, 5);
+  EXPECT_FLOAT_EQ(Evaluate("5*").value, 0);
+  EXPECT_EQ(Evaluate("5*").error, 0);
+}
+
+TEST_F(Expression, RejectsTextThatIsNotDigitsAndSeparators) {
+  for (const char* text : {"", "   ", "2 + 3", "1e3", "12A", "(2+3)", "2*(3+4)"}) {
+    const Outcome o = Evaluate(text);
+    EXPECT_EQ(o.error, 1) << text;
+    EXPECT_EQ(o.value, 0) << text;
+  }
+}
+
+TEST_F(Expression, AcceptsFifteenOperatorsAndNoMore) {
+  EXPECT_FLOAT_EQ(Evaluate(Chain(15, "1")).value, 16);
+  EXPECT_EQ(Evaluate(Chain(15, "1")).error, 0);
+  EXPECT_EQ(Evaluate(Chain(16, "1")).error, 2);
+  // Too many operators is found before any term is examined.
+  EXPECT_EQ(Evaluate(Chain(16, "X")).error, 2);
+  // Operators inside parentheses do not count; the parenthesised term is then refused.
+  EXPECT_EQ(Evaluate("(" + Chain(20, "1") + ")").error, 1);
+}
+
+TEST_F(Expression, ArithmeticFaultsAreErrorsNotCrashes) {
+  for (const char* text : {"1/0", "0/0", "10^39", "-8^,5",
+                           "300000000000000000000000000000000000000*10",
+                           "99999999999999999999999999999999999999999"}) {
+    const Outcome o = Evaluate(text);
+    EXPECT_EQ(o.error, 1) << text;
+    EXPECT_EQ(o.value, 0) << text;
+  }
+}
+
+TEST(LocaleNumber, EitherSeparatorAndTheSignOfTheNumber) {
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("1,5"), 1.5f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("1.5"), 1.5f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("-1.5"), -1.5f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("-0.25"), -0.25f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("-,25"), -0.25f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("12"), 12);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("12,"), 12);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber(".5"), 0.5f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber(",5"), 0.5f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber(" 0,250 "), 0.25f);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("abc"), 0);
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("1E3"), 1000);
+}
+
+TEST(LocaleNumber, OnlyTheFirstSeparatorCounts) {
+  // "." is looked for before ",": the integer part "1,234" reads as 1.
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("1,234.5"), 1.5f);
+  // The whole text after the separator is read and its length counted: 1 + 25.5 / 10^4.
+  EXPECT_FLOAT_EQ(ParseLocaleNumber("1.25.5"), 1.00255f);
+}
+
+TEST(LocaleNumber, BeyondTheSingleRangeIsInfinite) {
+  EXPECT_TRUE(std::isinf(ParseLocaleNumber("1E39")));
+  EXPECT_LT(ParseLocaleNumber("-1E39"), 0);
+}
+
+TEST(NonNumericChar, DigitsAndSeparatorsOnly) {
+  EXPECT_EQ(HasNonNumericChar(""), 0);
+  EXPECT_EQ(HasNonNumericChar("12.5"), 0);
+  EXPECT_EQ(HasNonNumericChar("1,5"), 0);
+  EXPECT_EQ(HasNonNumericChar("12.5A"), 1);
+  EXPECT_EQ(HasNonNumericChar("-1"), 1);
+  EXPECT_EQ(HasNonNumericChar(" 1"), 1);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,118 @@
+// The command line: how it is split, and which vehicle and power file each form of it runs.
+#include "core/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "core/commands.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    Cfg = Settings{};
+    Cfg.DataPath = "/data/";
+    Hooks.Process_Data = [this](const std::string& chassis, const std::string& engine) {
+      runs.emplace_back(chassis, engine);
+    };
+  }
+  void TearDown() override { Hooks = CommandHooks{}; }
+
+  // Splits the line and runs it; returns the messages shown.
+  std::vector<test::Asked> Run(std::string_view line) {
+    test::ScriptedUi scripted;
+    test::ScopedUi guard(scripted);
+    ParseCommandLine(line);
+    Process_Command();
+    return scripted.asked;
+  }
+
+  std::vector<std::pair<std::string, std::string>> runs;
+};
+
+TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
+  ParseCommandLine("  \"/my cars/a b.vcd\"   c.wcd  ");
+  ASSERT_EQ(S.CommandArgCount, 2);
+  EXPECT_EQ(S.CommandArgs[0], "/my cars/a b.vcd");
+  EXPECT_EQ(S.CommandArgs[1], "c.wcd");
+  EXPECT_EQ(S.CommandLineText, " /my cars/a b.vcd c.wcd");
+
+  ParseCommandLine("a.wcd,b.vcd");  // a comma separates only where no blank follows
+  ASSERT_EQ(S.CommandArgCount, 2);
+  EXPECT_EQ(S.CommandArgs[0], "a.wcd");
+  EXPECT_EQ(S.CommandArgs[1], "b.vcd");
+
+  ParseCommandLine("a.wcd, b.vcd");
+  ASSERT_EQ(S.CommandArgCount, 2);
+  EXPECT_EQ(S.CommandArgs[0], "a.wcd,");
+
+  ParseCommandLine("   ");
+  EXPECT_EQ(S.CommandArgCount, 0);
+  EXPECT_EQ(S.CommandLineText, "");
+
+  ParseCommandLine("1 2 3 4 5 6 7 8 9 10 11 12");
+  EXPECT_EQ(S.CommandArgCount, 10);
+  EXPECT_EQ(S.CommandArgs[9], "10");
+}
+
+TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksInsideQuotes) {
+  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b.vcd"};
+  EXPECT_EQ(CommandLineFromArguments(3, argv), "\"/my cars/a.wcd\" b.vcd");
+  ParseCommandLine(CommandLineFromArguments(3, argv));
+  EXPECT_EQ(S.CommandArgs[0], "/my cars/a.wcd");
+}
+
+TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {
+  EXPECT_TRUE(Run("dragster").empty());
+  EXPECT_TRUE(Run("dragster.wcd").empty());
+  ASSERT_EQ(runs.size(), 2u);
+  for (const auto& run : runs) {
+    EXPECT_EQ(run.first, "/data/dragster.WCD");
+    EXPECT_EQ(run.second, "/data/dragster.VCD");
+  }
+}
+
+TEST_F(CommandLine, EmptyDataFolderLeavesANameRelativeToTheWorkingFolder) {
+  Cfg.DataPath.clear();
+  Run("dragster");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].first, "dragster.WCD");
+}
+
+TEST_F(CommandLine, TwoFilesInEitherOrder) {
+  Run("\"/my cars/b.VCD\" \"/my cars/a.wcd\"");
+  Run("\"/x y/a.wcd\" b.vcd");
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0], std::make_pair(std::string("/my cars/a.wcd"), std::string("/my cars/b.VCD")));
+  EXPECT_EQ(runs[1], std::make_pair(std::string("/x y/a.wcd"), std::string("/data/b.vcd")));
+}
+
+TEST_F(CommandLine, RefusalsNameTheProblem) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"a.wcd b.wcd", "Cannot specify two chassis files"},
+      {"a.vcd b.vcd", "Cannot specify two engine files"},
+      {"a.wcd, b.vcd", "You must provide file names for both chassis and engine"},
+      {"a.wcd b.txt", "You must provide file names for both chassis and engine"},
+      {"a b c", "Unrecognised command  a b c"},
+      {"1 2 3 4 5 6 7 8 9 10 11", "Unrecognised command  1 2 3 4 5 6 7 8 9 10"},
+  };
+  for (const auto& [line, message] : cases) {
+    const auto asked = Run(line);
+    ASSERT_EQ(asked.size(), 1u) << line;
+    EXPECT_EQ(asked[0].text, message);
+    EXPECT_EQ(asked[0].style, 0);
+    EXPECT_EQ(asked[0].title, "Kestrelon");
+  }
+  EXPECT_TRUE(runs.empty());
+}
+
+}  // namespace
+}  // namespace kestrelon

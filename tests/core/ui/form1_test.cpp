@@ -1,0 +1,338 @@
+// The main bar: its menus, the icon strip with its gating, the Window list and window
+// commands, minimise and restore with the bar, and the exit questions.
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "bar_fixture.h"
+#include "core/ui/icon_strip.h"
+
+namespace kestrelon::test {
+namespace {
+
+QStringList Captions(const QMenu* menu) {
+  QStringList out;
+  for (const QAction* action : menu->actions())
+    if (action->isVisible()) out << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  return out;
+}
+
+using Form1Menus = BarTest;
+
+TEST_F(Form1Menus, MenuTreeAndStatesAfterLoad) {
+  QStringList top;
+  for (const QAction* action : bar->MenuBar->actions()) top << action->text();
+  EXPECT_EQ(top, (QStringList{"&File", "&Data", "&Calculate", "Dis&play", "&Window", "&Setup...",
+                              "&Help"}));
+  EXPECT_EQ(Captions(bar->mnuFile->menu()),
+            (QStringList{"&Example...", "&New...", "&Open...", "&Save...", "Reload &Baseline Data",
+                         "-", "E&xit"}));
+  EXPECT_EQ(Captions(bar->mnuFileOpen->menu()),
+            (QStringList{"Complete &Vehicle...", "&Power ", "&Chassis..."}));
+  EXPECT_EQ(Captions(bar->mnuData->menu()),
+            (QStringList{"&Power curves", "&Chassis...", "&Wheels and Tyres...", "&Aerodynamics...",
+                         "&Transmission...", "&Nitrous Oxide...", "C&lutch...", "&Inertia...",
+                         "&Throttle controls..."}));
+  EXPECT_EQ(Captions(bar->mnuCalc->menu()), (QStringList{"Run &Simulation...", "Practice &Tree...",
+                                                         "&Wheelie Threshold", "&Estimate power"}));
+  EXPECT_EQ(Captions(bar->mnuWindow->menu()),
+            (QStringList{"&Cascade windows", "&Minimise all", "&Restore all", "-"}));
+  EXPECT_FALSE(bar->mnuData->isEnabled());
+  EXPECT_FALSE(bar->mnuCalc->isEnabled());
+  EXPECT_FALSE(bar->mnuDisplay->isEnabled());
+  EXPECT_FALSE(bar->mnuFileSave->isEnabled());
+  EXPECT_FALSE(bar->mnuFileBaseline->isEnabled());
+  EXPECT_FALSE(bar->mnuFileConvert->isVisible());
+  EXPECT_TRUE(bar->mnuSetup->isEnabled());
+  EXPECT_EQ(S.DataSaved, True);
+  EXPECT_EQ(bar->IconTips[16], "Practice Tree");
+  EXPECT_EQ(bar->IconTips[18], " ");
+}
+
+TEST_F(Form1Menus, RenderedBarShowsMenusAndIcons) {
+  bar->Show();
+  const QImage shot = bar->grab().toImage();
+  ASSERT_FALSE(shot.isNull());
+  // The icons: the strip's area holds the drawn picture, many colours, not a blank face.
+  const QRect strip(bar->IconBar->mapTo(bar.get(), QPoint(0, 0)), bar->IconBar->size());
+  QSet<QRgb> colours;
+  for (int y = strip.top(); y <= strip.bottom(); y += 2)
+    for (int x = strip.left(); x <= strip.right(); x += 2) colours.insert(shot.pixel(x, y));
+  EXPECT_GT(colours.size(), 20);
+  // The menus: the bar's text is drawn in its own colour across the menu bar.
+  const QRect menus = bar->MenuBar->geometry();
+  const QRgb background = shot.pixel(menus.right() - 2, menus.center().y());
+  int inked = 0;
+  for (int y = menus.top(); y <= menus.bottom(); ++y)
+    for (int x = menus.left(); x < menus.left() + 300 && x < shot.width(); ++x)
+      if (qGray(shot.pixel(x, y)) < qGray(background) - 80) ++inked;
+  EXPECT_GT(inked, 100);
+}
+
+using IconStripCommands = BarTest;
+
+TEST_F(IconStripCommands, BeforeAVehicleOnlyThePracticeTreeRuns) {
+  Cfg.ShowToolTips = True;
+  bool checked = false;
+  Hooks.RunSimulationCheck = [&] { checked = true; };
+  for (int icon = 1; icon <= 17; ++icon) {
+    if (icon == 16) continue;
+    Press(static_cast<Single>(icon * 32 - 16));
+    EXPECT_TRUE(bar->IconBar->toolTip().isEmpty()) << icon;
+  }
+  EXPECT_FALSE(checked);
+  EXPECT_TRUE(Form::LoadedForms().size() == 1u);  // only the bar
+  Press(16 * 32 - 16);
+  EXPECT_TRUE(Shown("frmTree"));
+  EXPECT_EQ(bar->IconBar->toolTip(), QStringLiteral("Practice Tree"));
+  EXPECT_TRUE(scripted.asked.empty());
+}
+
+TEST_F(IconStripCommands, HitTestEdgesPickTheCommand) {
+  S.DataLoaded = True;
+  int checks = 0;
+  Hooks.RunSimulationCheck = [&] { ++checks; };
+  Press(31.4f);
+  EXPECT_TRUE(Shown("frmDataAero"));
+  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(checks, 0);
+  Press(31.6f);
+  EXPECT_EQ(checks, 1);
+  const std::size_t loaded = Form::LoadedForms().size();
+  Press(543.5f);
+  Press(544.0f);
+  EXPECT_EQ(checks, 1);
+  EXPECT_EQ(Form::LoadedForms().size(), loaded);
+  EXPECT_EQ(S.IconCommandBusy, 0);
+}
+
+TEST_F(IconStripCommands, OnePressRunsOneCommandButTheTreeIsNeverHeld) {
+  S.DataLoaded = True;
+  int checks = 0;
+  Hooks.RunSimulationCheck = [&] { ++checks; };
+  bar->IconBar_MouseDown(1, 0, 40, 15);
+  bar->IconBar_MouseMove(1, 0, 45, 15);   // sliding with the button down
+  bar->IconBar_MouseMove(1, 0, 100, 15);  // onto Cascades: not run
+  EXPECT_EQ(checks, 1);
+  EXPECT_TRUE(scripted.asked.empty());
+  bar->IconBar_MouseMove(1, 0, 500, 15);  // onto the tree: runs all the same
+  EXPECT_TRUE(Shown("frmTree"));
+  bar->IconBar_MouseUp(1, 0, 500, 15);
+  Press(40);
+  EXPECT_EQ(checks, 2);
+}
+
+TEST_F(IconStripCommands, TooltipsFollowTheSetting) {
+  S.DataLoaded = True;
+  Cfg.ShowToolTips = True;
+  bar->IconBar_MouseMove(0, 0, 48, 15);
+  EXPECT_EQ(bar->IconBar->toolTip(), QStringLiteral("Calculate a simulated run"));
+  Cfg.ShowToolTips = False;
+  bar->IconBar_MouseMove(0, 0, 48, 15);
+  EXPECT_TRUE(bar->IconBar->toolTip().isEmpty());
+}
+
+TEST_F(IconStripCommands, RefusedDisplayCommandReleasesTheStrip) {
+  S.DataLoaded = True;
+  bar->IconBar_MouseDown(1, 0, 13 * 32 - 16, 15);  // Simulation Graphs before any run
+  ASSERT_EQ(scripted.asked.size(), 1u);
+  EXPECT_EQ(scripted.asked[0].text, "Simulation has not yet been run");
+  EXPECT_FALSE(bar->IconButtonHeld);
+  bar->IconBar_MouseDown(1, 0, 9 * 32 - 16, 15);  // Transmission runs at once: refused too
+  ASSERT_EQ(scripted.asked.size(), 2u);
+  EXPECT_EQ(scripted.asked[1].text, "Engine data must be entered first");
+  EXPECT_TRUE(bar->IconButtonHeld);
+}
+
+TEST_F(IconStripCommands, CommandLeavingCancelSetAsksToExit) {
+  S.DataLoaded = True;
+  Hooks.RunSimulationCheck = [] { S.CancelFlag = 1; };
+  scripted.answers = {Msg::No};
+  Press(48);
+  ASSERT_EQ(scripted.asked.size(), 1u);
+  EXPECT_EQ(scripted.asked[0].text, "Do you really want to Exit?");
+  EXPECT_TRUE(bar->IsLoaded());
+  EXPECT_EQ(S.CancelFlag, 0);
+}
+
+using ExitQuestions = BarTest;
+
+TEST_F(ExitQuestions, SavedDataAsksToExit) {
+  scripted.answers = {Msg::No, Msg::Yes};
+  bar->mnuFileExit_Click();
+  ASSERT_EQ(scripted.asked.size(), 1u);
+  EXPECT_EQ(scripted.asked[0].text, "Do you really want to Exit?");
+  EXPECT_EQ(scripted.asked[0].style, Msg::YesNo | Msg::Question);
+  EXPECT_EQ(scripted.asked[0].title, "Exit Kestrelon");
+  EXPECT_TRUE(bar->IsLoaded());
+
+  bool ended = false;
+  QObject::connect(bar.get(), &Form1::ProgramEnds, [&] { ended = true; });
+  Cfg.DataPath = "/cars/";
+  bar->mnuFileExit_Click();
+  EXPECT_FALSE(bar->IsLoaded());
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(S.CancelFlag, 1);
+  QFile store(QString::fromStdString(config / "Kestrelon/Kestrelon.ini"));
+  ASSERT_TRUE(store.open(QIODevice::ReadOnly));  // the settings were written at exit
+  EXPECT_TRUE(store.readAll().contains("DataPath=/cars/"));
+}
+
+TEST_F(ExitQuestions, UnsavedDataOffersToSaveFirst) {
+  struct Case {
+    int answer;
+    SaveOutcome saved;
+    bool exits;
+    int saves;
+  };
+  const Case cases[] = {
+      {Msg::Cancel, SaveOutcome::Saved, false, 0},
+      {Msg::No, SaveOutcome::Saved, true, 0},
+      {Msg::Yes, SaveOutcome::Saved, true, 1},
+      {Msg::Yes, SaveOutcome::Cancelled, true, 1},  // a cancelled save dialog still exits
+      {Msg::Yes, SaveOutcome::Failed, false, 1},    // a failed save keeps the program
+  };
+  for (const Case& c : cases) {
+    Form1 another;
+    another.Load();
+    S.DataSaved = False;
+    scripted.asked.clear();
+    scripted.answers = {c.answer};
+    int saves = 0;
+    Hooks.SaveVehicleAndPower = [&] {
+      ++saves;
+      return c.saved;
+    };
+    another.mnuFileExit_Click();
+    ASSERT_EQ(scripted.asked.size(), 1u);
+    EXPECT_EQ(scripted.asked[0].text, "Would you like to save data first?");
+    EXPECT_EQ(scripted.asked[0].style, Msg::YesNoCancel | Msg::Question);
+    EXPECT_EQ(another.IsLoaded(), !c.exits) << c.answer;
+    EXPECT_EQ(S.CancelFlag, c.exits ? 1 : 0);
+    EXPECT_EQ(saves, c.saves);
+  }
+}
+
+TEST_F(ExitQuestions, WithoutTheSaveCommandYesStillExits) {
+  S.DataSaved = False;
+  scripted.answers = {Msg::Yes};
+  bar->mnuFileExit_Click();
+  EXPECT_FALSE(bar->IsLoaded());
+}
+
+using WindowCommands = BarTest;
+
+QStringList ListedItems(Form1& bar) {
+  QStringList out;
+  for (const QAction* item : bar.mnuWindowList)
+    if (item->isVisible()) out << item->text();
+  return out;
+}
+
+TEST_F(WindowCommands, WindowMenuListsOpenWindowsInOrder) {
+  StubForm a("frmA", "A"), b("frmB", "B"), c("frmC", "C");
+  a.Show();
+  b.Show();
+  c.Show();
+  bar->IconBar_MouseMove(0, 0, 600, 0);  // reaching the bar rebuilds the menu
+  EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "B", "C"}));
+  b.Unload();
+  EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "B", "C"}));  // rebuilt only on the next visit
+  bar->IconBar_MouseMove(0, 0, 600, 0);
+  EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "C"}));
+  a.Unload();
+  c.Unload();
+  bar->windowlist_build();
+  EXPECT_TRUE(ListedItems(*bar).isEmpty());
+  EXPECT_EQ(bar->mnuWindowList.size(), 1u);
+}
+
+TEST_F(WindowCommands, ItemBringsItsWindowBack) {
+  StubForm a("frmA", "Chassis & body");
+  a.Show();
+  a.setWindowState(Qt::WindowMinimized);
+  bar->windowlist_build();
+  EXPECT_EQ(ListedItems(*bar), (QStringList{"Chassis && body"}));
+  bar->mnuWindowList[0]->trigger();
+  EXPECT_FALSE(a.IsMinimised());
+  EXPECT_TRUE(a.isVisible());
+}
+
+TEST_F(WindowCommands, CascadePlacesListedWindowsBelowTheBar) {
+  StubForm a("frmA", "A"), b("frmB", "B"), unlisted("frmC", "C");
+  a.Show();
+  b.Show();
+  b.setWindowState(Qt::WindowMaximized);
+  bar->windowlist_build();
+  unlisted.Show();  // loaded after the menu was built: not listed yet
+  unlisted.move(300, 300);
+  bar->mnuWindowCascade_Click();
+  const int below = bar->frameGeometry().height();
+  EXPECT_EQ(a.pos(), QPoint(0, below));
+  EXPECT_EQ(b.pos(), QPoint(32, below + 32));
+  EXPECT_FALSE(b.isMaximized());
+  EXPECT_EQ(unlisted.pos(), QPoint(300, 300));
+}
+
+TEST_F(WindowCommands, MinimiseAllHidesEverythingRestoreAllShowsTheListed) {
+  StubForm a("frmA", "A"), hidden("frmB", "B");
+  a.Show();
+  bar->windowlist_build();
+  hidden.Show();
+  bar->mnuWindowMin_Click();
+  EXPECT_FALSE(a.isVisible());
+  EXPECT_FALSE(hidden.isVisible());
+  bar->mnuWindowRestore_Click();
+  EXPECT_TRUE(a.isVisible());
+  EXPECT_FALSE(hidden.isVisible());
+}
+
+TEST_F(WindowCommands, MinimisingTheBarHidesAndRestoresExactlyTheVisibleWindows) {
+  bar->Show();
+  StubForm a("frmA", "A"), b("frmB", "B"), loadedOnly("frmC", "C");
+  a.Show();
+  b.Show();
+  loadedOnly.Load();
+  bar->setWindowState(Qt::WindowMinimized);
+  EXPECT_FALSE(a.isVisible());
+  EXPECT_FALSE(b.isVisible());
+  b.Unload();
+  bar->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(a.isVisible());
+  EXPECT_FALSE(b.isVisible());
+  EXPECT_FALSE(loadedOnly.isVisible());  // never shown, so never brought out
+}
+
+class PowerGraphStub : public StubForm {
+  Q_OBJECT
+ public:
+  PowerGraphStub() : StubForm("frmGraphPower", "Power curve") {}
+  int accepted = 0;
+  Q_INVOKABLE void GraphOKButton_Click() {
+    ++accepted;
+    Unload();
+  }
+};
+
+TEST_F(WindowCommands, OpeningACurveAcceptsAVisibleCurveGraphFirst) {
+  S.CurveEntered[0] = True;
+  std::vector<Integer> columns;
+  Hooks.EnterPowerCurve = [&](Integer column, Integer) { columns.push_back(column); };
+  PowerGraphStub graph;
+  graph.Load();
+  bar->mnuDataPowerN1_Click();
+  EXPECT_EQ(graph.accepted, 0);  // loaded but hidden: left alone
+  graph.Show();
+  bar->mnuDataPowerNA_Click();
+  EXPECT_EQ(graph.accepted, 1);
+  EXPECT_EQ(columns, (std::vector<Integer>{1, 0}));
+  EXPECT_EQ(S.DataSaved, False);
+}
+
+}  // namespace
+}  // namespace kestrelon::test
+
+#include "form1_test.moc"

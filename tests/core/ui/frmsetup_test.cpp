@@ -1,0 +1,139 @@
+// The setup dialog: what it shows, what OK stores, and the picture choice.
+#include "core/ui/frmsetup.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "core/commands.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/window_list.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon::test {
+namespace {
+
+class SetupDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    Cfg = Settings{};
+    OpenWindows = WindowList{};
+    Hooks.OpenFileDialog = [this](const std::string& pattern, const std::string& title,
+                                  const std::string&) {
+      EXPECT_EQ(pattern, "*");
+      EXPECT_EQ(title, "Select an image");
+      return chosen;
+    };
+  }
+  void TearDown() override { Hooks = CommandHooks{}; }
+
+  // Chooses a picture through "..." and returns the messages shown.
+  std::vector<Asked> Browse(frmsetup& setup, const std::string& path) {
+    chosen = path;
+    scripted.asked.clear();
+    setup.SplashBrowse_Click();
+    return scripted.asked;
+  }
+
+  std::string chosen;
+  ScriptedUi scripted;
+  ScopedUi guard{scripted};
+};
+
+TEST_F(SetupDialog, ShowsTheSettingsAndStoresThemOnOK) {
+  Cfg.PUnits = "X";
+  Cfg.DUnits = "M";
+  Cfg.HistoryLog = False;
+  Cfg.DataPath = " /cars/ ";
+  frmsetup setup;
+  setup.Load();
+  EXPECT_TRUE(OpenWindows.Contains("Kestrelon Setup"));
+  EXPECT_TRUE(setup.OptBHP->isChecked());
+  EXPECT_TRUE(setup.OptMetric->isChecked());
+  EXPECT_FALSE(setup.HistoryLog->isChecked());
+  EXPECT_EQ(setup.KobexDir->text(), QStringLiteral("/cars/"));
+  EXPECT_TRUE(setup.SplashDefault->isChecked());
+  EXPECT_FALSE(setup.SplashBrowse->isEnabled());
+
+  setup.KobexDir->setText(QStringLiteral("  /home/me/cars "));
+  setup.EADir->setText(QStringLiteral("   "));
+  setup.OptImperial->setChecked(true);
+  setup.OptKW->setChecked(true);
+  setup.OKButton_Click();
+  EXPECT_FALSE(setup.IsLoaded());
+  EXPECT_FALSE(OpenWindows.Contains("Kestrelon Setup"));
+  EXPECT_EQ(Cfg.DataPath, "/home/me/cars/");
+  EXPECT_EQ(Cfg.EADataPath, "");
+  EXPECT_EQ(Cfg.PUnits, "M");
+  EXPECT_EQ(S.PowerUnit, "KW");
+  EXPECT_EQ(Cfg.DUnits, "I");
+  EXPECT_EQ(S.UnitsChanged, True);
+  EXPECT_EQ(S.LengthUnit, "ft");
+
+  setup.Load();  // OK again with imperial kept: nothing changed
+  setup.OKButton_Click();
+  EXPECT_EQ(S.UnitsChanged, False);
+}
+
+TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
+  frmsetup setup;
+  setup.Load();
+  setup.SplashDefault->setChecked(false);
+  setup.SplashDefault_Click();
+  struct Case {
+    const char* path;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"/pics/photo.jpeg", "Unrecognised file type JPEG for image"},
+      {"/pics/logo.gif", "GIF files are unsupported for copyright reasons"},
+      {"/pics/photo", "Unrecognised file type for image"},
+      {"/my.pics/photo", "Unrecognised file type PICS/PHOTO for image"},
+      {"/pics/missing.bmp", "Could not load picture /pics/missing.bmp"},
+      {"/pics/drawing.wmf", "Could not load picture /pics/drawing.wmf"},
+  };
+  for (const Case& c : cases) {
+    const auto asked = Browse(setup, c.path);
+    ASSERT_EQ(asked.size(), 1u) << c.path;
+    EXPECT_EQ(asked[0].text, c.message);
+    EXPECT_EQ(asked[0].style, 0);
+    EXPECT_EQ(asked[0].title, "Select an image");
+  }
+  EXPECT_TRUE(Browse(setup, "").empty());  // a cancelled file dialog says nothing
+  EXPECT_EQ(Cfg.SplashImage, "");
+}
+
+TEST_F(SetupDialog, ChosenPictureIsKeptEvenWhenCancelled) {
+  QTemporaryDir dir;
+  const QString path = dir.path() + "/photo.Jpg";
+  QImage picture(40, 30, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(path, "JPG"));
+
+  frmsetup setup;
+  setup.Load();
+  setup.SplashDefault->setChecked(false);
+  setup.SplashDefault_Click();
+  EXPECT_TRUE(Browse(setup, path.toStdString()).empty());
+  EXPECT_EQ(Cfg.SplashImage, path.toStdString());
+  EXPECT_EQ(setup.SplashFile->text(), path);
+  setup.CancelButton_Click();
+  EXPECT_EQ(Cfg.SplashImage, path.toStdString());
+
+  setup.Load();  // ticking the default picture and OK clears the choice
+  EXPECT_FALSE(setup.SplashDefault->isChecked());
+  setup.SplashDefault->setChecked(true);
+  setup.SplashDefault_Click();
+  setup.OKButton_Click();
+  EXPECT_EQ(Cfg.SplashImage, "");
+}
+
+}  // namespace
+}  // namespace kestrelon::test

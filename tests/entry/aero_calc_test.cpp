@@ -1,0 +1,129 @@
+#include "entry/aero_calc.h"
+
+#include "entry_test_support.h"
+
+namespace kestrelon::test {
+namespace {
+
+class AeroCalc : public EntryTest {
+ protected:
+  static AeroEntry Car() {
+    AeroEntry e;
+    e.Area = "17sqft";
+    e.CD = ".55";
+    return e;
+  }
+  static std::string Refused(AeroEntry e) {
+    const Verdict v = AcceptAero(e);
+    return v ? v->message : "accepted";
+  }
+};
+
+TEST_F(AeroCalc, StandardDayAndBlankWeatherGiveStandardAir) {
+  AeroEntry e = Car();
+  e.StandardDay = true;
+  e.Press = "99999pa";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_EQ(S.AeroPress, 101400);
+  EXPECT_EQ(S.AeroTemp, 15.5f);
+  EXPECT_EQ(S.HumidityFactor, 1);
+  EXPECT_EQ(S.DryDensityRatio, 1);
+  EXPECT_EQ(S.AirDensityRatio, 1);
+  EXPECT_EQ(S.VehicleData[5][13], "Y");
+  EXPECT_EQ(S.VehicleData[6][3], "99999pa");
+  EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
+
+  e.StandardDay = false;
+  e.Press = "";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_EQ(S.DryDensityRatio, 1);
+  EXPECT_EQ(S.StandardDay, False);
+  EXPECT_EQ(S.VehicleData[5][13], "N");
+}
+
+TEST_F(AeroCalc, AltitudeFollowsTheStandardAtmosphere) {
+  AeroEntry e = Car();
+  e.Alt = "1524m";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_NEAR(S.AeroPress, 84379, 0.5);
+  EXPECT_NEAR(S.AeroTemp, 5.3f, 1e-3);
+  // A typed barometer reading is reduced to the track; a typed temperature stays.
+  e.Press = "50700pa";
+  e.Temp = "20c";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_NEAR(S.AeroPress, 84379 / 2.0, 0.5);
+  EXPECT_EQ(S.AeroTemp, 20);
+
+  const StandardAir at2000 = StandardAtmosphereAt(2000);
+  const double f = (2000 - 1828.0) / (2134 - 1828);
+  EXPECT_NEAR(at2000.Pressure, 81261 + (78245 - 81261) * f, 0.5);
+  EXPECT_NEAR(at2000.Temperature, 276.3 + (274.3 - 276.3) * f, 1e-3);
+  EXPECT_NEAR(StandardAtmosphereAt(0).Pressure, 101400, 1e-3);
+
+  for (const char* h : {"-1200m", "20000m"}) {
+    e.Alt = h;
+    EXPECT_EQ(Refused(e), "accepted") << h;
+  }
+  for (const char* h : {"-1201m", "20001m"}) {
+    e.Alt = h;
+    EXPECT_EQ(Refused(e), "Invalid altitude value ") << h;
+  }
+}
+
+TEST_F(AeroCalc, HumidityCorrection) {
+  EXPECT_FLOAT_EQ(HumidityFactorOf(100, 15.5f), 0.98f);
+  EXPECT_NEAR(HumidityFactorOf(50, 30), 0.98065f, 1e-5);
+  EXPECT_NEAR(HumidityFactorOf(100, 100), 0.87097f, 1e-5);
+  // Below freezing and above boiling the temperature counts at the ends of its range.
+  EXPECT_EQ(HumidityFactorOf(100, -40), 1);
+  EXPECT_FLOAT_EQ(HumidityFactorOf(100, 150), HumidityFactorOf(100, 100));
+
+  AeroEntry e = Car();
+  e.Temp = "30c";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_NEAR(S.DryDensityRatio, 0.95215f, 1e-5);
+  e.Humid = "101";
+  EXPECT_EQ(Refused(e), "Invalid Relative Humidity - must be between 0 and 100%");
+}
+
+TEST_F(AeroCalc, WindComponentForEveryDirection) {
+  EXPECT_FLOAT_EQ(HeadWind(10, "180"), -10);
+  EXPECT_NEAR(HeadWind(10, "90"), 0, 1e-5);
+  EXPECT_NEAR(HeadWind(10, "-90"), 0, 1e-5);  // a cross wind from the other side
+  EXPECT_FLOAT_EQ(HeadWind(10, "450"), HeadWind(10, "90"));
+  EXPECT_FLOAT_EQ(HeadWind(10, "-180"), -10);
+  EXPECT_FLOAT_EQ(HeadWind(10, "north"), 10);
+
+  AeroEntry e = Car();
+  e.Speed = "26";
+  EXPECT_EQ(Refused(e), "Wind speed too high");
+  e.Speed = "20";
+  EXPECT_EQ(Refused(e).rfind("Invalid wind speed ", 0), 0u);
+  e.Speed = "0";
+  EXPECT_EQ(Refused(e), "accepted");
+  e.Speed = "10m/s";
+  e.Dir = "180";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_FLOAT_EQ(S.AeroSpeed, -10);
+}
+
+TEST_F(AeroCalc, VehicleFiguresAndAirBox) {
+  AeroEntry e = Car();
+  e.CD = "";
+  EXPECT_EQ(Refused(e), "Invalid drag coefficient");
+  e = Car();
+  e.BoxEff = "-50";
+  ASSERT_EQ(Refused(e), "accepted");
+  EXPECT_FLOAT_EQ(S.AeroBoxEff, -0.5f);
+  e.BoxEff = "150";
+  EXPECT_EQ(Refused(e), "Air box efficiency cannot be greater than 100 percent");
+  e = Car();
+  e.Area = "";
+  EXPECT_EQ(Refused(e), "Invalid frontal area ");
+  e = Car();
+  e.Temp = "-100.1c";
+  EXPECT_EQ(Refused(e), "Invalid air temperature ");
+}
+
+}  // namespace
+}  // namespace kestrelon::test

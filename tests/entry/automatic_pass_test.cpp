@@ -1,0 +1,94 @@
+// A stored vehicle becomes a model through the chain with AutoAccept on, no window shown.
+#include <QTest>
+
+#include "entry/entry_chain.h"
+#include "entry/ui/data_forms.h"
+#include "entry/ui/frmDataTyre.h"
+#include "entry_test_support.h"
+#include "files/example_vehicles.h"
+#include "power/power_curve.h"
+
+namespace kestrelon::test {
+namespace {
+
+class AutomaticPass : public EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    RegisterDataForms();
+    LoadExampleVehicle("WESTFLD");
+    S.MinRPMIndex = 30;
+    S.MaxRPMIndex = 75;
+    UpdateEngineSummary(0);
+    S.EngineEntered = True;
+    S.CurveEntered = {True, True, True};
+    S.AutoAccept = True;
+    S.DataSequence = True;
+  }
+  void TearDown() override {
+    const std::vector<Form*> loaded = Form::LoadedForms();
+    for (Form* form : loaded) form->Unload();
+    AutomaticPassAbandoned = nullptr;
+  }
+};
+
+TEST_F(AutomaticPass, ExampleRowOneBecomesTheModel) {
+  DataFormsSequence();
+  EXPECT_EQ(S.ChassisEntered, True);
+  EXPECT_EQ(S.TyreEntered, True);
+  EXPECT_EQ(S.AeroEntered, True);
+  EXPECT_EQ(S.TransmissionEntered, True);
+  EXPECT_EQ(S.NitrousEntered, True);  // no first-stage curve
+  EXPECT_NEAR(S.ChassisWheelbase, 2.4892f, 1e-5);
+  EXPECT_NEAR(S.ChassisCGL, 1.1938f, 1e-5);
+  EXPECT_NEAR(S.TyreDia, 0.5892f, 1e-5);
+  EXPECT_NEAR(S.RearTyreStiffness, 6186.4f, 0.5f);
+  EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
+  EXPECT_NEAR(S.GearOverall[1], 10.933f, 1e-3);
+  EXPECT_NEAR(S.GearOverall[2], 7.54f, 1e-4);
+  EXPECT_NEAR(S.GearOverall[3], 5.278f, 1e-4);
+  EXPECT_NEAR(S.GearOverall[4], 3.77f, 1e-5);
+  EXPECT_EQ(S.GearCount, 4);
+  for (const char* name : {"frmDataChassis", "frmDataTyre", "frmDataAero", "frmDataGears"})
+    EXPECT_FALSE(Form::Instance(name)->isVisible()) << name;
+  // Every accepted field went through without a question.
+  for (const Asked& a : seam.asked) EXPECT_EQ(a.text, "Data successfully loaded");
+}
+
+TEST_F(AutomaticPass, ARefusingFormStopsThePassForCorrection) {
+  S.VehicleData[3][5] = "0psi";  // a flat rear tyre
+  DataFormsSequence();
+  auto* tyre = static_cast<frmDataTyre*>(Form::Instance("frmDataTyre"));
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Tyre is flat! ");
+  EXPECT_TRUE(tyre->isVisible());
+  EXPECT_EQ(S.AutoAccept, False);
+  EXPECT_EQ(S.TyreEntered, False);
+  EXPECT_EQ(S.AeroEntered, False);
+
+  // Corrected and accepted, the pass goes on by itself.
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(tyre));
+  QCoreApplication::processEvents();
+  tyre->TyrePress->setText("18psi");
+  tyre->RunOK();
+  EXPECT_EQ(S.TyreEntered, True);
+  EXPECT_EQ(S.TransmissionEntered, True);
+  EXPECT_FALSE(Form::Instance("frmDataAero")->isVisible());
+}
+
+TEST_F(AutomaticPass, CancelAfterARefusalTellsWhoeverWaits) {
+  bool told = false;
+  AutomaticPassAbandoned = [&told] { told = true; };
+  S.VehicleData[2][1] = "";  // no wheelbase
+  DataFormsSequence();
+  EXPECT_EQ(seam.asked.at(0).text, "Invalid wheelbase ");
+  auto* chassis = Form::Instance("frmDataChassis");
+  ASSERT_TRUE(chassis->IsLoaded());
+  static_cast<DataForm*>(chassis)->CancelButton_Click();
+  EXPECT_TRUE(told);
+  EXPECT_EQ(S.AutoAccept, False);
+  EXPECT_EQ(S.DataSequence, True);
+}
+
+}  // namespace
+}  // namespace kestrelon::test

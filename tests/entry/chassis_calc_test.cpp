@@ -1,0 +1,177 @@
+#include "entry/chassis_calc.h"
+
+#include "entry_test_support.h"
+
+namespace kestrelon::test {
+namespace {
+
+class ChassisCalc : public EntryTest {
+ protected:
+  static ChassisEntry Typical() {
+    ChassisEntry e;
+    e.Wheelbase = "100in";
+    e.Weight = "1000kg";
+    e.CGL = "40in";
+    e.CGH = "20in";
+    e.FTravel = "0.1m";
+    e.FRate = "20000n/m";
+    e.FPrel = "500n";
+    e.Damping = DampingChoice::Hard;
+    return e;
+  }
+  ChassisBase base;
+};
+
+TEST_F(ChassisCalc, RearShareGivesTheCGDistanceInTheWheelbaseUnit) {
+  ChassisEntry e = Typical();
+  e.CGL = "";
+  e.CGP = "60";
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_NEAR(S.ChassisCGL, 1.016f, 1e-5);
+  EXPECT_EQ(e.CGL, "40.0IN");
+  EXPECT_EQ(S.VehicleData[2][3], "40.0IN");
+
+  // A C.G. distance that reads wins; the share is not looked at.
+  e = Typical();
+  e.CGP = "100";
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_NEAR(S.ChassisCGL, 1.016f, 1e-5);
+}
+
+TEST_F(ChassisCalc, RearShareOutsideItsRangeIsRefused) {
+  for (const char* share : {"0", "100"}) {
+    ChassisEntry e = Typical();
+    e.CGL = "";
+    e.CGP = share;
+    const Verdict v = AcceptChassis(e, base);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->message, "Weight on rear axle should be greater than 0 and less than 100 percent");
+    EXPECT_EQ(v->field, ChassisCGPField);
+  }
+  ChassisEntry e = Typical();
+  e.CGL = "";
+  const Verdict v = AcceptChassis(e, base);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Unable to determine C.G. distance from rear axle ");
+}
+
+TEST_F(ChassisCalc, FrontDampingAndItsDivisors) {
+  ChassisEntry e = Typical();
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_NEAR(S.FrontDamping, 7905.7f, 0.1f);
+  EXPECT_FLOAT_EQ(S.FrontDampingHalf, S.FrontDamping / 2);
+  EXPECT_EQ(S.VehicleData[2][11], "H");
+  EXPECT_NEAR(FrontDampingOf(20000, 0.1f, 500, DampingChoice::Soft), 7905.7f / 3, 0.1f);
+
+  // Without travel the suspension is rigid whatever else was typed.
+  e = Typical();
+  e.FTravel = "0";
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_EQ(S.FrontDamping, 0);
+  EXPECT_EQ(S.ChassisFRate, 0);
+  EXPECT_EQ(S.ChassisFPrel, 0);
+  EXPECT_EQ(S.VehicleData[2][9], "20000n/m");
+
+  e = Typical();
+  e.FRate = "0n/m";
+  const Verdict v = AcceptChassis(e, base);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Front suspension spring rate not valid ");
+}
+
+TEST_F(ChassisCalc, RefusalsNameTheFieldAndAppendTheUnitReason) {
+  ChassisEntry e = Typical();
+  e.Wheelbase = "100";
+  Verdict v = AcceptChassis(e, base);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message.rfind("Invalid wheelbase ", 0), 0u) << v->message;
+  EXPECT_NE(v->message.find("No unit type provided"), std::string::npos) << v->message;
+  EXPECT_EQ(v->field, ChassisWheelbaseField);
+
+  e = Typical();
+  e.CrankL = "-1in";
+  v = AcceptChassis(e, base);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Crankshaft to rear axle distance is invalid ");
+}
+
+TEST_F(ChassisCalc, WheelieBarsOnlyOnRearDriveWithTheBoxTicked) {
+  ChassisEntry e = Typical();
+  e.WBL = "60in";
+  e.WBH = "2in";
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_NEAR(S.ChassisWBL, 1.524f, 1e-5);
+  EXPECT_EQ(S.DriveType, 0);
+
+  e.Drive = DriveLayout::FWD;
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_EQ(S.ChassisWBL, 0);
+  EXPECT_EQ(S.ChassisWBH, 0);
+  EXPECT_EQ(S.DriveType, 2);
+  EXPECT_EQ(S.VehicleData[2][20], "FWD");
+  EXPECT_EQ(S.VehicleData[2][6], "60in");
+
+  e.Drive = DriveLayout::RWD;
+  e.UseWheelieBars = false;
+  ASSERT_FALSE(AcceptChassis(e, base));
+  EXPECT_EQ(S.ChassisWBL, 0);
+  EXPECT_EQ(S.VehicleData[7][20], "N");
+}
+
+TEST_F(ChassisCalc, LoadReadsCodesStrictly) {
+  S.VehicleData[2][1] = "100in";
+  S.VehicleData[2][3] = "40in";
+  S.VehicleData[2][11] = "m";
+  S.VehicleData[2][20] = "awd";
+  ChassisEntry e;
+  LoadChassis(e, base);
+  EXPECT_EQ(e.Damping, DampingChoice::Soft);  // a letter outside "HMSN"
+  EXPECT_EQ(e.Drive, DriveLayout::RWD);
+  EXPECT_TRUE(e.UseWheelieBars);  // (7,20) blank
+  EXPECT_EQ(e.CGP, "60.00");
+}
+
+TEST_F(ChassisCalc, PresetsFollowWheelbaseWeightAndCG) {
+  // 2.5 m, 1000 kg, C.G. 1.0 m ahead of the rear axle: front load 3924 N.
+  SuspensionSetting hard = PresetSuspension(SuspensionPreset::Hard, 2.5f, 1000, 1.0f);
+  EXPECT_FLOAT_EQ(hard.Travel, 0.1f);
+  EXPECT_NEAR(hard.Rate, 117720, 1);
+  EXPECT_NEAR(hard.Preload, 1962, 0.01);
+  EXPECT_FLOAT_EQ(PresetSuspension(SuspensionPreset::Medium, 3.2f, 1000, 1).Travel, 0.2f);
+  EXPECT_FLOAT_EQ(PresetSuspension(SuspensionPreset::Soft, 3.2f, 1000, 1).Travel, 0.3f);
+  EXPECT_FLOAT_EQ(PresetSuspension(SuspensionPreset::Hard, 1.55f, 1000, 1).Travel, 0.064f);
+  EXPECT_FLOAT_EQ(PresetSuspension(SuspensionPreset::Medium, 1.55f, 1000, 1).Travel, 1.55f / 15);
+
+  ChassisEntry e;
+  e.Wheelbase = "2.5m";
+  e.Weight = "1000kg";
+  e.CGL = "1m";
+  Cfg.DUnits = "M";
+  const struct {
+    SuspensionPreset preset;
+    const char *travel, *rate, *preload;
+  } metric[] = {{SuspensionPreset::Hard, "100mm", "118N/mm", "1962N"},
+                {SuspensionPreset::Medium, "167mm", "59N/mm", "1570N"},
+                {SuspensionPreset::Soft, "250mm", "31N/mm", "1308N"}};
+  for (const auto& m : metric) {
+    ASSERT_FALSE(ApplySuspensionPreset(e, base, m.preset));
+    EXPECT_EQ(e.FTravel, m.travel);
+    EXPECT_EQ(e.FRate, m.rate);
+    EXPECT_EQ(e.FPrel, m.preload);
+    EXPECT_EQ(static_cast<int>(e.Damping), static_cast<int>(m.preset));
+  }
+  Cfg.DUnits = "I";
+  ASSERT_FALSE(ApplySuspensionPreset(e, base, SuspensionPreset::Hard));
+  EXPECT_EQ(e.FTravel, "3.94in");
+  EXPECT_EQ(e.FRate, "672lb/in");
+  EXPECT_EQ(e.FPrel, "441lb");
+
+  e.Weight = "";
+  const Verdict v = ApplySuspensionPreset(e, base, SuspensionPreset::Soft);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Vehicle weight not set ");
+  EXPECT_EQ(v->field, ChassisWeightField);
+}
+
+}  // namespace
+}  // namespace kestrelon::test

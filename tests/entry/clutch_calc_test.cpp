@@ -1,0 +1,256 @@
+#include "entry/clutch_calc.h"
+
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+
+namespace kestrelon {
+namespace {
+
+class Clutch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    InitTables();
+    Cfg.PUnits = "I";
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 70;
+    S.AirDensityRatio = 1.0f;
+    S.EngineEntered = True;
+    S.GearCount = 3;
+    for (int j = 20; j <= 70; ++j) S.PowerCurve[0][j] = 300;
+    S.EngineSummary[0][0] = 300;
+    S.EngineSummary[0][1] = 50;
+    S.ClutchType = "N";
+  }
+  static ClutchEntry Conventional() {
+    ClutchEntry e;
+    e.TorqueStatic = "400lb/ft";
+    e.Diameter = "10in";
+    e.Weight = "20lb";
+    return e;
+  }
+  static ClutchEntry Converter(const char* stall, const char* slip, const char* mult = "") {
+    ClutchEntry e;
+    e.TypeText = "Torque converter";
+    e.BiteRPM = stall;
+    e.ConverterSlip = slip;
+    e.ConverterMult = mult;
+    return e;
+  }
+  // Refused with this message and field, and the model as it was.
+  static void ExpectRefused(ClutchEntry e, const std::string& message, int field) {
+    const auto r = AcceptClutch(e, false);
+    ASSERT_TRUE(r) << message;
+    EXPECT_EQ(r->message, message);
+    EXPECT_EQ(r->field, field);
+    EXPECT_EQ(S.ClutchType, "N");
+    EXPECT_EQ(S.ClutchDiameter, 0);
+    EXPECT_EQ(S.ClutchEntered, False);
+    EXPECT_EQ(S.VehicleData[6][12], "");
+  }
+};
+
+TEST_F(Clutch, TypeCodes) {
+  EXPECT_EQ(ClutchWorkingCode("Conventional"), "C");
+  EXPECT_EQ(ClutchModelCode("Conventional"), "N");
+  EXPECT_EQ(ClutchModelCode("LOCKUP"), "L");
+  EXPECT_EQ(ClutchModelCode("Slider"), "S");
+  EXPECT_EQ(ClutchModelCode("torque converter"), "T");
+  EXPECT_EQ(ClutchWorkingCode("Wet multi-plate"), "C");
+  EXPECT_EQ(ClutchModelCode("Wet multi-plate"), "N");
+  EXPECT_EQ(ClutchTypeIndex(" n"), 0);
+  EXPECT_EQ(ClutchTypeIndex("t"), 3);
+}
+
+TEST_F(Clutch, ConventionalClutch) {
+  ClutchEntry e = Conventional();
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchType, "N");
+  EXPECT_EQ(S.VehicleData[6][12], "N");
+  EXPECT_NEAR(S.ClutchTorqueStatic, 400 * 1.3567, 0.01);
+  EXPECT_EQ(S.ClutchTorqueLocked, 0);
+  EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
+  EXPECT_EQ(S.ClutchEntered, True);
+  EXPECT_NEAR(S.ClutchInertia, 0.254 * 0.254 * 20 * 0.4537 / 4, 1e-4);
+  EXPECT_EQ(S.VehicleData[6][13], "10in");
+  EXPECT_EQ(S.VehicleData[1][13], "N");
+  EXPECT_EQ(S.VehicleData[1][19], "Dry");
+  EXPECT_EQ(S.VehicleData[6][19], "N");
+}
+
+TEST_F(Clutch, SizeAndCapacityRefusals) {
+  ClutchEntry e = Conventional();
+  e.Diameter = "-1m";
+  ExpectRefused(e, "Clutch diameter invalid ", ClutchDiameterField);
+  EXPECT_EQ(AcceptClutch(e, false)->title, "Clutch setup");
+  e.Diameter = "5";
+  const auto r = AcceptClutch(e, false);
+  EXPECT_EQ(r->message.rfind("Clutch diameter invalid \nNo unit type provided", 0), 0u);
+  e = Conventional();
+  e.Weight = "-2kg";
+  ExpectRefused(e, "Clutch weight invalid ", ClutchWeightField);
+  EXPECT_EQ(AcceptClutch(e, false)->title, "clutch setup");
+  e = Conventional();
+  e.TorqueStatic = "";
+  ExpectRefused(e, "Clutch static torque not valid", ClutchNoFocusField);
+  e.TorqueStatic = "400";
+  EXPECT_EQ(AcceptClutch(e, false)->field, ClutchTorqueStaticField);
+}
+
+TEST_F(Clutch, BlankSizeIsAccepted) {
+  ClutchEntry e = Conventional();
+  e.Diameter = "";
+  e.Weight = "";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchInertia, 0);
+}
+
+TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStatic) {
+  ClutchEntry e = Conventional();
+  e.TypeText = "Lockup";
+  e.TorqueLocked = "600lb/ft";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchType, "L");
+  EXPECT_NEAR(S.ClutchTorqueLocked, 200 * 1.3567, 0.01);
+  e.TorqueLocked = "400lb/ft";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchTorqueLocked, 0);
+
+  S = SharedState{};
+  S.ClutchType = "N";
+  e.TorqueLocked = "";
+  ExpectRefused(e, "Clutch lockup torque not valid", ClutchTorqueLockedField);
+}
+
+TEST_F(Clutch, EngagementProfile) {
+  ClutchEntry e = Conventional();
+  e.EngageInitialPC = "100";
+  e.EngageInitial = "0.1";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_FLOAT_EQ(S.ClutchEngageFinal, 0.1f) << "a blank final time takes the initial time";
+  S = SharedState{};
+  S.ClutchType = "N";
+  for (const char* pc : {"101", "-5"}) {
+    e.EngageInitialPC = pc;
+    ExpectRefused(e, "Clutch initial engagement percentage not valid", ClutchEngageInitialPCField);
+  }
+  e.EngageInitialPC = "";
+  e.EngageInitial = "-1";
+  ExpectRefused(e, "Clutch initial engagement time not valid", ClutchEngageInitialField);
+  e.EngageInitial = "0.5";
+  e.EngageFinal = "0.4";
+  ExpectRefused(e, "Clutch final engagement time not valid", ClutchEngageFinalField);
+}
+
+TEST_F(Clutch, AutomaticClutchOnlyWhereItsBoxIsOn) {
+  ClutchEntry e = Conventional();
+  e.Feather = true;
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchFeatherFlag, True);
+  EXPECT_EQ(S.VehicleData[6][19], "Y");
+
+  e.TypeText = "Slider";
+  e.BiteRPM = "3000";
+  e.LockupRPM = "5000";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchType, "S");
+  EXPECT_EQ(S.ClutchFeatherFlag, False);
+  EXPECT_EQ(S.VehicleData[6][19], "Y") << "a switched-off box leaves its item";
+  EXPECT_LT(S.ClutchTorqueStatic, 0);
+}
+
+TEST_F(Clutch, ConverterFiguresAndTheirLimits) {
+  ClutchEntry e = Converter("3000", "3");
+  S.PowerCurve[0][70] = 250;
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchType, "T");
+  EXPECT_FLOAT_EQ(S.BiteRPM, 30);
+  EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3);
+  EXPECT_NEAR(S.ConverterK, 2.30731, 1e-5);
+  EXPECT_NEAR(S.ConverterCurveC, 0.97, 1e-6);
+  EXPECT_FLOAT_EQ(S.ConverterMult, 1.0f);
+  EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
+
+  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3"), false));
+  S = SharedState{};
+  SetUp();
+  for (const char* stall : {"7000", "1999", ""})
+    ExpectRefused(Converter(stall, "3"), "Converter Stall RPM not valid", BiteRPMField);
+  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5"), false));
+  S = SharedState{};
+  SetUp();
+  for (const char* slip : {"0.5", "43"})
+    ExpectRefused(Converter("3000", slip), "Converter Slip % not valid", ConverterSlipField);
+  for (const char* mult : {"5.01", "0.5"})
+    ExpectRefused(Converter("3000", "3", mult), "Converter Multiplication Factor not valid",
+                  ConverterMultField);
+  S.PowerCurve[0][70] = 0;  // nothing to fit the converter to at the top of the curve
+  ExpectRefused(Converter("3000", "3"), "Converter Stall RPM not valid", BiteRPMField);
+}
+
+TEST_F(Clutch, RpmTextsOfZeroAreStoredEmpty) {
+  ClutchEntry e = Conventional();
+  e.BiteRPM = "0";
+  e.LockupRPM = " ";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.VehicleData[5][15], "");
+  EXPECT_EQ(S.VehicleData[5][16], "");
+}
+
+TEST_F(Clutch, DefaultsFromTheEngineCurve) {
+  S.EngineSummary[0][0] = 300;
+  S.EngineSummary[1][0] = 350;
+  ClutchEntry e;
+  e.TorqueLocked = "999";
+  ASSERT_FALSE(ClutchDefaults(e, "C"));
+  EXPECT_EQ(e.TorqueStatic, "402.5lb/ft");
+  EXPECT_EQ(e.TorqueLocked, "");
+  EXPECT_EQ(e.EngageFinal, ".75");
+  Cfg.PUnits = "M";
+  ASSERT_FALSE(ClutchDefaults(e, "C"));
+  EXPECT_EQ(e.TorqueStatic, "546.1N/m");
+
+  ASSERT_FALSE(ClutchDefaults(e, "S"));
+  EXPECT_EQ(e.LockupRPM, "5000");
+  EXPECT_EQ(e.BiteRPM, "3500");
+  S.EngineSummary[0][1] = 30;
+  ASSERT_FALSE(ClutchDefaults(e, "S"));
+  EXPECT_EQ(e.BiteRPM, "2000");
+  EXPECT_EQ(e.LockupRPM, "3000");
+  S.MaxRPMIndex = 30;
+  ASSERT_FALSE(ClutchDefaults(e, "S"));
+  EXPECT_EQ(e.LockupRPM, "2500");
+
+  ASSERT_FALSE(ClutchDefaults(e, "T"));
+  EXPECT_EQ(e.BiteRPM, "3000");
+  EXPECT_EQ(e.ConverterSlip, "3");
+
+  S.EngineEntered = False;
+  EXPECT_EQ(ClutchDefaults(e, "C")->message,
+            "No Power data is available to calculate clutch default settings");
+}
+
+TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
+  S.VehicleData[6][12] = "N";
+  S.VehicleData[1][4] = " 0.42";
+  S.VehicleData[6][20] = "Steel";
+  S.VehicleData[6][19] = "Y";
+  S.VehicleData[1][6] = "30";
+  ClutchEntry e = LoadClutchEntry();
+  EXPECT_EQ(e.TypeText, "Conventional");
+  EXPECT_EQ(e.Material, 6);
+  EXPECT_EQ(e.BaseMaterial, 4);
+  EXPECT_FLOAT_EQ(Tbl.ClutchMaterial[6].DryFriction, 0.42f);
+  EXPECT_TRUE(e.Feather);
+  EXPECT_EQ(e.EngageInitialPC, "30");
+  EXPECT_EQ(e.EngageInitial, ".1");
+  e.TorqueStatic = "300lb/ft";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.VehicleData[1][4], "other");
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,106 @@
+#include "entry/clutch_timers_calc.h"
+
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+
+namespace kestrelon {
+namespace {
+
+class ClutchTimers : public ::testing::Test {
+ protected:
+  void SetUp() override { S = SharedState{}; }
+};
+
+TEST_F(ClutchTimers, StageSharesAddUpToTheWholeWeight) {
+  ClutchTimerTexts t;
+  t.LPercent = "30";
+  t.PC[1] = "50";
+  t.Start[1] = "0.5";
+  t.Build[1] = "0.2";
+  t.PC[2] = "40";
+  t.Start[2] = "1";
+  t.PC[3] = "-5";  // not read: the weight is complete after stage 2
+  ASSERT_FALSE(AcceptClutchTimers(t));
+  const std::array<Single, 5> weight{0.3f, 0.8f, 1, 1, 1};
+  for (int i = 0; i < 5; ++i) EXPECT_NEAR(S.ClutchTimerWeight[i], weight[i], 1e-6) << i;
+  EXPECT_FLOAT_EQ(S.ClutchTimerStart[1], 0.5f);
+  EXPECT_FLOAT_EQ(S.ClutchTimerBuild[1], 0.2f);
+  EXPECT_FLOAT_EQ(S.ClutchTimerStart[3], 1000);
+  EXPECT_FLOAT_EQ(S.ClutchTimerStart[4], 1000);
+  EXPECT_FLOAT_EQ(S.ClutchTimerBuild[4], 0);
+  EXPECT_EQ(S.VehicleData[1][14], "30");
+  EXPECT_EQ(S.VehicleData[1][17], "-5");  // texts go back as typed, read or not
+}
+
+TEST_F(ClutchTimers, FullLaunchShareLeavesTheStagesAlone) {
+  S.ClutchTimerStart[2] = 7;
+  for (const char* launch : {"", "100"}) {
+    ClutchTimerTexts t;
+    t.LPercent = launch;
+    t.PC[1] = "-5";
+    ASSERT_FALSE(AcceptClutchTimers(t)) << launch;
+    EXPECT_FLOAT_EQ(S.ClutchTimerLPercent, 1.0f);
+    EXPECT_FLOAT_EQ(S.ClutchTimerStart[2], 7);
+  }
+}
+
+TEST_F(ClutchTimers, BlankStageWeightBringsInTheRest) {
+  ClutchTimerTexts t;
+  t.LPercent = "20";
+  ASSERT_FALSE(AcceptClutchTimers(t));
+  EXPECT_FLOAT_EQ(S.ClutchTimerWeight[1], 1.0f);
+  EXPECT_FLOAT_EQ(S.ClutchTimerStart[1], 1000);
+}
+
+TEST_F(ClutchTimers, RefusalsChangeNothing) {
+  struct Case {
+    ClutchTimerTexts t;
+    const char* message;
+    int field;
+  };
+  ClutchTimerTexts launch;
+  launch.LPercent = "120";
+  ClutchTimerTexts weight;
+  weight.LPercent = "10";
+  weight.PC[1] = "-5";
+  ClutchTimerTexts build = weight;
+  build.PC[1] = "10";
+  build.Build[1] = "-1";
+  ClutchTimerTexts negative = build;
+  negative.Build[1] = "";
+  negative.Start[1] = "-2";
+  ClutchTimerTexts order = negative;
+  order.Start[1] = "";  // 1000 s
+  order.PC[2] = "10";
+  order.Start[2] = "3";
+  const Case cases[] = {
+      {launch, "Clutch Launch weight percentage must be between 0 and 100", ClTimerLPercentField},
+      {weight, "Clutch Timer weight percentage must be between 0 and 100", ClTimerPCField + 1},
+      {build, "Time taken to engage cannot be negative", ClTimerBuildField + 1},
+      {negative, "Clutch Timer start cannot be negative", ClTimerStartField + 1},
+      {order, "Clutch Timer stage 2 cannot start before previous stage", ClTimerStartField + 2},
+  };
+  for (const Case& c : cases) {
+    const auto r = AcceptClutchTimers(c.t);
+    ASSERT_TRUE(r) << c.message;
+    EXPECT_EQ(r->message, c.message);
+    EXPECT_EQ(r->field, c.field);
+    EXPECT_FLOAT_EQ(S.ClutchTimerLPercent, 1.0f);
+    EXPECT_FLOAT_EQ(S.ClutchTimerWeight[1], 0);
+    EXPECT_EQ(S.VehicleData[1][14], "");
+  }
+}
+
+TEST_F(ClutchTimers, EqualStartsAreAccepted) {
+  ClutchTimerTexts t;
+  t.LPercent = "10";
+  t.PC[1] = "10";
+  t.Start[1] = "1";
+  t.PC[2] = "10";
+  t.Start[2] = "1";
+  EXPECT_FALSE(AcceptClutchTimers(t));
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,235 @@
+// The data forms as windows: typing, OK, Cancel and F2 under the offscreen platform.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "entry/entry_chain.h"
+#include "entry/ui/data_forms.h"
+#include "entry/ui/frmDataAero.h"
+#include "entry/ui/frmDataChassis.h"
+#include "entry/ui/frmDataGears.h"
+#include "entry/ui/frmDataInertia.h"
+#include "entry/ui/frmDataTyre.h"
+#include "entry_test_support.h"
+#include "platform/qt/text.h"
+
+namespace kestrelon::test {
+namespace {
+
+class DataFormWindow : public EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    RegisterDataForms();
+  }
+  void TearDown() override {
+    const std::vector<Form*> loaded = Form::LoadedForms();
+    for (Form* form : loaded) form->Unload();
+  }
+  template <typename F>
+  F* Open(const char* name) {
+    auto* form = static_cast<F*>(Form::Instance(name));
+    form->Show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+    QCoreApplication::processEvents();
+    return form;
+  }
+  static void Type(QLineEdit* box, const char* text) {
+    box->setFocus();
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+  static void Leave(QWidget* box) {
+    box->setFocus();
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(box, &out);
+  }
+  void FillChassis(frmDataChassis* f) {
+    Type(f->ChassisWheelbase, "100in");
+    Type(f->ChassisWeight, "1000kg");
+    Type(f->ChassisCGL, "40in");
+    Type(f->ChassisCGH, "20in");
+    Type(f->ChassisFTravel, "0.1m");
+    Type(f->ChassisFRate, "20000n/m");
+    Type(f->ChassisFPrel, "500n");
+    f->ChassisFDamp->setCurrentIndex(0);
+  }
+};
+
+TEST_F(DataFormWindow, ChassisAcceptedFiguresLandInTheModel) {
+  auto* f = Open<frmDataChassis>("frmDataChassis");
+  EXPECT_EQ(f->FormReady, True);
+  EXPECT_EQ(S.ChassisFocusDone, True);
+  EXPECT_FALSE(f->ChassisFDamp->isEditable());
+  FillChassis(f);
+  QTest::mouseClick(f->ChassisOKButton, Qt::LeftButton);
+  EXPECT_EQ(S.ChassisEntered, True);
+  EXPECT_NEAR(S.ChassisWheelbase, 2.54f, 1e-5);
+  EXPECT_NEAR(S.FrontDamping, 7905.7f, 0.1f);
+  EXPECT_EQ(S.VehicleData[2][1], "100in");
+  EXPECT_EQ(S.VehicleData[2][11], "H");
+  EXPECT_EQ(S.ChassisFocusDone, False);
+  EXPECT_FALSE(f->IsLoaded());
+  EXPECT_GE(S.ChassisFormTop, 0);
+  EXPECT_TRUE(seam.asked.empty());
+}
+
+TEST_F(DataFormWindow, ChassisRearShareTypedThenLeft) {
+  auto* f = Open<frmDataChassis>("frmDataChassis");
+  Type(f->ChassisWheelbase, "100in");
+  Leave(f->ChassisWheelbase);
+  Type(f->ChassisCGP, "60");
+  Leave(f->ChassisCGP);
+  EXPECT_EQ(StdText(f->ChassisCGL->text()), "40.0IN");
+}
+
+TEST_F(DataFormWindow, RefusedOKShowsTheMessageAndChangesNothing) {
+  S.ChassisWheelbase = 3.0f;
+  S.VehicleData[2][1] = "3m";
+  auto* f = Open<frmDataChassis>("frmDataChassis");
+  FillChassis(f);
+  Type(f->ChassisCGH, "-2in");
+  QTest::mouseClick(f->ChassisOKButton, Qt::LeftButton);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "C.G. at invalid height above ground ");
+  EXPECT_EQ(seam.asked[0].style, 32);
+  EXPECT_EQ(seam.asked[0].title, "Chassis data");
+  EXPECT_EQ(S.ChassisWheelbase, 3.0f);  // read before the refusal, then put back
+  EXPECT_EQ(S.VehicleData[2][1], "3m");
+  EXPECT_EQ(S.ChassisEntered, False);
+  EXPECT_TRUE(f->IsLoaded());
+  EXPECT_EQ(f->focusWidget(), f->ChassisCGH);
+
+  // F2 on a refused field shows the message only: no pre-check.
+  QTest::keyClick(f->ChassisCGH, Qt::Key_F2);
+  ASSERT_EQ(seam.asked.size(), 2u);
+  EXPECT_EQ(seam.asked[1].text, "C.G. at invalid height above ground ");
+
+  // Cancel writes nothing.
+  QTest::mouseClick(f->ChassisCancelButton, Qt::LeftButton);
+  EXPECT_FALSE(f->IsLoaded());
+  EXPECT_EQ(S.ChassisWheelbase, 3.0f);
+  EXPECT_EQ(S.ChassisFocusDone, False);  // the next opening focuses the first field again
+}
+
+TEST_F(DataFormWindow, F2AcceptsKeepsTheFormOpenAndChecksTheRun) {
+  auto* f = Open<frmDataChassis>("frmDataChassis");
+  FillChassis(f);
+  QTest::keyClick(f->ChassisFPrel, Qt::Key_F2);
+  EXPECT_EQ(S.ChassisEntered, True);
+  EXPECT_TRUE(f->IsLoaded());
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Engine data not yet entered");
+  EXPECT_EQ(seam.asked[0].title, "Run Simulation");
+  QTest::keyClick(f->ChassisFPrel, Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_EQ(seam.asked.size(), 2u);
+}
+
+TEST_F(DataFormWindow, OKBeforeTheFirstPaintIsIgnored) {
+  auto* f = static_cast<frmDataChassis*>(Form::Instance("frmDataChassis"));
+  f->Load();
+  f->RunOK();
+  EXPECT_EQ(S.ChassisEntered, False);
+  EXPECT_TRUE(seam.asked.empty());
+}
+
+TEST_F(DataFormWindow, ChassisPresetsAndDriveRules) {
+  Cfg.DUnits = "M";
+  auto* f = Open<frmDataChassis>("frmDataChassis");
+  Type(f->ChassisWheelbase, "2.5m");
+  Type(f->ChassisWeight, "1000kg");
+  Type(f->ChassisCGL, "1m");
+  QTest::mouseClick(f->SuspHard, Qt::LeftButton);
+  EXPECT_EQ(StdText(f->ChassisFTravel->text()), "100mm");
+  EXPECT_EQ(StdText(f->ChassisFRate->text()), "118N/mm");
+  EXPECT_EQ(StdText(f->ChassisFPrel->text()), "1962N");
+  EXPECT_EQ(f->ChassisFDamp->currentIndex(), 0);
+  QTest::mouseClick(f->FWDOpt, Qt::LeftButton);
+  EXPECT_FALSE(f->ChassisWBL->isEnabled());
+  QTest::mouseClick(f->RWDOpt, Qt::LeftButton);
+  EXPECT_TRUE(f->ChassisWBL->isEnabled());
+}
+
+TEST_F(DataFormWindow, TyreDiameterFollowsTheSizeAndFlatTyreIsRefused) {
+  Cfg.DUnits = "M";
+  S.ChassisEntered = True;
+  auto* f = Open<frmDataTyre>("frmDataTyre");
+  EXPECT_EQ(StdText(f->TyreStartTemp->text()), "70c");
+  Type(f->TyreWidth, "300mm");
+  Type(f->TyreAspect, "50");
+  Type(f->TyreWDia, "15in");
+  Leave(f->TyreWDia);
+  EXPECT_EQ(StdText(f->TyreDia->text()), "681.0mm");
+  Type(f->TyreMu, "1.2");
+  Type(f->TyrePress, "6800pa");
+  QTest::mouseClick(f->TyreOKButton, Qt::LeftButton);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Tyre is flat! ");
+  EXPECT_EQ(seam.asked[0].title, "Wheel and Tyre data");
+  EXPECT_EQ(S.TyreWidth, 0);  // read before the refusal, then put back
+  EXPECT_EQ(f->focusWidget(), f->TyrePress);
+}
+
+TEST_F(DataFormWindow, AeroStandardDayDisablesTheWeather) {
+  auto* f = Open<frmDataAero>("frmDataAero");
+  f->StandardDay->click();
+  EXPECT_FALSE(f->AeroPress->isEnabled());
+  EXPECT_FALSE(f->AeroHumidLabel->isEnabled());
+  EXPECT_TRUE(f->AeroSpeed->isEnabled());
+  Type(f->AeroArea, "");
+  QTest::mouseClick(f->Command1, Qt::LeftButton);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Invalid frontal area ");
+  EXPECT_EQ(seam.asked[0].title, "Aerodynamic Factors");
+}
+
+TEST_F(DataFormWindow, GearsTableAndUpshiftQuestion) {
+  S.MaxRPMIndex = 80;
+  S.MinRPMIndex = 30;
+  S.RearTyreRadius = 0.3f;
+  auto* f = Open<frmDataGears>("frmDataGears");
+  EXPECT_EQ(StdText(f->GearSpeedLabel->text()), "MPH at  8000 RPM");
+  Type(f->TransPrimary, "1");
+  Type(f->TransFinal, "17 : 37");
+  Leave(f->TransFinal);
+  EXPECT_EQ(StdText(f->TransFinal->text()), "17:37");
+  Type(f->GearInternal[0], "3.5:1");
+  Leave(f->GearInternal[0]);
+  EXPECT_EQ(StdText(f->GearOverall[0]->text()), "7.618:1");
+  Type(f->GearInternal[1], "2");
+  Type(f->GearRPM[0], "8500");
+  seam.answers = {Msg::Cancel};
+  QTest::mouseClick(f->GearOKButton, Qt::LeftButton);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].style, 33);
+  EXPECT_EQ(S.TransmissionEntered, False);
+  EXPECT_EQ(f->focusWidget(), f->GearRPM[0]);
+  // Under F2 the question is not asked and row 85 is kept.
+  QTest::keyClick(f->GearRPM[0], Qt::Key_F2);
+  EXPECT_EQ(S.TransmissionEntered, True);
+  EXPECT_EQ(S.GearRPM[1], 85);
+  EXPECT_EQ(S.GearCount, 2);
+}
+
+TEST_F(DataFormWindow, InertiaFromStrokeAndMass) {
+  S.ClutchInertia = 0.05f;
+  S.TransPrimary = 2;
+  S.VehicleData[6][13] = "10in";
+  auto* f = Open<frmDataInertia>("frmDataInertia");
+  EXPECT_FALSE(f->InertiaClutchDia->isEnabled());
+  Type(f->InertiaCrankStroke, "0.1m");
+  Type(f->InertiaCrankMass, "20kg");
+  QTest::mouseClick(f->InertiaOKButton, Qt::LeftButton);
+  EXPECT_FLOAT_EQ(S.InertiaCrank, 0.08f);
+  EXPECT_FLOAT_EQ(S.EngineInertia, 0.0925f);
+  EXPECT_EQ(S.VehicleData[6][5], "0.1m");
+  EXPECT_EQ(S.VehicleData[6][13], "10in");
+}
+
+}  // namespace
+}  // namespace kestrelon::test

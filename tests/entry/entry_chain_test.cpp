@@ -1,0 +1,177 @@
+#include "entry/entry_chain.h"
+
+#include <vector>
+
+#include "core/commands.h"
+#include "entry/form_openers.h"
+#include "entry_test_support.h"
+
+namespace kestrelon::test {
+namespace {
+
+// Stand-in windows: each records its opening and, during the automatic pass, accepts its
+// section and hands on as a data form's load does.
+class EntryChain : public EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    const std::pair<EntryForm, Integer*> forms[] = {
+        {EntryForm::Chassis, &S.ChassisEntered},   {EntryForm::Tyre, &S.TyreEntered},
+        {EntryForm::Aero, &S.AeroEntered},         {EntryForm::Gears, &S.TransmissionEntered},
+        {EntryForm::Nitrous, &S.NitrousEntered},   {EntryForm::Clutch, &S.ClutchEntered},
+        {EntryForm::Inertia, &S.InertiaEntered},   {EntryForm::Throttle, &S.ThrottleEntered},
+        {EntryForm::RunSetup, nullptr}};
+    for (auto [form, flag] : forms)
+      SetFormOpener(form, [this, form, flag] {
+        opened.push_back(form);
+        if (S.AutoAccept && flag) {
+          *flag = True;
+          if (S.DataSequence) DataFormsSequence();
+        }
+      });
+    Hooks.EnterPowerCurve = [this](Integer column, Integer) {
+      curves.push_back(column);
+      S.CurveEntered[column] = True;
+      if (column == 0) S.EngineEntered = True;
+    };
+  }
+  void TearDown() override {
+    for (int f = 0; f <= static_cast<int>(EntryForm::RunSetup); ++f)
+      SetFormOpener(static_cast<EntryForm>(f), nullptr);
+    Hooks.EnterPowerCurve = nullptr;
+  }
+  std::vector<EntryForm> opened;
+  std::vector<int> curves;
+};
+
+TEST_F(EntryChain, PreCheckNamesTheFirstMissingSection) {
+  RunSimulationCheck();
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Engine data not yet entered");
+  EXPECT_EQ(seam.asked[0].style, 32);
+  EXPECT_EQ(seam.asked[0].title, "Run Simulation");
+
+  S.EngineEntered = S.TransmissionEntered = S.ChassisEntered = S.ClutchEntered = True;
+  S.InertiaEntered = S.TyreEntered = True;
+  RunSimulationCheck();
+  EXPECT_EQ(seam.asked.back().text, "Aerodynamic data has not yet been entered");
+  S.AeroEntered = True;
+  S.Calculating = True;
+  RunSimulationCheck();
+  EXPECT_TRUE(opened.empty());
+  S.Calculating = False;
+  RunSimulationCheck();
+  EXPECT_EQ(opened, std::vector<EntryForm>{EntryForm::RunSetup});
+  EXPECT_EQ(seam.asked.size(), 2u);
+}
+
+TEST_F(EntryChain, GuidedEntryOpensOneFormPerCall) {
+  DataFormsSequence();
+  EXPECT_EQ(opened, std::vector<EntryForm>{EntryForm::Chassis});
+  EXPECT_EQ(S.DataSequence, True);
+  S.ChassisEntered = S.TyreEntered = S.AeroEntered = True;
+  DataFormsSequence();
+  EXPECT_EQ(opened.back(), EntryForm::Gears);
+  // Without an engine curve the chain rests after the transmission.
+  S.TransmissionEntered = True;
+  opened.clear();
+  DataFormsSequence();
+  EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(S.DataSequence, True);
+}
+
+TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
+  S.EngineEntered = True;
+  S.AutoAccept = True;
+  S.NitrousSG1 = 3;
+  DataFormsSequence();
+  const std::vector<EntryForm> expected{EntryForm::Chassis, EntryForm::Tyre, EntryForm::Aero,
+                                        EntryForm::Gears,   EntryForm::Clutch, EntryForm::Inertia};
+  EXPECT_EQ(opened, expected);
+  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.NitrousSG1, 10);
+  EXPECT_EQ(S.NitrousSG2, 10);
+  EXPECT_EQ(S.ThrottleEntered, True);
+  EXPECT_EQ(S.VehicleLoadDone, True);
+  EXPECT_EQ(S.AutoAccept, False);
+  EXPECT_EQ(S.DataSequence, False);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Data successfully loaded");
+  EXPECT_EQ(seam.asked[0].style, 64);
+  EXPECT_EQ(seam.asked[0].title, "Load data");
+
+  // A command-line run completes without the box.
+  S = SharedState{};
+  S.EngineEntered = True;
+  S.AutoAccept = True;
+  S.CommandArgCount = 2;
+  DataFormsSequence();
+  EXPECT_EQ(S.VehicleLoadDone, True);
+  EXPECT_EQ(seam.asked.size(), 1u);
+}
+
+TEST_F(EntryChain, ThrottleStopsAndNitrousCurveOpenTheirForms) {
+  S.EngineEntered = True;
+  S.EngineSummary[1][0] = 50;
+  S.VehicleData[9][8] = " 70 ";
+  S.AutoAccept = True;
+  DataFormsSequence();
+  EXPECT_EQ(opened[4], EntryForm::Nitrous);
+  EXPECT_EQ(opened.back(), EntryForm::Throttle);
+}
+
+TEST_F(EntryChain, InputDataTakesTheCurvesThenTheForms) {
+  S.VehicleData[9][2] = "7550";
+  S.DataSequence = True;
+  S.AutoAccept = True;
+  InputData(1, False);
+  EXPECT_EQ(curves, std::vector<int>{0});  // no stage data: both stages passed over
+  EXPECT_EQ(S.CurveEntered[1], True);
+  EXPECT_EQ(S.CurveEntered[2], True);
+  EXPECT_EQ(S.RevLimitIndex, 75);
+  EXPECT_EQ(S.InputDataPending, False);
+  EXPECT_EQ(S.InputDataMode, 1);
+  EXPECT_EQ(opened.front(), EntryForm::Chassis);
+
+  // Asking for every stage enters both; a rev limit text with letters is left alone.
+  S = SharedState{};
+  curves.clear();
+  S.VehicleData[9][2] = "75OO";
+  S.RevLimitIndex = 60;
+  S.DataSequence = True;
+  S.AutoAccept = True;
+  InputData(1, True);
+  EXPECT_EQ(curves, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(S.RevLimitIndex, 60);
+}
+
+TEST_F(EntryChain, AbandonedEngineEntryEndsTheSequence) {
+  Hooks.EnterPowerCurve = [](Integer, Integer) { S.LoadFailed = True; };
+  S.DataSequence = True;
+  InputData(0, False);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Data entry cancelled");
+  EXPECT_EQ(seam.asked[0].style, 48);
+  EXPECT_EQ(seam.asked[0].title, "Input data");
+  EXPECT_EQ(S.DataSequence, False);
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(EntryChain, ModelessCurveEntryWaitsForItsResume) {
+  S.CurveEntered[0] = True;
+  S.EngineEntered = True;
+  S.PowerCurve[1][40] = 20;
+  S.DataSequence = True;
+  Hooks.EnterPowerCurve = [this](Integer column, Integer) { curves.push_back(column); };
+  InputData(0, False);
+  EXPECT_EQ(curves, std::vector<int>{1});
+  EXPECT_TRUE(opened.empty());
+  // The curve graph's OK marks the stage and resumes.
+  S.CurveEntered[1] = True;
+  InputDataResume();
+  EXPECT_EQ(S.CurveEntered[2], True);
+  EXPECT_EQ(opened, std::vector<EntryForm>{EntryForm::Chassis});
+}
+
+}  // namespace
+}  // namespace kestrelon::test

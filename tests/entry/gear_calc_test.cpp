@@ -1,0 +1,179 @@
+#include "entry/gear_calc.h"
+
+#include "entry_test_support.h"
+
+namespace kestrelon::test {
+namespace {
+
+class GearCalc : public EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    S.MinRPMIndex = 30;
+    S.MaxRPMIndex = 80;
+    S.RearTyreRadius = 0.3f;
+    e.DisplayRPMIndex = 80;
+    e.Primary = "1";
+    e.Final = "3.77";
+    e.Internal = {"2.9", "2", "1.4", "1", "", "", "", ""};
+  }
+  std::string Refused(bool keyboard = false) {
+    const Verdict v = AcceptGears(e, keyboard);
+    return v ? v->message : "accepted";
+  }
+  GearsEntry e;
+};
+
+TEST_F(GearCalc, RatiosAsNumbersExpressionsAndToothPairs) {
+  EXPECT_FLOAT_EQ(ParseRatio("3.5:1").value, 3.5f);
+  EXPECT_FLOAT_EQ(ParseRatio("1:1").value, 1);
+  EXPECT_FLOAT_EQ(ParseRatio("17:37").value, 37.0f / 17);
+  EXPECT_FLOAT_EQ(ParseRatio("37/17").value, ParseRatio("17:37").value);
+  EXPECT_EQ(ParseRatio("17 : 37").text, "17:37");
+  EXPECT_EQ(ParseRatio("0:37").value, 0);
+  const RatioReading bad = ParseRatio("abc");
+  EXPECT_GT(bad.errorCode, 0);
+  EXPECT_EQ(bad.value, 0);
+
+  e.Internal[0] = "17 : 37";
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(e.Internal[0], "17:37");
+  EXPECT_EQ(S.VehicleData[7][1], "17:37");
+  e.Internal = {"3.5:1", "2", "1.4", "1", "", "", "", ""};
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(e.Internal[0], "3.5:1");
+  EXPECT_EQ(e.OverallCaption[0], "13.195:1");
+  EXPECT_FLOAT_EQ(S.GearOverall[4], 3.77f);
+}
+
+TEST_F(GearCalc, DriveRatiosAndEfficiency) {
+  e.Primary = "0";
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.TransPrimary, 1);
+  e.Primary = "";
+  EXPECT_EQ(Refused(), "Primary drive ratio Invalid");
+  e.Primary = "1";
+  e.Final = "0";
+  EXPECT_EQ(Refused(), "Final drive ratio Invalid");
+  e.Final = "3.77";
+
+  for (const char* eff : {"0", "", "100"}) {
+    e.Eff = eff;
+    ASSERT_EQ(Refused(), "accepted");
+    EXPECT_EQ(S.TransEff, 1) << eff;
+  }
+  e.Eff = "90";
+  ASSERT_EQ(Refused(), "accepted");
+  e.Eff = "101";
+  EXPECT_EQ(Refused(), "Invalid Transmission Efficiency");
+  EXPECT_FLOAT_EQ(S.TransEff, 0.9f);
+}
+
+TEST_F(GearCalc, AGapEndsTheGearbox) {
+  e.Internal = {"3", "2.5", "2", "1.5", "", "1", "", ""};
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearCount, 4);
+  EXPECT_EQ(S.GearInternal[6], 0);
+  EXPECT_EQ(S.GearOverall[6], 0);
+  EXPECT_EQ(S.VehicleData[7][16], "1");  // its text is still stored
+
+  e.Internal = {"3", "2", "2", "", "", "", "", ""};
+  const Verdict v = AcceptGears(e, false);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Gear 3 is lower than or the same as gear 2");
+  EXPECT_EQ(v->field, GearInternalField + 2);
+
+  e.Internal = {"", "2", "", "", "", "", "", ""};
+  EXPECT_EQ(Refused(), "No gear ratios entered");
+  e.Internal = {"3", "2x", "", "", "", "", "", ""};
+  EXPECT_EQ(Refused(), "Gear ratio  2invalid");
+  EXPECT_EQ(S.GearCount, 0);
+}
+
+TEST_F(GearCalc, UpshiftRows) {
+  e.RPM[0] = "8050";
+  e.RPM[1] = "7950";
+  e.RPM[2] = "";
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearRPM[1], 80);
+  EXPECT_EQ(S.GearRPM[2], 80);
+  EXPECT_EQ(S.GearRPM[3], 0);
+  e.RPM[0] = "8150";
+  // Above the top of the curve the racer is asked; OK keeps it, Cancel refuses.
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearRPM[1], 82);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Upshift RPM higher than Maximum engine RPM");
+  EXPECT_EQ(seam.asked[0].style, 33);
+  seam.answers = {Msg::Cancel};
+  const Verdict v = AcceptGears(e, false);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "");
+  EXPECT_EQ(v->field, GearRPMField);
+  // F2 does not ask.
+  ASSERT_EQ(Refused(true), "accepted");
+  EXPECT_EQ(seam.asked.size(), 2u);
+
+  e.RPM[0] = "2000";
+  EXPECT_EQ(Refused(), "Upshift RPM too low");
+  // Rows that do not fit a 16-bit whole number are refused, F2 or not.
+  e.RPM[0] = "3276800";
+  EXPECT_EQ(Refused(true), "Upshift RPM higher than Maximum engine RPM");
+  e.RPM[0] = "-3276900";
+  EXPECT_EQ(Refused(true), "Upshift RPM too low");
+}
+
+TEST_F(GearCalc, UpshiftTimesAndTopGear) {
+  e.UpshiftDefault = ".5";
+  e.Sec[0] = "1.5";
+  e.Sec[1] = "2.0";
+  EXPECT_EQ(Refused(), "Cannot upshift until previous shift is complete");
+  e.Sec[1] = "2.01";
+  e.Change[3] = "0.3";
+  e.Sec[3] = "9";
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_FLOAT_EQ(S.GearChange[2], 0.5f);
+  EXPECT_EQ(S.GearChange[4], 0);  // the top gear has no upshift
+  EXPECT_EQ(S.GearSec[4], 0);
+  e.Change[1] = "-1";
+  const Verdict v = AcceptGears(e, false);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message, "Upshift Duration Invalid");
+  EXPECT_EQ(v->field, GearChangeField + 1);
+}
+
+TEST_F(GearCalc, StartingGearAndLockups) {
+  for (const char* start : {"0", "-2", ""}) {
+    e.Start = start;
+    ASSERT_EQ(Refused(), "accepted");
+    EXPECT_EQ(S.TransStart, 1);
+  }
+  e.Start = "5";
+  EXPECT_EQ(Refused(), "Starting gear invalid");
+  e.Start = "99999999";
+  EXPECT_EQ(Refused(), "Starting gear invalid");
+  e.Start = "2";
+  e.Lockup[1] = true;
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearLockup[1], True);
+  EXPECT_EQ(S.VehicleData[8][11], "Y");
+  EXPECT_EQ(S.VehicleData[8][10], "");
+}
+
+TEST_F(GearCalc, SpeedColumn) {
+  EXPECT_EQ(GearSpeedHeading(80), "MPH at  8000 RPM");
+  S.MaxRPMIndex = 0;
+  EXPECT_EQ(DisplayRPMIndexNow(), 100);
+  Cfg.DUnits = "M";
+  EXPECT_EQ(GearSpeedHeading(100), "Km/h at  10000 RPM");
+  Cfg.DUnits = "I";
+  S.TransPrimary = 1;
+  S.TransFinal = 3.77f;
+  RecalcGearTable(e, 100);
+  // 80 rows x 23.425 x 0.3 m / 3.77: about 149 mph in top gear.
+  EXPECT_EQ(e.SpeedCaption[3], Format(80 * 23.425f * 0.3f / 3.77f, "##0.00"));
+  EXPECT_EQ(e.SpeedCaption[4], " ");
+}
+
+}  // namespace
+}  // namespace kestrelon::test

@@ -1,0 +1,231 @@
+#include "entry/nitrous_calc.h"
+
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "core/tables.h"
+
+namespace kestrelon {
+namespace {
+
+class Nitrous : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    InitTables();
+    S.GearCount = 4;
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 70;
+    S.EngineSummary[1][0] = 400;
+    S.EngineSummary[2][0] = 450;
+  }
+  // Stage 1 used from second gear, stage 2 not used.
+  static NitrousEntry FirstStage() {
+    NitrousEntry e;
+    e.Stage[1].UseStage = true;
+    e.SG1 = "2";
+    e.DT1 = "0.5";
+    return e;
+  }
+  static NitrousEntry Progressive() {
+    NitrousEntry e = FirstStage();
+    e.Stage[1].Prog = true;
+    return e;
+  }
+  static void ExpectRefused(const NitrousEntry& e, const std::string& message, int field) {
+    const auto r = AcceptNitrous(e);
+    ASSERT_TRUE(r) << message;
+    EXPECT_EQ(r->message, message);
+    EXPECT_EQ(r->field, field);
+    EXPECT_EQ(S.NitrousEntered, False);
+    EXPECT_EQ(S.NitrousSG1, 10) << "a refusal changes no model field";
+    EXPECT_EQ(S.NitrousStageData[1].ProgStage, False);
+    EXPECT_EQ(S.VehicleData[8][1], "");
+  }
+};
+
+TEST_F(Nitrous, GearsRoundHalvesToEvenAndRpmsBecomeRows) {
+  EXPECT_EQ(NitrousGear("2.5"), 2);
+  EXPECT_EQ(NitrousGear("3.5"), 4);
+  EXPECT_EQ(NitrousGear(" 3x"), 3);
+  EXPECT_EQ(RpmRow("950"), 9);
+  EXPECT_EQ(RpmRow("99"), 0);
+}
+
+TEST_F(Nitrous, StageGearsAndDelays) {
+  NitrousEntry e = FirstStage();
+  e.Stage[2].UseStage = true;
+  e.SG2 = "4";  // = GearCount
+  e.DT2 = "1";
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(S.NitrousSG1, 2);
+  EXPECT_FLOAT_EQ(S.NitrousDT1, 0.5f);
+  EXPECT_EQ(S.NitrousSG2, 4);
+  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.VehicleData[8][1], "2");
+  EXPECT_EQ(S.VehicleData[10][19], "Y");
+  EXPECT_EQ(S.VehicleData[10][20], "Y");
+  EXPECT_EQ(S.VehicleData[8][7], "");  // an unticked box is stored empty, not "N"
+
+  S = SharedState{};
+  S.GearCount = 4;
+  S.EngineSummary[1][0] = 400;
+  e.SG2 = "2";  // the same gear as stage 1
+  EXPECT_FALSE(AcceptNitrous(e));
+}
+
+TEST_F(Nitrous, StageWithoutACurveIsNotUsedWhateverItsBoxesHold) {
+  S.EngineSummary[2][0] = 0;
+  NitrousEntry e = FirstStage();
+  e.Stage[2].UseStage = true;
+  e.SG2 = "9";
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(S.NitrousSG2, 10);
+}
+
+TEST_F(Nitrous, GearRefusals) {
+  NitrousEntry e = FirstStage();
+  e.SG1 = "5";
+  ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
+  e.SG1 = "-1";
+  ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
+  e = FirstStage();
+  e.DT1 = "-1";
+  ExpectRefused(e, "Cannot have negative delay", NitrousDT1Field);
+  e = FirstStage();
+  e.SG1 = "";  // stage 1 not used: stage 2 cannot come first
+  e.Stage[2].UseStage = true;
+  e.SG2 = "3";
+  ExpectRefused(e, "Second stage before first not allowed", NitrousSG2Field);
+  e.SG2 = "1";
+  e.SG1 = "2";
+  ExpectRefused(e, "Second stage before first not allowed", NitrousSG2Field);
+  e.SG2 = "5";
+  ExpectRefused(e, "Invalid gear for second stage", NitrousSG2Field);
+  e.SG2 = "3";
+  e.DT2 = "-2";
+  ExpectRefused(e, "Cannot have negative delay", NitrousDT2Field);
+}
+
+TEST_F(Nitrous, ProgressiveByPowerRpmOrTime) {
+  NitrousEntry e = Progressive();
+  e.Stage[1].StartPower = "50";
+  e.Stage[1].StartRPM = "2000";
+  e.Stage[1].FinalRPM = "4550";
+  ASSERT_FALSE(AcceptNitrous(e));
+  const NitrousStageRecord& rec = S.NitrousStageData[1];
+  EXPECT_EQ(rec.ProgStage, True);
+  EXPECT_FLOAT_EQ(rec.StartPower, 0.5f);
+  EXPECT_FLOAT_EQ(rec.FinalPower, 1.0f);
+  EXPECT_EQ(rec.StartRPM, 20);
+  EXPECT_EQ(rec.FinalRPM, 45);
+
+  e = Progressive();
+  e.Stage[1].ProgTime = "1.5";
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(rec.ProgStage, True);
+  EXPECT_FLOAT_EQ(rec.ProgTime, 1.5f);
+
+  // Nothing to control the build-up: a plain stage, with the powers still stored.
+  e = Progressive();
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(rec.ProgStage, False);
+  EXPECT_FLOAT_EQ(rec.StartPower, 0);
+  EXPECT_FLOAT_EQ(rec.FinalPower, 1.0f);
+  EXPECT_EQ(S.VehicleData[10][1], "Y");
+}
+
+TEST_F(Nitrous, ProgressionRefusals) {
+  struct Case {
+    const char *startRPM, *startPower, *finalPower, *finalRPM, *time, *message;
+    int field;
+  };
+  const Case cases[] = {
+      {"1900", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
+      {"7000", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
+      {"", "120", "", "", "", "Invalid Nitrous Start Power", NStartPowerField + 1},
+      {"", "50", "40", "", "", "Invalid Nitrous Final Power", NFinalPowerField + 1},
+      {"3000", "", "", "", "", "Final RPM missing", NFinalRPMField + 1},
+      {"3000", "", "", "7000", "", "Invalid Full power RPM", NFinalRPMField + 1},
+      {"", "", "", "4000", "", "Start RPM missing", NStartRPMField + 1},
+      {"4000", "", "", "4050", "", "Invalid Full power RPM", NFinalRPMField + 1},
+      {"4000", "", "", "3000", "", "Invalid Full power RPM", NFinalRPMField + 1},
+      {"3000", "", "", "4000", "1", "Progression time cannot be used on an RPM controlled nitrous",
+       NProgTimeField + 1},
+      {"", "", "", "", "-1", "Invalid Nitrous Progression time", NProgTimeField + 1},
+  };
+  for (const Case& c : cases) {
+    NitrousEntry e = Progressive();
+    auto& st = e.Stage[1];
+    st.StartRPM = c.startRPM;
+    st.StartPower = c.startPower;
+    st.FinalPower = c.finalPower;
+    st.FinalRPM = c.finalRPM;
+    st.ProgTime = c.time;
+    ExpectRefused(e, c.message, c.field);
+  }
+}
+
+TEST_F(Nitrous, ProgressiveStageEnteredAsGearZeroIsNotInUse) {
+  NitrousEntry e = Progressive();
+  e.SG1 = "0";
+  ExpectRefused(e, "Stage 1 Nitrous not in use", NitrousNotInUseField);
+  EXPECT_EQ(AcceptNitrous(e)->style, 0);
+}
+
+TEST_F(Nitrous, BottlePressures) {
+  NitrousEntry e = FirstStage();
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_FLOAT_EQ(S.N2PowerPressure, 1.0f);
+  EXPECT_FLOAT_EQ(S.N2RunPressure, 1.0f);
+  EXPECT_FLOAT_EQ(S.N2DropPressure, 0);
+
+  e.PowerPressure = "850psi";
+  ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_NEAR(S.N2PowerPressure, 850 * 6899, 1);
+  EXPECT_FLOAT_EQ(S.N2RunPressure, S.N2PowerPressure);
+
+  S = SharedState{};
+  S.GearCount = 4;
+  S.EngineSummary[1][0] = 400;
+  e.DropPressure = "0psi";
+  auto r = AcceptNitrous(e);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->message, "Invalid bottle pressure drop");
+  EXPECT_EQ(r->field, N2DropPressureField);
+  EXPECT_FLOAT_EQ(S.N2PowerPressure, 0) << "a refusal changes no model field";
+
+  e.DropPressure = "";
+  e.RunPressure = "800";
+  r = AcceptNitrous(e);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->message.rfind("Invalid bottle pressure \nNo unit type provided", 0), 0u);
+  EXPECT_EQ(r->field, N2RunPressureField);
+
+  e.PowerPressure = "";
+  ExpectRefused(e, "Must have the value for normal bottle pressure", N2PowerPressureField);
+}
+
+TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
+  S.EngineSummary[2][0] = 0;
+  S.VehicleData[10][20] = "";
+  S.VehicleData[10][19] = "";
+  S.VehicleData[10][1] = "Y";
+  S.VehicleData[10][6] = "Y";
+  S.VehicleData[5][19] = "Y";
+  S.VehicleData[8][1] = " 2 ";
+  S.VehicleData[10][2] = " 3000 ";
+  NitrousEntry e = LoadNitrousEntry();
+  EXPECT_TRUE(e.Stage[1].UseStage);
+  EXPECT_TRUE(e.Stage[1].Prog);
+  EXPECT_TRUE(e.Stage[1].Calculate);
+  EXPECT_FALSE(e.Stage[2].UseStage);
+  EXPECT_FALSE(e.Stage[2].Prog);
+  EXPECT_EQ(e.SG1, " 2 ");
+  EXPECT_EQ(e.Stage[1].StartRPM, "3000");
+  S.VehicleData[10][19] = "N";
+  EXPECT_FALSE(LoadNitrousEntry().Stage[1].UseStage);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,138 @@
+#include "entry/nitrous_power_calc.h"
+
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "core/tables.h"
+#include "simulation/nitrous.h"
+
+namespace kestrelon {
+namespace {
+
+class NitrousCalculator : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    InitTables();
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 30;
+    S.AeroTemp = 15.5f;
+    S.DryDensityRatio = 1.0f;
+    for (int j = 20; j <= 30; ++j) S.PowerCurve[0][j] = 300;
+    S.EngineSummary[0][0] = 300;
+  }
+  static NitrousCalcEntry Filled() {
+    NitrousCalcEntry e;
+    e.Capacity = "5.7l";
+    e.Cylinders = "4";
+    e.VolEff = "100";
+    e.TransEff = "100";
+    e.NumJets = "4";
+    e.JetSize = "0.043in";
+    e.Percentage = "100";
+    e.BottlePress = "850psi";
+    e.PCurve = 0;
+    return e;
+  }
+};
+
+TEST_F(NitrousCalculator, ReferenceHardwareGivesFlowFactor100) {
+  ASSERT_FALSE(AcceptNitrousCalc(1, Filled()));
+  EXPECT_NEAR(NitrousFlowFactor(1), 100, 1e-3);
+  EXPECT_EQ(S.VehicleData[0][1], "5.7l");
+  EXPECT_EQ(S.VehicleData[0][8], "0");
+  EXPECT_FLOAT_EQ(S.NitrousPercentage[1], 100);
+}
+
+TEST_F(NitrousCalculator, OnlyTheAddedTorqueLosesToTheTransmission) {
+  NitrousCalcEntry e = Filled();
+  e.TransEff = "50";
+  ASSERT_FALSE(AcceptNitrousCalc(2, e));
+  const Single r = CalcNitrousPower(S.NitrousCapacity[2], NitrousFlowFactor(2), 100, 2500);
+  ASSERT_GT(r, 1);
+  EXPECT_NEAR(S.PowerCurve[2][25], 300 * (1 + r) / 2, 1e-2);
+  EXPECT_EQ(S.PowerCurve[2][31], 0) << "rows outside the span keep their values";
+  EXPECT_EQ(S.CurvePeakValue, CLng(30 * S.PowerCurve[2][30] / 52.52f));
+}
+
+TEST_F(NitrousCalculator, RefusalsChangeNothing) {
+  struct Case {
+    void (*edit)(NitrousCalcEntry&);
+    const char* message;
+    int field;
+  };
+  const Case cases[] = {
+      {[](NitrousCalcEntry& e) { e.Capacity = ""; }, "Invalid engine capacity ", CapacityField},
+      {[](NitrousCalcEntry& e) { e.Cylinders = "0"; }, "Invalid number of cylinders", CylindersField},
+      {[](NitrousCalcEntry& e) { e.VolEff = "x"; }, "Invalid volumetric efficiency", VolEffField},
+      {[](NitrousCalcEntry& e) { e.TransEff = "0"; }, "Invalid transmission efficiency",
+       TransEffField},
+      {[](NitrousCalcEntry& e) { e.TransEff = "100.5"; }, "Invalid transmission efficiency",
+       TransEffField},
+      {[](NitrousCalcEntry& e) { e.NumJets = "-1"; }, "Invalid number of nitrous jets", NumJetsField},
+      {[](NitrousCalcEntry& e) { e.Percentage = "100.5"; }, "Invalid nitrous percentage",
+       PercentageField},
+      {[](NitrousCalcEntry& e) { e.PCurve = -1; }, "You must select a power curve", PCurveField},
+      {[](NitrousCalcEntry& e) { e.PCurve = 1; }, "You must select a power curve", PCurveField},
+  };
+  for (const Case& c : cases) {
+    NitrousCalcEntry e = Filled();
+    c.edit(e);
+    const auto r = AcceptNitrousCalc(1, e);
+    ASSERT_TRUE(r) << c.message;
+    EXPECT_EQ(r->message, c.message);
+    EXPECT_EQ(r->field, c.field);
+    EXPECT_EQ(S.VehicleData[0][1], "");
+    EXPECT_EQ(S.PowerCurve[1][25], 0);
+    EXPECT_EQ(S.NitrousCapacity[1], 0);
+  }
+  NitrousCalcEntry e = Filled();
+  e.JetSize = "0.043";
+  EXPECT_EQ(AcceptNitrousCalc(1, e)->message.rfind("Invalid nitrous jet size \nNo unit type", 0), 0u);
+}
+
+TEST_F(NitrousCalculator, BlankFiguresFallBackInTurn) {
+  NitrousCalcEntry e = LoadNitrousCalcEntry(1);
+  EXPECT_EQ(e.Capacity, "");
+  EXPECT_EQ(e.Cylinders, "4");
+  EXPECT_EQ(e.VolEff, "100");
+  EXPECT_EQ(e.JetSize, "0.040in");
+  EXPECT_EQ(e.Percentage, "100");
+  EXPECT_EQ(e.BottlePress, "800psi");
+  EXPECT_EQ(e.TransEff, "100");
+  EXPECT_EQ(e.NumJets, "4");
+  EXPECT_EQ(e.PCurve, -1);
+
+  S.VehicleData[9][19] = "900psi";
+  S.VehicleData[6][18] = "95";
+  EXPECT_EQ(LoadNitrousCalcEntry(1).BottlePress, "900psi");
+  EXPECT_EQ(LoadNitrousCalcEntry(1).TransEff, "95");
+
+  // Stage 2 takes stage 1's hardware, but not its jet size, percentage or capacity.
+  for (int k = 1; k <= 9; ++k) S.VehicleData[0][k] = "1" + std::to_string(k);
+  S.VehicleData[0][8] = "0";
+  e = LoadNitrousCalcEntry(2);
+  EXPECT_EQ(e.Capacity, "");
+  EXPECT_EQ(e.Cylinders, "12");
+  EXPECT_EQ(e.VolEff, "13");
+  EXPECT_EQ(e.JetSize, "0.040in");
+  EXPECT_EQ(e.Percentage, "100");
+  EXPECT_EQ(e.BottlePress, "16");
+  EXPECT_EQ(e.TransEff, "17");
+  EXPECT_EQ(e.NumJets, "19");
+  EXPECT_EQ(e.PCurve, -1);
+  EXPECT_EQ(LoadNitrousCalcEntry(1).PCurve, 0);
+  S.VehicleData[0][8] = "7";
+  EXPECT_EQ(LoadNitrousCalcEntry(1).PCurve, -1);
+}
+
+TEST_F(NitrousCalculator, CurveListNamesUntitledColumns) {
+  S.PowerDescript[1] = " Wet shot ";
+  const auto entries = PowerCurveEntries();
+  EXPECT_EQ(entries[0], "Power with no Nitrous");
+  EXPECT_EQ(entries[1], "Wet shot");
+  EXPECT_EQ(entries[2], "Power with 2nd stage Nitrous");
+}
+
+}  // namespace
+}  // namespace kestrelon

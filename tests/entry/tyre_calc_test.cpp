@@ -1,0 +1,136 @@
+#include "entry/tyre_calc.h"
+
+#include <cmath>
+
+#include "entry_test_support.h"
+
+namespace kestrelon::test {
+namespace {
+
+class TyreCalc : public EntryTest {
+ protected:
+  // The rear and front figures of a small sports car; growth not given.
+  static TyreEntry Typical() {
+    TyreEntry e;
+    auto& t = e.Text;
+    t[TyreDiaItem] = "23.2in";
+    t[TyreAspectItem] = "70";
+    t[TyreWidthItem] = "185mm";
+    t[TyreMuItem] = "1.6";
+    t[TyrePressItem] = "18psi";
+    t[TyreNumItem] = "2";
+    t[TyreWDiaItem] = "13in";
+    t[TyreWeightItem] = "5.5kg";
+    t[TyreFDiaItem] = "13in";
+    t[TyreFWidthItem] = "185mm";
+    t[TyreFAspectItem] = "70";
+    t[TyreFPressItem] = "18psi";
+    t[TyreFWeightItem] = "10.5kg";
+    t[TyreFTorqueItem] = "5lbft";
+    t[TyreStartTempItem] = "70c";
+    return e;
+  }
+  // A tyre without aspect ratio: 0.8 m growing to 0.9 m.
+  static TyreEntry Growing(const char* speed) {
+    TyreEntry e = Typical();
+    e.Text[TyreDiaItem] = "0.8m";
+    e.Text[TyreAspectItem] = "";
+    e.Text[TyreGrowthDiaItem] = "0.9m";
+    e.Text[TyreGrowthSpeedItem] = speed;
+    return e;
+  }
+  static std::string Refused(TyreEntry e) {
+    const Verdict v = AcceptTyre(e);
+    return v ? v->message : "accepted";
+  }
+};
+
+TEST_F(TyreCalc, DiameterFromWidthAspectAndRim) {
+  TyreEntry e;
+  e.Text[TyreWidthItem] = "300mm";
+  e.Text[TyreAspectItem] = "50";
+  e.Text[TyreWDiaItem] = "15in";
+  Cfg.DUnits = "M";
+  RecalcTyreDiameter(e);
+  EXPECT_EQ(e.Text[TyreDiaItem], "681.0mm");
+  Cfg.DUnits = "I";
+  RecalcTyreDiameter(e);
+  EXPECT_EQ(e.Text[TyreDiaItem], "26.81in");
+  // Without an aspect ratio the box keeps what was typed.
+  e.Text[TyreAspectItem] = "";
+  e.Text[TyreDiaItem] = "30in";
+  RecalcTyreDiameter(e);
+  EXPECT_EQ(e.Text[TyreDiaItem], "30in");
+}
+
+TEST_F(TyreCalc, AcceptedTyreDerivesItsFigures) {
+  TyreEntry e = Typical();
+  e.Text[FTyreNumItem] = "";
+  ASSERT_FALSE(AcceptTyre(e));
+  // The aspect ratio replaces the typed diameter: 0.185 x 0.7 x 2 + 13 in.
+  EXPECT_NEAR(S.TyreDia, 0.5892f, 1e-5);
+  EXPECT_EQ(S.VehicleData[3][1], "23.2in");
+  EXPECT_FLOAT_EQ(S.RearTyreRadius, S.TyreDia / 2);
+  EXPECT_NEAR(S.RearTyreStiffness, 0.185 * 1e7 * 0.5892 * 2 / std::sqrt(18 * 6899.0), 0.1);
+  EXPECT_NEAR(S.RearTyreStiffness, 6186.4f, 0.5f);
+  EXPECT_FLOAT_EQ(S.RearTyreRadiusFt, S.RearTyreRadius * 3.2805f);
+  EXPECT_EQ(S.TyreGrowthRate, 0);
+  // The front wheel count takes the rear one, and the box shows it.
+  EXPECT_EQ(S.FTyreNum, 2);
+  EXPECT_EQ(S.VehicleData[3][18], "2");
+  const double ring = 10.5 * 2 * (0.3302 * 0.3302 + 0.5892 * 0.5892) / 8;
+  EXPECT_NEAR(S.FrontWheelInertia, ring, 1e-4);
+  EXPECT_TRUE(S.TyreEntered == False);  // the section flag is the form's to set
+}
+
+TEST_F(TyreCalc, FlatTyreAndWheelCounts) {
+  TyreEntry e = Typical();
+  e.Text[TyrePressItem] = "6800pa";
+  EXPECT_EQ(Refused(e), "Tyre is flat! ");
+  e.Text[TyrePressItem] = "6801pa";
+  EXPECT_EQ(Refused(e), "accepted");
+  for (const char* n : {"0", "3", ""}) {
+    e.Text[TyreNumItem] = n;
+    EXPECT_EQ(Refused(e), "Only vehicles with 1 or 2 rear wheels are permitted") << n;
+  }
+  e = Typical();
+  e.Text[TyreFAspectItem] = "0.5";
+  EXPECT_EQ(Refused(e), "Aspect ratio not valid");
+  e = Typical();
+  e.Text[TyreMuItem] = "0";
+  EXPECT_EQ(Refused(e), "Invalid Friction Coefficient");
+  e = Typical();
+  e.Text[TyreDiaItem] = "";
+  e.Text[TyreAspectItem] = "";
+  EXPECT_EQ(Refused(e), "Either static diameter or aspect ratio are needed");
+}
+
+TEST_F(TyreCalc, GrowthMustBeFeasible) {
+  EXPECT_EQ(Refused(Growing("10m/s")), "Tyre Growth is unfeasable");  // quotient 800
+  EXPECT_EQ(Refused(Growing("80m/s")), "accepted");                   // quotient 51200
+  EXPECT_NEAR(S.TyreGrowthRate, 0.1 / 6400, 1e-9);
+  EXPECT_EQ(Refused(Growing("")), "Tyre growth speed not valid ");
+
+  TyreEntry e = Growing("80m/s");
+  e.Text[TyreGrowthDiaItem] = "0.8m";
+  EXPECT_EQ(Refused(e), "Tyre must grow by a positive amount");
+  e.Text[TyreGrowthDiaItem] = "";
+  EXPECT_EQ(Refused(e), "Tyre must grow by a positive amount");
+
+  // A derived diameter equal to the growth diameter gives no growth rate at all.
+  e = Typical();
+  e.Text[TyreDiaItem] = "";
+  e.Text[TyreGrowthDiaItem] = "0.5892m";
+  e.Text[TyreGrowthSpeedItem] = "80m/s";
+  EXPECT_EQ(Refused(e), "Tyre Growth is unfeasable");
+}
+
+TEST_F(TyreCalc, LoadGivesTheBurnoutTemperatureADefault) {
+  TyreEntry e;
+  LoadTyre(e);
+  EXPECT_EQ(S.VehicleData[3][19], "70c");
+  EXPECT_EQ(e.Text[TyreStartTempItem], "70c");
+}
+
+}  // namespace
+}  // namespace kestrelon::test

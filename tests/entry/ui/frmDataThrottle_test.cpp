@@ -1,0 +1,67 @@
+#include "entry/ui/frmDataThrottle.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "entry/entry_test_support.h"
+
+namespace kestrelon {
+namespace {
+
+class ThrottleForm : public test::EntryTest {
+ protected:
+  void TearDown() override { form.Unload(); }
+  void Open() {
+    form.Show();
+    QTest::qWaitForWindowExposed(&form);
+  }
+  frmDataThrottle form;
+};
+
+TEST_F(ThrottleForm, TypedStagesReachTheModel) {
+  Open();
+  form.UseThrottle->click();
+  QTest::keyClicks(form.TStopTimer[0], "0.5");
+  QTest::keyClicks(form.TStopOpening[0], "60");
+  QTest::keyClicks(form.TStopTimer[1], "1.5");
+  QTest::keyClicks(form.TStopOpening[2], "50");
+  form.OKButton->click();
+  for (const auto& a : seam.asked) ADD_FAILURE() << a.text;
+  EXPECT_FLOAT_EQ(S.TStopOpening[0], 0.6f);
+  EXPECT_FLOAT_EQ(S.TStopTimer[1], 1.5f);
+  EXPECT_FLOAT_EQ(S.TStopTimer[2], 2000);
+  EXPECT_FLOAT_EQ(S.TStopOpening[2], 0.5f);
+  EXPECT_EQ(S.VehicleData[9][14], "50:::");
+  EXPECT_EQ(S.ThrottleEntered, True);
+  EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(ThrottleForm, RefusalShowsItsMessageAndChangesNothing) {
+  S.VehicleData[9][10] = "Y";
+  S.VehicleData[9][16] = "1";
+  S.VehicleData[9][5] = "0.8";
+  Open();
+  form.OKButton->click();
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Throttle Stop timer cannot be lower than previous timer");
+  EXPECT_EQ(seam.asked[0].title, "Throttle stop");
+  EXPECT_EQ(seam.asked[0].style, Msg::Question);
+  EXPECT_TRUE(form.TStopTimer[1]->hasFocus());
+  EXPECT_FLOAT_EQ(S.TStopTimer[0], 0);
+  EXPECT_EQ(S.ThrottleEntered, False);
+  EXPECT_EQ(S.UseThrottleStop, True) << "the load sets the switch from the stored text";
+  form.CancelButton->click();
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(S.VehicleData[9][5], "0.8");
+}
+
+TEST_F(ThrottleForm, UnusedStopSwitchesItsBoxesOff) {
+  Open();
+  EXPECT_FALSE(form.TStopTimer[3]->isEnabled());
+  form.UseThrottle->click();
+  EXPECT_TRUE(form.TStopTimer[3]->isEnabled());
+}
+
+}  // namespace
+}  // namespace kestrelon

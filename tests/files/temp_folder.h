@@ -1,0 +1,49 @@
+#pragma once
+// A fresh folder for one test's files, removed with everything in it afterwards.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace kestrelon::test {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("kestrelon-files-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  std::string write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+    return file(name);
+  }
+  static std::string read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A reference file kept beside these tests.
+inline std::string ReferenceFile(const std::string& name) {
+  return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+}
+
+// n lines, each ended by CR LF: "v1", "v2", ...
+inline std::string NumberedLines(int n, const std::string& prefix = "v") {
+  std::string s;
+  for (int i = 1; i <= n; ++i) s += prefix + std::to_string(i) + "\r\n";
+  return s;
+}
+
+}  // namespace kestrelon::test

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/recording_canvas.h"
+
+namespace kestrelon {
+namespace {
+
+TEST(Palette, SixteenColoursAndBlackOutside) {
+  EXPECT_EQ(QBColor(0), Rgb(0, 0, 0));
+  EXPECT_EQ(QBColor(3), Rgb(0, 128, 128));
+  EXPECT_EQ(QBColor(4), Rgb(128, 0, 0));
+  EXPECT_EQ(QBColor(7), Rgb(192, 192, 192));
+  EXPECT_EQ(QBColor(8), Rgb(128, 128, 128));
+  EXPECT_EQ(QBColor(9), Rgb(0, 0, 255));
+  EXPECT_EQ(QBColor(12), Rgb(255, 0, 0));
+  EXPECT_EQ(QBColor(15), Rgb(255, 255, 255));
+  EXPECT_EQ(QBColor(16), Rgb(0, 0, 0));
+  EXPECT_EQ(QBColor(-1), Rgb(0, 0, 0));
+}
+
+TEST(CanvasScale, UpwardScaleMapsCornersAndSignsTextExtent) {
+  RecordingCanvas c(500, 100);
+  EXPECT_DOUBLE_EQ(c.ScaleWidth(), 500);  // pixels until a scale is set
+  c.Scale(-140, 1000, 1320, -80);
+  EXPECT_DOUBLE_EQ(c.ScaleWidth(), 1460);
+  EXPECT_DOUBLE_EQ(c.ScaleHeight(), -1080);
+  EXPECT_DOUBLE_EQ(c.ToPixelX(-140), 0);
+  EXPECT_DOUBLE_EQ(c.ToPixelX(1320), 500);
+  EXPECT_DOUBLE_EQ(c.ToPixelY(1000), 0);
+  EXPECT_DOUBLE_EQ(c.ToPixelY(-80), 100);
+  // 3 characters of 8 pixels, one line of 16 pixels, in user units; height negative upward.
+  EXPECT_DOUBLE_EQ(c.TextWidth("RPM"), 24 * 1460.0 / 500);
+  EXPECT_DOUBLE_EQ(c.TextHeight("RPM"), -16 * 1080.0 / 100);
+
+  c.Scale(0, 0, 0, 10);  // no width: ignored, the previous scale stays
+  EXPECT_DOUBLE_EQ(c.ScaleLeft(), -140);
+  c.ScalePixels();
+  EXPECT_DOUBLE_EQ(c.ToPixelY(30), 30);
+}
+
+TEST(CanvasPosition, DrawingCallsMoveTheCurrentPosition) {
+  RecordingCanvas c(100, 100);
+  c.Scale(0, 20, 1000, 0);
+  c.ForeColor = QBColor(4);
+  c.Line(10, 1, 20, 2);
+  c.LineTo(30, 3, QBColor(2));
+  c.PSet(40, 4);
+  c.FillBox(0, 0, 7, 20, QBColor(9));
+  ASSERT_EQ(c.ops.size(), 4u);
+  EXPECT_EQ(c.ops[0].kind, DrawOp::Line);
+  EXPECT_EQ(c.ops[0].color, QBColor(4));  // no colour named: the fore colour
+  EXPECT_EQ(c.ops[1].x1, 20);             // from the end of the previous line
+  EXPECT_EQ(c.ops[1].y1, 2);
+  EXPECT_EQ(c.ops[1].color, QBColor(2));
+  EXPECT_EQ(c.ops[2].kind, DrawOp::Point);
+  EXPECT_EQ(c.ops[3].kind, DrawOp::FillBox);
+  EXPECT_EQ(c.ops[3].x2, 7);
+  EXPECT_DOUBLE_EQ(c.CurrentX, 7);
+
+  c.Cls();
+  EXPECT_EQ(c.ops.back().kind, DrawOp::Clear);
+  EXPECT_EQ(c.ops.back().color, QBColor(15));
+  EXPECT_DOUBLE_EQ(c.CurrentX, 0);
+  EXPECT_DOUBLE_EQ(c.CurrentY, 0);
+}
+
+TEST(CanvasPosition, PrintGoesToTheNextLineOrStaysOnIt) {
+  RecordingCanvas c(100, 100);
+  c.Scale(0, 100, 100, 0);  // one unit per pixel, y upward
+  c.CurrentX = 10;
+  c.CurrentY = 90;
+  c.Print("ab", false);
+  EXPECT_DOUBLE_EQ(c.CurrentX, 26);
+  EXPECT_DOUBLE_EQ(c.CurrentY, 90);
+  c.Print("cd");
+  EXPECT_DOUBLE_EQ(c.CurrentX, 0);
+  EXPECT_DOUBLE_EQ(c.CurrentY, 74);  // one line lower on the screen
+  ASSERT_EQ(c.ops.size(), 2u);
+  EXPECT_EQ(c.ops[1].text, "cd");
+  EXPECT_DOUBLE_EQ(c.ops[1].x1, 26);
+}
+
+TEST(CanvasPen, OpsCarryThePenTheyWereDrawnWith) {
+  RecordingCanvas c;
+  c.DrawWidth = 2;
+  c.DrawStyle = PenStyle::Dot;
+  c.XorPen = true;
+  c.Line(0, 0, 1, 1);
+  EXPECT_EQ(c.ops[0].width, 2);
+  EXPECT_EQ(c.ops[0].style, PenStyle::Dot);
+  EXPECT_TRUE(c.ops[0].xorPen);
+}
+
+QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+TEST(QtCanvasImage, FilledBoxOnAnUpwardScaleCoversTheRightPixels) {
+  QImage image(200, 20, QImage::Format_RGB32);
+  QtCanvas c(image);
+  c.Scale(0, 20, 1000, 0);
+  c.Cls();
+  c.FillBox(0, 0, 500, 20, QBColor(9));
+  EXPECT_EQ(At(image, 0, 0), 0x0000FFu);
+  EXPECT_EQ(At(image, 99, 19), 0x0000FFu);
+  EXPECT_EQ(At(image, 101, 10), 0xFFFFFFu);
+  c.FillBox(0, 0, 1000, 20, QBColor(9));
+  EXPECT_EQ(At(image, 199, 19), 0x0000FFu);  // the whole bar at the right edge
+}
+
+TEST(QtCanvasImage, LinesPointsOutlinesTextAndTheXorPen) {
+  QImage image(100, 100, QImage::Format_RGB32);
+  QtCanvas c(image);
+  c.Scale(0, 100, 100, 0);
+  c.Cls();
+  c.Line(10, 50.5, 90, 50.5, QBColor(4));  // y 50.5 upward is pixel row 49
+  EXPECT_EQ(At(image, 50, 49), 0x800000u);
+  c.PSet(5.5, 5.5, QBColor(2));
+  EXPECT_EQ(At(image, 5, 94), 0x008000u);
+  c.Box(20, 80, 40, 60, QBColor(0));
+  EXPECT_EQ(At(image, 20, 30), 0x000000u);
+  EXPECT_EQ(At(image, 30, 30), 0xFFFFFFu);  // inside stays clear
+
+  c.XorPen = true;
+  c.Line(10, 10.5, 90, 10.5, QBColor(3));
+  EXPECT_NE(At(image, 50, 89), 0xFFFFFFu);
+  c.Line(10, 10.5, 90, 10.5, QBColor(3));
+  EXPECT_EQ(At(image, 50, 89), 0xFFFFFFu);  // drawn twice: gone
+
+  c.XorPen = false;
+  c.CurrentX = 0;
+  c.CurrentY = 100;
+  c.FontSize = 14;
+  EXPECT_GT(c.TextWidth("MMMM"), c.TextWidth("M"));
+  EXPECT_LT(c.TextHeight("M"), 0);
+  c.Print("MMMM");
+  int dark = 0;
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 20; ++y) dark += At(image, x, y) == 0 ? 1 : 0;
+  EXPECT_GT(dark, 10);  // the text hangs down from the top-left corner
+}
+
+TEST(QtCanvasPainter, DrawsThroughAPainterKeptOpenAcrossPrintedPages) {
+  QImage image(100, 50, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QtCanvas c(painter);
+    EXPECT_EQ(c.PixelWidth(), 100);
+    c.Scale(0, 0, 10, 5);
+    c.FillBox(5, 0, 10, 5, QBColor(12));
+  }
+  EXPECT_EQ(At(image, 75, 25), 0xFF0000u);
+  EXPECT_EQ(At(image, 25, 25), 0xFFFFFFu);
+
+  QTemporaryDir dir;
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("page.pdf"));
+  {
+    QPainter painter(&printer);
+    QtCanvas c(painter);
+    EXPECT_GT(c.PixelWidth(), 100);
+    c.Scale(0, 100, 100, 0);
+    c.Line(0, 0, 100, 100);
+    printer.newPage();
+    c.Print("second page");
+  }
+  EXPECT_GT(QFileInfo(dir.filePath("page.pdf")).size(), 0);
+}
+
+TEST(PictureBoxWidget, KeepsItsDrawingAndAsksForARedrawWhenResized) {
+  PictureBox box;
+  QSignalSpy spy(&box, &PictureBox::resized);
+  box.resize(50, 10);
+  box.show();
+  ASSERT_GE(spy.count(), 1);
+  EXPECT_EQ(box.image().width(), 50);
+  box.canvas().Scale(0, 20, 1000, 0);
+  box.canvas().FillBox(0, 0, 1000, 20, QBColor(9));
+  EXPECT_EQ(At(box.image(), 49, 9), 0x0000FFu);
+  box.resize(60, 10);
+  EXPECT_EQ(At(box.image(), 10, 5), 0xFFFFFFu);  // a new size starts clear
+  EXPECT_DOUBLE_EQ(box.canvas().ToPixelX(1000), 60);  // the scale follows the size
+}
+
+}  // namespace
+}  // namespace kestrelon

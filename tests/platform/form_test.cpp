@@ -1,0 +1,141 @@
+// The life every window shares: load without showing, show, modal show, unload, the Window
+// list entry, the shared instances and saved places.
+#include "platform/qt/form.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/window_list.h"
+
+namespace kestrelon {
+namespace {
+
+class Probe : public Form {
+ public:
+  explicit Probe(const QString& caption = QStringLiteral("Probe window"), bool listed = true)
+      : Form("frmProbe", caption, listed) {
+    resize(300, 200);
+  }
+  int loads = 0, unloads = 0;
+  bool refuseUnload = false;
+  bool acceptOnLoad = false;  // the automatic pass: the window accepts and goes as it loads
+
+  using Form::PlaceAt;
+  using Form::SavePlace;
+
+ protected:
+  void Form_Load() override {
+    ++loads;
+    if (acceptOnLoad) Unload();
+  }
+  void Form_QueryUnload(bool& cancel) override { cancel = refuseUnload; }
+  void Form_Unload() override { ++unloads; }
+};
+
+class FormLife : public ::testing::Test {
+ protected:
+  void SetUp() override { OpenWindows = WindowList{}; }
+};
+
+TEST_F(FormLife, LoadsOnceWithoutShowingAndRegistersItsCaption) {
+  Probe probe;
+  probe.Load();
+  probe.Load();
+  EXPECT_EQ(probe.loads, 1);
+  EXPECT_FALSE(probe.isVisible());
+  EXPECT_TRUE(OpenWindows.Contains("Probe window"));
+  EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmProbe")), &probe);
+  probe.Show();
+  EXPECT_EQ(probe.loads, 1);
+  EXPECT_TRUE(probe.isVisible());
+  EXPECT_TRUE(probe.Unload());
+  EXPECT_EQ(probe.unloads, 1);
+  EXPECT_FALSE(probe.isVisible());
+  EXPECT_FALSE(OpenWindows.Contains("Probe window"));
+  EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmProbe")), nullptr);
+}
+
+TEST_F(FormLife, RefusedUnloadKeepsTheWindow) {
+  Probe probe;
+  probe.Show();
+  probe.refuseUnload = true;
+  QCloseEvent close;
+  QCoreApplication::sendEvent(&probe, &close);  // the frame's close button asks too
+  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_EQ(probe.unloads, 0);
+  probe.refuseUnload = false;
+  QCoreApplication::sendEvent(&probe, &close);
+  EXPECT_FALSE(probe.IsLoaded());
+}
+
+TEST_F(FormLife, WindowThatGoesDuringItsLoadLeavesNoTrace) {
+  Probe probe;
+  probe.acceptOnLoad = true;
+  probe.Show();
+  EXPECT_FALSE(probe.isVisible());
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_TRUE(OpenWindows.Captions().empty());
+}
+
+TEST_F(FormLife, UnlistedWindowAndRenamedWindow) {
+  Probe quiet(QStringLiteral("Quiet"), false);
+  quiet.Load();
+  EXPECT_TRUE(OpenWindows.Captions().empty());
+  Probe probe;
+  probe.Load();
+  probe.SetCaption(QStringLiteral("Renamed"));
+  EXPECT_EQ(OpenWindows.Captions(), std::vector<std::string>{"Renamed"});
+  probe.Unload();
+  EXPECT_TRUE(OpenWindows.Captions().empty());
+}
+
+TEST_F(FormLife, ModalShowWaitsUntilUnloaded) {
+  Probe probe;
+  bool wasModal = false;
+  QTimer::singleShot(0, [&] {
+    wasModal = probe.isModal() && probe.isVisible();
+    probe.Unload();
+  });
+  probe.ShowModal();
+  EXPECT_TRUE(wasModal);
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_FALSE(probe.isModal());
+}
+
+TEST_F(FormLife, SharedInstancePerName) {
+  EXPECT_EQ(Form::Instance("frmNowhere"), nullptr);
+  int made = 0;
+  Form::Register("frmShared", [&made] {
+    ++made;
+    return new Probe(QStringLiteral("Shared"));
+  });
+  Form* first = Form::Instance("frmShared");
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(Form::Instance("frmShared"), first);
+  EXPECT_EQ(made, 1);
+  Form::DeleteInstances();
+  EXPECT_NE(Form::Instance("frmShared"), nullptr);
+  EXPECT_EQ(made, 2);
+  Form::DeleteInstances();
+}
+
+TEST_F(FormLife, PlacesInTwipsAndCentringWhenNotSet) {
+  Probe probe;
+  probe.PlaceAt(1500, 3000);
+  EXPECT_EQ(probe.pos(), QPoint(200, 100));
+  Long top = 0, left = 0;
+  probe.SavePlace(top, left);
+  EXPECT_EQ(top, 1500);
+  EXPECT_EQ(left, 3000);
+  probe.PlaceAt(-1, -1);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_EQ(probe.x(), (screen.width() - probe.frameGeometry().width()) / 2);
+  EXPECT_EQ(probe.y(), (screen.height() - probe.frameGeometry().height()) / 2);
+}
+
+}  // namespace
+}  // namespace kestrelon

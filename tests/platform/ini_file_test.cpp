@@ -1,0 +1,41 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/scoped_env.h"
+
+namespace kestrelon {
+namespace {
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
+  test::TempFolder dir;
+  const auto path = dir.Write("a.ini", "[One]\r\nKey = spaced value \r\n[Two]\r\nKey=2\r\n");
+  const IniFile file = IniFile::Read(path);
+  EXPECT_EQ(file.Get("one", "KEY"), " spaced value ");
+  EXPECT_EQ(file.Get("Two", "Key"), "2");
+  EXPECT_EQ(file.Get("Three", "Key"), std::nullopt);
+  EXPECT_EQ(IniFile::Read(dir / "missing.ini").Get("One", "Key"), std::nullopt);
+}
+
+TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
+  test::TempFolder dir;
+  IniFile file = IniFile::Read(dir.Write("a.ini", "[One]\nA=1\n\n[Two]\nB=2\n"));
+  file.Set("One", "C", "3");
+  file.Set("Two", "B", "");
+  file.Set("Three", "D", "4");
+  ASSERT_TRUE(file.Write(dir / "sub/b.ini"));
+  EXPECT_EQ(FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
+}
+
+}  // namespace
+}  // namespace kestrelon

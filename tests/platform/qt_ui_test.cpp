@@ -1,0 +1,89 @@
+// The message boxes of the running program: buttons, icon, default button, title and answers.
+#include "platform/qt/qt_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "platform/qt/help_window.h"
+#include "platform/qt/text.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+// What a message box showed.
+struct Seen {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QList<QMessageBox::StandardButton> buttons;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
+  QtUi qt;
+  auto seen = std::make_shared<Seen>();
+  QTimer::singleShot(0, [seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen->title = box->windowTitle();
+    seen->text = box->text();
+    seen->icon = box->icon();
+    for (QAbstractButton* b : box->buttons()) seen->buttons << box->standardButton(b);
+    seen->defaultButton = box->standardButton(box->defaultButton());
+    box->button(QMessageBox::No)->click();
+  });
+  const int answer =
+      qt.MsgBox("Would you like to save data first?",
+                Msg::YesNoCancel | Msg::Question | Msg::DefaultButton2, "Exit Kestrelon");
+  EXPECT_EQ(answer, Msg::No);
+  EXPECT_EQ(seen->title, QStringLiteral("Exit Kestrelon"));
+  EXPECT_EQ(seen->text, QStringLiteral("Would you like to save data first?"));
+  EXPECT_EQ(seen->icon, QMessageBox::Question);
+  EXPECT_EQ(seen->buttons.size(), 3);
+  EXPECT_EQ(seen->defaultButton, QMessageBox::No);
+
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    box->button(QMessageBox::Retry)->click();
+  });
+  EXPECT_EQ(qt.MsgBox("Printer not ready", Msg::RetryCancel | Msg::Exclamation, "Print"),
+            Msg::Retry);
+}
+
+TEST(TextAtTheWindowEdge, WindowsCodePageRoundTrip) {
+  const std::string stored = "45\xB0 \x80 \x93quoted\x94";
+  const QString shown = QText(stored);
+  EXPECT_EQ(shown, QString::fromUtf8("45° € “quoted”"));
+  EXPECT_EQ(StdText(shown), stored);
+}
+
+TEST(ContextHelp, OpensThePageOfTheContextOrSaysThereIsNone) {
+  test::ScriptedUi scripted;
+  test::ScopedUi guard(scripted);
+  ShowHelpTopic(14);
+  ASSERT_NE(HelpWindow(), nullptr);
+  EXPECT_TRUE(HelpWindow()->isVisible());
+  EXPECT_TRUE(HelpWindow()->toPlainText().contains(QStringLiteral("Setup")));
+  for (int topic : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19}) {
+    ShowHelpTopic(topic);
+    EXPECT_FALSE(HelpWindow()->toPlainText().isEmpty()) << topic;
+  }
+  EXPECT_TRUE(scripted.asked.empty());
+  ShowHelpTopic(99);
+  ASSERT_EQ(scripted.asked.size(), 1u);
+  EXPECT_NE(scripted.asked[0].text.find("99"), std::string::npos);
+  CloseAllHelp();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "core/tables.h"
+#include "power/enter_power_curve.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+// Records the window requests of a hand entry; the entry form answers with a Cancel or not.
+class EntryUi : public test::ScriptedUi {
+ public:
+  bool cancelForm = false;
+  int forms = 0;
+  std::vector<int> graphs;
+  void ShowPowerEntryForm() override {
+    ++forms;
+    if (cancelForm) S.CancelFlag = 1;
+  }
+  void ShowPowerGraph(int mode) override { graphs.push_back(mode); }
+};
+
+class EnterPowerCurveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTables();
+    S = SharedState{};
+    S.MinRPMIndex = 30;
+    S.MaxRPMIndex = 75;
+    for (int r = 30; r <= 75; ++r) S.PowerCurve[0][r] = 100;
+    S.PowerCurve[0][55] = 139;
+  }
+  EntryUi seam;
+  test::ScopedUi guard{seam};
+};
+
+TEST_F(EnterPowerCurveTest, AutoAcceptTakesTheColumnUnchanged) {
+  S.AutoAccept = True;
+  S.ErasePower = True;  // left over from an earlier hand entry: no erase without the form
+  S.MaxPRPM = 6000;
+  const auto before = S.PowerCurve;
+  EnterPowerCurve(0, 1);
+  EXPECT_EQ(S.PowerCurve, before);
+  EXPECT_EQ(seam.forms, 0);
+  EXPECT_TRUE(seam.graphs.empty());
+  EXPECT_EQ(S.EngineSummary[0][0], 139.0f);
+  EXPECT_EQ(S.EngineSummary[0][1], 55.0f);
+  EXPECT_EQ(S.LastRunEngineSummary[0], S.EngineSummary[0]);
+  EXPECT_EQ(S.EngineEntered, True);
+  EXPECT_EQ(S.CurveEntered[0], True);
+  EXPECT_EQ(S.CurveEntered[1], False);
+  EXPECT_EQ(S.PowerCurveBackup[55], 139.0f);
+  EXPECT_EQ(S.CancelFlag, 0);
+}
+
+TEST_F(EnterPowerCurveTest, AutoAcceptFillsTheEngineItems) {
+  S.AutoAccept = True;
+  S.EngineSummary[0] = {139, 55, 150.6f, 70};
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.VehicleData[6][1], "7500");  // MaxRPMIndex x 100 when empty
+  EXPECT_EQ(S.VehicleData[6][2], "151");   // the summary's peak power, rounded
+  EXPECT_EQ(S.VehicleData[8][18], "70c");
+  EXPECT_FLOAT_EQ(S.LaunchTemp, 70.0f);
+
+  S.VehicleData[6][1] = "8000";
+  S.VehicleData[8][18] = "122f";
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.VehicleData[6][1], "8000");
+  EXPECT_NEAR(S.LaunchTemp, 50.0, 0.01);
+
+  S.VehicleData[8][18] = "hot";  // refused by the parser: the launch temperature is 70
+  EnterPowerCurve(0, 0);
+  EXPECT_FLOAT_EQ(S.LaunchTemp, 70.0f);
+}
+
+TEST_F(EnterPowerCurveTest, PeakTorqueAboveThePeakPowerIsProposed) {
+  S.AutoAccept = True;
+  S.EngineSummary[0] = {400, 30, 300.4f, 60};
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.VehicleData[6][2], "400");
+}
+
+TEST_F(EnterPowerCurveTest, EmptySummaryOnlyRaisesTheMaximumPower) {
+  S.AutoAccept = True;
+  S.PowerMaxPower = 120;
+  S.VehicleData[6][2] = "100";
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.VehicleData[6][2], "120");
+  S.EngineSummary[0] = {};
+  S.PowerMaxPower = 120;
+  S.VehicleData[6][2] = "200";
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.VehicleData[6][2], "200");
+}
+
+TEST_F(EnterPowerCurveTest, EmptyNitrousColumnIsAcceptedWithoutPoints) {
+  S.AutoAccept = True;
+  EnterPowerCurve(2, 0);
+  EXPECT_EQ(S.CurveEntered[2], True);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[2][k], 0.0f);
+}
+
+TEST_F(EnterPowerCurveTest, HandEntryAsksForTheFiguresThenOpensTheGraph) {
+  S.PowerDescript[1] = "  Wet shot  ";
+  EnterPowerCurve(1, 0);
+  EXPECT_EQ(S.PowerCurveTitle, "Wet shot");
+  EXPECT_EQ(seam.forms, 1);
+  ASSERT_EQ(seam.graphs.size(), 1u);
+  EXPECT_EQ(seam.graphs[0], 0);
+  EXPECT_EQ(S.CurveEntered[1], False);  // the graph's accept enters it
+  EXPECT_EQ(S.GraphRPMTop, 8000);       // (75 / 10 + 1) x 1000
+  EXPECT_EQ(S.PowerMaxRPMIndexBackup, 75);
+  // No points in column 1: column 0's peak power x 1.3 is proposed.
+  EXPECT_EQ(S.CurvePeakValue, CInt(139.0 * 55 / 52.52 * 1.3));
+}
+
+TEST_F(EnterPowerCurveTest, ErasesOnlyWhatTheFormAccepted) {
+  class ErasingUi : public EntryUi {
+    void ShowPowerEntryForm() override { S.ErasePower = True; }
+  } erasing;
+  test::ScopedUi g{erasing};
+  EnterPowerCurve(0, 1);
+  EXPECT_EQ(S.PowerCurveBackup[55], 139.0f);
+  EXPECT_EQ(S.PowerCurve[0][55], 0.0f);
+  EXPECT_EQ(erasing.graphs, std::vector<int>{1});
+}
+
+TEST_F(EnterPowerCurveTest, CancelledFormStopsBeforeTheBackup) {
+  seam.cancelForm = true;
+  S.PowerCurveBackup[55] = 1;
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.LoadFailed, True);
+  EXPECT_EQ(S.PowerCurveBackup[55], 1.0f);
+  EXPECT_TRUE(seam.graphs.empty());
+  S.LoadFailed = False;
+  EnterPowerCurve(2, 0);
+  EXPECT_EQ(S.LoadFailed, False);  // only column 0's cancel is a failed load
+  EXPECT_EQ(S.CancelFlag, 1);
+}
+
+TEST_F(EnterPowerCurveTest, ShortSpanGetsATallerValueAxis) {
+  S.MaxRPMIndex = 35;
+  S.EngineSummary[0] = {139, 55, 100.2f, 35};
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.CurvePeakValue, 278);  // 139 x 70 / 35
+  S.PowerUnit = "KW";
+  EnterPowerCurve(0, 0);
+  EXPECT_EQ(S.CurvePeakValue, CInt(139 * 115.0 / 35));
+  EXPECT_FLOAT_EQ(S.TorqueUnitDivisor, 0.7371f);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,182 @@
+#include "power/peak_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/state.h"
+#include "core/tables.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+class PeakEntry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTables();
+    S = SharedState{};
+    S.MaxRPMIndex = 60;
+    texts.MaxRPM = "7000";
+    texts.MaxBHP = "500";
+  }
+  PeakEntryBox Ok(Single unitFactor = 1) { return AcceptPeakFigures(texts, unitFactor); }
+  // The one message of a refused OK.
+  std::string Message() const { return seam.asked.empty() ? "" : seam.asked.back().text; }
+
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+  PeakEntryTexts texts;
+};
+
+TEST_F(PeakEntry, PeakPowerAloneDerivesTheOtherFigures) {
+  texts.MaxPRPM = "7000";
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_EQ(S.MaxRPMIndex, 70);
+  EXPECT_EQ(S.MaxTRPM, 5250);
+  EXPECT_NEAR(S.MaxTRQ, 431.41, 0.01);
+  EXPECT_EQ(S.MinRPM, 3500);
+  EXPECT_EQ(S.PowerMaxPower, 500);
+  EXPECT_EQ(texts.LaunchTemp, "70c");
+  EXPECT_FLOAT_EQ(S.LaunchTemp, 70);
+  EXPECT_EQ(S.VehicleData[6][1], "7000");
+  EXPECT_EQ(S.VehicleData[6][2], "500");
+  EXPECT_EQ(S.VehicleData[8][18], "70c");
+}
+
+TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
+  texts.MaxRPM = "20000";
+  EXPECT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.MaxRPMIndex, 200);
+  texts.MaxRPM = "8050";  // 80.5 rounds to the even 80
+  EXPECT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.MaxRPMIndex, 80);
+  texts.MaxRPM = "20001";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxRPM);
+  EXPECT_EQ(Message(), "Maximum RPM out of range");
+  EXPECT_EQ(seam.asked.back().style, Msg::Question);
+  EXPECT_EQ(seam.asked.back().title, "Engine Data");
+  S.MinRPMIndex = 30;
+  texts.MaxRPM = "3000";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxRPM);
+  EXPECT_EQ(S.MaxRPMIndex, 80);
+}
+
+TEST_F(PeakEntry, RefusalChangesNothing) {
+  S.MaxBHP = 321;
+  S.PowerMaxPower = 321;
+  S.LaunchTemp = 40;
+  texts.MaxRPM = "9000";
+  texts.MaxBHP = "600";
+  texts.MaxPRPM = "8000";
+  texts.MaxTRPM = "8500";  // above the peak-power rpm
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRPM);
+  EXPECT_EQ(Message(), "Maximum torque RPM out of range");
+  EXPECT_EQ(S.MaxRPMIndex, 60);
+  EXPECT_EQ(S.MaxBHP, 321);
+  EXPECT_EQ(S.PowerMaxPower, 321);
+  EXPECT_EQ(S.LaunchTemp, 40);
+  EXPECT_EQ(S.MaxPRPM, 0);
+  EXPECT_TRUE(S.VehicleData[6][2].empty());
+}
+
+TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
+  texts.MaxBHP = "373";
+  EXPECT_EQ(Ok(1.340183f), PeakEntryBox::None);
+  EXPECT_NEAR(S.MaxBHP, 499.9, 0.05);
+  EXPECT_EQ(S.VehicleData[6][2], "499");
+  texts.MaxBHP = "14923";  // above 19999 BHP
+  EXPECT_EQ(Ok(1.340183f), PeakEntryBox::MaxBHP);
+  EXPECT_EQ(Message(), "Maximum power out of range");
+}
+
+TEST_F(PeakEntry, SpeedsMustComeInOrder) {
+  texts.MaxTRPM = "5000";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
+  EXPECT_EQ(Message(), "You must set Maximum Power RPM");
+  texts.MaxTRPM = "";
+  texts.MinRPM = "3000";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
+  EXPECT_EQ(Message(), "You must set Maximum Power RPM");
+  texts.MaxPRPM = "7100";  // above the span of 7000
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
+  EXPECT_EQ(Message(), "Maximum power RPM out of range");
+  texts.MaxPRPM = "6500";
+  texts.MaxTRPM = "2500";
+  EXPECT_EQ(Ok(), PeakEntryBox::MinRPM);
+  EXPECT_EQ(Message(), "Mininum engine RPM out of range");
+  texts.LaunchTemp = "hot";
+  EXPECT_EQ(Ok(), PeakEntryBox::LaunchTemp);
+  EXPECT_EQ(Message().rfind("Invalid launch temperature ", 0), 0u);
+}
+
+TEST_F(PeakEntry, PeakTorqueNeedsAUnitAndMustFitThePower) {
+  texts.MaxPRPM = "7000";
+  texts.MaxTRQ = "400";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
+  EXPECT_EQ(Message().rfind("Invalid torque value ", 0), 0u) << Message();
+  EXPECT_NE(Message().find("No unit type provided"), std::string::npos);
+
+  texts.MaxTRQ = "542.68NM";  // 400 lb-ft
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_NEAR(S.MaxTRQ, 400, 0.01);
+  // 500 BHP from 400 lb-ft at 6565 rpm; the peak torque sits at 90 % of that.
+  EXPECT_EQ(S.MaxTRPM, CInt(500 * 5252 / 400.0f * 0.9));
+
+  texts.MaxTRQ = "300LBFT";  // gives 500 BHP only past the peak-power rpm
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
+  EXPECT_EQ(Message(), "Maximum torque not high enough");
+
+  texts.MaxTRQ = "400LBFT";
+  texts.MinRPM = "6600";
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
+  EXPECT_EQ(Message(), "Maximum torque too high for minimum engine RPM");
+
+  texts.MinRPM = "5950";  // a derived peak-torque rpm below it is raised to it
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.MaxTRPM, 5950);
+}
+
+TEST_F(PeakEntry, TypedPeakTorqueAndItsRpmAreChecked) {
+  texts.MaxPRPM = "7000";
+  texts.MaxTRPM = "6000";
+  texts.MaxTRQ = "480LBFT";  // 548 BHP at 6000 rpm
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
+  EXPECT_EQ(Message(), "Maximum torque too high for specified engine RPM");
+  texts.MaxTRQ = "370LBFT";  // below the 375.1 needed at 7000 rpm
+  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
+  EXPECT_EQ(Message(), "Maximum torque not high enough for specified engine power");
+  // Without a torque it follows from the two speeds.
+  texts.MaxTRQ = "";
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_NEAR(S.MaxTRQ, 500 * 5252 * std::sqrt(7000.0 / 6000) / 7000, 0.01);
+  EXPECT_EQ(S.MinRPM, 3500);
+}
+
+TEST_F(PeakEntry, NitrousColumnsUseTheSpanOfColumnZero) {
+  S.PowerCurveIndex = 1;
+  S.MinRPMIndex = 25;
+  texts.MaxRPM = "bogus";  // hidden and not checked
+  texts.MinRPM = "bogus";
+  texts.LaunchTemp = "";
+  texts.MaxPRPM = "5000";
+  texts.PowerDescript = "Stage one";
+  texts.ErasePower = true;
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.MaxRPMIndex, 60);
+  EXPECT_EQ(S.MinRPM, 2500);
+  EXPECT_EQ(S.PowerDescript[1], "Stage one");
+  EXPECT_EQ(S.ErasePower, True);
+  EXPECT_EQ(texts.LaunchTemp, "");
+}
+
+TEST_F(PeakEntry, EraseNeedsAPeakPowerRpm) {
+  texts.ErasePower = true;
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.ErasePower, False);
+  EXPECT_EQ(S.MaxPRPM, 0);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "power/power_curve.h"
+
+namespace kestrelon {
+namespace {
+
+class PowerCurveTest : public ::testing::Test {
+ protected:
+  void SetUp() override { S = SharedState{}; }
+};
+
+TEST_F(PowerCurveTest, SummarySearchesTheSpanAndKeepsTheLowestRowOnTies) {
+  S.MinRPMIndex = 20;
+  S.MaxRPMIndex = 60;
+  auto& c0 = S.PowerCurve[0];
+  c0[10] = 900;  // outside the span: never a peak
+  c0[30] = 300;
+  c0[40] = 300;  // same torque, higher row: the lower row keeps the peak
+  c0[50] = 250;  // 50 x 250 = 12500 beats 40 x 300 = 12000
+  c0[55] = -400;
+  UpdateEngineSummary(0);
+  EXPECT_EQ(S.EngineSummary[0][0], 300.0f);
+  EXPECT_EQ(S.EngineSummary[0][1], 30.0f);
+  EXPECT_EQ(S.EngineSummary[0][2], 12500.0f / 52.52f);
+  EXPECT_EQ(S.EngineSummary[0][3], 50.0f);
+  EXPECT_EQ(S.PowerMaxPower, 238);
+}
+
+TEST_F(PowerCurveTest, PeakPowerOfThreeHundredLbFtAtRowFifty) {
+  S.MinRPMIndex = 10;
+  S.MaxRPMIndex = 65;
+  S.PowerCurve[0][50] = 300;
+  UpdateEngineSummary(0);
+  EXPECT_NEAR(S.EngineSummary[0][2], 285.6, 0.05);
+  EXPECT_EQ(S.PowerMaxPower, 286);
+}
+
+TEST_F(PowerCurveTest, ColumnWithPointsOnlyOutsideTheSpan) {
+  S.MinRPMIndex = 30;
+  S.MaxRPMIndex = 60;
+  S.PowerCurve[1][70] = 150;
+  UpdateEngineSummary(1);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[1][k], 0.0f);
+  EXPECT_EQ(PowerColumnHasData(1), True);
+  EXPECT_EQ(PowerColumnHasData(2), False);
+  S.PowerCurve[2][0] = 5;    // the margins are not part of the curve
+  S.PowerCurve[2][201] = 5;
+  EXPECT_EQ(PowerColumnHasData(2), False);
+}
+
+TEST_F(PowerCurveTest, PowerMaxPowerAlwaysComesFromColumnZero) {
+  S.MinRPMIndex = 10;
+  S.MaxRPMIndex = 60;
+  S.PowerCurve[0][50] = 300;
+  S.PowerCurve[2][50] = 600;
+  UpdateEngineSummary(0);
+  UpdateEngineSummary(2);
+  EXPECT_EQ(S.PowerMaxPower, 286);
+}
+
+TEST_F(PowerCurveTest, RevLimitClampedIntoTheSpan) {
+  S.MinRPMIndex = 10;
+  S.MaxRPMIndex = 65;
+  S.RevLimitIndex = 0;
+  ClampRevLimit();
+  EXPECT_EQ(S.RevLimitIndex, 65);
+  S.RevLimitIndex = 40;
+  ClampRevLimit();
+  EXPECT_EQ(S.RevLimitIndex, 40);
+  S.RevLimitIndex = 66;
+  ClampRevLimit();
+  EXPECT_EQ(S.RevLimitIndex, 65);
+}
+
+TEST_F(PowerCurveTest, NextNonZeroPowerIndex) {
+  S.MaxRPMIndex = 60;
+  S.PowerCurveIndex = 1;
+  S.PowerCurve[1][30] = 100;
+  S.PowerCurve[1][31] = 100;
+  S.PowerCurve[1][45] = 100;
+  S.PowerCurve[1][70] = 100;
+  EXPECT_EQ(NextNonZeroPowerIndex(30), 31);  // never the start itself
+  EXPECT_EQ(NextNonZeroPowerIndex(31), 45);
+  EXPECT_EQ(NextNonZeroPowerIndex(45), 60);  // no later point within the span
+  EXPECT_EQ(NextNonZeroPowerIndex(60), 60);
+  EXPECT_EQ(NextNonZeroPowerIndex(65), 65);  // at or above the top: the start
+}
+
+TEST_F(PowerCurveTest, MetricDivisors) {
+  SetUnitDivisors("KW");
+  EXPECT_NEAR(100.0f / S.TorqueUnitDivisor, 135.7, 0.05);
+  EXPECT_NEAR(134.0183f / S.PowerUnitDivisor, 100.0, 1e-4);
+  SetUnitDivisors("BHP");
+  EXPECT_EQ(S.TorqueUnitDivisor, 1.0f);
+  EXPECT_EQ(S.PowerUnitDivisor, 1.0f);
+}
+
+}  // namespace
+}  // namespace kestrelon

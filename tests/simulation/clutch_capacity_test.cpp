@@ -1,0 +1,90 @@
+// Clutch capacities from a mechanical specification.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "simulation/clutch_capacity.h"
+
+namespace kestrelon {
+namespace {
+
+class ClutchSpec : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    saved = Cfg.PUnits;
+    S.TransmissionEntered = True;
+    S.TransPrimary = 2;
+    S.ClutchUseSpec = True;
+    S.ClutchFrictions = 4;
+    S.ClutchFrictionCoeff = 0.25f;
+    S.ClutchOD = 0.2f;
+    S.ClutchID = 0.1f;
+    S.ClutchSpring = 1000;
+    S.MaxRPMIndex = 60;
+  }
+  void TearDown() override { Cfg.PUnits = saved; }
+  std::string saved;
+};
+
+TEST_F(ClutchSpec, StaticCapacityInBothUnitSets) {
+  Cfg.PUnits = "M";
+  CalcClutchCapacity();
+  // 4 x 0.25 x 0.3 / (2 x 2) = 0.075 N m per N of clamping force.
+  EXPECT_NEAR(S.ClutchTorqueStatic, 75.0f, 1e-4f);
+  EXPECT_EQ(S.VehicleData[6][8], "75.00N/m");
+  Cfg.PUnits = "I";
+  CalcClutchCapacity();
+  EXPECT_EQ(S.VehicleData[6][8], "55.28lb/ft");
+}
+
+TEST_F(ClutchSpec, WeightsAddTheirForceAtTheTopOfTheCurve) {
+  Cfg.PUnits = "M";
+  S.ClutchArms = 3;
+  S.ClutchArmPL = 0.02f;
+  S.ClutchArmWL = 0.04f;
+  S.ClutchPCD = 0.2f;
+  S.ClutchArmWeight = 0.05f;
+  S.ClutchTotalWeight = 0.3f;
+  CalcClutchCapacity();
+  const double w = 60 * 10 * 3.1415927 / (3 * 2);
+  const double a = w * w * 0.2 / 2;
+  const double F = (0.05 * a * 0.04 / (2 * 0.06) / 2 + 0.3 * a / 3) * 3 * 0.04 / 0.02;
+  EXPECT_NEAR(S.ClutchTorqueLocked, 0.075 * F, 0.075 * F * 1e-5);
+  EXPECT_EQ(S.VehicleData[6][9], Format(0.075 * (1000 + F), "####0.00") + "N/m");
+}
+
+TEST_F(ClutchSpec, WeightsWithoutMassOrArmsWithoutLengthGiveTheSpringAlone) {
+  Cfg.PUnits = "M";
+  S.ClutchArms = 2;
+  S.ClutchPCD = 0.2f;
+  S.ClutchArmPL = 0;  // no arm to lever with
+  S.ClutchArmWL = 0.04f;
+  S.ClutchTotalWeight = 0.3f;
+  CalcClutchCapacity();
+  EXPECT_EQ(S.ClutchTorqueLocked, 0.0f);
+  EXPECT_EQ(S.VehicleData[6][9], "75.00N/m");
+  S.ClutchArmPL = 0.02f;
+  S.ClutchTotalWeight = 0;
+  S.ClutchArmWeight = 0;
+  CalcClutchCapacity();
+  EXPECT_EQ(S.VehicleData[6][9], "75.00N/m");
+}
+
+TEST_F(ClutchSpec, TypedCapacitiesStayWithoutASpecification) {
+  S.ClutchUseSpec = False;
+  S.ClutchTorqueStatic = 123;
+  S.TransmissionEntered = False;
+  Cfg.PUnits = "M";
+  CalcClutchCapacity();
+  EXPECT_EQ(S.ClutchTorqueStatic, 123.0f);
+  EXPECT_EQ(S.TransPrimary, 1.0f);
+  EXPECT_EQ(S.TorqueFactorUnit, "N/m");
+  EXPECT_TRUE(S.VehicleData[6][8].empty());
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,149 @@
+// The set-up's checks without the dialog; the dialog's own tests type the common cases.
+#include "simulation/launch_setup.h"
+
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "core/tables.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+using test::ScopedUi;
+using test::ScriptedUi;
+
+class LaunchSetupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTables();
+    S = SharedState{};
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 80;
+    boxes = {"100", "0.2", "5000", "8", "", "", "66ft", "66ft", 0, 0};
+  }
+
+  LaunchCheck Accept() {
+    ScopedUi guard(ui);
+    return AcceptLaunchSetup(boxes);
+  }
+
+  // Expects the box refused with one message, nothing stored; returns the message.
+  std::string Refused(LaunchField field) {
+    const SharedState before = S;
+    ui.asked.clear();
+    const LaunchCheck check = Accept();
+    EXPECT_FALSE(check.accepted);
+    EXPECT_EQ(check.refused, field);
+    EXPECT_EQ(S.VehicleData[4], before.VehicleData[4]);
+    EXPECT_EQ(S.LaunchRPM, before.LaunchRPM);
+    EXPECT_EQ(S.LaunchStage, before.LaunchStage);
+    if (ui.asked.size() != 1u) return "(" + std::to_string(ui.asked.size()) + " messages)";
+    EXPECT_EQ(ui.asked[0].style, Msg::Question);
+    EXPECT_EQ(ui.asked[0].title, "Performance Calculation");
+    return ui.asked[0].text;
+  }
+
+  ScriptedUi ui;
+  LaunchBoxes boxes;
+};
+
+TEST_F(LaunchSetupTest, ThrottleRiseTimeStagingAndHeightChecks) {
+  boxes.LaunchThrottle = "150%";
+  boxes.LaunchStage = "12in";
+  boxes.LaunchHeight = "-402m";
+  ASSERT_TRUE(Accept().accepted);
+  EXPECT_FLOAT_EQ(S.LaunchThrottle, 1.5f);
+  EXPECT_NEAR(S.LaunchStage, 0.3048, 1e-4);
+  EXPECT_FLOAT_EQ(S.TrackSlope, static_cast<Single>(-402 / 402.34));
+
+  boxes.LaunchHeight = "402.1m";
+  EXPECT_EQ(Refused(LaunchField::LaunchHeight), "Invalid finish height ");
+  boxes.LaunchStage = "0ft";  // parsed, out of range: no reason follows
+  EXPECT_EQ(Refused(LaunchField::LaunchStage), "Invalid staging distance ");
+  boxes.LaunchStage = "12";   // no unit: the parser's reason follows
+  EXPECT_GT(Refused(LaunchField::LaunchStage).size(), std::string("Invalid staging distance ").size());
+  boxes.LaunchRisetime = "abc";
+  EXPECT_EQ(Refused(LaunchField::LaunchRisetime), "Invalid opening time");
+  boxes.LaunchThrottle = "0";
+  EXPECT_EQ(Refused(LaunchField::LaunchThrottle), "Invalid throttle opening");
+}
+
+TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
+  boxes.LaunchRPM = "9999999999";
+  EXPECT_EQ(Refused(LaunchField::LaunchRPM), "Invalid launch RPM");
+
+  // No to the step-limit question stores nothing at all, not even the shortened time.
+  boxes.LaunchRPM = "5000";
+  boxes.LaunchTime = "99999999999999999999";
+  ui.answers = {Msg::No};
+  const LaunchCheck check = Accept();
+  EXPECT_FALSE(check.accepted);
+  EXPECT_EQ(check.refused, LaunchField::None);
+  EXPECT_EQ(ui.asked.back().text, "Maximum calculation time is 60 seconds. Do you want to continue?");
+  EXPECT_EQ(S.LaunchTime, 0);
+  EXPECT_EQ(S.PointSpacing, 0);
+  EXPECT_EQ(S.VehicleData[4][4], "");
+}
+
+TEST_F(LaunchSetupTest, AcceptedSetupStoresTheRunSettingsAndWritesTheTextsBack) {
+  boxes.LaunchStage = "12in";
+  boxes.LaunchHeight = "1m";
+  boxes.Trap8Position = 2;
+  boxes.Trap4Position = NoTrapPosition;
+  ASSERT_TRUE(Accept().accepted);
+  EXPECT_EQ(S.LaunchRPM, 50);
+  EXPECT_EQ(S.LaunchTime, 8);
+  EXPECT_FLOAT_EQ(S.PointSpacing, 0.008f);
+  EXPECT_EQ(S.Trap8Position, 2);
+  EXPECT_EQ(S.Trap4Position, 0);  // no option chosen: before the line
+  const auto& g = S.VehicleData[4];
+  EXPECT_EQ(g[1], "100");
+  EXPECT_EQ(g[2], "0.2");
+  EXPECT_EQ(g[3], "5000");
+  EXPECT_EQ(g[4], "8");
+  EXPECT_EQ(g[5], "12in");
+  EXPECT_EQ(g[7], "1m");
+  EXPECT_EQ(g[9], "66ft");
+  EXPECT_EQ(g[10], "2");
+  EXPECT_EQ(g[12], "0");
+}
+
+TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestAndKeepsTheRPMOnTheCurve) {
+  auto& g = S.VehicleData[4];
+  g[3] = "9500";  // above the curve: its top
+  g[12] = " 1 ";
+  S.StepsPerSecond = 0;
+  OpenLaunchSetup(boxes);
+  EXPECT_EQ(S.StepsPerSecond, 500);
+  EXPECT_EQ(S.CalcRequested, False);
+  EXPECT_EQ(boxes.LaunchRPM, "8000");
+  EXPECT_EQ(boxes.Trap4Position, 1);
+
+  LaunchBoxes empty;  // no refill requested: an empty rpm box shows the lowest rpm
+  OpenLaunchSetup(empty);
+  EXPECT_EQ(empty.LaunchThrottle, "");
+  EXPECT_EQ(empty.LaunchRPM, "2000");
+}
+
+TEST_F(LaunchSetupTest, RiseTimeShownIsHeldToTheClutchEngagementUnderLaunchControl) {
+  S.VehicleData[4][2] = "0.5";
+  S.ClutchEngageInitial = 0.3f;
+  S.UseTraction = True;
+  OpenLaunchSetup(boxes);
+  EXPECT_EQ(boxes.LaunchRisetime, "0.3");
+
+  S.CalcRequested = True;
+  S.UseTraction = False;  // neither traction control nor the automatic clutch
+  OpenLaunchSetup(boxes);
+  EXPECT_EQ(boxes.LaunchRisetime, "0.5");
+
+  S.CalcRequested = True;
+  S.ClutchFeatherFlag = True;
+  S.VehicleData[4][2] = "0.2";  // already shorter
+  OpenLaunchSetup(boxes);
+  EXPECT_EQ(boxes.LaunchRisetime, "0.2");
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,76 @@
+// Rolling resistance and the grip of the driven tyre.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/state.h"
+#include "simulation/run_context.h"
+#include "simulation/tyre_phase.h"
+
+namespace kestrelon {
+namespace {
+
+TEST(TractionLimit, RollingResistanceOfTwoWideTyres) {
+  S = SharedState{};
+  S.RearWheelLoad = 300;
+  S.TyreWidth = 0.4f;
+  S.TyreNum = 2;
+  S.TyreDia = 0.8f;
+  EXPECT_NEAR(TractionLimit(50000), 107.5f, 0.1f);
+  S.TyreDia = 0;  // no tyre: no resistance rather than a division by zero
+  EXPECT_EQ(TractionLimit(50000), 0.0f);
+}
+
+class TyreGrip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    S.TyreDia = 0.6f;
+    S.TyreWidth = 0.2f;
+    S.TyreNum = 2;
+    S.TyrePress = 33000;  // the pressure at which grip above 0.8 is unchanged
+    S.ChassisWeight = 600;
+    S.RearWheelLoad = 300;
+    S.TyreTemp = 100;
+    c.DrivenTyreMu = 1.0f;
+    c.ContactWidth = 2 * 0.2f * 2;
+    c.MuPerStep = 10;  // no rate limit unless a test sets one
+    c.GravityMuPerStep = S.Gravity / 500;
+  }
+  Single GripAt(Single speed, Single wheel) {
+    S.Speed = speed;
+    S.RearWheelSpeed = wheel;
+    TyrePhase(c);
+    return S.CorrectedTyreMu;
+  }
+  RunContext c;
+};
+
+TEST_F(TyreGrip, StandingTyreGripsWithItsRestingShare) {
+  EXPECT_NEAR(GripAt(0, 0), 1.0f / 1.75f, 1e-6f);
+}
+
+TEST_F(TyreGrip, RisingSlipPeaksAtTenMetresPerSecond) {
+  // The pressure rises with the wheel's speed, so a peak above 0.8 shrinks a little.
+  S.TyrePress = 33000 - 8.5944f * 30 * 30 / 0.3f;
+  c.SlipSpeed = 9;
+  EXPECT_NEAR(GripAt(20, 30), 1.125f, 2e-3f);
+}
+
+TEST_F(TyreGrip, ColdTyreGripsLessAndGripChangesAtMostOneStepAtATime) {
+  S.TyreTemp = 45;
+  EXPECT_NEAR(GripAt(0, 0), 1.0f / 1.75f * std::pow(0.5f, 0.3f), 1e-5f);
+  c.MuPerStep = 0.02f;
+  c.PrevCorrectedTyreMu = 0.3f;
+  EXPECT_NEAR(GripAt(0, 0), 0.32f, 1e-6f);
+}
+
+TEST_F(TyreGrip, WheelSlowerThanAStandingCarKeepsTheRestingGrip) {
+  const Single mu = GripAt(0, -0.5f);
+  EXPECT_NEAR(mu, 1.0f / 1.75f, 1e-6f);
+  EXPECT_TRUE(std::isfinite(mu));
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,140 @@
+#include "simulation/ui/frmCalcProgress.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+
+#include "platform/qt/qt_canvas.h"
+#include "simulation/calculate_performance.h"
+#include "simulation/ui/frmDataLaunch.h"
+#include "support/westfield_fixture.h"
+#include "window_test_ui.h"
+
+namespace kestrelon::test {
+namespace {
+
+// Watches the progress window through the seam: the points drawn and the bar as it was when the
+// run closed the window. When the bar reaches actAt, the user's action arrives with the next
+// pending events the run lets through.
+class ProgressWatchUi : public WindowTestUi {
+ public:
+  int shown = 0;
+  int lastPoint = 0;
+  int actAt = -1;
+  std::function<void()> act;
+  QImage finalBar;
+
+  void ShowRunProgress(bool show) override {
+    if (auto* w = Window(); w && !show) finalBar = w->CalcPic->image();
+    if (show) ++shown;
+    QtUi::ShowRunProgress(show);
+  }
+  void SetRunProgress(int point) override {
+    lastPoint = point;
+    QtUi::SetRunProgress(point);
+    if (point == actAt) QMetaObject::invokeMethod(qApp, act, Qt::QueuedConnection);
+  }
+  static frmCalcProgress* Window() {
+    return static_cast<frmCalcProgress*>(Form::FindLoaded("frmCalcProgress"));
+  }
+};
+
+class ProgressWindowTest : public RunWindowTest {
+ protected:
+  void SetUp() override {
+    RunWindowTest::SetUp();
+    setUi(&watch);
+    LoadWestfield();
+    S.VehicleData[4][1] = "60";
+    S.VehicleData[4][2] = "1.5";
+    S.VehicleData[4][3] = "4500";
+    S.VehicleData[4][4] = "4";
+    S.CalcRequested = True;
+  }
+
+  // Starts a run from the set-up dialog, as the user does.
+  void RunFromDialog() {
+    auto* d = static_cast<frmDataLaunch*>(Form::Instance("frmDataLaunch"));
+    ShowAndPaint(d);
+    QTest::mouseClick(d->LaunchCalculateButton, Qt::LeftButton);
+  }
+
+  static bool IsLightBlue(const QImage& image, int x) {
+    return (image.pixel(x, image.height() / 2) & 0xFFFFFF) == 0x0000FF;
+  }
+
+  ProgressWatchUi watch;
+};
+
+TEST_F(ProgressWindowTest, RunFromTheDialogFillsTheBarToTheEnd) {
+  RunFromDialog();
+  EXPECT_EQ(watch.shown, 1);
+  EXPECT_EQ(watch.lastPoint, 1000);
+  ASSERT_FALSE(watch.finalBar.isNull());
+  EXPECT_TRUE(IsLightBlue(watch.finalBar, 0));
+  EXPECT_TRUE(IsLightBlue(watch.finalBar, watch.finalBar.width() - 1));
+  EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);  // closed by the run's end
+  EXPECT_EQ(S.RunDone, True);
+  EXPECT_EQ(S.PointCount, 1000);
+  EXPECT_TRUE(watch.asked.empty());
+}
+
+TEST_F(ProgressWindowTest, CancelPartWayStopsTheRunOnceAndKeepsRunDone) {
+  for (const Integer runDoneBefore : {False, True}) {
+    S.RunDone = runDoneBefore;
+    S.CalcRequested = True;
+    watch.asked.clear();
+    watch.actAt = 300;
+    watch.act = [] { ProgressWatchUi::Window()->CalcCancelButton->click(); };
+    RunFromDialog();
+    ASSERT_EQ(watch.asked.size(), 1u);
+    EXPECT_EQ(watch.asked[0].text, "Calculation cancelled at user request");
+    EXPECT_EQ(watch.asked[0].title, "Performance Calculator");
+    EXPECT_EQ(watch.asked[0].style, Msg::Question);
+    EXPECT_EQ(S.RunDone, runDoneBefore);
+    EXPECT_EQ(S.CancelFlag, 0);
+    EXPECT_EQ(S.Calculating, False);
+    EXPECT_GE(S.PointCount, 300);
+    EXPECT_LT(S.PointCount, 1000);
+    EXPECT_LT(watch.lastPoint, 1000);
+    EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);
+    EXPECT_EQ(Form::FindLoaded("frmDataLaunch"), nullptr);  // the dialog closes either way
+  }
+}
+
+TEST_F(ProgressWindowTest, CalculateDuringARunStartsNoSecondRun) {
+  bool ignored = false;
+  watch.actAt = 100;
+  watch.act = [&ignored] {
+    auto* d = static_cast<frmDataLaunch*>(Form::FindLoaded("frmDataLaunch"));
+    d->repaint();  // a repaint makes the dialog ready again
+    d->LaunchCalculateButton->click();
+    ignored = d->IsLoaded();  // an accepted Calculate would have closed it
+  };
+  RunFromDialog();
+  EXPECT_TRUE(ignored);
+  EXPECT_EQ(watch.shown, 1);
+  EXPECT_EQ(watch.lastPoint, 1000);
+  EXPECT_TRUE(watch.asked.empty());
+}
+
+TEST_F(ProgressWindowTest, EscapePressesCancelAndARunWithoutProgressOpensNoWindow) {
+  auto* w = static_cast<frmCalcProgress*>(Form::Instance("frmCalcProgress"));
+  ShowAndPaint(w);
+  EXPECT_EQ(w->windowTitle(), "Running Simulation");
+  QTest::keyClick(w, Qt::Key_Escape);
+  EXPECT_EQ(S.CancelFlag, 1);
+  EXPECT_FALSE(w->IsLoaded());
+  S.CancelFlag = 0;
+
+  S.LaunchTime = 2;
+  CalculatePerformance(False);
+  EXPECT_EQ(watch.shown, 0);
+  EXPECT_EQ(watch.lastPoint, 0);
+  EXPECT_EQ(S.RunDone, True);
+}
+
+}  // namespace
+}  // namespace kestrelon::test

@@ -1,0 +1,115 @@
+// A whole run of the Westfield example (660 kg, about 160 BHP, street tyres), judged as a racer
+// would: a quarter mile in the high 13s at a trap speed a little over 100 mph.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "simulation/calculate_performance.h"
+#include "simulation/timing_points.h"
+#include "support/scripted_ui.h"
+#include "support/westfield_fixture.h"
+
+namespace kestrelon {
+namespace {
+
+class WestfieldRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Cfg.HistoryLog = False;
+    test::LoadWestfield(16);
+    CalculatePerformance(0);
+    CalcTimingPoints();
+  }
+  Single Pt(RunChannel ch, int p) const { return S.RunResults[ch][CurrentRun][p]; }
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+};
+
+TEST_F(WestfieldRun, RunsTheWholeAnalysisTimeForward) {
+  EXPECT_EQ(S.PointCount, 1000);
+  EXPECT_EQ(S.RunDone, True);
+  EXPECT_EQ(S.Calculating, False);
+  for (int p = 1; p <= 1000; ++p) {
+    ASSERT_GE(Pt(PtDistance, p), Pt(PtDistance, p - 1)) << "point " << p;
+    ASSERT_GE(Pt(PtSpeed, p), 0.0f) << "point " << p;
+  }
+  // 16 s cover well over a quarter mile (402 m).
+  EXPECT_GT(Pt(PtDistance, 1000), 450.0f);
+}
+
+TEST_F(WestfieldRun, TicketIsBelievableForA160BhpLightweight) {
+  EXPECT_LT(S.Time60ft, S.Time330ft);
+  EXPECT_LT(S.Time330ft, S.Time660ft);
+  EXPECT_LT(S.Time660ft, S.Time1320ft);
+  // Street tyres spin at the launch: a 60 ft time of 2.0 to 2.8 s.
+  EXPECT_GT(S.Time60ft, 2.0f);
+  EXPECT_LT(S.Time60ft, 2.8f);
+  EXPECT_GT(S.Time1320ft, 13.0f);
+  EXPECT_LT(S.Time1320ft, 14.5f);
+  // Trap speeds in mph: about 85 at the eighth, about 100 at the quarter.
+  EXPECT_GT(S.Speed660ft, 78.0f);
+  EXPECT_LT(S.Speed660ft, 92.0f);
+  EXPECT_GT(S.Speed1320ft, 95.0f);
+  EXPECT_LT(S.Speed1320ft, 112.0f);
+  // A trap speed is the mean over the 60 ft before the line, so it lies below the speed at it.
+  EXPECT_LT(S.Speed660ft, S.Speed330ft * 2);
+}
+
+TEST_F(WestfieldRun, ShiftsUpThroughAllFourGearsNearTheTopOfTheCurve) {
+  EXPECT_EQ(S.Gear, 4);
+  Single last = 0;
+  for (int g = 1; g <= 3; ++g) {
+    EXPECT_GT(S.GearEngagedTime[CurrentRun][g], last) << "gear " << g;
+    last = S.GearEngagedTime[CurrentRun][g];
+    EXPECT_GT(S.GearEngagedRPM[CurrentRun][g], 65.0f) << "gear " << g;
+    EXPECT_LE(S.GearEngagedRPM[CurrentRun][g], 75.5f) << "gear " << g;
+  }
+  // The top gear was never left.
+  EXPECT_EQ(S.GearEngagedTime[CurrentRun][4], 0.0f);
+  EXPECT_EQ(S.GearEngagedRPM[CurrentRun][4], 75.0f);
+}
+
+TEST_F(WestfieldRun, FrontWheelStaysDownAndRollsWithTheCar) {
+  // The suspension may unload it for a moment at a shift, but it never leaves the road speed.
+  for (int p = 0; p <= 1000; ++p) ASSERT_NEAR(Pt(PtFrontWheelSpeed, p), Pt(PtSpeed, p), 0.05f) << "point " << p;
+}
+
+TEST_F(WestfieldRun, NoChannelEverHoldsANonNumber) {
+  for (int ch = 0; ch < RunChannelCount; ++ch)
+    for (int p = 0; p <= 1000; ++p) ASSERT_TRUE(std::isfinite(S.RunResults[ch][CurrentRun][p])) << ch << " " << p;
+}
+
+TEST(WestfieldRepeat, TwoIdenticalRunsGiveIdenticalResults) {
+  test::ScriptedUi seam;
+  test::ScopedUi guard(seam);
+  Cfg.HistoryLog = False;
+  test::LoadWestfield(16);
+  CalculatePerformance(0);
+  const RunTable first = S.RunResults;
+  CalculatePerformance(0);
+  for (int ch = 0; ch < RunChannelCount; ++ch)
+    for (int p = 0; p <= 1000; ++p)
+      ASSERT_EQ(first[ch][CurrentRun][p], S.RunResults[ch][CurrentRun][p]) << ch << " " << p;
+}
+
+TEST(WestfieldWithoutFrontTravel, FrontWheelIsNotTakenForLiftedOnTheGround) {
+  test::ScriptedUi seam;
+  test::ScopedUi guard(seam);
+  Cfg.HistoryLog = False;
+  test::LoadWestfield(4);
+  S.ChassisFTravel = 0;
+  S.ChassisFRate = 0;
+  S.ChassisFPrel = 0;
+  S.FrontDamping = S.FrontDampingHalf = 0;
+  CalculatePerformance(0);
+  for (int p = 0; p <= 1000; ++p) {
+    ASSERT_FLOAT_EQ(S.RunResults[PtFrontWheelSpeed][CurrentRun][p], S.RunResults[PtSpeed][CurrentRun][p]) << p;
+    ASSERT_GT(S.RunResults[PtFrontWheelLoad][CurrentRun][p], 0.0f) << p;
+  }
+}
+
+}  // namespace
+}  // namespace kestrelon
