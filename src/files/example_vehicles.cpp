@@ -89,25 +89,7 @@ void RebuildExamplePeakSummary() {
   S.MaxRPMIndex = static_cast<Integer>(maxRow);
   // Unlike the span-bound search of a loaded file, every row counts here: a nitrous point
   // above the no-nitrous span still enters its column's peaks.
-  for (int c = 0; c < CurveColumns; ++c) {
-    Single peakTorque = 0, peakProduct = 0;
-    int torqueRow = 0, powerRow = 0;
-    for (int r = 0; r <= CurveTopRow; ++r) {
-      const Single t = S.PowerCurve[c][r];
-      if (t > peakTorque) {
-        peakTorque = t;
-        torqueRow = r;
-      }
-      const Single w = static_cast<Single>(r) * t;
-      if (w > peakProduct) {
-        peakProduct = w;
-        powerRow = r;
-      }
-    }
-    S.EngineSummary[c] = {peakTorque, static_cast<Single>(torqueRow),
-                          peakProduct / RowTorqueToBHP, static_cast<Single>(powerRow)};
-  }
-  S.PowerMaxPower = CInt(S.EngineSummary[0][2]);
+  for (int c = 0; c < CurveColumns; ++c) UpdateEngineSummaryOver(c, 0, CurveTopRow);
 }
 
 void ExampleLotusSeven() { WriteExample("WESTFLD"); }

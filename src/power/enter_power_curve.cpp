@@ -76,7 +76,7 @@ void PresetGraph(int column) {
   const bool bhp = S.PowerUnit == "BHP";
   const int shortSpan = bhp ? 70 : 115;
   if (m > 0 && m < shortSpan) S.PowerMaxPower = CInt(S.PowerMaxPower * double(shortSpan) / m);
-  SetUnitDivisors(S.PowerUnit);
+  ApplyPowerUnit(S.PowerUnit);
   if (S.PowerMaxPower < S.EngineSummary[column][2])
     S.PowerMaxPower = CInt(S.EngineSummary[column][2]);
   S.PowerMaxRPMIndexBackup = static_cast<Integer>(m);

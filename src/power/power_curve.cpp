@@ -4,11 +4,13 @@
 
 namespace kestrelon {
 
-void UpdateEngineSummary(int column) {
+void UpdateEngineSummary(int column) { UpdateEngineSummaryOver(column, S.MinRPMIndex, S.MaxRPMIndex); }
+
+void UpdateEngineSummaryOver(int column, int firstRow, int lastRow) {
   const auto& curve = S.PowerCurve[column];
   Single peakTorque = 0, peakProduct = 0;
   int torqueRow = 0, powerRow = 0;
-  for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) {
+  for (int j = firstRow; j <= lastRow; ++j) {
     const Single t = curve[j];
     if (t > peakTorque) {
       peakTorque = t;
@@ -47,12 +49,6 @@ Integer NextNonZeroPowerIndex(int start) {
   // Rows outside the table cannot hold a point; the scan stops at the table's edge.
   while (j < CurveRows && curve[j] == 0 && j < S.MaxRPMIndex) ++j;
   return static_cast<Integer>(j);
-}
-
-void SetUnitDivisors(std::string_view powerUnit) {
-  const bool bhp = powerUnit == "BHP";
-  S.TorqueUnitDivisor = bhp ? 1.0f : 0.7371f;
-  S.PowerUnitDivisor = bhp ? 1.0f : 1.340183f;
 }
 
 }  // namespace kestrelon

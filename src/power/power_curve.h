@@ -1,8 +1,6 @@
 #pragma once
 // Operations on the torque-curve model that every reader, editor and importer of a curve uses:
-// the peak search, the rev-limit clamp, the data tests and the display-unit divisors.
-
-#include <string_view>
+// the peak search, the rev-limit clamp and the data tests.
 
 #include "core/numbers.h"
 
@@ -14,6 +12,8 @@ inline constexpr Single RowTorqueToBHP = 52.52f;
 // Rebuilds EngineSummary(column) over MinRPMIndex..MaxRPMIndex and sets PowerMaxPower from
 // column 0's peak power.
 void UpdateEngineSummary(int column);
+// The same peak search over rows firstRow..lastRow.
+void UpdateEngineSummaryOver(int column, int firstRow, int lastRow);
 
 // Puts RevLimitIndex back into MinRPMIndex..MaxRPMIndex; an unset or outside limit becomes
 // MaxRPMIndex.
@@ -24,8 +24,5 @@ Integer PowerColumnHasData(int column);
 
 // The next row after start that holds a point in column PowerCurveIndex, or MaxRPMIndex.
 Integer NextNonZeroPowerIndex(int start);
-
-// Sets TorqueUnitDivisor and PowerUnitDivisor for a display power unit ("BHP" or "KW").
-void SetUnitDivisors(std::string_view powerUnit);
 
 }  // namespace kestrelon

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
+#include "core/units.h"
 #include "power/power_curve.h"
 
 namespace kestrelon {
@@ -88,11 +89,11 @@ TEST_F(PowerCurveTest, NextNonZeroPowerIndex) {
   EXPECT_EQ(NextNonZeroPowerIndex(65), 65);  // at or above the top: the start
 }
 
-TEST_F(PowerCurveTest, MetricDivisors) {
-  SetUnitDivisors("KW");
+TEST_F(PowerCurveTest, UnitDivisorsFollowThePowerUnit) {
+  ApplyPowerUnit("KW");
   EXPECT_NEAR(100.0f / S.TorqueUnitDivisor, 135.7, 0.05);
   EXPECT_NEAR(134.0183f / S.PowerUnitDivisor, 100.0, 1e-4);
-  SetUnitDivisors("BHP");
+  ApplyPowerUnit("BHP");
   EXPECT_EQ(S.TorqueUnitDivisor, 1.0f);
   EXPECT_EQ(S.PowerUnitDivisor, 1.0f);
 }

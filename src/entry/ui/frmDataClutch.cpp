@@ -337,6 +337,11 @@ void frmDataClutch::RefreshButton_Click() {
   if (refusal) ShowRefusal(*refusal);
 }
 
+void frmDataClutch::ShowCapacities(const QString& staticText, const QString& lockedText) {
+  ClutchTorqueStatic->setText(staticText);
+  ClutchTorqueLocked->setText(lockedText);
+}
+
 void frmDataClutch::DefaultsButton_Click() {
   ClutchEntry e = CurrentEntry();
   if (const Verdict refusal = ClutchDefaults(e, TypeCode)) return ShowRefusal(*refusal);

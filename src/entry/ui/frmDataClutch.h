@@ -51,6 +51,8 @@ class frmDataClutch : public DataForm {
   void ClutchUseSpec_Click();
   void RefreshButton_Click();
   void DefaultsButton_Click();
+  // Capacities worked out elsewhere while the form is visible (a new peak torque, say).
+  Q_INVOKABLE void ShowCapacities(const QString& staticText, const QString& lockedText);
   void ClutchTimerButton_Click();
 
  protected:

@@ -94,6 +94,14 @@ void QtUi::SetRunProgress(int point) {
     QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));
 }
 
+void QtUi::ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) {
+  // Only a clutch form the racer can see follows a capacity worked out elsewhere.
+  Form* clutch = Form::FindLoaded("frmDataClutch");
+  if (clutch && clutch->isVisible())
+    QMetaObject::invokeMethod(clutch, "ShowCapacities", Q_ARG(QString, QText(staticText)),
+                              Q_ARG(QString, QText(lockedText)));
+}
+
 void QtUi::ShowPowerEntryForm() {
   if (Form* entry = Form::Instance("frmPNAData")) entry->ShowModal();
 }

@@ -16,6 +16,7 @@ class QtUi : public UiSeam {
   void ShowRunProgress(bool show) override;
   void SetRunProgress(int point) override;
   // The curve entry's windows "frmPNAData" (modal) and "frmGraphPower", by their form names.
+  void ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) override;
   void ShowPowerEntryForm() override;
   void ShowPowerGraph(int mode) override;
 };

@@ -129,7 +129,7 @@ void frmGraphPower::Form_Load() {
   graph = PowerGraphState{};
   PowerEraseOn->setChecked(false);
   PowerEraseOff->setChecked(true);
-  SetUnitDivisors(S.PowerUnit);
+  ApplyPowerUnit(S.PowerUnit);
   SetCurveCaption();
   if (S.AutoAccept != False) {
     GraphOKButton_Click();
@@ -184,7 +184,7 @@ void frmGraphPower::Form_Paint() {
   const bool bhp = S.PowerUnit == "BHP";
   PowerUnitsBHP->setChecked(bhp);
   PowerUnitsKW->setChecked(!bhp);
-  SetUnitDivisors(S.PowerUnit);
+  ApplyPowerUnit(S.PowerUnit);
   S.TorqueUnits = bhp ? "lb/ft" : "N/m";
   graph.EraseKeyHeld = false;
   CurrentTorque->setText(QText(S.TorqueUnits + " :"));

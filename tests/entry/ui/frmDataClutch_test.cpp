@@ -53,7 +53,7 @@ TEST_F(ClutchForm, DefaultsFillTheBoxesOfTheType) {
   EXPECT_EQ(form->ClutchTorqueStatic->text(), "402.5lb/ft");
   EXPECT_EQ(form->ClutchEngageFinal->text(), ".75");
   EXPECT_TRUE(seam.asked.empty());
-  QTest::qWaitForWindowExposed(form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   form->ClutchOKButton->click();
   EXPECT_TRUE(seam.asked.empty()) << seam.asked[0].text;
   EXPECT_EQ(S.ClutchType, "N");
@@ -72,7 +72,7 @@ TEST_F(ClutchForm, AutomaticPassStopsAtARefusedFieldForCorrection) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(S.AutoAccept, False);
   EXPECT_EQ(S.ClutchDiameter, 0);
-  QTest::qWaitForWindowExposed(form);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   form->ClutchDiameter->setText("10in");
   form->ClutchOKButton->click();
   EXPECT_EQ(S.ClutchEntered, True);

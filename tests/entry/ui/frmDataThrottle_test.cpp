@@ -14,7 +14,7 @@ class ThrottleForm : public test::EntryTest {
   void TearDown() override { form.Unload(); }
   void Open() {
     form.Show();
-    QTest::qWaitForWindowExposed(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
   frmDataThrottle form;
 };
