@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/numbers.h"
+#include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/ui_seam.h"
@@ -9,7 +10,6 @@
 namespace kestrelon {
 namespace {
 
-constexpr const char* kProgramTitle = "Kestrelon";
 
 bool EndsWithNoCase(std::string_view text, std::string_view ending) {
   return text.size() >= ending.size() &&
@@ -23,7 +23,7 @@ std::string InDataFolder(const std::string& name, const std::string& folder) {
   return folder + "/" + name;
 }
 
-void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, kProgramTitle); }
+void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, ProgramTitle); }
 
 }  // namespace
 

@@ -17,8 +17,8 @@ constexpr int MaxOperators = 15;
 // number without a decimal separator may hold.
 double LeadingNumberWithExponent(std::string_view s) {
   const double mantissa = LeadingNumber(s);
+  if (mantissa == 0) return 0;  // whatever its exponent ("0E999")
   std::size_t i = s.find_first_not_of(" \t");
-  if (i == std::string_view::npos) return mantissa;
   if (s[i] == '+' || s[i] == '-') ++i;
   const std::size_t digitsStart = i;
   while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || s[i] == '.')) ++i;

@@ -272,7 +272,18 @@ void LoadSettings(const SettingsFiles& files) {
 bool SaveSettings(const SettingsFiles& files) {
   if (files.Store.empty()) return false;
   IniFile store = IniFile::Read(files.Store);
-  for (const auto& key : Keys) store.Set(StoreSection, key.name, SavedText(key));
+  // In the order they are read, except that the run graph's two trace keys follow the listing
+  // window's place.
+  const auto isTraceKey = [](const Key& key) {
+    return std::string_view(key.name) == "ProfOpts" || std::string_view(key.name) == "ProfCols";
+  };
+  for (const auto& key : Keys) {
+    if (isTraceKey(key)) continue;
+    store.Set(StoreSection, key.name, SavedText(key));
+    if (std::string_view(key.name) == "ListHeight")
+      for (const auto& trace : Keys)
+        if (isTraceKey(trace)) store.Set(StoreSection, trace.name, SavedText(trace));
+  }
   return store.Write(files.Store);
 }
 

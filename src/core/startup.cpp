@@ -16,14 +16,12 @@ bool StartupBeforeSplash(std::string_view commandLine, const SettingsFiles& file
   return S.CommandArgCount == 0 && Cfg.ShowLogo != False;
 }
 
-bool StartupAfterSplash() {
+void StartupAfterSplash() {
   InitTables();
-  if (S.CancelFlag == 1) return false;
   ResetModel();
   const std::string sfData = EnvironmentText("SFDATA");
   S.SuperFlowDataPath = sfData.empty() ? Cfg.DataPath : CompleteFolder(sfData);
   S.CalcRequested = True;
-  return true;
 }
 
 }  // namespace kestrelon

@@ -4,7 +4,7 @@
 //
 //   if (StartupBeforeSplash(commandLine)) { S.SplashDone = False; show the splash;
 //                                           S.SplashDone = True; }
-//   if (!StartupAfterSplash()) end the program;
+//   StartupAfterSplash();
 //   show the main window bar.
 
 #include <string_view>
@@ -19,8 +19,7 @@ bool StartupBeforeSplash(std::string_view commandLine,
                          const SettingsFiles& files = DefaultSettingsFiles());
 
 // Builds the reference tables, resets the model and sets the import folder from SFDATA (else
-// the data folder). Returns false when start-up was cancelled (CancelFlag 1): the program then
-// ends without showing a window. Leaves CalcRequested True for the first run set-up.
-bool StartupAfterSplash();
+// the data folder). Leaves CalcRequested True for the first run set-up.
+void StartupAfterSplash();
 
 }  // namespace kestrelon

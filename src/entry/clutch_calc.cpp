@@ -258,14 +258,17 @@ Verdict AcceptClutchInOrder(ClutchEntry& e, bool formVisible) {
              converter = code == "T";
   S.ClutchType = code;
 
-  const UnitValue diameter = ReadUnits(e.Diameter, "length");
-  S.ClutchDiameter = diameter.value;
-  if (!diameter.ok || diameter.value < 0)
-    return Refusal{WithUnitsError("Clutch diameter invalid "), ClutchDiameterField, "Clutch setup"};
-  const UnitValue weight = ReadUnits(e.Weight, "mass");
-  S.ClutchWeight = weight.value;
-  if (!weight.ok || weight.value < 0)
-    return Refusal{WithUnitsError("Clutch weight invalid "), ClutchWeightField, "clutch setup"};
+  // The size's two refusals carry titles of their own.
+  if (auto r = ReadUnitField(e.Diameter, "length", S.ClutchDiameter, AtLeast0,
+                             "Clutch diameter invalid ", ClutchDiameterField)) {
+    r->title = "Clutch setup";
+    return r;
+  }
+  if (auto r = ReadUnitField(e.Weight, "mass", S.ClutchWeight, AtLeast0, "Clutch weight invalid ",
+                             ClutchWeightField)) {
+    r->title = "clutch setup";
+    return r;
+  }
 
   if (auto r = CheckClutchSpec(e, working, formVisible)) return r;
 

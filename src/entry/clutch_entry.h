@@ -51,7 +51,6 @@ struct ClutchEntry {
   std::string EngageInitial, EngageInitialPC, EngageFinal;
   std::string ConverterSlip, ConverterMult;
   bool Feather = false;         // automatic clutch
-  bool FeatherEnabled = true;   // the automatic-clutch box is switched on in this layout
   bool UseSpec = false;         // the mechanical specification is ticked
   std::string Frictions, OD, ID;
   int Material = 0;             // clutch material rows picked in the two lists

@@ -16,20 +16,6 @@ Refusal Refuse(std::string_view message, ClutchField field) {
   return {std::string(message), field};
 }
 
-// A value with a unit code that must parse and pass its range test; a message that ends in a
-// blank is followed by the reason the unit reading gave.
-Verdict ReadSpec(const std::string& text, const char* unitType, Single& out, bool (*inRange)(Single),
-                 std::string_view message, ClutchField field) {
-  const UnitValue v = ReadUnits(text, unitType);
-  out = v.value;
-  if (!v.ok || !inRange(v.value)) return Refuse(WithUnitsError(message), field);
-  return std::nullopt;
-}
-
-bool Positive(Single v) { return v > 0; }
-bool NotNegative(Single v) { return v >= 0; }
-bool Any(Single) { return true; }
-
 }  // namespace
 
 Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formVisible) {
@@ -45,8 +31,8 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
 
   S.ClutchFrictions = CInt(LeadingNumber(e.Frictions));
   if (S.ClutchFrictions < 1) return Refuse("Number of friction plates not valid", ClutchFrictionsField);
-  if (auto r = ReadSpec(e.OD, "length", S.ClutchOD, Positive,
-                        "Friction plate outside diameter not valid ", ClutchODField))
+  if (auto r = ReadUnitField(e.OD, "length", S.ClutchOD, Above0,
+                             "Friction plate outside diameter not valid ", ClutchODField))
     return r;
   {
     const UnitValue id = ReadUnits(e.ID, "length");
@@ -68,20 +54,25 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
     return Refusal{"No clutch pressure plate material selected", ClutchBaseMaterialField, "Clutch setup"};
   S.ClutchBaseMaterialIndex = static_cast<Integer>(e.BaseMaterial);
 
-  if (auto r = ReadSpec(e.FrictionThickness, "length", S.ClutchFrictionThickness, NotNegative,
-                        "Clutch friction plate thickness not valid ", ClutchFrictionThicknessField))
+  if (auto r = ReadUnitField(e.FrictionThickness, "length", S.ClutchFrictionThickness, AtLeast0,
+                             "Clutch friction plate thickness not valid ",
+                             ClutchFrictionThicknessField))
     return r;
-  if (auto r = ReadSpec(e.PressureThickness, "length", S.ClutchPressureThickness, NotNegative,
-                        "Clutch intermediate plate thickness not valid ",
-                        ClutchPressureThicknessField))
+  if (auto r = ReadUnitField(e.PressureThickness, "length", S.ClutchPressureThickness, AtLeast0,
+                             "Clutch intermediate plate thickness not valid ",
+                             ClutchPressureThicknessField))
     return r;
-  if (auto r = ReadSpec(e.Spring, "force", S.ClutchSpring, Any,
-                        "Clutch spring load at engagement not valid ", ClutchSpringField))
-    return r;
+  {
+    // Any spring load that reads is taken, a negative one too.
+    const UnitValue spring = ReadUnits(e.Spring, "force");
+    S.ClutchSpring = spring.value;
+    if (!spring.ok)
+      return Refuse(WithUnitsError("Clutch spring load at engagement not valid "), ClutchSpringField);
+  }
   if (IsBlank(e.AG)) {
     S.ClutchAG = 0;
-  } else if (auto r = ReadSpec(e.AG, "length", S.ClutchAG, NotNegative, "Clutch air gap not valid ",
-                               ClutchAGField)) {
+  } else if (auto r = ReadUnitField(e.AG, "length", S.ClutchAG, AtLeast0,
+                                    "Clutch air gap not valid ", ClutchAGField)) {
     return r;
   }
 
@@ -90,23 +81,24 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
   } else {
     S.ClutchArms = CInt(LeadingNumber(e.Arms));
     if (S.ClutchArms < 0) return Refuse("Invalid number of arms for weights", ClutchArmsField);
-    if (auto r = ReadSpec(e.ArmPL, "length", S.ClutchArmPL, Positive,
-                          "Length of arm from pivot to pressure plate not valid ", ClutchArmPLField))
+    if (auto r = ReadUnitField(e.ArmPL, "length", S.ClutchArmPL, Above0,
+                               "Length of arm from pivot to pressure plate not valid ",
+                               ClutchArmPLField))
       return r;
-    if (auto r = ReadSpec(e.ArmWL, "length", S.ClutchArmWL, Positive,
-                          "Length of arm from pivot to bob-weight not valid ", ClutchArmWLField))
+    if (auto r = ReadUnitField(e.ArmWL, "length", S.ClutchArmWL, Above0,
+                               "Length of arm from pivot to bob-weight not valid ", ClutchArmWLField))
       return r;
-    if (auto r = ReadSpec(e.PCD, "length", S.ClutchPCD, Positive, "P.C.D. of bob-weights not valid ",
-                          ClutchPCDField))
+    if (auto r = ReadUnitField(e.PCD, "length", S.ClutchPCD, Above0,
+                               "P.C.D. of bob-weights not valid ", ClutchPCDField))
       return r;
     // At rest a slider's weights sit further out by the air gap, levered up by the arms.
     S.ClutchPCDCopy = S.ClutchPCD;
     if (S.ClutchAG > 0) S.ClutchPCD = S.ClutchPCD + 2 * S.ClutchAG * S.ClutchArmWL / S.ClutchArmPL;
-    if (auto r = ReadSpec(e.ArmWeight, "mass", S.ClutchArmWeight, Positive,
-                          "Weight of each arm not valid ", ClutchArmWeightField))
+    if (auto r = ReadUnitField(e.ArmWeight, "mass", S.ClutchArmWeight, Above0,
+                               "Weight of each arm not valid ", ClutchArmWeightField))
       return r;
-    if (auto r = ReadSpec(e.TotalWeight, "mass", S.ClutchTotalWeight, NotNegative,
-                          "Total weight added to arms not valid ", ClutchTotalWeightField))
+    if (auto r = ReadUnitField(e.TotalWeight, "mass", S.ClutchTotalWeight, AtLeast0,
+                               "Total weight added to arms not valid ", ClutchTotalWeightField))
       return r;
   }
 

@@ -7,6 +7,9 @@ namespace kestrelon {
 Single CrankInertiaEstimate(Single stroke, Single mass) { return stroke * stroke * mass / 2.5f; }
 
 Single EngineInertiaOf(Single crankInertia, Single clutchInertia, Single primaryRatio) {
+  // A primary drive of 0 stands for a direct drive, as the transmission reads it: reopening
+  // that form can leave a stored "0" in the model.
+  if (primaryRatio == 0) primaryRatio = 1;
   return crankInertia + clutchInertia / (primaryRatio * primaryRatio);
 }
 

@@ -17,7 +17,8 @@ struct InertiaEntry {
 
 // A crankshaft's moment of inertia from its stroke (m) and mass (kg).
 Single CrankInertiaEstimate(Single stroke, Single mass);
-// The engine side referred to the crankshaft: crank plus clutch through the primary drive.
+// The engine side referred to the crankshaft: crank plus clutch through the primary drive
+// (a primary ratio of 0 counts as 1).
 Single EngineInertiaOf(Single crankInertia, Single clutchInertia, Single primaryRatio);
 
 void LoadInertia(InertiaEntry& entry);

@@ -1,20 +1,17 @@
 #include "entry/nitrous_calc.h"
 
+#include "core/program_title.h"
 #include "core/state.h"
-#include "platform/ui_seam.h"
 #include "entry/model_snapshot.h"
+#include "platform/ui_seam.h"
 
 namespace kestrelon {
 
 namespace {
 
 constexpr Integer kStageNotUsed = 10;
-constexpr const char* kProgramTitle = "Kestrelon";  // a message without a title of its own
 
 bool HasCurve(int stage) { return S.EngineSummary[stage][0] > 0; }
-
-// A blank progression box reads as "not given".
-bool Blank(const std::string& text) { return Trim(text).empty(); }
 
 Refusal Refuse(const char* text, int field) { return {text, field}; }
 
@@ -24,7 +21,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   rec.ProgStage = True;
 
   Long startRow = 0;
-  if (!Blank(e.StartRPM)) {
+  if (!IsBlank(e.StartRPM)) {
     startRow = RpmRow(e.StartRPM);
     if (startRow > 0 && (startRow < S.MinRPMIndex || startRow >= S.MaxRPMIndex))
       return Refuse("Invalid Nitrous Start RPM", NStartRPMField + s);
@@ -32,7 +29,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   rec.StartRPM = static_cast<Integer>(startRow);
 
   double startPower = 0;
-  if (!Blank(e.StartPower)) {
+  if (!IsBlank(e.StartPower)) {
     startPower = LeadingNumber(e.StartPower) / 100;
     if (startPower < 0 || startPower > 1)
       return Refuse("Invalid Nitrous Start Power", NStartPowerField + s);
@@ -40,7 +37,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   rec.StartPower = static_cast<Single>(startPower);
 
   double finalPower = 1.0;
-  if (!Blank(e.FinalPower)) {
+  if (!IsBlank(e.FinalPower)) {
     finalPower = LeadingNumber(e.FinalPower) / 100;
     if (finalPower > 1 || finalPower < rec.StartPower)
       return Refuse("Invalid Nitrous Final Power", NFinalPowerField + s);
@@ -48,7 +45,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   rec.FinalPower = static_cast<Single>(finalPower);
 
   Long finalRow = 0;
-  if (Blank(e.FinalRPM)) {
+  if (IsBlank(e.FinalRPM)) {
     if (rec.StartRPM > 0) return Refuse("Final RPM missing", NFinalRPMField + s);
   } else {
     finalRow = RpmRow(e.FinalRPM);
@@ -63,7 +60,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   rec.FinalRPM = static_cast<Integer>(finalRow);
 
   double progTime = 0;
-  if (!Blank(e.ProgTime)) {
+  if (!IsBlank(e.ProgTime)) {
     if (rec.StartRPM != 0 || rec.FinalRPM != 0)
       return Refuse("Progression time cannot be used on an RPM controlled nitrous",
                     NProgTimeField + s);
@@ -75,13 +72,6 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   // Nothing to control the build-up: the stage runs as a plain stage.
   if (rec.ProgTime == 0 && rec.StartRPM == 0 && rec.FinalRPM == 0) rec.ProgStage = False;
   return std::nullopt;
-}
-
-// A bottle pressure parsed with its unit; false at 0 or below or when unreadable.
-bool ReadPressure(const std::string& text, Single& out) {
-  const UnitValue v = ReadUnits(text, "pressure");
-  out = v.value;
-  return v.ok && v.value > 0;
 }
 
 }  // namespace
@@ -162,24 +152,27 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     // Progressive, but its gear was entered as 0: the stage is not in use.
     if (gear > S.GearCount)
       return Refusal{"Stage " + std::to_string(s) + " Nitrous not in use", NitrousNotInUseField,
-                     kProgramTitle, Msg::OKOnly};
+                     ProgramTitle, Msg::OKOnly};
     if (auto r = AcceptProgression(s, st)) return r;
   }
 
-  if (!Blank(e.PowerPressure)) {
-    if (!ReadPressure(e.PowerPressure, S.N2PowerPressure))
-      return Refusal{WithUnitsError("Invalid bottle pressure "), N2PowerPressureField};
-    if (Blank(e.RunPressure)) {
+  if (!IsBlank(e.PowerPressure)) {
+    if (auto r = ReadUnitField(e.PowerPressure, "pressure", S.N2PowerPressure, Above0,
+                               "Invalid bottle pressure ", N2PowerPressureField))
+      return r;
+    if (IsBlank(e.RunPressure)) {
       S.N2RunPressure = S.N2PowerPressure;
-    } else if (!ReadPressure(e.RunPressure, S.N2RunPressure)) {
-      return Refusal{WithUnitsError("Invalid bottle pressure "), N2RunPressureField};
+    } else if (auto r = ReadUnitField(e.RunPressure, "pressure", S.N2RunPressure, Above0,
+                                      "Invalid bottle pressure ", N2RunPressureField)) {
+      return r;
     }
-    if (Blank(e.DropPressure)) {
+    if (IsBlank(e.DropPressure)) {
       S.N2DropPressure = 0;  // only a blank box means no drop; a typed 0 is refused
-    } else if (!ReadPressure(e.DropPressure, S.N2DropPressure)) {
-      return Refusal{WithUnitsError("Invalid bottle pressure drop"), N2DropPressureField};
+    } else if (auto r = ReadUnitField(e.DropPressure, "pressure", S.N2DropPressure, Above0,
+                                      "Invalid bottle pressure drop", N2DropPressureField)) {
+      return r;
     }
-  } else if (!Blank(e.RunPressure) || !Blank(e.DropPressure)) {
+  } else if (!IsBlank(e.RunPressure) || !IsBlank(e.DropPressure)) {
     return Refuse("Must have the value for normal bottle pressure", N2PowerPressureField);
   } else {
     // No pressures: run and normal pressure are equal, so the bottle changes nothing.

@@ -26,8 +26,6 @@ std::string OwnOrFirstStage(int stage, int k) {
   return "";
 }
 
-bool Blank(const std::string& s) { return Trim(s).empty(); }
-
 Refusal Refuse(std::string message, NitrousCalcField field) { return {std::move(message), field}; }
 
 }  // namespace
@@ -45,19 +43,19 @@ NitrousCalcEntry LoadNitrousCalcEntry(int stage) {
   NitrousCalcEntry e;
   e.Capacity = Item(stage, 1);
   e.Cylinders = OwnOrFirstStage(stage, 2);
-  if (Blank(e.Cylinders)) e.Cylinders = "4";
+  if (IsBlank(e.Cylinders)) e.Cylinders = "4";
   e.VolEff = OwnOrFirstStage(stage, 3);
-  if (Blank(e.VolEff)) e.VolEff = "100";
+  if (IsBlank(e.VolEff)) e.VolEff = "100";
   e.JetSize = Item(stage, 4);
-  if (Blank(e.JetSize)) e.JetSize = "0.040in";
+  if (IsBlank(e.JetSize)) e.JetSize = "0.040in";
   e.Percentage = Item(stage, 5);
-  if (Blank(e.Percentage)) e.Percentage = "100";
+  if (IsBlank(e.Percentage)) e.Percentage = "100";
   e.BottlePress = OwnOrFirstStage(stage, 6);
   if (e.BottlePress.empty()) e.BottlePress = S.VehicleData[9][19];
-  if (Blank(e.BottlePress)) e.BottlePress = "800psi";
+  if (IsBlank(e.BottlePress)) e.BottlePress = "800psi";
   e.TransEff = OwnOrFirstStage(stage, 7);
   if (e.TransEff.empty()) e.TransEff = S.VehicleData[6][18];
-  if (Blank(e.TransEff)) e.TransEff = "100";
+  if (IsBlank(e.TransEff)) e.TransEff = "100";
   if (!Item(stage, 8).empty()) {
     const Integer column = CInt(LeadingNumber(Item(stage, 8)));
     if (column >= 0 && column < 3) e.PCurve = column;  // anything else selects nothing
@@ -68,9 +66,10 @@ NitrousCalcEntry LoadNitrousCalcEntry(int stage) {
 }
 
 Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
-  const UnitValue capacity = ReadUnits(e.Capacity, "volume");
-  if (!capacity.ok || capacity.value <= 0)
-    return Refuse(WithUnitsError("Invalid engine capacity "), CapacityField);
+  Single capacity = 0, jetSize = 0, bottle = 0;
+  if (auto r = ReadUnitField(e.Capacity, "volume", capacity, Above0, "Invalid engine capacity ",
+                             CapacityField))
+    return r;
   const double cylinders = LeadingNumber(e.Cylinders);
   if (cylinders <= 0) return Refuse("Invalid number of cylinders", CylindersField);
   const double volEff = LeadingNumber(e.VolEff);
@@ -79,15 +78,15 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   if (transEff <= 0 || transEff > 100) return Refuse("Invalid transmission efficiency", TransEffField);
   const double jets = LeadingNumber(e.NumJets);
   if (jets <= 0) return Refuse("Invalid number of nitrous jets", NumJetsField);
-  const UnitValue jetSize = ReadUnits(e.JetSize, "length");
-  if (!jetSize.ok || jetSize.value <= 0)
-    return Refuse(WithUnitsError("Invalid nitrous jet size "), JetSizeField);
+  if (auto r = ReadUnitField(e.JetSize, "length", jetSize, Above0, "Invalid nitrous jet size ",
+                             JetSizeField))
+    return r;
   const double percentage = LeadingNumber(e.Percentage);
   if (percentage <= 0 || percentage > 100)
     return Refuse("Invalid nitrous percentage", PercentageField);
-  const UnitValue bottle = ReadUnits(e.BottlePress, "pressure");
-  if (!bottle.ok || bottle.value <= 0)
-    return Refuse(WithUnitsError("Invalid nitrous bottle pressure "), BottlePressField);
+  if (auto r = ReadUnitField(e.BottlePress, "pressure", bottle, Above0,
+                             "Invalid nitrous bottle pressure ", BottlePressField))
+    return r;
   // The stage is built on a base curve: it must hold one.
   if (e.PCurve < 0 || e.PCurve > 2 || S.EngineSummary[e.PCurve][0] <= 0)
     return Refuse("You must select a power curve", PCurveField);
@@ -102,14 +101,14 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   Item(stage, 8) = std::to_string(e.PCurve);
   Item(stage, 9) = Trim(e.NumJets);
 
-  S.NitrousCapacity[stage] = capacity.value;
+  S.NitrousCapacity[stage] = capacity;
   S.NitrousCylinders[stage] = static_cast<Single>(cylinders);
   S.NitrousVolEff[stage] = static_cast<Single>(volEff);
   S.NitrousTransEff[stage] = static_cast<Single>(transEff);
   S.NitrousNumJets[stage] = static_cast<Single>(jets);
-  S.NitrousJetSize[stage] = jetSize.value;
+  S.NitrousJetSize[stage] = jetSize;
   S.NitrousPercentage[stage] = static_cast<Single>(percentage);
-  S.NitrousBottlePress[stage] = bottle.value;
+  S.NitrousBottlePress[stage] = bottle;
   S.NitrousPCurve[stage] = static_cast<Single>(e.PCurve);
 
   CalcNitrousCurve(stage);

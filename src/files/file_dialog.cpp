@@ -1,6 +1,7 @@
 #include "files/file_dialog.h"
 
 #include "core/numbers.h"
+#include "core/program_title.h"
 #include "core/state.h"
 #include "files/file_dialog_paths.h"
 #include "files/file_exists.h"
@@ -11,7 +12,6 @@ namespace kestrelon {
 
 namespace {
 
-constexpr const char* ProgramTitle = "Kestrelon";
 
 bool Contains(const std::string& text, const char* part) {
   return UCase(text).find(part) != std::string::npos;

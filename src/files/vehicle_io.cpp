@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
@@ -22,7 +23,6 @@ namespace kestrelon {
 
 namespace {
 
-constexpr const char* ProgramTitle = "Kestrelon";
 constexpr const char* SaveTitle = "Save data";
 
 // The file's own name without folder, cut before its first "." when that is not its first

@@ -1,5 +1,6 @@
 #include "simulation/calculate_performance.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "core/settings.h"
@@ -44,6 +45,7 @@ void SetNitrousReferences() {
 }
 
 void Step(RunContext& c) {
+  c.SpringPreloadTerm = 0;
   S.RunTime = static_cast<Single>(c.StepCounter) * c.StepDt;
   if (S.N2DropPressure != 0) S.NitrousPressureFactor = NitrousPressureFactorAt(S.RunTime);
   S.CurrentStage = NitrousStageAt(S.Gear, S.RunTime);
@@ -62,7 +64,7 @@ void Step(RunContext& c) {
   }
 
   S.SlipRatio = S.RearWheelSpeed > 0 ? (S.RearWheelSpeed - S.Speed) / S.RearWheelSpeed : 0.0f;
-  S.Distance += c.StepStartSpeed / c.Sps + S.Acceleration / (2.0f * static_cast<Single>(c.StepsPerSecondSq));
+  S.Distance += c.StepStartSpeed * c.StepDt + S.Acceleration * c.HalfStepDtSq;
   ClutchHeatPhase(c);
   TyreTempPhase(c);
 
@@ -72,9 +74,8 @@ void Step(RunContext& c) {
   }
   if (S.SlipRatio > c.MaxSlipRatio) c.MaxSlipRatio = S.SlipRatio;
 
-  const Long index = c.StepCounter / c.RecordInterval;
-  if (c.StepCounter % c.RecordInterval == 0 && index <= LastRunPoint) {
-    S.LoopIndex = static_cast<Integer>(index);
+  S.LoopIndex = static_cast<Integer>(std::min<Long>(c.StepCounter / c.RecordInterval, LastRunPoint));
+  if (c.StepCounter % c.RecordInterval == 0) {
     RecordRunPoint();
     if (c.ShowProgress) {
       ui().SetRunProgress(S.LoopIndex);
@@ -120,6 +121,8 @@ void CalculatePerformance(Integer ShowProgress) {
   S.CancelFlag = 0;
   S.PointCount = 0;
   S.WheelieCount[CurrentRun] = 0;
+  c.WheelieActive = False;
+  S.RearWheelSpinning = 0;  // the wheel-spin latch of the drive line
   c.CalcStartTimer = std::chrono::steady_clock::now();
   c.ShowProgress = ShowProgress != 0;
   if (c.ShowProgress) ui().ShowRunProgress(true);

@@ -11,23 +11,16 @@ namespace kestrelon {
 
 namespace {
 
-// A front end without suspension rides on its tyre alone: the pitch geometry lets it rise a
-// little as the driven tyres squash under load transfer, and a rise within the give of a tyre
-// (2 mm) is still contact, not a lifted wheel.
-constexpr Single GroundTolerance = 0.002f;
-
 Single RootOrZero(Single x) { return x > 0 ? std::sqrt(x) : 0.0f; }
 
 void TransferLoads(RunContext& c, bool crank) {
-  const Single g = S.Gravity;
   const Single qc = c.CrankReaction;
   Single M = (S.Acceleration * S.ChassisWeight + S.AeroDrag) * (S.CGHeight - S.RearAxleHeight) + S.AxleTorque +
              S.RearWheelInertia * S.RearWheelRotAccel;
   if (crank) M += qc * c.CrankLeverRatio;
   c.PitchMoment = M;
 
-  const Single wb = S.ChassisWheelbase;
-  S.FrontWheelLoad = wb > 0 ? std::max((c.WeightLessLift * S.ChassisCGL - M / g) / wb, 0.0f) : 0.0f;
+  S.FrontWheelLoad = std::max((c.WeightLessLift * S.ChassisCGL - M * c.InvGravity) * c.InvWheelbase, 0.0f);
   S.RearWheelLoad = c.WeightLessLift - S.FrontWheelLoad;
   if (crank) S.RearWheelLoad += qc / c.CrankLTimesGravity;
   S.WheelieBarLoad = 0;
@@ -35,34 +28,34 @@ void TransferLoads(RunContext& c, bool crank) {
     if (S.ChassisWBL <= 0) {
       S.RearWheelLoad = c.WeightLessLift + (crank ? qc / c.CrankLTimesGravity : 0.0f);
     } else {
-      S.WheelieBarLoad = std::max((M / g - c.WeightLessLift * S.ChassisCGL) / S.ChassisWBL, 0.0f);
+      S.WheelieBarLoad = std::max((M * c.InvGravity - c.WeightLessLift * S.ChassisCGL) / S.ChassisWBL, 0.0f);
       S.RearWheelLoad = c.WeightLessLift - S.WheelieBarLoad;
     }
   }
 }
 
-// Returns the spring-plus-preload term of the step.
-Single FrontSuspension(RunContext& c) {
+// Works out the front spring force and the spring-plus-preload term of the step.
+void FrontSuspension(RunContext& c) {
   const bool travel = S.ChassisFTravel > 0;
-  Single comp = std::max(S.ChassisFTravel - S.FrontWheelHeight, 0.0f);
+  Single comp = 0;
   Single preload = 0;
   if (travel) {
+    comp = std::max(S.ChassisFTravel - S.FrontWheelHeight, 0.0f);
     S.FrontSpringForce = S.ChassisFRate * comp;
     preload = comp < c.FrontTyreDeflection ? S.ChassisFPrel * comp / c.FrontTyreDeflection : S.ChassisFPrel;
   } else {
-    comp = 0;
     S.FrontSpringForce = S.FrontWheelLoad * S.Gravity;
   }
 
-  Single F = 0;
-  // Without suspension travel the wheel is only off the ground when it is above it.
-  const bool unloaded = travel ? S.FrontWheelHeight >= S.ChassisFTravel : FrontWheelInAir();
-  if (unloaded) {
+  if (S.FrontWheelHeight >= S.ChassisFTravel) {
+    // At full droop or in the air the spring carries nothing. A front end without travel always
+    // sits at its full droop, so whether it is off the ground is decided by its height below.
     S.FrontSpringForce = 0;
-    c.FrontWheelLifted = 1;
+    c.SpringPreloadTerm = 0;
+    if (travel) c.FrontWheelLifted = 1;
   } else {
     Single vf = 0;
-    F = S.FrontSpringForce + preload;
+    Single F = S.FrontSpringForce + preload;
     if (travel) {
       vf = (S.FrontWheelHeight - c.FrontSuspensionStart) * c.Sps;
       const Single fall = c.FrontSuspensionStart - S.FrontWheelHeight;
@@ -72,6 +65,8 @@ Single FrontSuspension(RunContext& c) {
         F = comp * F / fall;
       }
     }
+    c.SpringPreloadTerm = F;
+    // Full damping while the suspension extends, half while it compresses.
     S.FrontSpringForce = std::min(F - vf * (vf > 0 ? S.FrontDamping : S.FrontDampingHalf),
                                   c.WeightLessLift * S.Gravity);
     if (S.FrontSpringForce < 0) {
@@ -81,7 +76,6 @@ Single FrontSuspension(RunContext& c) {
   }
   c.FrontSuspensionStart = S.FrontWheelHeight;
   if (FrontWheelInAir()) c.FrontWheelLifted = 1;
-  return F;
 }
 
 void PitchAboutBar(RunContext& c, bool crank, Single zf) {
@@ -99,11 +93,11 @@ void PitchAboutBar(RunContext& c, bool crank, Single zf) {
   const Single Nb = S.FrontSpringForce * c.BarToFrontAxle +
                     (S.Acceleration * S.ChassisWeight + S.AeroDrag) * S.CGHeight + S.ChassisWBL * ft -
                     c.WeightLessLift * g * c.BarToCG;
-  S.PitchMomentum += Nb / c.Sps;
-  const Single vz = (S.PitchMomentum - Nb / (2 * c.Sps)) * c.BarCGOverPitchInertia;
+  S.PitchMomentum += Nb * c.StepDt;
+  const Single vz = (S.PitchMomentum - Nb * c.HalfStepDt) * c.BarCGOverPitchInertia;
   const Single reach = std::sqrt(S.CGHeight * S.CGHeight + c.BarToCGSq);
   c.AxleToCGCos = reach > 0 ? c.BarToCG / reach : 0.0f;
-  S.CGHeight += c.AxleToCGCos * vz / c.Sps;
+  S.CGHeight += c.AxleToCGCos * vz * c.StepDt;
   if (S.CGHeight < zf) {
     S.CGHeight = zf;
     S.PitchMomentum = 0;
@@ -138,11 +132,9 @@ void PitchAboutAxle(RunContext& c, Single zf) {
     c.WheelieActive = False;
     N = S.FrontSpringForce * S.ChassisWheelbase + c.PitchMoment - c.WeightLessLift * c.CGLTimesGravity;
   }
-  S.PitchMomentum += N / c.Sps;
-  const Single vz = c.PitchInertiaRear > 0
-                        ? (S.PitchMomentum - N / (2 * c.Sps)) * S.ChassisCGL / c.PitchInertiaRear
-                        : 0.0f;
-  S.CGHeight += c.AxleToCGCos * vz / c.Sps;
+  S.PitchMomentum += N * c.StepDt;
+  const Single vz = (S.PitchMomentum - N * c.HalfStepDt) * c.PitchRateRear;
+  S.CGHeight += c.AxleToCGCos * vz * c.StepDt;
   if (S.CGHeight < zf) {
     S.CGHeight = zf;
     S.PitchMomentum = 0;
@@ -171,23 +163,21 @@ void PitchAboutAxle(RunContext& c, Single zf) {
 }  // namespace
 
 bool FrontWheelInAir() {
-  return S.ChassisFTravel > 0 ? S.FrontWheelHeight > S.ChassisFTravel : S.FrontWheelHeight > GroundTolerance;
+  return S.FrontWheelHeight > (S.ChassisFTravel > 0 ? S.ChassisFTravel : MinFrontTyreDeflection);
 }
 
 void ChassisPhase(RunContext& c) {
   const bool crank = S.ChassisCrankL > 0;
   TransferLoads(c, crank);
-  const Single F = FrontSuspension(c);
+  FrontSuspension(c);
   const Single h = S.FrontWheelHeight - S.FrontSuspensionExtension;
 
   const bool barLoaded = S.ChassisWBL > 0 && S.WheelieBarLoad > 0;
   const Single zf = barLoaded ? S.ChassisCGH - S.ChassisWBH * c.BarFrontShare + h * c.BarCGShare
-                              : S.ChassisCGH -
-                                    (c.WheelbaseOverCGL > 0 ? S.FrontSuspensionExtension / c.WheelbaseOverCGL : 0.0f) +
-                                    (S.RearAxleHeight - c.LoadedTyreRadius) * c.StaticRearShare;
+                              : S.ChassisCGH - c.ExtensionCGDrop + (S.RearAxleHeight - c.LoadedTyreRadius) * c.StaticRearShare;
   const Single rise = S.CGHeight - S.RearAxleHeight;
-  c.AxleToCGCos = rise < c.AxleToCG && c.AxleToCGSq > 0 ? RootOrZero(1 - rise * rise / c.AxleToCGSq) : 0.0f;
-  c.PitchRatio = S.ChassisWheelbase > 0 ? h / S.ChassisWheelbase : 0.0f;
+  c.AxleToCGCos = rise < c.AxleToCG ? RootOrZero(1 - rise * rise * c.InvAxleToCGSq) : 0.0f;
+  c.PitchRatio = h * c.InvWheelbase;
 
   if (barLoaded && S.WheelieBarHeight <= 0)
     PitchAboutBar(c, crank, zf);
@@ -199,7 +189,7 @@ void ChassisPhase(RunContext& c) {
     S.FrontSpringForce = 0;
     S.FrontWheelLoad = 0;
   } else if (S.ChassisFTravel > 0) {
-    S.FrontWheelLoad = F / S.Gravity;
+    S.FrontWheelLoad = c.SpringPreloadTerm * c.InvGravity;
   } else {
     S.FrontWheelLoad = std::max(c.WeightLessLift - S.RearWheelLoad, 0.0f);
     S.FrontSpringForce = S.FrontWheelLoad * S.Gravity;

@@ -3,14 +3,20 @@
 // front suspension, and the pitching of the body about the rear axle or the bar wheel, with the
 // wheelie limit of a car without a bar.
 
+#include "core/numbers.h"
+
 namespace kestrelon {
 
 struct RunContext;
 
+// The least a front tyre gives under load, m. A front end without suspension travel rides on
+// its tyre alone: it stays in contact while it rises by less than that.
+inline constexpr Single MinFrontTyreDeflection = 0.002f;
+
 void ChassisPhase(RunContext& c);
 
-// The front wheel is above the ground: past the end of its travel, or for a front end without
-// travel, higher above the ground than its tyre gives.
+// The front wheel is off the ground: past the end of its travel, or for a front end without
+// travel, risen by more than its tyre gives.
 bool FrontWheelInAir();
 
 }  // namespace kestrelon

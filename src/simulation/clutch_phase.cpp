@@ -98,15 +98,14 @@ Single ConverterCapacity(RunContext& c) {
 
 void ClutchPhase(RunContext& c) {
   EngagementByTime();
-  const std::string& type = S.ClutchType;
-  const bool conventional = type == "N";
-  const bool lockUpClutch = type == "L";
+  const bool conventional = c.Clutch == ClutchModel::Conventional;
+  const bool lockUpClutch = c.Clutch == ClutchModel::LockUp;
   Single capacity;
   if (conventional) {
     if (S.ClutchFeatherFlag != False && S.Gear == 1) FeatherEngagement(c, false);
     capacity = S.ClutchTorqueStatic * S.ClutchEngagement;
-  } else if (lockUpClutch || type == "S") {
-    capacity = CentrifugalCapacity(c, type == "S");
+  } else if (lockUpClutch || c.Clutch == ClutchModel::Slider) {
+    capacity = CentrifugalCapacity(c, c.Clutch == ClutchModel::Slider);
   } else {
     capacity = ConverterCapacity(c);
   }

@@ -21,8 +21,8 @@ Single DrivenLoad() {
 }
 
 // Torque multiplication of a converter, 1 for every other clutch.
-Single ConverterMultiplication() {
-  if (S.ClutchType != "T" || S.ConverterMult <= 1 || S.EngineSpeed <= 0) return 1;
+Single ConverterMultiplication(const RunContext& c) {
+  if (c.Clutch != ClutchModel::Converter || S.ConverterMult <= 1 || S.EngineSpeed <= 0) return 1;
   const Single q = S.DrivelineSpeed / S.EngineSpeed;
   const Single sc = S.ConverterSlipComplement;
   if (!(q < sc) || sc <= 0) return 1;
@@ -67,7 +67,7 @@ void FrontWheel(RunContext& c) {
 
 }  // namespace
 
-bool DriveLinePhase(RunContext& c) {
+void DriveLinePhase(RunContext& c) {
   const Single g = S.Gravity;
   c.TractionMoment = S.RearAxleHeight * S.CorrectedTyreMu * g * DrivenLoad();
 
@@ -80,7 +80,6 @@ bool DriveLinePhase(RunContext& c) {
   const bool hold = S.Gear >= S.GearCount &&
                     (S.Speed > c.TopGearLimitSpeed ||
                      (S.EngineSpeed < S.MinRPMIndex && S.EngineSpeed < S.MaxRPMIndex / 5.0f && S.Gear <= 1));
-  c.ClutchDrag = 0;
   if (hold && S.Gear > S.GearCount) {
     // No gear to drive through: the vehicle stands on its static loads.
     S.EngineSpeed = 0;
@@ -90,7 +89,7 @@ bool DriveLinePhase(RunContext& c) {
     S.WheelieBarLoad = 0;
     S.Acceleration = 0;
     S.RearWheelRotAccel = 0;
-    return false;
+    return;
   }
   if (hold) {
     // Past the top-gear limit the engine only balances the resistance at the wheel.
@@ -102,7 +101,7 @@ bool DriveLinePhase(RunContext& c) {
     ClutchPhase(c);
   }
 
-  c.WheelTorque = (S.CrankTorque + c.ClutchDrag) * S.GearOverallRatio * ConverterMultiplication() * S.TransEff;
+  c.WheelTorque = (S.CrankTorque + c.ClutchDrag) * S.GearOverallRatio * ConverterMultiplication(c) * S.TransEff;
   const Single lever = S.RearAxleHeight;
   const Single push = lever > 0 ? c.WheelTorque / lever : 0.0f;
   c.ResistanceForce = Resistance(c, push);
@@ -133,14 +132,13 @@ bool DriveLinePhase(RunContext& c) {
   if (c.FrontWheelLifted == 0) S.EffectiveMass += c.FrontWheelMassEquiv;
 
   S.Acceleration = S.EffectiveMass > 0 ? S.DriveForce / S.EffectiveMass : 0.0f;
-  S.Speed += S.Acceleration / c.Sps;
+  S.Speed += S.Acceleration * c.StepDt;
   if (S.RearWheelSpeed <= S.Speed || S.RearWheelSpinning == 0) {
     S.RearWheelSpeed = S.Speed;
     S.RearWheelRotAccel = S.TyreRadius > 0 ? S.Acceleration / S.TyreRadius : 0.0f;
     S.RearWheelSpinning = 0;
   }
   if (c.FrontWheelLifted == 0) S.FrontWheelSpeed = S.Speed;
-  return true;
 }
 
 }  // namespace kestrelon

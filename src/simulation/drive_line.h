@@ -7,7 +7,8 @@ namespace kestrelon {
 
 struct RunContext;
 
-// Returns false when the vehicle stands (a gear above the gearbox) and speed is not integrated.
-bool DriveLinePhase(RunContext& c);
+// Leaves the net propulsive force in DriveForce and moves the vehicle on by one step; a vehicle
+// in a gear above the gearbox stands and is not moved.
+void DriveLinePhase(RunContext& c);
 
 }  // namespace kestrelon

@@ -65,7 +65,7 @@ void TestGearShift(Integer Forced) {
   const int below = Slot(S.Gear - 1);
   // No gear above the top one, and a slipping clutch holds its gear unless it shifts by time.
   if (S.ShiftPhase == 0 && (S.Gear >= S.GearCount || S.Gear >= GearSlots - 1 ||
-                            (S.ClutchType != "T" && S.GearSec[g] == 0 && S.ClutchSlipping != 0)))
+                            (S.ClutchSlipping != 0 && S.GearSec[g] == 0 && S.ClutchType != "T")))
     return;
   const Single shiftEnd = S.GearEngagedTime[CurrentRun][below] + S.GearChange[below];
   if (S.ShiftPhase == 1) {

@@ -9,12 +9,19 @@
 
 namespace kestrelon {
 
+// The clutch model of the run, from the clutch type code: "N" conventional, "L" lock-up, "S"
+// slider, "T" torque converter; any other code slips by the converter's law without its torque
+// multiplication.
+enum class ClutchModel { Conventional, LockUp, Slider, Converter, ConverterLawOnly };
+
 struct RunContext {
   // Step bookkeeping.
   bool ShowProgress = false;
   Long StepCounter = 0;
   Long LoopEnd = 0;
   Single StepDt = 0;
+  Single HalfStepDt = 0;
+  Single HalfStepDtSq = 0;     // dt^2 / 2
   Single Sps = 500;            // steps per second as a float
   Long StepsPerSecondSq = 0;
   Long RecordInterval = 1;
@@ -43,11 +50,22 @@ struct RunContext {
   Single InitialAxleHeight = 0;
   Single RearTyreRadiusSq = 0;
   Single FrontTyreRadius = 0;
+  Single StandingGrip = 0;        // grip of a tyre that does not slip
+  Single WheelSpeedDragTerm = 0;  // Gravity x TotalTyreWidth / 4000, per kg and m/s
+  Single TyreHeatInStep = 0;      // dt / TyreNum
+  Single TyreStillCooling = 0;    // still-air loss per degree above the air, per step
+  Single TyreSpeedCooling = 0;    // and per m/s of the tyre's speed
+  Single TyreWarming = 0;         // degrees per joule of the driven tyre
 
   // Chassis geometry and pitch.
   Single PitchGyrationSq = 0;
   Single PitchInertiaRear = 0;
   Single PitchInertiaBar = 0;
+  Single PitchRateRear = 0;       // ChassisCGL / PitchInertiaRear
+  Single InvGravity = 0;
+  Single InvWheelbase = 0;
+  Single InvAxleToCGSq = 0;
+  Single ExtensionCGDrop = 0;     // FrontSuspensionExtension / WheelbaseOverCGL
   Single StaticRearLoad = 0;
   Single StaticFrontLoad = 0;
   Single StaticWeightMoment = 0;
@@ -74,6 +92,7 @@ struct RunContext {
   Integer FrontWheelLifted = 0;
 
   // Engine, drive line and forces.
+  ClutchModel Clutch = ClutchModel::Conventional;
   Single RadPerSecPerRow = 0;
   Single EngineRowPerTorqueStep = 0;
   Single CrankRowPerTorqueStep = 0;
@@ -102,10 +121,10 @@ struct RunContext {
   Single TopGearLimitSpeed = 0;
   Single CrankReaction = 0;      // torque of the crank's own speed change
   Single PitchMoment = 0;
-  Single SpringPreloadTerm = 0;
+  Single SpringPreloadTerm = 0;  // front spring plus preload, N; cleared at the top of each step
   Single TractionMoment = 0;
   Single ShiftTorqueFactor = 1;
-  Single ClutchDrag = 0;
+  Single ClutchDrag = 0;         // torque a slowing crank adds; cleared at the top of each step
   Single WheelTorque = 0;
   Single PrevConverterSlip = 0;
   Single RevCutStart = 0;

@@ -5,6 +5,7 @@
 
 #include "core/state.h"
 #include "core/tables.h"
+#include "simulation/chassis_phase.h"
 #include "simulation/nitrous.h"
 #include "simulation/run_context.h"
 #include "simulation/tyre_phase.h"
@@ -19,6 +20,14 @@ Single Sq(Single x) { return x * x; }
 Single RootOrZero(Single x) { return x > 0 ? std::sqrt(x) : 0.0f; }
 int Slot(int g) { return std::clamp(g, 0, GearSlots - 1); }
 
+ClutchModel ClutchModelOf(const std::string& code) {
+  if (code == "N") return ClutchModel::Conventional;
+  if (code == "L") return ClutchModel::LockUp;
+  if (code == "S") return ClutchModel::Slider;
+  if (code == "T") return ClutchModel::Converter;
+  return ClutchModel::ConverterLawOnly;
+}
+
 void PrecomputeChassis(RunContext& c) {
   const Single g = S.Gravity;
   const Single W = S.ChassisWeight;
@@ -31,6 +40,9 @@ void PrecomputeChassis(RunContext& c) {
   c.PitchGyrationSq = (Sq((S.TyreDia + S.FrontTyreDia) / 2 + S.ChassisWheelbase) + 4 * Sq(S.ChassisCGH)) / 12;
   c.PitchInertiaRear = (Sq(S.ChassisCGL) + Sq(S.ChassisCGH) + c.PitchGyrationSq) * W;
   c.PitchInertiaBar = (Sq(S.ChassisWBL + S.ChassisCGL) + Sq(S.ChassisCGH - S.ChassisWBH) + c.PitchGyrationSq) * W;
+  c.PitchRateRear = Quot(S.ChassisCGL, c.PitchInertiaRear);
+  c.InvGravity = Quot(1, g);
+  c.InvWheelbase = Quot(1, S.ChassisWheelbase);
   c.SlipLimitHigh = 10.0f;
   c.SlipLimitLow = 5.0f;
 }
@@ -85,7 +97,6 @@ void StandingState(RunContext& c) {
   const Integer topShift = S.GearRPM[Slot(CLng(S.GearCount))];
   S.TopGearRPMIndex = topShift != 0 ? topShift : S.RevLimitIndex;
   S.ShiftPhase = 0;
-  S.RearWheelSpinning = 0;
   S.PitchMomentum = 0;
   S.RearWheelRotAccel = 0;
   S.WheelSpinTorque = 0;
@@ -121,9 +132,18 @@ void TyreGrip(RunContext& c) {
   const Single above = S.CorrectedTyreMu - 0.8f;
   if (above > 0 && S.TyrePress > 0) S.CorrectedTyreMu = 0.8f + above * std::pow(33000.0f / S.TyrePress, 0.33f);
   c.PrevCorrectedTyreMu = S.CorrectedTyreMu;
+  c.StandingGrip = c.DrivenTyreMu / 1.75f;
   c.MuPerStep = c.DrivenTyreMu * 10 / c.Sps;
   c.GravityMuPerStep = S.Gravity * c.DrivenTyreMu / c.Sps;
   c.ContactWidth = 2 * S.TyreWidth * S.TyreNum;
+  c.WheelSpeedDragTerm = S.Gravity * c.TotalTyreWidth / 4000;
+
+  // Heating and cooling of the driven tyre.
+  const Single heatMass = S.RearTyreHeatMass / 10;
+  c.TyreHeatInStep = Quot(c.StepDt, S.TyreNum);
+  c.TyreStillCooling = 15 * heatMass * c.StepDt;
+  c.TyreSpeedCooling = 0.74f * heatMass * c.StepDt;
+  c.TyreWarming = Quot(1, S.RearTyreHeatMass * 600);
 }
 
 Single DrivenLoadAtLaunch() {
@@ -149,6 +169,7 @@ void Launch(RunContext& c) {
   c.CGLTimesGravity = S.ChassisCGL * g;
   c.AxleToCGSq = Sq(S.ChassisCGH - c.LoadedTyreRadius) + Sq(S.ChassisCGL);
   c.AxleToCG = std::sqrt(c.AxleToCGSq);
+  c.InvAxleToCGSq = Quot(1, c.AxleToCGSq);
   c.AxleToCGCos = RootOrZero(1 - Quot(Sq(S.CGHeight - S.RearAxleHeight), c.AxleToCGSq));
   c.PitchRatio = 0;
 
@@ -157,7 +178,7 @@ void Launch(RunContext& c) {
     const Single d = S.FrontTyreDia;
     const Single squeeze = Quot(S.TyreFAspect * S.ChassisFPrel, (S.TyreFPress + 50000) * S.TyreFWidth * d);
     c.FrontTyreDeflection = (d - RootOrZero(d * d * (1 - squeeze))) / 2;
-    c.FrontTyreDeflection = std::min(std::max(c.FrontTyreDeflection, 0.002f), S.TyreFWidth * S.TyreFAspect);
+    c.FrontTyreDeflection = std::min(std::max(c.FrontTyreDeflection, MinFrontTyreDeflection), S.TyreFWidth * S.TyreFAspect);
   }
 
   if (S.LaunchRisetime > c.StepDt)
@@ -201,6 +222,7 @@ void BarGeometry(RunContext& c) {
     c.BarRatioA = c.BarRatioB = c.BarRatioC = c.BarRatioD = 1.0f;
   }
   c.WheelbaseOverCGL = Quot(wb, S.ChassisCGL);
+  c.ExtensionCGDrop = Quot(S.FrontSuspensionExtension, c.WheelbaseOverCGL);
   c.RearInertiaBarTerm = Quot(S.RearWheelInertia * c.BarToFrontAxle, wb);
   c.BarOverPitchInertia = Quot(wbl, c.PitchInertiaBar);
   c.BarCGOverPitchInertia = Quot(c.BarToCG, c.PitchInertiaBar);
@@ -214,7 +236,10 @@ void SetUpRun(RunContext& c) {
   PrecomputeChassis(c);
   ResetGearRecords();
   c.StepDt = 1.0f / c.Sps;
+  c.HalfStepDt = c.StepDt / 2;
   c.StepsPerSecondSq = CLng(static_cast<double>(c.Sps) * c.Sps);
+  c.HalfStepDtSq = 0.5f / static_cast<Single>(c.StepsPerSecondSq);
+  c.Clutch = ClutchModelOf(S.ClutchType);
   S.CurrentStage = NitrousStageAt(S.Gear, c.StepDt);
   StandingState(c);
   PrecomputeInertias(c);

@@ -22,13 +22,12 @@ void ClutchHeatPhase(RunContext& c) {
 void TyreTempPhase(RunContext& c) {
   if (S.RearTyreHeatMass <= 0 || S.TyreNum <= 0) return;  // no tyre to warm
   const Single drive = S.RearAxleHeight > 0 ? c.WheelTorque / S.RearAxleHeight : 0.0f;
-  const Single Hin =
-      (drive * (S.RearWheelSpeed - S.Speed) + S.RearWheelSpeed * c.RollingResistance) * c.StepDt / S.TyreNum;
-  const Single H = S.RearTyreHeatMass / 10;
+  const Single Hin = (drive * (S.RearWheelSpeed - S.Speed) + S.RearWheelSpeed * c.RollingResistance) * c.TyreHeatInStep;
+  // Losses to the air: still air, and more as the tyre turns faster.
   const Single warmer = S.TyreTemp - S.AeroTemp;
-  const Single L1 = 15 * H * warmer * c.StepDt;
-  const Single L2 = 0.74f * H * warmer * S.RearWheelSpeed * c.StepDt;
-  S.TyreTemp += (Hin - (L1 + L2)) / (S.RearTyreHeatMass * 600);
+  const Single L1 = c.TyreStillCooling * warmer;
+  const Single L2 = c.TyreSpeedCooling * warmer * S.RearWheelSpeed;
+  S.TyreTemp += (Hin - (L1 + L2)) * c.TyreWarming;
 }
 
 }  // namespace kestrelon

@@ -11,11 +11,9 @@ namespace kestrelon {
 
 namespace {
 
-constexpr Single RowsPerRadPerSec = 0.3f / Pi;  // rows of 100 rpm per rad/s
-
 // Grip coefficient for a slip speed s (m/s) with slip trend d, s0 the first break point.
 Single GripFromSlip(Single s, Integer d, Single s0, Single m0, const RunContext& c) {
-  const Single standing = m0 / 1.75f;
+  const Single standing = c.StandingGrip;
   if (s == 0) return standing;
   // A wheel turning slower than the vehicle with no slip reference keeps the standing grip.
   if (s < 0 && s0 <= 0) return standing;
@@ -48,14 +46,14 @@ void TyrePhase(RunContext& c) {
   c.EffectivePressure = pe;
   const Single kt = pe * c.ContactWidth;
   c.TyreVerticalRate = kt;
-  const Single Lc = kt > 0 ? 2.0f * S.RearWheelLoad * S.Gravity / kt : 0.0f;
+  const Single Lc = kt > 0 ? 2.0f * S.RearWheelLoad * S.Gravity / kt : 0.0f;  // contact length
   Single s0 = Lc > 0 ? S.Speed / (1000.0f * Lc) : 0.0f;
   if (s0 > c.SlipLimitLow / 2) s0 = c.SlipLimitLow / 2;
 
   if (S.RearWheelLoad < 0 || kt <= 0) {
     S.RearAxleHeight = S.TyreRadius;
   } else {
-    const Single flat = S.RearWheelLoad * S.Gravity / kt;
+    const Single flat = Lc / 2;  // half the contact length
     // A contact patch longer than the tyre allows leaves the axle on the flattened tyre, no
     // lower than half the rolling radius.
     const Single sq = S.TyreRadius * S.TyreRadius - flat * flat;
@@ -64,9 +62,9 @@ void TyrePhase(RunContext& c) {
 
   c.RollingResistance = TractionLimit(pe);
   c.ResistanceForce =
-      S.AeroDrag + c.RollingResistance + c.WeightLessLift * S.Gravity * c.TotalTyreWidth * w / 4000.0f;
+      S.AeroDrag + c.RollingResistance + c.WeightLessLift * c.WheelSpeedDragTerm * w;
 
-  const Single rowSpeed = radius / RowsPerRadPerSec;  // m/s per row at the wheel
+  const Single rowSpeed = radius * c.RadPerSecPerRow;  // m/s per row at the wheel
   const Single ratio = S.GearOverallRatio;
   S.DrivelineSpeed = w * ratio / rowSpeed;
   c.TopGearLimitSpeed = ratio != 0 ? S.TopGearRPMIndex * rowSpeed / ratio : 0.0f;
@@ -93,7 +91,7 @@ void TyrePhase(RunContext& c) {
   if (std::fabs(step) > c.MuPerStep) mu = c.PrevCorrectedTyreMu + (step > 0 ? c.MuPerStep : -c.MuPerStep);
   S.CorrectedTyreMu = mu;
 
-  c.WeightLessLift = S.ChassisWeight - S.LiftForce / S.Gravity;
+  c.WeightLessLift = S.ChassisWeight - S.LiftForce * c.InvGravity;
 }
 
 }  // namespace kestrelon

@@ -96,6 +96,7 @@ TEST(LocaleNumber, EitherSeparatorAndTheSignOfTheNumber) {
   EXPECT_FLOAT_EQ(ParseLocaleNumber(" 0,250 "), 0.25f);
   EXPECT_FLOAT_EQ(ParseLocaleNumber("abc"), 0);
   EXPECT_FLOAT_EQ(ParseLocaleNumber("1E3"), 1000);
+  EXPECT_EQ(ParseLocaleNumber("0E999"), 0);  // zero stays zero, not a NaN
 }
 
 TEST(LocaleNumber, OnlyTheFirstSeparatorCounts) {

@@ -158,6 +158,8 @@ TEST_F(SettingsTest, SaveWritesEveryKeyButDebugAndReadsBack) {
 
   const std::string text = FileText(files.Store);
   EXPECT_EQ(text.rfind("[Data]\nHistFontName=Courier\nHistFontBold=0\n", 0), 0u) << text;
+  EXPECT_NE(text.find("\nListHeight=-1\nProfOpts=4660\nProfCols=0\nPUnits=M\n"), std::string::npos)
+      << text;  // the trace keys follow the listing window's place
   EXPECT_NE(text.find("\nHistFontUnderline=1\n"), std::string::npos);
   EXPECT_NE(text.find("\nDataPath=/cars/\n"), std::string::npos);
   EXPECT_NE(text.find("\nDelayTime=.000\n"), std::string::npos);

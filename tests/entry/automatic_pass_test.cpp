@@ -49,6 +49,7 @@ TEST_F(AutomaticPass, ExampleRowOneBecomesTheModel) {
   EXPECT_NEAR(S.GearOverall[3], 5.278f, 1e-4);
   EXPECT_NEAR(S.GearOverall[4], 3.77f, 1e-5);
   EXPECT_EQ(S.GearCount, 4);
+  EXPECT_EQ(S.VehicleLoadDone, True);  // the pass went through to its end
   for (const char* name : {"frmDataChassis", "frmDataTyre", "frmDataAero", "frmDataGears"})
     EXPECT_FALSE(Form::Instance(name)->isVisible()) << name;
   // Every accepted field went through without a question.
@@ -66,10 +67,16 @@ TEST_F(AutomaticPass, ARefusingFormStopsThePassForCorrection) {
   EXPECT_EQ(S.TyreEntered, False);
   EXPECT_EQ(S.AeroEntered, False);
 
-  // Corrected and accepted, the pass goes on by itself.
+  // Corrected and accepted under F2, the form stays open and the pass waits for its OK.
   ASSERT_TRUE(QTest::qWaitForWindowExposed(tyre));
   QCoreApplication::processEvents();
   tyre->TyrePress->setText("18psi");
+  tyre->Form_KeyDown(Qt::Key_F2, 0);
+  EXPECT_EQ(S.TyreEntered, True);
+  EXPECT_EQ(S.AutoAccept, False);
+  EXPECT_EQ(S.AeroEntered, False);
+  EXPECT_TRUE(tyre->IsLoaded());
+  // Its OK lets the pass go on by itself.
   tyre->RunOK();
   EXPECT_EQ(S.TyreEntered, True);
   EXPECT_EQ(S.TransmissionEntered, True);

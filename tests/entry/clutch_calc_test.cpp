@@ -53,14 +53,10 @@ class Clutch : public ::testing::Test {
   }
 };
 
-TEST_F(Clutch, TypeCodes) {
-  EXPECT_EQ(ClutchWorkingCode("Conventional"), "C");
-  EXPECT_EQ(ClutchModelCode("Conventional"), "N");
-  EXPECT_EQ(ClutchModelCode("LOCKUP"), "L");
-  EXPECT_EQ(ClutchModelCode("Slider"), "S");
-  EXPECT_EQ(ClutchModelCode("torque converter"), "T");
+TEST_F(Clutch, AnyOtherTypeTextIsConventional) {
   EXPECT_EQ(ClutchWorkingCode("Wet multi-plate"), "C");
   EXPECT_EQ(ClutchModelCode("Wet multi-plate"), "N");
+  EXPECT_EQ(ClutchModelCode("torque converter"), "T");
   EXPECT_EQ(ClutchTypeIndex(" n"), 0);
   EXPECT_EQ(ClutchTypeIndex("t"), 3);
 }
@@ -168,9 +164,7 @@ TEST_F(Clutch, ConverterFiguresAndTheirLimits) {
   ASSERT_FALSE(AcceptClutch(e, false));
   EXPECT_EQ(S.ClutchType, "T");
   EXPECT_FLOAT_EQ(S.BiteRPM, 30);
-  EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3);
-  EXPECT_NEAR(S.ConverterK, 2.30731, 1e-5);
-  EXPECT_NEAR(S.ConverterCurveC, 0.97, 1e-6);
+  EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3) << "the stall torque is the static capacity";
   EXPECT_FLOAT_EQ(S.ConverterMult, 1.0f);
   EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
 

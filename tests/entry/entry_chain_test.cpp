@@ -121,6 +121,8 @@ TEST_F(EntryChain, ThrottleStopsAndNitrousCurveOpenTheirForms) {
 }
 
 TEST_F(EntryChain, InputDataTakesTheCurvesThenTheForms) {
+  S.MinRPMIndex = 30;
+  S.MaxRPMIndex = 80;
   S.VehicleData[9][2] = "7550";
   S.DataSequence = True;
   S.AutoAccept = True;
@@ -143,6 +145,19 @@ TEST_F(EntryChain, InputDataTakesTheCurvesThenTheForms) {
   InputData(1, True);
   EXPECT_EQ(curves, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(S.RevLimitIndex, 60);
+}
+
+TEST_F(EntryChain, RevLimitTextOutsideTheCurveGivesTheTopOfTheCurve) {
+  for (const char* text : {"3", "9900"}) {
+    S = SharedState{};
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 108;
+    S.VehicleData[9][2] = text;
+    S.DataSequence = True;
+    S.AutoAccept = True;
+    InputData(1, False);
+    EXPECT_EQ(S.RevLimitIndex, text[0] == '3' ? 108 : 99) << text;
+  }
 }
 
 TEST_F(EntryChain, AbandonedEngineEntryEndsTheSequence) {

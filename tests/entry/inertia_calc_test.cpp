@@ -20,14 +20,12 @@ class InertiaCalc : public EntryTest {
   }
 };
 
-TEST_F(InertiaCalc, EstimateWinsOverTypedInertia) {
+TEST_F(InertiaCalc, PrimaryDriveOfZeroCountsAsDirect) {
+  // A reopened transmission form can leave a stored "0" in the model: no division by 0.
   S.ClutchInertia = 0.05f;
-  S.TransPrimary = 2;
-  InertiaEntry e = Crank("0.1m", "20kg", "nonsense");
-  ASSERT_EQ(Refused(e), "accepted");
-  EXPECT_FLOAT_EQ(S.InertiaCrank, 0.08f);
-  EXPECT_FLOAT_EQ(S.EngineInertia, 0.0925f);
-  EXPECT_EQ(S.VehicleData[6][7], "nonsense");
+  S.TransPrimary = 0;
+  ASSERT_EQ(Refused(Crank("0.1m", "20kg", "")), "accepted");
+  EXPECT_FLOAT_EQ(S.EngineInertia, 0.13f);
 }
 
 TEST_F(InertiaCalc, TypedInertiaWhenStrokeOrMassMissing) {

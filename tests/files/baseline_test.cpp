@@ -16,7 +16,6 @@ class ReloadBaseline : public ::testing::Test {
  protected:
   void SetUp() override {
     S = SharedState{};
-    Hooks = CommandHooks{};
     for (int g = 0; g <= 10; ++g)
       for (int i = 0; i <= 20; ++i) S.BaselineVehicleData[g][i] = "b" + std::to_string(g * 100 + i);
     S.BaselineVehicleData[9][2] = "";  // no rev limiter text: the stored limit applies

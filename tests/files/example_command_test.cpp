@@ -19,7 +19,6 @@ class ExampleCommand : public ::testing::Test {
   void SetUp() override {
     InitExampleCatalogue();
     S = SharedState{};
-    Hooks = CommandHooks{};
     S.DataSaved = True;
     S.VehicleData[1][1] = "current";
     S.PowerCurve[0][40] = 120;

@@ -20,7 +20,6 @@ class FileCommands : public ::testing::Test {
     S = SharedState{};
     Cfg = Settings{};
     Cfg.DataPath = folder.file("");
-    Hooks = CommandHooks{};
     S.DataSaved = True;
     // A vehicle with a run history behind it.
     S.VehicleData[1][1] = "old chassis";
@@ -34,7 +33,6 @@ class FileCommands : public ::testing::Test {
     S.ChassisEntered = True;
     S.ClutchUseSpec = True;
   }
-  void TearDown() override { Hooks = CommandHooks{}; }
   std::string Pair(const std::string& name) {
     folder.write(name + ".VCD", test::TempFolder::read(test::ReferenceFile("golden.vcd")));
     return folder.write(name + ".WCD", test::TempFolder::read(test::ReferenceFile("golden.wcd")));

@@ -1,5 +1,5 @@
 #pragma once
-// Stand-ins for the windows the file commands reach: a file dialog that answers from a queue
+// Stand-ins for the windows the file commands reach (and none of the entry's windows): a file dialog that answers from a queue
 // and records how it was asked, an example chooser, and a record of windows closed, menus
 // enabled, icon tips and exits.
 
@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/commands.h"
 #include "core/state.h"
+#include "entry/form_openers.h"
 #include "files/file_windows.h"
 
 namespace kestrelon::test {
@@ -41,6 +43,12 @@ class ScriptedFileWindows {
   int exits = 0;
 
   ScriptedFileWindows() {
+    // The data entry runs as far as it can without windows: no curve entry, no data forms.
+    Hooks = CommandHooks{};
+    for (EntryForm form : {EntryForm::Chassis, EntryForm::Tyre, EntryForm::Aero, EntryForm::Gears,
+                           EntryForm::Nitrous, EntryForm::Clutch, EntryForm::Inertia,
+                           EntryForm::Throttle, EntryForm::RunSetup})
+      SetFormOpener(form, {});
     FileWindows.ShowFileDialog = [this](const FileDialogLook& look) {
       dialogs.push_back({look, S.FileDialogPattern, S.FileDialogInitial, S.DataDescription,
                          S.FileDialogDescEditable != False});
@@ -64,7 +72,10 @@ class ScriptedFileWindows {
     FileWindows.ClearBaselineCheck = [this] { ++baselineChecksCleared; };
     FileWindows.FileExit = [this] { ++exits; };
   }
-  ~ScriptedFileWindows() { FileWindows = FileWindowHooks{}; }
+  ~ScriptedFileWindows() {
+    FileWindows = FileWindowHooks{};
+    Hooks = CommandHooks{};
+  }
   ScriptedFileWindows(const ScriptedFileWindows&) = delete;
   ScriptedFileWindows& operator=(const ScriptedFileWindows&) = delete;
 };

@@ -59,6 +59,18 @@ TEST_F(FormLife, LoadsOnceWithoutShowingAndRegistersItsCaption) {
   EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmProbe")), nullptr);
 }
 
+TEST_F(FormLife, ShowBringsBackAMinimisedWindowButKeepsAMaximisedOne) {
+  Probe probe;
+  probe.Show();
+  probe.setWindowState(Qt::WindowMinimized);
+  probe.Show();
+  EXPECT_FALSE(probe.IsMinimised());
+  EXPECT_FALSE(probe.isMaximized());
+  probe.setWindowState(Qt::WindowMaximized);  // e.g. a window that restores its saved state
+  probe.Show();
+  EXPECT_TRUE(probe.isMaximized());
+}
+
 TEST_F(FormLife, RefusedUnloadKeepsTheWindow) {
   Probe probe;
   probe.Show();

@@ -184,10 +184,8 @@ TEST_F(RowTorque, CalculatorStageGuardsAndRatio) {
   const Single full = EngineTorqueAt(1, 60);
   EXPECT_GT(full, 110);
   auto& n = S.NitrousStageData[1];
-  n.FinalRPM = n.StartRPM = 0;  // no window entered
+  n.ProgStage = True;  // progressive, but no rpm window entered
   n.FinalPower = 0.5f;
-  n.ProgStage = True;
-  n.StartRPM = 0;
   const Single half = EngineTorqueAt(1, 60);
   EXPECT_GT(half, 100);
   EXPECT_LT(half, full);

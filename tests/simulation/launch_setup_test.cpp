@@ -28,7 +28,7 @@ class LaunchSetupTest : public ::testing::Test {
     return AcceptLaunchSetup(boxes);
   }
 
-  // Expects the box refused with one message, nothing stored; returns the message.
+  // Expects the box refused with one message and nothing stored; returns the message.
   std::string Refused(LaunchField field) {
     const SharedState before = S;
     ui.asked.clear();
@@ -36,7 +36,7 @@ class LaunchSetupTest : public ::testing::Test {
     EXPECT_FALSE(check.accepted);
     EXPECT_EQ(check.refused, field);
     EXPECT_EQ(S.VehicleData[4], before.VehicleData[4]);
-    EXPECT_EQ(S.LaunchRPM, before.LaunchRPM);
+    EXPECT_EQ(S.LaunchThrottle, before.LaunchThrottle);
     EXPECT_EQ(S.LaunchStage, before.LaunchStage);
     if (ui.asked.size() != 1u) return "(" + std::to_string(ui.asked.size()) + " messages)";
     EXPECT_EQ(ui.asked[0].style, Msg::Question);
@@ -48,14 +48,18 @@ class LaunchSetupTest : public ::testing::Test {
   LaunchBoxes boxes;
 };
 
-TEST_F(LaunchSetupTest, ThrottleRiseTimeStagingAndHeightChecks) {
+TEST_F(LaunchSetupTest, ThrottleRiseTimeStagingHeightAndPositionChecks) {
   boxes.LaunchThrottle = "150%";
   boxes.LaunchStage = "12in";
   boxes.LaunchHeight = "-402m";
+  boxes.Trap4Position = NoTrapPosition;
   ASSERT_TRUE(Accept().accepted);
   EXPECT_FLOAT_EQ(S.LaunchThrottle, 1.5f);
   EXPECT_NEAR(S.LaunchStage, 0.3048, 1e-4);
   EXPECT_FLOAT_EQ(S.TrackSlope, static_cast<Single>(-402 / 402.34));
+  EXPECT_EQ(S.Trap4Position, 0);  // no option chosen: before the line
+  EXPECT_EQ(S.VehicleData[4][12], "0");
+  EXPECT_EQ(S.VehicleData[4][5], "12in");
 
   boxes.LaunchHeight = "402.1m";
   EXPECT_EQ(Refused(LaunchField::LaunchHeight), "Invalid finish height ");
@@ -84,29 +88,18 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   EXPECT_EQ(S.LaunchTime, 0);
   EXPECT_EQ(S.PointSpacing, 0);
   EXPECT_EQ(S.VehicleData[4][4], "");
-}
 
-TEST_F(LaunchSetupTest, AcceptedSetupStoresTheRunSettingsAndWritesTheTextsBack) {
-  boxes.LaunchStage = "12in";
-  boxes.LaunchHeight = "1m";
-  boxes.Trap8Position = 2;
-  boxes.Trap4Position = NoTrapPosition;
-  ASSERT_TRUE(Accept().accepted);
-  EXPECT_EQ(S.LaunchRPM, 50);
-  EXPECT_EQ(S.LaunchTime, 8);
-  EXPECT_FLOAT_EQ(S.PointSpacing, 0.008f);
-  EXPECT_EQ(S.Trap8Position, 2);
-  EXPECT_EQ(S.Trap4Position, 0);  // no option chosen: before the line
-  const auto& g = S.VehicleData[4];
-  EXPECT_EQ(g[1], "100");
-  EXPECT_EQ(g[2], "0.2");
-  EXPECT_EQ(g[3], "5000");
-  EXPECT_EQ(g[4], "8");
-  EXPECT_EQ(g[5], "12in");
-  EXPECT_EQ(g[7], "1m");
-  EXPECT_EQ(g[9], "66ft");
-  EXPECT_EQ(g[10], "2");
-  EXPECT_EQ(g[12], "0");
+  // Yes runs the longest allowed time and shows it in the box; 60 itself asks nothing.
+  for (const char* typed : {"61", "60"}) {
+    boxes.LaunchTime = typed;
+    ui.asked.clear();
+    ui.answers = {Msg::Yes};
+    ASSERT_TRUE(Accept().accepted);
+    EXPECT_EQ(ui.asked.size(), typed == std::string("61") ? 1u : 0u);
+    EXPECT_EQ(S.LaunchTime, 60);
+    EXPECT_FLOAT_EQ(S.PointSpacing, 0.06f);
+    EXPECT_EQ(S.VehicleData[4][4], "60");
+  }
 }
 
 TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestAndKeepsTheRPMOnTheCurve) {
@@ -137,12 +130,6 @@ TEST_F(LaunchSetupTest, RiseTimeShownIsHeldToTheClutchEngagementUnderLaunchContr
   S.UseTraction = False;  // neither traction control nor the automatic clutch
   OpenLaunchSetup(boxes);
   EXPECT_EQ(boxes.LaunchRisetime, "0.5");
-
-  S.CalcRequested = True;
-  S.ClutchFeatherFlag = True;
-  S.VehicleData[4][2] = "0.2";  // already shorter
-  OpenLaunchSetup(boxes);
-  EXPECT_EQ(boxes.LaunchRisetime, "0.2");
 }
 
 }  // namespace

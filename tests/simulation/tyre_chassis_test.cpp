@@ -1,11 +1,13 @@
-// Rolling resistance and the grip of the driven tyre.
+// Rolling resistance, the grip of the driven tyre, and the wheelie limit of the body.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "core/state.h"
+#include "simulation/chassis_phase.h"
 #include "simulation/run_context.h"
+#include "simulation/run_setup.h"
 #include "simulation/tyre_phase.h"
 
 namespace kestrelon {
@@ -26,17 +28,16 @@ class TyreGrip : public ::testing::Test {
  protected:
   void SetUp() override {
     S = SharedState{};
+    S.TyreMu = 1.0f;
     S.TyreDia = 0.6f;
     S.TyreWidth = 0.2f;
     S.TyreNum = 2;
     S.TyrePress = 33000;  // the pressure at which grip above 0.8 is unchanged
     S.ChassisWeight = 600;
+    SetUpRun(c);
     S.RearWheelLoad = 300;
     S.TyreTemp = 100;
-    c.DrivenTyreMu = 1.0f;
-    c.ContactWidth = 2 * 0.2f * 2;
     c.MuPerStep = 10;  // no rate limit unless a test sets one
-    c.GravityMuPerStep = S.Gravity / 500;
   }
   Single GripAt(Single speed, Single wheel) {
     S.Speed = speed;
@@ -70,6 +71,35 @@ TEST_F(TyreGrip, WheelSlowerThanAStandingCarKeepsTheRestingGrip) {
   const Single mu = GripAt(0, -0.5f);
   EXPECT_NEAR(mu, 1.0f / 1.75f, 1e-6f);
   EXPECT_TRUE(std::isfinite(mu));
+}
+
+TEST(WheelieLimit, EachExcursionCountsOnceAndTheEleventhIsNotRecorded) {
+  S = SharedState{};
+  RunContext c;
+  S.ChassisWheelbase = 1.5f;
+  SetUpRun(c);
+  auto stepWithFrontAt = [&](Single height, Single time) {
+    S.RunTime = time;
+    S.FrontWheelHeight = height;
+    ChassisPhase(c);
+  };
+  stepWithFrontAt(0.7f, 1.0f);  // risen by more than 0.4 wheelbases
+  EXPECT_EQ(S.WheelieCount[CurrentRun], 1);
+  EXPECT_FLOAT_EQ(S.WheelieTime[CurrentRun][1], 1.0f);
+  EXPECT_FLOAT_EQ(S.ThrottleOpening, -0.2f);
+  stepWithFrontAt(0.7f, 1.1f);  // still up: the same wheelie
+  EXPECT_EQ(S.WheelieCount[CurrentRun], 1);
+  stepWithFrontAt(0.3f, 1.2f);  // back under the limit
+  EXPECT_EQ(c.WheelieActive, False);
+  stepWithFrontAt(0.7f, 1.3f);
+  EXPECT_EQ(S.WheelieCount[CurrentRun], 2);
+  EXPECT_FLOAT_EQ(S.WheelieTime[CurrentRun][2], 1.3f);
+
+  S.WheelieCount[CurrentRun] = 10;
+  stepWithFrontAt(0.3f, 1.4f);
+  stepWithFrontAt(0.7f, 1.5f);
+  EXPECT_EQ(S.WheelieCount[CurrentRun], 10);
+  EXPECT_EQ(c.WheelieActive, True);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ TEST_F(WestfieldRun, RunsTheWholeAnalysisTimeForward) {
   for (int p = 1; p <= 1000; ++p) {
     ASSERT_GE(Pt(PtDistance, p), Pt(PtDistance, p - 1)) << "point " << p;
     ASSERT_GE(Pt(PtSpeed, p), 0.0f) << "point " << p;
+    for (int ch = 0; ch < RunChannelCount; ++ch) ASSERT_TRUE(std::isfinite(Pt(RunChannel(ch), p))) << ch << " " << p;
   }
   // 16 s cover well over a quarter mile (402 m).
   EXPECT_GT(Pt(PtDistance, 1000), 450.0f);
@@ -77,11 +78,6 @@ TEST_F(WestfieldRun, FrontWheelStaysDownAndRollsWithTheCar) {
   for (int p = 0; p <= 1000; ++p) ASSERT_NEAR(Pt(PtFrontWheelSpeed, p), Pt(PtSpeed, p), 0.05f) << "point " << p;
 }
 
-TEST_F(WestfieldRun, NoChannelEverHoldsANonNumber) {
-  for (int ch = 0; ch < RunChannelCount; ++ch)
-    for (int p = 0; p <= 1000; ++p) ASSERT_TRUE(std::isfinite(S.RunResults[ch][CurrentRun][p])) << ch << " " << p;
-}
-
 TEST(WestfieldRepeat, TwoIdenticalRunsGiveIdenticalResults) {
   test::ScriptedUi seam;
   test::ScopedUi guard(seam);
@@ -109,6 +105,33 @@ TEST(WestfieldWithoutFrontTravel, FrontWheelIsNotTakenForLiftedOnTheGround) {
     ASSERT_FLOAT_EQ(S.RunResults[PtFrontWheelSpeed][CurrentRun][p], S.RunResults[PtSpeed][CurrentRun][p]) << p;
     ASSERT_GT(S.RunResults[PtFrontWheelLoad][CurrentRun][p], 0.0f) << p;
   }
+}
+
+TEST(WheelieCar, FrontRisesPastTheLimitShutsTheThrottleAndTakesTheNextGear) {
+  test::ScriptedUi seam;
+  test::ScopedUi guard(seam);
+  Cfg.HistoryLog = False;
+  test::LoadWheelieCar(4);
+  CalculatePerformance(0);
+  const int count = S.WheelieCount[CurrentRun];
+  ASSERT_GE(count, 1);
+  const Single start = S.WheelieTime[CurrentRun][1];
+  EXPECT_GT(start, 0.0f);
+  // Over the limit the shift test is forced: gear 2 comes in as the wheelie begins.
+  EXPECT_FLOAT_EQ(S.GearEngagedTime[CurrentRun][1], start);
+  const int p = static_cast<int>(start / S.PointSpacing) + 1;
+  EXPECT_FLOAT_EQ(S.RunResults[PtThrottleOpening][CurrentRun][p], -0.2f);
+  EXPECT_GT(S.RunResults[PtFrontWheelHeight][CurrentRun][p] - S.FrontSuspensionExtension, 0.4f * S.ChassisWheelbase);
+  // One entry per wheelie: the front came down between two of them.
+  for (int n = 2; n <= count; ++n) EXPECT_GT(S.WheelieTime[CurrentRun][n], S.WheelieTime[CurrentRun][n - 1] + 0.1f);
+
+  // With a wheelie bar the body comes to rest on the bar: the limit does not apply.
+  test::LoadWheelieCar(4);
+  S.ChassisWBL = 1.0f;
+  S.ChassisWBH = 0.05f;
+  CalculatePerformance(0);
+  EXPECT_EQ(S.WheelieCount[CurrentRun], 0);
+  for (int q = 0; q <= 1000; ++q) ASSERT_GT(S.RunResults[PtThrottleOpening][CurrentRun][q], 0.0f) << q;
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(WheelieThresholdFigures, WorkedExampleWithoutTyreGrowth) {
   EXPECT_NEAR(w.AxleTorque, 794.4, 0.01);
   EXPECT_NEAR(w.TorqueKGM, 79.44, 0.001);
   EXPECT_NEAR(w.TorqueLBFT, 574.41, 0.01);
-  EXPECT_NEAR(w.Acceleration, 2.4, 0.0001);  // 2 x CGL / CGH: independent of the mass
+  EXPECT_NEAR(w.Acceleration, 2.4, 0.0001);  // CGL / CGH: independent of the mass
 
   const WheelieCaptions c = WheelieThresholdCaptions(w);
   EXPECT_EQ(c.GearRatio, " 10.0:1");

@@ -1,5 +1,5 @@
 #pragma once
-// A scripted answerer for tests: records every question the logic asks and answers from a queue.
+// Scripted answerers for tests: they record every question the logic asks and answer from a queue.
 
 #include <deque>
 #include <string>
@@ -15,11 +15,12 @@ struct Asked {
   std::string title;
 };
 
-class ScriptedUi : public UiSeam {
+// Records every message box asked and answers from a queue (Msg::Ok once it runs out).
+template <typename Base>
+class RecordingUi : public Base {
  public:
   std::vector<Asked> asked;
-  std::deque<int> answers;  // answers in order; Msg::Ok once they run out
-  int doEventsCalls = 0;
+  std::deque<int> answers;
 
   int MsgBox(const std::string& text, int style, const std::string& title) override {
     asked.push_back({text, style, title});
@@ -28,6 +29,12 @@ class ScriptedUi : public UiSeam {
     answers.pop_front();
     return a;
   }
+};
+
+// For logic tests: no windows at all.
+class ScriptedUi : public RecordingUi<UiSeam> {
+ public:
+  int doEventsCalls = 0;
   void DoEvents() override { ++doEventsCalls; }
 };
 

@@ -114,4 +114,16 @@ inline void LoadWestfield(float analysisTime = 16) {
   S.Trap4Length = 60 * 0.3048;
 }
 
+// The same car built to stand on its rear wheels: a short wheelbase with the weight well back,
+// tyres that grip three times as hard and an engine (and clutch) three times as strong.
+inline void LoadWheelieCar(float analysisTime = 4) {
+  LoadWestfield(analysisTime);
+  S.ChassisWheelbase = 1.5f;
+  S.ChassisCGL = 0.6f;
+  S.TyreMu = 3;
+  for (float& torque : S.PowerCurve[0]) torque *= 3;
+  S.EngineSummary[0][0] *= 3;
+  S.ClutchTorqueStatic *= 3;
+}
+
 }  // namespace kestrelon::test

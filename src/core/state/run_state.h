@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "core/state/curve_state.h"
 
 namespace kestrelon {
 
@@ -155,8 +156,8 @@ struct RunState {
   Integer EstCDRestore = False, EstMURestore = False, EstBHPRestore = False;
   Integer EstRetry = False;
   Single EstOrigCD = 0, EstOrigMu = 0, EstOrigGearing = 0;
-  std::array<std::array<Single, 201>, 3> EstOrigPowerCurve{};
-  std::array<std::array<Single, 4>, 3> EstOrigEngineSummary{};
+  CurveTable EstOrigPowerCurve{};
+  PeakSummary EstOrigEngineSummary{};
 };
 
 }  // namespace kestrelon

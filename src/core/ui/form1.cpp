@@ -1,10 +1,12 @@
 #include "core/ui/form1.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "core/command_line.h"
@@ -27,6 +29,10 @@ Form1* theBar = nullptr;
 constexpr const char* kExitTitle = "Exit Kestrelon";
 constexpr int kMainHelpTopic = 19;
 constexpr int kCascadeStep = 32;  // pixels between cascaded windows
+
+// The screen's top edge below any desktop panel: the bar lies across it and cascaded windows
+// start under the bar.
+QRect BarArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 }  // namespace
 
@@ -143,7 +149,7 @@ void Form1::Form_Load() {
   CommandLineLoad = false;
 
   // A bar across the top of the screen, as high as its menus and icons.
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QRect screen = BarArea();
   setFixedHeight(layout()->sizeHint().height());
   resize(screen.width(), height());
   move(screen.topLeft());
@@ -250,7 +256,13 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 // ---- Icon strip ----
 
-void Form1::SetStripTip(const std::string& tip) { IconBar->setToolTip(QText(tip)); }
+void Form1::SetStripTip(const std::string& tip) {
+  const QString text = QText(tip);
+  if (IconBar->toolTip() == text) return;
+  IconBar->setToolTip(text);
+  // A tip already on screen follows the pointer onto the next icon (an empty one hides it).
+  if (QToolTip::isVisible()) QToolTip::showText(QCursor::pos(), text, IconBar);
+}
 
 void Form1::IconBar_MouseDown(int button, int shift, Single x, Single y) {
   IconBar_MouseMove(button, shift, x, y);
@@ -480,7 +492,7 @@ void Form1::mnuWindowList_Click(int index) {
   }
   windowlistCleanup();
   if (!target) return;
-  target->SetNormalState();
+  if (target->IsMinimised()) target->SetNormalState();
   target->show();
   target->raise();
   target->activateWindow();
@@ -488,9 +500,10 @@ void Form1::mnuWindowList_Click(int index) {
 }
 
 void Form1::mnuWindowCascade_Click() {
-  int y = frameGeometry().height();
-  int x = 0;
-  move(0, 0);
+  const QRect screen = BarArea();
+  int y = screen.y() + frameGeometry().height();
+  int x = screen.x();
+  move(screen.topLeft());
   for (Form* form : LoadedForms()) {
     if (form == this || !Listed(mnuWindowList, form->Caption())) continue;
     form->SetNormalState();

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QEventLoop>
 
+#include "core/program_title.h"
 #include "core/state.h"
 #include "core/ui/form1.h"
 #include "entry/entry_chain.h"
@@ -15,7 +16,6 @@ namespace kestrelon {
 
 namespace {
 
-constexpr const char* ProgramTitle = "Kestrelon";
 
 // A window other than the bar is on screen: a data form the automatic pass stopped at for the
 // user to correct (the pass goes on when it is accepted).

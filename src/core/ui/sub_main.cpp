@@ -8,7 +8,7 @@ namespace kestrelon {
 
 std::unique_ptr<Form1> SubMain(std::string_view commandLine) {
   if (StartupBeforeSplash(commandLine)) ShowSplash();
-  if (!StartupAfterSplash()) return nullptr;
+  StartupAfterSplash();
   auto bar = std::make_unique<Form1>();
   // The command-line run happens inside the bar's load, before the bar is on screen; an exit
   // chosen there ends the program without showing it.

@@ -9,8 +9,8 @@
 
 namespace kestrelon {
 
-// Returns the bar on screen, or nullptr when the program is to end at once (start-up cancelled,
-// or a command-line run that ended with an exit).
+// Returns the bar on screen, or nullptr when the program is to end at once (a command-line run
+// that ended with an exit).
 std::unique_ptr<Form1> SubMain(std::string_view commandLine);
 
 }  // namespace kestrelon

@@ -65,12 +65,13 @@ void DataForm::RunOK() {
   *section_.entered = True;
   if (section_.focusDone) *section_.focusDone = False;
   FieldRejected = False;
-  // A form that stopped the automatic pass for correction lets the pass go on.
-  if (autoAcceptAtLoad_) S.AutoAccept = autoAcceptAtLoad_;
   SavePlace(*section_.top, *section_.left);
   AfterAccepted();
   if (KeyboardAccept) return;
 
+  // A form that stopped the automatic pass for correction lets the pass go on as it hands on;
+  // accepted under F2 it stays open, and the pass waits for its OK.
+  if (autoAcceptAtLoad_) S.AutoAccept = autoAcceptAtLoad_;
   FormReady = False;
   HandOn();
 }
@@ -137,8 +138,15 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    // A handler that refuses puts the focus back on its box, which takes it from the box just
+    // entered: that box's own handler waits until the user leaves it, or two refused boxes
+    // would hand the focus and their messages to each other without end.
     auto it = lostFocus_.find(watched);
-    if (it != lostFocus_.end()) it->second();
+    if (it != lostFocus_.end() && !inLostFocus_) {
+      inLostFocus_ = true;
+      it->second();
+      inLostFocus_ = false;
+    }
   }
   return Form::eventFilter(watched, event);
 }

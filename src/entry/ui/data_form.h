@@ -93,10 +93,10 @@ class DataForm : public Form {
                     const QString& tag = QString());
 
  private:
-
   DataSection section_;
   Integer autoAcceptAtLoad_ = False;
   std::map<QObject*, std::function<void()>> lostFocus_;
+  bool inLostFocus_ = false;  // a LostFocus handler is running
 };
 
 // Text of a line edit as program text, and back.

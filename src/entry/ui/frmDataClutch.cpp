@@ -312,8 +312,10 @@ void frmDataClutch::FillFromModel() {
   S.ClutchUseSpec = ToFlag(e.UseSpec);
   (e.Wet ? ClutchWet : ClutchDry)->setChecked(true);
   SetBoxText(ClutchAG, e.AG);
-  // The last layout of the load decides what is switched on, the engagement boxes included.
   ClutchType_Change();
+  // A stored automatic clutch keeps its engagement boxes off; ticking the specification on
+  // load applies the layout once more, which switches them on again.
+  if (e.Feather && !e.UseSpec) SetEngagementEnabled(false);
 }
 
 Verdict frmDataClutch::Accept() {

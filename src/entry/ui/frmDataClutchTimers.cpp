@@ -87,8 +87,12 @@ void frmDataClutchTimers::ClTimerOK_Click() {
     t.Build[i] = BoxText(ClTimerBuild[i]);
   }
   if (const Verdict refusal = AcceptClutchTimers(t)) {
-    // Loaded by the automatic pass: the form comes forward so that the figure can be corrected.
-    if (!isVisible()) Show();
+    // Loaded by the automatic pass: the form comes forward, modal as the Timers button shows
+    // it, so that the figure is corrected before the clutch form goes on.
+    if (!isVisible()) {
+      setWindowModality(Qt::ApplicationModal);
+      Show();
+    }
     ui().MsgBox(refusal->message, Msg::Question, "Clutch Timers");
     if (QWidget* field = FieldControl(refusal->field)) field->setFocus();
     return;

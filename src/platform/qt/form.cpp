@@ -51,7 +51,8 @@ void Form::Load() {
 void Form::Show() {
   Load();
   if (!loaded_) return;  // the window accepted itself and went during its load
-  SetNormalState();
+  // A minimised window comes back as a normal one; a maximised one stays maximised.
+  if (IsMinimised()) SetNormalState();
   show();
   raise();
   activateWindow();

@@ -5,8 +5,8 @@
 //
 //   Load()       runs Form_Load once without showing the window (the automatic entry pass relies
 //                on this); a listed window's caption goes into the Window list first.
-//   Show()       loads when needed, brings a minimised window back to normal, shows it modeless
-//                and brings it to the front.
+//   Show()       loads when needed, brings a minimised window back to normal (a maximised one
+//                stays maximised), shows it modeless and brings it to the front.
 //   ShowModal()  the same, then waits until the window is unloaded.
 //   Unload()     asks Form_QueryUnload (which may refuse), runs Form_Unload, withdraws the
 //                caption and hides the window. Closing the window's frame does the same.
@@ -45,6 +45,7 @@ class Form : public QWidget {
 
   bool IsLoaded() const { return loaded_; }
   bool IsMinimised() const { return windowState() & Qt::WindowMinimized; }
+  // Neither minimised nor maximised.
   void SetNormalState();
   QString FormName() const { return objectName(); }
   QString Caption() const { return windowTitle(); }

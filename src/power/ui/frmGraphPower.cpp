@@ -185,7 +185,6 @@ void frmGraphPower::Form_Paint() {
   PowerUnitsBHP->setChecked(bhp);
   PowerUnitsKW->setChecked(!bhp);
   ApplyPowerUnit(S.PowerUnit);
-  S.TorqueUnits = bhp ? "lb/ft" : "N/m";
   graph.EraseKeyHeld = false;
   CurrentTorque->setText(QText(S.TorqueUnits + " :"));
   CurrentBHP->setText(QText(S.PowerUnit + " :"));

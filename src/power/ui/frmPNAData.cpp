@@ -20,7 +20,6 @@ namespace kestrelon {
 
 namespace {
 constexpr int HelpContext = 11;
-constexpr double KilowattToBHP = 1.340183;
 }  // namespace
 
 frmPNAData::frmPNAData() : Form("frmPNAData", QStringLiteral("Power")) {
@@ -82,7 +81,8 @@ void frmPNAData::Form_Load() {
   // The proposed peak power is held in BHP; a KW display shows it in KW, the unit OK reads.
   std::string proposed = noNitrous ? S.VehicleData[6][2] : NumText(static_cast<double>(S.PowerMaxPower));
   if (S.PowerUnit != "BHP" && !Trim(proposed).empty())
-    proposed = NumText(static_cast<double>(CLng(LeadingNumber(proposed) / KilowattToBHP)));
+    proposed = NumText(
+        static_cast<double>(CLng(LeadingNumber(proposed) / PowerUnitFactorOf(S.PowerUnit))));
   MaxBHP->setText(QText(proposed));
   LaunchTemp->setText(QText(S.VehicleData[8][18]));
   ErasePower->setChecked(false);

@@ -29,6 +29,9 @@ frmCalcProgress::frmCalcProgress()
   CalcPic = new PictureBox(this);
   CalcPic->setFixedSize(300, 20);
   CalcCancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  // The run lets window events through while this window shows; only its Cancel may take
+  // them, so no other command (a second run, an edit of the model) starts meanwhile.
+  setWindowModality(Qt::ApplicationModal);
 
   auto* top = new QHBoxLayout;
   top->addWidget(Image1);

@@ -259,6 +259,9 @@ TEST_F(WindowCommands, ItemBringsItsWindowBack) {
   bar->mnuWindowList[0]->trigger();
   EXPECT_FALSE(a.IsMinimised());
   EXPECT_TRUE(a.isVisible());
+  a.setWindowState(Qt::WindowMaximized);  // only a minimised window is set back to normal
+  bar->mnuWindowList[0]->trigger();
+  EXPECT_TRUE(a.isMaximized());
 }
 
 TEST_F(WindowCommands, CascadePlacesListedWindowsBelowTheBar) {

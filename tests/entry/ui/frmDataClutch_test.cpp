@@ -1,11 +1,14 @@
 #include "entry/ui/frmDataClutch.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "entry/ui/data_forms.h"
+#include "entry/ui/frmDataClutchTimers.h"
 #include "entry/entry_test_support.h"
 #include "platform/qt/form.h"
 
@@ -47,6 +50,25 @@ TEST_F(ClutchForm, StoredConventionalOpensWithTheWorkingCode) {
   EXPECT_EQ(S.ClutchType, "") << "the working code stays inside the form";
 }
 
+TEST_F(ClutchForm, StoredAutomaticClutchKeepsItsEngagementBoxesOff) {
+  S.VehicleData[6][19] = "Y";
+  S.VehicleData[1][6] = "30";
+  form->Show();
+  EXPECT_TRUE(form->ClutchFeather->isChecked());
+  EXPECT_EQ(form->ClutchEngageInitialPC->text(), "30");
+  EXPECT_EQ(form->ClutchEngageFinal->text(), ".2");
+  EXPECT_FALSE(form->ClutchEngageInitial->isEnabled());
+  form->Unload();
+
+  // The ticked specification applies the layout once more, which switches them on.
+  S.VehicleData[1][13] = "Y";
+  form->Show();
+  EXPECT_TRUE(form->ClutchEngageInitial->isEnabled());
+  EXPECT_FALSE(form->ClutchTorqueStatic->isEnabled());
+  EXPECT_TRUE(form->ClutchFrictions->isEnabled());
+  EXPECT_FALSE(form->ClutchAG->isEnabled()) << "the air gap is a slider's";
+}
+
 TEST_F(ClutchForm, DefaultsFillTheBoxesOfTheType) {
   form->Show();
   form->DefaultsButton->click();
@@ -77,6 +99,34 @@ TEST_F(ClutchForm, AutomaticPassStopsAtARefusedFieldForCorrection) {
   form->ClutchOKButton->click();
   EXPECT_EQ(S.ClutchEntered, True);
   EXPECT_EQ(S.AutoAccept, True) << "the pass goes on after the correction";
+}
+
+TEST_F(ClutchForm, RefusedTimersComeUpModalDuringThePassBeforeTheClutchGoesOn) {
+  S.VehicleData[6][12] = "L";
+  S.VehicleData[6][8] = "300lb/ft";
+  S.VehicleData[6][9] = "400lb/ft";
+  S.VehicleData[1][14] = "30";
+  S.VehicleData[1][15] = "-5";
+  S.VehicleData[1][16] = "40";
+  auto* timers = static_cast<frmDataClutchTimers*>(Form::Instance("frmDataClutchTimers"));
+  S.AutoAccept = True;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    modal = QApplication::activeModalWidget() == timers;
+    timers->ClTimerPC[1]->setText("50");
+    timers->ClTimerOK->click();
+  });
+  form->Load();
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Clutch Timer weight percentage must be between 0 and 100");
+  EXPECT_EQ(seam.asked[0].title, "Clutch Timers");
+  EXPECT_EQ(seam.asked[0].style, Msg::Question);
+  EXPECT_TRUE(modal);
+  EXPECT_FALSE(timers->IsLoaded()) << "never left loaded and hidden";
+  EXPECT_EQ(S.ClutchEntered, True);
+  const Single weight[5] = {0.3f, 0.8f, 1, 1, 1};
+  for (int i = 0; i < 5; ++i) EXPECT_NEAR(S.ClutchTimerWeight[i], weight[i], 1e-6) << i;
+  EXPECT_EQ(S.VehicleData[1][15], "50");
 }
 
 }  // namespace

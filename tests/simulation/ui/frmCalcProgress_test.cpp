@@ -1,7 +1,6 @@
 #include "simulation/ui/frmCalcProgress.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -18,7 +17,7 @@ namespace {
 // Watches the progress window through the seam: the points drawn and the bar as it was when the
 // run closed the window. When the bar reaches actAt, the user's action arrives with the next
 // pending events the run lets through.
-class ProgressWatchUi : public WindowTestUi {
+class ProgressWatchUi : public RecordingQtUi {
  public:
   int shown = 0;
   int lastPoint = 0;
@@ -47,10 +46,7 @@ class ProgressWindowTest : public RunWindowTest {
     RunWindowTest::SetUp();
     setUi(&watch);
     LoadWestfield();
-    S.VehicleData[4][1] = "60";
-    S.VehicleData[4][2] = "1.5";
-    S.VehicleData[4][3] = "4500";
-    S.VehicleData[4][4] = "4";
+    S.VehicleData[4] = {"", "60", "1.5", "4500", "4"};
     S.CalcRequested = True;
   }
 
@@ -68,8 +64,21 @@ class ProgressWindowTest : public RunWindowTest {
   ProgressWatchUi watch;
 };
 
-TEST_F(ProgressWindowTest, RunFromTheDialogFillsTheBarToTheEnd) {
+TEST_F(ProgressWindowTest, RunFromTheDialogFillsTheBarAndNothingElseStartsMeanwhile) {
+  bool blocking = false, ignored = false;
+  watch.actAt = 100;
+  watch.act = [&] {
+    // Clicks on other windows cannot arrive: the progress window holds the input.
+    blocking = QApplication::activeModalWidget() == ProgressWatchUi::Window();
+    // Nor does a Calculate that gets through anyway start a second run.
+    auto* d = static_cast<frmDataLaunch*>(Form::FindLoaded("frmDataLaunch"));
+    d->repaint();  // a repaint makes the dialog ready again
+    d->LaunchCalculateButton->click();
+    ignored = d->IsLoaded();  // an accepted Calculate would have closed it
+  };
   RunFromDialog();
+  EXPECT_TRUE(blocking);
+  EXPECT_TRUE(ignored);
   EXPECT_EQ(watch.shown, 1);
   EXPECT_EQ(watch.lastPoint, 1000);
   ASSERT_FALSE(watch.finalBar.isNull());
@@ -82,42 +91,21 @@ TEST_F(ProgressWindowTest, RunFromTheDialogFillsTheBarToTheEnd) {
 }
 
 TEST_F(ProgressWindowTest, CancelPartWayStopsTheRunOnceAndKeepsRunDone) {
-  for (const Integer runDoneBefore : {False, True}) {
-    S.RunDone = runDoneBefore;
-    S.CalcRequested = True;
-    watch.asked.clear();
-    watch.actAt = 300;
-    watch.act = [] { ProgressWatchUi::Window()->CalcCancelButton->click(); };
-    RunFromDialog();
-    ASSERT_EQ(watch.asked.size(), 1u);
-    EXPECT_EQ(watch.asked[0].text, "Calculation cancelled at user request");
-    EXPECT_EQ(watch.asked[0].title, "Performance Calculator");
-    EXPECT_EQ(watch.asked[0].style, Msg::Question);
-    EXPECT_EQ(S.RunDone, runDoneBefore);
-    EXPECT_EQ(S.CancelFlag, 0);
-    EXPECT_EQ(S.Calculating, False);
-    EXPECT_GE(S.PointCount, 300);
-    EXPECT_LT(S.PointCount, 1000);
-    EXPECT_LT(watch.lastPoint, 1000);
-    EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);
-    EXPECT_EQ(Form::FindLoaded("frmDataLaunch"), nullptr);  // the dialog closes either way
-  }
-}
-
-TEST_F(ProgressWindowTest, CalculateDuringARunStartsNoSecondRun) {
-  bool ignored = false;
-  watch.actAt = 100;
-  watch.act = [&ignored] {
-    auto* d = static_cast<frmDataLaunch*>(Form::FindLoaded("frmDataLaunch"));
-    d->repaint();  // a repaint makes the dialog ready again
-    d->LaunchCalculateButton->click();
-    ignored = d->IsLoaded();  // an accepted Calculate would have closed it
-  };
+  S.RunDone = False;
+  watch.actAt = 300;
+  watch.act = [] { ProgressWatchUi::Window()->CalcCancelButton->click(); };
   RunFromDialog();
-  EXPECT_TRUE(ignored);
-  EXPECT_EQ(watch.shown, 1);
-  EXPECT_EQ(watch.lastPoint, 1000);
-  EXPECT_TRUE(watch.asked.empty());
+  ASSERT_EQ(watch.asked.size(), 1u);
+  EXPECT_EQ(watch.asked[0].text, "Calculation cancelled at user request");
+  EXPECT_EQ(watch.asked[0].title, "Performance Calculator");
+  EXPECT_EQ(watch.asked[0].style, Msg::Question);
+  EXPECT_EQ(S.RunDone, False);
+  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(S.Calculating, False);
+  EXPECT_GE(S.PointCount, 300);
+  EXPECT_LT(watch.lastPoint, 1000);
+  EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);
+  EXPECT_EQ(Form::FindLoaded("frmDataLaunch"), nullptr);  // the dialog closes either way
 }
 
 TEST_F(ProgressWindowTest, EscapePressesCancelAndARunWithoutProgressOpensNoWindow) {

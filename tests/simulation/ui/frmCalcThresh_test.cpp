@@ -57,14 +57,5 @@ TEST_F(ThresholdBoxTest, ShowsFourBelievableCaptionsForTheExampleAndLeavesTheWin
   EXPECT_NEAR(Figure(accel), 1.958, 0.001);
 }
 
-TEST_F(ThresholdBoxTest, MissingSectionShowsNoBox) {
-  S = SharedState{};
-  S.EngineEntered = True;
-  RunHook(Hooks.CalcWheelie);
-  ASSERT_EQ(ui.asked.size(), 1u);
-  EXPECT_EQ(ui.asked[0].text, "Transmission data has not yet been entered");
-  EXPECT_EQ(Form::FindLoaded("frmCalcThresh"), nullptr);
-}
-
 }  // namespace
 }  // namespace kestrelon::test

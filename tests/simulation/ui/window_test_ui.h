@@ -1,37 +1,19 @@
 #pragma once
-// The seam for window tests: the program's own Qt answerer (windows by name, the progress
-// window, pending events), with message boxes recorded and answered from a queue instead of
-// waiting for a click. Also the start and end of each window test.
+// The start and end of each run window test, with message boxes recorded.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
-#include <deque>
 #include <vector>
 
 #include "core/state.h"
 #include "core/tables.h"
 #include "platform/qt/form.h"
-#include "platform/qt/qt_ui.h"
 #include "simulation/ui/run_windows.h"
-#include "support/scripted_ui.h"
+#include "support/recording_qt_ui.h"
 
 namespace kestrelon::test {
-
-class WindowTestUi : public QtUi {
- public:
-  std::vector<Asked> asked;
-  std::deque<int> answers;  // Msg::Ok once they run out
-
-  int MsgBox(const std::string& text, int style, const std::string& title) override {
-    asked.push_back({text, style, title});
-    if (answers.empty()) return Msg::Ok;
-    const int a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
 
 class RunWindowTest : public ::testing::Test {
  protected:
@@ -53,7 +35,7 @@ class RunWindowTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  WindowTestUi ui;
+  RecordingQtUi ui;
 
  private:
   UiSeam* previous_ = nullptr;

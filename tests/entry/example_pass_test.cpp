@@ -1,0 +1,78 @@
+// The built-in examples through the whole entry sequence with automatic acceptance: engine
+// curves, every data form, the clutch timers and the throttle stops, no window shown.
+#include "core/commands.h"
+#include "entry/entry_chain.h"
+#include "entry/ui/data_forms.h"
+#include "entry_test_support.h"
+#include "files/example_vehicles.h"
+#include "files/power_file.h"
+#include "files/temp_folder.h"
+#include "files/text_file.h"
+#include "files/vehicle_file.h"
+#include "platform/qt/form.h"
+#include "platform/qt/text.h"
+#include "power/ui/power_curve_windows.h"
+
+namespace kestrelon::test {
+namespace {
+
+class ExamplePass : public EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    InitExampleCatalogue();
+    RegisterDataForms();
+    RegisterPowerCurveWindows();
+  }
+  void TearDown() override {
+    Hooks.EnterPowerCurve = nullptr;
+    Form::DeleteInstances();
+  }
+  static void Pass(Integer curveEntryMode) {
+    S.AutoAccept = True;
+    S.DataSequence = True;
+    InputData(curveEntryMode, False);
+  }
+  void ExpectWholeModelQuietly() {
+    for (const Integer* flag : {&S.EngineEntered, &S.ChassisEntered, &S.TyreEntered, &S.AeroEntered,
+                                &S.TransmissionEntered, &S.NitrousEntered, &S.ClutchEntered,
+                                &S.InertiaEntered, &S.ThrottleEntered})
+      EXPECT_EQ(*flag, True);
+    ASSERT_EQ(seam.asked.size(), 1u) << seam.asked[0].text;
+    EXPECT_EQ(seam.asked[0].text, "Data successfully loaded");
+    for (Form* form : Form::LoadedForms()) ADD_FAILURE() << StdText(form->FormName());
+  }
+};
+
+TEST_F(ExamplePass, RowOneBecomesTheModel) {
+  LoadExampleVehicle(Tbl.ExampleKey[1]);
+  RebuildExamplePeakSummary();
+  Pass(1);
+  ExpectWholeModelQuietly();
+  EXPECT_NEAR(S.ClutchTorqueStatic, 216.94, 0.01);
+  EXPECT_NEAR(S.EngineInertia, 0.18304, 1e-5);
+}
+
+TEST_F(ExamplePass, EveryExampleReadBackFromItsFilesPasses) {
+  TempFolder folder;
+  for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) {
+    const std::string key = Tbl.ExampleKey[n];
+    SCOPED_TRACE(key);
+    S = SharedState{};
+    LoadExampleVehicle(key);
+    RebuildExamplePeakSummary();
+    const std::string vehicle = folder.file(key + ".WCD");
+    ASSERT_TRUE(WriteVehicleFile(vehicle).ok());
+    ASSERT_TRUE(WritePowerFile(folder.file(key + ".VCD")).ok());
+
+    S = SharedState{};
+    seam.asked.clear();
+    LoadVehicleFile(vehicle);
+    LoadPowerFile(PowerFileBeside(vehicle));
+    Pass(0);
+    ExpectWholeModelQuietly();
+  }
+}
+
+}  // namespace
+}  // namespace kestrelon::test

@@ -1,0 +1,93 @@
+#include "entry/ui/frmDataNitrous.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "entry/entry_test_support.h"
+#include "entry/ui/data_forms.h"
+#include "entry/ui/frmNitrousAdjust.h"
+#include "platform/qt/form.h"
+
+namespace kestrelon {
+namespace {
+
+class NitrousForm : public test::EntryTest {
+ protected:
+  void SetUp() override {
+    EntryTest::SetUp();
+    RegisterDataForms();
+    S.GearCount = 4;
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 30;
+    S.AeroTemp = 15.5f;
+    S.DryDensityRatio = 1.0f;
+    for (int j = 20; j <= 30; ++j) S.PowerCurve[0][j] = 300;
+    S.EngineSummary[0][0] = 300;
+    S.EngineSummary[1][0] = 350;  // a first stage, no second
+    const char* items[] = {"5.7l", "4", "100", "0.043in", "100", "850psi", "100", "0", "4"};
+    for (int k = 1; k <= 9; ++k) S.VehicleData[0][k] = items[k - 1];
+    S.VehicleData[5][19] = "Y";  // stage 1 is calculated
+    S.VehicleData[8][1] = "2";
+    form = static_cast<frmDataNitrous*>(Form::Instance("frmDataNitrous"));
+  }
+  void TearDown() override { Form::DeleteInstances(); }
+  frmDataNitrous* form = nullptr;
+};
+
+TEST_F(NitrousForm, AutomaticPassRebuildsACalculatedStageUnseen) {
+  S.AutoAccept = True;
+  form->Load();
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_GT(S.PowerCurve[1][25], 300);
+  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.NitrousSG1, 2);
+  EXPECT_TRUE(Form::LoadedForms().empty());
+}
+
+TEST_F(NitrousForm, RefusedCalculatorComesUpForCorrectionDuringThePass) {
+  S.VehicleData[0][8] = "";  // no base curve picked
+  S.AutoAccept = True;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    auto* calculator = static_cast<frmNitrousAdjust*>(Form::FindLoaded("frmNitrousAdjust"));
+    ASSERT_NE(calculator, nullptr);
+    modal = QApplication::activeModalWidget() == calculator;
+    calculator->PCurve->setCurrentIndex(0);
+    calculator->cmdOK->click();
+  });
+  form->Load();
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "You must select a power curve");
+  EXPECT_EQ(seam.asked[0].title, "Nitrous Power");
+  EXPECT_EQ(seam.asked[0].style, Msg::OKOnly);
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(S.VehicleData[0][8], "0");
+  EXPECT_GT(S.PowerCurve[1][25], 300);
+  EXPECT_EQ(S.NitrousEntered, True) << "the nitrous form goes on once the stage is built";
+  EXPECT_TRUE(Form::LoadedForms().empty());
+}
+
+TEST_F(NitrousForm, ShownFormOffersTheCalculatorAndFollowsTheCurves) {
+  form->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  EXPECT_TRUE(form->cmdCalc[1]->isEnabled());
+  EXPECT_EQ(S.PowerCurve[1][25], 0) << "a stored tick does not open the calculator";
+  EXPECT_TRUE(form->UseStage[1]->isChecked());
+  EXPECT_TRUE(form->NitrousSG[1]->isEnabled());
+  EXPECT_FALSE(form->UseStage[2]->isChecked());
+  EXPECT_FALSE(form->NitrousSG[2]->isEnabled()) << "no second-stage curve";
+  form->NCalculate[1]->click();
+  EXPECT_FALSE(form->cmdCalc[1]->isEnabled());
+  form->Command1->click();
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.VehicleData[5][19], "");
+  EXPECT_FALSE(form->IsLoaded());
+}
+
+}  // namespace
+}  // namespace kestrelon

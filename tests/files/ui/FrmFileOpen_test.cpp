@@ -1,0 +1,141 @@
+// The file dialog on screen: the search as the user types, names that take the pattern's
+// extension, entries with several dots, the Open button before the first paint, and the
+// dialogs a load or a save of a vehicle takes.
+#include <filesystem>
+
+#include "file_window_fixture.h"
+#include "files/file_dialog.h"
+#include "files/file_commands.h"
+#include "files/vehicle_io.h"
+#include "platform/qt/text.h"
+
+namespace kestrelon::test {
+namespace {
+
+class FileDialogWindow : public FileWindowTest {
+ protected:
+  // A dialog for the pattern, set up as OpenFileDialog sets it up, opened on the test folder.
+  void Open(FrmFileOpen& dialog, const char* pattern, bool editable = false) {
+    S.FileDialogPattern = pattern;
+    S.FileDialogInitial = folder.file("");
+    S.FileDialogDescEditable = editable ? True : False;
+    dialog.Load();
+    dialog.SetUp({"Select Vehicle data", editable ? "Save" : "Open", FilePicture::Chassis});
+    ShowAndPaint(&dialog);
+  }
+  std::string Pair(const std::string& name) {
+    folder.write(name + ".VCD", TempFolder::read(ReferenceFile("golden.vcd")));
+    return folder.write(name + ".WCD", TempFolder::read(ReferenceFile("golden.wcd")));
+  }
+};
+
+TEST_F(FileDialogWindow, TypingSearchesTheListAndKeepsWhatWasTyped) {
+  for (const char* name : {"ACE.WCD", "HAYA.WCD", "hawk.WCD", "other.VCD"}) folder.write(name, "");
+  FrmFileOpen dialog;
+  Open(dialog, "*.WCD");
+  EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"ACE.WCD", "HAYA.WCD", "hawk.WCD"}));
+  QTest::keyClicks(dialog.FileName, "HA");
+  EXPECT_EQ(dialog.Filist->currentRow(), 1);
+  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("HA"));
+  QTest::keyClick(dialog.FileName, Qt::Key_Down);
+  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("HAYA"));
+  QTest::keyClick(dialog.FileName, Qt::Key_Backspace);
+  QTest::keyClick(dialog.FileName, Qt::Key_Backspace);
+  QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
+  EXPECT_FALSE(dialog.IsLoaded());
+  EXPECT_EQ(S.FileDialogResult, folder.file("HA.WCD"));
+  EXPECT_EQ(S.FileDialogLastName, "HA");
+}
+
+TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
+  folder.write("RACE.WCD", "//*Race car\r\n");
+  folder.write("my.car.WCD", "");
+  FrmFileOpen dialog;
+  Open(dialog, "*.WCD");
+  ASSERT_EQ(dialog.Entries(), (std::vector<std::string>{"RACE.WCD", "my.car.WCD"}));
+  const int race = 0;
+  dialog.Filist->setCurrentRow(race);
+  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("RACE"));
+  EXPECT_EQ(S.FileDialogResult, folder.file("RACE.WCD"));
+  EXPECT_EQ(dialog.File_Descript->text(), QStringLiteral("Race car"));
+  dialog.Filist->setCurrentRow(1 - race);
+  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("my.car"));
+  QTest::keyClick(dialog.FileName, Qt::Key_Return);
+  EXPECT_EQ(S.FileDialogResult, folder.file("my.car.WCD"));
+}
+
+TEST_F(FileDialogWindow, AnyFilePatternShowsTheWholeName) {
+  folder.write("RACE.WCD", "");
+  FrmFileOpen dialog;
+  Open(dialog, "*.*");
+  dialog.Filist->setCurrentRow(0);
+  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("RACE.WCD"));
+}
+
+TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
+  folder.write("CAR.WCD", "");
+  S.FileDialogPattern = "*.WCD";
+  S.FileDialogLastName = "CAR";
+  FrmFileOpen dialog;
+  dialog.Load();
+  dialog.SetUp({"Select Vehicle data", "Open", FilePicture::Chassis});
+  dialog.OpenButton_Click();
+  EXPECT_TRUE(dialog.IsLoaded());
+  EXPECT_EQ(S.FileDialogResult, "");
+  dialog.CancelButton_Click();
+  EXPECT_EQ(S.LoadFailed, True);
+}
+
+TEST_F(FileDialogWindow, TypedNameIsSavedUnderThePatternsExtension) {
+  DialogDriver driver;
+  driver.actions = {[](FrmFileOpen& dialog) {
+    EXPECT_EQ(dialog.OpenButton->text(), QStringLiteral("Save"));
+    EXPECT_FALSE(dialog.File_Descript->isReadOnly());
+    dialog.File_Descript->setText(QStringLiteral("Old car"));
+    TypeAndOpen(QStringLiteral("car.old"))(dialog);
+  }};
+  EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("x.WCD")), folder.file("car.WCD"));
+  EXPECT_EQ(S.DataDescription, "Old car");
+  EXPECT_EQ(driver.shown, 1);
+}
+
+TEST_F(FileDialogWindow, NotFoundBringsTheDialogBack) {
+  folder.write("REAL.WCD", "");
+  DialogDriver driver;
+  driver.actions = {TypeAndOpen(QStringLiteral("GHOST")), TypeAndOpen(QStringLiteral("REAL"))};
+  EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", folder.file("")), folder.file("REAL.WCD"));
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "File " + folder.file("GHOST.WCD") + " not found");
+}
+
+TEST_F(FileDialogWindow, VehicleWithItsPowerFileBesideItAsksOnce) {
+  ExamplePair("HAYABUSA", "CAR");
+  DialogDriver driver;
+  driver.actions = {TypeAndOpen(QStringLiteral("CAR"))};
+  EXPECT_TRUE(FileVehicle());
+  EXPECT_EQ(driver.shown, 1);
+  EXPECT_EQ(S.PowerFileName, folder.file("CAR.VCD"));
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "Data successfully loaded");
+  EXPECT_EQ(S.VehicleLoadDone, True);  // the automatic pass went through every form
+  EXPECT_EQ(S.DataLoaded, True);
+}
+
+TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
+  Pair("CAR");
+  Cfg.LastChassis = folder.file("CAR.WCD");
+  Cfg.LastPower = folder.file("CAR.VCD");
+  S.VehicleFileDescription = "Golden car";
+  DialogDriver driver;
+  driver.actions = {[](FrmFileOpen& dialog) {
+    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("CAR"));  // from the start path
+    EXPECT_EQ(dialog.File_Descript->text(), QStringLiteral("Golden car"));
+    QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
+  }};
+  EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
+  EXPECT_EQ(driver.shown, 1);
+  EXPECT_EQ(S.DataSaved, True);
+}
+
+}  // namespace
+}  // namespace kestrelon::test

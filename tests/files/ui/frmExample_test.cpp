@@ -1,0 +1,90 @@
+// The example chooser: its list, its OK without a choice, and the Example command run through
+// it up to the guided entry of the first curve.
+#include <QListWidget>
+
+#include "file_window_fixture.h"
+#include "files/example_command.h"
+#include "files/ui/frmExample.h"
+#include "power/ui/frmPNAData.h"
+
+namespace kestrelon::test {
+namespace {
+
+class ExampleChooser : public FileWindowTest {
+ protected:
+  static QListWidgetItem* Entry(frmExample& chooser, const char* description) {
+    const auto found = chooser.ExList->findItems(QString::fromLatin1(description), Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.front();
+  }
+};
+
+TEST_F(ExampleChooser, ListsEveryExampleWithItsCatalogueRow) {
+  frmExample chooser;
+  ShowAndPaint(&chooser);
+  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Examples"));
+  EXPECT_EQ(chooser.ExList->count(), 25);
+  QListWidgetItem* fireblade = Entry(chooser, "Honda Fireblade");
+  ASSERT_NE(fireblade, nullptr);
+  EXPECT_EQ(fireblade->data(Qt::UserRole).toInt(), 24);
+  fireblade->setSelected(true);
+  QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
+  EXPECT_FALSE(chooser.IsLoaded());
+  EXPECT_EQ(chooser.ChosenKey(), "CBR929");
+  EXPECT_EQ(S.CancelFlag, 0);
+}
+
+TEST_F(ExampleChooser, OkWithoutAChoiceAsksAndStaysOpenUntilCancel) {
+  frmExample chooser;
+  ShowAndPaint(&chooser);
+  QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "Select an example vehicle from the list, or press the CANCEL button");
+  EXPECT_EQ(ui.asked[0].style, Msg::OKOnly | Msg::Exclamation);
+  EXPECT_EQ(ui.asked[0].title, "Examples");
+  EXPECT_TRUE(chooser.IsLoaded());
+  QTest::keyClick(&chooser, Qt::Key_Escape);
+  EXPECT_FALSE(chooser.IsLoaded());
+  EXPECT_EQ(chooser.ChosenKey(), "");
+  EXPECT_EQ(S.CancelFlag, 1);
+}
+
+TEST_F(ExampleChooser, DoubleClickChoosesAtOnce) {
+  frmExample chooser;
+  ShowAndPaint(&chooser);
+  QListWidgetItem* busa = Entry(chooser, "Suzuki Hayabusa");
+  ASSERT_NE(busa, nullptr);
+  busa->setSelected(true);
+  chooser.ExList_DblClick();
+  EXPECT_EQ(chooser.ChosenKey(), "HAYABUSA");
+}
+
+TEST_F(ExampleChooser, ExampleCommandLoadsTheChoiceAndOpensTheFirstCurve) {
+  // The chooser is answered with "Honda Fireblade", the peak-figure form that follows with Cancel.
+  bool chose = false, curveAsked = false;
+  QTimer driver;
+  driver.setInterval(10);
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    if (auto* chooser = dynamic_cast<frmExample*>(Form::FindLoaded(QStringLiteral("frmExample")));
+        chooser && chooser->isVisible() && !chose) {
+      chose = true;
+      Entry(*chooser, "Honda Fireblade")->setSelected(true);
+      chooser->OKButton_Click();
+    } else if (auto* peaks = dynamic_cast<frmPNAData*>(Form::FindLoaded(QStringLiteral("frmPNAData")));
+               peaks && peaks->isVisible() && !curveAsked) {
+      curveAsked = true;
+      peaks->CancelButton_Click();
+    }
+  });
+  driver.start();
+  S.DataSaved = True;
+  FileExample();
+  EXPECT_TRUE(chose);
+  EXPECT_TRUE(curveAsked);
+  const VehicleTable loaded = S.VehicleData;
+  S = SharedState{};
+  LoadExampleVehicle("CBR929");
+  EXPECT_EQ(loaded, S.VehicleData);
+}
+
+}  // namespace
+}  // namespace kestrelon::test
