@@ -9,26 +9,6 @@
 
 namespace kestrelon {
 
-namespace {
-
-// The span of the restored curve, as a power file load derives it: from the first row of
-// column 0 with a point to the row before its next gap, else to the top row.
-void SpanFromColumn0() {
-  const auto& base = S.PowerCurve[0];
-  Integer first = 0, last = 0;
-  for (int r = 1; r <= CurveTopRow; ++r) {
-    if (base[r] > 0 && first == 0) first = static_cast<Integer>(r);
-    if (base[r] == 0 && first > 0) {
-      last = static_cast<Integer>(r - 1);
-      break;
-    }
-  }
-  S.MinRPMIndex = first;
-  S.MaxRPMIndex = last == 0 ? static_cast<Integer>(CurveTopRow) : last;
-}
-
-}  // namespace
-
 void FileBaseline() {
   if (ui().MsgBox("Do you want to overwrite the current data with the saved Baseline?",
                   Msg::OKCancel | Msg::Question, "Restore Baseline") != Msg::Ok)
@@ -57,7 +37,10 @@ void FileBaseline() {
   CloseWindows(WindowsClosedByBaseline);
   S.DataSequence = True;
   S.RevLimitIndex = S.BaselineRevLimitIndex;
-  SpanFromColumn0();
+  // The span of the restored curve, as a power file load derives it.
+  const CurveSpan span = SpanOfColumn(S.PowerCurve[0]);
+  S.MinRPMIndex = span.first;
+  S.MaxRPMIndex = span.last;
   ClampRevLimit();
   InputData(0, False);
   ui().MsgBox("Baseline data has been restored", Msg::OKOnly | Msg::Information, "Restore data");

@@ -70,23 +70,9 @@ void LoadExampleVehicle(const std::string& key) {
 }
 
 void RebuildExamplePeakSummary() {
-  // The span: the first row with a point, up to the row before the first gap; an empty
-  // column 0 gives 0..200.
-  const auto& base = S.PowerCurve[0];
-  int minRow = 0;
-  while (minRow <= CurveTopRow && !(base[minRow] > 0)) ++minRow;
-  int maxRow = CurveTopRow;
-  if (minRow > CurveTopRow) {
-    minRow = 0;
-  } else {
-    for (int r = minRow + 1; r <= CurveTopRow; ++r)
-      if (base[r] == 0) {
-        maxRow = r - 1;
-        break;
-      }
-  }
-  S.MinRPMIndex = static_cast<Integer>(minRow);
-  S.MaxRPMIndex = static_cast<Integer>(maxRow);
+  const CurveSpan span = SpanOfColumn(S.PowerCurve[0]);
+  S.MinRPMIndex = span.first;
+  S.MaxRPMIndex = span.last;
   // Unlike the span-bound search of a loaded file, every row counts here: a nitrous point
   // above the no-nitrous span still enters its column's peaks.
   for (int c = 0; c < CurveColumns; ++c) UpdateEngineSummaryOver(c, 0, CurveTopRow);

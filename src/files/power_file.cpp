@@ -47,16 +47,15 @@ std::optional<PowerFileContent> ReadPowerFile(const std::vector<std::string>& li
       const std::string trimmed = Trim(*line);
       if (v == 0 && !trimmed.empty() && trimmed != "0") return std::nullopt;
       if (!std::isfinite(v)) return std::nullopt;  // a number no curve can hold
-      // The no-nitrous curve's span bounds every column: nothing is kept above its top.
-      content.curve[c][r] = (r > content.maxIndex && content.maxIndex > 0) ? 0 : v;
-      if (c == 0) {
-        if (v > 0 && content.minIndex == 0) content.minIndex = static_cast<Integer>(r);
-        if (v == 0 && content.minIndex > 0 && content.maxIndex == 0)
-          content.maxIndex = static_cast<Integer>(r - 1);
-      }
+      content.curve[c][r] = v;
     }
   }
-  if (content.maxIndex == 0) content.maxIndex = CurveTopRow;
+  // The no-nitrous curve's span bounds every column: nothing is kept above its top.
+  const CurveSpan span = SpanOfColumn(content.curve[0]);
+  for (auto& column : content.curve)
+    for (int r = span.last + 1; r <= CurveTopRow; ++r) column[r] = 0;
+  content.minIndex = span.first;
+  content.maxIndex = span.last;
   return content;
 }
 

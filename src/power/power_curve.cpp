@@ -31,6 +31,18 @@ void UpdateEngineSummaryOver(int column, int firstRow, int lastRow) {
   S.PowerMaxPower = CInt(S.EngineSummary[0][2]);
 }
 
+CurveSpan SpanOfColumn(const std::array<Single, CurveRows>& column) {
+  CurveSpan span;
+  for (int r = 1; r <= CurveTopRow; ++r) {
+    if (column[r] > 0 && span.first == 0) span.first = static_cast<Integer>(r);
+    if (column[r] == 0 && span.first > 0) {
+      span.last = static_cast<Integer>(r - 1);
+      break;
+    }
+  }
+  return span;
+}
+
 void ClampRevLimit() {
   if (S.RevLimitIndex < S.MinRPMIndex || S.RevLimitIndex > S.MaxRPMIndex)
     S.RevLimitIndex = S.MaxRPMIndex;

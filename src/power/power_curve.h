@@ -2,7 +2,10 @@
 // Operations on the torque-curve model that every reader, editor and importer of a curve uses:
 // the peak search, the rev-limit clamp and the data tests.
 
+#include <array>
+
 #include "core/numbers.h"
+#include "core/state/curve_state.h"
 
 namespace kestrelon {
 
@@ -14,6 +17,14 @@ inline constexpr Single RowTorqueToBHP = 52.52f;
 void UpdateEngineSummary(int column);
 // The same peak search over rows firstRow..lastRow.
 void UpdateEngineSummaryOver(int column, int firstRow, int lastRow);
+
+// The span a load derives from a column: the first row with a point, up to the row before the
+// next gap, or to the top row; a column without points gives 0..200.
+struct CurveSpan {
+  Integer first = 0;
+  Integer last = CurveTopRow;
+};
+CurveSpan SpanOfColumn(const std::array<Single, CurveRows>& column);
 
 // Puts RevLimitIndex back into MinRPMIndex..MaxRPMIndex; an unset or outside limit becomes
 // MaxRPMIndex.
