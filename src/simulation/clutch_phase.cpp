@@ -121,13 +121,17 @@ void ClutchPhase(RunContext& c) {
   const Single K = capacity;
   c.ClutchDrag = 0;
   const Single torque = S.CrankTorque;
-  if (std::fabs(torque) > K) {
+  // A clutch slipping with the engine ahead of the drive line pulls the drive line forward
+  // whatever the engine's own torque: an engine braking on its rev limiter (or closed throttle)
+  // slows itself against the clutch but cannot turn the wheels backwards.
+  const bool engineAhead = S.EngineSpeed > S.DrivelineSpeed;
+  if (std::fabs(torque) > K && !(torque < 0 && engineAhead)) {
     const Single sign = torque > 0 ? 1.0f : -1.0f;
     S.ClutchSlipping = 1;
     S.EngineSpeed += (torque - K * sign) * c.CrankRowPerTorqueStep;
     S.CrankTorque = K * sign;
     if (S.EngineSpeed < S.MinRPMIndex) S.EngineSpeed = S.MinRPMIndex;
-  } else if (std::fabs(torque) < K && S.ClutchSlipping == 1) {
+  } else if ((std::fabs(torque) < K && S.ClutchSlipping == 1) || (torque < 0 && engineAhead)) {
     // The spare capacity pulls the engine down towards the drive line.
     const Single old = S.EngineSpeed;
     c.ClutchDrag = K - torque;

@@ -29,19 +29,26 @@ Single ConverterMultiplication(const RunContext& c) {
   return std::clamp(1 + (sc - q) * (S.ConverterMult - 1) / sc, 1.0f, S.ConverterMult);
 }
 
-// At a standstill rolling resistance and drag can only hold the vehicle back, never push it
-// backwards: they cancel at most the propulsive force.
-Single Resistance(const RunContext& c, Single propulsive) {
-  if (S.Speed > 0) return c.ResistanceForce;
-  return std::min(c.ResistanceForce, std::max(propulsive, 0.0f));
+// Rolling resistance, drag and the front wheel's drag only ever oppose motion: within a step they
+// can absorb what pushes the vehicle forward (the tyres' force and a downhill grade) and its
+// forward momentum, never push it backwards. An uphill grade is no resistance: it can still roll
+// the vehicle back. The chassis mass is the least the step's effective mass can be, so at worst
+// the vehicle stops.
+Single ResistanceAllowance(const RunContext& c, Single propulsive) {
+  return std::max(propulsive - c.SlopeForce, 0.0f) + std::max(S.Speed, 0.0f) * S.ChassisWeight * c.Sps;
 }
 
-void FrontWheel(RunContext& c) {
+// Takes a resistance of the step off the drive force, within what the allowance has left.
+void Resist(RunContext& c, Single force, Single& allowance) {
+  const Single taken = std::clamp(force, 0.0f, allowance);
+  allowance -= taken;
+  c.ResistanceForce += taken;
+  S.DriveForce -= taken;
+}
+
+void FrontWheel(RunContext& c, Single& allowance) {
   if (c.FrontWheelLifted == 0) {
-    if (S.FrontWheelSpeed > 0) {
-      c.ResistanceForce += c.FrontDragForce;
-      S.DriveForce -= c.FrontDragForce;
-    }
+    if (S.FrontWheelSpeed > 0) Resist(c, c.FrontDragForce, allowance);
     return;
   }
   const Single v = S.FrontWheelSpeed;
@@ -54,11 +61,11 @@ void FrontWheel(RunContext& c) {
     S.FrontWheelSpeed = S.Speed;
     c.FrontWheelLifted = 0;
   } else if (S.FrontWheelSpeed <= S.Speed) {
-    S.DriveForce -= S.FrontSpringForce;  // the ground spins the wheel up
-    c.ResistanceForce += S.FrontSpringForce;
+    Resist(c, S.FrontSpringForce, allowance);  // the ground spins the wheel up
   } else {
     const Single e = v > S.FrontWheelSpeed ? (S.Speed - v) / (S.FrontWheelSpeed - v) : 0.0f;
-    S.DriveForce -= e * S.FrontSpringForce;
+    const Single spinUp = e * S.FrontSpringForce;
+    S.DriveForce -= std::clamp(spinUp, 0.0f, allowance);
     S.EffectiveMass -= e * c.FrontWheelMassEquiv;
     S.FrontWheelSpeed = S.Speed;
     c.FrontWheelLifted = 0;
@@ -104,8 +111,11 @@ void DriveLinePhase(RunContext& c) {
   c.WheelTorque = (S.CrankTorque + c.ClutchDrag) * S.GearOverallRatio * ConverterMultiplication(c) * S.TransEff;
   const Single lever = S.RearAxleHeight;
   const Single push = lever > 0 ? c.WheelTorque / lever : 0.0f;
-  c.ResistanceForce = Resistance(c, push);
-  S.DriveForce = push - c.ResistanceForce - c.SlopeForce;
+  const Single resistance = c.ResistanceForce;
+  Single allowance = ResistanceAllowance(c, push);
+  c.ResistanceForce = 0;
+  S.DriveForce = push - c.SlopeForce;
+  Resist(c, resistance, allowance);
   const Single r2 = S.TyreRadius * S.TyreRadius;
   const Single engineMass = r2 > 0 ? (1 - S.ClutchSlipping) * S.ReflectedEngineInertia / r2 : 0.0f;
   S.EffectiveMass = S.ChassisWeight + engineMass;
@@ -120,15 +130,17 @@ void DriveLinePhase(RunContext& c) {
     S.RearWheelRotAccel = inertia > 0 ? S.WheelSpinTorque / inertia : 0.0f;
     S.RearWheelSpeed += lever * S.RearWheelRotAccel * c.StepDt;
     const Single grip = lever > 0 ? c.TractionMoment / lever : 0.0f;
-    c.ResistanceForce = Resistance(c, grip);
-    S.DriveForce = grip - c.ResistanceForce - c.SlopeForce;
+    allowance = ResistanceAllowance(c, grip);
+    c.ResistanceForce = 0;
+    S.DriveForce = grip - c.SlopeForce;
+    Resist(c, resistance, allowance);
     S.RearWheelSpinning = 1;
     S.AxleTorque = c.TractionMoment;
   } else {
     S.EffectiveMass += c.RearWheelMassEquiv;
   }
 
-  FrontWheel(c);
+  FrontWheel(c, allowance);
   if (c.FrontWheelLifted == 0) S.EffectiveMass += c.FrontWheelMassEquiv;
 
   S.Acceleration = S.EffectiveMass > 0 ? S.DriveForce / S.EffectiveMass : 0.0f;

@@ -1,4 +1,5 @@
-// The clutch or converter in a step: engagement by time and the converter's capacity law.
+// The clutch or converter in a step: engagement by time, the converter's capacity law and the
+// torque a slipping clutch passes on.
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,35 @@ TEST_F(Clutch, ConverterLocksUpInFirstOnlyPastThePeakTorqueRow) {
   EXPECT_FLOAT_EQ(CapacityAt(1, 56), 110);             // locked: 1.1 x the engine torque
   S.GearLockup[0] = False;
   EXPECT_EQ(CapacityAt(1, 0), 0.0f);  // a standing engine turns no converter
+}
+
+// Whatever the engine's own torque, a clutch slipping with the engine ahead of the drive line
+// pulls the drive line forward by its capacity and slows the engine by the same amount.
+TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
+  SetUpClutch("N");
+  S.ClutchEngageFinal = 0;
+  S.DrivelineSpeed = 0;
+  const Single K = 400;
+  for (const Single torque : {600.0f, 100.0f, -100.0f, -600.0f}) {
+    SCOPED_TRACE(torque);
+    S.ClutchSlipping = 1;
+    S.EngineSpeed = 70;
+    S.RunTime = 1;
+    S.CrankTorque = torque;
+    ClutchPhase(c);
+    EXPECT_FLOAT_EQ(S.CrankTorque + c.ClutchDrag, K);
+    const Single engine = torque > K ? 70 + (torque - K) * c.CrankRowPerTorqueStep
+                                     : 70 - (K - torque) * c.CrankRowPerTorqueStep;
+    EXPECT_NEAR(S.EngineSpeed, engine, 1e-4f);
+    EXPECT_EQ(S.ClutchSlipping, 1);
+  }
+  // Engine braking through a locked clutch still holds the drive line back, up to the capacity.
+  S.ClutchSlipping = 0;
+  S.EngineSpeed = S.DrivelineSpeed = 50;
+  S.CrankTorque = -600;
+  ClutchPhase(c);
+  EXPECT_FLOAT_EQ(S.CrankTorque + c.ClutchDrag, -K);
+  EXPECT_EQ(S.ClutchSlipping, 1);
 }
 
 }  // namespace
