@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "core/window_list.h"
@@ -147,6 +149,45 @@ TEST_F(FormLife, PlacesInTwipsAndCentringWhenNotSet) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_EQ(probe.x(), (screen.width() - probe.frameGeometry().width()) / 2);
   EXPECT_EQ(probe.y(), (screen.height() - probe.frameGeometry().height()) / 2);
+}
+
+}  // namespace
+}  // namespace kestrelon
+
+namespace kestrelon {
+namespace {
+
+TEST(FormKeys, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
+  Form form("frmKeys", QStringLiteral("Keys"));
+  auto* ok = new QPushButton("OK", &form);
+  auto* cancel = new QPushButton("Cancel", &form);
+  auto* help = new QPushButton("Help", &form);
+  ok->setDefault(true);
+  int oks = 0, cancels = 0, helps = 0;
+  QObject::connect(ok, &QPushButton::clicked, [&] { ++oks; });
+  QObject::connect(cancel, &QPushButton::clicked, [&] { ++cancels; });
+  QObject::connect(help, &QPushButton::clicked, [&] { ++helps; });
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+  QTest::keyClick(&form, Qt::Key_Escape);  // no cancel button named yet
+  EXPECT_EQ(cancels, 0);
+  form.SetCancelButton(cancel);
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_EQ(cancels, 1);
+
+  QTest::keyClick(&form, Qt::Key_Return);
+  EXPECT_EQ(oks, 1);
+  help->setFocus();
+  QTest::keyClick(help, Qt::Key_Enter);
+  EXPECT_EQ(helps, 1);
+  EXPECT_EQ(oks, 1);
+
+  ok->setEnabled(false);
+  form.setFocus();
+  QTest::keyClick(&form, Qt::Key_Return);
+  EXPECT_EQ(oks, 1);
+  form.Unload();
 }
 
 }  // namespace

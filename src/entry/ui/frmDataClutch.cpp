@@ -159,6 +159,7 @@ frmDataClutch::frmDataClutch()
   auto* buttons = new QGridLayout;
   ClutchOKButton = new QPushButton("OK", this);
   ClutchCancelButton = new QPushButton("Cancel", this);
+  SetCancelButton(ClutchCancelButton);
   ClutchHelpButton = new QPushButton("Help", this);
   DefaultsButton = new QPushButton("Defaults", this);
   ClutchTimerButton = new QPushButton("Timers...", this);

@@ -94,6 +94,7 @@ frmDataNitrous::frmDataNitrous()
   auto* buttons = new QHBoxLayout;
   Command1 = new QPushButton("OK", this);
   Command2 = new QPushButton("Cancel", this);
+  SetCancelButton(Command2);
   NitrousHelpButton = new QPushButton("Help", this);
   Command1->setDefault(true);
   for (QPushButton* b : {Command1, Command2, NitrousHelpButton}) buttons->addWidget(b);

@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <map>
@@ -152,6 +154,20 @@ void Form::SavePlace(Long& top, Long& left) const {
 void Form::closeEvent(QCloseEvent* event) {
   event->ignore();
   Unload();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  // Top-level windows that are not dialogs get no default or cancel button from Qt itself.
+  const auto usable = [](QPushButton* b) { return b && b->isVisible() && b->isEnabled(); };
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (usable(focused)) return focused->click();
+    for (QPushButton* button : findChildren<QPushButton*>())
+      if (button->isDefault() && usable(button)) return button->click();
+  } else if (event->key() == Qt::Key_Escape && usable(cancelButton_)) {
+    return cancelButton_->click();
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kestrelon

@@ -25,6 +25,7 @@
 #include "core/numbers.h"
 
 class QEventLoop;
+class QPushButton;
 
 namespace kestrelon {
 
@@ -64,6 +65,10 @@ class Form : public QWidget {
   void ApplyTags();
   static void SetTag(QWidget* control, const QString& tag);
 
+  // The button the Escape key presses (none unless a window names one). Enter presses the
+  // focused button, else the window's default button (QPushButton::setDefault).
+  void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(bool& /*cancel*/) {}
@@ -74,6 +79,7 @@ class Form : public QWidget {
   void SavePlace(Long& top, Long& left) const;
 
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Forget();
@@ -81,6 +87,7 @@ class Form : public QWidget {
   bool listed_;
   bool loaded_ = false;
   QEventLoop* modalLoop_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace kestrelon
