@@ -1,4 +1,4 @@
-// A stored vehicle becomes a model through the chain with AutoAccept on, no window shown.
+// A refusal during the automatic pass shows the refusing form and waits for its correction.
 #include <QTest>
 
 #include "entry/entry_chain.h"
@@ -31,30 +31,6 @@ class AutomaticPass : public EntryTest {
     AutomaticPassAbandoned = nullptr;
   }
 };
-
-TEST_F(AutomaticPass, ExampleRowOneBecomesTheModel) {
-  DataFormsSequence();
-  EXPECT_EQ(S.ChassisEntered, True);
-  EXPECT_EQ(S.TyreEntered, True);
-  EXPECT_EQ(S.AeroEntered, True);
-  EXPECT_EQ(S.TransmissionEntered, True);
-  EXPECT_EQ(S.NitrousEntered, True);  // no first-stage curve
-  EXPECT_NEAR(S.ChassisWheelbase, 2.4892f, 1e-5);
-  EXPECT_NEAR(S.ChassisCGL, 1.1938f, 1e-5);
-  EXPECT_NEAR(S.TyreDia, 0.5892f, 1e-5);
-  EXPECT_NEAR(S.RearTyreStiffness, 6186.4f, 0.5f);
-  EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
-  EXPECT_NEAR(S.GearOverall[1], 10.933f, 1e-3);
-  EXPECT_NEAR(S.GearOverall[2], 7.54f, 1e-4);
-  EXPECT_NEAR(S.GearOverall[3], 5.278f, 1e-4);
-  EXPECT_NEAR(S.GearOverall[4], 3.77f, 1e-5);
-  EXPECT_EQ(S.GearCount, 4);
-  EXPECT_EQ(S.VehicleLoadDone, True);  // the pass went through to its end
-  for (const char* name : {"frmDataChassis", "frmDataTyre", "frmDataAero", "frmDataGears"})
-    EXPECT_FALSE(Form::Instance(name)->isVisible()) << name;
-  // Every accepted field went through without a question.
-  for (const Asked& a : seam.asked) EXPECT_EQ(a.text, "Data successfully loaded");
-}
 
 TEST_F(AutomaticPass, ARefusingFormStopsThePassForCorrection) {
   S.VehicleData[3][5] = "0psi";  // a flat rear tyre

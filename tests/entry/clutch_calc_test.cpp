@@ -1,27 +1,18 @@
 #include "entry/clutch_calc.h"
 
-#include <gtest/gtest.h>
-
-#include "core/settings.h"
-#include "core/state.h"
-#include "core/tables.h"
+#include "entry_test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class Clutch : public ::testing::Test {
+class Clutch : public test::EntryTest {
  protected:
   void SetUp() override {
-    S = SharedState{};
-    InitTables();
+    EntryTest::SetUp();
     Cfg.PUnits = "I";
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 70;
+    FlatEngine(20, 70, 300);
     S.AirDensityRatio = 1.0f;
-    S.EngineEntered = True;
     S.GearCount = 3;
-    for (int j = 20; j <= 70; ++j) S.PowerCurve[0][j] = 300;
-    S.EngineSummary[0][0] = 300;
     S.EngineSummary[0][1] = 50;
     S.ClutchType = "N";
   }
@@ -53,28 +44,35 @@ class Clutch : public ::testing::Test {
   }
 };
 
-TEST_F(Clutch, AnyOtherTypeTextIsConventional) {
-  EXPECT_EQ(ClutchWorkingCode("Wet multi-plate"), "C");
+TEST_F(Clutch, ConventionalClutch) {
+  EXPECT_EQ(ClutchWorkingCode("Wet multi-plate"), "C");  // any other type text is conventional
   EXPECT_EQ(ClutchModelCode("Wet multi-plate"), "N");
   EXPECT_EQ(ClutchModelCode("torque converter"), "T");
   EXPECT_EQ(ClutchTypeIndex(" n"), 0);
   EXPECT_EQ(ClutchTypeIndex("t"), 3);
-}
 
-TEST_F(Clutch, ConventionalClutch) {
   ClutchEntry e = Conventional();
+  e.BiteRPM = "0";
+  e.LockupRPM = " ";
   ASSERT_FALSE(AcceptClutch(e, false));
   EXPECT_EQ(S.ClutchType, "N");
   EXPECT_EQ(S.VehicleData[6][12], "N");
-  EXPECT_NEAR(S.ClutchTorqueStatic, 400 * 1.3567, 0.01);
+  EXPECT_NEAR(S.ClutchTorqueStatic, 542.68, 0.01);
   EXPECT_EQ(S.ClutchTorqueLocked, 0);
   EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
   EXPECT_EQ(S.ClutchEntered, True);
-  EXPECT_NEAR(S.ClutchInertia, 0.254 * 0.254 * 20 * 0.4537 / 4, 1e-4);
+  EXPECT_NEAR(S.ClutchInertia, 0.14635, 1e-4);
   EXPECT_EQ(S.VehicleData[6][13], "10in");
   EXPECT_EQ(S.VehicleData[1][13], "N");
   EXPECT_EQ(S.VehicleData[1][19], "Dry");
   EXPECT_EQ(S.VehicleData[6][19], "N");
+  EXPECT_EQ(S.VehicleData[5][15], "") << "rpm texts of zero are stored empty";
+  EXPECT_EQ(S.VehicleData[5][16], "");
+
+  e.Diameter = "";  // a blank size is accepted
+  e.Weight = "";
+  ASSERT_FALSE(AcceptClutch(e, false));
+  EXPECT_EQ(S.ClutchInertia, 0);
 }
 
 TEST_F(Clutch, SizeAndCapacityRefusals) {
@@ -94,14 +92,6 @@ TEST_F(Clutch, SizeAndCapacityRefusals) {
   ExpectRefused(e, "Clutch static torque not valid", ClutchNoFocusField);
   e.TorqueStatic = "400";
   EXPECT_EQ(AcceptClutch(e, false)->field, ClutchTorqueStaticField);
-}
-
-TEST_F(Clutch, BlankSizeIsAccepted) {
-  ClutchEntry e = Conventional();
-  e.Diameter = "";
-  e.Weight = "";
-  ASSERT_FALSE(AcceptClutch(e, false));
-  EXPECT_EQ(S.ClutchInertia, 0);
 }
 
 TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStatic) {
@@ -159,39 +149,27 @@ TEST_F(Clutch, AutomaticClutchOnlyWhereItsBoxIsOn) {
 }
 
 TEST_F(Clutch, ConverterFiguresAndTheirLimits) {
-  ClutchEntry e = Converter("3000", "3");
   S.PowerCurve[0][70] = 250;
-  ASSERT_FALSE(AcceptClutch(e, false));
+  for (const char* stall : {"7000", "1999", ""})
+    ExpectRefused(Converter(stall, "3"), "Converter Stall RPM not valid", BiteRPMField);
+  for (const char* slip : {"0.5", "43"})
+    ExpectRefused(Converter("3000", slip), "Converter Slip % not valid", ConverterSlipField);
+  for (const char* mult : {"5.01", "0.5"})
+    ExpectRefused(Converter("3000", "3", mult), "Converter Multiplication Factor not valid",
+                  ConverterMultField);
+  ClutchEntry e;
+  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3"), false));
+  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5"), false));
+  ASSERT_FALSE(AcceptClutch(e = Converter("3000", "3"), false));
   EXPECT_EQ(S.ClutchType, "T");
   EXPECT_FLOAT_EQ(S.BiteRPM, 30);
   EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3) << "the stall torque is the static capacity";
   EXPECT_FLOAT_EQ(S.ConverterMult, 1.0f);
   EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
 
-  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3"), false));
-  S = SharedState{};
   SetUp();
-  for (const char* stall : {"7000", "1999", ""})
-    ExpectRefused(Converter(stall, "3"), "Converter Stall RPM not valid", BiteRPMField);
-  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5"), false));
-  S = SharedState{};
-  SetUp();
-  for (const char* slip : {"0.5", "43"})
-    ExpectRefused(Converter("3000", slip), "Converter Slip % not valid", ConverterSlipField);
-  for (const char* mult : {"5.01", "0.5"})
-    ExpectRefused(Converter("3000", "3", mult), "Converter Multiplication Factor not valid",
-                  ConverterMultField);
   S.PowerCurve[0][70] = 0;  // nothing to fit the converter to at the top of the curve
   ExpectRefused(Converter("3000", "3"), "Converter Stall RPM not valid", BiteRPMField);
-}
-
-TEST_F(Clutch, RpmTextsOfZeroAreStoredEmpty) {
-  ClutchEntry e = Conventional();
-  e.BiteRPM = "0";
-  e.LockupRPM = " ";
-  ASSERT_FALSE(AcceptClutch(e, false));
-  EXPECT_EQ(S.VehicleData[5][15], "");
-  EXPECT_EQ(S.VehicleData[5][16], "");
 }
 
 TEST_F(Clutch, DefaultsFromTheEngineCurve) {

@@ -1,25 +1,17 @@
 #include "entry/clutch_spec_calc.h"
 
-#include <gtest/gtest.h>
-
-#include "core/settings.h"
-#include "core/state.h"
-#include "core/tables.h"
+#include "entry_test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class ClutchSpec : public ::testing::Test {
+class ClutchSpec : public test::EntryTest {
  protected:
   void SetUp() override {
-    S = SharedState{};
-    InitTables();
+    EntryTest::SetUp();
     Cfg.PUnits = "M";
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 70;
+    FlatEngine(20, 70, 300);
     S.AirDensityRatio = 1.0f;
-    S.EngineEntered = True;
-    for (int j = 20; j <= 70; ++j) S.PowerCurve[0][j] = 300;
   }
   // Two dry sintered bronze plates on steel, no arms.
   static ClutchEntry Plates() {
@@ -33,7 +25,7 @@ class ClutchSpec : public ::testing::Test {
     e.FrictionThickness = "3mm";
     e.PressureThickness = "4mm";
     e.Spring = "5000n";
-      return e;
+    return e;
   }
   static void ExpectRefused(ClutchEntry e, const std::string& message, int field) {
     const auto r = CheckClutchSpec(e, "C", false);
@@ -54,18 +46,6 @@ TEST_F(ClutchSpec, CapacityFromPlatesAndSpring) {
   e.Wet = true;
   ASSERT_FALSE(CheckClutchSpec(e, "C", false));
   EXPECT_FLOAT_EQ(S.ClutchFrictionCoeff, 0.25f);
-}
-
-TEST_F(ClutchSpec, UntickedSpecificationClearsThePlateModel) {
-  S.ClutchFrictions = 3;
-  S.ClutchAG = 0.1f;
-  S.ClutchPlateCalc1 = 5;
-  ClutchEntry e;
-  e.Frictions = "x";
-  EXPECT_FALSE(CheckClutchSpec(e, "C", false));
-  EXPECT_EQ(S.ClutchFrictions, 0);
-  EXPECT_EQ(S.ClutchAG, 0);
-  EXPECT_EQ(S.ClutchPlateCalc1, 0);
 }
 
 TEST_F(ClutchSpec, AirGapWidensThePitchCircleThroughTheArms) {
@@ -120,37 +100,43 @@ TEST_F(ClutchSpec, Refusals) {
   ExpectRefused(e, "Weight of each arm not valid ", ClutchArmWeightField);
 }
 
-TEST_F(ClutchSpec, BlankAndNegativeFiguresThatAreAccepted) {
-  ClutchEntry e = Plates();
-  e.FrictionThickness = "";
-  e.PressureThickness = "";
-  e.Spring = "-100n";
-  EXPECT_FALSE(CheckClutchSpec(e, "C", false));
-  EXPECT_EQ(S.ClutchArms, 0);
-  EXPECT_EQ(S.ClutchPlateCalc1, 0) << "plates without thickness give no heat model";
-}
-
-TEST_F(ClutchSpec, PlateHeatFigures) {
+TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   ClutchEntry e = Plates();
   S.ClutchWeight = 10;  // read by the clutch OK before the specification
   ASSERT_FALSE(CheckClutchSpec(e, "C", false));
-  const double area = (0.04 - 0.01) * 3.1415927 / 4;
-  const double mf = 2 * area * 0.003 * 1000 * 8.4;
-  const double mp = 2 * area * 0.004 * 1000 * 7.8;
-  EXPECT_NEAR(S.ClutchPlateCalc1, mf * 400 + mp * 500, 0.01);
-  EXPECT_NEAR(S.ClutchPlateCalc2, (10 - mf - mp) * 500, 0.01);
-  EXPECT_NEAR(S.ClutchPlateCalc3, (area * 75 / (2 * 0.003) + area * 50 / (2 * 0.004)) / 2, 0.01);
+  EXPECT_NEAR(S.ClutchPlateCalc1, 1210.14, 0.01);
+  EXPECT_NEAR(S.ClutchPlateCalc2, 3671.11, 0.01);
+  EXPECT_NEAR(S.ClutchPlateCalc3, 220.893, 0.01);
   EXPECT_FLOAT_EQ(S.ClutchPlateCalc4, 800);
   EXPECT_FLOAT_EQ(S.ClutchPlateCalc5, 350);
   EXPECT_FLOAT_EQ(S.ClutchPlateCalc6, 0.3f);
 
   // A clutch lighter than its plates has no heat capacity besides them; a plate kind without
-  // thickness adds no conduction path.
+  // thickness adds no conduction path (and no division by zero).
   S.ClutchWeight = 1;
   e.PressureThickness = "0";
   ASSERT_FALSE(CheckClutchSpec(e, "C", false));
   EXPECT_EQ(S.ClutchPlateCalc2, 0);
-  EXPECT_NEAR(S.ClutchPlateCalc3, area * 75 / (2 * 0.003) / 2, 0.01);
+  EXPECT_NEAR(S.ClutchPlateCalc3, 147.262, 0.01);
+
+  // Both blank: accepted, no heat model; a negative spring is accepted too.
+  e.FrictionThickness = "";
+  e.PressureThickness = "";
+  e.Spring = "-100n";
+  EXPECT_FALSE(CheckClutchSpec(e, "C", false));
+  EXPECT_EQ(S.ClutchArms, 0);
+  EXPECT_EQ(S.ClutchPlateCalc1, 0);
+
+  // Unticked, the specification clears the plate model whatever its boxes hold.
+  S.ClutchFrictions = 3;
+  S.ClutchAG = 0.1f;
+  S.ClutchPlateCalc1 = 5;
+  ClutchEntry unticked;
+  unticked.Frictions = "x";
+  EXPECT_FALSE(CheckClutchSpec(unticked, "C", false));
+  EXPECT_EQ(S.ClutchFrictions, 0);
+  EXPECT_EQ(S.ClutchAG, 0);
+  EXPECT_EQ(S.ClutchPlateCalc1, 0);
 }
 
 TEST_F(ClutchSpec, SliderRpmGiveCapacitiesGrowingWithTheSquareOfSpeed) {
@@ -158,9 +144,9 @@ TEST_F(ClutchSpec, SliderRpmGiveCapacitiesGrowingWithTheSquareOfSpeed) {
   e.BiteRPM = "3000";
   e.LockupRPM = "5000";
   ASSERT_FALSE(ValidateBiteLockupRPM(e));
-  const double k = 300 * 1.3567 / (2500 - 900);
-  EXPECT_NEAR(S.ClutchTorqueStatic, -k * 900, 0.01);
-  EXPECT_NEAR(S.ClutchTorqueLocked, k * 4900 - k * 900, 0.01);
+  // The engine's 407.01 N m is met at the lock-up row (50) from none at the bite row (30).
+  EXPECT_NEAR(S.ClutchTorqueStatic, -228.943, 0.01);
+  EXPECT_NEAR(S.ClutchTorqueLocked, 1017.525, 0.01);
 
   e.LockupRPM = "7000";  // lock-up at the top is accepted, bite there is not
   EXPECT_FALSE(ValidateBiteLockupRPM(e));

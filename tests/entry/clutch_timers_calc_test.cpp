@@ -33,7 +33,7 @@ TEST_F(ClutchTimers, StageSharesAddUpToTheWholeWeight) {
   EXPECT_EQ(S.VehicleData[1][17], "-5");  // texts go back as typed, read or not
 }
 
-TEST_F(ClutchTimers, FullLaunchShareLeavesTheStagesAlone) {
+TEST_F(ClutchTimers, FullLaunchShareBlankStageAndEqualStarts) {
   S.ClutchTimerStart[2] = 7;
   for (const char* launch : {"", "100"}) {
     ClutchTimerTexts t;
@@ -41,16 +41,19 @@ TEST_F(ClutchTimers, FullLaunchShareLeavesTheStagesAlone) {
     t.PC[1] = "-5";
     ASSERT_FALSE(AcceptClutchTimers(t)) << launch;
     EXPECT_FLOAT_EQ(S.ClutchTimerLPercent, 1.0f);
-    EXPECT_FLOAT_EQ(S.ClutchTimerStart[2], 7);
+    EXPECT_FLOAT_EQ(S.ClutchTimerStart[2], 7) << "a full launch share leaves the stages alone";
   }
-}
-
-TEST_F(ClutchTimers, BlankStageWeightBringsInTheRest) {
+  // A blank stage weight brings in the rest.
   ClutchTimerTexts t;
   t.LPercent = "20";
   ASSERT_FALSE(AcceptClutchTimers(t));
   EXPECT_FLOAT_EQ(S.ClutchTimerWeight[1], 1.0f);
   EXPECT_FLOAT_EQ(S.ClutchTimerStart[1], 1000);
+  // Equal starts are accepted.
+  t.LPercent = "10";
+  t.PC[1] = t.PC[2] = "10";
+  t.Start[1] = t.Start[2] = "1";
+  EXPECT_FALSE(AcceptClutchTimers(t));
 }
 
 TEST_F(ClutchTimers, RefusalsChangeNothing) {
@@ -90,16 +93,6 @@ TEST_F(ClutchTimers, RefusalsChangeNothing) {
     EXPECT_FLOAT_EQ(S.ClutchTimerWeight[1], 0);
     EXPECT_EQ(S.VehicleData[1][14], "");
   }
-}
-
-TEST_F(ClutchTimers, EqualStartsAreAccepted) {
-  ClutchTimerTexts t;
-  t.LPercent = "10";
-  t.PC[1] = "10";
-  t.Start[1] = "1";
-  t.PC[2] = "10";
-  t.Start[2] = "1";
-  EXPECT_FALSE(AcceptClutchTimers(t));
 }
 
 }  // namespace

@@ -66,6 +66,12 @@ TEST_F(DataFormWindow, ChassisAcceptedFiguresLandInTheModel) {
   EXPECT_EQ(f->FormReady, True);
   EXPECT_EQ(S.ChassisFocusDone, True);
   EXPECT_FALSE(f->ChassisFDamp->isEditable());
+  // A rear share typed and left gives the C.G. distance in the wheelbase unit.
+  Type(f->ChassisWheelbase, "100in");
+  Leave(f->ChassisWheelbase);
+  Type(f->ChassisCGP, "60");
+  Leave(f->ChassisCGP);
+  EXPECT_EQ(StdText(f->ChassisCGL->text()), "40.0IN");
   FillChassis(f);
   QTest::mouseClick(f->ChassisOKButton, Qt::LeftButton);
   EXPECT_EQ(S.ChassisEntered, True);
@@ -78,15 +84,6 @@ TEST_F(DataFormWindow, ChassisAcceptedFiguresLandInTheModel) {
   EXPECT_FALSE(f->IsLoaded());
   EXPECT_GE(S.ChassisFormTop, 0);
   EXPECT_TRUE(seam.asked.empty());
-}
-
-TEST_F(DataFormWindow, ChassisRearShareTypedThenLeft) {
-  auto* f = Open<frmDataChassis>("frmDataChassis");
-  Type(f->ChassisWheelbase, "100in");
-  Leave(f->ChassisWheelbase);
-  Type(f->ChassisCGP, "60");
-  Leave(f->ChassisCGP);
-  EXPECT_EQ(StdText(f->ChassisCGL->text()), "40.0IN");
 }
 
 TEST_F(DataFormWindow, RefusedOKShowsTheMessageAndChangesNothing) {
@@ -158,7 +155,8 @@ TEST_F(DataFormWindow, TyreDiameterFollowsTheSizeAndFlatTyreIsRefused) {
   Cfg.DUnits = "M";
   S.ChassisEntered = True;
   auto* f = Open<frmDataTyre>("frmDataTyre");
-  EXPECT_EQ(StdText(f->TyreStartTemp->text()), "70c");
+  EXPECT_EQ(StdText(f->TyreStartTemp->text()), "70c");  // the burnout temperature's default
+  EXPECT_EQ(S.VehicleData[3][19], "70c");
   Type(f->TyreWidth, "300mm");
   Type(f->TyreAspect, "50");
   Type(f->TyreWDia, "15in");

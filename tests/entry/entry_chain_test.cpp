@@ -145,9 +145,8 @@ TEST_F(EntryChain, InputDataTakesTheCurvesThenTheForms) {
   InputData(1, True);
   EXPECT_EQ(curves, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(S.RevLimitIndex, 60);
-}
 
-TEST_F(EntryChain, RevLimitTextOutsideTheCurveGivesTheTopOfTheCurve) {
+  // A rev limit text outside the curve gives the top of the curve.
   for (const char* text : {"3", "9900"}) {
     S = SharedState{};
     S.MinRPMIndex = 20;

@@ -18,6 +18,14 @@ class EntryTest : public ::testing::Test {
     InitTables();
     Cfg.DUnits = "I";
   }
+  // An engine curve of `torque` lb-ft over rows lo..hi, entered.
+  static void FlatEngine(int lo, int hi, Single torque) {
+    S.EngineEntered = True;
+    S.MinRPMIndex = lo;
+    S.MaxRPMIndex = hi;
+    for (int j = lo; j <= hi; ++j) S.PowerCurve[0][j] = torque;
+    S.EngineSummary[0][0] = torque;
+  }
   ScriptedUi seam;
   ScopedUi scoped{seam};
 };

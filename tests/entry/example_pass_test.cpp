@@ -49,6 +49,15 @@ TEST_F(ExamplePass, RowOneBecomesTheModel) {
   RebuildExamplePeakSummary();
   Pass(1);
   ExpectWholeModelQuietly();
+  EXPECT_EQ(S.VehicleLoadDone, True);
+  EXPECT_NEAR(S.ChassisWheelbase, 2.4892f, 1e-5);
+  EXPECT_NEAR(S.ChassisCGL, 1.1938f, 1e-5);
+  EXPECT_NEAR(S.TyreDia, 0.5892f, 1e-5);
+  EXPECT_NEAR(S.RearTyreStiffness, 6186.4f, 0.5f);
+  EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
+  EXPECT_EQ(S.GearCount, 4);
+  const Single overall[5] = {0, 10.933f, 7.54f, 5.278f, 3.77f};
+  for (int g = 1; g <= 4; ++g) EXPECT_NEAR(S.GearOverall[g], overall[g], 1e-3) << g;
   EXPECT_NEAR(S.ClutchTorqueStatic, 216.94, 0.01);
   EXPECT_NEAR(S.EngineInertia, 0.18304, 1e-5);
 }

@@ -39,11 +39,6 @@ TEST_F(GearCalc, RatiosAsNumbersExpressionsAndToothPairs) {
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_EQ(e.Internal[0], "17:37");
   EXPECT_EQ(S.VehicleData[7][1], "17:37");
-  e.Internal = {"3.5:1", "2", "1.4", "1", "", "", "", ""};
-  ASSERT_EQ(Refused(), "accepted");
-  EXPECT_EQ(e.Internal[0], "3.5:1");
-  EXPECT_EQ(e.OverallCaption[0], "13.195:1");
-  EXPECT_FLOAT_EQ(S.GearOverall[4], 3.77f);
 }
 
 TEST_F(GearCalc, DriveRatiosAndEfficiency) {

@@ -1,18 +1,14 @@
 #include "entry/nitrous_calc.h"
 
-#include <gtest/gtest.h>
-
-#include "core/state.h"
-#include "core/tables.h"
+#include "entry_test_support.h"
 
 namespace kestrelon {
 namespace {
 
-class Nitrous : public ::testing::Test {
+class Nitrous : public test::EntryTest {
  protected:
   void SetUp() override {
-    S = SharedState{};
-    InitTables();
+    EntryTest::SetUp();
     S.GearCount = 4;
     S.MinRPMIndex = 20;
     S.MaxRPMIndex = 70;
@@ -67,17 +63,11 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   EXPECT_EQ(S.VehicleData[10][20], "Y");
   EXPECT_EQ(S.VehicleData[8][7], "");  // an unticked box is stored empty, not "N"
 
-  S = SharedState{};
-  S.GearCount = 4;
-  S.EngineSummary[1][0] = 400;
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
-}
 
-TEST_F(Nitrous, StageWithoutACurveIsNotUsedWhateverItsBoxesHold) {
+  // A stage without a curve is not used whatever its boxes hold.
   S.EngineSummary[2][0] = 0;
-  NitrousEntry e = FirstStage();
-  e.Stage[2].UseStage = true;
   e.SG2 = "9";
   ASSERT_FALSE(AcceptNitrous(e));
   EXPECT_EQ(S.NitrousSG2, 10);
@@ -85,10 +75,10 @@ TEST_F(Nitrous, StageWithoutACurveIsNotUsedWhateverItsBoxesHold) {
 
 TEST_F(Nitrous, GearRefusals) {
   NitrousEntry e = FirstStage();
-  e.SG1 = "5";
-  ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
-  e.SG1 = "-1";
-  ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
+  for (const char* gear : {"5", "-1"}) {
+    e.SG1 = gear;
+    ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
+  }
   e = FirstStage();
   e.DT1 = "-1";
   ExpectRefused(e, "Cannot have negative delay", NitrousDT1Field);
@@ -105,6 +95,12 @@ TEST_F(Nitrous, GearRefusals) {
   e.SG2 = "3";
   e.DT2 = "-2";
   ExpectRefused(e, "Cannot have negative delay", NitrousDT2Field);
+
+  // A progressive stage entered as gear 0 is not in use (message without an icon).
+  e = Progressive();
+  e.SG1 = "0";
+  ExpectRefused(e, "Stage 1 Nitrous not in use", NitrousNotInUseField);
+  EXPECT_EQ(AcceptNitrous(e)->style, 0);
 }
 
 TEST_F(Nitrous, ProgressiveByPowerRpmOrTime) {
@@ -166,13 +162,6 @@ TEST_F(Nitrous, ProgressionRefusals) {
   }
 }
 
-TEST_F(Nitrous, ProgressiveStageEnteredAsGearZeroIsNotInUse) {
-  NitrousEntry e = Progressive();
-  e.SG1 = "0";
-  ExpectRefused(e, "Stage 1 Nitrous not in use", NitrousNotInUseField);
-  EXPECT_EQ(AcceptNitrous(e)->style, 0);
-}
-
 TEST_F(Nitrous, BottlePressures) {
   NitrousEntry e = FirstStage();
   ASSERT_FALSE(AcceptNitrous(e));
@@ -185,9 +174,7 @@ TEST_F(Nitrous, BottlePressures) {
   EXPECT_NEAR(S.N2PowerPressure, 850 * 6899, 1);
   EXPECT_FLOAT_EQ(S.N2RunPressure, S.N2PowerPressure);
 
-  S = SharedState{};
-  S.GearCount = 4;
-  S.EngineSummary[1][0] = 400;
+  SetUp();
   e.DropPressure = "0psi";
   auto r = AcceptNitrous(e);
   ASSERT_TRUE(r);

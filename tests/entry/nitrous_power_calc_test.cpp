@@ -1,25 +1,18 @@
 #include "entry/nitrous_power_calc.h"
 
-#include <gtest/gtest.h>
-
-#include "core/state.h"
-#include "core/tables.h"
+#include "entry_test_support.h"
 #include "simulation/nitrous.h"
 
 namespace kestrelon {
 namespace {
 
-class NitrousCalculator : public ::testing::Test {
+class NitrousCalculator : public test::EntryTest {
  protected:
   void SetUp() override {
-    S = SharedState{};
-    InitTables();
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 30;
+    EntryTest::SetUp();
+    FlatEngine(20, 30, 300);
     S.AeroTemp = 15.5f;
     S.DryDensityRatio = 1.0f;
-    for (int j = 20; j <= 30; ++j) S.PowerCurve[0][j] = 300;
-    S.EngineSummary[0][0] = 300;
   }
   static NitrousCalcEntry Filled() {
     NitrousCalcEntry e;
@@ -33,6 +26,13 @@ class NitrousCalculator : public ::testing::Test {
     e.BottlePress = "850psi";
     e.PCurve = 0;
     return e;
+  }
+  // The figures in the order capacity, cylinders, vol. eff., trans. eff., jets, jet size,
+  // percentage, bottle pressure, base curve.
+  static std::string Figures(const NitrousCalcEntry& e) {
+    return e.Capacity + "|" + e.Cylinders + "|" + e.VolEff + "|" + e.TransEff + "|" + e.NumJets +
+           "|" + e.JetSize + "|" + e.Percentage + "|" + e.BottlePress + "|" +
+           std::to_string(e.PCurve);
   }
 };
 
@@ -92,35 +92,15 @@ TEST_F(NitrousCalculator, RefusalsChangeNothing) {
 }
 
 TEST_F(NitrousCalculator, BlankFiguresFallBackInTurn) {
-  NitrousCalcEntry e = LoadNitrousCalcEntry(1);
-  EXPECT_EQ(e.Capacity, "");
-  EXPECT_EQ(e.Cylinders, "4");
-  EXPECT_EQ(e.VolEff, "100");
-  EXPECT_EQ(e.JetSize, "0.040in");
-  EXPECT_EQ(e.Percentage, "100");
-  EXPECT_EQ(e.BottlePress, "800psi");
-  EXPECT_EQ(e.TransEff, "100");
-  EXPECT_EQ(e.NumJets, "4");
-  EXPECT_EQ(e.PCurve, -1);
-
+  EXPECT_EQ(Figures(LoadNitrousCalcEntry(1)), "|4|100|100|4|0.040in|100|800psi|-1");
   S.VehicleData[9][19] = "900psi";
   S.VehicleData[6][18] = "95";
-  EXPECT_EQ(LoadNitrousCalcEntry(1).BottlePress, "900psi");
-  EXPECT_EQ(LoadNitrousCalcEntry(1).TransEff, "95");
+  EXPECT_EQ(Figures(LoadNitrousCalcEntry(1)), "|4|100|95|4|0.040in|100|900psi|-1");
 
   // Stage 2 takes stage 1's hardware, but not its jet size, percentage or capacity.
   for (int k = 1; k <= 9; ++k) S.VehicleData[0][k] = "1" + std::to_string(k);
   S.VehicleData[0][8] = "0";
-  e = LoadNitrousCalcEntry(2);
-  EXPECT_EQ(e.Capacity, "");
-  EXPECT_EQ(e.Cylinders, "12");
-  EXPECT_EQ(e.VolEff, "13");
-  EXPECT_EQ(e.JetSize, "0.040in");
-  EXPECT_EQ(e.Percentage, "100");
-  EXPECT_EQ(e.BottlePress, "16");
-  EXPECT_EQ(e.TransEff, "17");
-  EXPECT_EQ(e.NumJets, "19");
-  EXPECT_EQ(e.PCurve, -1);
+  EXPECT_EQ(Figures(LoadNitrousCalcEntry(2)), "|12|13|17|19|0.040in|100|16|-1");
   EXPECT_EQ(LoadNitrousCalcEntry(1).PCurve, 0);
   S.VehicleData[0][8] = "7";
   EXPECT_EQ(LoadNitrousCalcEntry(1).PCurve, -1);

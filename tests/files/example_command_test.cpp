@@ -59,19 +59,21 @@ TEST_F(ExampleCommand, StoppingAfterAFailedSaveNeverShowsTheChooser) {
   EXPECT_EQ(S.VehicleData[1][1], "current");
 }
 
-TEST_F(ExampleCommand, ChoiceLoadsTheExampleIntoAnEmptiedModel) {
-  // What the Fireblade's setter writes into an empty model.
-  const SharedState current = S;
-  S = SharedState{};
-  LoadExampleVehicle("CBR929");
-  const VehicleTable texts = S.VehicleData;
-  const CurveTable curve = S.PowerCurve;
-  S = current;
-
-  windows.exampleKey = "CBR929";
+TEST_F(ExampleCommand, ChoiceLoadsTheExampleIntoAnEmptiedModelAndRebuildsItsPeaks) {
+  windows.exampleKey = "WESTFLD";
   FileExample();
-  EXPECT_EQ(S.VehicleData, texts);
-  EXPECT_EQ(S.PowerCurve, curve);
+  // Exactly what the setter writes into an empty model.
+  const SharedState chosen = S;
+  S = SharedState{};
+  LoadExampleVehicle("WESTFLD");
+  EXPECT_EQ(chosen.VehicleData, S.VehicleData);
+  EXPECT_EQ(chosen.PowerCurve, S.PowerCurve);
+  S = chosen;
+  EXPECT_EQ(S.MinRPMIndex, 30);
+  EXPECT_EQ(S.MaxRPMIndex, 75);
+  EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 139);
+  EXPECT_FLOAT_EQ(S.EngineSummary[0][1], 55);
+  EXPECT_EQ(S.PowerMaxPower, 162);
   EXPECT_EQ(S.ClutchUseSpec, False);
   EXPECT_EQ(S.LastRunVehicleData, S.VehicleData);
   EXPECT_EQ(S.LastRunEngineSummary, S.EngineSummary);
@@ -88,16 +90,6 @@ TEST_F(ExampleCommand, ChoiceLoadsTheExampleIntoAnEmptiedModel) {
   EXPECT_EQ(windows.menusEnabled, 1);
   EXPECT_EQ(windows.tips[7], "Power curve with one stage of nitrous");
   EXPECT_EQ(S.CancelFlag, 0);
-}
-
-TEST_F(ExampleCommand, PeakSummaryIsRebuiltFromTheChosenCurve) {
-  windows.exampleKey = "WESTFLD";
-  FileExample();
-  EXPECT_EQ(S.MinRPMIndex, 30);
-  EXPECT_EQ(S.MaxRPMIndex, 75);
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 139);
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][1], 55);
-  EXPECT_EQ(S.PowerMaxPower, 162);
 }
 
 }  // namespace

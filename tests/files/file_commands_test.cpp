@@ -124,7 +124,6 @@ TEST_F(FileCommands, NewEmptiesTheModelTheRingAndBothComparisonCopies) {
   EXPECT_EQ(windows.menusEnabled, 1);
   EXPECT_EQ(S.DataLoaded, True);
   EXPECT_EQ(S.DataSaved, False);
-  EXPECT_EQ(windows.exits, 0);
 }
 
 TEST_F(FileCommands, CancelledEntryRunsExitAndEndsWithCancelFlagClear) {
@@ -135,11 +134,22 @@ TEST_F(FileCommands, CancelledEntryRunsExitAndEndsWithCancelFlagClear) {
 }
 
 TEST_F(FileCommands, OpenCompleteVehicleEmptiesTheRingAndComparesWithTheNewVehicle) {
-  windows.answers = {{Pair("CAR")}};
+  const std::string car = Pair("CAR");
+  windows.answers = {{car}};
   EXPECT_TRUE(FileVehicle());
-  EXPECT_EQ(windows.dialogs.size(), 1u);  // the power file beside it is taken without asking
+  ASSERT_EQ(windows.dialogs.size(), 1u);  // the power file beside it is taken without asking
+  EXPECT_EQ(windows.dialogs[0].look.title, "Select Vehicle data");
+  EXPECT_EQ(windows.dialogs[0].initial, Cfg.DataPath);  // no last vehicle yet
+  EXPECT_EQ(S.VehicleFileName, car);
+  EXPECT_EQ(S.PowerFileName, folder.file("CAR.VCD"));
+  EXPECT_EQ(Cfg.LastChassis, car);
+  EXPECT_EQ(Cfg.LastPower, folder.file("CAR.VCD"));
+  EXPECT_EQ(S.VehicleFileDescription, "Golden car");
+  EXPECT_EQ(S.PowerFileDescription, "Golden engine");
+  EXPECT_EQ(S.DataDescription, "");
   EXPECT_EQ(S.HistoryLines[1], "");
   EXPECT_EQ(S.HistoryHead, 1);
+  EXPECT_EQ(S.HistoryNext, 1);
   EXPECT_EQ(S.LastRunVehicleData, S.VehicleData);
   EXPECT_NE(S.VehicleData[1][1], "old chassis");
   EXPECT_EQ(S.LastRunEngineSummary[0][0], S.EngineSummary[0][0]);
@@ -230,9 +240,7 @@ TEST_F(FileCommands, CurveIconTipsComeFromTheTrimmedTitles) {
   EXPECT_EQ(CurveIconTip(1), "Power curve with one stage of nitrous");
   EXPECT_EQ(CurveIconTip(2), "Power curve for Big shot");
   S.PowerDescript = {"", "", ""};
-  SetCurveIconTips();
-  EXPECT_EQ(windows.tips[6], "Power curve with no nitrous");
-  EXPECT_EQ(windows.tips[8], "Power curve with two stages of nitrous");
+  EXPECT_EQ(CurveIconTip(2), "Power curve with two stages of nitrous");
 }
 
 }  // namespace

@@ -41,16 +41,14 @@ TEST_F(FileDialogTest, OpenComesBackUntilAnExistingFileOrCancel) {
   // An empty start path keeps the one before.
   EXPECT_EQ(windows.dialogs.back().initial, "/start/CAR.WCD");
   EXPECT_EQ(windows.dialogs.back().look.picture, FilePicture::Engine);
-}
-
-TEST_F(FileDialogTest, OpenPictureFollowsPatternThenTitle) {
+  // The picture follows the pattern, then the title.
   windows.answers = {{""}, {""}, {""}};
   OpenFileDialog("*.*", "Select Engine data", "");
   OpenFileDialog("*", "Select an image", "");
   OpenFileDialog("*.wcd", "Power", "");
-  EXPECT_EQ(windows.dialogs[0].look.picture, FilePicture::Engine);
-  EXPECT_EQ(windows.dialogs[1].look.picture, FilePicture::File);
-  EXPECT_EQ(windows.dialogs[2].look.picture, FilePicture::Chassis);
+  EXPECT_EQ(windows.dialogs[4].look.picture, FilePicture::Engine);
+  EXPECT_EQ(windows.dialogs[5].look.picture, FilePicture::File);
+  EXPECT_EQ(windows.dialogs[6].look.picture, FilePicture::Chassis);
 }
 
 TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
@@ -76,9 +74,8 @@ TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
   EXPECT_EQ(windows.dialogs[2].look.button, "Select");
   EXPECT_EQ(windows.dialogs[2].descriptionShown, "kept");
   EXPECT_TRUE(seam.asked.empty());  // no existence or overwrite question
-}
 
-TEST_F(FileDialogTest, SaveRefusesWildcardNames) {
+  // A name holding a wildcard is refused in the words for a missing file.
   windows.answers = {{"/d/c?r.WCD"}, {"/d/car.WCD"}};
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", ""), "/d/car.WCD");
   ASSERT_EQ(seam.asked.size(), 1u);

@@ -2,28 +2,115 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "core/state.h"
 #include "core/tables.h"
+#include "power/curve_mouse_edit.h"
 
 namespace kestrelon {
 namespace {
+
+using Plots = std::vector<std::pair<int, bool>>;
 
 class CurveGraphCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     InitTables();
     S = SharedState{};
+    S.MinRPMIndex = 20;
     S.MaxRPMIndex = 70;
+    S.GraphXPerRPMIndex = 10;  // ten picture units per row
+    S.GraphYPerUnit = 2;       // two picture units per lb-ft
     graph.GraphReady = true;
   }
   PlotRow Recorder() {
-    return [this](int row, bool) { plotted.push_back(row); };
+    return [this](int row, bool draw) { plotted.push_back({row, draw}); };
+  }
+  // Maps a click and sets the point there; returns the plot calls it made.
+  Plots Click(Single x, Single y, int firstRow = 1) {
+    plotted.clear();
+    MapPointer(graph, x, y);
+    SetCurvePoint(graph, firstRow, Recorder());
+    return plotted;
   }
   PowerGraphState graph;
-  std::vector<int> plotted;
+  Plots plotted;
 };
+
+TEST_F(CurveGraphCommands, ClickSetsRedrawsAndRefusesPoints) {
+  MapPointer(graph, 405, 100);
+  EXPECT_EQ(graph.MouseRPMIndex, 40);  // 40.5 rounds half to even
+  EXPECT_EQ(Click(500, 800), (Plots{{50, true}}));
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][50], 400);
+  // A second click on the row paints the old marks over first.
+  EXPECT_EQ(Click(500, 700), (Plots{{50, false}, {50, true}}));
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][50], 350);
+  // Below the zero line, at row 0 on a press, past the span: nothing.
+  EXPECT_TRUE(Click(600, -1).empty());
+  EXPECT_TRUE(Click(0, 100).empty());
+  EXPECT_TRUE(Click(710, 100).empty());
+  EXPECT_EQ(S.PowerCurve[0][71], 0);
+  // A drag accepts row 0.
+  EXPECT_EQ(Click(0, 100, 0).size(), 1u);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][0], 50);
+  // Shown torque in N-m is stored in lb-ft.
+  S.TorqueUnitDivisor = 0.7371f;
+  S.PowerCurveIndex = 2;
+  Click(300, 200);
+  EXPECT_FLOAT_EQ(S.PowerCurve[2][30], 73.71f);
+}
+
+TEST_F(CurveGraphCommands, EraseModeAndHeldKeyEmptyTheRow) {
+  S.PowerCurve[0][40] = 300;
+  S.PowerEraseMode = 1;
+  EXPECT_EQ(Click(400, 900), (Plots{{40, false}}));
+  EXPECT_EQ(S.PowerCurve[0][40], 0);
+  EXPECT_EQ(graph.MouseValue, 0);  // the read-outs show 0.00
+  EXPECT_TRUE(Click(410, 900).empty());
+
+  S.PowerEraseMode = 0;  // the held E key erases just the same
+  graph.EraseKeyHeld = true;
+  S.PowerCurve[0][45] = 250;
+  EXPECT_EQ(Click(450, 10), (Plots{{45, false}}));
+
+  // Erase Entire Curve empties only the span.
+  S.PowerCurveIndex = 1;
+  S.PowerCurve[1].fill(100);
+  EraseEntireCurve();
+  EXPECT_EQ(S.PowerCurve[1][19], 100);
+  EXPECT_EQ(S.PowerCurve[1][20], 0);
+  EXPECT_EQ(S.PowerCurve[1][70], 0);
+  EXPECT_EQ(S.PowerCurve[1][71], 100);
+}
+
+TEST_F(CurveGraphCommands, ReadoutsFollowTheCurveOrThePointer) {
+  S.PowerCurve[0][65] = 412.5f;
+  MapPointer(graph, 650, 10);
+  FollowCurve(graph);
+  EXPECT_EQ(RPMReadout(graph), "RPM : 6500");
+  EXPECT_EQ(TorqueReadout(graph), "lb/ft : 412.50");
+  EXPECT_EQ(PowerReadout(graph), "BHP : 510.52");
+  MapPointer(graph, 600, -40);
+  FollowCurve(graph);
+  EXPECT_EQ(TorqueReadout(graph), "lb/ft : 0.00");
+}
+
+TEST_F(CurveGraphCommands, RangeMarksAndRevLimitPickKeepToTheSpan) {
+  ToggleRangeMark(graph, 50);
+  ToggleRangeMark(graph, 30);
+  EXPECT_FALSE(ToggleRangeMark(graph, 60));  // both set: a third does nothing
+  EXPECT_EQ(graph.RangeMark2, 50);
+  EXPECT_FALSE(ToggleRangeMark(graph, 0));
+  EXPECT_FALSE(ToggleRangeMark(graph, 71));
+
+  S.RevLimitIndex = 60;
+  EXPECT_FALSE(PickRevLimit(60));  // the present limit
+  EXPECT_FALSE(PickRevLimit(71));
+  EXPECT_TRUE(PickRevLimit(70));   // the top of the span is allowed
+  EXPECT_EQ(S.VehicleData[9][2], " 7000");
+}
 
 TEST_F(CurveGraphCommands, FillJoinsPointsAndRampsDownToTheTop) {
   auto& c = S.PowerCurve[0];
@@ -40,15 +127,17 @@ TEST_F(CurveGraphCommands, FillJoinsPointsAndRampsDownToTheTop) {
   EXPECT_EQ(c[75], 0);
   EXPECT_EQ(c[201], 0);
   EXPECT_EQ(plotted.size(), 19u + 19u);  // rows 31..49 and 51..69
-}
 
-TEST_F(CurveGraphCommands, FillOfAnEmptyCurveOnlyResetsTheSpanStart) {
+  // A curve whose only point is at the top only resets the span start.
+  S = SharedState{};
   S.MinRPMIndex = 30;
-  S.PowerCurve[0][70] = 200;  // the only point is at the top
-  S.PowerCurve[0][80] = 1;
+  S.MaxRPMIndex = 70;
+  c[70] = 200;
+  c[80] = 1;
+  plotted.clear();
   FillPowerCurve(graph, Recorder());
   EXPECT_EQ(S.MinRPMIndex, 0);
-  EXPECT_EQ(S.PowerCurve[0][80], 1);
+  EXPECT_EQ(c[80], 1);
   EXPECT_TRUE(plotted.empty());
 }
 
@@ -69,11 +158,9 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   S.PowerCurve[0][60] = 400;
   S.PowerCurve[1][40] = 500;
   S.PowerCurve[1][60] = 500;
-  S.RevLimitIndex = 0;
   graph.RangeMark1 = 40;
   S.LowRPM = 4000;
   ASSERT_TRUE(AcceptPowerCurve(graph, Recorder()));
-  EXPECT_FLOAT_EQ(S.EngineSummary[1][0], 500);
   EXPECT_FLOAT_EQ(S.EngineSummary[1][1], 40);  // a flat top records its lowest row
   EXPECT_FLOAT_EQ(S.EngineSummary[1][3], 60);
   EXPECT_EQ(S.RevLimitIndex, 70);
@@ -89,27 +176,6 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   graph.AcceptFromF2 = true;
   AcceptPowerCurve(graph, Recorder());
   EXPECT_EQ(graph.RangeMark1, 40);
-}
-
-TEST_F(CurveGraphCommands, CancelRestoresAndKeepsTheSummaryInLine) {
-  S.MinRPMIndex = 30;
-  S.PowerCurveBackup[40] = 300;
-  S.PowerCurveBackup[60] = 300;
-  S.PowerMaxRPMIndexBackup = 65;
-  S.PowerCurve[0][50] = 999;  // an edit, accepted by F2
-  S.EngineSummary[0] = {999, 50, 951, 50};
-  S.RevLimitIndex = 68;
-  S.InputDataPending = True;
-  S.DataSequence = True;
-  CancelPowerCurve(graph, Recorder());
-  EXPECT_EQ(S.MaxRPMIndex, 65);
-  EXPECT_EQ(S.GraphRPMTop, 7000);
-  EXPECT_EQ(S.MinRPMIndex, 40);
-  EXPECT_FLOAT_EQ(S.PowerCurve[0][50], 300);  // filled between the restored points
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 300);
-  EXPECT_EQ(S.RevLimitIndex, 65);
-  EXPECT_EQ(S.InputDataPending, False);
-  EXPECT_EQ(S.DataSequence, False);
 }
 
 TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {

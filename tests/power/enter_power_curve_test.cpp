@@ -52,6 +52,10 @@ TEST_F(EnterPowerCurveTest, AutoAcceptTakesTheColumnUnchanged) {
   EXPECT_EQ(S.CurveEntered[1], False);
   EXPECT_EQ(S.PowerCurveBackup[55], 139.0f);
   EXPECT_EQ(S.CancelFlag, 0);
+  // An empty nitrous column is accepted without points.
+  EnterPowerCurve(2, 0);
+  EXPECT_EQ(S.CurveEntered[2], True);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[2][k], 0.0f);
 }
 
 TEST_F(EnterPowerCurveTest, AutoAcceptFillsTheEngineItems) {
@@ -68,14 +72,11 @@ TEST_F(EnterPowerCurveTest, AutoAcceptFillsTheEngineItems) {
   EnterPowerCurve(0, 0);
   EXPECT_EQ(S.VehicleData[6][1], "8000");
   EXPECT_NEAR(S.LaunchTemp, 50.0, 0.01);
-
   S.VehicleData[8][18] = "hot";  // refused by the parser: the launch temperature is 70
   EnterPowerCurve(0, 0);
   EXPECT_FLOAT_EQ(S.LaunchTemp, 70.0f);
-}
 
-TEST_F(EnterPowerCurveTest, PeakTorqueAboveThePeakPowerIsProposed) {
-  S.AutoAccept = True;
+  // A peak torque above the peak power is proposed instead.
   S.EngineSummary[0] = {400, 30, 300.4f, 60};
   EnterPowerCurve(0, 0);
   EXPECT_EQ(S.VehicleData[6][2], "400");
@@ -94,27 +95,6 @@ TEST_F(EnterPowerCurveTest, EmptySummaryOnlyRaisesTheMaximumPower) {
   EXPECT_EQ(S.VehicleData[6][2], "200");
 }
 
-TEST_F(EnterPowerCurveTest, EmptyNitrousColumnIsAcceptedWithoutPoints) {
-  S.AutoAccept = True;
-  EnterPowerCurve(2, 0);
-  EXPECT_EQ(S.CurveEntered[2], True);
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[2][k], 0.0f);
-}
-
-TEST_F(EnterPowerCurveTest, HandEntryAsksForTheFiguresThenOpensTheGraph) {
-  S.PowerDescript[1] = "  Wet shot  ";
-  EnterPowerCurve(1, 0);
-  EXPECT_EQ(S.PowerCurveTitle, "Wet shot");
-  EXPECT_EQ(seam.forms, 1);
-  ASSERT_EQ(seam.graphs.size(), 1u);
-  EXPECT_EQ(seam.graphs[0], 0);
-  EXPECT_EQ(S.CurveEntered[1], False);  // the graph's accept enters it
-  EXPECT_EQ(S.GraphRPMTop, 8000);       // (75 / 10 + 1) x 1000
-  EXPECT_EQ(S.PowerMaxRPMIndexBackup, 75);
-  // No points in column 1: column 0's peak power x 1.3 is proposed.
-  EXPECT_EQ(S.CurvePeakValue, CInt(139.0 * 55 / 52.52 * 1.3));
-}
-
 TEST_F(EnterPowerCurveTest, ErasesOnlyWhatTheFormAccepted) {
   class ErasingUi : public EntryUi {
     void ShowPowerEntryForm() override { S.ErasePower = True; }
@@ -126,17 +106,12 @@ TEST_F(EnterPowerCurveTest, ErasesOnlyWhatTheFormAccepted) {
   EXPECT_EQ(erasing.graphs, std::vector<int>{1});
 }
 
-TEST_F(EnterPowerCurveTest, CancelledFormStopsBeforeTheBackup) {
+TEST_F(EnterPowerCurveTest, OnlyColumnZerosCancelIsAFailedLoad) {
   seam.cancelForm = true;
-  S.PowerCurveBackup[55] = 1;
-  EnterPowerCurve(0, 0);
-  EXPECT_EQ(S.LoadFailed, True);
-  EXPECT_EQ(S.PowerCurveBackup[55], 1.0f);
-  EXPECT_TRUE(seam.graphs.empty());
-  S.LoadFailed = False;
   EnterPowerCurve(2, 0);
-  EXPECT_EQ(S.LoadFailed, False);  // only column 0's cancel is a failed load
   EXPECT_EQ(S.CancelFlag, 1);
+  EXPECT_EQ(S.LoadFailed, False);
+  EXPECT_TRUE(seam.graphs.empty());
 }
 
 TEST_F(EnterPowerCurveTest, ShortSpanGetsATallerValueAxis) {
@@ -146,8 +121,7 @@ TEST_F(EnterPowerCurveTest, ShortSpanGetsATallerValueAxis) {
   EXPECT_EQ(S.CurvePeakValue, 278);  // 139 x 70 / 35
   S.PowerUnit = "KW";
   EnterPowerCurve(0, 0);
-  EXPECT_EQ(S.CurvePeakValue, CInt(139 * 115.0 / 35));
-  EXPECT_FLOAT_EQ(S.TorqueUnitDivisor, 0.7371f);
+  EXPECT_EQ(S.CurvePeakValue, 457);  // 139 x 115 / 35
 }
 
 }  // namespace

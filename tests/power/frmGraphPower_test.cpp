@@ -1,21 +1,150 @@
 #include "power/ui/frmGraphPower.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
-#include <QLabel>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "core/commands.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "platform/qt/form.h"
+#include "power/enter_power_curve.h"
+#include "power/ui/frmPNAData.h"
+#include "power/ui/power_curve_windows.h"
 #include "power/ui/power_graph_picture.h"
-#include "power_window_fixture.h"
+#include "support/scripted_ui.h"
 
 namespace kestrelon {
 namespace {
 
-class CurveGraphWindow : public test::PowerWindowTest {
+// A scripted seam that opens the curve windows the way the running program does.
+class CurveWindowUi : public test::ScriptedUi {
+ public:
+  void ShowPowerEntryForm() override { Form::Instance("frmPNAData")->ShowModal(); }
+  void ShowPowerGraph(int mode) override {
+    Form* graph = Form::Instance("frmGraphPower");
+    if (mode == 0)
+      graph->Show();
+    else
+      graph->ShowModal();
+  }
+};
+
+class PowerWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTables();
+    S = SharedState{};
+    Cfg = Settings{};
+    RegisterPowerCurveWindows();
+  }
+  void TearDown() override {
+    for (Form* form : std::vector<Form*>(Form::LoadedForms())) form->Unload();
+    Form::DeleteInstances();
+    Hooks = CommandHooks{};  // a test's hook must not outlive the values it captured
+  }
+  CurveWindowUi seam;
+  test::ScopedUi guard{seam};
+};
+
+class PeakEntryForm : public PowerWindowTest {
+ protected:
+  // Runs the curve entry of a column while `user` works the modal form.
+  void EnterWith(Integer column, std::function<void(frmPNAData&)> user) {
+    QTimer::singleShot(0, [user] {
+      auto* form = static_cast<frmPNAData*>(Form::FindLoaded(QStringLiteral("frmPNAData")));
+      ASSERT_NE(form, nullptr);
+      user(*form);
+    });
+    EnterPowerCurve(column, 0);
+  }
+};
+
+TEST_F(PeakEntryForm, PeakPowerAloneGivesACurveOnTheGraph) {
+  S.VehicleData[6][1] = "7000";
+  S.VehicleData[6][2] = "500";
+  S.PowerCurve[0][30] = 99;  // kept unless erased
+  EnterWith(0, [](frmPNAData& f) {
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Power with no nitrous"));
+    EXPECT_EQ(f.MaxBHP->text(), QStringLiteral("500"));
+    EXPECT_TRUE(f.MinRPM->isVisibleTo(&f));
+    QTest::keyClicks(f.MaxPRPM, "7000");
+    QTest::keyClicks(f.PowerDescript, "Street engine");
+    QTest::keyClick(&f, Qt::Key_Return);
+  });
+  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_NEAR(S.PowerCurve[0][52], 431.41, 0.01);  // the synthesized peak torque
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][30], 99);
+  EXPECT_FLOAT_EQ(S.PowerCurveBackup[30], 99);
+  EXPECT_EQ(S.PowerDescript[0], "Street engine");
+  EXPECT_EQ(S.GraphRPMTop, 8000);
+  EXPECT_EQ(S.CurvePeakValue, 500);
+  Form* graph = Form::FindLoaded(QStringLiteral("frmGraphPower"));
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_EQ(graph->windowTitle(), QStringLiteral("Street engine"));
+}
+
+TEST_F(PeakEntryForm, RefusedFiguresKeepTheFormThenCancelAbandons) {
+  S.MaxRPMIndex = 60;
+  S.PowerCurve[0][40] = 300;
+  S.PowerCurveBackup[40] = 1;
+  EnterWith(0, [this](frmPNAData& f) {
+    f.MaxRPM->setText(QStringLiteral("20001"));
+    f.MaxBHP->setText(QStringLiteral("400"));
+    QTest::mouseClick(f.OKButton, Qt::LeftButton);
+    ASSERT_EQ(seam.asked.size(), 1u);
+    EXPECT_EQ(seam.asked[0].text, "Maximum RPM out of range");
+    EXPECT_TRUE(f.IsLoaded());
+    EXPECT_EQ(f.focusWidget(), f.MaxRPM);
+    QTest::keyClick(&f, Qt::Key_Escape);
+  });
+  EXPECT_EQ(S.CancelFlag, 1);
+  EXPECT_EQ(S.LoadFailed, True);
+  EXPECT_EQ(S.MaxRPMIndex, 60);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 300);
+  EXPECT_FLOAT_EQ(S.PowerCurveBackup[40], 1);  // stopped before the backup
+  EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmGraphPower")), nullptr);
+}
+
+TEST_F(PeakEntryForm, NitrousStageHidesTheEngineBoxesAndErasesOnRequest) {
+  S.MinRPMIndex = 30;
+  S.MaxRPMIndex = 70;
+  S.CurveEntered[0] = True;
+  for (int r = 30; r <= 70; ++r) S.PowerCurve[0][r] = 400;  // 533 BHP at 7000
+  S.PowerCurve[1][20] = 50;
+  S.PowerDescript[1] = "  Wet shot  ";
+  EnterWith(1, [](frmPNAData& f) {
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Wet shot"));
+    EXPECT_FALSE(f.MaxRPM->isVisibleTo(&f));
+    EXPECT_FALSE(f.LaunchTemp->isVisibleTo(&f));
+    EXPECT_EQ(f.MaxBHP->text(), QStringLiteral("693"));  // 533 x 1.3
+    f.MaxRPM->setText(QStringLiteral("bogus"));  // hidden and not checked
+    f.MaxPRPM->setText(QStringLiteral("6500"));
+    f.ErasePower->setChecked(true);
+    QTest::mouseClick(f.OKButton, Qt::LeftButton);
+  });
+  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(S.MinRPM, 3000);
+  EXPECT_EQ(S.PowerCurve[1][20], 0);  // erased below the synthesized rows
+  EXPECT_GT(S.PowerCurve[1][30], 0);
+  EXPECT_FLOAT_EQ(S.PowerCurveBackup[20], 50);
+  EXPECT_EQ(S.CurvePeakValue, 693);
+  EXPECT_EQ(S.CurveEntered[1], False);  // the graph's accept enters it
+}
+
+class CurveGraphWindow : public PowerWindowTest {
  protected:
   void SetUp() override {
     PowerWindowTest::SetUp();
@@ -164,12 +293,20 @@ TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
 TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
   Click(Qt::LeftButton, At(60, 450));
   QTest::keyClick(graph, Qt::Key_F2);  // an accepted summary of the edited curve
+  S.MaxRPMIndex = 75;  // as a manipulation of the span would
+  S.RevLimitIndex = 75;
+  S.GraphRPMTop = 9000;
   S.InputDataPending = True;
   S.DataSequence = True;
   QTest::mouseClick(graph->CancelButton, Qt::LeftButton);
   EXPECT_FALSE(graph->IsLoaded());
   EXPECT_FLOAT_EQ(S.PowerCurve[0][60], 375);  // the original, filled
   EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 400);
+  EXPECT_EQ(S.MaxRPMIndex, 70);
+  EXPECT_EQ(S.RevLimitIndex, 70);
+  EXPECT_EQ(S.GraphRPMTop, 8000);
+  EXPECT_EQ(S.MinRPMIndex, 30);
+  EXPECT_EQ(S.InputDataPending, False);
   EXPECT_EQ(S.DataSequence, False);
 }
 

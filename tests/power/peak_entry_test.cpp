@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/state.h"
 #include "core/tables.h"
+#include "power/curve_synthesis.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -27,7 +30,8 @@ class PeakEntry : public ::testing::Test {
   PeakEntryTexts texts;
 };
 
-TEST_F(PeakEntry, PeakPowerAloneDerivesTheOtherFigures) {
+// 500 BHP at 7000 rpm with nothing else typed: the figures derived, then the curve they give.
+TEST_F(PeakEntry, PeakPowerAloneDerivesTheFiguresAndTheCurve) {
   texts.MaxPRPM = "7000";
   ASSERT_EQ(Ok(), PeakEntryBox::None);
   EXPECT_TRUE(seam.asked.empty());
@@ -41,6 +45,55 @@ TEST_F(PeakEntry, PeakPowerAloneDerivesTheOtherFigures) {
   EXPECT_EQ(S.VehicleData[6][1], "7000");
   EXPECT_EQ(S.VehicleData[6][2], "500");
   EXPECT_EQ(S.VehicleData[8][18], "70c");
+
+  S.PowerCurve[0][20] = 123;  // rows no segment covers are kept
+  S.PowerCurve[0][150] = 77;
+  SynthesizePowerCurve(0);
+  const auto& c = S.PowerCurve[0];
+  EXPECT_EQ(c[34], 0);
+  EXPECT_EQ(c[20], 123);
+  EXPECT_EQ(c[150], 77);
+  for (int i = 36; i <= 52; ++i) EXPECT_GT(c[i], c[i - 1]) << "row " << i;
+  EXPECT_NEAR(c[52], 431.41, 0.01);  // 52.5 rounds to 52
+  for (int i = 53; i <= 70; ++i) EXPECT_LT(c[i], c[i - 1]) << "row " << i;
+  EXPECT_NEAR(c[70], 375.14, 0.01);
+  EXPECT_EQ(c[71], 0);
+  // Power peaks at the peak-power row and nowhere passes it.
+  for (int i = 35; i <= 70; ++i) EXPECT_LE(i * c[i] / 52.52, 500.01) << "row " << i;
+}
+
+TEST_F(PeakEntry, OverPeakPowerFallsSmoothlyToTheTopOfTheSpan) {
+  texts.MaxPRPM = "7000";
+  texts.MaxRPM = "9000";
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  SynthesizePowerCurve(0);
+  const auto& c = S.PowerCurve[0];
+  const auto power = [&](int i) { return i * c[i] / 52.52; };
+  EXPECT_NEAR(power(70), 500, 0.1);
+  for (int i = 71; i <= 90; ++i) EXPECT_LT(power(i), power(i - 1)) << "row " << i;
+  // The fall starts gently, steepens, and ends at p / M of the peak.
+  EXPECT_LT(power(70) - power(71), power(89) - power(90));
+  EXPECT_NEAR(power(90), 500.0 * 70 / 90, 0.1);
+  EXPECT_EQ(c[91], 0);
+}
+
+TEST_F(PeakEntry, DegeneratePeakRowsStayInsideTheColumn) {
+  texts.MaxPRPM = "7000";
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  // Peak torque and peak power in one row.
+  S.MaxTRPM = 6950;
+  S.MaxTRQ = 380;
+  SynthesizePowerCurve(1);
+  for (int i = 1; i <= 70; ++i) EXPECT_TRUE(std::isfinite(S.PowerCurve[1][i])) << "row " << i;
+  EXPECT_FLOAT_EQ(S.PowerCurve[1][70], 380);  // 69.5 rounds to 70: the rise ends there
+
+  // Peak torque below 50 rpm and a top speed of the table.
+  S.MaxRPMIndex = 200;
+  S.MaxTRPM = 40;
+  S.MinRPM = 0;
+  SynthesizePowerCurve(2);
+  for (int i = 0; i < CurveRows; ++i) EXPECT_TRUE(std::isfinite(S.PowerCurve[2][i])) << i;
+  EXPECT_GT(S.PowerCurve[2][200], 0);
 }
 
 TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
@@ -152,23 +205,6 @@ TEST_F(PeakEntry, TypedPeakTorqueAndItsRpmAreChecked) {
   ASSERT_EQ(Ok(), PeakEntryBox::None);
   EXPECT_NEAR(S.MaxTRQ, 405.20, 0.01);  // 375.14 lb-ft at 7000 rpm x sqrt(7000 / 6000)
   EXPECT_EQ(S.MinRPM, 3500);
-}
-
-TEST_F(PeakEntry, NitrousColumnsUseTheSpanOfColumnZero) {
-  S.PowerCurveIndex = 1;
-  S.MinRPMIndex = 25;
-  texts.MaxRPM = "bogus";  // hidden and not checked
-  texts.MinRPM = "bogus";
-  texts.LaunchTemp = "";
-  texts.MaxPRPM = "5000";
-  texts.PowerDescript = "Stage one";
-  texts.ErasePower = true;
-  ASSERT_EQ(Ok(), PeakEntryBox::None);
-  EXPECT_EQ(S.MaxRPMIndex, 60);
-  EXPECT_EQ(S.MinRPM, 2500);
-  EXPECT_EQ(S.PowerDescript[1], "Stage one");
-  EXPECT_EQ(S.ErasePower, True);
-  EXPECT_EQ(texts.LaunchTemp, "");
 }
 
 }  // namespace

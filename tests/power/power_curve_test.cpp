@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/state.h"
-#include "core/units.h"
 #include "power/power_curve.h"
 
 namespace kestrelon {
@@ -24,18 +23,19 @@ TEST_F(PowerCurveTest, SummarySearchesTheSpanAndKeepsTheLowestRowOnTies) {
   UpdateEngineSummary(0);
   EXPECT_EQ(S.EngineSummary[0][0], 300.0f);
   EXPECT_EQ(S.EngineSummary[0][1], 30.0f);
-  EXPECT_EQ(S.EngineSummary[0][2], 12500.0f / 52.52f);
   EXPECT_EQ(S.EngineSummary[0][3], 50.0f);
   EXPECT_EQ(S.PowerMaxPower, 238);
 }
 
-TEST_F(PowerCurveTest, PeakPowerOfThreeHundredLbFtAtRowFifty) {
+TEST_F(PowerCurveTest, PeakPowerOfThreeHundredLbFtAtRowFiftyComesFromColumnZero) {
   S.MinRPMIndex = 10;
   S.MaxRPMIndex = 65;
   S.PowerCurve[0][50] = 300;
+  S.PowerCurve[2][50] = 600;
   UpdateEngineSummary(0);
+  UpdateEngineSummary(2);
   EXPECT_NEAR(S.EngineSummary[0][2], 285.6, 0.05);
-  EXPECT_EQ(S.PowerMaxPower, 286);
+  EXPECT_EQ(S.PowerMaxPower, 286);  // the nitrous column does not change it
 }
 
 TEST_F(PowerCurveTest, ColumnWithPointsOnlyOutsideTheSpan) {
@@ -45,57 +45,29 @@ TEST_F(PowerCurveTest, ColumnWithPointsOnlyOutsideTheSpan) {
   UpdateEngineSummary(1);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[1][k], 0.0f);
   EXPECT_EQ(PowerColumnHasData(1), True);
-  EXPECT_EQ(PowerColumnHasData(2), False);
   S.PowerCurve[2][0] = 5;    // the margins are not part of the curve
   S.PowerCurve[2][201] = 5;
   EXPECT_EQ(PowerColumnHasData(2), False);
 }
 
-TEST_F(PowerCurveTest, PowerMaxPowerAlwaysComesFromColumnZero) {
+TEST_F(PowerCurveTest, RevLimitClampAndNextPointKeepToTheSpan) {
   S.MinRPMIndex = 10;
   S.MaxRPMIndex = 60;
-  S.PowerCurve[0][50] = 300;
-  S.PowerCurve[2][50] = 600;
-  UpdateEngineSummary(0);
-  UpdateEngineSummary(2);
-  EXPECT_EQ(S.PowerMaxPower, 286);
-}
-
-TEST_F(PowerCurveTest, RevLimitClampedIntoTheSpan) {
-  S.MinRPMIndex = 10;
-  S.MaxRPMIndex = 65;
-  S.RevLimitIndex = 0;
-  ClampRevLimit();
-  EXPECT_EQ(S.RevLimitIndex, 65);
+  for (int limit : {0, 61}) {
+    S.RevLimitIndex = limit;
+    ClampRevLimit();
+    EXPECT_EQ(S.RevLimitIndex, 60) << limit;
+  }
   S.RevLimitIndex = 40;
   ClampRevLimit();
   EXPECT_EQ(S.RevLimitIndex, 40);
-  S.RevLimitIndex = 66;
-  ClampRevLimit();
-  EXPECT_EQ(S.RevLimitIndex, 65);
-}
 
-TEST_F(PowerCurveTest, NextNonZeroPowerIndex) {
-  S.MaxRPMIndex = 60;
   S.PowerCurveIndex = 1;
-  S.PowerCurve[1][30] = 100;
-  S.PowerCurve[1][31] = 100;
-  S.PowerCurve[1][45] = 100;
-  S.PowerCurve[1][70] = 100;
+  for (int r : {30, 31, 45, 70}) S.PowerCurve[1][r] = 100;
   EXPECT_EQ(NextNonZeroPowerIndex(30), 31);  // never the start itself
   EXPECT_EQ(NextNonZeroPowerIndex(31), 45);
   EXPECT_EQ(NextNonZeroPowerIndex(45), 60);  // no later point within the span
-  EXPECT_EQ(NextNonZeroPowerIndex(60), 60);
   EXPECT_EQ(NextNonZeroPowerIndex(65), 65);  // at or above the top: the start
-}
-
-TEST_F(PowerCurveTest, UnitDivisorsFollowThePowerUnit) {
-  ApplyPowerUnit("KW");
-  EXPECT_NEAR(100.0f / S.TorqueUnitDivisor, 135.7, 0.05);
-  EXPECT_NEAR(134.0183f / S.PowerUnitDivisor, 100.0, 1e-4);
-  ApplyPowerUnit("BHP");
-  EXPECT_EQ(S.TorqueUnitDivisor, 1.0f);
-  EXPECT_EQ(S.PowerUnitDivisor, 1.0f);
 }
 
 }  // namespace

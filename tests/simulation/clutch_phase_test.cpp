@@ -64,6 +64,7 @@ TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
   SetUpClutch("N");
   S.ClutchEngageFinal = 0;
   S.DrivelineSpeed = 0;
+  c.CrankRowPerTorqueStep = 0.001f;
   const Single K = 400;
   for (const Single torque : {600.0f, 100.0f, -100.0f, -600.0f}) {
     SCOPED_TRACE(torque);
@@ -73,9 +74,7 @@ TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
     S.CrankTorque = torque;
     ClutchPhase(c);
     EXPECT_FLOAT_EQ(S.CrankTorque + c.ClutchDrag, K);
-    const Single engine = torque > K ? 70 + (torque - K) * c.CrankRowPerTorqueStep
-                                     : 70 - (K - torque) * c.CrankRowPerTorqueStep;
-    EXPECT_NEAR(S.EngineSpeed, engine, 1e-4f);
+    EXPECT_NEAR(S.EngineSpeed, 70 + (torque - K) * 0.001f, 1e-4f);  // the engine takes the rest
     EXPECT_EQ(S.ClutchSlipping, 1);
   }
   // Engine braking through a locked clutch still holds the drive line back, up to the capacity.

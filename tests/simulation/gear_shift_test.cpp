@@ -34,7 +34,11 @@ class Shift : public ::testing::Test {
   }
 };
 
-TEST_F(Shift, TimedShiftIgnoresSlipAndSettling) {
+TEST_F(Shift, TimedShiftIgnoresSlipAndSettlingAndAForcedShiftWaitsForIt) {
+  S.RunTime = 0.2f;
+  S.GearSec[1] = 0.3f;
+  TestGearShift(1);  // forced, but its time is still to come
+  EXPECT_EQ(S.Gear, 1);
   S.GearSec[1] = 0.3f;
   S.ClutchSlipping = 1;
   S.RunTime = 0.29f;
@@ -48,6 +52,10 @@ TEST_F(Shift, TimedShiftIgnoresSlipAndSettling) {
   EXPECT_FLOAT_EQ(S.GearEngagedRPM[CurrentRun][1], 60);
   EXPECT_EQ(S.ClutchSlipping, 1);
   EXPECT_FLOAT_EQ(S.GearOverallRatio, S.GearOverall[2]);
+  S.ClutchSlipping = 0;
+  S.RunTime = 1.0f;
+  TestGearShift(1);  // forced once no shift time is set
+  EXPECT_EQ(S.Gear, 3);
 }
 
 TEST_F(Shift, RpmShiftWaitsForTheLockedClutchAndHalfASecond) {
@@ -91,16 +99,6 @@ TEST_F(Shift, ShiftWithDurationRunsItsPhaseThenSettles) {
   EXPECT_EQ(S.Gear, 3);
 }
 
-TEST_F(Shift, ForcedShiftRespectsAFutureShiftTime) {
-  S.RunTime = 2.0f;
-  S.GearSec[1] = 3.0f;
-  TestGearShift(1);
-  EXPECT_EQ(S.Gear, 1);
-  S.GearSec[1] = 0;
-  TestGearShift(1);
-  EXPECT_EQ(S.Gear, 2);
-}
-
 TEST_F(Shift, RevLimiterCutShiftsAndClearsTheCut) {
   S.RunTime = 2.0f;
   S.EngineSpeed = 74;
@@ -127,7 +125,7 @@ TEST_F(Shift, BestAccelerationShiftsWhenTheNextGearPullsAsHard) {
   EXPECT_EQ(S.Gear, 2);
 }
 
-TEST_F(Shift, BoggedEngineBelowTheCurveDoesNotClimbThroughTheGears) {
+TEST_F(Shift, BoggedEngineBelowTheCurveDoesNotClimbThroughTheGearsNorLeavesTheTop) {
   S.RunTime = 5.0f;
   S.EngineSpeed = 10;  // no torque in either gear
   for (int i = 0; i < 5; ++i) {
@@ -135,12 +133,8 @@ TEST_F(Shift, BoggedEngineBelowTheCurveDoesNotClimbThroughTheGears) {
     TestGearShift(0);
   }
   EXPECT_EQ(S.Gear, 1);
-}
-
-TEST_F(Shift, TopGearIsNeverLeft) {
   S.Gear = 4;
   S.EngineSpeed = 80;
-  S.RunTime = 9;
   TestGearShift(0);
   EXPECT_EQ(S.Gear, 4);
 }

@@ -102,8 +102,9 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   }
 }
 
-TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestAndKeepsTheRPMOnTheCurve) {
+TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestKeepsTheRPMOnTheCurveAndHoldsTheRiseTime) {
   auto& g = S.VehicleData[4];
+  g[2] = "0.5";
   g[3] = "9500";  // above the curve: its top
   g[12] = " 1 ";
   S.StepsPerSecond = 0;
@@ -112,24 +113,18 @@ TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestAndKeepsTheRPMOnTheCurve) {
   EXPECT_EQ(S.CalcRequested, False);
   EXPECT_EQ(boxes.LaunchRPM, "8000");
   EXPECT_EQ(boxes.Trap4Position, 1);
+  EXPECT_EQ(boxes.LaunchRisetime, "0.5");
+
+  S.CalcRequested = True;
+  S.ClutchEngageInitial = 0.3f;
+  S.UseTraction = True;  // launch control: held to the clutch engagement
+  OpenLaunchSetup(boxes);
+  EXPECT_EQ(boxes.LaunchRisetime, "0.3");
 
   LaunchBoxes empty;  // no refill requested: an empty rpm box shows the lowest rpm
   OpenLaunchSetup(empty);
   EXPECT_EQ(empty.LaunchThrottle, "");
   EXPECT_EQ(empty.LaunchRPM, "2000");
-}
-
-TEST_F(LaunchSetupTest, RiseTimeShownIsHeldToTheClutchEngagementUnderLaunchControl) {
-  S.VehicleData[4][2] = "0.5";
-  S.ClutchEngageInitial = 0.3f;
-  S.UseTraction = True;
-  OpenLaunchSetup(boxes);
-  EXPECT_EQ(boxes.LaunchRisetime, "0.3");
-
-  S.CalcRequested = True;
-  S.UseTraction = False;  // neither traction control nor the automatic clutch
-  OpenLaunchSetup(boxes);
-  EXPECT_EQ(boxes.LaunchRisetime, "0.5");
 }
 
 }  // namespace

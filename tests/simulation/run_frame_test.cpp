@@ -47,8 +47,8 @@ bool AllFinite() {
   return std::isfinite(S.Speed) && std::isfinite(S.Distance) && std::isfinite(S.EngineSpeed);
 }
 
-TEST_F(RunFrame, TwoSecondsRecordEveryStepSixtySecondsEveryThirtieth) {
-  test::LoadWestfield(2);
+TEST_F(RunFrame, RecordingPlanForShortEvenAndUnevenRuns) {
+  test::LoadWestfield(2);  // every step recorded
   CalculatePerformance(1);
   EXPECT_EQ(S.PointCount, 1000);
   EXPECT_FLOAT_EQ(S.PointSpacing, 0.002f);
@@ -56,20 +56,15 @@ TEST_F(RunFrame, TwoSecondsRecordEveryStepSixtySecondsEveryThirtieth) {
   EXPECT_EQ(seam.progress.front(), 1);
   EXPECT_EQ(seam.progress.back(), 1000);
   EXPECT_EQ(seam.progressShown, (std::vector<bool>{true, false}));
-  // The last point is the state of the last step.
-  EXPECT_FLOAT_EQ(S.RunResults[PtSpeed][CurrentRun][1000], S.Speed);
+  EXPECT_FLOAT_EQ(S.RunResults[PtSpeed][CurrentRun][1000], S.Speed);  // the last step's state
 
-  seam.progress.clear();
-  test::LoadWestfield(60);
-  CalculatePerformance(1);
+  test::LoadWestfield(60);  // every thirtieth step
+  CalculatePerformance(0);
   EXPECT_EQ(S.PointCount, 1000);
   EXPECT_FLOAT_EQ(S.PointSpacing, 0.06f);
-  EXPECT_EQ(seam.progress.size(), 1000u);
   EXPECT_FLOAT_EQ(S.RunTime, 60.0f);
   EXPECT_FLOAT_EQ(S.RunResults[PtDistance][CurrentRun][1000], S.Distance);
-}
 
-TEST_F(RunFrame, ShortOrUnevenRunsStayInsideTheThousandPoints) {
   test::LoadWestfield(1);  // 500 steps: every step recorded at the step's spacing
   CalculatePerformance(0);
   EXPECT_EQ(S.PointCount, 500);
@@ -105,17 +100,15 @@ TEST_F(RunFrame, CancelStopsAfterTheStepWithOneMessage) {
   EXPECT_EQ(seam.asked.size(), 1u);
 }
 
-TEST_F(RunFrame, NoRunInsideARun) {
+TEST_F(RunFrame, EndOfRunRefreshesTheGraphOrOpensTheDisplayOptionsAndNoRunRunsInsideARun) {
   test::LoadWestfield(2);
   S.Calculating = True;
   CalculatePerformance(0);
   EXPECT_EQ(S.PointCount, 0);
   EXPECT_EQ(S.RunDone, False);
   EXPECT_EQ(seam.simDisplayShown, 0);
-}
 
-TEST_F(RunFrame, EndOfRunRefreshesTheGraphOrOpensTheDisplayOptions) {
-  test::LoadWestfield(2);
+  S.Calculating = False;
   CalculatePerformance(0);
   EXPECT_TRUE(seam.progressShown.empty());  // no progress window without progress
   EXPECT_TRUE(seam.progress.empty());
@@ -140,16 +133,45 @@ TEST_F(RunFrame, StalledEngineKeepsSteppingToTheEnd) {
   EXPECT_TRUE(AllFinite());
 }
 
-TEST_F(RunFrame, StandingCarIsNotPushedBackByItsResistanceButRollsDownASlope) {
-  test::LoadWestfield(2);
-  S.ClutchTorqueStatic = 0;  // nothing reaches the wheels
-  S.AeroSpeed = 10;          // a head wind blows at the standing car
-  CalculatePerformance(0);
-  for (int p = 0; p <= 1000; ++p) ASSERT_GE(S.RunResults[PtSpeed][CurrentRun][p], 0.0f) << p;
+// A clutch that carries nothing for the first half second: resistance and drag only hold the
+// standing car back, never push it backwards; only the track's slope can roll it.
+TEST_F(RunFrame, StandingCarIsNotPushedBackByItsResistanceButRollsOnASlope) {
+  auto runWithLateClutch = [](Single slope) {
+    test::LoadWestfield(2);
+    S.ClutchEngageInitial = 0.5f;
+    S.ClutchEngageInitialPC = 0;
+    S.ClutchEngageFinal = 1.0f;
+    S.AeroSpeed = 10;  // a head wind blows at the standing car
+    S.TrackSlope = slope;
+    CalculatePerformance(0);
+  };
+  auto pt = [](RunChannel ch, int p) { return S.RunResults[ch][CurrentRun][p]; };
+  runWithLateClutch(0);
+  ASSERT_EQ(S.RunDone, True);
+  for (int p = 0; p <= 1000; ++p) {
+    if (p < 250) {  // before 0.5 s
+      ASSERT_EQ(pt(PtSpeed, p), 0.0f) << p;
+      ASSERT_EQ(pt(PtDistance, p), 0.0f) << p;
+      ASSERT_EQ(pt(PtRearWheelSpeed, p), 0.0f) << p;
+      ASSERT_EQ(pt(PtFrontWheelSpeed, p), 0.0f) << p;
+      ASSERT_GT(pt(PtFrontWheelLoad, p), 0.0f) << p;  // standing on its wheels
+    }
+    ASSERT_GE(pt(PtSpeed, p), 0.0f) << p;
+    ASSERT_GE(pt(PtRearWheelSpeed, p), 0.0f) << p;
+    if (p > 0) {
+      ASSERT_GE(pt(PtDistance, p), pt(PtDistance, p - 1)) << p;
+    }
+  }
+  EXPECT_GT(S.Speed, 1.0f);
 
-  S.TrackSlope = 0.05f;  // finish line above the start
-  CalculatePerformance(0);
-  EXPECT_LT(S.Speed, 0.0f);
+  runWithLateClutch(-0.005f);  // a grade of 32 N against a rolling resistance of about 47 N
+  for (int p = 0; p < 250; ++p) ASSERT_EQ(pt(PtDistance, p), 0.0f) << p;
+  runWithLateClutch(0.05f);  // a quarter of a second in, the grade alone pulls it back
+  EXPECT_LT(pt(PtSpeed, 125), -0.05f);
+  EXPECT_LT(pt(PtDistance, 125), 0.0f);
+  runWithLateClutch(-0.05f);  // or forward against the resistance
+  EXPECT_GT(pt(PtSpeed, 125), 0.05f);
+  EXPECT_GT(pt(PtDistance, 125), 0.0f);
 }
 
 TEST_F(RunFrame, EmptyOrBrokenModelsGiveNumbersNotFaults) {

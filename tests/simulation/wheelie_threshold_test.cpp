@@ -30,8 +30,8 @@ TEST(WheelieThresholdGate, NamesTheFirstMissingSectionInOrder) {
   EXPECT_EQ(ui.asked[0].style, Msg::Question);
 }
 
-// A car without tyre growth or nitrous: the ratio is first gear's overall ratio.
-void SetUpCar() {
+TEST(WheelieThresholdFigures, WorkedExampleWithoutTyreGrowthAndDashesForZeroes) {
+  // A car without tyre growth or nitrous: the ratio is first gear's overall ratio.
   S = SharedState{};
   S.ChassisWeight = 1000;
   S.ChassisCGL = 1.2f;
@@ -44,10 +44,6 @@ void SetUpCar() {
   S.GearOverall[1] = 10.0f;
   S.EngineSummary[0][1] = 55;
   S.EngineSummary[1][1] = 60;
-}
-
-TEST(WheelieThresholdFigures, WorkedExampleWithoutTyreGrowth) {
-  SetUpCar();
   const WheelieThreshold w = CalcWheelieThreshold();
   ASSERT_TRUE(w.valid);
   EXPECT_FLOAT_EQ(w.GearRatio, 10.0f);
@@ -64,17 +60,14 @@ TEST(WheelieThresholdFigures, WorkedExampleWithoutTyreGrowth) {
   EXPECT_EQ(c.TorqueKGM, " 79.44 Kg-m");
   EXPECT_EQ(c.TorqueLBFT, " 574.41 lb-ft");
   EXPECT_EQ(c.Acceleration, " 2.4 g");
-}
 
-TEST(WheelieThresholdFigures, ZeroTyreOrCentreOfGravityShowsDashes) {
-  SetUpCar();
+  // A zero centre-of-gravity height or gear ratio shows dashes.
   S.ChassisCGH = 0;
-  const WheelieCaptions c = WheelieThresholdCaptions(CalcWheelieThreshold());
-  EXPECT_EQ(c.GearRatio, " 10.0:1");
-  EXPECT_EQ(c.TorqueKGM, " - Kg-m");
-  EXPECT_EQ(c.Acceleration, " - g");
-
-  SetUpCar();
+  const WheelieCaptions d = WheelieThresholdCaptions(CalcWheelieThreshold());
+  EXPECT_EQ(d.GearRatio, " 10.0:1");
+  EXPECT_EQ(d.TorqueKGM, " - Kg-m");
+  EXPECT_EQ(d.Acceleration, " - g");
+  S.ChassisCGH = 0.5f;
   S.GearOverall[1] = 0;
   EXPECT_EQ(WheelieThresholdCaptions(CalcWheelieThreshold()).GearRatio, " -:1");
 }

@@ -21,11 +21,7 @@ class ClutchForm : public test::EntryTest {
     EntryTest::SetUp();
     Cfg.PUnits = "I";
     RegisterDataForms();
-    S.EngineEntered = True;
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 70;
-    for (int j = 20; j <= 70; ++j) S.PowerCurve[0][j] = 300;
-    S.EngineSummary[0][0] = 300;
+    FlatEngine(20, 70, 300);
     S.EngineSummary[0][1] = 50;
     S.EngineSummary[1][0] = 350;
     form = static_cast<frmDataClutch*>(Form::Instance("frmDataClutch"));
@@ -124,8 +120,7 @@ TEST_F(ClutchForm, RefusedTimersComeUpModalDuringThePassBeforeTheClutchGoesOn) {
   EXPECT_TRUE(modal);
   EXPECT_FALSE(timers->IsLoaded()) << "never left loaded and hidden";
   EXPECT_EQ(S.ClutchEntered, True);
-  const Single weight[5] = {0.3f, 0.8f, 1, 1, 1};
-  for (int i = 0; i < 5; ++i) EXPECT_NEAR(S.ClutchTimerWeight[i], weight[i], 1e-6) << i;
+  EXPECT_NEAR(S.ClutchTimerWeight[1], 0.8f, 1e-6);
   EXPECT_EQ(S.VehicleData[1][15], "50");
 }
 

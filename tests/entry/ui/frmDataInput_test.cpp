@@ -15,7 +15,7 @@ class OneValue : public test::EntryTest {
   frmDataInput dialog;
 };
 
-TEST_F(OneValue, OkReturnsTheTextAndCancelKeepsTheStart) {
+TEST_F(OneValue, OkReturnsTheTextCancelKeepsTheStartAndSpinStepsWhole) {
   S.InputItemValue = "2.5";
   dialog.Load();
   EXPECT_EQ(dialog.ItemValue->text(), "2.5");
@@ -28,10 +28,8 @@ TEST_F(OneValue, OkReturnsTheTextAndCancelKeepsTheStart) {
   dialog.ItemCancel->click();
   EXPECT_EQ(S.CancelFlag, 1);
   EXPECT_EQ(S.InputItemValue, "2.5");
-}
 
-TEST_F(OneValue, SpinStepsInWholeNumbers) {
-  S.InputItemValue = "2.5";
+  // The spin steps in whole numbers.
   dialog.Load();
   dialog.ItemSpin->setValue(dialog.ItemSpin->value() + 1);
   EXPECT_EQ(dialog.ItemValue->text(), "3");

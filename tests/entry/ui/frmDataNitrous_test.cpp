@@ -21,12 +21,9 @@ class NitrousForm : public test::EntryTest {
     EntryTest::SetUp();
     RegisterDataForms();
     S.GearCount = 4;
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 30;
+    FlatEngine(20, 30, 300);
     S.AeroTemp = 15.5f;
     S.DryDensityRatio = 1.0f;
-    for (int j = 20; j <= 30; ++j) S.PowerCurve[0][j] = 300;
-    S.EngineSummary[0][0] = 300;
     S.EngineSummary[1][0] = 350;  // a first stage, no second
     const char* items[] = {"5.7l", "4", "100", "0.043in", "100", "850psi", "100", "0", "4"};
     for (int k = 1; k <= 9; ++k) S.VehicleData[0][k] = items[k - 1];

@@ -21,7 +21,9 @@ class ThrottleForm : public test::EntryTest {
 
 TEST_F(ThrottleForm, TypedStagesReachTheModel) {
   Open();
+  EXPECT_FALSE(form.TStopTimer[3]->isEnabled()) << "an unused stop switches its boxes off";
   form.UseThrottle->click();
+  EXPECT_TRUE(form.TStopTimer[3]->isEnabled());
   QTest::keyClicks(form.TStopTimer[0], "0.5");
   QTest::keyClicks(form.TStopOpening[0], "60");
   QTest::keyClicks(form.TStopTimer[1], "1.5");
@@ -54,13 +56,6 @@ TEST_F(ThrottleForm, RefusalShowsItsMessageAndChangesNothing) {
   form.CancelButton->click();
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_EQ(S.VehicleData[9][5], "0.8");
-}
-
-TEST_F(ThrottleForm, UnusedStopSwitchesItsBoxesOff) {
-  Open();
-  EXPECT_FALSE(form.TStopTimer[3]->isEnabled());
-  form.UseThrottle->click();
-  EXPECT_TRUE(form.TStopTimer[3]->isEnabled());
 }
 
 }  // namespace

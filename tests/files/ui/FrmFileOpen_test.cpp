@@ -53,23 +53,14 @@ TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
   FrmFileOpen dialog;
   Open(dialog, "*.WCD");
   ASSERT_EQ(dialog.Entries(), (std::vector<std::string>{"RACE.WCD", "my.car.WCD"}));
-  const int race = 0;
-  dialog.Filist->setCurrentRow(race);
+  dialog.Filist->setCurrentRow(0);
   EXPECT_EQ(dialog.FileName->text(), QStringLiteral("RACE"));
   EXPECT_EQ(S.FileDialogResult, folder.file("RACE.WCD"));
   EXPECT_EQ(dialog.File_Descript->text(), QStringLiteral("Race car"));
-  dialog.Filist->setCurrentRow(1 - race);
+  dialog.Filist->setCurrentRow(1);
   EXPECT_EQ(dialog.FileName->text(), QStringLiteral("my.car"));
   QTest::keyClick(dialog.FileName, Qt::Key_Return);
   EXPECT_EQ(S.FileDialogResult, folder.file("my.car.WCD"));
-}
-
-TEST_F(FileDialogWindow, AnyFilePatternShowsTheWholeName) {
-  folder.write("RACE.WCD", "");
-  FrmFileOpen dialog;
-  Open(dialog, "*.*");
-  dialog.Filist->setCurrentRow(0);
-  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("RACE.WCD"));
 }
 
 TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
@@ -99,15 +90,6 @@ TEST_F(FileDialogWindow, TypedNameIsSavedUnderThePatternsExtension) {
   EXPECT_EQ(driver.shown, 1);
 }
 
-TEST_F(FileDialogWindow, NotFoundBringsTheDialogBack) {
-  folder.write("REAL.WCD", "");
-  DialogDriver driver;
-  driver.actions = {TypeAndOpen(QStringLiteral("GHOST")), TypeAndOpen(QStringLiteral("REAL"))};
-  EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", folder.file("")), folder.file("REAL.WCD"));
-  ASSERT_EQ(ui.asked.size(), 1u);
-  EXPECT_EQ(ui.asked[0].text, "File " + folder.file("GHOST.WCD") + " not found");
-}
-
 TEST_F(FileDialogWindow, VehicleWithItsPowerFileBesideItAsksOnce) {
   ExamplePair("HAYABUSA", "CAR");
   DialogDriver driver;
@@ -135,6 +117,9 @@ TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
   EXPECT_EQ(driver.shown, 1);
   EXPECT_EQ(S.DataSaved, True);
+  // Both files written under the last names, each with the description.
+  EXPECT_EQ(TempFolder::read(folder.file("CAR.VCD")).substr(0, 15), "//*Golden car\r\n");
+  EXPECT_EQ(TempFolder::read(folder.file("CAR.WCD")).substr(0, 15), "//*Golden car\r\n");
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
-// The example chooser: its list, its OK without a choice, and the Example command run through
-// it up to the guided entry of the first curve.
+// The example chooser: its list, its OK without a choice, and a double click.
 #include <QListWidget>
 
 #include "file_window_fixture.h"
-#include "files/example_command.h"
 #include "files/ui/frmExample.h"
-#include "power/ui/frmPNAData.h"
 
 namespace kestrelon::test {
 namespace {
@@ -56,34 +53,6 @@ TEST_F(ExampleChooser, DoubleClickChoosesAtOnce) {
   busa->setSelected(true);
   chooser.ExList_DblClick();
   EXPECT_EQ(chooser.ChosenKey(), "HAYABUSA");
-}
-
-TEST_F(ExampleChooser, ExampleCommandLoadsTheChoiceAndOpensTheFirstCurve) {
-  // The chooser is answered with "Honda Fireblade", the peak-figure form that follows with Cancel.
-  bool chose = false, curveAsked = false;
-  QTimer driver;
-  driver.setInterval(10);
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (auto* chooser = dynamic_cast<frmExample*>(Form::FindLoaded(QStringLiteral("frmExample")));
-        chooser && chooser->isVisible() && !chose) {
-      chose = true;
-      Entry(*chooser, "Honda Fireblade")->setSelected(true);
-      chooser->OKButton_Click();
-    } else if (auto* peaks = dynamic_cast<frmPNAData*>(Form::FindLoaded(QStringLiteral("frmPNAData")));
-               peaks && peaks->isVisible() && !curveAsked) {
-      curveAsked = true;
-      peaks->CancelButton_Click();
-    }
-  });
-  driver.start();
-  S.DataSaved = True;
-  FileExample();
-  EXPECT_TRUE(chose);
-  EXPECT_TRUE(curveAsked);
-  const VehicleTable loaded = S.VehicleData;
-  S = SharedState{};
-  LoadExampleVehicle("CBR929");
-  EXPECT_EQ(loaded, S.VehicleData);
 }
 
 }  // namespace

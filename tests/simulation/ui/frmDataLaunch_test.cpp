@@ -44,7 +44,8 @@ class LaunchDialogTest : public RunWindowTest {
   }
 };
 
-TEST_F(LaunchDialogTest, OpensFilledFromTheVehicleAndListed) {
+TEST_F(LaunchDialogTest, OpensFilledFromTheVehicleAndListedAndCancelOrEscapeStoreNothing) {
+  const SharedState before = S;
   frmDataLaunch* d = Open();
   EXPECT_EQ(d->windowTitle(), "Launch Information");
   EXPECT_TRUE(OpenWindows.Contains("Launch Information"));
@@ -62,6 +63,21 @@ TEST_F(LaunchDialogTest, OpensFilledFromTheVehicleAndListed) {
   d->LaunchRPMSpin->stepUp();
   EXPECT_EQ(d->LaunchRPM->text(), "3100");
   EXPECT_EQ(d->LaunchATSpin->maximum(), 60);
+
+  Type(d->LaunchRPM, "5000");
+  QTest::mouseClick(d->LaunchCancelButton, Qt::LeftButton);
+  EXPECT_FALSE(d->IsLoaded());
+  EXPECT_FALSE(OpenWindows.Contains("Launch Information"));
+  EXPECT_EQ(S.VehicleData[4], before.VehicleData[4]);
+  EXPECT_EQ(S.LaunchRPM, before.LaunchRPM);
+  EXPECT_EQ(S.LaunchTime, before.LaunchTime);
+  EXPECT_EQ(S.LaunchFormTop, -1);  // the place is kept only by Calculate
+  EXPECT_EQ(S.RunDone, False);
+  EXPECT_EQ(S.CalcRequested, True);
+
+  d = Open();
+  QTest::keyClick(d->LaunchThrottle, Qt::Key_Escape);
+  EXPECT_FALSE(d->IsLoaded());
 }
 
 TEST_F(LaunchDialogTest, AnalysisTimeRunsTheNextEvenSecondOrIsRefused) {
@@ -146,25 +162,6 @@ TEST_F(LaunchDialogTest, TrapLengthsFromLoadEmptiedTypedAndRefused) {
   Calculate(d->Launch4Trap);
   EXPECT_DOUBLE_EQ(S.Trap4Length, 20);
   EXPECT_EQ(ui.asked.size(), 1u);  // only the refusal above
-}
-
-TEST_F(LaunchDialogTest, CancelAndEscapeStoreNothing) {
-  const SharedState before = S;
-  frmDataLaunch* d = Open();
-  Type(d->LaunchTime, "12");
-  Type(d->LaunchRPM, "5000");
-  QTest::mouseClick(d->LaunchCancelButton, Qt::LeftButton);
-  EXPECT_FALSE(d->IsLoaded());
-  EXPECT_FALSE(OpenWindows.Contains("Launch Information"));
-  EXPECT_EQ(S.VehicleData[4], before.VehicleData[4]);
-  EXPECT_EQ(S.LaunchRPM, before.LaunchRPM);
-  EXPECT_EQ(S.LaunchFormTop, -1);  // the place is kept only by Calculate
-  EXPECT_EQ(S.RunDone, False);
-  EXPECT_EQ(S.CalcRequested, True);
-
-  d = Open();
-  QTest::keyClick(d->LaunchThrottle, Qt::Key_Escape);
-  EXPECT_FALSE(d->IsLoaded());
 }
 
 TEST_F(LaunchDialogTest, AutoAcceptRunsAtLoadOrShowsTheDialogForCorrection) {
