@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <tuple>
 
 #include "core/state.h"
 
@@ -34,36 +36,20 @@ class Expression : public ::testing::Test {
   void SetUp() override { S = SharedState{}; }
 };
 
-TEST_F(Expression, EvaluatesStrictlyLeftToRight) {
-  EXPECT_FLOAT_EQ(Evaluate("2+3*4").value, 20);
-  EXPECT_FLOAT_EQ(Evaluate("2^3^2").value, 64);
-  EXPECT_FLOAT_EQ(Evaluate("10/4").value, 2.5f);
-  EXPECT_FLOAT_EQ(Evaluate("1,5+1.5").value, 3);
-  EXPECT_EQ(Evaluate("2+3*4").error, 0);
-  const Outcome zero = Evaluate(" 0 ");
-  EXPECT_EQ(zero.error, 0);
-  EXPECT_EQ(zero.value, 0);
-}
-
-TEST_F(Expression, EmptyTermsReadAsZero) {
-  EXPECT_FLOAT_EQ(Evaluate("-5").value, -5);
-  EXPECT_FLOAT_EQ(Evaluate("5*-3").value, -3);  // (5 x 0) - 3
-  EXPECT_FLOAT_EQ(Evaluate("5+").value, 5);
-  EXPECT_FLOAT_EQ(Evaluate("5*").value, 0);
-  EXPECT_EQ(Evaluate("5*").error, 0);
-}
-
-TEST_F(Expression, RejectsTextThatIsNotDigitsAndSeparators) {
-  for (const char* text : {"", "   ", "2 + 3", "1e3", "12A", "(2+3)", "2*(3+4)"}) {
+TEST_F(Expression, EvaluatesStrictlyLeftToRightWithEmptyTermsAsZero) {
+  // "5*-3" is (5 x 0) - 3.
+  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, Single>>{
+           {"2+3*4", 20}, {"2^3^2", 64}, {"10/4", 2.5f}, {"1,5+1.5", 3}, {" 0 ", 0},
+           {"-5", -5}, {"5*-3", -3}, {"5+", 5}, {"5*", 0}}) {
     const Outcome o = Evaluate(text);
-    EXPECT_EQ(o.error, 1) << text;
-    EXPECT_EQ(o.value, 0) << text;
+    EXPECT_FLOAT_EQ(o.value, value) << text;
+    EXPECT_EQ(o.error, 0) << text;
   }
 }
 
 TEST_F(Expression, AcceptsFifteenOperatorsAndNoMore) {
-  EXPECT_FLOAT_EQ(Evaluate(Chain(15, "1")).value, 16);
-  EXPECT_EQ(Evaluate(Chain(15, "1")).error, 0);
+  EXPECT_EQ(std::tuple(Evaluate(Chain(15, "1")).value, Evaluate(Chain(15, "1")).error),
+            std::tuple(16, 0));
   EXPECT_EQ(Evaluate(Chain(16, "1")).error, 2);
   // Too many operators is found before any term is examined.
   EXPECT_EQ(Evaluate(Chain(16, "X")).error, 2);
@@ -71,10 +57,11 @@ TEST_F(Expression, AcceptsFifteenOperatorsAndNoMore) {
   EXPECT_EQ(Evaluate("(" + Chain(20, "1") + ")").error, 1);
 }
 
-TEST_F(Expression, ArithmeticFaultsAreErrorsNotCrashes) {
-  for (const char* text : {"1/0", "0/0", "10^39", "-8^,5",
-                           "300000000000000000000000000000000000000*10",
-                           "99999999999999999999999999999999999999999"}) {
+TEST_F(Expression, ForeignTextAndArithmeticFaultsAreErrorsNotCrashes) {
+  for (const char* text :
+       {"", "   ", "2 + 3", "1e3", "12A", "(2+3)", "2*(3+4)", "1/0", "0/0", "10^39", "-8^,5",
+        "300000000000000000000000000000000000000*10",
+        "99999999999999999999999999999999999999999"}) {
     const Outcome o = Evaluate(text);
     EXPECT_EQ(o.error, 1) << text;
     EXPECT_EQ(o.value, 0) << text;
@@ -82,15 +69,17 @@ TEST_F(Expression, ArithmeticFaultsAreErrorsNotCrashes) {
 }
 
 TEST(LocaleNumber, EitherSeparatorAndTheSignOfTheNumber) {
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("1,5"), 1.5f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("1.5"), 1.5f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("-0.25"), -0.25f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("-,25"), -0.25f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("12,"), 12);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber(",5"), 0.5f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber(" 0,250 "), 0.25f);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("abc"), 0);
-  EXPECT_FLOAT_EQ(ParseLocaleNumber("1E3"), 1000);
+  for (const auto& [text, expected] :
+       std::initializer_list<std::pair<const char*, Single>>{{"1,5", 1.5f},
+                                                             {"1.5", 1.5f},
+                                                             {"-0.25", -0.25f},
+                                                             {"-,25", -0.25f},
+                                                             {"12,", 12},
+                                                             {",5", 0.5f},
+                                                             {" 0,250 ", 0.25f},
+                                                             {"abc", 0},
+                                                             {"1E3", 1000}})
+    EXPECT_FLOAT_EQ(ParseLocaleNumber(text), expected) << text;
   EXPECT_EQ(ParseLocaleNumber("0E999"), 0);  // zero stays zero, not a NaN
 }
 
@@ -107,12 +96,8 @@ TEST(LocaleNumber, BeyondTheSingleRangeIsInfinite) {
 }
 
 TEST(NonNumericChar, DigitsAndSeparatorsOnly) {
-  EXPECT_EQ(HasNonNumericChar(""), 0);
-  EXPECT_EQ(HasNonNumericChar("12.5"), 0);
-  EXPECT_EQ(HasNonNumericChar("1,5"), 0);
-  EXPECT_EQ(HasNonNumericChar("12.5A"), 1);
-  EXPECT_EQ(HasNonNumericChar("-1"), 1);
-  EXPECT_EQ(HasNonNumericChar(" 1"), 1);
+  for (const char* text : {"", "12.5", "1,5"}) EXPECT_EQ(HasNonNumericChar(text), 0) << text;
+  for (const char* text : {"12.5A", "-1", " 1"}) EXPECT_EQ(HasNonNumericChar(text), 1) << text;
 }
 
 }  // namespace

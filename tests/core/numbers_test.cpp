@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
+#include <tuple>
 
 namespace kestrelon {
 namespace {
@@ -23,23 +25,18 @@ TEST(Numbers, WholeNumbersRoundHalfToEven) {
 }
 
 TEST(Numbers, IntegerDivisionRoundsOperandsThenTruncates) {
-  EXPECT_EQ(IntDiv(7, 2), 3);
-  EXPECT_EQ(IntDiv(-7, 2), -3);
-  EXPECT_EQ(IntDiv(2.5, 1), 2);   // 2.5 rounds to 2 first
-  EXPECT_EQ(IntDiv(7, 2.5), 3);   // divisor 2.5 rounds to 2
-  EXPECT_EQ(IntDiv(5, 0.4), 0);   // divisor rounds to 0: no crash
+  // Each operand rounds first (2.5 to 2); a divisor rounding to 0 gives 0, no crash.
+  for (const auto& [a, b, q] : std::initializer_list<std::tuple<double, double, Long>>{
+           {7, 2, 3}, {-7, 2, -3}, {2.5, 1, 2}, {7, 2.5, 3}, {5, 0.4, 0}})
+    EXPECT_EQ(IntDiv(a, b), q) << a << " \\ " << b;
 }
 
 TEST(Numbers, LeadingNumberRule) {
-  EXPECT_DOUBLE_EQ(LeadingNumber("  42.5mm"), 42.5);
-  EXPECT_DOUBLE_EQ(LeadingNumber("-3"), -3);
-  EXPECT_DOUBLE_EQ(LeadingNumber("+.5"), 0.5);
-  EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
-  EXPECT_DOUBLE_EQ(LeadingNumber("1,5"), 1);  // "," is not a decimal point here
-  EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
-  EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
-  EXPECT_DOUBLE_EQ(LeadingNumber("-"), 0);
-  EXPECT_DOUBLE_EQ(LeadingNumber("1e5"), 1);
+  // "," is not a decimal point here.
+  const std::pair<const char*, double> rows[] = {
+      {"  42.5mm", 42.5}, {"-3", -3}, {"+.5", 0.5}, {"1.2.3", 1.2}, {"1,5", 1},
+      {"abc", 0},         {"", 0},    {"-", 0},     {"1e5", 1}};
+  for (const auto& [text, expected] : rows) EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;
 }
 
 TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {
@@ -71,26 +68,21 @@ TEST(Numbers, TrimRemovesBlanksOnly) {
 }
 
 TEST(Numbers, FormatPatterns) {
-  EXPECT_EQ(Format(12.345, "####0.00"), "12.35");
-  EXPECT_EQ(Format(0.0, "####0.00"), "0.00");
-  EXPECT_EQ(Format(1234.5, "##0.00"), "1234.50");
-  EXPECT_EQ(Format(1.2345, "#0.000"), "1.235");  // 15-digit decimal value rounds half up
-  EXPECT_EQ(Format(0.5, "0.000"), "0.500");
-  EXPECT_EQ(Format(0.5, "#.000"), ".500");
-  EXPECT_EQ(Format(2.5, "###.0##"), "2.5");
-  EXPECT_EQ(Format(2.1234, "###.0##"), "2.123");
-  EXPECT_EQ(Format(12345.67, "#####.0"), "12345.7");
-  EXPECT_EQ(Format(0.125, "0.00"), "0.13");
-  EXPECT_EQ(Format(2.675, "0.00"), "2.68");
-  EXPECT_EQ(Format(9.999, "0.00"), "10.00");
-  EXPECT_EQ(Format(0.996, "#.00"), "1.00");
-  EXPECT_EQ(Format(-1.5, "0.0"), "-1.5");
-  EXPECT_EQ(Format(-0.001, "0.00"), "0.00");
-  EXPECT_EQ(Format(0.004, "#.00"), ".00");
-  EXPECT_EQ(Format(1234567, "#,##0"), "1,234,567");
-  EXPECT_EQ(Format(5, "#.##"), "5.");
+  struct Row {
+    double value;
+    const char *pattern, *expected;
+  };
+  // A 15-digit decimal value rounds half up.
+  const Row rows[] = {
+      {12.345, "####0.00", "12.35"}, {0.0, "####0.00", "0.00"}, {1234.5, "##0.00", "1234.50"},
+      {1.2345, "#0.000", "1.235"}, {0.5, "0.000", "0.500"}, {0.5, "#.000", ".500"},
+      {2.5, "###.0##", "2.5"}, {2.1234, "###.0##", "2.123"}, {12345.67, "#####.0", "12345.7"},
+      {0.125, "0.00", "0.13"}, {2.675, "0.00", "2.68"}, {9.999, "0.00", "10.00"},
+      {0.996, "#.00", "1.00"}, {-1.5, "0.0", "-1.5"}, {-0.001, "0.00", "0.00"},
+      {0.004, "#.00", ".00"}, {1234567, "#,##0", "1,234,567"}, {5, "#.##", "5."},
+      {3, "00", "03"}};
+  for (const Row& r : rows) EXPECT_EQ(Format(r.value, r.pattern), r.expected) << r.pattern;
   EXPECT_EQ(Format(13.256f, "##0.00s"), "13.26s");
-  EXPECT_EQ(Format(3, "00"), "03");
 }
 
 }  // namespace

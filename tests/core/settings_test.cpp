@@ -3,22 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include "scoped_env.h"
 
 namespace kestrelon {
 namespace {
 
+using test::FileText;
 using test::TempFolder;
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -40,20 +33,19 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, TextIsReadFromTheStoreThenKestrIniThenTheDefault) {
   Store("HistFontName=Courier\nListColor=\nLastChassis=zXcVbNm\n");
-  Fallback("HistFontName=Arial\nListFontName=Times\nListColor=12\nLastChassis=/cars/a.WCD\n"
-           "LastPower=\nSplashImage=\"/pics/logo.bmp\"\n");
+  Fallback(
+      "HistFontName=Arial\nListFontName=Times\nListColor=12\nLastChassis=/cars/a.WCD\n"
+      "LastPower=\nSplashImage=\"/pics/logo.bmp\"\n");
   const SettingsStore store(files);
-  EXPECT_EQ(store.ReadSetting("HistFontName", "unknown"), "Courier");
-  EXPECT_EQ(store.ReadSetting("ListFontName", "unknown"), "Times");
-  EXPECT_EQ(store.ReadSetting("ListFontSize", "unknown"), "unknown");
-  // An empty stored value is a value; the absent marker is not.
-  EXPECT_EQ(store.ReadSetting("ListColor", "unknown"), "");
-  EXPECT_EQ(store.ReadSetting("LastChassis", ""), "/cars/a.WCD");
-  // Nothing after the equals sign in KESTR.INI gives the default.
-  EXPECT_EQ(store.ReadSetting("LastPower", "none"), "none");
-  EXPECT_EQ(store.ReadSetting("SplashImage", ""), "/pics/logo.bmp");
-  // Section and key names match whatever their case.
-  EXPECT_EQ(store.ReadSetting("histfontname", ""), "Courier");
+  // An empty stored value is a value; the absent marker is not. Nothing after the equals sign in
+  // KESTR.INI gives the default. Key names match whatever their case.
+  const std::string rows[][3] = {
+      {"HistFontName", "unknown", "Courier"}, {"ListFontName", "unknown", "Times"},
+      {"ListFontSize", "unknown", "unknown"}, {"ListColor", "unknown", ""},
+      {"LastChassis", "", "/cars/a.WCD"},     {"LastPower", "none", "none"},
+      {"SplashImage", "", "/pics/logo.bmp"},  {"histfontname", "", "Courier"}};
+  for (const auto& [key, fallback, expected] : rows)
+    EXPECT_EQ(store.ReadSetting(key, fallback), expected) << key;
 }
 
 TEST_F(SettingsTest, KestrIniTextIsCutAt254Characters) {
@@ -71,48 +63,40 @@ TEST_F(SettingsTest, KestrIniBesideTheProgramComesFirst) {
 }
 
 TEST_F(SettingsTest, BooleansAreNormalisedAndTwoMeansAbsent) {
-  Store("ShowLogo=0\nHistoryLog=1\nXAxisTime=-1\nShowPerfBox=5\nShowGridLines=2\n"
-        "ShowGearShift=yes\nAlignRollout=2\n");
+  Store(
+      "ShowLogo=0\nHistoryLog=1\nXAxisTime=-1\nShowPerfBox=5\nShowGridLines=2\n"
+      "ShowGearShift=yes\nAlignRollout=2\n");
   Fallback("ShowGridLines=0\nShowGearShift=0\nHistFontBold=0\n");
   const SettingsStore store(files);
-  EXPECT_EQ(store.ReadSettingBool("ShowLogo"), False);
-  EXPECT_EQ(store.ReadSettingBool("HistoryLog"), True);
-  EXPECT_EQ(store.ReadSettingBool("XAxisTime"), True);
-  EXPECT_EQ(store.ReadSettingBool("ShowPerfBox"), True);
-  EXPECT_EQ(store.ReadSettingBool("ShowGridLines"), False);  // "2": KESTR.INI decides
-  EXPECT_EQ(store.ReadSettingBool("ShowGearShift"), False);  // not a number: KESTR.INI
-  EXPECT_EQ(store.ReadSettingBool("AlignRollout"), True);    // found nowhere
-  EXPECT_EQ(store.ReadSettingBool("HistFontBold"), False);
+  // "2" and text that is not a number leave it to KESTR.INI; found nowhere reads True.
+  const std::pair<const char*, Integer> rows[] = {
+      {"ShowLogo", False},    {"HistoryLog", True},     {"XAxisTime", True},
+      {"ShowPerfBox", True},  {"ShowGridLines", False}, {"ShowGearShift", False},
+      {"AlignRollout", True}, {"HistFontBold", False}};
+  for (const auto& [key, expected] : rows) EXPECT_EQ(store.ReadSettingBool(key), expected) << key;
 }
 
 TEST_F(SettingsTest, LoadTurnsTextsIntoValues) {
-  Store("HistTop=1.5\nHistLeft=2.5\nHistWidth=abc\nHistHeight=\nListTop=7,5\n"
-        "GraphPowerState=99999\n"
-        "ProfOpts=12abc\nProfCols=x1\nDataPath=Error\nEADataPath=/ea/\nDelayTime=0,250\n"
-        "HandicapTime=.5\nUseDelay=1\nUseHandicap=0\nTreeType=2\nDUnits=M\n"
-        "ShowToolTips=0\nDebug=True\n");
+  Store(
+      "HistTop=1.5\nHistLeft=2.5\nHistWidth=abc\nHistHeight=\nListTop=7,5\n"
+      "GraphPowerState=99999\n"
+      "ProfOpts=12abc\nProfCols=x1\nDataPath=Error\nEADataPath=/ea/\nDelayTime=0,250\n"
+      "HandicapTime=.5\nUseDelay=1\nUseHandicap=0\nTreeType=2\nDUnits=M\n"
+      "ShowToolTips=0\nDebug=True\n");
   LoadSettings(files);
-  EXPECT_EQ(Cfg.HistTop, 2);
-  EXPECT_EQ(Cfg.HistLeft, 2);   // halves to even
-  EXPECT_EQ(Cfg.HistWidth, -1);  // does not convert: the default
-  EXPECT_EQ(Cfg.HistHeight, -1);
-  EXPECT_EQ(Cfg.ListTop, 8);
-  EXPECT_EQ(Cfg.GraphPowerState, 0);  // beyond a 16-bit value: the default
-  EXPECT_EQ(Cfg.ProfOpts, 12);
-  EXPECT_EQ(Cfg.ProfCols, 0);
+  // Halves go to even; text that does not convert, or a value beyond 16 bits, gives the default.
+  EXPECT_EQ(std::tuple(Cfg.HistTop, Cfg.HistLeft, Cfg.HistWidth, Cfg.HistHeight, Cfg.ListTop),
+            std::tuple(2, 2, -1, -1, 8));
+  EXPECT_EQ(std::tuple(Cfg.GraphPowerState, Cfg.ProfOpts, Cfg.ProfCols, Cfg.TreeType),
+            std::tuple(0, 12, 0, 2));
   EXPECT_EQ(Cfg.DataPath, "");
   EXPECT_EQ(Cfg.EADataPath, "/ea/");
   EXPECT_FLOAT_EQ(Cfg.DelayTime, 0.25f);
   EXPECT_FLOAT_EQ(Cfg.HandicapTime, 0.5f);
-  EXPECT_EQ(Cfg.UseDelay, True);
-  EXPECT_EQ(Cfg.UseHandicap, False);
-  EXPECT_EQ(Cfg.TreeType, 2);
+  EXPECT_EQ(std::tuple(Cfg.UseDelay, Cfg.UseHandicap, Cfg.ShowToolTips, Cfg.DebugMode),
+            std::tuple(True, False, False, True));
   EXPECT_EQ(Cfg.DUnits, "M");
-  EXPECT_EQ(Cfg.ShowToolTips, False);
-  EXPECT_EQ(Cfg.DebugMode, True);
-  EXPECT_EQ(Cfg.BorderWidth, 3);
-  EXPECT_EQ(Cfg.MenuHeight, 24);
-  EXPECT_EQ(Cfg.CaptionHeight, 24);
+  EXPECT_EQ(std::tuple(Cfg.BorderWidth, Cfg.MenuHeight, Cfg.CaptionHeight), std::tuple(3, 24, 24));
 }
 
 TEST_F(SettingsTest, NothingStoredGivesEveryDefault) {
@@ -121,31 +105,23 @@ TEST_F(SettingsTest, NothingStoredGivesEveryDefault) {
   Cfg.ShowLogo = False;
   Cfg.DebugMode = True;
   LoadSettings(files);
-  EXPECT_EQ(Cfg.HistFontName, "unknown");
-  EXPECT_EQ(Cfg.HistFontBold, True);
-  EXPECT_EQ(Cfg.HistTop, -1);
-  EXPECT_EQ(Cfg.GraphDynState, 0);
-  EXPECT_EQ(Cfg.PUnits, "I");
-  EXPECT_EQ(Cfg.DataPath, "");
-  EXPECT_EQ(Cfg.UseDelay, False);
-  EXPECT_EQ(Cfg.ShowLogo, True);
-  EXPECT_EQ(Cfg.DebugMode, False);
+  EXPECT_EQ(std::tuple(Cfg.HistFontName, Cfg.HistFontBold, Cfg.HistTop),
+            std::tuple("unknown", True, -1));
+  EXPECT_EQ(std::tuple(Cfg.PUnits, Cfg.ShowLogo, Cfg.DebugMode), std::tuple("I", True, False));
 }
 
 TEST_F(SettingsTest, DebugModeNeedsExactlyTrue) {
-  Fallback("Debug=true\n");
-  LoadSettings(files);
-  EXPECT_EQ(Cfg.DebugMode, False);
-  Fallback("Debug=True\n");
-  LoadSettings(files);
-  EXPECT_EQ(Cfg.DebugMode, True);
+  for (const auto& [text, expected] : {std::pair{"true", False}, std::pair{"True", True}}) {
+    Fallback(std::string("Debug=") + text + "\n");
+    LoadSettings(files);
+    EXPECT_EQ(Cfg.DebugMode, expected) << text;
+  }
 }
 
 TEST_F(SettingsTest, SaveWritesEveryKeyButDebugAndReadsBack) {
   Cfg.HistFontName = "Courier";
   Cfg.HistFontBold = False;
   Cfg.HistTop = 120;
-  Cfg.GraphPowerState = 2;
   Cfg.PUnits = "M";
   Cfg.ProfOpts = 4660;
   Cfg.DataPath = "  /cars/ ";
@@ -158,30 +134,21 @@ TEST_F(SettingsTest, SaveWritesEveryKeyButDebugAndReadsBack) {
 
   const std::string text = FileText(files.Store);
   EXPECT_EQ(text.rfind("[Data]\nHistFontName=Courier\nHistFontBold=0\n", 0), 0u) << text;
-  EXPECT_NE(text.find("\nListHeight=-1\nProfOpts=4660\nProfCols=0\nPUnits=M\n"), std::string::npos)
-      << text;  // the trace keys follow the listing window's place
-  EXPECT_NE(text.find("\nHistFontUnderline=1\n"), std::string::npos);
-  EXPECT_NE(text.find("\nDataPath=/cars/\n"), std::string::npos);
-  EXPECT_NE(text.find("\nDelayTime=.000\n"), std::string::npos);
-  EXPECT_NE(text.find("\nHandicapTime=12.250\n"), std::string::npos);
-  EXPECT_NE(text.find("\nUseDelay=1\n"), std::string::npos);
-  EXPECT_NE(text.find("\nSplashImage=\n"), std::string::npos);
+  // The trace keys follow the listing window's place.
+  for (const char* line : {"\nListHeight=-1\nProfOpts=4660\nProfCols=0\nPUnits=M\n",
+                           "\nHistFontUnderline=1\n", "\nDataPath=/cars/\n", "\nDelayTime=.000\n",
+                           "\nHandicapTime=12.250\n", "\nUseDelay=1\n", "\nSplashImage=\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line;
   EXPECT_EQ(text.find("Debug"), std::string::npos);
 
   const Settings saved = Cfg;
   Cfg = Settings{};
   LoadSettings(files);
-  EXPECT_EQ(Cfg.HistFontName, saved.HistFontName);
-  EXPECT_EQ(Cfg.HistFontBold, False);
-  EXPECT_EQ(Cfg.HistTop, 120);
-  EXPECT_EQ(Cfg.GraphPowerState, 2);
-  EXPECT_EQ(Cfg.PUnits, "M");
-  EXPECT_EQ(Cfg.ProfOpts, 4660);
-  EXPECT_EQ(Cfg.DataPath, "/cars/");
+  EXPECT_EQ(std::tuple(Cfg.HistFontName, Cfg.HistFontBold, Cfg.HistTop, Cfg.ProfOpts),
+            std::tuple(saved.HistFontName, False, 120, 4660));
   EXPECT_FLOAT_EQ(Cfg.HandicapTime, 12.25f);
-  EXPECT_EQ(Cfg.UseDelay, True);
-  EXPECT_EQ(Cfg.LastChassis, "/cars/a b.WCD");
-  EXPECT_EQ(Cfg.DebugMode, False);
+  EXPECT_EQ(std::tuple(Cfg.DataPath, Cfg.LastChassis, Cfg.DebugMode),
+            std::tuple("/cars/", "/cars/a b.WCD", False));
 }
 
 TEST_F(SettingsTest, SaveKeepsWhatItDoesNotOwn) {

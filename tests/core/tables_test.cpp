@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "scoped_env.h"
@@ -24,33 +26,27 @@ class Tables : public ::testing::Test {
 TEST_F(Tables, ReferenceTablesEndWhereExpected) {
   InitTables();
   const auto& u = Tbl.UnitTable;
-  EXPECT_EQ(u[0].Code, "");
-  EXPECT_EQ(u[14].Code, "LB");
-  EXPECT_EQ(u[14].Type, "mass");
-  EXPECT_EQ(u[35].Offset, -32.0f);
-  EXPECT_EQ(u[44].Offset, -273.0f);
-  EXPECT_EQ(u[UnitEndRow].Code, "ZZZ");
-  EXPECT_EQ(u[UnitEndRow].Description, "End of List");
+  EXPECT_EQ(std::tuple(u[0].Code, u[14].Code, u[14].Type, u[35].Offset, u[44].Offset),
+            std::tuple("", "LB", "mass", -32.0f, -273.0f));
+  EXPECT_EQ(std::tuple(u[UnitEndRow].Code, u[UnitEndRow].Description),
+            std::tuple("ZZZ", "End of List"));
 
-  EXPECT_EQ(Tbl.AtmosphereTable[5].Pressure, 101400.0f);
-  EXPECT_EQ(Tbl.AtmosphereTable[26].Altitude, 20001.0f);
-  EXPECT_EQ(Tbl.AtmosphereTable[27].Pressure, 0.0f);
+  const auto& air = Tbl.AtmosphereTable;
+  EXPECT_EQ(std::tuple(air[5].Pressure, air[26].Altitude, air[27].Pressure),
+            std::tuple(101400.0f, 20001.0f, 0.0f));
 
   EXPECT_EQ(Tbl.ClutchMaterialCount, 6);
   const auto& other = Tbl.ClutchMaterial[OtherClutchMaterial];
-  EXPECT_EQ(other.FrictionName, "other");
-  EXPECT_EQ(other.DryFriction, Tbl.ClutchMaterial[1].DryFriction);
-  EXPECT_EQ(other.FadeRate, Tbl.ClutchMaterial[1].FadeRate);
+  EXPECT_EQ(std::tuple(other.FrictionName, other.DryFriction, other.FadeRate),
+            std::tuple("other", Tbl.ClutchMaterial[1].DryFriction, Tbl.ClutchMaterial[1].FadeRate));
   EXPECT_EQ(Tbl.ClutchMaterial[7].FrictionName, "");
 
-  EXPECT_EQ(Tbl.AxisStepTable[1], 0.01f);
-  EXPECT_EQ(Tbl.AxisStepTable[45], 5000000.0f);
-  EXPECT_EQ(Tbl.AxisStepTable[46], 0.0f);
+  const auto& step = Tbl.AxisStepTable;
+  EXPECT_EQ(std::tuple(step[1], step[45], step[46]), std::tuple(0.01f, 5000000.0f, 0.0f));
   for (int i = 2; i <= 45; ++i) EXPECT_GT(Tbl.AxisStepTable[i], Tbl.AxisStepTable[i - 1]);
-  EXPECT_EQ(Tbl.TraceNames[24], "Clutch temperature");
-  EXPECT_EQ(Tbl.TraceNameTotal, 25);
-  EXPECT_EQ(Tbl.BitMask[7], 128);
-  EXPECT_EQ(Tbl.BitMask[8], 0);
+  EXPECT_EQ(std::tuple(Tbl.TraceNames[24], Tbl.TraceNameTotal),
+            std::tuple("Clutch temperature", 25));
+  EXPECT_EQ(std::tuple(Tbl.BitMask[7], Tbl.BitMask[8]), std::tuple(128, 0));
   EXPECT_NE(Tbl.HelpFile.find("/kobexhlp.chm"), std::string::npos);
 }
 
@@ -60,41 +56,36 @@ TEST_F(Tables, VehicleItemDescriptions) {
   for (const auto& group : Tbl.VehicleDataDesc)
     for (const auto& item : group) described += item.empty() ? 0 : 1;
   EXPECT_EQ(described, 182);
-  EXPECT_EQ(Tbl.VehicleDataDesc[1][1], "Number of clutch friction plates");
-  EXPECT_EQ(Tbl.VehicleDataDesc[2][11], "Front Suspension damping (Hard, Medium, Soft, or None)");
-  EXPECT_EQ(Tbl.VehicleDataDesc[5][13], "Standard Day ('Y' or 'N')");
-  EXPECT_EQ(Tbl.VehicleDataDesc[10][4], "Progrssive first stage final RPM");
-  EXPECT_EQ(Tbl.VehicleDataDesc[10][20], "Use Second stage nitrous ('Y' = yes)");
-  EXPECT_EQ(Tbl.VehicleDataDesc[3][20], "");
-  EXPECT_EQ(Tbl.VehicleDataDesc[0][5], "");
-  EXPECT_EQ(Tbl.VehicleDataDesc[4][0], "");
+  const std::tuple<int, int, std::string> rows[] = {
+      {1, 1, "Number of clutch friction plates"},
+      {2, 11, "Front Suspension damping (Hard, Medium, Soft, or None)"},
+      {5, 13, "Standard Day ('Y' or 'N')"},
+      {10, 4, "Progrssive first stage final RPM"},
+      {10, 20, "Use Second stage nitrous ('Y' = yes)"},
+      {3, 20, ""},
+      {0, 5, ""},
+      {4, 0, ""}};
+  for (const auto& [group, item, text] : rows) EXPECT_EQ(Tbl.VehicleDataDesc[group][item], text);
 }
 
 TEST_F(Tables, DataFoldersAreCompleted) {
-  Cfg.DataPath = "/cars";
-  InitTables();
-  EXPECT_EQ(Cfg.DataPath, "/cars/");
-  EXPECT_EQ(Cfg.EADataPath, "/cars/");  // no stored folder and no EADATA: the data folder
-
-  Cfg.DataPath = "D:";
-  Cfg.EADataPath = "/ea/";
-  InitTables();
-  EXPECT_EQ(Cfg.DataPath, "D:");
-  EXPECT_EQ(Cfg.EADataPath, "/ea/");
-
-  Cfg.DataPath = "";
-  Cfg.EADataPath = "";
-  InitTables();
-  EXPECT_EQ(Cfg.DataPath, "");
-  EXPECT_EQ(Cfg.EADataPath, "");
+  // {data, import} in, {data, import} out; no stored import folder and no EADATA: the data folder.
+  const std::string rows[][4] = {
+      {"/cars", "", "/cars/", "/cars/"}, {"D:", "/ea/", "D:", "/ea/"}, {"", "", "", ""}};
+  for (const auto& [data, ea, wantData, wantEa] : rows) {
+    Cfg.DataPath = data;
+    Cfg.EADataPath = ea;
+    InitTables();
+    EXPECT_EQ(Cfg.DataPath, wantData) << data;
+    EXPECT_EQ(Cfg.EADataPath, wantEa) << data;
+  }
 }
 
 TEST_F(Tables, EmptyFoldersComeFromTheEnvironment) {
   env.Set("WCDPATH", "/w").Set("EADATA", "/ea");
   Cfg.DataPath = "  ";
   InitTables();
-  EXPECT_EQ(Cfg.DataPath, "/w/");
-  EXPECT_EQ(Cfg.EADataPath, "/ea/");
+  EXPECT_EQ(std::tuple(Cfg.DataPath, Cfg.EADataPath), std::tuple("/w/", "/ea/"));
 }
 
 TEST_F(Tables, TheExampleCatalogueIsFilledBeforeTheTables) {
@@ -110,9 +101,8 @@ TEST_F(Tables, TheExampleCatalogueIsFilledBeforeTheTables) {
   Cfg.DataPath = "/cars";
   InitTables();
   InitExampleCatalogueHook = installed;
-  EXPECT_EQ(Tbl.ExampleKey[1], "KEY");
-  EXPECT_EQ(dataPathSeen, "/cars/");
-  EXPECT_FALSE(unitsBuilt);
+  EXPECT_EQ(std::tuple(Tbl.ExampleKey[1], dataPathSeen, unitsBuilt),
+            std::tuple("KEY", "/cars/", false));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/state.h"
 #include "core/tables.h"
 
@@ -37,22 +39,24 @@ class Units : public ::testing::Test {
 
 TEST_F(Units, ConvertsToTheBaseUnitOfTheExpectedType) {
   EXPECT_FLOAT_EQ(Accepted("147mm", "length"), 0.147f);
-  EXPECT_EQ(S.UnitsLastIndex, 11);
-  EXPECT_EQ(S.UnitCode, "MM");
+  EXPECT_EQ(std::tuple(S.UnitsLastIndex, S.UnitCode), std::tuple(11, "MM"));
   EXPECT_FLOAT_EQ(Accepted(" 147 MM ", "length"), 0.147f);
   EXPECT_FLOAT_EQ(Accepted("5LB", "mass"), 2.2685f);
   EXPECT_EQ(S.UnitsLastIndex, 14);
   EXPECT_FLOAT_EQ(Accepted("5LB", "force"), 22.2535f);
   EXPECT_EQ(S.UnitsLastIndex, 15);
-  EXPECT_FLOAT_EQ(Accepted("70F", "temp"), 21.1128f);
-  EXPECT_FLOAT_EQ(Accepted("300K", "temp"), 27);
-  EXPECT_FLOAT_EQ(Accepted("2+3*4IN", "length"), 0.508f);
-  EXPECT_FLOAT_EQ(Accepted("-5MM", "length"), -0.005f);
-  EXPECT_FLOAT_EQ(Accepted("1,5MM", "length"), 0.0015f);
-  EXPECT_FLOAT_EQ(Accepted("0.040in", "length"), 0.001016f);
-  EXPECT_FLOAT_EQ(Accepted("2gall", "volume"), 9.0744f);
-  EXPECT_FLOAT_EQ(Accepted("2PINT", "volume"), 1.1343f);
-  EXPECT_FLOAT_EQ(Accepted("29.5IN", "pressure"), 29.5f * 3388.7f);
+  using Row = std::tuple<const char*, const char*, Single>;
+  for (const auto& [text, type, expected] :
+       std::initializer_list<Row>{{"70F", "temp", 21.1128f},
+                                  {"300K", "temp", 27},
+                                  {"2+3*4IN", "length", 0.508f},
+                                  {"-5MM", "length", -0.005f},
+                                  {"1,5MM", "length", 0.0015f},
+                                  {"0.040in", "length", 0.001016f},
+                                  {"2gall", "volume", 9.0744f},
+                                  {"2PINT", "volume", 1.1343f},
+                                  {"29.5IN", "pressure", 29.5f * 3388.7f}})
+    EXPECT_FLOAT_EQ(Accepted(text, type), expected) << text;
   EXPECT_FLOAT_EQ(Accepted("10N/M", "torque"), 10);
   EXPECT_EQ(S.UnitsLastIndex, 39);
 }
@@ -67,22 +71,18 @@ TEST_F(Units, ZeroNeedsNoUnit) {
 
 TEST_F(Units, RefusalsSayWhy) {
   EXPECT_EQ(Refused("MM", "length", "No value specified with units"), 0);
-  EXPECT_EQ(Refused("0 MM", "length", "Indeterminate value specified with units"), 0);
-  EXPECT_EQ(Refused("1E3MM", "length", "Indeterminate value specified with units"), 0);
-  EXPECT_EQ(Refused("2 + 3MM", "length", "Indeterminate value specified with units"), 0);
+  for (const char* text : {"0 MM", "1E3MM", "2 + 3MM"})
+    EXPECT_EQ(Refused(text, "length", "Indeterminate value specified with units"), 0);
   // The unconverted number comes back when only the unit is wrong.
   EXPECT_EQ(Refused("5", "length",
                     "\nNo unit type provided\n\nValid Unit types are as follows;\n" + LengthList),
             5);
-  EXPECT_EQ(Refused("5XYZ", "length",
-                    "\nUnrecognised or invalid unit type : XYZ\nValid Unit types are -\n" +
-                        LengthList),
-            5);
-  EXPECT_EQ(S.UnitCode, "XYZ");
-  EXPECT_EQ(Refused("5KG", "length",
-                    "\nUnrecognised or invalid unit type : KG\nValid Unit types are -\n" +
-                        LengthList),
-            5);
+  for (const std::string unit : {"XYZ", "KG"}) {
+    const std::string message =
+        "\nUnrecognised or invalid unit type : " + unit + "\nValid Unit types are -\n" + LengthList;
+    EXPECT_EQ(Refused(("5" + unit).c_str(), "length", message), 5);
+    EXPECT_EQ(S.UnitCode, unit);
+  }
 }
 
 TEST_F(Units, ANumberThatOverflowsOnceConvertedIsRefused) {
@@ -101,30 +101,23 @@ TEST_F(Units, UnitListsFollowTheTable) {
 
 TEST_F(Units, DisplayUnitSets) {
   ApplyDisplayUnits("M");
-  EXPECT_EQ(S.LengthUnitName, "metres");
-  EXPECT_EQ(S.SmallLengthUnit, "cm");
-  EXPECT_EQ(S.ForceFactor, 9.81f);
-  EXPECT_EQ(S.SpeedUnit, "kph");
+  EXPECT_EQ(std::tuple(S.LengthUnitName, S.SmallLengthUnit, S.ForceFactor, S.SpeedUnit),
+            std::tuple("metres", "cm", 9.81f, "kph"));
   ApplyDisplayUnits("X");  // anything but "M" is imperial
-  EXPECT_EQ(S.LengthUnitName, "feet");
-  EXPECT_EQ(S.LengthFactor, 3.2808333f);
-  EXPECT_EQ(S.ForceUnit, "lbf");
-  EXPECT_EQ(S.SpeedFactor, 0.447f);
+  EXPECT_EQ(std::tuple(S.LengthUnitName, S.LengthFactor, S.ForceUnit, S.SpeedFactor),
+            std::tuple("feet", 3.2808333f, "lbf", 0.447f));
 }
 
 TEST_F(Units, PowerUnitCarriesItsTorqueLabelAndDivisors) {
-  EXPECT_EQ(S.PowerUnit, "BHP");
-  EXPECT_EQ(S.TorqueUnits, "lb/ft");
-  EXPECT_EQ(S.TorqueUnitDivisor, 1.0f);
-  EXPECT_EQ(S.PowerUnitDivisor, 1.0f);
+  const auto units = [] {
+    return std::tuple(S.PowerUnit, S.TorqueUnits, S.TorqueUnitDivisor, S.PowerUnitDivisor);
+  };
+  const auto bhp = std::tuple("BHP", "lb/ft", 1.0f, 1.0f);
+  EXPECT_EQ(units(), bhp);
   ApplyPowerUnit("KW");
-  EXPECT_EQ(S.PowerUnit, "KW");
-  EXPECT_EQ(S.TorqueUnits, "N/m");
-  EXPECT_EQ(S.TorqueUnitDivisor, 0.7371f);
-  EXPECT_EQ(S.PowerUnitDivisor, 1.340183f);
+  EXPECT_EQ(units(), std::tuple("KW", "N/m", 0.7371f, 1.340183f));
   ApplyPowerUnit("BHP");
-  EXPECT_EQ(S.TorqueUnits, "lb/ft");
-  EXPECT_EQ(S.PowerUnitDivisor, 1.0f);
+  EXPECT_EQ(units(), bhp);
 }
 
 }  // namespace

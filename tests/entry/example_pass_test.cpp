@@ -29,8 +29,7 @@ class ExamplePass : public EntryTest {
     Form::DeleteInstances();
   }
   static void Pass(Integer curveEntryMode) {
-    S.AutoAccept = True;
-    S.DataSequence = True;
+    S.AutoAccept = S.DataSequence = True;
     InputData(curveEntryMode, False);
   }
   void ExpectWholeModelQuietly() {
@@ -38,8 +37,7 @@ class ExamplePass : public EntryTest {
                                 &S.TransmissionEntered, &S.NitrousEntered, &S.ClutchEntered,
                                 &S.InertiaEntered, &S.ThrottleEntered})
       EXPECT_EQ(*flag, True);
-    ASSERT_EQ(seam.asked.size(), 1u) << seam.asked[0].text;
-    EXPECT_EQ(seam.asked[0].text, "Data successfully loaded");
+    ExpectAsked(seam.asked, 1, "Data successfully loaded");
     for (Form* form : Form::LoadedForms()) ADD_FAILURE() << StdText(form->FormName());
   }
 };

@@ -8,11 +8,7 @@ namespace {
 class InertiaCalc : public EntryTest {
  protected:
   static InertiaEntry Crank(const char* stroke, const char* mass, const char* inertia) {
-    InertiaEntry e;
-    e.CrankStroke = stroke;
-    e.CrankMass = mass;
-    e.Crank = inertia;
-    return e;
+    return {stroke, mass, inertia, "", "", ""};
   }
   std::string Refused(InertiaEntry e) {
     const Verdict v = AcceptInertia(e);

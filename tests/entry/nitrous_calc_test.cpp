@@ -29,10 +29,7 @@ class Nitrous : public test::EntryTest {
     return e;
   }
   static void ExpectRefused(const NitrousEntry& e, const std::string& message, int field) {
-    const auto r = AcceptNitrous(e);
-    ASSERT_TRUE(r) << message;
-    EXPECT_EQ(r->message, message);
-    EXPECT_EQ(r->field, field);
+    test::ExpectRefusal(AcceptNitrous(e), message, field);
     EXPECT_EQ(S.NitrousEntered, False);
     EXPECT_EQ(S.NitrousSG1, 10) << "a refusal changes no model field";
     EXPECT_EQ(S.NitrousStageData[1].ProgStage, False);
@@ -41,9 +38,8 @@ class Nitrous : public test::EntryTest {
 };
 
 TEST_F(Nitrous, GearsRoundHalvesToEvenAndRpmsBecomeRows) {
-  EXPECT_EQ(NitrousGear("2.5"), 2);
-  EXPECT_EQ(NitrousGear("3.5"), 4);
-  EXPECT_EQ(NitrousGear(" 3x"), 3);
+  for (auto [text, gear] : {std::pair{"2.5", 2}, {"3.5", 4}, {" 3x", 3}})
+    EXPECT_EQ(NitrousGear(text), gear) << text;
   EXPECT_EQ(RpmRow("950"), 9);
   EXPECT_EQ(RpmRow("99"), 0);
 }
@@ -58,10 +54,8 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   EXPECT_FLOAT_EQ(S.NitrousDT1, 0.5f);
   EXPECT_EQ(S.NitrousSG2, 4);
   EXPECT_EQ(S.NitrousEntered, True);
-  EXPECT_EQ(S.VehicleData[8][1], "2");
-  EXPECT_EQ(S.VehicleData[10][19], "Y");
-  EXPECT_EQ(S.VehicleData[10][20], "Y");
-  EXPECT_EQ(S.VehicleData[8][7], "");  // an unticked box is stored empty, not "N"
+  // An unticked box is stored empty, not "N".
+  test::ExpectItems({{8, 1, "2"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
 
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
@@ -79,7 +73,7 @@ TEST_F(Nitrous, GearRefusals) {
     e.SG1 = gear;
     ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
   }
-  e = FirstStage();
+  e.SG1 = "2";
   e.DT1 = "-1";
   ExpectRefused(e, "Cannot have negative delay", NitrousDT1Field);
   e = FirstStage();
@@ -153,11 +147,8 @@ TEST_F(Nitrous, ProgressionRefusals) {
   for (const Case& c : cases) {
     NitrousEntry e = Progressive();
     auto& st = e.Stage[1];
-    st.StartRPM = c.startRPM;
-    st.StartPower = c.startPower;
-    st.FinalPower = c.finalPower;
-    st.FinalRPM = c.finalRPM;
-    st.ProgTime = c.time;
+    st.StartRPM = c.startRPM, st.StartPower = c.startPower, st.FinalPower = c.finalPower;
+    st.FinalRPM = c.finalRPM, st.ProgTime = c.time;
     ExpectRefused(e, c.message, c.field);
   }
 }
@@ -176,15 +167,12 @@ TEST_F(Nitrous, BottlePressures) {
 
   SetUp();
   e.DropPressure = "0psi";
-  auto r = AcceptNitrous(e);
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->message, "Invalid bottle pressure drop");
-  EXPECT_EQ(r->field, N2DropPressureField);
+  test::ExpectRefusal(AcceptNitrous(e), "Invalid bottle pressure drop", N2DropPressureField);
   EXPECT_FLOAT_EQ(S.N2PowerPressure, 0) << "a refusal changes no model field";
 
   e.DropPressure = "";
   e.RunPressure = "800";
-  r = AcceptNitrous(e);
+  const auto r = AcceptNitrous(e);
   ASSERT_TRUE(r);
   EXPECT_EQ(r->message.rfind("Invalid bottle pressure \nNo unit type provided", 0), 0u);
   EXPECT_EQ(r->field, N2RunPressureField);
@@ -195,21 +183,13 @@ TEST_F(Nitrous, BottlePressures) {
 
 TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
   S.EngineSummary[2][0] = 0;
-  S.VehicleData[10][20] = "";
-  S.VehicleData[10][19] = "";
-  S.VehicleData[10][1] = "Y";
-  S.VehicleData[10][6] = "Y";
-  S.VehicleData[5][19] = "Y";
-  S.VehicleData[8][1] = " 2 ";
-  S.VehicleData[10][2] = " 3000 ";
+  test::SetItems(
+      {{10, 20, ""}, {10, 19, ""}, {10, 1, "Y"}, {10, 6, "Y"}, {5, 19, "Y"}, {8, 1, " 2 "},
+       {10, 2, " 3000 "}});
   NitrousEntry e = LoadNitrousEntry();
-  EXPECT_TRUE(e.Stage[1].UseStage);
-  EXPECT_TRUE(e.Stage[1].Prog);
-  EXPECT_TRUE(e.Stage[1].Calculate);
-  EXPECT_FALSE(e.Stage[2].UseStage);
-  EXPECT_FALSE(e.Stage[2].Prog);
-  EXPECT_EQ(e.SG1, " 2 ");
-  EXPECT_EQ(e.Stage[1].StartRPM, "3000");
+  EXPECT_TRUE(e.Stage[1].UseStage && e.Stage[1].Prog && e.Stage[1].Calculate);
+  EXPECT_FALSE(e.Stage[2].UseStage || e.Stage[2].Prog);
+  EXPECT_EQ(test::Joined({e.SG1, e.Stage[1].StartRPM}), " 2 |3000");
   S.VehicleData[10][19] = "N";
   EXPECT_FALSE(LoadNitrousEntry().Stage[1].UseStage);
 }

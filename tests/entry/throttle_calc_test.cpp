@@ -1,5 +1,7 @@
 #include "entry/throttle_calc.h"
 
+#include <tuple>
+
 #include "entry_test_support.h"
 
 namespace kestrelon {
@@ -16,12 +18,10 @@ class ThrottleStops : public test::EntryTest {
 };
 
 TEST(GetField, SplitsAtColonsWithoutTrimming) {
-  EXPECT_EQ(GetField("3:", 2), "");
-  EXPECT_EQ(GetField(":::", 3), "");
-  EXPECT_EQ(GetField("a: b:c:d", 2), " b");
-  EXPECT_EQ(GetField("a: b:c:d", 4), "d");
-  EXPECT_EQ(GetField("a: b:c:d", 5), "");
-  EXPECT_EQ(GetField("a:b", 0), "");
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"3:", 2, ""},       {":::", 3, ""},      {"a: b:c:d", 2, " b"},
+      {"a: b:c:d", 4, "d"}, {"a: b:c:d", 5, ""}, {"a:b", 0, ""}};
+  for (auto [list, n, field] : cases) EXPECT_EQ(GetField(list, n), field) << list << " " << n;
 }
 
 TEST_F(ThrottleStops, BlankStageAfterATimedOneIsNeverReached) {
@@ -35,28 +35,24 @@ TEST_F(ThrottleStops, BlankStageAfterATimedOneIsNeverReached) {
 }
 
 TEST_F(ThrottleStops, RefusalsNameTheBoxAndChangeNothing) {
-  auto r = AcceptThrottleStops(Timers({"0.5", "1.0", "", "2.0", "", ""}));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->message, "Throttle Stop timer cannot be lower than previous timer");
-  EXPECT_EQ(r->field, TStopTimerField + 3);
+  test::ExpectRefusal(AcceptThrottleStops(Timers({"0.5", "1.0", "", "2.0", "", ""})),
+                      "Throttle Stop timer cannot be lower than previous timer",
+                      TStopTimerField + 3);
   EXPECT_FLOAT_EQ(S.TStopTimer[0], 0);
   EXPECT_EQ(S.ThrottleEntered, False);
 
   ThrottleTexts t = Timers({"1", "1", "", "", "", ""});
   t.Opening[4] = "120";
-  r = AcceptThrottleStops(t);
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->message, "A Percentage value no greater than 100 is required");
-  EXPECT_EQ(r->field, TStopOpeningField + 4);
+  test::ExpectRefusal(AcceptThrottleStops(t), "A Percentage value no greater than 100 is required",
+                      TStopOpeningField + 4);
   EXPECT_FLOAT_EQ(S.TStopOpening[0], 1.0f);
 
-  t = Timers({"-1", "", "", "", "", ""});
-  EXPECT_EQ(AcceptThrottleStops(t)->message, "Negative timer is not possible");
+  test::ExpectRefusal(AcceptThrottleStops(Timers({"-1", "", "", "", "", ""})),
+                      "Negative timer is not possible");
   t = Timers({"", "", "", "", "", ""});
   t.Build[5] = "-0.1";
-  r = AcceptThrottleStops(t);
-  EXPECT_EQ(r->message, "Negative build time is not possible");
-  EXPECT_EQ(r->field, TStopBuildField + 5);
+  test::ExpectRefusal(AcceptThrottleStops(t), "Negative build time is not possible",
+                      TStopBuildField + 5);
 }
 
 TEST_F(ThrottleStops, OpeningsAreFractionsWithZeroMeaningFullThrottle) {
@@ -76,11 +72,7 @@ TEST_F(ThrottleStops, UnusedStopStoresTextsTrimmedWithoutChecks) {
   t.Timer[2] = "3";
   t.UseTraction = true;
   ASSERT_FALSE(AcceptThrottleStops(t));
-  EXPECT_EQ(S.VehicleData[9][4], "500");
-  EXPECT_EQ(S.VehicleData[9][13], "3:::");
-  EXPECT_EQ(S.VehicleData[9][14], ":::");
-  EXPECT_EQ(S.VehicleData[9][10], "");
-  EXPECT_EQ(S.VehicleData[9][12], "Y");
+  test::ExpectItems({{9, 4, "500"}, {9, 13, "3:::"}, {9, 14, ":::"}, {9, 10, ""}, {9, 12, "Y"}});
   EXPECT_EQ(S.UseThrottleStop, False);
   EXPECT_EQ(S.UseTraction, True);
   EXPECT_FLOAT_EQ(S.TStopOpening[0], 1.0f);
@@ -89,10 +81,8 @@ TEST_F(ThrottleStops, UnusedStopStoresTextsTrimmedWithoutChecks) {
 TEST_F(ThrottleStops, ColonInAListedStageIsRefusedEvenWhenUnused) {
   ThrottleTexts t;
   t.Build[3] = "1:2";
-  auto r = AcceptThrottleStops(t);
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->message, "A ':' cannot be used in a throttle stop setting");
-  EXPECT_EQ(r->field, TStopBuildField + 3);
+  test::ExpectRefusal(AcceptThrottleStops(t), "A ':' cannot be used in a throttle stop setting",
+                      TStopBuildField + 3);
   EXPECT_EQ(S.VehicleData[9][15], "");
   EXPECT_EQ(S.ThrottleEntered, False);
   // Stages 0 and 1 keep items of their own, where a ":" shifts nothing.
@@ -102,14 +92,10 @@ TEST_F(ThrottleStops, ColonInAListedStageIsRefusedEvenWhenUnused) {
 }
 
 TEST_F(ThrottleStops, LoadSplitsTheListsAndReadsAnyTextAsOn) {
-  S.VehicleData[9][13] = "3:";
-  S.VehicleData[9][16] = "0.5";
-  S.VehicleData[9][10] = "N";
+  test::SetItems({{9, 13, "3:"}, {9, 16, "0.5"}, {9, 10, "N"}});
   const ThrottleTexts t = LoadThrottleTexts();
-  EXPECT_EQ(t.Timer[0], "0.5");
-  EXPECT_EQ(t.Timer[2], "3");
-  EXPECT_EQ(t.Timer[3], "");
-  EXPECT_EQ(t.Timer[5], "");
+  EXPECT_EQ(test::Joined({t.Timer[0], t.Timer[1], t.Timer[2], t.Timer[3], t.Timer[5]}),
+            "0.5||3||");
   EXPECT_TRUE(t.UseThrottle);
   EXPECT_FALSE(t.UseTraction);
 }

@@ -10,22 +10,14 @@ class TyreCalc : public EntryTest {
   // The rear and front figures of a small sports car; growth not given.
   static TyreEntry Typical() {
     TyreEntry e;
-    auto& t = e.Text;
-    t[TyreDiaItem] = "23.2in";
-    t[TyreAspectItem] = "70";
-    t[TyreWidthItem] = "185mm";
-    t[TyreMuItem] = "1.6";
-    t[TyrePressItem] = "18psi";
-    t[TyreNumItem] = "2";
-    t[TyreWDiaItem] = "13in";
-    t[TyreWeightItem] = "5.5kg";
-    t[TyreFDiaItem] = "13in";
-    t[TyreFWidthItem] = "185mm";
-    t[TyreFAspectItem] = "70";
-    t[TyreFPressItem] = "18psi";
-    t[TyreFWeightItem] = "10.5kg";
-    t[TyreFTorqueItem] = "5lbft";
-    t[TyreStartTempItem] = "70c";
+    const std::pair<int, const char*> texts[] = {
+        {TyreDiaItem, "23.2in"}, {TyreAspectItem, "70"},       {TyreWidthItem, "185mm"},
+        {TyreMuItem, "1.6"},     {TyrePressItem, "18psi"},     {TyreNumItem, "2"},
+        {TyreWDiaItem, "13in"},  {TyreWeightItem, "5.5kg"},    {TyreFDiaItem, "13in"},
+        {TyreFWidthItem, "185mm"}, {TyreFAspectItem, "70"},    {TyreFPressItem, "18psi"},
+        {TyreFWeightItem, "10.5kg"}, {TyreFTorqueItem, "5lbft"}, {TyreStartTempItem, "70c"}};
+    for (auto [item, text] : texts)
+      e.Text[item] = text;
     return e;
   }
   // A tyre without aspect ratio: 0.8 m growing to 0.9 m.

@@ -2,12 +2,15 @@
 // and the curve's span and rev limit are made to fit the restored curve.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/commands.h"
 #include "core/state.h"
 #include "files/baseline.h"
 #include "files/open_pattern.h"
 #include "scripted_file_windows.h"
 #include "support/scripted_ui.h"
+#include "temp_folder.h"
 
 namespace kestrelon {
 namespace {
@@ -43,12 +46,10 @@ class ReloadBaseline : public ::testing::Test {
 TEST_F(ReloadBaseline, AnythingButOkChangesNothingAndOkRestoresTextsAndCurves) {
   seam.answers = {Msg::Cancel};
   FileBaseline();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Do you want to overwrite the current data with the saved Baseline?");
-  EXPECT_EQ(seam.asked[0].style, Msg::OKCancel | Msg::Question);
-  EXPECT_EQ(seam.asked[0].title, "Restore Baseline");
-  EXPECT_EQ(S.VehicleData[1][1], "current");
-  EXPECT_EQ(S.BaselineSet, True);
+  const test::Said question{"Do you want to overwrite the current data with the saved Baseline?",
+                            Msg::OKCancel | Msg::Question, "Restore Baseline"};
+  EXPECT_EQ(test::AllSaid(seam.asked), std::vector{question});
+  EXPECT_EQ(std::tuple(S.VehicleData[1][1], S.BaselineSet), std::tuple("current", True));
   EXPECT_TRUE(windows.unloaded.empty());
 
   // OK: the texts and curves come back, the titles do not.
@@ -57,27 +58,20 @@ TEST_F(ReloadBaseline, AnythingButOkChangesNothingAndOkRestoresTextsAndCurves) {
   EXPECT_EQ(S.VehicleData, S.BaselineVehicleData);
   EXPECT_EQ(S.PowerCurve, S.BaselinePowerCurve);
   EXPECT_EQ(S.EngineSummary[2][3], 88);
-  EXPECT_EQ(S.VehicleFileName, "/b/BASE.WCD");
-  EXPECT_EQ(S.PowerFileName, "/b/BASE.VCD");
+  EXPECT_EQ(std::tie(S.VehicleFileName, S.PowerFileName), std::tuple("/b/BASE.WCD", "/b/BASE.VCD"));
   EXPECT_EQ(S.PowerDescript, (std::array<std::string, 3>{"", "", ""}));
-  EXPECT_EQ(S.BaselineSet, False);
+  EXPECT_EQ(std::tuple(S.BaselineSet, S.ChassisEntered, S.ClutchUseSpec), std::tuple(False, False, False));
   EXPECT_EQ(windows.baselineMenu, std::vector<bool>{false});
   EXPECT_EQ(windows.baselineChecksCleared, 1);
-  EXPECT_EQ(S.ChassisEntered, False);
-  EXPECT_EQ(S.ClutchUseSpec, False);
   // The result windows stay open.
   EXPECT_EQ(windows.unloaded, WindowsClosedByBaseline);
   // Span from the restored column 0, and the stored rev limit brought into it.
-  EXPECT_EQ(S.MinRPMIndex, 20);
-  EXPECT_EQ(S.MaxRPMIndex, 90);
-  EXPECT_EQ(S.RevLimitIndex, 90);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(20, 90, 90));
   // What the user had around the data stays.
-  EXPECT_EQ(S.VehicleName, "NOW");
-  EXPECT_EQ(S.DataSaved, False);
-  ASSERT_EQ(seam.asked.size(), 2u);
-  EXPECT_EQ(seam.asked[1].text, "Baseline data has been restored");
-  EXPECT_EQ(seam.asked[1].style, Msg::OKOnly | Msg::Information);
-  EXPECT_EQ(seam.asked[1].title, "Restore data");
+  EXPECT_EQ(std::tuple(S.VehicleName, S.DataSaved), std::tuple("NOW", False));
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{question, {"Baseline data has been restored", Msg::OKOnly | Msg::Information,
+                                                "Restore data"}}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // choice loads the example into an emptied model and starts the guided entry.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/commands.h"
 #include "core/state.h"
 #include "core/tables.h"
@@ -38,12 +40,9 @@ TEST_F(ExampleCommand, CancelledChoiceChangesNothing) {
   FileExample();
   EXPECT_EQ(windows.chooserShown, 1);
   EXPECT_TRUE(seam.asked.empty());  // the data were saved: no question first
-  EXPECT_EQ(S.VehicleData[1][1], "current");
-  EXPECT_EQ(S.PowerCurve[0][40], 120);
-  EXPECT_EQ(S.ChassisEntered, True);
-  EXPECT_EQ(S.ClutchUseSpec, True);
-  EXPECT_EQ(S.CancelFlag, 0);
-  EXPECT_EQ(S.DataSaved, True);
+  EXPECT_EQ(std::tuple(S.VehicleData[1][1], S.PowerCurve[0][40], S.ChassisEntered, S.ClutchUseSpec, S.CancelFlag,
+                       S.DataSaved),
+            std::tuple("current", 120.0f, True, True, 0, True));
   EXPECT_TRUE(windows.unloaded.empty());
   EXPECT_EQ(windows.menusEnabled, 0);
 }
@@ -53,10 +52,8 @@ TEST_F(ExampleCommand, StoppingAfterAFailedSaveNeverShowsTheChooser) {
   seam.answers = {Msg::Yes, Msg::Ok, Msg::No};
   windows.answers = {{""}};
   FileExample();
-  EXPECT_EQ(seam.asked[0].title, "Load Example");
-  EXPECT_EQ(seam.asked[0].style, Msg::YesNo | Msg::Question);
-  EXPECT_EQ(windows.chooserShown, 0);
-  EXPECT_EQ(S.VehicleData[1][1], "current");
+  EXPECT_EQ(std::tie(seam.asked.at(0).title, seam.asked[0].style), std::tuple("Load Example", Msg::YesNo | Msg::Question));
+  EXPECT_EQ(std::tuple(windows.chooserShown, S.VehicleData[1][1]), std::tuple(0, "current"));
 }
 
 TEST_F(ExampleCommand, ChoiceLoadsTheExampleIntoAnEmptiedModelAndRebuildsItsPeaks) {
@@ -66,26 +63,15 @@ TEST_F(ExampleCommand, ChoiceLoadsTheExampleIntoAnEmptiedModelAndRebuildsItsPeak
   const SharedState chosen = S;
   S = SharedState{};
   LoadExampleVehicle("WESTFLD");
-  EXPECT_EQ(chosen.VehicleData, S.VehicleData);
-  EXPECT_EQ(chosen.PowerCurve, S.PowerCurve);
+  EXPECT_EQ(std::tie(chosen.VehicleData, chosen.PowerCurve), std::tie(S.VehicleData, S.PowerCurve));
   S = chosen;
-  EXPECT_EQ(S.MinRPMIndex, 30);
-  EXPECT_EQ(S.MaxRPMIndex, 75);
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 139);
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][1], 55);
-  EXPECT_EQ(S.PowerMaxPower, 162);
-  EXPECT_EQ(S.ClutchUseSpec, False);
-  EXPECT_EQ(S.LastRunVehicleData, S.VehicleData);
-  EXPECT_EQ(S.LastRunEngineSummary, S.EngineSummary);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.EngineSummary[0][0], S.EngineSummary[0][1], S.PowerMaxPower),
+            std::tuple(30, 75, 139.0f, 55.0f, 162));
+  EXPECT_EQ(std::tie(S.LastRunVehicleData, S.LastRunEngineSummary), std::tie(S.VehicleData, S.EngineSummary));
   // The history lines go; the ring's positions stay.
-  EXPECT_EQ(S.HistoryLines[5], "");
-  EXPECT_EQ(S.HistoryHead, 3);
-  EXPECT_EQ(S.HistoryNext, 6);
-  EXPECT_EQ(S.VehicleName, "");
-  EXPECT_EQ(S.DataSaved, False);
-  EXPECT_EQ(S.DataLoaded, True);
-  EXPECT_EQ(S.InputDataMode, 1);
-  EXPECT_EQ(S.InputDataOption, False);
+  EXPECT_EQ(std::tuple(S.HistoryLines[5], S.HistoryHead, S.HistoryNext), std::tuple("", 3, 6));
+  EXPECT_EQ(std::tuple(S.VehicleName, S.ClutchUseSpec, S.DataSaved, S.DataLoaded, S.InputDataMode, S.InputDataOption),
+            std::tuple("", False, False, True, 1, False));
   EXPECT_EQ(windows.unloaded, WindowsClosedByExample);
   EXPECT_EQ(windows.menusEnabled, 1);
   EXPECT_EQ(windows.tips[7], "Power curve with one stage of nitrous");

@@ -2,6 +2,8 @@
 // command resets, and what it leaves alone (the history ring, the engine curves).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
@@ -33,13 +35,10 @@ class FileCommands : public ::testing::Test {
     S.ChassisEntered = True;
     S.ClutchUseSpec = True;
   }
-  std::string Pair(const std::string& name) {
-    folder.write(name + ".VCD", test::TempFolder::read(test::ReferenceFile("golden.vcd")));
-    return folder.write(name + ".WCD", test::TempFolder::read(test::ReferenceFile("golden.wcd")));
-  }
   bool RingUntouched() const {
     return S.HistoryLines[1] == "run 1" && S.HistoryHead == 2 && S.HistoryNext == 3;
   }
+  bool RingEmpty() const { return S.HistoryLines[1].empty() && S.HistoryHead == 1 && S.HistoryNext == 1; }
 
   test::TempFolder folder;
   test::ScriptedUi seam;
@@ -48,26 +47,19 @@ class FileCommands : public ::testing::Test {
 };
 
 TEST_F(FileCommands, SaveFirstPromptCarriesEachCommandsTitleAndIcon) {
-  struct Case {
-    void (*command)();
-    const char* title;
-    int icon;
-  };
-  const Case cases[] = {{FileNew, "Load new data", Msg::Question},
-                        {[] { FileVehicle(); }, "Load data", Msg::Question},
-                        {FileChassis, "Load data", Msg::Question},
-                        {FilePowerVCAL, "Exit", 0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.title);
+  using Case = std::tuple<void (*)(), const char*, int>;
+  for (auto [command, title, icon] : {Case{FileNew, "Load new data", Msg::Question},
+                                      Case{[] { FileVehicle(); }, "Load data", Msg::Question},
+                                      Case{FileChassis, "Load data", Msg::Question}, Case{FilePowerVCAL, "Exit", 0}}) {
+    SCOPED_TRACE(title);
     S.DataSaved = False;
     seam.asked.clear();
     seam.answers = {Msg::No};
     windows.answers = {{""}};
-    c.command();
+    command();
     ASSERT_FALSE(seam.asked.empty());
-    EXPECT_EQ(seam.asked[0].text, "Would you like to save data first?");
-    EXPECT_EQ(seam.asked[0].style, Msg::YesNo | c.icon);
-    EXPECT_EQ(seam.asked[0].title, c.title);
+    EXPECT_EQ(test::AllSaid(seam.asked)[0],
+              test::Said("Would you like to save data first?", Msg::YesNo | icon, title));
     EXPECT_EQ(S.CancelFlag, 0);
   }
 }
@@ -78,9 +70,8 @@ TEST_F(FileCommands, SaveFirstYesSavesThenGoesOnOrAsks) {
   windows.answers = {{folder.file("KEEP.WCD")}, {folder.file("KEEP.VCD")}};
   EXPECT_TRUE(OfferSaveFirst("Load data", Msg::Question));
   ASSERT_EQ(seam.asked.size(), 2u);
-  EXPECT_EQ(seam.asked[1].text, "Existing data saved successfully");
-  EXPECT_EQ(seam.asked[1].style, Msg::OKOnly);
-  EXPECT_EQ(seam.asked[1].title, "Load data");
+  EXPECT_EQ(test::AllSaid(seam.asked)[1],
+            test::Said("Existing data saved successfully", Msg::OKOnly, "Load data"));
 
   // A cancelled save: the user chooses whether to go on.
   for (const int answer : {Msg::No, Msg::Yes}) {
@@ -91,9 +82,8 @@ TEST_F(FileCommands, SaveFirstYesSavesThenGoesOnOrAsks) {
     EXPECT_EQ(OfferSaveFirst("Load new data", Msg::Question), answer == Msg::Yes);
     ASSERT_EQ(seam.asked.size(), 3u);
     EXPECT_EQ(seam.asked[1].text, "Save of Vehicle Data cancelled");
-    EXPECT_EQ(seam.asked[2].text, "Not all data was saved, do you still want to continue?");
-    EXPECT_EQ(seam.asked[2].style, Msg::YesNo);
-    EXPECT_EQ(seam.asked[2].title, "Load data");
+    EXPECT_EQ(test::AllSaid(seam.asked)[2],
+              test::Said("Not all data was saved, do you still want to continue?", Msg::YesNo, "Load data"));
   }
 }
 
@@ -104,83 +94,62 @@ TEST_F(FileCommands, StoppingAfterAFailedSaveLeavesEverythingAsItWas) {
   FileNew();
   EXPECT_EQ(S.VehicleData[1][1], "old chassis");
   EXPECT_TRUE(RingUntouched());
-  EXPECT_TRUE(windows.unloaded.empty());
-  EXPECT_EQ(windows.menusEnabled, 0);
+  EXPECT_EQ(std::tuple(windows.unloaded.size(), windows.menusEnabled), std::tuple(0u, 0));
 }
 
 TEST_F(FileCommands, NewEmptiesTheModelTheRingAndBothComparisonCopies) {
   FileNew();
-  EXPECT_EQ(S.VehicleData, VehicleTable{});
-  EXPECT_EQ(S.LastRunVehicleData, VehicleTable{});
+  EXPECT_EQ(std::tie(S.VehicleData, S.LastRunVehicleData), std::tuple(VehicleTable{}, VehicleTable{}));
   EXPECT_EQ(S.LastRunEngineSummary, PeakSummary{});
-  EXPECT_EQ(S.HistoryLines[1], "");
-  EXPECT_EQ(S.HistoryHead, 1);
-  EXPECT_EQ(S.HistoryNext, 1);
+  EXPECT_TRUE(RingEmpty());
   EXPECT_EQ(S.PowerCurve[0][40], 0);
-  EXPECT_EQ(S.ClutchUseSpec, False);
-  EXPECT_EQ(S.InputDataMode, 1);
-  EXPECT_EQ(S.InputDataOption, True);
-  EXPECT_EQ(windows.unloaded, WindowsClosedByLoad);
-  EXPECT_EQ(windows.menusEnabled, 1);
-  EXPECT_EQ(S.DataLoaded, True);
-  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(std::tuple(S.ClutchUseSpec, S.InputDataMode, S.InputDataOption, S.DataLoaded, S.DataSaved),
+            std::tuple(False, 1, True, True, False));
+  EXPECT_EQ(std::tuple(windows.unloaded, windows.menusEnabled), std::tuple(WindowsClosedByLoad, 1));
 }
 
 TEST_F(FileCommands, CancelledEntryRunsExitAndEndsWithCancelFlagClear) {
   Hooks.EnterPowerCurve = [](Integer, Integer) { S.CancelFlag = 1; };
   FileNew();
-  EXPECT_EQ(windows.exits, 1);
-  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(std::tuple(windows.exits, S.CancelFlag), std::tuple(1, 0));
 }
 
 TEST_F(FileCommands, OpenCompleteVehicleEmptiesTheRingAndComparesWithTheNewVehicle) {
-  const std::string car = Pair("CAR");
+  const std::string car = test::GoldenPair(folder, "CAR");
   windows.answers = {{car}};
   EXPECT_TRUE(FileVehicle());
   ASSERT_EQ(windows.dialogs.size(), 1u);  // the power file beside it is taken without asking
-  EXPECT_EQ(windows.dialogs[0].look.title, "Select Vehicle data");
-  EXPECT_EQ(windows.dialogs[0].initial, Cfg.DataPath);  // no last vehicle yet
-  EXPECT_EQ(S.VehicleFileName, car);
-  EXPECT_EQ(S.PowerFileName, folder.file("CAR.VCD"));
-  EXPECT_EQ(Cfg.LastChassis, car);
-  EXPECT_EQ(Cfg.LastPower, folder.file("CAR.VCD"));
-  EXPECT_EQ(S.VehicleFileDescription, "Golden car");
-  EXPECT_EQ(S.PowerFileDescription, "Golden engine");
-  EXPECT_EQ(S.DataDescription, "");
-  EXPECT_EQ(S.HistoryLines[1], "");
-  EXPECT_EQ(S.HistoryHead, 1);
-  EXPECT_EQ(S.HistoryNext, 1);
+  // No last vehicle yet: the dialog starts in the data folder.
+  EXPECT_EQ(std::tie(windows.dialogs[0].look.title, windows.dialogs[0].initial),
+            std::tuple("Select Vehicle data", Cfg.DataPath));
+  EXPECT_EQ(std::tie(S.VehicleFileName, Cfg.LastChassis, S.VehicleName), std::tuple(car, car, "CAR"));
+  EXPECT_EQ(std::tie(S.PowerFileName, Cfg.LastPower), std::tuple(folder.file("CAR.VCD"), folder.file("CAR.VCD")));
+  EXPECT_EQ(std::tie(S.VehicleFileDescription, S.PowerFileDescription, S.DataDescription),
+            std::tuple("Golden car", "Golden engine", ""));
+  EXPECT_TRUE(RingEmpty());
   EXPECT_EQ(S.LastRunVehicleData, S.VehicleData);
   EXPECT_NE(S.VehicleData[1][1], "old chassis");
   EXPECT_EQ(S.LastRunEngineSummary[0][0], S.EngineSummary[0][0]);
-  EXPECT_EQ(windows.menusEnabled, 1);
-  EXPECT_EQ(S.DataSaved, False);
-  EXPECT_EQ(S.VehicleName, "CAR");
-  EXPECT_EQ(windows.tips.size(), 3u);
+  EXPECT_EQ(std::tuple(windows.menusEnabled, S.DataSaved, windows.tips.size()), std::tuple(1, False, 3u));
   EXPECT_EQ(windows.tips[6], CurveIconTip(0));
 }
 
 TEST_F(FileCommands, OpenCompleteVehicleCancelledClearsLoadFailed) {
   windows.answers = {{""}};
   EXPECT_FALSE(FileVehicle());
-  EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(windows.menusEnabled, 0);
-  EXPECT_EQ(S.DataLoaded, False);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.DataLoaded, windows.menusEnabled), std::tuple(False, False, 0));
   EXPECT_EQ(windows.tips[6], "Power curve with no nitrous");
 }
 
 TEST_F(FileCommands, OpenChassisKeepsTheEngineAndTheRing) {
-  windows.answers = {{Pair("BODY")}};
+  windows.answers = {{test::GoldenPair(folder, "BODY")}};
   FileChassis();
   EXPECT_TRUE(RingUntouched());
   EXPECT_EQ(S.LastRunVehicleData[1][1], "old chassis");
   EXPECT_EQ(S.PowerCurve[0][40], 120);
-  EXPECT_EQ(S.EngineEntered, True);
-  EXPECT_EQ(S.ChassisEntered, False);
-  EXPECT_EQ(S.ClutchUseSpec, False);
-  EXPECT_EQ(S.VehicleName, "BODY");
-  EXPECT_EQ(Cfg.LastChassis, folder.file("BODY.WCD"));
-  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(std::tuple(S.EngineEntered, S.ChassisEntered, S.ClutchUseSpec, S.DataSaved),
+            std::tuple(True, False, False, False));
+  EXPECT_EQ(std::tie(S.VehicleName, Cfg.LastChassis), std::tuple("BODY", folder.file("BODY.WCD")));
   EXPECT_EQ(windows.unloaded, WindowsClosedByOpenChassis);
   EXPECT_EQ(windows.menusEnabled, 0);
 }
@@ -191,9 +160,8 @@ TEST_F(FileCommands, OpenChassisEndsOnARejectedFileWithNothingChanged) {
   Cfg.LastChassis = "/v/OLD.WCD";
   windows.answers = {{folder.write("BAD.WCD", test::NumberedLines(10))}};
   FileChassis();
-  EXPECT_EQ(S.VehicleFileName, "/v/OLD.WCD");
-  EXPECT_EQ(S.VehicleName, "OLD");
-  EXPECT_EQ(Cfg.LastChassis, "/v/OLD.WCD");
+  EXPECT_EQ(std::tie(S.VehicleFileName, S.VehicleName, Cfg.LastChassis),
+            std::tuple("/v/OLD.WCD", "OLD", "/v/OLD.WCD"));
   EXPECT_EQ(S.ChassisEntered, True);
   EXPECT_EQ(S.VehicleData[1][1], "old chassis");
   EXPECT_TRUE(windows.unloaded.empty());
@@ -201,13 +169,11 @@ TEST_F(FileCommands, OpenChassisEndsOnARejectedFileWithNothingChanged) {
   // A cancelled dialog forgets the current file's name.
   windows.answers = {{""}};
   FileChassis();
-  EXPECT_EQ(S.VehicleFileName, "");
-  EXPECT_EQ(S.VehicleName, "");
-  EXPECT_EQ(S.ChassisEntered, True);
+  EXPECT_EQ(std::tie(S.VehicleFileName, S.VehicleName), std::tuple("", ""));
 }
 
 TEST_F(FileCommands, OpenPowerFileStartsTheCurvesAfreshAndKeepsTheRing) {
-  Pair("ENG");
+  test::GoldenPair(folder, "ENG");
   S.RevLimitIndex = 70;
   S.CurveEntered = {True, True, True};
   Integer revLimitAtEntry = -1;
@@ -236,9 +202,8 @@ TEST_F(FileCommands, OpenPowerFileStartsTheCurvesAfreshAndKeepsTheRing) {
 
 TEST_F(FileCommands, CurveIconTipsComeFromTheTrimmedTitles) {
   S.PowerDescript = {"  Gas  ", "   ", "Big shot"};
-  EXPECT_EQ(CurveIconTip(0), "Power curve for Gas");
-  EXPECT_EQ(CurveIconTip(1), "Power curve with one stage of nitrous");
-  EXPECT_EQ(CurveIconTip(2), "Power curve for Big shot");
+  EXPECT_EQ(std::tuple(CurveIconTip(0), CurveIconTip(1), CurveIconTip(2)),
+            std::tuple("Power curve for Gas", "Power curve with one stage of nitrous", "Power curve for Big shot"));
   S.PowerDescript = {"", "", ""};
   EXPECT_EQ(CurveIconTip(2), "Power curve with two stages of nitrous");
 }

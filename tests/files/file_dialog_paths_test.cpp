@@ -2,56 +2,44 @@
 // names and the search as the user types.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "files/file_dialog_paths.h"
 
 namespace kestrelon {
 namespace {
 
 TEST(FileDialogPaths, PatternExtensionIsTheTextAfterTheFirstDot) {
-  EXPECT_EQ(PatternExtension("*.WCD"), "WCD");
-  EXPECT_EQ(PatternExtension("*. VCD "), "VCD");
-  EXPECT_EQ(PatternExtension("*.*"), "*");
-  EXPECT_EQ(PatternExtension("*"), "*");
-  EXPECT_TRUE(MatchesPattern("car.wcd", "*.WCD"));
-  EXPECT_TRUE(MatchesPattern("my.car.WCD", "*.WCD"));
-  EXPECT_FALSE(MatchesPattern("car.VCD", "*.WCD"));
-  EXPECT_FALSE(MatchesPattern("WCD", "*.WCD"));
-  EXPECT_TRUE(MatchesPattern("anything", "*.*"));
+  for (auto [pattern, ext] : {std::pair("*.WCD", "WCD"), {"*. VCD ", "VCD"}, {"*.*", "*"}, {"*", "*"}})
+    EXPECT_EQ(PatternExtension(pattern), ext) << pattern;
+  for (auto [name, pattern, match] : {std::tuple("car.wcd", "*.WCD", true), {"my.car.WCD", "*.WCD", true},
+                                      {"car.VCD", "*.WCD", false}, {"WCD", "*.WCD", false}, {"anything", "*.*", true}})
+    EXPECT_EQ(MatchesPattern(name, pattern), match) << name << " " << pattern;
 }
 
 TEST(FileDialogPaths, StartPathGivesFolderAndNameWithoutTheExtension) {
-  InitialPath split = SplitInitialPath("/data/CAR.WCD", "WCD");
-  EXPECT_EQ(split.folder, "/data/");
-  EXPECT_EQ(split.name, "CAR");
-  // Extensions match without regard to case.
-  EXPECT_EQ(SplitInitialPath("/data/CAR.wcd", "WCD").name, "CAR");
-  // Another extension, the extension alone, or a pattern for any file leave the name empty.
-  EXPECT_EQ(SplitInitialPath("/data/CAR.VCD", "WCD").name, "");
-  EXPECT_EQ(SplitInitialPath("/data/.WCD", "WCD").name, "");
-  EXPECT_EQ(SplitInitialPath("/data/CARWCD", "WCD").name, "");
-  EXPECT_EQ(SplitInitialPath("/img/logo.png", "*").name, "");
-  // A folder alone, the root, and a name without a folder.
-  split = SplitInitialPath("/data/", "WCD");
-  EXPECT_EQ(split.folder, "/data/");
-  EXPECT_EQ(split.name, "");
-  EXPECT_EQ(SplitInitialPath("/CAR.WCD", "WCD").folder, "/");
-  split = SplitInitialPath("CAR.WCD", "WCD");
+  // Extensions match without regard to case; another extension, the extension alone, or a
+  // pattern for any file leave the name empty; then a folder alone and the root.
+  for (auto [path, ext, folder, name] :
+       {std::tuple("/data/CAR.WCD", "WCD", "/data/", "CAR"), {"/data/CAR.wcd", "WCD", "/data/", "CAR"},
+        {"/data/CAR.VCD", "WCD", "/data/", ""}, {"/data/.WCD", "WCD", "/data/", ""},
+        {"/data/CARWCD", "WCD", "/data/", ""}, {"/img/logo.png", "*", "/img/", ""},
+        {"/data/", "WCD", "/data/", ""}, {"/CAR.WCD", "WCD", "/", "CAR"}}) {
+    const InitialPath split = SplitInitialPath(path, ext);
+    EXPECT_EQ(std::tuple(split.folder.value_or("-"), split.name), std::tuple(folder, name)) << path;
+  }
+  // A name without a folder.
+  const InitialPath split = SplitInitialPath("CAR.WCD", "WCD");
   EXPECT_FALSE(split.folder);
   EXPECT_EQ(split.name, "CAR");
 }
 
-TEST(FileDialogPaths, ListEntriesShowWithoutTheirExtensionUnderAnExtensionPattern) {
-  EXPECT_EQ(ListedName("RACE.WCD", "WCD"), "RACE");
-  EXPECT_EQ(ListedName("RACE.WCD", "*"), "RACE.WCD");
-  EXPECT_EQ(ListedName(".WCD", "WCD"), ".WCD");
-  EXPECT_EQ(DownArrowName("eng.vcd"), "eng");
-  EXPECT_EQ(DownArrowName("notes.txt"), "notes.txt");
-}
-
-TEST(FileDialogPaths, TypedNamesTakeThePatternsExtensionAndABlankNameTheSelectedEntry) {
-  EXPECT_EQ(TypedFileName("car", "VCD"), "car.VCD");
-  EXPECT_EQ(TypedFileName("car.a.b", "WCD"), "car.WCD");
-  EXPECT_EQ(TypedFileName("report.txt", "*"), "report.txt");
+TEST(FileDialogPaths, ListedTypedAndChosenNames) {
+  EXPECT_EQ(std::tuple(ListedName("RACE.WCD", "WCD"), ListedName("RACE.WCD", "*"), ListedName(".WCD", "WCD")),
+            std::tuple("RACE", "RACE.WCD", ".WCD"));
+  EXPECT_EQ(std::tuple(DownArrowName("eng.vcd"), DownArrowName("notes.txt")), std::tuple("eng", "notes.txt"));
+  EXPECT_EQ(std::tuple(TypedFileName("car", "VCD"), TypedFileName("car.a.b", "WCD"), TypedFileName("report.txt", "*")),
+            std::tuple("car.VCD", "car.WCD", "report.txt"));
   // A blank name box takes the selected entry; nothing selected leaves no path.
   EXPECT_EQ(DialogResultPath("/d/", " ", "RACE.WCD", "WCD"), "/d/RACE.WCD");
   EXPECT_FALSE(DialogResultPath("/d/", "", "", "WCD"));
@@ -59,12 +47,10 @@ TEST(FileDialogPaths, TypedNamesTakeThePatternsExtensionAndABlankNameTheSelected
 
 TEST(FileDialogPaths, SearchFindsTheFirstEntryBeginningWithTheText) {
   const std::vector<std::string> entries{"ACE.WCD", "HAYA.WCD", "hawk.WCD"};
-  EXPECT_EQ(IncrementalSearch(entries, " ha "), 1u);
-  EXPECT_EQ(IncrementalSearch(entries, "haw"), 2u);
-  EXPECT_EQ(IncrementalSearch(entries, "A"), 0u);
-  EXPECT_FALSE(IncrementalSearch(entries, "Z"));
-  EXPECT_FALSE(IncrementalSearch(entries, "   "));
-  EXPECT_FALSE(IncrementalSearch(entries, "ACE.WCD.OLD"));
+  EXPECT_EQ(std::tuple(IncrementalSearch(entries, " ha "), IncrementalSearch(entries, "haw"),
+                       IncrementalSearch(entries, "A")),
+            std::tuple(1u, 2u, 0u));
+  for (const char* text : {"Z", "   ", "ACE.WCD.OLD"}) EXPECT_FALSE(IncrementalSearch(entries, text)) << text;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // description a save offers.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/state.h"
 #include "files/file_dialog.h"
 #include "scripted_file_windows.h"
@@ -25,30 +27,28 @@ TEST_F(FileDialogTest, OpenComesBackUntilAnExistingFileOrCancel) {
   windows.answers = {{folder.file("NONE.WCD")}, {folder.file("*.WCD")}, {car}};
   EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", "/start/CAR.WCD"), car);
   ASSERT_EQ(windows.dialogs.size(), 3u);
-  ASSERT_EQ(seam.asked.size(), 2u);
-  EXPECT_EQ(seam.asked[0].text, "File " + folder.file("NONE.WCD") + " not found");
-  EXPECT_EQ(seam.asked[0].style, Msg::OKOnly | Msg::Question);
   // A name with wildcards is refused in the same words, even when files match it.
-  EXPECT_EQ(seam.asked[1].text, "File " + folder.file("*.WCD") + " not found");
-  EXPECT_EQ(windows.dialogs[0].look.button, "Open");
-  EXPECT_EQ(windows.dialogs[0].look.picture, FilePicture::Chassis);
-  EXPECT_EQ(windows.dialogs[0].initial, "/start/CAR.WCD");
-  EXPECT_FALSE(windows.dialogs[0].editable);
+  ASSERT_EQ(seam.asked.size(), 2u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[1].text),
+            std::tuple("File " + folder.file("NONE.WCD") + " not found", Msg::OKOnly | Msg::Question,
+                       "File " + folder.file("*.WCD") + " not found"));
+  const auto& first = windows.dialogs[0];
+  EXPECT_EQ(std::tie(first.look.button, first.look.picture, first.initial, first.editable),
+            std::tuple("Open", FilePicture::Chassis, "/start/CAR.WCD", false));
 
   windows.answers = {{""}};
   EXPECT_EQ(OpenFileDialog("*.VCD", "Select Power data", ""), "");
   EXPECT_EQ(S.LoadFailed, True);
   // An empty start path keeps the one before.
-  EXPECT_EQ(windows.dialogs.back().initial, "/start/CAR.WCD");
-  EXPECT_EQ(windows.dialogs.back().look.picture, FilePicture::Engine);
+  EXPECT_EQ(std::tie(windows.dialogs.back().initial, windows.dialogs.back().look.picture),
+            std::tuple("/start/CAR.WCD", FilePicture::Engine));
   // The picture follows the pattern, then the title.
   windows.answers = {{""}, {""}, {""}};
   OpenFileDialog("*.*", "Select Engine data", "");
   OpenFileDialog("*", "Select an image", "");
   OpenFileDialog("*.wcd", "Power", "");
-  EXPECT_EQ(windows.dialogs[4].look.picture, FilePicture::Engine);
-  EXPECT_EQ(windows.dialogs[5].look.picture, FilePicture::File);
-  EXPECT_EQ(windows.dialogs[6].look.picture, FilePicture::Chassis);
+  EXPECT_EQ(std::tie(windows.dialogs[4].look.picture, windows.dialogs[5].look.picture, windows.dialogs[6].look.picture),
+            std::tuple(FilePicture::Engine, FilePicture::File, FilePicture::Chassis));
 }
 
 TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
@@ -56,23 +56,22 @@ TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
   S.PowerFileDescription = "Engine desc";
   windows.answers = {{"/d/car.WCD", "typed"}};
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", "/d/old.WCD"), "/d/car.WCD");
-  EXPECT_EQ(windows.dialogs[0].descriptionShown, "Engine desc");  // the vehicle has none
-  EXPECT_TRUE(windows.dialogs[0].editable);
-  EXPECT_EQ(windows.dialogs[0].look.button, "Save");
-  EXPECT_EQ(S.DataDescription, "typed");
+  // The vehicle has no description: the engine's is offered.
+  EXPECT_EQ(std::tie(windows.dialogs[0].descriptionShown, windows.dialogs[0].editable, windows.dialogs[0].look.button,
+                     S.DataDescription),
+            std::tuple("Engine desc", true, "Save", "typed"));
 
   S.VehicleFileDescription = "Car desc";
   S.PowerFileDescription = "";
   windows.answers = {{"/d/e.VCD"}};
   SaveFileDialog("*.VCD", "Save Power Data", "");
-  EXPECT_EQ(windows.dialogs[1].descriptionShown, "Car desc");
-  EXPECT_EQ(windows.dialogs[1].look.picture, FilePicture::Engine);
+  EXPECT_EQ(std::tie(windows.dialogs[1].descriptionShown, windows.dialogs[1].look.picture),
+            std::tuple("Car desc", FilePicture::Engine));
 
   S.DataDescription = "kept";
   windows.answers = {{""}};
   EXPECT_EQ(SaveFileDialog("*.*", "Save Performance Data to File", ""), "");
-  EXPECT_EQ(windows.dialogs[2].look.button, "Select");
-  EXPECT_EQ(windows.dialogs[2].descriptionShown, "kept");
+  EXPECT_EQ(std::tie(windows.dialogs[2].look.button, windows.dialogs[2].descriptionShown), std::tuple("Select", "kept"));
   EXPECT_TRUE(seam.asked.empty());  // no existence or overwrite question
 
   // A name holding a wildcard is refused in the words for a missing file.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "core/state.h"
 #include "files/power_file.h"
@@ -27,9 +28,18 @@ std::string Span(int from, int to, const std::string& torque = "300") {
   return Column(values);
 }
 
+const std::string Empty = Column({});  // a column without points
+
 class PowerFileTest : public ::testing::Test {
  protected:
   void SetUp() override { S = SharedState{}; }
+  // Writes the bytes as a power file of its own and loads it; returns the file's path.
+  std::string Load(const std::string& bytes) {
+    const auto path = folder.write("p" + std::to_string(++files_) + ".vcd", bytes);
+    LoadPowerFile(path);
+    return path;
+  }
+  int files_ = 0;
   test::TempFolder folder;
   test::ScriptedUi seam;
   test::ScopedUi guard{seam};
@@ -38,61 +48,43 @@ class PowerFileTest : public ::testing::Test {
 TEST_F(PowerFileTest, SpanComesFromColumnZeroAndBoundsEveryColumn) {
   S.LowRPM = 40;
   S.HighRPM = 60;
-  const auto path = folder.write("e.vcd", Span(10, 65) + Column({{70, " 150"}, {30, " 200"}}) +
-                                              Column({}));
-  LoadPowerFile(path);
-  EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(S.MinRPMIndex, 10);
-  EXPECT_EQ(S.MaxRPMIndex, 65);
-  EXPECT_EQ(S.PowerCurve[1][70], 0.0f);  // above the no-nitrous curve's top
-  EXPECT_EQ(S.PowerCurve[1][30], 200.0f);
-  EXPECT_EQ(S.RevLimitIndex, 65);  // an unset rev limit becomes the top of the span
-  EXPECT_EQ(S.LowRPM, 0);
-  EXPECT_EQ(S.HighRPM, 0);
-  EXPECT_EQ(S.EngineSummary[0][0], 300.0f);
-  EXPECT_EQ(S.EngineSummary[0][1], 10.0f);
-  EXPECT_EQ(S.EngineSummary[0][3], 65.0f);
-  EXPECT_EQ(S.EngineSummary[1][0], 200.0f);
+  const auto path = Load(Span(10, 65) + Column({{70, " 150"}, {30, " 200"}}) + Empty);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.MinRPMIndex, S.MaxRPMIndex, S.LowRPM, S.HighRPM),
+            std::tuple(False, 10, 65, 0, 0));
+  // Column 1 is cut above the no-nitrous curve's top; an unset rev limit becomes the span's top.
+  EXPECT_EQ(std::tuple(S.PowerCurve[1][70], S.PowerCurve[1][30], S.RevLimitIndex), std::tuple(0.0f, 200.0f, 65));
+  EXPECT_EQ(std::tuple(S.EngineSummary[0][0], S.EngineSummary[0][1], S.EngineSummary[0][3], S.EngineSummary[1][0]),
+            std::tuple(300.0f, 10.0f, 65.0f, 200.0f));
 
   S.RevLimitIndex = 40;
   LoadPowerFile(path);
   EXPECT_EQ(S.RevLimitIndex, 40);
 
-  LoadPowerFile(folder.write("full.vcd", Span(1, 200) + Column({}) + Column({})));
-  EXPECT_EQ(S.MinRPMIndex, 1);
-  EXPECT_EQ(S.MaxRPMIndex, 200);
+  Load(Span(1, 200) + Empty + Empty);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(1, 200));
 }
 
 TEST_F(PowerFileTest, PeakPowerOfThreeHundredAtRowFifty) {
-  LoadPowerFile(folder.write("p.vcd", Column({{49, "200"}, {50, "300"}, {51, "200"}}) +
-                                          Column({}) + Column({})));
+  Load(Column({{49, "200"}, {50, "300"}, {51, "200"}}) + Empty + Empty);
   EXPECT_NEAR(S.EngineSummary[0][2], 285.6, 0.05);
   EXPECT_EQ(S.PowerMaxPower, 286);
 }
 
 TEST_F(PowerFileTest, TitlesAndDescription) {
-  LoadPowerFile(folder.write("t.vcd", "//*  Dyno day  \r\n///* Gas \r\n" + Span(20, 60) +
-                                          "///*Wet\r\n" + Span(20, 60, "350") + Column({})));
+  Load("//*  Dyno day  \r\n///* Gas \r\n" + Span(20, 60) + "///*Wet\r\n" + Span(20, 60, "350") + Empty);
   EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(S.DataDescription, "Dyno day");
-  EXPECT_EQ(S.PowerFileDescription, "Dyno day");
-  EXPECT_EQ(S.PowerDescript[0], " Gas ");  // kept untrimmed as read
-  EXPECT_EQ(S.PowerDescript[1], "Wet");
+  EXPECT_EQ(std::tie(S.DataDescription, S.PowerFileDescription), std::tuple("Dyno day", "Dyno day"));
+  EXPECT_EQ(std::tie(S.PowerDescript[0], S.PowerDescript[1]), std::tuple(" Gas ", "Wet"));  // untrimmed
   // A first line of "///*" is a title, not a description.
-  LoadPowerFile(folder.write("u.vcd", "///*Only a title\r\n" + Span(20, 60) + Column({}) +
-                                          Column({})));
-  EXPECT_EQ(S.DataDescription, "");
-  EXPECT_EQ(S.PowerDescript[0], "Only a title");
+  Load("///*Only a title\r\n" + Span(20, 60) + Empty + Empty);
+  EXPECT_EQ(std::tie(S.DataDescription, S.PowerDescript[0]), std::tuple("", "Only a title"));
 }
 
 TEST_F(PowerFileTest, NumbersReadWithEitherSeparator) {
-  LoadPowerFile(folder.write("c.vcd", Column({{30, "120,5"}, {31, " 120.5 "}, {32, "99lbft"},
-                                              {33, ""}}) + Column({}) + Column({})));
-  EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(S.PowerCurve[0][30], 120.5f);
-  EXPECT_EQ(S.PowerCurve[0][31], 120.5f);
-  EXPECT_EQ(S.PowerCurve[0][32], 99.0f);  // a number followed by other characters
-  EXPECT_EQ(S.MaxRPMIndex, 32);           // the empty line is a zero: the span ends there
+  Load(Column({{30, "120,5"}, {31, " 120.5 "}, {32, "99lbft"}, {33, ""}}) + Empty + Empty);
+  // "99lbft" reads as 99; the empty line is a zero, so the span ends at row 32.
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][30], S.PowerCurve[0][31], S.PowerCurve[0][32], S.MaxRPMIndex),
+            std::tuple(False, 120.5f, 120.5f, 99.0f, 32));
 }
 
 TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
@@ -116,13 +108,10 @@ TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
   for (const auto& [name, bytes] : bad) {
     SCOPED_TRACE(name);
     seam.asked.clear();
-    const auto path = folder.write(name + ".vcd", bytes);
-    LoadPowerFile(path);
+    const auto path = Load(bytes);
     EXPECT_EQ(S.LoadFailed, True);
-    EXPECT_EQ(S.PowerCurve, before.PowerCurve);
-    EXPECT_EQ(S.EngineSummary, before.EngineSummary);
-    EXPECT_EQ(S.MaxRPMIndex, 75);
-    EXPECT_EQ(S.PowerDescript, before.PowerDescript);
+    EXPECT_EQ(std::tie(S.PowerCurve, S.EngineSummary, S.MaxRPMIndex, S.PowerDescript),
+              std::tie(before.PowerCurve, before.EngineSummary, before.MaxRPMIndex, before.PowerDescript));
     ASSERT_EQ(seam.asked.size(), 1u);
     EXPECT_EQ(seam.asked[0].text, path + " contains invalid data - loading will be aborted");
     EXPECT_EQ(seam.asked[0].title, "Load power data");
@@ -133,23 +122,16 @@ TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
   S.DataDescription = "Golden engine";
   S.PowerDescript = {"  Gas ", "   ", "Big shot"};
   S.MaxRPMIndex = 6;
-  S.PowerCurve[0] = {};
-  S.PowerCurve[0][2] = 100;
-  S.PowerCurve[0][3] = 120.2128f;
-  S.PowerCurve[0][4] = 0.5f;
-  S.PowerCurve[0][5] = -3.5f;
-  S.PowerCurve[0][6] = 1234567;
-  S.PowerCurve[0][7] = 999;  // above the span: written as 0
-  S.PowerCurve[1][3] = 1.234e-4f;
-  S.PowerCurve[1][6] = 7.5e6f;
-  S.PowerCurve[2][2] = -0.0f;
+  // Row 7 lies above the span: written as 0.
+  for (auto [c, r, v] : {std::tuple(0, 2, 100.0f), {0, 3, 120.2128f}, {0, 4, 0.5f}, {0, 5, -3.5f},
+                         {0, 6, 1234567.0f}, {0, 7, 999.0f}, {1, 3, 1.234e-4f}, {1, 6, 7.5e6f}, {2, 2, -0.0f}})
+    S.PowerCurve[c][r] = v;
   const auto path = folder.file("golden.vcd");
   ASSERT_TRUE(WritePowerFile(path).ok());
   EXPECT_EQ(test::TempFolder::read(path), test::TempFolder::read(test::ReferenceFile("golden.vcd")));
   EXPECT_EQ(S.PowerFileDescription, "Golden engine");
   // Fixed notation at every size, never an exponent.
-  EXPECT_EQ(CurveValueText(6044.542f), " 6044.542");
-  EXPECT_EQ(CurveValueText(1.0f / 3), " .3333333");
+  EXPECT_EQ(std::tuple(CurveValueText(6044.542f), CurveValueText(1.0f / 3)), std::tuple(" 6044.542", " .3333333"));
 }
 
 TEST_F(PowerFileTest, PowerFileBesideAVehicleFileWhateverTheCaseOfItsExtension) {

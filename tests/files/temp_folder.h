@@ -4,7 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
+
+#include "support/scripted_ui.h"
 
 namespace kestrelon::test {
 
@@ -44,6 +48,20 @@ inline std::string NumberedLines(int n, const std::string& prefix = "v") {
   std::string s;
   for (int i = 1; i <= n; ++i) s += prefix + std::to_string(i) + "\r\n";
   return s;
+}
+
+// The golden vehicle and power files copied into the folder as name.WCD and name.VCD.
+inline std::string GoldenPair(const TempFolder& folder, const std::string& name) {
+  folder.write(name + ".VCD", TempFolder::read(ReferenceFile("golden.vcd")));
+  return folder.write(name + ".WCD", TempFolder::read(ReferenceFile("golden.wcd")));
+}
+
+// Every message box asked, as {text, style, title}, to compare in one expectation.
+using Said = std::tuple<std::string, int, std::string>;
+inline std::vector<Said> AllSaid(const std::vector<Asked>& asked) {
+  std::vector<Said> said;
+  for (const Asked& a : asked) said.emplace_back(a.text, a.style, a.title);
+  return said;
 }
 
 }  // namespace kestrelon::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/state.h"
 #include "files/vehicle_file.h"
 #include "support/scripted_ui.h"
@@ -19,12 +21,9 @@ class VehicleFileTest : public ::testing::Test {
 TEST_F(VehicleFileTest, LinesMapToGroupsAndItemsAndAShortGroupZeroKeepsTheRest) {
   LoadVehicleFile(folder.write("220.wcd", test::NumberedLines(220)));
   EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(S.VehicleData[1][2], "v2");
-  EXPECT_EQ(S.VehicleData[2][1], "v21");
-  EXPECT_EQ(S.VehicleData[10][20], "v200");
-  EXPECT_EQ(S.VehicleData[0][1], "v201");
-  EXPECT_EQ(S.VehicleData[0][20], "v220");
-  EXPECT_EQ(S.DataDescription, "");
+  EXPECT_EQ(std::tie(S.VehicleData[1][2], S.VehicleData[2][1], S.VehicleData[10][20], S.VehicleData[0][1],
+                     S.VehicleData[0][20], S.DataDescription),
+            std::tuple("v2", "v21", "v200", "v201", "v220", ""));
   EXPECT_TRUE(seam.asked.empty());
 
   S.VehicleData[0][1] = "old0-1";
@@ -33,20 +32,16 @@ TEST_F(VehicleFileTest, LinesMapToGroupsAndItemsAndAShortGroupZeroKeepsTheRest) 
   EXPECT_EQ(S.LoadFailed, False);
   EXPECT_EQ(S.VehicleData[0][1], "old0-1");
   LoadVehicleFile(folder.write("210.wcd", test::NumberedLines(210)));
-  EXPECT_EQ(S.VehicleData[0][10], "v210");
-  EXPECT_EQ(S.VehicleData[0][11], "old0-11");
+  EXPECT_EQ(std::tie(S.VehicleData[0][10], S.VehicleData[0][11]), std::tuple("v210", "old0-11"));
 }
 
 TEST_F(VehicleFileTest, DescriptionLineIsRecognisedByItsFirstThreeCharacters) {
   LoadVehicleFile(folder.write("a.wcd", "//*   Quick car  \r\n" + test::NumberedLines(200)));
-  EXPECT_EQ(S.DataDescription, "Quick car");
-  EXPECT_EQ(S.VehicleFileDescription, "Quick car");
-  EXPECT_EQ(S.VehicleData[1][1], "v1");
+  EXPECT_EQ(std::tie(S.DataDescription, S.VehicleFileDescription, S.VehicleData[1][1]),
+            std::tuple("Quick car", "Quick car", "v1"));
   for (const std::string first : {"//not a description", "/*nor this"}) {
     LoadVehicleFile(folder.write("b.wcd", first + "\r\n" + test::NumberedLines(199)));
-    EXPECT_EQ(S.VehicleData[1][1], first);
-    EXPECT_EQ(S.VehicleData[1][2], "v1");
-    EXPECT_EQ(S.DataDescription, "");
+    EXPECT_EQ(std::tie(S.VehicleData[1][1], S.VehicleData[1][2], S.DataDescription), std::tuple(first, "v1", ""));
   }
 }
 
@@ -57,19 +52,17 @@ TEST_F(VehicleFileTest, FileEndingBeforeTwoHundredValuesIsRejectedAndChangesNoth
   const auto before = S.VehicleData;
   const auto path = folder.write("199.wcd", "//*short\r\n" + test::NumberedLines(199));
   LoadVehicleFile(path);
-  EXPECT_EQ(S.LoadFailed, True);
-  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.DataSaved, S.DataDescription), std::tuple(True, False, "current"));
   EXPECT_EQ(S.VehicleData, before);
-  EXPECT_EQ(S.DataDescription, "current");
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, path + " contains invalid data - loading will be aborted");
-  EXPECT_EQ(seam.asked[0].style, Msg::Exclamation);
-  EXPECT_EQ(seam.asked[0].title, "Load chassis data");
-
-  LoadVehicleFile(folder.write("empty.wcd", ""));
-  EXPECT_EQ(S.LoadFailed, True);
-  LoadVehicleFile(folder.file("missing.wcd"));  // cannot be opened: rejected the same way
-  EXPECT_EQ(S.LoadFailed, True);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{path + " contains invalid data - loading will be aborted",
+                                      Msg::Exclamation, "Load chassis data"}}));
+  // An empty file, and one that cannot be opened, are rejected the same way.
+  for (const auto& other : {folder.write("empty.wcd", ""), folder.file("missing.wcd")}) {
+    S.LoadFailed = False;
+    LoadVehicleFile(other);
+    EXPECT_EQ(S.LoadFailed, True);
+  }
   EXPECT_EQ(seam.asked.size(), 3u);
 }
 
@@ -80,22 +73,16 @@ TEST_F(VehicleFileTest, AnyLineEndAndTheBytesOfEachTextAreKept) {
     cr += "y" + std::to_string(i) + "\r";
   }
   LoadVehicleFile(folder.write("lf.wcd", lf));
-  EXPECT_EQ(S.VehicleData[1][5], "Caf\xe9 ");
-  EXPECT_EQ(S.VehicleData[1][6], "");
-  EXPECT_EQ(S.VehicleData[10][20], "x200");
+  EXPECT_EQ(std::tie(S.VehicleData[1][5], S.VehicleData[1][6], S.VehicleData[10][20]),
+            std::tuple("Caf\xe9 ", "", "x200"));
   LoadVehicleFile(folder.write("cr.wcd", cr));
-  EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_EQ(S.VehicleData[10][20], "y200");
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.VehicleData[10][20]), std::tuple(False, "y200"));
 }
 
 TEST_F(VehicleFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
-  S.VehicleData[1][4] = "(none)";
-  S.VehicleData[2][1] = "98in";
-  S.VehicleData[2][2] = "660kg";
-  S.VehicleData[9][13] = ":::";
-  S.VehicleData[10][20] = "N";
-  S.VehicleData[0][1] = "1600cc";
-  S.VehicleData[1][0] = "//*never stored";
+  for (auto [g, i, text] : {std::tuple(1, 4, "(none)"), {2, 1, "98in"}, {2, 2, "660kg"}, {9, 13, ":::"},
+                            {10, 20, "N"}, {0, 1, "1600cc"}, {1, 0, "//*never stored"}})
+    S.VehicleData[g][i] = text;
   S.DataDescription = "Golden car";
   const auto path = folder.file("golden.wcd");
   ASSERT_TRUE(WriteVehicleFile(path).ok());
@@ -112,8 +99,7 @@ TEST_F(VehicleFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
 TEST_F(VehicleFileTest, FailedWriteLeavesTheOldFile) {
   const auto path = folder.write("keep.wcd", "old content");
   std::filesystem::create_directory(path + ".part~");  // the temporary file cannot be made
-  const auto result = WriteVehicleFile(path);
-  EXPECT_FALSE(result.ok());
+  EXPECT_FALSE(WriteVehicleFile(path).ok());
   EXPECT_EQ(test::TempFolder::read(path), "old content");
   EXPECT_TRUE(WriteVehicleFile(folder.file("no/such/folder.wcd")).pathMissing());
 }

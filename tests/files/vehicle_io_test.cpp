@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -32,44 +33,36 @@ class VehicleIo : public ::testing::Test {
 };
 
 TEST_F(VehicleIo, CancelledDialogsStopTheLoad) {
-  const std::string car =
-      folder.write("CAR.WCD", test::TempFolder::read(test::ReferenceFile("golden.wcd")));
-  windows.answers = {{car}, {""}};
+  windows.answers = {{folder.write("CAR.WCD", test::TempFolder::read(test::ReferenceFile("golden.wcd")))}, {""}};
   EXPECT_FALSE(LoadVehicleAndPower("", ""));
   ASSERT_EQ(windows.dialogs.size(), 2u);
-  EXPECT_EQ(windows.dialogs[1].look.title, "Select Power data");
-  EXPECT_EQ(windows.dialogs[1].initial, folder.file("CAR.VCD"));  // from the vehicle's name
+  // The power dialog starts from the vehicle's name.
+  EXPECT_EQ(std::tie(windows.dialogs[1].look.title, windows.dialogs[1].initial),
+            std::tuple("Select Power data", folder.file("CAR.VCD")));
   // The vehicle texts stay, the engine is not entered, no data entry starts.
-  EXPECT_EQ(S.LoadFailed, True);
-  EXPECT_EQ(S.EngineEntered, False);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.EngineEntered, S.InputDataPending), std::tuple(True, False, False));
   EXPECT_FALSE(S.VehicleData[2][1].empty());
-  EXPECT_EQ(S.InputDataPending, False);
 
   S.VehicleName = "OLD";
   windows.answers = {{""}};
   EXPECT_FALSE(LoadVehicleAndPower("", ""));
   EXPECT_EQ(windows.dialogs.size(), 3u);
-  EXPECT_EQ(S.VehicleName, "");
-  EXPECT_EQ(S.InputDataPending, False);
+  EXPECT_EQ(std::tuple(S.VehicleName, S.InputDataPending), std::tuple("", False));
 }
 
 TEST_F(VehicleIo, SavingUnderANewNameAsksForBothBeforeWritingEither) {
   Cfg.LastChassis = folder.file("OLD.WCD");
   Cfg.LastPower = folder.file("OLD.VCD");
-  S.VehicleFileDescription = "";
-  S.PowerFileDescription = "";
   windows.answers = {{folder.file("NEW.WCD"), "Chassis words"}, {folder.file("NEW.VCD"), "Engine words"}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
   ASSERT_EQ(windows.dialogs.size(), 2u);
-  EXPECT_EQ(windows.dialogs[1].look.title, "Save Power Data");
-  EXPECT_EQ(windows.dialogs[1].initial, folder.file("OLD.VCD"));
-  EXPECT_EQ(windows.dialogs[1].descriptionShown, "Chassis words");
-  EXPECT_EQ(FirstLine(folder.file("NEW.WCD")), "//*Chassis words");
-  EXPECT_EQ(FirstLine(folder.file("NEW.VCD")), "//*Engine words");
-  EXPECT_EQ(Cfg.LastChassis, folder.file("NEW.WCD"));
-  EXPECT_EQ(Cfg.LastPower, folder.file("NEW.VCD"));
-  EXPECT_EQ(S.VehicleFileDescription, "Chassis words");
-  EXPECT_EQ(S.PowerFileDescription, "Engine words");
+  EXPECT_EQ(std::tie(windows.dialogs[1].look.title, windows.dialogs[1].initial, windows.dialogs[1].descriptionShown),
+            std::tuple("Save Power Data", folder.file("OLD.VCD"), "Chassis words"));
+  EXPECT_EQ(std::tuple(FirstLine(folder.file("NEW.WCD")), FirstLine(folder.file("NEW.VCD"))),
+            std::tuple("//*Chassis words", "//*Engine words"));
+  EXPECT_EQ(std::tie(Cfg.LastChassis, Cfg.LastPower), std::tuple(folder.file("NEW.WCD"), folder.file("NEW.VCD")));
+  EXPECT_EQ(std::tie(S.VehicleFileDescription, S.PowerFileDescription),
+            std::tuple("Chassis words", "Engine words"));
 }
 
 TEST_F(VehicleIo, CancelledSaveWritesNothing) {
@@ -78,11 +71,9 @@ TEST_F(VehicleIo, CancelledSaveWritesNothing) {
   windows.answers = {{folder.file("NEW.WCD")}, {""}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Cancelled);
   EXPECT_FALSE(std::filesystem::exists(folder.file("NEW.WCD")));
-  EXPECT_EQ(Cfg.LastChassis, folder.file("OLD.WCD"));
-  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(std::tuple(Cfg.LastChassis, S.DataSaved), std::tuple(folder.file("OLD.WCD"), False));
   ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Save of Vehicle Data cancelled");
-  EXPECT_EQ(seam.asked[0].style, Msg::OKOnly);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style), std::tuple("Save of Vehicle Data cancelled", Msg::OKOnly));
 
   windows.answers = {{""}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Cancelled);
@@ -94,10 +85,8 @@ TEST_F(VehicleIo, FailedPowerWriteLeavesTheVehicleFileAsItWas) {
   windows.answers = {{car}, {folder.file("gone/CAR.VCD")}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   EXPECT_EQ(test::TempFolder::read(car), "old content\r\n");
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Drive or path does not exist");
-  EXPECT_EQ(seam.asked[0].style, Msg::OKOnly | Msg::Exclamation);
-  EXPECT_EQ(seam.asked[0].title, "Save data");
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, "Save data"}}));
   EXPECT_EQ(S.DataSaved, False);
 
   windows.answers = {{folder.file("FRESH.WCD")}, {folder.file("gone/FRESH.VCD")}};

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
-#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <tuple>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/recording_canvas.h"
@@ -14,13 +15,10 @@ namespace kestrelon {
 namespace {
 
 TEST(Palette, SixteenColoursAndBlackOutside) {
-  EXPECT_EQ(QBColor(3), Rgb(0, 128, 128));
-  EXPECT_EQ(QBColor(4), Rgb(128, 0, 0));
-  EXPECT_EQ(QBColor(9), Rgb(0, 0, 255));
-  EXPECT_EQ(QBColor(12), Rgb(255, 0, 0));
-  EXPECT_EQ(QBColor(15), Rgb(255, 255, 255));
-  EXPECT_EQ(QBColor(16), Rgb(0, 0, 0));
-  EXPECT_EQ(QBColor(-1), Rgb(0, 0, 0));
+  const std::pair<int, Color> rows[] = {
+      {3, Rgb(0, 128, 128)},    {4, Rgb(128, 0, 0)}, {9, Rgb(0, 0, 255)}, {12, Rgb(255, 0, 0)},
+      {15, Rgb(255, 255, 255)}, {16, Rgb(0, 0, 0)},  {-1, Rgb(0, 0, 0)}};
+  for (const auto& [index, colour] : rows) EXPECT_EQ(QBColor(index), colour) << index;
 }
 
 TEST(CanvasScale, UpwardScaleMapsCornersAndSignsTextExtent) {
@@ -29,10 +27,8 @@ TEST(CanvasScale, UpwardScaleMapsCornersAndSignsTextExtent) {
   c.Scale(-140, 1000, 1320, -80);
   EXPECT_DOUBLE_EQ(c.ScaleWidth(), 1460);
   EXPECT_DOUBLE_EQ(c.ScaleHeight(), -1080);
-  EXPECT_DOUBLE_EQ(c.ToPixelX(-140), 0);
-  EXPECT_DOUBLE_EQ(c.ToPixelX(1320), 500);
-  EXPECT_DOUBLE_EQ(c.ToPixelY(1000), 0);
-  EXPECT_DOUBLE_EQ(c.ToPixelY(-80), 100);
+  EXPECT_EQ(std::tuple(c.ToPixelX(-140), c.ToPixelX(1320), c.ToPixelY(1000), c.ToPixelY(-80)),
+            std::tuple(0, 500, 0, 100));
   // 3 characters of 8 pixels, one line of 16 pixels, in user units; height negative upward.
   EXPECT_DOUBLE_EQ(c.TextWidth("RPM"), 24 * 1460.0 / 500);
   EXPECT_DOUBLE_EQ(c.TextHeight("RPM"), -16 * 1080.0 / 100);
@@ -54,23 +50,17 @@ TEST(CanvasPosition, DrawingCallsMoveTheCurrentPosition) {
   c.PSet(40, 4);
   c.FillBox(0, 0, 7, 20, QBColor(9));
   ASSERT_EQ(c.ops.size(), 4u);
-  EXPECT_EQ(c.ops[0].kind, DrawOp::Line);
-  EXPECT_EQ(c.ops[0].color, QBColor(4));  // no colour named: the fore colour
-  EXPECT_EQ(c.ops[0].width, 2);           // and the pen it was drawn with
-  EXPECT_EQ(c.ops[0].style, PenStyle::Dot);
-  EXPECT_EQ(c.ops[1].x1, 20);             // from the end of the previous line
-  EXPECT_EQ(c.ops[1].y1, 2);
-  EXPECT_EQ(c.ops[1].color, QBColor(2));
-  EXPECT_EQ(c.ops[2].kind, DrawOp::Point);
-  EXPECT_EQ(c.ops[3].kind, DrawOp::FillBox);
-  EXPECT_EQ(c.ops[3].x2, 7);
-  EXPECT_DOUBLE_EQ(c.CurrentX, 7);
+  // No colour named: the fore colour, and the pen it was drawn with.
+  EXPECT_EQ(std::tuple(c.ops[0].kind, c.ops[0].color, c.ops[0].width, c.ops[0].style),
+            std::tuple(DrawOp::Line, QBColor(4), 2, PenStyle::Dot));
+  // From the end of the previous line.
+  EXPECT_EQ(std::tuple(c.ops[1].x1, c.ops[1].y1, c.ops[1].color), std::tuple(20, 2, QBColor(2)));
+  EXPECT_EQ(std::tuple(c.ops[2].kind, c.ops[3].kind, c.ops[3].x2, c.CurrentX),
+            std::tuple(DrawOp::Point, DrawOp::FillBox, 7, 7));
 
   c.Cls();
-  EXPECT_EQ(c.ops.back().kind, DrawOp::Clear);
-  EXPECT_EQ(c.ops.back().color, QBColor(15));
-  EXPECT_DOUBLE_EQ(c.CurrentX, 0);
-  EXPECT_DOUBLE_EQ(c.CurrentY, 0);
+  EXPECT_EQ(std::tuple(c.ops.back().kind, c.ops.back().color, c.CurrentX, c.CurrentY),
+            std::tuple(DrawOp::Clear, QBColor(15), 0, 0));
 }
 
 TEST(CanvasPosition, PrintGoesToTheNextLineOrStaysOnIt) {
@@ -79,14 +69,11 @@ TEST(CanvasPosition, PrintGoesToTheNextLineOrStaysOnIt) {
   c.CurrentX = 10;
   c.CurrentY = 90;
   c.Print("ab", false);
-  EXPECT_DOUBLE_EQ(c.CurrentX, 26);
-  EXPECT_DOUBLE_EQ(c.CurrentY, 90);
+  EXPECT_EQ(std::tuple(c.CurrentX, c.CurrentY), std::tuple(26, 90));
   c.Print("cd");
-  EXPECT_DOUBLE_EQ(c.CurrentX, 0);
-  EXPECT_DOUBLE_EQ(c.CurrentY, 74);  // one line lower on the screen
+  EXPECT_EQ(std::tuple(c.CurrentX, c.CurrentY), std::tuple(0, 74));  // one line lower on screen
   ASSERT_EQ(c.ops.size(), 2u);
-  EXPECT_EQ(c.ops[1].text, "cd");
-  EXPECT_DOUBLE_EQ(c.ops[1].x1, 26);
+  EXPECT_EQ(std::tuple(c.ops[1].text, c.ops[1].x1), std::tuple("cd", 26));
 }
 
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
@@ -97,9 +84,8 @@ TEST(QtCanvasImage, FilledBoxOnAnUpwardScaleCoversTheRightPixels) {
   c.Scale(0, 20, 1000, 0);
   c.Cls();
   c.FillBox(0, 0, 500, 20, QBColor(9));
-  EXPECT_EQ(At(image, 0, 0), 0x0000FFu);
-  EXPECT_EQ(At(image, 99, 19), 0x0000FFu);
-  EXPECT_EQ(At(image, 101, 10), 0xFFFFFFu);
+  EXPECT_EQ(std::tuple(At(image, 0, 0), At(image, 99, 19), At(image, 101, 10)),
+            std::tuple(0x0000FFu, 0x0000FFu, 0xFFFFFFu));
   c.FillBox(0, 0, 1000, 20, QBColor(9));
   EXPECT_EQ(At(image, 199, 19), 0x0000FFu);  // the whole bar at the right edge
 }
@@ -110,12 +96,10 @@ TEST(QtCanvasImage, LinesPointsOutlinesTextAndTheXorPen) {
   c.Scale(0, 100, 100, 0);
   c.Cls();
   c.Line(10, 50.5, 90, 50.5, QBColor(4));  // y 50.5 upward is pixel row 49
-  EXPECT_EQ(At(image, 50, 49), 0x800000u);
   c.PSet(5.5, 5.5, QBColor(2));
-  EXPECT_EQ(At(image, 5, 94), 0x008000u);
-  c.Box(20, 80, 40, 60, QBColor(0));
-  EXPECT_EQ(At(image, 20, 30), 0x000000u);
-  EXPECT_EQ(At(image, 30, 30), 0xFFFFFFu);  // inside stays clear
+  c.Box(20, 80, 40, 60, QBColor(0));  // an outline: inside stays clear
+  EXPECT_EQ(std::tuple(At(image, 50, 49), At(image, 5, 94), At(image, 20, 30), At(image, 30, 30)),
+            std::tuple(0x800000u, 0x008000u, 0x000000u, 0xFFFFFFu));
 
   c.XorPen = true;
   c.Line(10, 10.5, 90, 10.5, QBColor(3));
@@ -146,8 +130,7 @@ TEST(QtCanvasPainter, DrawsThroughAPainterKeptOpenAcrossPrintedPages) {
     c.Scale(0, 0, 10, 5);
     c.FillBox(5, 0, 10, 5, QBColor(12));
   }
-  EXPECT_EQ(At(image, 75, 25), 0xFF0000u);
-  EXPECT_EQ(At(image, 25, 25), 0xFFFFFFu);
+  EXPECT_EQ(std::tuple(At(image, 75, 25), At(image, 25, 25)), std::tuple(0xFF0000u, 0xFFFFFFu));
 
   QTemporaryDir dir;
   QPrinter printer;
@@ -176,7 +159,7 @@ TEST(PictureBoxWidget, KeepsItsDrawingAndAsksForARedrawWhenResized) {
   box.canvas().FillBox(0, 0, 1000, 20, QBColor(9));
   EXPECT_EQ(At(box.image(), 49, 9), 0x0000FFu);
   box.resize(60, 10);
-  EXPECT_EQ(At(box.image(), 10, 5), 0xFFFFFFu);  // a new size starts clear
+  EXPECT_EQ(At(box.image(), 10, 5), 0xFFFFFFu);       // a new size starts clear
   EXPECT_DOUBLE_EQ(box.canvas().ToPixelX(1000), 60);  // the scale follows the size
 }
 

@@ -2,20 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/scoped_env.h"
 
 namespace kestrelon {
 namespace {
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
   test::TempFolder dir;
@@ -34,7 +24,7 @@ TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
   file.Set("Two", "B", "");
   file.Set("Three", "D", "4");
   ASSERT_TRUE(file.Write(dir / "sub/b.ini"));
-  EXPECT_EQ(FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
+  EXPECT_EQ(test::FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
 }
 
 }  // namespace

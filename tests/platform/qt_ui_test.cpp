@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <tuple>
 
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
@@ -42,11 +43,11 @@ TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
       qt.MsgBox("Would you like to save data first?",
                 Msg::YesNoCancel | Msg::Question | Msg::DefaultButton2, "Exit Kestrelon");
   EXPECT_EQ(answer, Msg::No);
-  EXPECT_EQ(seen->title, QStringLiteral("Exit Kestrelon"));
-  EXPECT_EQ(seen->text, QStringLiteral("Would you like to save data first?"));
-  EXPECT_EQ(seen->icon, QMessageBox::Question);
-  EXPECT_EQ(seen->buttons.size(), 3);
-  EXPECT_EQ(seen->defaultButton, QMessageBox::No);
+  EXPECT_EQ(std::tuple(seen->title, seen->text),
+            std::tuple(QStringLiteral("Exit Kestrelon"),
+                       QStringLiteral("Would you like to save data first?")));
+  EXPECT_EQ(std::tuple(seen->icon, seen->buttons.size(), seen->defaultButton),
+            std::tuple(QMessageBox::Question, 3, QMessageBox::No));
 
   QTimer::singleShot(0, [] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -48,9 +49,8 @@ TEST_F(CurveGraphCommands, ClickSetsRedrawsAndRefusesPoints) {
   EXPECT_EQ(Click(500, 700), (Plots{{50, false}, {50, true}}));
   EXPECT_FLOAT_EQ(S.PowerCurve[0][50], 350);
   // Below the zero line, at row 0 on a press, past the span: nothing.
-  EXPECT_TRUE(Click(600, -1).empty());
-  EXPECT_TRUE(Click(0, 100).empty());
-  EXPECT_TRUE(Click(710, 100).empty());
+  for (const auto& [x, y] : {std::pair{600, -1}, {0, 100}, {710, 100}})
+    EXPECT_TRUE(Click(x, y).empty()) << x;
   EXPECT_EQ(S.PowerCurve[0][71], 0);
   // A drag accepts row 0.
   EXPECT_EQ(Click(0, 100, 0).size(), 1u);
@@ -66,8 +66,7 @@ TEST_F(CurveGraphCommands, EraseModeAndHeldKeyEmptyTheRow) {
   S.PowerCurve[0][40] = 300;
   S.PowerEraseMode = 1;
   EXPECT_EQ(Click(400, 900), (Plots{{40, false}}));
-  EXPECT_EQ(S.PowerCurve[0][40], 0);
-  EXPECT_EQ(graph.MouseValue, 0);  // the read-outs show 0.00
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][40], graph.MouseValue), std::tuple(0, 0));  // shows 0.00
   EXPECT_TRUE(Click(410, 900).empty());
 
   S.PowerEraseMode = 0;  // the held E key erases just the same
@@ -79,10 +78,8 @@ TEST_F(CurveGraphCommands, EraseModeAndHeldKeyEmptyTheRow) {
   S.PowerCurveIndex = 1;
   S.PowerCurve[1].fill(100);
   EraseEntireCurve();
-  EXPECT_EQ(S.PowerCurve[1][19], 100);
-  EXPECT_EQ(S.PowerCurve[1][20], 0);
-  EXPECT_EQ(S.PowerCurve[1][70], 0);
-  EXPECT_EQ(S.PowerCurve[1][71], 100);
+  const auto& c = S.PowerCurve[1];
+  EXPECT_EQ(std::tuple(c[19], c[20], c[70], c[71]), std::tuple(100, 0, 0, 100));
 }
 
 TEST_F(CurveGraphCommands, ReadoutsFollowTheCurveOrThePointer) {
@@ -102,13 +99,11 @@ TEST_F(CurveGraphCommands, RangeMarksAndRevLimitPickKeepToTheSpan) {
   ToggleRangeMark(graph, 30);
   EXPECT_FALSE(ToggleRangeMark(graph, 60));  // both set: a third does nothing
   EXPECT_EQ(graph.RangeMark2, 50);
-  EXPECT_FALSE(ToggleRangeMark(graph, 0));
-  EXPECT_FALSE(ToggleRangeMark(graph, 71));
+  EXPECT_FALSE(ToggleRangeMark(graph, 0) || ToggleRangeMark(graph, 71));
 
   S.RevLimitIndex = 60;
-  EXPECT_FALSE(PickRevLimit(60));  // the present limit
-  EXPECT_FALSE(PickRevLimit(71));
-  EXPECT_TRUE(PickRevLimit(70));   // the top of the span is allowed
+  EXPECT_FALSE(PickRevLimit(60) || PickRevLimit(71));  // the present limit, past the span
+  EXPECT_TRUE(PickRevLimit(70));                       // the top of the span is allowed
   EXPECT_EQ(S.VehicleData[9][2], " 7000");
 }
 
@@ -120,12 +115,8 @@ TEST_F(CurveGraphCommands, FillJoinsPointsAndRampsDownToTheTop) {
   c[201] = 5;
   FillPowerCurve(graph, Recorder());
   EXPECT_EQ(S.MinRPMIndex, 30);
-  EXPECT_FLOAT_EQ(c[40], 350);
-  EXPECT_FLOAT_EQ(c[60], 200);
-  EXPECT_FLOAT_EQ(c[70], 0);
-  EXPECT_EQ(c[29], 0);
-  EXPECT_EQ(c[75], 0);
-  EXPECT_EQ(c[201], 0);
+  EXPECT_EQ(std::tuple(c[29], c[40], c[60], c[70], c[75], c[201]),
+            std::tuple(0, 350, 200, 0, 0, 0));
   EXPECT_EQ(plotted.size(), 19u + 19u);  // rows 31..49 and 51..69
 
   // A curve whose only point is at the top only resets the span start.
@@ -136,9 +127,7 @@ TEST_F(CurveGraphCommands, FillJoinsPointsAndRampsDownToTheTop) {
   c[80] = 1;
   plotted.clear();
   FillPowerCurve(graph, Recorder());
-  EXPECT_EQ(S.MinRPMIndex, 0);
-  EXPECT_EQ(c[80], 1);
-  EXPECT_TRUE(plotted.empty());
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, c[80], plotted.size()), std::tuple(0, 1, 0u));
 }
 
 TEST_F(CurveGraphCommands, NothingRunsBeforeTheGraphIsDrawn) {
@@ -163,13 +152,9 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   ASSERT_TRUE(AcceptPowerCurve(graph, Recorder()));
   EXPECT_FLOAT_EQ(S.EngineSummary[1][1], 40);  // a flat top records its lowest row
   EXPECT_FLOAT_EQ(S.EngineSummary[1][3], 60);
-  EXPECT_EQ(S.RevLimitIndex, 70);
-  EXPECT_EQ(S.VehicleData[9][2], " 7000");
-  EXPECT_EQ(S.EngineEntered, True);
-  EXPECT_EQ(S.CurveEntered[1], True);
-  EXPECT_FALSE(graph.AcceptPending);
-  EXPECT_EQ(graph.RangeMark1, 0);
-  EXPECT_EQ(S.LowRPM, 0);
+  EXPECT_EQ(std::tuple(S.RevLimitIndex, S.VehicleData[9][2], S.EngineEntered, S.CurveEntered[1]),
+            std::tuple(70, " 7000", True, True));
+  EXPECT_EQ(std::tuple(graph.AcceptPending, graph.RangeMark1, S.LowRPM), std::tuple(false, 0, 0));
 
   // An F2 accept keeps the marks.
   graph.RangeMark1 = 40;
@@ -188,9 +173,8 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   CopyCurveColumn(0);
   EXPECT_EQ(S.CurvePeakValue, 1);  // the no-nitrous copy keeps the top
   CopyCurveColumn(1);
-  EXPECT_EQ(S.PowerCurve[2][50], 600);
-  EXPECT_EQ(S.PowerCurve[2][80], 0);
-  EXPECT_EQ(S.PowerCurve[2][90], 0);
+  const auto& c = S.PowerCurve[2];
+  EXPECT_EQ(std::tuple(c[50], c[80], c[90]), std::tuple(600, 0, 0));
   EXPECT_EQ(S.EngineSummary[2], S.EngineSummary[1]);
   EXPECT_EQ(S.CurvePeakValue, 600);
 }

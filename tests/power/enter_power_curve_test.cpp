@@ -1,8 +1,11 @@
+#include "power/enter_power_curve.h"
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "core/state.h"
 #include "core/tables.h"
-#include "power/enter_power_curve.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -42,16 +45,12 @@ TEST_F(EnterPowerCurveTest, AutoAcceptTakesTheColumnUnchanged) {
   const auto before = S.PowerCurve;
   EnterPowerCurve(0, 1);
   EXPECT_EQ(S.PowerCurve, before);
-  EXPECT_EQ(seam.forms, 0);
-  EXPECT_TRUE(seam.graphs.empty());
-  EXPECT_EQ(S.EngineSummary[0][0], 139.0f);
-  EXPECT_EQ(S.EngineSummary[0][1], 55.0f);
+  EXPECT_EQ(seam.forms + seam.graphs.size(), 0u);  // no window
+  EXPECT_EQ(std::tuple(S.EngineSummary[0][0], S.EngineSummary[0][1]), std::tuple(139, 55));
   EXPECT_EQ(S.LastRunEngineSummary[0], S.EngineSummary[0]);
-  EXPECT_EQ(S.EngineEntered, True);
-  EXPECT_EQ(S.CurveEntered[0], True);
-  EXPECT_EQ(S.CurveEntered[1], False);
+  EXPECT_EQ(std::tuple(S.EngineEntered, S.CurveEntered[0], S.CurveEntered[1], S.CancelFlag),
+            std::tuple(True, True, False, 0));
   EXPECT_EQ(S.PowerCurveBackup[55], 139.0f);
-  EXPECT_EQ(S.CancelFlag, 0);
   // An empty nitrous column is accepted without points.
   EnterPowerCurve(2, 0);
   EXPECT_EQ(S.CurveEntered[2], True);
@@ -62,9 +61,9 @@ TEST_F(EnterPowerCurveTest, AutoAcceptFillsTheEngineItems) {
   S.AutoAccept = True;
   S.EngineSummary[0] = {139, 55, 150.6f, 70};
   EnterPowerCurve(0, 0);
-  EXPECT_EQ(S.VehicleData[6][1], "7500");  // MaxRPMIndex x 100 when empty
-  EXPECT_EQ(S.VehicleData[6][2], "151");   // the summary's peak power, rounded
-  EXPECT_EQ(S.VehicleData[8][18], "70c");
+  // The span's top x 100 when empty, the summary's peak power rounded, the launch temperature.
+  EXPECT_EQ(std::tuple(S.VehicleData[6][1], S.VehicleData[6][2], S.VehicleData[8][18]),
+            std::tuple("7500", "151", "70c"));
   EXPECT_FLOAT_EQ(S.LaunchTemp, 70.0f);
 
   S.VehicleData[6][1] = "8000";
@@ -84,15 +83,13 @@ TEST_F(EnterPowerCurveTest, AutoAcceptFillsTheEngineItems) {
 
 TEST_F(EnterPowerCurveTest, EmptySummaryOnlyRaisesTheMaximumPower) {
   S.AutoAccept = True;
-  S.PowerMaxPower = 120;
-  S.VehicleData[6][2] = "100";
-  EnterPowerCurve(0, 0);
-  EXPECT_EQ(S.VehicleData[6][2], "120");
-  S.EngineSummary[0] = {};
-  S.PowerMaxPower = 120;
-  S.VehicleData[6][2] = "200";
-  EnterPowerCurve(0, 0);
-  EXPECT_EQ(S.VehicleData[6][2], "200");
+  for (const auto& [typed, kept] : {std::pair{"100", "120"}, std::pair{"200", "200"}}) {
+    S.EngineSummary[0] = {};
+    S.PowerMaxPower = 120;
+    S.VehicleData[6][2] = typed;
+    EnterPowerCurve(0, 0);
+    EXPECT_EQ(S.VehicleData[6][2], kept);
+  }
 }
 
 TEST_F(EnterPowerCurveTest, ErasesOnlyWhatTheFormAccepted) {
@@ -101,17 +98,14 @@ TEST_F(EnterPowerCurveTest, ErasesOnlyWhatTheFormAccepted) {
   } erasing;
   test::ScopedUi g{erasing};
   EnterPowerCurve(0, 1);
-  EXPECT_EQ(S.PowerCurveBackup[55], 139.0f);
-  EXPECT_EQ(S.PowerCurve[0][55], 0.0f);
-  EXPECT_EQ(erasing.graphs, std::vector<int>{1});
+  EXPECT_EQ(std::tuple(S.PowerCurveBackup[55], S.PowerCurve[0][55], erasing.graphs),
+            std::tuple(139, 0, std::vector<int>{1}));
 }
 
 TEST_F(EnterPowerCurveTest, OnlyColumnZerosCancelIsAFailedLoad) {
   seam.cancelForm = true;
   EnterPowerCurve(2, 0);
-  EXPECT_EQ(S.CancelFlag, 1);
-  EXPECT_EQ(S.LoadFailed, False);
-  EXPECT_TRUE(seam.graphs.empty());
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.LoadFailed, seam.graphs.size()), std::tuple(1, False, 0u));
 }
 
 TEST_F(EnterPowerCurveTest, ShortSpanGetsATallerValueAxis) {

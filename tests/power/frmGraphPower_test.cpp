@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/commands.h"
@@ -85,11 +87,9 @@ TEST_F(PeakEntryForm, PeakPowerAloneGivesACurveOnTheGraph) {
   });
   EXPECT_EQ(S.CancelFlag, 0);
   EXPECT_NEAR(S.PowerCurve[0][52], 431.41, 0.01);  // the synthesized peak torque
-  EXPECT_FLOAT_EQ(S.PowerCurve[0][30], 99);
-  EXPECT_FLOAT_EQ(S.PowerCurveBackup[30], 99);
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][30], S.PowerCurveBackup[30]), std::tuple(99, 99));
   EXPECT_EQ(S.PowerDescript[0], "Street engine");
-  EXPECT_EQ(S.GraphRPMTop, 8000);
-  EXPECT_EQ(S.CurvePeakValue, 500);
+  EXPECT_EQ(std::tuple(S.GraphRPMTop, S.CurvePeakValue), std::tuple(8000, 500));
   Form* graph = Form::FindLoaded(QStringLiteral("frmGraphPower"));
   ASSERT_NE(graph, nullptr);
   EXPECT_TRUE(graph->isVisible());
@@ -110,9 +110,7 @@ TEST_F(PeakEntryForm, RefusedFiguresKeepTheFormThenCancelAbandons) {
     EXPECT_EQ(f.focusWidget(), f.MaxRPM);
     QTest::keyClick(&f, Qt::Key_Escape);
   });
-  EXPECT_EQ(S.CancelFlag, 1);
-  EXPECT_EQ(S.LoadFailed, True);
-  EXPECT_EQ(S.MaxRPMIndex, 60);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.LoadFailed, S.MaxRPMIndex), std::tuple(1, True, 60));
   EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 300);
   EXPECT_FLOAT_EQ(S.PowerCurveBackup[40], 1);  // stopped before the backup
   EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmGraphPower")), nullptr);
@@ -130,18 +128,16 @@ TEST_F(PeakEntryForm, NitrousStageHidesTheEngineBoxesAndErasesOnRequest) {
     EXPECT_FALSE(f.MaxRPM->isVisibleTo(&f));
     EXPECT_FALSE(f.LaunchTemp->isVisibleTo(&f));
     EXPECT_EQ(f.MaxBHP->text(), QStringLiteral("693"));  // 533 x 1.3
-    f.MaxRPM->setText(QStringLiteral("bogus"));  // hidden and not checked
+    f.MaxRPM->setText(QStringLiteral("bogus"));          // hidden and not checked
     f.MaxPRPM->setText(QStringLiteral("6500"));
     f.ErasePower->setChecked(true);
     QTest::mouseClick(f.OKButton, Qt::LeftButton);
   });
-  EXPECT_EQ(S.CancelFlag, 0);
-  EXPECT_EQ(S.MinRPM, 3000);
-  EXPECT_EQ(S.PowerCurve[1][20], 0);  // erased below the synthesized rows
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPM, S.CurvePeakValue), std::tuple(0, 3000, 693));
+  // Erased below the synthesized rows; the graph's accept enters it.
+  EXPECT_EQ(std::tuple(S.PowerCurve[1][20], S.PowerCurveBackup[20], S.CurveEntered[1]),
+            std::tuple(0, 50, False));
   EXPECT_GT(S.PowerCurve[1][30], 0);
-  EXPECT_FLOAT_EQ(S.PowerCurveBackup[20], 50);
-  EXPECT_EQ(S.CurvePeakValue, 693);
-  EXPECT_EQ(S.CurveEntered[1], False);  // the graph's accept enters it
 }
 
 class CurveGraphWindow : public PowerWindowTest {
@@ -186,46 +182,41 @@ TEST_F(CurveGraphWindow, DrawsTorqueDotsAndPowerCrosses) {
   EXPECT_EQ(image.pixelColor(cross + QPoint(2, 0)), QColor(0, 128, 0));
   EXPECT_EQ(image.pixelColor(cross + QPoint(0, 2)), QColor(0, 128, 0));
   EXPECT_EQ(graph->windowTitle(), QStringLiteral("Power with no Nitrous"));
-  EXPECT_FALSE(graph->PowerNA->isEnabled());
+  EXPECT_FALSE(graph->PowerNA->isEnabled());  // the column shown
 
   // The KW switch redraws in the other units, for the whole program.
   graph->PowerUnitsKW->trigger();
-  EXPECT_EQ(Cfg.PUnits, "M");
-  EXPECT_EQ(graph->CurrentBHP->text(), QStringLiteral("KW :"));
+  EXPECT_EQ(std::tuple(Cfg.PUnits, graph->CurrentBHP->text()),
+            std::tuple("M", QStringLiteral("KW :")));
   EXPECT_EQ(image.pixelColor(At(50, 400 / 0.7371)), QColor(128, 0, 0));
   graph->PowerUnitsBHP->trigger();
-  EXPECT_EQ(S.PowerUnit, "BHP");
-  EXPECT_EQ(graph->CurrentTorque->text(), QStringLiteral("lb/ft :"));
+  EXPECT_EQ(std::tuple(S.PowerUnit, graph->CurrentTorque->text()),
+            std::tuple("BHP", QStringLiteral("lb/ft :")));
 }
 
 TEST_F(CurveGraphWindow, ClickSetsAPointAndEraseModeDragErases) {
   Click(Qt::LeftButton, At(40, 300));
   EXPECT_NEAR(S.PowerCurve[0][40], 300, 3);
-  EXPECT_EQ(S.PowerCurve[0][39], 0);
   EXPECT_EQ(graph->PowerPic->image().pixelColor(At(40, S.PowerCurve[0][40])), QColor(128, 0, 0));
 
   graph->PowerEraseOn->trigger();
-  EXPECT_TRUE(graph->PowerEraseOn->isChecked());
-  EXPECT_FALSE(graph->PowerEraseOff->isChecked());
+  EXPECT_TRUE(graph->PowerEraseOn->isChecked() && !graph->PowerEraseOff->isChecked());
   QTest::mousePress(graph->PowerPic, Qt::LeftButton, Qt::NoModifier, At(40, 100));
   DragTo(At(50, 100));
   QTest::mouseRelease(graph->PowerPic, Qt::LeftButton, Qt::NoModifier, At(50, 100));
-  EXPECT_EQ(S.PowerCurve[0][40], 0);
-  EXPECT_EQ(S.PowerCurve[0][50], 0);
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][40], S.PowerCurve[0][50]), std::tuple(0, 0));
   EXPECT_EQ(graph->PowerPic->image().pixelColor(At(50, 400)), QColor(255, 255, 255));
 }
 
 TEST_F(CurveGraphWindow, RightClicksSetAndClearTheRangeMarks) {
   Click(Qt::RightButton, At(55, 100));
   Click(Qt::RightButton, At(35, 100));
-  EXPECT_EQ(graph->Graph().RangeMark1, 35);
-  EXPECT_EQ(graph->Graph().RangeMark2, 55);
+  EXPECT_EQ(std::tuple(graph->Graph().RangeMark1, graph->Graph().RangeMark2), std::tuple(35, 55));
   // The mark shows as a black line over the graph.
   const QImage shown = graph->PowerPic->grab().toImage();
   EXPECT_EQ(shown.pixelColor(At(35, 250)), QColor(0, 0, 0));
   Click(Qt::RightButton, At(55, 200));
-  EXPECT_EQ(graph->Graph().RangeMark1, 0);
-  EXPECT_EQ(graph->Graph().RangeMark2, 0);
+  EXPECT_EQ(std::tuple(graph->Graph().RangeMark1, graph->Graph().RangeMark2), std::tuple(0, 0));
 }
 
 TEST_F(CurveGraphWindow, RevLimitPickWritesTheLimitText) {
@@ -234,13 +225,12 @@ TEST_F(CurveGraphWindow, RevLimitPickWritesTheLimitText) {
   Click(Qt::LeftButton, At(30, 100));  // MinRPMIndex is not allowed
   EXPECT_TRUE(graph->Graph().RPMLimitMode);
   Click(Qt::LeftButton, At(65, 100));
-  EXPECT_EQ(S.RevLimitIndex, 65);
-  EXPECT_EQ(S.VehicleData[9][2], " 6500");
-  EXPECT_FALSE(graph->Graph().RPMLimitMode);
+  EXPECT_EQ(std::tuple(S.RevLimitIndex, S.VehicleData[9][2], graph->Graph().RPMLimitMode),
+            std::tuple(65, " 6500", false));
   ASSERT_EQ(seam.asked.size(), 2u);
   EXPECT_EQ(seam.asked[0].text, "Click at an RPM value to set new RPM limiter");
-  EXPECT_EQ(seam.asked[1].text, "New RPM limit now set");
-  EXPECT_EQ(seam.asked[1].style, Msg::OKOnly);
+  EXPECT_EQ(std::tuple(seam.asked[1].text, seam.asked[1].style),
+            std::tuple("New RPM limit now set", Msg::OKOnly));
   EXPECT_EQ(S.PowerCurve[0][65], 0);  // the pick sets no point
   const QImage shown = graph->PowerPic->grab().toImage();
   EXPECT_EQ(shown.pixelColor(At(65, 200)), QColor(255, 0, 0));
@@ -252,9 +242,9 @@ TEST_F(CurveGraphWindow, FillAndOriginal) {
   EXPECT_EQ(graph->PowerPic->image().pixelColor(At(40, 350)), QColor(128, 0, 0));
   S.MaxRPMIndex = 80;  // as a manipulation of the span would
   graph->PowerOriginal->trigger();
-  EXPECT_EQ(S.PowerCurve[0][40], 0);
-  EXPECT_EQ(S.MaxRPMIndex, 70);
-  EXPECT_EQ(S.CurvePeakValue, 466);  // 350 lb-ft at 7000 rpm
+  // 350 lb-ft at 7000 rpm.
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][40], S.MaxRPMIndex, S.CurvePeakValue),
+            std::tuple(0, 70, 466));
   EXPECT_TRUE(graph->isVisible());
 }
 
@@ -266,25 +256,22 @@ TEST_F(CurveGraphWindow, OkAcceptsAndResumesTheGuidedEntry) {
   S.InputDataOption = True;
   QTest::mouseClick(graph->GraphOKButton, Qt::LeftButton);
   EXPECT_FALSE(graph->IsLoaded());
-  EXPECT_EQ(S.CurveEntered[0], True);
-  EXPECT_EQ(opened, std::vector<int>{1});  // the sequence goes on to the first stage
-  EXPECT_GE(Cfg.GraphPowerWidth, 0);       // the place is kept
+  // Entered, and the sequence goes on to the first stage.
+  EXPECT_EQ(std::tuple(S.CurveEntered[0], opened), std::tuple(True, std::vector<int>{1}));
+  EXPECT_GE(Cfg.GraphPowerWidth, 0);  // the place is kept
 }
 
 TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
   int checks = 0;
   Hooks.RunSimulationCheck = [&] { ++checks; };
   QTest::keyClick(graph, Qt::Key_F2);  // no run yet: the pre-check
-  EXPECT_EQ(checks, 1);
-  EXPECT_EQ(S.CurveEntered[0], True);
-  EXPECT_TRUE(graph->isVisible());
+  EXPECT_EQ(std::tuple(checks, S.CurveEntered[0], graph->isVisible()), std::tuple(1, True, true));
 
   S.RunDone = True;
   S.Calculating = True;  // the run itself is not under test here
   S.CalcRequested = False;
   QTest::keyClick(graph, Qt::Key_F2);
-  EXPECT_EQ(checks, 1);
-  EXPECT_EQ(S.CalcRequested, True);
+  EXPECT_EQ(std::tuple(checks, S.CalcRequested), std::tuple(1, True));
   QTest::keyClick(graph, Qt::Key_F2, Qt::ShiftModifier);
   EXPECT_EQ(checks, 2);
   EXPECT_TRUE(graph->isVisible());
@@ -293,21 +280,19 @@ TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
 TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
   Click(Qt::LeftButton, At(60, 450));
   QTest::keyClick(graph, Qt::Key_F2);  // an accepted summary of the edited curve
-  S.MaxRPMIndex = 75;  // as a manipulation of the span would
+  S.MaxRPMIndex = 75;                  // as a manipulation of the span would
   S.RevLimitIndex = 75;
   S.GraphRPMTop = 9000;
   S.InputDataPending = True;
   S.DataSequence = True;
   QTest::mouseClick(graph->CancelButton, Qt::LeftButton);
   EXPECT_FALSE(graph->IsLoaded());
-  EXPECT_FLOAT_EQ(S.PowerCurve[0][60], 375);  // the original, filled
-  EXPECT_FLOAT_EQ(S.EngineSummary[0][0], 400);
-  EXPECT_EQ(S.MaxRPMIndex, 70);
-  EXPECT_EQ(S.RevLimitIndex, 70);
-  EXPECT_EQ(S.GraphRPMTop, 8000);
-  EXPECT_EQ(S.MinRPMIndex, 30);
-  EXPECT_EQ(S.InputDataPending, False);
-  EXPECT_EQ(S.DataSequence, False);
+  // The original, filled, and its summary.
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][60], S.EngineSummary[0][0]), std::tuple(375, 400));
+  // The span, limit and graph top come back; the guided entry is abandoned.
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex, S.GraphRPMTop),
+            std::tuple(30, 70, 70, 8000));
+  EXPECT_EQ(std::tuple(S.InputDataPending, S.DataSequence), std::tuple(False, False));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/state.h"
 #include "core/tables.h"
@@ -24,6 +25,10 @@ class PeakEntry : public ::testing::Test {
   PeakEntryBox Ok(Single unitFactor = 1) { return AcceptPeakFigures(texts, unitFactor); }
   // The one message of a refused OK.
   std::string Message() const { return seam.asked.empty() ? "" : seam.asked.back().text; }
+  void Refused(PeakEntryBox box, const std::string& message, Single unitFactor = 1) {
+    EXPECT_EQ(Ok(unitFactor), box) << message;
+    EXPECT_EQ(Message(), message);
+  }
 
   test::ScriptedUi seam;
   test::ScopedUi guard{seam};
@@ -35,29 +40,22 @@ TEST_F(PeakEntry, PeakPowerAloneDerivesTheFiguresAndTheCurve) {
   texts.MaxPRPM = "7000";
   ASSERT_EQ(Ok(), PeakEntryBox::None);
   EXPECT_TRUE(seam.asked.empty());
-  EXPECT_EQ(S.MaxRPMIndex, 70);
-  EXPECT_EQ(S.MaxTRPM, 5250);
+  EXPECT_EQ(std::tuple(S.MaxRPMIndex, S.MaxTRPM, S.MinRPM, S.PowerMaxPower),
+            std::tuple(70, 5250, 3500, 500));
   EXPECT_NEAR(S.MaxTRQ, 431.41, 0.01);
-  EXPECT_EQ(S.MinRPM, 3500);
-  EXPECT_EQ(S.PowerMaxPower, 500);
-  EXPECT_EQ(texts.LaunchTemp, "70c");
   EXPECT_FLOAT_EQ(S.LaunchTemp, 70);
-  EXPECT_EQ(S.VehicleData[6][1], "7000");
-  EXPECT_EQ(S.VehicleData[6][2], "500");
-  EXPECT_EQ(S.VehicleData[8][18], "70c");
+  const auto& d = S.VehicleData;
+  EXPECT_EQ(std::tuple(d[6][1], d[6][2], d[8][18]), std::tuple("7000", "500", "70c"));
 
   S.PowerCurve[0][20] = 123;  // rows no segment covers are kept
   S.PowerCurve[0][150] = 77;
   SynthesizePowerCurve(0);
   const auto& c = S.PowerCurve[0];
-  EXPECT_EQ(c[34], 0);
-  EXPECT_EQ(c[20], 123);
-  EXPECT_EQ(c[150], 77);
+  EXPECT_EQ(std::tuple(c[20], c[34], c[71], c[150]), std::tuple(123, 0, 0, 77));
   for (int i = 36; i <= 52; ++i) EXPECT_GT(c[i], c[i - 1]) << "row " << i;
   EXPECT_NEAR(c[52], 431.41, 0.01);  // 52.5 rounds to 52
   for (int i = 53; i <= 70; ++i) EXPECT_LT(c[i], c[i - 1]) << "row " << i;
   EXPECT_NEAR(c[70], 375.14, 0.01);
-  EXPECT_EQ(c[71], 0);
   // Power peaks at the peak-power row and nowhere passes it.
   for (int i = 35; i <= 70; ++i) EXPECT_LE(i * c[i] / 52.52, 500.01) << "row " << i;
 }
@@ -100,14 +98,12 @@ TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
   texts.MaxRPM = "20000";
   texts.ErasePower = true;  // without a peak-power rpm nothing is erased
   EXPECT_EQ(Ok(), PeakEntryBox::None);
-  EXPECT_EQ(S.MaxRPMIndex, 200);
-  EXPECT_EQ(S.ErasePower, False);
+  EXPECT_EQ(std::tuple(S.MaxRPMIndex, S.ErasePower), std::tuple(200, False));
   texts.MaxRPM = "8050";  // 80.5 rounds to the even 80
   EXPECT_EQ(Ok(), PeakEntryBox::None);
   EXPECT_EQ(S.MaxRPMIndex, 80);
   texts.MaxRPM = "20001";
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxRPM);
-  EXPECT_EQ(Message(), "Maximum RPM out of range");
+  Refused(PeakEntryBox::MaxRPM, "Maximum RPM out of range");
   EXPECT_EQ(seam.asked.back().style, Msg::Question);
   EXPECT_EQ(seam.asked.back().title, "Engine Data");
   S.MinRPMIndex = 30;
@@ -118,20 +114,14 @@ TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
 
 TEST_F(PeakEntry, RefusalChangesNothing) {
   S.MaxBHP = 321;
-  S.PowerMaxPower = 321;
   S.LaunchTemp = 40;
   texts.MaxRPM = "9000";
   texts.MaxBHP = "600";
   texts.MaxPRPM = "8000";
   texts.MaxTRPM = "8500";  // above the peak-power rpm
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRPM);
-  EXPECT_EQ(Message(), "Maximum torque RPM out of range");
-  EXPECT_EQ(S.MaxRPMIndex, 60);
-  EXPECT_EQ(S.MaxBHP, 321);
-  EXPECT_EQ(S.PowerMaxPower, 321);
-  EXPECT_EQ(S.LaunchTemp, 40);
-  EXPECT_EQ(S.MaxPRPM, 0);
-  EXPECT_TRUE(S.VehicleData[6][2].empty());
+  Refused(PeakEntryBox::MaxTRPM, "Maximum torque RPM out of range");
+  EXPECT_EQ(std::tuple(S.MaxRPMIndex, S.MaxBHP, S.LaunchTemp, S.MaxPRPM, S.VehicleData[6][2]),
+            std::tuple(60, 321, 40, 0, ""));
 }
 
 TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
@@ -140,25 +130,20 @@ TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
   EXPECT_NEAR(S.MaxBHP, 499.9, 0.05);
   EXPECT_EQ(S.VehicleData[6][2], "499");
   texts.MaxBHP = "14923";  // above 19999 BHP
-  EXPECT_EQ(Ok(1.340183f), PeakEntryBox::MaxBHP);
-  EXPECT_EQ(Message(), "Maximum power out of range");
+  Refused(PeakEntryBox::MaxBHP, "Maximum power out of range", 1.340183f);
 }
 
 TEST_F(PeakEntry, SpeedsMustComeInOrder) {
-  texts.MaxTRPM = "5000";
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
-  EXPECT_EQ(Message(), "You must set Maximum Power RPM");
-  texts.MaxTRPM = "";
-  texts.MinRPM = "3000";
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
-  EXPECT_EQ(Message(), "You must set Maximum Power RPM");
+  for (const auto& [torqueRpm, minRpm] : {std::pair{"5000", ""}, std::pair{"", "3000"}}) {
+    texts.MaxTRPM = torqueRpm;
+    texts.MinRPM = minRpm;
+    Refused(PeakEntryBox::MaxPRPM, "You must set Maximum Power RPM");
+  }
   texts.MaxPRPM = "7100";  // above the span of 7000
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxPRPM);
-  EXPECT_EQ(Message(), "Maximum power RPM out of range");
+  Refused(PeakEntryBox::MaxPRPM, "Maximum power RPM out of range");
   texts.MaxPRPM = "6500";
   texts.MaxTRPM = "2500";
-  EXPECT_EQ(Ok(), PeakEntryBox::MinRPM);
-  EXPECT_EQ(Message(), "Mininum engine RPM out of range");
+  Refused(PeakEntryBox::MinRPM, "Mininum engine RPM out of range");
   texts.LaunchTemp = "hot";
   EXPECT_EQ(Ok(), PeakEntryBox::LaunchTemp);
   EXPECT_EQ(Message().rfind("Invalid launch temperature ", 0), 0u);
@@ -178,13 +163,11 @@ TEST_F(PeakEntry, PeakTorqueNeedsAUnitAndMustFitThePower) {
   EXPECT_EQ(S.MaxTRPM, 5908);
 
   texts.MaxTRQ = "300LBFT";  // gives 500 BHP only past the peak-power rpm
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
-  EXPECT_EQ(Message(), "Maximum torque not high enough");
+  Refused(PeakEntryBox::MaxTRQ, "Maximum torque not high enough");
 
   texts.MaxTRQ = "400LBFT";
   texts.MinRPM = "6600";
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
-  EXPECT_EQ(Message(), "Maximum torque too high for minimum engine RPM");
+  Refused(PeakEntryBox::MaxTRQ, "Maximum torque too high for minimum engine RPM");
 
   texts.MinRPM = "5950";  // a derived peak-torque rpm below it is raised to it
   ASSERT_EQ(Ok(), PeakEntryBox::None);
@@ -195,11 +178,9 @@ TEST_F(PeakEntry, TypedPeakTorqueAndItsRpmAreChecked) {
   texts.MaxPRPM = "7000";
   texts.MaxTRPM = "6000";
   texts.MaxTRQ = "480LBFT";  // 548 BHP at 6000 rpm
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
-  EXPECT_EQ(Message(), "Maximum torque too high for specified engine RPM");
+  Refused(PeakEntryBox::MaxTRQ, "Maximum torque too high for specified engine RPM");
   texts.MaxTRQ = "370LBFT";  // below the 375.1 needed at 7000 rpm
-  EXPECT_EQ(Ok(), PeakEntryBox::MaxTRQ);
-  EXPECT_EQ(Message(), "Maximum torque not high enough for specified engine power");
+  Refused(PeakEntryBox::MaxTRQ, "Maximum torque not high enough for specified engine power");
   // Without a torque it follows from the two speeds.
   texts.MaxTRQ = "";
   ASSERT_EQ(Ok(), PeakEntryBox::None);

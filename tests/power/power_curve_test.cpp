@@ -1,7 +1,10 @@
+#include "power/power_curve.h"
+
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/state.h"
-#include "power/power_curve.h"
 
 namespace kestrelon {
 namespace {
@@ -21,10 +24,9 @@ TEST_F(PowerCurveTest, SummarySearchesTheSpanAndKeepsTheLowestRowOnTies) {
   c0[50] = 250;  // 50 x 250 = 12500 beats 40 x 300 = 12000
   c0[55] = -400;
   UpdateEngineSummary(0);
-  EXPECT_EQ(S.EngineSummary[0][0], 300.0f);
-  EXPECT_EQ(S.EngineSummary[0][1], 30.0f);
-  EXPECT_EQ(S.EngineSummary[0][3], 50.0f);
-  EXPECT_EQ(S.PowerMaxPower, 238);
+  const auto& summary = S.EngineSummary[0];
+  EXPECT_EQ(std::tuple(summary[0], summary[1], summary[3], S.PowerMaxPower),
+            std::tuple(300, 30, 50, 238));
 }
 
 TEST_F(PowerCurveTest, PeakPowerOfThreeHundredLbFtAtRowFiftyComesFromColumnZero) {
@@ -45,7 +47,7 @@ TEST_F(PowerCurveTest, ColumnWithPointsOnlyOutsideTheSpan) {
   UpdateEngineSummary(1);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(S.EngineSummary[1][k], 0.0f);
   EXPECT_EQ(PowerColumnHasData(1), True);
-  S.PowerCurve[2][0] = 5;    // the margins are not part of the curve
+  S.PowerCurve[2][0] = 5;  // the margins are not part of the curve
   S.PowerCurve[2][201] = 5;
   EXPECT_EQ(PowerColumnHasData(2), False);
 }
@@ -58,7 +60,7 @@ TEST_F(PowerCurveTest, RevLimitClampAndNextPointKeepToTheSpan) {
     ClampRevLimit();
     EXPECT_EQ(S.RevLimitIndex, 60) << limit;
   }
-  S.RevLimitIndex = 40;
+  S.RevLimitIndex = 40;  // inside the span: kept
   ClampRevLimit();
   EXPECT_EQ(S.RevLimitIndex, 40);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/state.h"
@@ -39,13 +40,11 @@ class PowerGraphDrawing : public ::testing::Test {
 TEST_F(PowerGraphDrawing, SpeedGridReachesTheTop) {
   EXPECT_EQ(GraphRPMTopFor(60), 7000);
   GridChoice g = ChooseSpeedGrid(7000);
-  EXPECT_FLOAT_EQ(g.step, 1000);
-  EXPECT_EQ(g.count, 7);
+  EXPECT_EQ(std::tuple(g.step, g.count), std::tuple(1000, 7));
   // 13 divisions of 1000 are too many; 2000 gives 6, one more reaches 14000.
   EXPECT_EQ(GraphRPMTopFor(125), 13000);
   g = ChooseSpeedGrid(13000);
-  EXPECT_FLOAT_EQ(g.step, 2000);
-  EXPECT_EQ(g.count, 7);
+  EXPECT_EQ(std::tuple(g.step, g.count), std::tuple(2000, 7));
   // A top past the value table ends on its last step instead of running off it.
   EXPECT_GT(ChooseValueGrid(1e12).step, 0);
 }
@@ -54,8 +53,7 @@ TEST_F(PowerGraphDrawing, KilowattTopStretchesBelow14500Rpm) {
   EXPECT_NEAR(ComputePowerGraphScale(7000, 300, "KW", 1.340183f).valueTop, 463.7, 0.05);
   // A graph painted before any preset still has a speed axis.
   const PowerGraphScale unset = ComputePowerGraphScale(0, 0, "KW", 1.340183f);
-  EXPECT_EQ(unset.speedTop, 1000);
-  EXPECT_GT(unset.xPerUnit, 0);
+  EXPECT_TRUE(unset.speedTop == 1000 && unset.xPerUnit > 0);
 }
 
 TEST_F(PowerGraphDrawing, ScaleMaxIsTheLargerOfPeakPowerAndPeakTorqueInTheSpan) {
@@ -79,8 +77,8 @@ TEST_F(PowerGraphDrawing, LabelsEveryGridLineBelowTheTops) {
                                           "150",  "180",  "210",  "240",  "270"};
   EXPECT_EQ(Texts(), expected);
   // Seven dotted speed lines and nine value lines in cyan, two black axes.
-  EXPECT_EQ(Ops(DrawOp::Line, QBColor(3)).size(), 16u);
-  EXPECT_EQ(Ops(DrawOp::Line, QBColor(0)).size(), 2u);
+  EXPECT_EQ(std::tuple(Ops(DrawOp::Line, QBColor(3)).size(), Ops(DrawOp::Line, QBColor(0)).size()),
+            std::tuple(16u, 2u));
   EXPECT_EQ(Ops(DrawOp::Line, QBColor(3)).front().style, PenStyle::Dot);
 
   // Crowded speed labels skip every other line; an empty column gets one small division.
@@ -101,13 +99,14 @@ TEST_F(PowerGraphDrawing, CurveInTheSpanShowsDotsAndCrossesOrJoinedLinesForPrint
   S.PowerCurve[0][61] = 300;  // above the span
   const MarkerSize marker = MarkerSizeOf(pic);
   DrawPowerCurve(pic, marker, false);
-  EXPECT_EQ(Ops(DrawOp::Point, QBColor(4)).size(), 2u);
-  EXPECT_EQ(Ops(DrawOp::Line, QBColor(2)).size(), 4u);  // two crosses of two strokes
+  // Two dots, and two crosses of two strokes.
+  EXPECT_EQ(std::tuple(Ops(DrawOp::Point, QBColor(4)).size(), Ops(DrawOp::Line, QBColor(2)).size()),
+            std::tuple(2u, 4u));
   pic.ops.clear();
   DrawPowerCurve(pic, marker, true);
-  EXPECT_EQ(Ops(DrawOp::Point, QBColor(4)).size(), 1u);
-  EXPECT_EQ(Ops(DrawOp::Line, QBColor(4)).size(), 1u);
-  EXPECT_EQ(Ops(DrawOp::Line, QBColor(2)).size(), 1u);
+  EXPECT_EQ(std::tuple(Ops(DrawOp::Point, QBColor(4)).size(), Ops(DrawOp::Line, QBColor(4)).size(),
+                       Ops(DrawOp::Line, QBColor(2)).size()),
+            std::tuple(1u, 1u, 1u));
 }
 
 TEST_F(PowerGraphDrawing, RevLimitLineWinsOverAMarkOnItsRow) {

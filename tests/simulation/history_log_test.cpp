@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/state.h"
 #include "core/tables.h"
@@ -13,17 +14,16 @@ namespace {
 
 TEST(HistoryRing, WrapsAtTheFiveHundredAndFirstLine) {
   S = SharedState{};
-  for (int n = 1; n <= 500; ++n) AddHistoryLine("line " + std::to_string(n));
-  EXPECT_EQ(S.HistoryNext, 501);
-  EXPECT_EQ(S.HistoryHead, 1);
-  EXPECT_EQ(S.HistoryLines[500], "line 500");
-  AddHistoryLine("line 501");
-  EXPECT_EQ(S.HistoryLines[1], "line 501");
-  EXPECT_EQ(S.HistoryHead, 2);
-  for (int n = 502; n <= 1000; ++n) AddHistoryLine("line " + std::to_string(n));
-  EXPECT_EQ(S.HistoryLines[500], "line 1000");
-  EXPECT_EQ(S.HistoryHead, 1);
-  EXPECT_EQ(S.HistoryNext, 501);
+  // {lines added, head, next, row, its text}
+  const std::tuple<int, int, int, int, std::string> after[] = {
+      {500, 1, 501, 500, "line 500"}, {501, 2, 501, 1, "line 501"}, {1000, 1, 501, 500, "line 1000"}};
+  int added = 0;
+  for (const auto& [lines, head, next, row, text] : after) {
+    while (added < lines) AddHistoryLine("line " + std::to_string(++added));
+    EXPECT_EQ(S.HistoryHead, head) << lines;
+    EXPECT_EQ(S.HistoryNext, next) << lines;
+    EXPECT_EQ(S.HistoryLines[row], text);
+  }
   EXPECT_TRUE(S.HistoryLines[0].empty());
 }
 
@@ -80,8 +80,7 @@ TEST_F(ChangeLines, RunResultsListTheTicketAndTakeTheCopies) {
   EXPECT_EQ(Line(6), "1320ft -  0.000s / 0.00mph");
   EXPECT_EQ(Line(7), std::string(80, '-'));
   EXPECT_EQ(S.HistoryNext, 8);
-  EXPECT_EQ(S.LastRunVehicleData[2][2], "660kg");
-  EXPECT_EQ(S.LastRunEngineSummary[0][0], 139.0f);
+  EXPECT_TRUE(S.LastRunVehicleData[2][2] == "660kg" && S.LastRunEngineSummary[0][0] == 139.0f);
 
   S = SharedState{};
   LogRunResults();  // no spot distance: no spot line

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "core/state.h"
 #include "simulation/timing_points.h"
@@ -54,11 +55,10 @@ TEST(CalcTimingPoints, TicketOfAConstantAccelerationRun) {
   CalcTimingPoints();
   const double ft = 1 / 3.2808399;
   EXPECT_EQ(S.RunRolloutTime, 0.0f);  // no staging distance: nothing to roll out
-  EXPECT_NEAR(S.Time60ft, TimeAt(60 * ft), 1e-4);
-  EXPECT_NEAR(S.Time330ft, TimeAt(330 * ft), 1e-4);
-  EXPECT_NEAR(S.Time660ft, TimeAt(660 * ft), 1e-4);
-  EXPECT_NEAR(S.Time1320ft, TimeAt(1320 * ft), 1e-4);
-  EXPECT_NEAR(S.TimeSimDistance, TimeAt(50), 1e-4);
+  const std::pair<Single, double> times[] = {{S.Time60ft, 60 * ft},     {S.Time330ft, 330 * ft},
+                                             {S.Time660ft, 660 * ft},   {S.Time1320ft, 1320 * ft},
+                                             {S.TimeSimDistance, 50}};
+  for (const auto& [time, metres] : times) EXPECT_NEAR(time, TimeAt(metres), 1e-4) << metres;
   EXPECT_NEAR(S.Speed60ft, A * TimeAt(60 * ft), 2e-3);
   EXPECT_NEAR(S.SpeedSimDistance, A * TimeAt(50), 2e-3);
   // A trap speed is the mean speed over the trap.
@@ -88,10 +88,7 @@ TEST(CalcTimingPoints, RolloutShortRunsAndLinesNotReached) {
   S.LaunchTime = 1;
   S.Trap8Length = 18;
   CalcTimingPoints();
-  EXPECT_EQ(S.Time60ft, 0.0f);
-  EXPECT_EQ(S.Speed60ft, 0.0f);
-  EXPECT_EQ(S.Speed660ft, 0.0f);
-  EXPECT_EQ(S.Time1320ft, 0.0f);
+  for (Single v : {S.Time60ft, S.Speed60ft, S.Speed660ft, S.Time1320ft}) EXPECT_EQ(v, 0.0f);
 }
 
 }  // namespace

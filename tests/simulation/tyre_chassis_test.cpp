@@ -49,8 +49,8 @@ class TyreGrip : public ::testing::Test {
 };
 
 TEST_F(TyreGrip, RestingShareColdTyreAndOneStepRateLimit) {
-  EXPECT_NEAR(GripAt(0, 0), 1.0f / 1.75f, 1e-6f);
-  EXPECT_NEAR(GripAt(0, -0.5f), 1.0f / 1.75f, 1e-6f);  // a wheel slower than a standing car
+  for (const Single wheel : {0.0f, -0.5f})  // even a wheel slower than a standing car
+    EXPECT_NEAR(GripAt(0, wheel), 1.0f / 1.75f, 1e-6f) << wheel;
   S.TyreTemp = 45;
   EXPECT_NEAR(GripAt(0, 0), 1.0f / 1.75f * std::pow(0.5f, 0.3f), 1e-5f);
   c.MuPerStep = 0.02f;
@@ -75,23 +75,21 @@ TEST(WheelieLimit, EachExcursionCountsOnceAndTheEleventhIsNotRecorded) {
     S.FrontWheelHeight = height;
     ChassisPhase(c);
   };
-  stepWithFrontAt(0.7f, 1.0f);  // risen by more than 0.4 wheelbases
-  EXPECT_EQ(S.WheelieCount[CurrentRun], 1);
+  // {front height, time, wheelies counted}: above 0.4 wheelbases counts once per excursion.
+  const Single steps[][3] = {{0.7f, 1.0f, 1}, {0.7f, 1.1f, 1}, {0.3f, 1.2f, 1}, {0.7f, 1.3f, 2}};
+  for (const auto& st : steps) {
+    stepWithFrontAt(st[0], st[1]);
+    EXPECT_EQ(S.WheelieCount[CurrentRun], st[2]) << st[1];
+    EXPECT_EQ(c.WheelieActive, st[0] > 0.5f ? True : False) << st[1];
+  }
   EXPECT_FLOAT_EQ(S.WheelieTime[CurrentRun][1], 1.0f);
-  EXPECT_FLOAT_EQ(S.ThrottleOpening, -0.2f);
-  stepWithFrontAt(0.7f, 1.1f);  // still up: the same wheelie
-  EXPECT_EQ(S.WheelieCount[CurrentRun], 1);
-  stepWithFrontAt(0.3f, 1.2f);  // back under the limit
-  EXPECT_EQ(c.WheelieActive, False);
-  stepWithFrontAt(0.7f, 1.3f);
-  EXPECT_EQ(S.WheelieCount[CurrentRun], 2);
   EXPECT_FLOAT_EQ(S.WheelieTime[CurrentRun][2], 1.3f);
+  EXPECT_FLOAT_EQ(S.ThrottleOpening, -0.2f);
 
   S.WheelieCount[CurrentRun] = 10;
   stepWithFrontAt(0.3f, 1.4f);
   stepWithFrontAt(0.7f, 1.5f);
-  EXPECT_EQ(S.WheelieCount[CurrentRun], 10);
-  EXPECT_EQ(c.WheelieActive, True);
+  EXPECT_TRUE(S.WheelieCount[CurrentRun] == 10 && c.WheelieActive == True);
 }
 
 }  // namespace

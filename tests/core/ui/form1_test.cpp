@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <tuple>
 
 #include "bar_fixture.h"
 #include "core/ui/icon_strip.h"
@@ -40,16 +41,13 @@ TEST_F(Form1Menus, MenuTreeAndStatesAfterLoad) {
                                                          "&Wheelie Threshold", "&Estimate power"}));
   EXPECT_EQ(Captions(bar->mnuWindow->menu()),
             (QStringList{"&Cascade windows", "&Minimise all", "&Restore all", "-"}));
-  EXPECT_FALSE(bar->mnuData->isEnabled());
-  EXPECT_FALSE(bar->mnuCalc->isEnabled());
-  EXPECT_FALSE(bar->mnuDisplay->isEnabled());
-  EXPECT_FALSE(bar->mnuFileSave->isEnabled());
-  EXPECT_FALSE(bar->mnuFileBaseline->isEnabled());
+  for (const QAction* off :
+       {bar->mnuData, bar->mnuCalc, bar->mnuDisplay, bar->mnuFileSave, bar->mnuFileBaseline})
+    EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
   EXPECT_FALSE(bar->mnuFileConvert->isVisible());
   EXPECT_TRUE(bar->mnuSetup->isEnabled());
   EXPECT_EQ(S.DataSaved, True);
-  EXPECT_EQ(bar->IconTips[16], "Practice Tree");
-  EXPECT_EQ(bar->IconTips[18], " ");
+  EXPECT_EQ(std::tuple(bar->IconTips[16], bar->IconTips[18]), std::tuple("Practice Tree", " "));
 }
 
 TEST_F(Form1Menus, RenderedBarShowsMenusAndIcons) {
@@ -83,12 +81,10 @@ TEST_F(IconStripCommands, BeforeAVehicleOnlyThePracticeTreeRuns) {
     Press(static_cast<Single>(icon * 32 - 16));
     EXPECT_TRUE(bar->IconBar->toolTip().isEmpty()) << icon;
   }
-  EXPECT_FALSE(checked);
-  EXPECT_TRUE(Form::LoadedForms().size() == 1u);  // only the bar
+  EXPECT_EQ(std::tuple(checked, Form::LoadedForms().size()), std::tuple(false, 1u));  // the bar
   Press(16 * 32 - 16);
-  EXPECT_TRUE(Shown("frmTree"));
+  EXPECT_TRUE(Shown("frmTree") && scripted.asked.empty());
   EXPECT_EQ(bar->IconBar->toolTip(), QStringLiteral("Practice Tree"));
-  EXPECT_TRUE(scripted.asked.empty());
 }
 
 TEST_F(IconStripCommands, HitTestEdgesPickTheCommand) {
@@ -97,16 +93,14 @@ TEST_F(IconStripCommands, HitTestEdgesPickTheCommand) {
   Hooks.RunSimulationCheck = [&] { ++checks; };
   Press(31.4f);
   EXPECT_TRUE(Shown("frmDataAero"));
-  EXPECT_EQ(S.DataSaved, False);
-  EXPECT_EQ(checks, 0);
+  EXPECT_EQ(std::tuple(S.DataSaved, checks), std::tuple(False, 0));
   Press(31.6f);
   EXPECT_EQ(checks, 1);
   const std::size_t loaded = Form::LoadedForms().size();
   Press(543.5f);
   Press(544.0f);
-  EXPECT_EQ(checks, 1);
-  EXPECT_EQ(Form::LoadedForms().size(), loaded);
-  EXPECT_EQ(S.IconCommandBusy, 0);
+  EXPECT_EQ(std::tuple(checks, Form::LoadedForms().size(), S.IconCommandBusy),
+            std::tuple(1, loaded, 0));
 }
 
 TEST_F(IconStripCommands, OnePressRunsOneCommandButTheTreeIsNeverHeld) {
@@ -116,8 +110,7 @@ TEST_F(IconStripCommands, OnePressRunsOneCommandButTheTreeIsNeverHeld) {
   bar->IconBar_MouseDown(1, 0, 40, 15);
   bar->IconBar_MouseMove(1, 0, 45, 15);   // sliding with the button down
   bar->IconBar_MouseMove(1, 0, 100, 15);  // onto Cascades: not run
-  EXPECT_EQ(checks, 1);
-  EXPECT_TRUE(scripted.asked.empty());
+  EXPECT_EQ(std::tuple(checks, scripted.asked.size()), std::tuple(1, 0u));
   bar->IconBar_MouseMove(1, 0, 500, 15);  // onto the tree: runs all the same
   EXPECT_TRUE(Shown("frmTree"));
   bar->IconBar_MouseUp(1, 0, 500, 15);
@@ -154,8 +147,7 @@ TEST_F(IconStripCommands, CommandLeavingCancelSetAsksToExit) {
   Press(48);
   ASSERT_EQ(scripted.asked.size(), 1u);
   EXPECT_EQ(scripted.asked[0].text, "Do you really want to Exit?");
-  EXPECT_TRUE(bar->IsLoaded());
-  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(std::tuple(bar->IsLoaded(), S.CancelFlag), std::tuple(true, 0));
 }
 
 using ExitQuestions = BarTest;
@@ -173,9 +165,7 @@ TEST_F(ExitQuestions, SavedDataAsksToExit) {
   QObject::connect(bar.get(), &Form1::ProgramEnds, [&] { ended = true; });
   Cfg.DataPath = "/cars/";
   bar->mnuFileExit_Click();
-  EXPECT_FALSE(bar->IsLoaded());
-  EXPECT_TRUE(ended);
-  EXPECT_EQ(S.CancelFlag, 1);
+  EXPECT_EQ(std::tuple(bar->IsLoaded(), ended, S.CancelFlag), std::tuple(false, true, 1));
   QFile store(QString::fromStdString(config / "Kestrelon/Kestrelon.ini"));
   ASSERT_TRUE(store.open(QIODevice::ReadOnly));  // the settings were written at exit
   EXPECT_TRUE(store.readAll().contains("DataPath=/cars/"));
@@ -210,9 +200,9 @@ TEST_F(ExitQuestions, UnsavedDataOffersToSaveFirst) {
     ASSERT_EQ(scripted.asked.size(), 1u);
     EXPECT_EQ(scripted.asked[0].text, "Would you like to save data first?");
     EXPECT_EQ(scripted.asked[0].style, Msg::YesNoCancel | Msg::Question);
-    EXPECT_EQ(another.IsLoaded(), !c.exits) << c.answer;
-    EXPECT_EQ(S.CancelFlag, c.exits ? 1 : 0);
-    EXPECT_EQ(saves, c.saves);
+    EXPECT_EQ(std::tuple(another.IsLoaded(), S.CancelFlag, saves),
+              std::tuple(!c.exits, c.exits ? 1 : 0, c.saves))
+        << c.answer;
   }
 }
 
@@ -234,17 +224,14 @@ QStringList ListedItems(Form1& bar) {
 
 TEST_F(WindowCommands, WindowMenuListsOpenWindowsInOrder) {
   StubForm a("frmA", "A"), b("frmB", "B"), c("frmC", "C");
-  a.Show();
-  b.Show();
-  c.Show();
+  for (StubForm* form : {&a, &b, &c}) form->Show();
   bar->IconBar_MouseMove(0, 0, 600, 0);  // reaching the bar rebuilds the menu
   EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "B", "C"}));
   b.Unload();
   EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "B", "C"}));  // rebuilt only on the next visit
   bar->IconBar_MouseMove(0, 0, 600, 0);
   EXPECT_EQ(ListedItems(*bar), (QStringList{"A", "C"}));
-  a.Unload();
-  c.Unload();
+  for (StubForm* form : {&a, &c}) form->Unload();
   bar->windowlist_build();
   EXPECT_TRUE(ListedItems(*bar).isEmpty());
   EXPECT_EQ(bar->mnuWindowList.size(), 1u);
@@ -257,8 +244,7 @@ TEST_F(WindowCommands, ItemBringsItsWindowBack) {
   bar->windowlist_build();
   EXPECT_EQ(ListedItems(*bar), (QStringList{"Chassis && body"}));
   bar->mnuWindowList[0]->trigger();
-  EXPECT_FALSE(a.IsMinimised());
-  EXPECT_TRUE(a.isVisible());
+  EXPECT_TRUE(a.isVisible() && !a.IsMinimised());
   a.setWindowState(Qt::WindowMaximized);  // only a minimised window is set back to normal
   bar->mnuWindowList[0]->trigger();
   EXPECT_TRUE(a.isMaximized());
@@ -274,10 +260,9 @@ TEST_F(WindowCommands, CascadePlacesListedWindowsBelowTheBar) {
   unlisted.move(300, 300);
   bar->mnuWindowCascade_Click();
   const int below = bar->frameGeometry().height();
-  EXPECT_EQ(a.pos(), QPoint(0, below));
-  EXPECT_EQ(b.pos(), QPoint(32, below + 32));
+  EXPECT_EQ(std::tuple(a.pos(), b.pos(), unlisted.pos()),
+            std::tuple(QPoint(0, below), QPoint(32, below + 32), QPoint(300, 300)));
   EXPECT_FALSE(b.isMaximized());
-  EXPECT_EQ(unlisted.pos(), QPoint(300, 300));
 }
 
 TEST_F(WindowCommands, MinimiseAllHidesEverythingRestoreAllShowsTheListed) {
@@ -286,11 +271,9 @@ TEST_F(WindowCommands, MinimiseAllHidesEverythingRestoreAllShowsTheListed) {
   bar->windowlist_build();
   hidden.Show();
   bar->mnuWindowMin_Click();
-  EXPECT_FALSE(a.isVisible());
-  EXPECT_FALSE(hidden.isVisible());
+  EXPECT_FALSE(a.isVisible() || hidden.isVisible());
   bar->mnuWindowRestore_Click();
-  EXPECT_TRUE(a.isVisible());
-  EXPECT_FALSE(hidden.isVisible());
+  EXPECT_TRUE(a.isVisible() && !hidden.isVisible());
 }
 
 TEST_F(WindowCommands, MinimisingTheBarHidesAndRestoresExactlyTheVisibleWindows) {
@@ -300,13 +283,11 @@ TEST_F(WindowCommands, MinimisingTheBarHidesAndRestoresExactlyTheVisibleWindows)
   b.Show();
   loadedOnly.Load();
   bar->setWindowState(Qt::WindowMinimized);
-  EXPECT_FALSE(a.isVisible());
-  EXPECT_FALSE(b.isVisible());
+  EXPECT_FALSE(a.isVisible() || b.isVisible());
   b.Unload();
   bar->setWindowState(Qt::WindowNoState);
   EXPECT_TRUE(a.isVisible());
-  EXPECT_FALSE(b.isVisible());
-  EXPECT_FALSE(loadedOnly.isVisible());  // never shown, so never brought out
+  EXPECT_FALSE(b.isVisible() || loadedOnly.isVisible());  // loadedOnly was never shown
 }
 
 class PowerGraphStub : public StubForm {
@@ -330,9 +311,8 @@ TEST_F(WindowCommands, OpeningACurveAcceptsAVisibleCurveGraphFirst) {
   EXPECT_EQ(graph.accepted, 0);  // loaded but hidden: left alone
   graph.Show();
   bar->mnuDataPowerNA_Click();
-  EXPECT_EQ(graph.accepted, 1);
-  EXPECT_EQ(columns, (std::vector<Integer>{1, 0}));
-  EXPECT_EQ(S.DataSaved, False);
+  EXPECT_EQ(std::tuple(graph.accepted, columns, S.DataSaved),
+            std::tuple(1, std::vector<Integer>{1, 0}, False));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <tuple>
 
 #include "core/scoped_env.h"
 #include "core/settings.h"
@@ -34,20 +35,17 @@ TEST_F(AboutBox, SplashClosesItselfWhenItsTimerFires) {
   S.SplashDone = False;
   frmAbout splash;
   splash.Show();
-  EXPECT_TRUE(splash.LogoTimer->isActive());
-  EXPECT_EQ(splash.LogoTimer->interval(), 5000);
+  EXPECT_TRUE(splash.LogoTimer->isActive() && splash.LogoTimer->interval() == 5000);
   EXPECT_TRUE(OpenWindows.Captions().empty());  // the About box is not listed
   splash.LogoTimer_Timer();
-  EXPECT_FALSE(splash.IsLoaded());
-  EXPECT_FALSE(splash.isVisible());
+  EXPECT_FALSE(splash.IsLoaded() || splash.isVisible());
   EXPECT_EQ(S.SplashDone, True);
   // OK ends the splash and its timer as well.
   S.SplashDone = False;
   splash.Show();
   ASSERT_TRUE(splash.LogoTimer->isActive());
   splash.Command1->click();
-  EXPECT_FALSE(splash.IsLoaded());
-  EXPECT_FALSE(splash.LogoTimer->isActive());
+  EXPECT_FALSE(splash.IsLoaded() || splash.LogoTimer->isActive());
 }
 
 TEST_F(AboutBox, AboutBoxWaitsForOKWithTheBuiltInPicture) {
@@ -55,9 +53,8 @@ TEST_F(AboutBox, AboutBoxWaitsForOKWithTheBuiltInPicture) {
   frmAbout about;
   about.Show();
   EXPECT_EQ(Cfg.SplashImage, "");
-  EXPECT_FALSE(about.LogoTimer->isActive());
+  EXPECT_FALSE(about.LogoTimer->isActive() || about.KNPicture->isVisible());
   EXPECT_EQ(about.size(), QSize(413, 328));
-  EXPECT_FALSE(about.KNPicture->isVisible());
   EXPECT_EQ(about.Version_number->text(), QStringLiteral("Version 2.0.5"));
   EXPECT_EQ(about.Version_number->x(), frmAbout::ScreenBitsPerPixel() < 8 ? 66 : 71);
   about.Unload();
@@ -109,15 +106,14 @@ TEST(StartUp, WithArgumentsNoSplashAndTheCommandLineRunsBeforeTheBarShows) {
   auto bar = SubMain("one two three");
   QCoreApplication::processEvents();
   ASSERT_TRUE(bar);
-  EXPECT_FALSE(splashSeen);
+  EXPECT_FALSE(splashSeen);  // though the logo is on
   EXPECT_EQ(Cfg.ShowLogo, True);
   ASSERT_EQ(scripted.asked.size(), 1u);
   EXPECT_EQ(scripted.asked[0].text, "Unrecognised command  one two three");
   EXPECT_FALSE(scripted.barVisibleWhenAsked);
-  EXPECT_EQ(S.CommandArgCount, 0);
   EXPECT_TRUE(bar->isVisible());
-  EXPECT_EQ(S.SplashDone, True);
-  EXPECT_EQ(S.CalcRequested, True);
+  EXPECT_EQ(std::tuple(S.CommandArgCount, S.SplashDone, S.CalcRequested),
+            std::tuple(0, True, True));
 }
 
 }  // namespace

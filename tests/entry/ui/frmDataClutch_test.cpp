@@ -35,24 +35,20 @@ TEST_F(ClutchForm, StoredConventionalOpensWithTheWorkingCode) {
   form->Show();
   EXPECT_EQ(form->ClutchType->currentText(), "Conventional");
   EXPECT_EQ(form->TypeCode, "C");
-  EXPECT_TRUE(form->ClutchTorqueStatic->isEnabled());
-  EXPECT_FALSE(form->ConverterSlip->isEnabled());
+  EXPECT_TRUE(form->ClutchTorqueStatic->isEnabled() && !form->ConverterSlip->isEnabled());
   form->ClutchType->setCurrentIndex(3);
   form->ClutchType_Change();
-  EXPECT_FALSE(form->ClutchTorqueStatic->isEnabled());
-  EXPECT_TRUE(form->ConverterSlip->isEnabled());
+  EXPECT_TRUE(!form->ClutchTorqueStatic->isEnabled() && form->ConverterSlip->isEnabled());
   EXPECT_FALSE(form->ClutchUseSpec->isEnabled());
   form->ClutchCancelButton->click();
   EXPECT_EQ(S.ClutchType, "") << "the working code stays inside the form";
 }
 
 TEST_F(ClutchForm, StoredAutomaticClutchKeepsItsEngagementBoxesOff) {
-  S.VehicleData[6][19] = "Y";
-  S.VehicleData[1][6] = "30";
+  test::SetItems({{6, 19, "Y"}, {1, 6, "30"}});
   form->Show();
   EXPECT_TRUE(form->ClutchFeather->isChecked());
-  EXPECT_EQ(form->ClutchEngageInitialPC->text(), "30");
-  EXPECT_EQ(form->ClutchEngageFinal->text(), ".2");
+  EXPECT_EQ(form->ClutchEngageInitialPC->text() + "|" + form->ClutchEngageFinal->text(), "30|.2");
   EXPECT_FALSE(form->ClutchEngageInitial->isEnabled());
   form->Unload();
 
@@ -68,8 +64,8 @@ TEST_F(ClutchForm, StoredAutomaticClutchKeepsItsEngagementBoxesOff) {
 TEST_F(ClutchForm, DefaultsFillTheBoxesOfTheType) {
   form->Show();
   form->DefaultsButton->click();
-  EXPECT_EQ(form->ClutchTorqueStatic->text(), "402.5lb/ft");
-  EXPECT_EQ(form->ClutchEngageFinal->text(), ".75");
+  EXPECT_EQ(form->ClutchTorqueStatic->text() + "|" + form->ClutchEngageFinal->text(),
+            "402.5lb/ft|.75");
   EXPECT_TRUE(seam.asked.empty());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   form->ClutchOKButton->click();
@@ -80,13 +76,10 @@ TEST_F(ClutchForm, DefaultsFillTheBoxesOfTheType) {
 }
 
 TEST_F(ClutchForm, AutomaticPassStopsAtARefusedFieldForCorrection) {
-  S.VehicleData[6][13] = "-1m";
-  S.VehicleData[6][8] = "300lb/ft";
+  test::SetItems({{6, 13, "-1m"}, {6, 8, "300lb/ft"}});
   S.AutoAccept = True;
   form->Load();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Clutch diameter invalid ");
-  EXPECT_EQ(seam.asked[0].title, "Clutch setup");
+  test::ExpectAsked(seam.asked, 1, "Clutch diameter invalid ", "Clutch setup");
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(S.AutoAccept, False);
   EXPECT_EQ(S.ClutchDiameter, 0);
@@ -98,12 +91,9 @@ TEST_F(ClutchForm, AutomaticPassStopsAtARefusedFieldForCorrection) {
 }
 
 TEST_F(ClutchForm, RefusedTimersComeUpModalDuringThePassBeforeTheClutchGoesOn) {
-  S.VehicleData[6][12] = "L";
-  S.VehicleData[6][8] = "300lb/ft";
-  S.VehicleData[6][9] = "400lb/ft";
-  S.VehicleData[1][14] = "30";
-  S.VehicleData[1][15] = "-5";
-  S.VehicleData[1][16] = "40";
+  test::SetItems(
+      {{6, 12, "L"}, {6, 8, "300lb/ft"}, {6, 9, "400lb/ft"}, {1, 14, "30"}, {1, 15, "-5"},
+       {1, 16, "40"}});
   auto* timers = static_cast<frmDataClutchTimers*>(Form::Instance("frmDataClutchTimers"));
   S.AutoAccept = True;
   bool modal = false;
@@ -113,10 +103,8 @@ TEST_F(ClutchForm, RefusedTimersComeUpModalDuringThePassBeforeTheClutchGoesOn) {
     timers->ClTimerOK->click();
   });
   form->Load();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Clutch Timer weight percentage must be between 0 and 100");
-  EXPECT_EQ(seam.asked[0].title, "Clutch Timers");
-  EXPECT_EQ(seam.asked[0].style, Msg::Question);
+  test::ExpectAsked(seam.asked, 1, "Clutch Timer weight percentage must be between 0 and 100",
+                    "Clutch Timers", Msg::Question);
   EXPECT_TRUE(modal);
   EXPECT_FALSE(timers->IsLoaded()) << "never left loaded and hidden";
   EXPECT_EQ(S.ClutchEntered, True);

@@ -57,10 +57,7 @@ TEST_F(NitrousForm, RefusedCalculatorComesUpForCorrectionDuringThePass) {
     calculator->cmdOK->click();
   });
   form->Load();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "You must select a power curve");
-  EXPECT_EQ(seam.asked[0].title, "Nitrous Power");
-  EXPECT_EQ(seam.asked[0].style, Msg::OKOnly);
+  test::ExpectAsked(seam.asked, 1, "You must select a power curve", "Nitrous Power", Msg::OKOnly);
   EXPECT_TRUE(modal);
   EXPECT_EQ(S.VehicleData[0][8], "0");
   EXPECT_GT(S.PowerCurve[1][25], 300);
@@ -73,10 +70,9 @@ TEST_F(NitrousForm, ShownFormOffersTheCalculatorAndFollowsTheCurves) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   EXPECT_TRUE(form->cmdCalc[1]->isEnabled());
   EXPECT_EQ(S.PowerCurve[1][25], 0) << "a stored tick does not open the calculator";
-  EXPECT_TRUE(form->UseStage[1]->isChecked());
-  EXPECT_TRUE(form->NitrousSG[1]->isEnabled());
-  EXPECT_FALSE(form->UseStage[2]->isChecked());
-  EXPECT_FALSE(form->NitrousSG[2]->isEnabled()) << "no second-stage curve";
+  EXPECT_TRUE(form->UseStage[1]->isChecked() && form->NitrousSG[1]->isEnabled());
+  EXPECT_FALSE(form->UseStage[2]->isChecked() || form->NitrousSG[2]->isEnabled())
+      << "no second-stage curve";
   form->NCalculate[1]->click();
   EXPECT_FALSE(form->cmdCalc[1]->isEnabled());
   form->Command1->click();

@@ -40,15 +40,11 @@ TEST_F(ThrottleForm, TypedStagesReachTheModel) {
 }
 
 TEST_F(ThrottleForm, RefusalShowsItsMessageAndChangesNothing) {
-  S.VehicleData[9][10] = "Y";
-  S.VehicleData[9][16] = "1";
-  S.VehicleData[9][5] = "0.8";
+  test::SetItems({{9, 10, "Y"}, {9, 16, "1"}, {9, 5, "0.8"}});
   Open();
   form.OKButton->click();
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Throttle Stop timer cannot be lower than previous timer");
-  EXPECT_EQ(seam.asked[0].title, "Throttle stop");
-  EXPECT_EQ(seam.asked[0].style, Msg::Question);
+  test::ExpectAsked(seam.asked, 1, "Throttle Stop timer cannot be lower than previous timer",
+                    "Throttle stop", Msg::Question);
   EXPECT_TRUE(form.TStopTimer[1]->hasFocus());
   EXPECT_FLOAT_EQ(S.TStopTimer[0], 0);
   EXPECT_EQ(S.ThrottleEntered, False);

@@ -2,6 +2,7 @@
 // extension, entries with several dots, the Open button before the first paint, and the
 // dialogs a load or a save of a vehicle takes.
 #include <filesystem>
+#include <tuple>
 
 #include "file_window_fixture.h"
 #include "files/file_dialog.h"
@@ -23,10 +24,6 @@ class FileDialogWindow : public FileWindowTest {
     dialog.SetUp({"Select Vehicle data", editable ? "Save" : "Open", FilePicture::Chassis});
     ShowAndPaint(&dialog);
   }
-  std::string Pair(const std::string& name) {
-    folder.write(name + ".VCD", TempFolder::read(ReferenceFile("golden.vcd")));
-    return folder.write(name + ".WCD", TempFolder::read(ReferenceFile("golden.wcd")));
-  }
 };
 
 TEST_F(FileDialogWindow, TypingSearchesTheListAndKeepsWhatWasTyped) {
@@ -35,16 +32,14 @@ TEST_F(FileDialogWindow, TypingSearchesTheListAndKeepsWhatWasTyped) {
   Open(dialog, "*.WCD");
   EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"ACE.WCD", "HAYA.WCD", "hawk.WCD"}));
   QTest::keyClicks(dialog.FileName, "HA");
-  EXPECT_EQ(dialog.Filist->currentRow(), 1);
-  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("HA"));
+  EXPECT_EQ(std::tuple(dialog.Filist->currentRow(), dialog.FileName->text()), std::tuple(1, QStringLiteral("HA")));
   QTest::keyClick(dialog.FileName, Qt::Key_Down);
   EXPECT_EQ(dialog.FileName->text(), QStringLiteral("HAYA"));
   QTest::keyClick(dialog.FileName, Qt::Key_Backspace);
   QTest::keyClick(dialog.FileName, Qt::Key_Backspace);
   QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
   EXPECT_FALSE(dialog.IsLoaded());
-  EXPECT_EQ(S.FileDialogResult, folder.file("HA.WCD"));
-  EXPECT_EQ(S.FileDialogLastName, "HA");
+  EXPECT_EQ(std::tie(S.FileDialogResult, S.FileDialogLastName), std::tuple(folder.file("HA.WCD"), "HA"));
 }
 
 TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
@@ -54,9 +49,8 @@ TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
   Open(dialog, "*.WCD");
   ASSERT_EQ(dialog.Entries(), (std::vector<std::string>{"RACE.WCD", "my.car.WCD"}));
   dialog.Filist->setCurrentRow(0);
-  EXPECT_EQ(dialog.FileName->text(), QStringLiteral("RACE"));
-  EXPECT_EQ(S.FileDialogResult, folder.file("RACE.WCD"));
-  EXPECT_EQ(dialog.File_Descript->text(), QStringLiteral("Race car"));
+  EXPECT_EQ(std::tuple(dialog.FileName->text(), dialog.File_Descript->text(), S.FileDialogResult),
+            std::tuple(QStringLiteral("RACE"), QStringLiteral("Race car"), folder.file("RACE.WCD")));
   dialog.Filist->setCurrentRow(1);
   EXPECT_EQ(dialog.FileName->text(), QStringLiteral("my.car"));
   QTest::keyClick(dialog.FileName, Qt::Key_Return);
@@ -71,8 +65,7 @@ TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
   dialog.Load();
   dialog.SetUp({"Select Vehicle data", "Open", FilePicture::Chassis});
   dialog.OpenButton_Click();
-  EXPECT_TRUE(dialog.IsLoaded());
-  EXPECT_EQ(S.FileDialogResult, "");
+  EXPECT_EQ(std::tuple(dialog.IsLoaded(), S.FileDialogResult), std::tuple(true, ""));
   dialog.CancelButton_Click();
   EXPECT_EQ(S.LoadFailed, True);
 }
@@ -86,8 +79,7 @@ TEST_F(FileDialogWindow, TypedNameIsSavedUnderThePatternsExtension) {
     TypeAndOpen(QStringLiteral("car.old"))(dialog);
   }};
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("x.WCD")), folder.file("car.WCD"));
-  EXPECT_EQ(S.DataDescription, "Old car");
-  EXPECT_EQ(driver.shown, 1);
+  EXPECT_EQ(std::tuple(S.DataDescription, driver.shown), std::tuple("Old car", 1));
 }
 
 TEST_F(FileDialogWindow, VehicleWithItsPowerFileBesideItAsksOnce) {
@@ -95,16 +87,15 @@ TEST_F(FileDialogWindow, VehicleWithItsPowerFileBesideItAsksOnce) {
   DialogDriver driver;
   driver.actions = {TypeAndOpen(QStringLiteral("CAR"))};
   EXPECT_TRUE(FileVehicle());
-  EXPECT_EQ(driver.shown, 1);
-  EXPECT_EQ(S.PowerFileName, folder.file("CAR.VCD"));
+  EXPECT_EQ(std::tuple(driver.shown, S.PowerFileName), std::tuple(1, folder.file("CAR.VCD")));
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "Data successfully loaded");
-  EXPECT_EQ(S.VehicleLoadDone, True);  // the automatic pass went through every form
-  EXPECT_EQ(S.DataLoaded, True);
+  // The automatic pass went through every form.
+  EXPECT_EQ(std::tuple(S.VehicleLoadDone, S.DataLoaded), std::tuple(True, True));
 }
 
 TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
-  Pair("CAR");
+  GoldenPair(folder, "CAR");
   Cfg.LastChassis = folder.file("CAR.WCD");
   Cfg.LastPower = folder.file("CAR.VCD");
   S.VehicleFileDescription = "Golden car";
@@ -115,11 +106,10 @@ TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
     QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
   }};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
-  EXPECT_EQ(driver.shown, 1);
-  EXPECT_EQ(S.DataSaved, True);
+  EXPECT_EQ(std::tuple(driver.shown, S.DataSaved), std::tuple(1, True));
   // Both files written under the last names, each with the description.
-  EXPECT_EQ(TempFolder::read(folder.file("CAR.VCD")).substr(0, 15), "//*Golden car\r\n");
-  EXPECT_EQ(TempFolder::read(folder.file("CAR.WCD")).substr(0, 15), "//*Golden car\r\n");
+  for (const char* name : {"CAR.VCD", "CAR.WCD"})
+    EXPECT_EQ(TempFolder::read(folder.file(name)).substr(0, 15), "//*Golden car\r\n") << name;
 }
 
 }  // namespace

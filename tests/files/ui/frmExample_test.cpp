@@ -1,5 +1,6 @@
 // The example chooser: its list, its OK without a choice, and a double click.
 #include <QListWidget>
+#include <tuple>
 
 #include "file_window_fixture.h"
 #include "files/ui/frmExample.h"
@@ -25,24 +26,18 @@ TEST_F(ExampleChooser, ListsEveryExampleWithItsCatalogueRow) {
   EXPECT_EQ(fireblade->data(Qt::UserRole).toInt(), 24);
   fireblade->setSelected(true);
   QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
-  EXPECT_FALSE(chooser.IsLoaded());
-  EXPECT_EQ(chooser.ChosenKey(), "CBR929");
-  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(std::tuple(chooser.IsLoaded(), chooser.ChosenKey(), S.CancelFlag), std::tuple(false, "CBR929", 0));
 }
 
 TEST_F(ExampleChooser, OkWithoutAChoiceAsksAndStaysOpenUntilCancel) {
   frmExample chooser;
   ShowAndPaint(&chooser);
   QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
-  ASSERT_EQ(ui.asked.size(), 1u);
-  EXPECT_EQ(ui.asked[0].text, "Select an example vehicle from the list, or press the CANCEL button");
-  EXPECT_EQ(ui.asked[0].style, Msg::OKOnly | Msg::Exclamation);
-  EXPECT_EQ(ui.asked[0].title, "Examples");
+  EXPECT_EQ(AllSaid(ui.asked), (std::vector<Said>{{"Select an example vehicle from the list, or press the CANCEL button",
+                                                     Msg::OKOnly | Msg::Exclamation, "Examples"}}));
   EXPECT_TRUE(chooser.IsLoaded());
   QTest::keyClick(&chooser, Qt::Key_Escape);
-  EXPECT_FALSE(chooser.IsLoaded());
-  EXPECT_EQ(chooser.ChosenKey(), "");
-  EXPECT_EQ(S.CancelFlag, 1);
+  EXPECT_EQ(std::tuple(chooser.IsLoaded(), chooser.ChosenKey(), S.CancelFlag), std::tuple(false, "", 1));
 }
 
 TEST_F(ExampleChooser, DoubleClickChoosesAtOnce) {

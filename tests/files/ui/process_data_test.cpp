@@ -4,6 +4,7 @@
 #include <QAction>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "core/command_line.h"
 #include "core/ui/form1.h"
@@ -32,27 +33,21 @@ TEST_F(CommandLineRun, SavedExamplePairLoadsAndRunsWithoutAQuestion) {
   StartWith("EX.WCD EX.VCD");
   EXPECT_TRUE(ui.asked.empty());
   EXPECT_EQ(S.VehicleFileName, folder.file("EX.WCD"));
-  EXPECT_EQ(S.VehicleLoadDone, True);
-  EXPECT_EQ(S.RunDone, True);
+  EXPECT_EQ(std::tuple(S.VehicleLoadDone, S.RunDone, S.AutoAccept, S.CommandArgCount), std::tuple(True, True, False, 0));
   EXPECT_GT(S.PointCount, 100);
-  EXPECT_EQ(S.AutoAccept, False);
-  EXPECT_TRUE(bar->CommandLineLoad);
-  EXPECT_TRUE(bar->mnuData->isEnabled());
-  EXPECT_EQ(S.CommandArgCount, 0);
+  EXPECT_TRUE(bar->CommandLineLoad && bar->mnuData->isEnabled());
 }
 
 TEST_F(CommandLineRun, MissingFileIsToldAndNothingIsLoaded) {
   ExamplePair("HAYABUSA", "EX");
   StartWith("NONE.WCD EX.VCD");
   ASSERT_EQ(ui.asked.size(), 1u);
-  EXPECT_EQ(ui.asked[0].text, "Chassis file " + folder.file("NONE.WCD") + " not found");
-  EXPECT_EQ(ui.asked[0].style, Msg::OKOnly);
+  EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style),
+            std::tuple("Chassis file " + folder.file("NONE.WCD") + " not found", Msg::OKOnly));
   EXPECT_EQ(S.DataLoaded, False);
-  EXPECT_FALSE(bar->CommandLineLoad);
   // The program carries on: the File menu works as without a command line.
-  EXPECT_TRUE(bar->IsLoaded());
-  EXPECT_TRUE(bar->mnuFileExample->isEnabled());
-  EXPECT_FALSE(bar->mnuData->isEnabled());
+  EXPECT_EQ(std::tuple(bar->CommandLineLoad, bar->IsLoaded(), bar->mnuFileExample->isEnabled(), bar->mnuData->isEnabled()),
+            std::tuple(false, true, true, false));
 
   ui.asked.clear();
   StartWith("EX.WCD NONE.VCD");
@@ -66,8 +61,7 @@ TEST_F(CommandLineRun, RejectedFileStartsTheEntryButNoRun) {
   StartWith("SHORT.WCD EX.VCD");
   ASSERT_FALSE(ui.asked.empty());
   EXPECT_EQ(ui.asked[0].title, "Load chassis data");
-  EXPECT_EQ(S.RunDone, False);
-  EXPECT_EQ(S.InputDataMode, 0);  // the data entry did start
+  EXPECT_EQ(std::tuple(S.RunDone, S.InputDataMode), std::tuple(False, 0));  // the data entry did start
 }
 
 TEST_F(CommandLineRun, AbandonedPassEndsTheWaitWithoutARun) {
@@ -93,9 +87,7 @@ TEST_F(CommandLineRun, AbandonedPassEndsTheWaitWithoutARun) {
   user.start();
   StartWith("EX");
   EXPECT_TRUE(closed);
-  EXPECT_EQ(S.VehicleLoadDone, False);
-  EXPECT_EQ(S.RunDone, False);
-  EXPECT_TRUE(bar->IsLoaded());
+  EXPECT_EQ(std::tuple(S.VehicleLoadDone, S.RunDone, bar->IsLoaded()), std::tuple(False, False, true));
 }
 
 }  // namespace

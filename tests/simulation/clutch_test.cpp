@@ -1,9 +1,14 @@
 // The clutch or converter in a step: engagement by time, the converter's capacity law and the
-// torque a slipping clutch passes on.
+// torque a slipping clutch passes on; and clutch capacities from a mechanical specification.
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
+#include "core/settings.h"
 #include "core/state.h"
+#include "simulation/clutch_capacity.h"
 #include "simulation/clutch_phase.h"
 #include "simulation/run_context.h"
 #include "simulation/run_setup.h"
@@ -38,9 +43,9 @@ class Clutch : public ::testing::Test {
 TEST_F(Clutch, ConventionalClutchFollowsTheTimeRampContinuously) {
   SetUpClutch("N");
   S.ClutchEngageFinal = 0.7f;
-  EXPECT_FLOAT_EQ(CapacityAt(0.1f, 50), 400 * 0.25f);  // half way to the first engagement
-  EXPECT_FLOAT_EQ(CapacityAt(0.2f, 50), 400 * 0.5f);   // no jump at the first engagement
-  EXPECT_FLOAT_EQ(CapacityAt(0.45f, 50), 400 * 0.75f);
+  // Half way to the first engagement, no jump at it, then on to the final one.
+  for (const auto& [t, share] : {std::pair{0.1f, 0.25f}, {0.2f, 0.5f}, {0.45f, 0.75f}})
+    EXPECT_FLOAT_EQ(CapacityAt(t, 50), 400 * share) << t;
   S.ClutchEngageFinal = 0;  // no final time: fully engaged from the first engagement on
   EXPECT_FLOAT_EQ(CapacityAt(0.2f, 50), 400);
 }
@@ -83,7 +88,71 @@ TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
   S.CrankTorque = -600;
   ClutchPhase(c);
   EXPECT_FLOAT_EQ(S.CrankTorque + c.ClutchDrag, -K);
-  EXPECT_EQ(S.ClutchSlipping, 1);
+  EXPECT_EQ(S.ClutchSlipping, 1);  // and the clutch slips again
+}
+
+class ClutchSpec : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    saved = Cfg.PUnits;
+    Cfg.PUnits = "M";
+    S.TransmissionEntered = True;
+    S.TransPrimary = 2;
+    S.ClutchUseSpec = True;
+    S.ClutchFrictions = 4;
+    S.ClutchFrictionCoeff = 0.25f;
+    S.ClutchOD = 0.2f;
+    S.ClutchID = 0.1f;
+    S.ClutchSpring = 1000;
+    S.MaxRPMIndex = 60;
+  }
+  void TearDown() override { Cfg.PUnits = saved; }
+  std::string saved;
+};
+
+TEST_F(ClutchSpec, StaticCapacityInBothUnitSetsAndTypedCapacitiesWithoutASpecification) {
+  CalcClutchCapacity();
+  // 4 x 0.25 x 0.3 / (2 x 2) = 0.075 N m per N of clamping force.
+  EXPECT_NEAR(S.ClutchTorqueStatic, 75.0f, 1e-4f);
+  EXPECT_EQ(S.VehicleData[6][8], "75.00N/m");
+  Cfg.PUnits = "I";
+  CalcClutchCapacity();
+  EXPECT_EQ(S.VehicleData[6][8], "55.28lb/ft");
+
+  S = SharedState{};
+  S.ClutchTorqueStatic = 123;
+  Cfg.PUnits = "M";
+  CalcClutchCapacity();
+  EXPECT_EQ(S.ClutchTorqueStatic, 123.0f);
+  EXPECT_EQ(S.TransPrimary, 1.0f);
+  EXPECT_EQ(S.TorqueFactorUnit, "N/m");
+  EXPECT_TRUE(S.VehicleData[6][8].empty());
+}
+
+TEST_F(ClutchSpec, WeightsAddTheirForceAtTheTopOfTheCurveUnlessMasslessOrArmless) {
+  S.ClutchArms = 3;
+  S.ClutchArmPL = 0.02f;
+  S.ClutchArmWL = 0.04f;
+  S.ClutchPCD = 0.2f;
+  S.ClutchArmWeight = 0.05f;
+  S.ClutchTotalWeight = 0.3f;
+  CalcClutchCapacity();
+  // At 6000 rpm over a primary of 2: about 6415 N from arms and weights together.
+  EXPECT_NEAR(S.ClutchTorqueLocked, 481.1f, 0.1f);
+  EXPECT_EQ(S.VehicleData[6][9], "556.14N/m");
+
+  // No arm to lever with, then weights without mass: the static capacity alone.
+  auto expectStaticOnly = [] {
+    CalcClutchCapacity();
+    EXPECT_EQ(S.ClutchTorqueLocked, 0.0f);
+    EXPECT_EQ(S.VehicleData[6][9], "75.00N/m");
+  };
+  S.ClutchArmPL = 0;
+  expectStaticOnly();
+  S.ClutchArmPL = 0.02f;
+  S.ClutchTotalWeight = S.ClutchArmWeight = 0;
+  expectStaticOnly();
 }
 
 }  // namespace
