@@ -98,10 +98,8 @@ frmEstimate::frmEstimate() : Form("frmEstimate", QStringLiteral("Estimate Power"
   layout->addWidget(EstProgress);
   layout->addLayout(buttons);
 
-  for (QWidget* control : {static_cast<QWidget*>(EstNumber), static_cast<QWidget*>(EstNoSpin)})
-    SetTag(control, QStringLiteral("Number of calculation attempts to match the timing ticket data"));
-  for (QWidget* control : {static_cast<QWidget*>(EstError), static_cast<QWidget*>(EstErrSpin)})
-    SetTag(control, QStringLiteral("The maximum error that is allowable "));
+  SetTag(EstNumber, QStringLiteral("Number of calculation attempts to match the timing ticket data"));
+  SetTag(EstError, QStringLiteral("The maximum error that is allowable "));
 
   connect(OKButton, &QPushButton::clicked, this, &frmEstimate::OKButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, &frmEstimate::CancelButton_Click);
