@@ -209,7 +209,8 @@ void frmEstimate::OKButton_Click() {
   stopRequested_ = false;
   const EstimateEnd end = EstimatePowerSearch([this] { return stopRequested_; });
   searching_ = false;
-  if (end == EstimateEnd::Retry) {
+  // A close asked for while the results window was up still closes the dialog.
+  if (end == EstimateEnd::Retry && !stopRequested_) {
     ClearProgress();
     EstProgress->hide();
     Fill();

@@ -164,6 +164,25 @@ TEST_F(EstimateWindowTest, OKSearchesAndFinishClosesBothWindows) {
   EXPECT_NEAR(S.Est1320time, S.Time1320ft, 0.001);
 }
 
+TEST_F(EstimateWindowTest, FinishWithoutRestoringKeepsTheNewPowerAsUnsavedData) {
+  const Single peak = S.EngineSummary[0][2];
+  S.DataSaved = True;
+  Dialog* d = Open();
+  d->EstCDAdjust->setChecked(false);
+  d->EstMUAdjust->setChecked(false);
+  // A slower car.
+  Type(d->Est1320time, QString::number(S.Time1320ft * 1.03, 'f', 3));
+  Type(d->Est1320speed, QString::number(S.Speed1320ft * 0.97, 'f', 2) + "mph");
+  AnswerResults([](frmEstResult* r) {
+    r->EstBHPRestore->setChecked(false);
+    QTest::mouseClick(r->OKButton, Qt::LeftButton);
+  });
+  QTest::mouseClick(d->OKButton, Qt::LeftButton);
+  EXPECT_FALSE(d->IsLoaded());
+  EXPECT_LT(S.EngineSummary[0][2], peak);
+  EXPECT_EQ(S.DataSaved, False);
+}
+
 TEST_F(EstimateWindowTest, RetryKeepsTheDialogOpenWithTheStoredValues) {
   Dialog* d = Open();
   TypeTicketOfLastRun(d);
