@@ -13,6 +13,7 @@
 #include "power/ui/power_curve_windows.h"
 #include "simulation/ui/run_windows.h"
 #include "tree/ui/tree_windows.h"
+#include "simulation/ui/estimate_windows.h"
 
 int main(int argc, char** argv) {
   using namespace kestrelon;
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   RegisterRunWindows();
   RegisterFileWindows();
   RegisterTreeWindows();
+  RegisterEstimateWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {

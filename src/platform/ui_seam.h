@@ -63,6 +63,10 @@ class UiSeam {
   virtual void ShowPowerEntryForm() {}
   // The curve graph on column PowerCurveIndex: modeless when mode is 0, else modal.
   virtual void ShowPowerGraph(int /*mode*/) {}
+  // The power estimate dialog's bar filled up to attempt n of the search.
+  virtual void SetEstimateProgress(int /*attempt*/) {}
+  // The power estimate's results window, modal: its Finish or Retry sets the restore flags.
+  virtual void ShowEstimateResult() {}
 };
 
 // The installed answerer; a silent one that answers Ok until the application installs its own.

@@ -61,6 +61,15 @@ std::string GeneralNumber(Single value) {
   return text;
 }
 
+bool ExceedsStepLimit(double time) { return S.StepsPerSecond * time > MaxSteps; }
+
+bool OfferLongestTime(double& time) {
+  time = static_cast<double>(MaxSteps / S.StepsPerSecond);
+  const std::string shown = GeneralNumber(static_cast<Single>(time));
+  return ui().MsgBox("Maximum calculation time is " + shown + " seconds. Do you want to continue?",
+                     Msg::YesNo | Msg::Question, Title) != Msg::No;
+}
+
 void OpenLaunchSetup(LaunchBoxes& boxes) {
   S.StepsPerSecond = 500;
   if (S.CalcRequested != False) {
@@ -131,13 +140,9 @@ LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
     return Refuse(LaunchField::Launch4Trap, "Invalid speed trap length " + S.UnitsErrorText);
 
   // The run holds at most MaxSteps steps; a longer time is offered the longest allowed.
-  if (S.StepsPerSecond * v.time > MaxSteps) {
-    v.time = static_cast<double>(MaxSteps / S.StepsPerSecond);
-    const std::string shown = GeneralNumber(static_cast<Single>(v.time));
-    if (ui().MsgBox("Maximum calculation time is " + shown + " seconds. Do you want to continue?",
-                    Msg::YesNo | Msg::Question, Title) == Msg::No)
-      return {false, LaunchField::None};
-    boxes.LaunchTime = shown;
+  if (ExceedsStepLimit(v.time)) {
+    if (!OfferLongestTime(v.time)) return {false, LaunchField::None};
+    boxes.LaunchTime = GeneralNumber(static_cast<Single>(v.time));
   }
 
   S.LaunchThrottle = v.throttle;

@@ -58,6 +58,11 @@ struct LaunchCheck {
 // and the point spacing hold the set-up and the box texts are written back into the vehicle.
 LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes);
 
+// The run holds at most 30000 steps: an analysis time (s) above that needs the question below.
+bool ExceedsStepLimit(double time);
+// Offers the longest analysis time the run holds: Yes sets time to it and gives true, No false.
+bool OfferLongestTime(double& time);
+
 // A number as the dialog shows it: no blank in front, "0.5" rather than ".5".
 std::string GeneralNumber(Single value);
 

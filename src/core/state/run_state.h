@@ -154,6 +154,7 @@ struct RunState {
   Integer EstGripHint = 0;
   Integer EstGearingHint = 0;
   Integer EstCDRestore = False, EstMURestore = False, EstBHPRestore = False;
+  Integer EstGearRestore = False;  // the final drive and every gear's overall ratio
   Integer EstRetry = False;
   Single EstOrigCD = 0, EstOrigMu = 0, EstOrigGearing = 0;
   CurveTable EstOrigPowerCurve{};

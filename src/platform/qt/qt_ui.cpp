@@ -115,4 +115,13 @@ void QtUi::ShowPowerGraph(int mode) {
     graph->ShowModal();
 }
 
+void QtUi::SetEstimateProgress(int attempt) {
+  if (Form* estimate = Form::FindLoaded("frmEstimate"))
+    QMetaObject::invokeMethod(estimate, "SetEstimateProgress", Q_ARG(int, attempt));
+}
+
+void QtUi::ShowEstimateResult() {
+  if (Form* result = Form::Instance("frmEstResult")) result->ShowModal();
+}
+
 }  // namespace kestrelon

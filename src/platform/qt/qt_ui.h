@@ -19,6 +19,9 @@ class QtUi : public UiSeam {
   void ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) override;
   void ShowPowerEntryForm() override;
   void ShowPowerGraph(int mode) override;
+  // The estimate dialog "frmEstimate" and its results window "frmEstResult", by form name.
+  void SetEstimateProgress(int attempt) override;
+  void ShowEstimateResult() override;
 };
 
 }  // namespace kestrelon

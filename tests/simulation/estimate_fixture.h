@@ -1,0 +1,112 @@
+#pragma once
+// The power estimate's tests: a fresh model with the tables built, no history log, and an
+// answerer that records the search's requests and plays the racer at its results window.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "core/commands.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "entry/entry_chain.h"
+#include "entry/ui/data_forms.h"
+#include "files/example_vehicles.h"
+#include "platform/qt/form.h"
+#include "power/power_curve.h"
+#include "power/ui/power_curve_windows.h"
+#include "simulation/calculate_performance.h"
+#include "simulation/launch_setup.h"
+#include "simulation/timing_points.h"
+#include "support/scripted_ui.h"
+#include "support/westfield_fixture.h"
+
+namespace kestrelon::test {
+
+class EstimateUi : public ScriptedUi {
+ public:
+  std::vector<int> progress;  // attempts drawn on the bar
+  int resultsShown = 0;
+  // The last run's quarter-mile figures when the results window was shown.
+  Single shownTime = 0, shownSpeed = 0;
+  // The racer's choice at the results window: which quantities to keep, and Retry.
+  bool keepAll = false;
+  bool retry = false;
+  std::function<void()> afterAttempt;  // once per attempt, as its bar is drawn
+
+  void SetEstimateProgress(int attempt) override {
+    progress.push_back(attempt);
+    if (afterAttempt) afterAttempt();
+  }
+  void ShowEstimateResult() override {
+    ++resultsShown;
+    shownTime = S.Time1320ft;
+    shownSpeed = S.Speed1320ft;
+    const Integer restore = ToFlag(!keepAll);
+    S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = restore;
+    S.EstRetry = ToFlag(retry);
+  }
+};
+
+class EstimateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    InitTables();
+    Cfg.DUnits = "I";
+    Cfg.HistoryLog = False;
+    previous_ = setUi(&ui);
+  }
+  void TearDown() override {
+    Hooks.EnterPowerCurve = nullptr;
+    Form::DeleteInstances();
+    setUi(previous_);
+  }
+
+  // The first built-in example as File > Example leaves it, run once from its launch items
+  // (a 16 s run), with its timing ticket worked out.
+  static void RunExampleRowOne() {
+    InitExampleCatalogue();
+    RegisterDataForms();
+    RegisterPowerCurveWindows();
+    LoadExampleVehicle(Tbl.ExampleKey[1]);
+    RebuildExamplePeakSummary();
+    S.AutoAccept = S.DataSequence = True;
+    InputData(1, False);
+    S.AutoAccept = S.DataSequence = False;
+    ClampRevLimit();  // as the racer's acceptance of the curve graph does
+    LaunchBoxes boxes;
+    S.CalcRequested = True;
+    OpenLaunchSetup(boxes);
+    ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+    RunAndTime();
+  }
+
+  static void RunAndTime() {
+    CalculatePerformance(0);
+    CalcTimingPoints();
+  }
+
+  // Only the given quantities may change.
+  static void Allow(bool drag, bool grip, bool power, bool gearing) {
+    S.EstCDAdjust = ToFlag(drag);
+    S.EstMUAdjust = ToFlag(grip);
+    S.EstBHPAdjust = ToFlag(power);
+    S.EstGearAdjust = ToFlag(gearing);
+  }
+
+  // The last run's quarter-mile time and trap speed (m/s) as the racer's ticket.
+  static void TicketOfLastRun() {
+    S.Est1320time = S.Time1320ft;
+    S.Est1320speed = S.Speed1320ft * S.SpeedFactor;
+  }
+
+  EstimateUi ui;
+
+ private:
+  UiSeam* previous_ = nullptr;
+};
+
+}  // namespace kestrelon::test

@@ -1,0 +1,227 @@
+// The power estimate search over whole runs: convergence, recovery of a change the test made
+// itself, the short-run stop, Cancel between attempts, and what the racer keeps or restores.
+#include "simulation/estimate_search.h"
+
+#include <cmath>
+
+#include "estimate_fixture.h"
+#include "power/scale_power_curve.h"
+#include "simulation/estimate_rules.h"
+
+namespace kestrelon::test {
+namespace {
+
+// Within `percent` of the expected figure.
+void ExpectWithin(double actual, double expected, double percent) {
+  EXPECT_LE(std::fabs(actual / expected - 1) * 100, percent) << actual << " vs " << expected;
+}
+
+// What the search may change, to compare before and after.
+struct Quantities {
+  Single cd, dragFactor, mu, finalDrive;
+  std::array<Single, GearSlots> overall, growth;
+  CurveTable curve;
+  PeakSummary peaks;
+  static Quantities Now() {
+    return {S.AeroCD, S.AeroDragFactor, S.TyreMu, S.TransFinal, S.GearOverall, S.GearGrowthRPM,
+            S.PowerCurve, S.EngineSummary};
+  }
+  bool operator==(const Quantities&) const = default;
+};
+
+class EstimateSearch : public EstimateTest {
+ protected:
+  // The Westfield run over `seconds`, every ticket figure of it as the target.
+  static void WholeTicketOfWestfield(float seconds = 16) {
+    LoadWestfield(seconds);
+    RunAndTime();
+    TicketOfLastRun();
+    S.Est60time = S.Time60ft;
+    S.Est330time = S.Time330ft;
+    S.Est660time = S.Time660ft;
+    S.Est660speed = S.Speed660ft * S.SpeedFactor;
+  }
+  // A ticket no change can reach: slower than the run yet faster through the trap.
+  static void UnreachableTicket() {
+    LoadWestfield(16);
+    RunAndTime();
+    S.Est1320time = S.Time1320ft * 1.1f;
+    S.Est1320speed = S.Speed1320ft * S.SpeedFactor * 1.1f;
+  }
+};
+
+TEST_F(EstimateSearch, RecoversPowerScaledDownByATenthAtTheDefaults) {
+  RunExampleRowOne();
+  const Single et = S.Time1320ft, mph = S.Speed1320ft, peak = S.EngineSummary[0][2];
+  TicketOfLastRun();
+  Allow(false, false, true, false);
+  ScalePowerCurve(0.9f);
+
+  ui.keepAll = true;
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  ASSERT_EQ(ui.resultsShown, 1);
+  EXPECT_LT(ui.progress.size(), 20u);  // matched before the attempts ran out
+  ExpectWithin(ui.shownTime, et, 2);
+  ExpectWithin(ui.shownSpeed, mph, 2);
+  ExpectWithin(S.EngineSummary[0][2], peak, 2);
+}
+
+TEST_F(EstimateSearch, RecoversDragRaisedByAFifthAtTheDefaults) {
+  RunExampleRowOne();
+  const Single et = S.Time1320ft, mph = S.Speed1320ft;
+  TicketOfLastRun();
+  Allow(true, false, false, false);
+  SetDragCoefficient(S.AeroCD * 1.2f);
+
+  ui.keepAll = true;
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  ASSERT_EQ(ui.resultsShown, 1);
+  EXPECT_LT(ui.progress.size(), 20u);
+  ExpectWithin(ui.shownTime, et, 2);
+  ExpectWithin(ui.shownSpeed, mph, 2);
+  EXPECT_LT(S.AeroCD, 0.55f * 1.2f);  // drag came down towards the example's own
+}
+
+TEST_F(EstimateSearch, ATicketEqualToTheRunMatchesAtOnceAndChangesNothing) {
+  WholeTicketOfWestfield();
+  Allow(true, true, true, true);
+  S.DataSaved = True;
+  const Quantities before = Quantities::Now();
+
+  ui.keepAll = true;
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  EXPECT_EQ(ui.progress, std::vector<int>{1});
+  EXPECT_EQ(ui.resultsShown, 1);
+  EXPECT_TRUE(Quantities::Now() == before);
+  EXPECT_EQ(S.DataSaved, True);  // nothing changed, so nothing unsaved
+  EXPECT_EQ(S.VehicleData[5][2], ".55");
+  EXPECT_EQ(S.VehicleData[6][17], "3.77");
+  EXPECT_EQ(S.EstOrigGearing, 3.77f);
+}
+
+TEST_F(EstimateSearch, WithoutATargetSpeedTheSpeedAlwaysMatches) {
+  WholeTicketOfWestfield();
+  S.Est1320speed = 0;
+  EXPECT_EQ(RatiosOfLastRun().Rv, 1.0);
+  S.Est1320time = 0;
+  S.Est660speed = 0;
+  EXPECT_EQ(RatiosOfLastRun().Rv, 1.0);
+}
+
+TEST_F(EstimateSearch, OnlyAnEighthMileTimeMakesTheEighthMileTheReference) {
+  // A 10 s run does not reach the quarter mile; with an eighth-mile ticket it need not.
+  WholeTicketOfWestfield(10);
+  ASSERT_EQ(S.Time1320ft, 0);
+  S.Est1320time = S.Est1320speed = 0;
+  EXPECT_TRUE(EighthMileIsReference());
+  EXPECT_EQ(ReferenceOfLastRun().runTime, S.Time660ft);
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  EXPECT_EQ(S.EstEighthMile, True);
+
+  // With a quarter-mile time as well, the quarter mile is the reference.
+  WholeTicketOfWestfield(16);
+  EXPECT_FALSE(EighthMileIsReference());
+  EXPECT_EQ(ReferenceOfLastRun().runTime, S.Time1320ft);
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  EXPECT_EQ(S.EstEighthMile, False);
+}
+
+TEST_F(EstimateSearch, ARunTooShortForTheTicketStopsAndPutsTheModelBack) {
+  struct Case {
+    const char* what;
+    float seconds;
+    Integer trap8Position;
+  };
+  // A quarter-mile ticket with a run that ends before the quarter mile; an eighth-mile ticket
+  // with a target speed and a run that ends inside the trap beyond the line.
+  for (const Case& c : {Case{"short of the quarter mile", 10, 0}, Case{"inside the trap", 9.5f, 2}}) {
+    SCOPED_TRACE(c.what);
+    WholeTicketOfWestfield(16);
+    if (c.trap8Position == 2) S.Est1320time = S.Est1320speed = 0;
+    Allow(true, true, true, true);
+    S.LaunchTime = c.seconds;
+    S.Trap8Position = c.trap8Position;
+    const Quantities before = Quantities::Now();
+    ui.asked.clear();
+    EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Stopped);
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(ui.asked[0].text, "Calculation time is insufficient to estimate power");
+    EXPECT_EQ(ui.asked[0].title, "Estimate power");
+    EXPECT_EQ(ui.asked[0].style, Msg::OKOnly);
+    EXPECT_EQ(S.CancelFlag, 1);
+    EXPECT_EQ(ui.resultsShown, 0);
+    EXPECT_TRUE(Quantities::Now() == before);
+  }
+}
+
+TEST_F(EstimateSearch, AStopAfterEarlierChangesPutsTheModelBack) {
+  // Power comes down after the first run; the slower second run falls short of the eighth mile.
+  LoadWestfield(10);
+  RunAndTime();
+  S.Est660time = S.Time660ft * 1.08f;
+  S.Est660speed = S.Speed660ft * S.SpeedFactor * 0.9f;
+  S.LaunchTime = S.Time660ft + S.RunRolloutTime + 0.3f;
+  Allow(false, false, true, false);
+  const Quantities before = Quantities::Now();
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Stopped);
+  EXPECT_EQ(ui.progress, std::vector<int>{1});
+  EXPECT_TRUE(Quantities::Now() == before);
+}
+
+TEST_F(EstimateSearch, CancelBetweenAttemptsEndsTheSearchWithTheModelPutBack) {
+  UnreachableTicket();
+  Allow(true, true, true, true);
+  const Quantities before = Quantities::Now();
+  bool cancelled = false;
+  ui.afterAttempt = [&] { cancelled = ui.progress.size() == 3; };
+  EXPECT_EQ(EstimatePowerSearch([&] { return cancelled; }), EstimateEnd::Cancelled);
+  EXPECT_EQ(ui.progress, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(ui.resultsShown, 0);
+  EXPECT_TRUE(Quantities::Now() == before);
+}
+
+TEST_F(EstimateSearch, WhenTheAttemptsRunOutTheModelIsThatOfTheLastRun) {
+  UnreachableTicket();
+  Allow(false, false, true, false);
+  S.EstNumber = 3;
+  std::vector<Single> peakOfRun;  // the power each run was made with
+  ui.afterAttempt = [&] { peakOfRun.push_back(S.EngineSummary[0][2]); };
+  ui.keepAll = true;
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+  ASSERT_EQ(peakOfRun.size(), 3u);
+  EXPECT_NE(peakOfRun[0], peakOfRun[1]);
+  EXPECT_EQ(S.EngineSummary[0][2], peakOfRun[2]);
+}
+
+TEST_F(EstimateSearch, KeptChangesGoIntoTheVehicleAndAreUnsavedRestoredOnesAreNot) {
+  struct Case {
+    bool keep, retry;
+  };
+  for (const Case c : {Case{true, false}, Case{false, true}}) {
+    SCOPED_TRACE(c.keep);
+    UnreachableTicket();
+    Allow(true, true, true, true);
+    S.EstNumber = 4;
+    S.GearGrowthRPM[2] = 50;  // a tyre that grows
+    S.VehicleData[5][2] = ".55";
+    S.DataSaved = True;
+    const Quantities before = Quantities::Now();
+    ui.keepAll = c.keep;
+    ui.retry = c.retry;
+    EXPECT_EQ(EstimatePowerSearch(), c.retry ? EstimateEnd::Retry : EstimateEnd::Finished);
+    if (c.keep) {
+      EXPECT_FALSE(Quantities::Now() == before);
+      EXPECT_EQ(S.DataSaved, False);
+      EXPECT_EQ(S.VehicleData[5][2], NumText(S.AeroCD));
+      EXPECT_EQ(S.VehicleData[3][4], NumText(S.TyreMu));
+      EXPECT_EQ(S.VehicleData[6][17], NumText(S.TransFinal));
+    } else {
+      EXPECT_TRUE(Quantities::Now() == before);
+      EXPECT_EQ(S.DataSaved, True);
+      EXPECT_EQ(S.VehicleData[5][2], ".55");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrelon::test
