@@ -1,0 +1,75 @@
+// The help window as a racer uses it: pages turned back and forth, the index, Escape, and
+// reading help while a modal dialog waits.
+#include "platform/qt/help_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "platform/qt/form.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+QPushButton* Button(const QString& text) {
+  for (QPushButton* b : HelpWindow()->window()->findChildren<QPushButton*>())
+    if (b->text().remove('&') == text) return b;
+  return nullptr;
+}
+
+QString Page() { return HelpWindow()->source().toString(); }
+
+TEST(HelpWindow, BackForwardIndexAndEscape) {
+  test::ScriptedUi scripted;
+  test::ScopedUi guard(scripted);
+  ShowHelpTopic(3);
+  ASSERT_NE(HelpWindow(), nullptr);
+  EXPECT_FALSE(Button("Back")->isEnabled());
+  Button("Index")->click();
+  EXPECT_TRUE(Page().endsWith("19.html"));
+  Button("Back")->click();
+  EXPECT_TRUE(Page().endsWith("3.html"));
+  ASSERT_TRUE(Button("Forward")->isEnabled());
+  Button("Forward")->click();
+  EXPECT_TRUE(Page().endsWith("19.html"));
+  QTest::keyClick(HelpWindow(), Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
+}
+
+// A dialog shown modal, as the program shows Setup, with its own Help button.
+class ModalDialog : public Form {
+ public:
+  ModalDialog() : Form("ModalDialogForHelp", QStringLiteral("Modal")) {
+    help = new QPushButton(QStringLiteral("Help"), this);
+    connect(help, &QPushButton::clicked, this, [] { ShowHelpTopic(14); });
+  }
+  QPushButton* help;
+};
+
+TEST(HelpWindow, CanBeUsedWhileAModalDialogWaits) {
+  test::ScriptedUi scripted;
+  test::ScopedUi guard(scripted);
+  ModalDialog dialog;
+  bool closedByEscape = false;
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.help->click();
+    QWidget* help = HelpWindow()->window();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
+    // Input reaches the help window: Escape as the window system sends it.
+    QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+    QApplication::processEvents();
+    closedByEscape = HelpWindow() == nullptr || !HelpWindow()->isVisible();
+    dialog.Unload();
+  });
+  dialog.ShowModal();
+  EXPECT_TRUE(closedByEscape);
+}
+
+}  // namespace
+}  // namespace kestrelon
