@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +35,7 @@
 namespace kestrelon {
 namespace {
 
-constexpr Long DesignWidth = 9600;  // twips
+constexpr Long DesignWidth = 11400;  // twips: the widest lines at the start-up font
 constexpr Long DesignHeight = 7200;
 
 int Px(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
@@ -46,10 +47,12 @@ bool ChooseFont(QWidget* parent, ListingFont& font) {
   auto* fonts = new QFontDialog(&dialog);
   fonts->setWindowFlags(Qt::Widget);
   fonts->setOptions(QFontDialog::NoButtons);
-  QFont current = fonts->currentFont();
-  if (!font.name.empty()) current.setFamily(QText(font.name));
+  // Without a chosen font the picture's own is offered, under the family it really has.
+  QFont current(font.name.empty() ? QFontInfo(QFont()).family() : QText(font.name));
   current.setPointSizeF(font.size);
   current.setItalic(font.italic);
+  // The dialog finds the style by its name, which a plain font leaves unset.
+  current.setStyleName(QFontInfo(current).styleName());
   fonts->setCurrentFont(current);
   auto* colour = new QComboBox(&dialog);
   static const char* const names[] = {"Black",      "Blue",         "Green",      "Cyan",
@@ -69,7 +72,9 @@ bool ChooseFont(QWidget* parent, ListingFont& font) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(fonts);
   auto* colourRow = new QHBoxLayout;
-  colourRow->addWidget(new QLabel(QStringLiteral("&Colour:"), &dialog));
+  auto* colourLabel = new QLabel(QStringLiteral("&Colour:"), &dialog);
+  colourLabel->setBuddy(colour);
+  colourRow->addWidget(colourLabel);
   colourRow->addWidget(colour, 1);
   layout->addLayout(colourRow);
   layout->addWidget(buttons);
@@ -246,6 +251,9 @@ void frmList::showEvent(QShowEvent* event) {
   Form_Resize();
   if (Listing->size() == before) Form_Paint();
 }
+
+// The wheel over the report moves it as the scroll bar does.
+void frmList::wheelEvent(QWheelEvent* event) { QCoreApplication::sendEvent(VScroll1, event); }
 
 // Coming back to the window shows the figures of the latest run.
 void frmList::changeEvent(QEvent* event) {

@@ -61,6 +61,7 @@ class frmList : public Form {
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void PlaceWindow();

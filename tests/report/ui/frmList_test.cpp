@@ -3,10 +3,12 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <filesystem>
 #include <memory>
 
 #include "core/command_line.h"
+#include "core/window_list.h"
 #include "core/ui/form1.h"
 #include "files/ui/file_window_fixture.h"
 #include "platform/qt/printer.h"
@@ -79,6 +81,29 @@ TEST_F(ListWindowTest, ALongReportScrollsToItsLastLine) {
                          static_cast<int>(bottom)));
   EXPECT_FALSE(InkBetween(window->Listing->image(), static_cast<int>(bottom) + 1,
                           window->Listing->height()));
+
+  // The wheel over the report moves it back up.
+  QWheelEvent wheel(QPointF(50, 50), window->mapToGlobal(QPointF(50, 50)), QPoint(),
+                    QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(window, &wheel);
+  EXPECT_LT(window->VScroll1->value(), max);
+}
+
+TEST_F(ListWindowTest, AStoredFontThatCannotBeReadStillListsTheWindow) {
+  GoldenVehicle();
+  Cfg.ListFontName = "No Such Font";
+  Cfg.ListFontSize = "huge";
+  Cfg.ListColor = "-5";
+  Cfg.ListWidth = 10'000'000;  // wider than any screen: the design width
+  frmList* window = Open();
+  EXPECT_TRUE(OpenWindows.Contains("Performance Data"));
+  EXPECT_EQ(window->Font().name, "No Such Font");
+  EXPECT_EQ(window->Font().size, 8.25);
+  EXPECT_EQ(window->Font().color, QBColor(0));
+  EXPECT_EQ(window->width(), 11400 / TwipsPerPixel);
+  EXPECT_GT(window->ReportBottom(), 0);
+  window->ListExit_Click();
+  EXPECT_FALSE(OpenWindows.Contains("Performance Data"));
 }
 
 TEST_F(ListWindowTest, ANewFontLaysTheListingOutAgainAndIsKept) {
