@@ -205,5 +205,18 @@ TEST_F(ListWindowTest, PrintToPrinterMakesAPdfOfSeveralPages) {
   EXPECT_TRUE(window->IsLoaded());
 }
 
+TEST_F(ListWindowTest, APrinterThatCannotStartSaysSoAndTheProgramGoesOn) {
+  GoldenVehicle();
+  frmList* window = Open();
+  QPrinter& printer = ProgramPrinter();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(folder.file("no/such/folder/report.pdf")));
+  window->ListPrint_Click();
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style, ui.asked[0].title),
+            std::tuple("Printer not ready", Msg::OKOnly | Msg::Exclamation, "Print Performance Data"));
+  EXPECT_TRUE(window->IsLoaded());
+}
+
 }  // namespace
 }  // namespace kestrelon::test
