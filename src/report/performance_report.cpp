@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 #include "core/numbers.h"

@@ -1,16 +1,16 @@
 #include "report/ui/frmList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QResizeEvent>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
