@@ -11,6 +11,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/qt_ui.h"
 #include "power/ui/power_curve_windows.h"
+#include "report/ui/report_windows.h"
 #include "simulation/ui/run_windows.h"
 #include "tree/ui/tree_windows.h"
 #include "simulation/ui/estimate_windows.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   RegisterFileWindows();
   RegisterTreeWindows();
   RegisterEstimateWindows();
+  RegisterReportWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {

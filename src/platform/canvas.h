@@ -67,6 +67,9 @@ class Canvas {
   bool XorPen = false;            // drawing the same figure twice removes it
   double FontSize = 8.25;         // points
   bool FontBold = false;
+  std::string FontName;           // empty = the device's own font
+  bool FontItalic = false;
+  bool FontUnderline = false;
 
   // Fills the surface with BackColor and puts the current position at (0, 0).
   void Cls();

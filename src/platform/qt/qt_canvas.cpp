@@ -103,8 +103,11 @@ void QtCanvas::DeviceText(double x, double y, std::string_view text, Color color
 
 QFont QtCanvas::Font() const {
   QFont font;
+  if (!FontName.empty()) font.setFamily(QText(FontName));
   font.setPointSizeF(FontSize > 0 ? FontSize : 8.25);
   font.setBold(FontBold);
+  font.setItalic(FontItalic);
+  font.setUnderline(FontUnderline);
   return font;
 }
 

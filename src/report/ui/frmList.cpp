@@ -1,0 +1,264 @@
+#include "report/ui/frmList.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "core/numbers.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "files/file_dialog.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/text.h"
+#include "platform/ui_seam.h"
+#include "report/performance_report.h"
+#include "report/report_drawing.h"
+#include "report/report_file.h"
+#include "report/ui/print_report.h"
+#include "simulation/nitrous.h"
+
+namespace kestrelon {
+namespace {
+
+constexpr Long DesignWidth = 11400;  // twips: the widest lines at the start-up font
+constexpr Long DesignHeight = 7200;
+
+int Px(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+
+// The font dialog with a colour choice from the palette, as the listing's font is chosen.
+bool ChooseFont(QWidget* parent, ListingFont& font) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Font"));
+  auto* fonts = new QFontDialog(&dialog);
+  fonts->setWindowFlags(Qt::Widget);
+  fonts->setOptions(QFontDialog::NoButtons);
+  // Without a chosen font the picture's own is offered, under the family it really has.
+  QFont current(font.name.empty() ? QFontInfo(QFont()).family() : QText(font.name));
+  current.setPointSizeF(font.size);
+  current.setItalic(font.italic);
+  // The dialog finds the style by its name, which a plain font leaves unset.
+  current.setStyleName(QFontInfo(current).styleName());
+  fonts->setCurrentFont(current);
+  auto* colour = new QComboBox(&dialog);
+  static const char* const names[] = {"Black",      "Blue",         "Green",      "Cyan",
+                                      "Red",        "Magenta",      "Dark yellow", "Light grey",
+                                      "Grey",       "Light blue",   "Light green", "Light cyan",
+                                      "Light red",  "Light magenta", "Light yellow", "White"};
+  for (int i = 0; i < 16; ++i) {
+    const Color c = QBColor(i);
+    QPixmap swatch(12, 12);
+    swatch.fill(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    colour->addItem(QIcon(swatch), QString::fromLatin1(names[i]), static_cast<uint>(c));
+  }
+  colour->setCurrentIndex(std::max(0, colour->findData(static_cast<uint>(font.color))));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(fonts);
+  auto* colourRow = new QHBoxLayout;
+  auto* colourLabel = new QLabel(QStringLiteral("&Colour:"), &dialog);
+  colourLabel->setBuddy(colour);
+  colourRow->addWidget(colourLabel);
+  colourRow->addWidget(colour, 1);
+  layout->addLayout(colourRow);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QFont chosen = fonts->currentFont();
+  font.name = StdText(chosen.family());
+  font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : font.size;
+  font.italic = chosen.italic();
+  font.color = static_cast<Color>(colour->currentData().toUInt());
+  return true;
+}
+
+}  // namespace
+
+frmList::frmList() : Form("frmList", QStringLiteral("Performance Data")) {
+  MenuBar = new QMenuBar(this);
+  ListExit = MenuBar->addAction(QStringLiteral("&Close"));
+  pmenu = MenuBar->addMenu(QStringLiteral("&Print"));
+  FilePrint = pmenu->addAction(QStringLiteral("Print to &File"));
+  ListPrint = pmenu->addAction(QStringLiteral("Print to &Printer"));
+  ListFont = MenuBar->addAction(QStringLiteral("Set &Font..."));
+  ListingArea = new QWidget(this);
+  Listing = new PictureBox(ListingArea);
+  VScroll1 = new QScrollBar(Qt::Vertical, this);
+  setMinimumSize(Px(3000) + 2 * static_cast<int>(Cfg.BorderWidth),
+                 Px(2000) + 2 * static_cast<int>(Cfg.BorderWidth));
+
+  connect(ListExit, &QAction::triggered, this, &frmList::ListExit_Click);
+  connect(FilePrint, &QAction::triggered, this, &frmList::FilePrint_Click);
+  connect(ListPrint, &QAction::triggered, this, &frmList::ListPrint_Click);
+  connect(ListFont, &QAction::triggered, this, &frmList::ListFont_Click);
+  connect(VScroll1, &QScrollBar::valueChanged, this, &frmList::VScroll1_Change);
+  // A picture resized is a picture cleared: draw the report again.
+  connect(Listing, &PictureBox::resized, this, [this] {
+    if (isVisible()) Form_Paint();
+  });
+}
+
+void frmList::Form_Load() {
+  font_ = ListingFont{};
+  fontSet_ = false;
+  const std::string name = Trim(Cfg.ListFontName);
+  if (!name.empty() && name != "unknown") {
+    // A stored value that cannot be read keeps the picture's own.
+    font_.name = name;
+    const double colour = LeadingNumber(Cfg.ListColor);
+    if (colour >= 0 && colour <= 0xFFFFFF) font_.color = static_cast<Color>(colour);
+    font_.italic = Cfg.ListFontItalic != False;
+    const double size = LeadingNumber(Cfg.ListFontSize);
+    if (size >= 1 && size <= 400) font_.size = size;
+    fontSet_ = true;
+  }
+  PlaceWindow();
+}
+
+void frmList::PlaceWindow() {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const Long screenWidth = static_cast<Long>(screen.width()) * TwipsPerPixel;
+  const Long screenHeight = static_cast<Long>(screen.height()) * TwipsPerPixel;
+  const Long height =
+      Cfg.ListHeight >= 0 && Cfg.ListHeight <= screenHeight ? Cfg.ListHeight : DesignHeight;
+  const Long width = Cfg.ListWidth >= 0 && Cfg.ListWidth <= screenWidth ? Cfg.ListWidth : DesignWidth;
+  resize(Px(width), Px(height));
+  const Long left = Cfg.ListLeft >= 0 ? Cfg.ListLeft : screenWidth - width;
+  const Long top = Cfg.ListTop >= 0 ? Cfg.ListTop : (screenHeight - height) / 2;
+  move(screen.x() + Px(left), screen.y() + Px(top));
+}
+
+Canvas& frmList::ListingCanvas(double size) {
+  Canvas& c = Listing->canvas();
+  c.FontName = font_.name;
+  c.FontItalic = font_.italic;
+  c.ForeColor = font_.color;
+  c.FontSize = size;
+  c.FontBold = false;
+  c.FontUnderline = false;
+  return c;
+}
+
+void frmList::Form_Resize() {
+  if (!isEnabled() || IsMinimised()) return;
+  const int menu = MenuBar->sizeHint().height();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  MenuBar->setGeometry(0, 0, width(), menu);
+  ListingArea->setGeometry(0, menu, std::max(0, width() - bar), std::max(0, height() - menu));
+  VScroll1->setGeometry(width() - bar, menu, bar, std::max(0, height() - menu));
+
+  const ReportSizes sizes = ListingSizes(font_.size, fontSet_, TwipsPerPixel);
+  Canvas& c = ListingCanvas(sizes.base);
+  const double lineHeight = c.TextHeight("W");
+  // The report's length in lines, from the curve rows, the nitrous columns, the speed steps
+  // and the gears.
+  Single top = 0;
+  for (int n = 1; n <= LastRunPoint; ++n) top = std::max(top, S.RunResults[PtSpeed][CurrentRun][n]);
+  const int stages = NitrousStageAt(CInt(S.GearCount), 0);
+  const int lines = CInt((S.MaxRPMIndex - S.MinRPMIndex) / 5.0 + 120 + 5 * stages +
+                         top / S.SpeedFactor / 10 + S.GearCount);
+  // A report longer than the estimate still shows its last line.
+  const double height = std::max(lines * lineHeight, reportBottom_ + lineHeight);
+  Listing->resize(static_cast<int>(std::ceil(120 * c.TextWidth("W"))),
+                  static_cast<int>(std::ceil(height)));
+
+  const int visible = ListingArea->height();
+  VScroll1->setRange(0, std::max(0, Listing->height() - visible));
+  VScroll1->setPageStep(std::max(1, static_cast<int>(std::lround(visible * 0.8))));
+  VScroll1->setSingleStep(std::max(1, static_cast<int>(std::lround(lineHeight))));
+  VScroll1_Change(VScroll1->value());
+}
+
+void frmList::Form_Paint() {
+  if (Listing->image().size() != Listing->size()) {
+    // A picture resized before it was shown keeps its old image until it hears of its size;
+    // its resize clears the image and draws the report again.
+    QResizeEvent resized(Listing->size(), Listing->image().size());
+    QCoreApplication::sendEvent(Listing, &resized);
+    if (isVisible()) return;
+  }
+  const ReportSizes sizes = ListingSizes(font_.size, fontSet_, TwipsPerPixel);
+  Canvas& c = ListingCanvas(sizes.base);
+  c.Cls();
+  reportBottom_ = DrawReport(c, PerformanceReport(ReportSink::Listing, sizes));
+  if (reportBottom_ > Listing->height()) Form_Resize();
+}
+
+void frmList::VScroll1_Change(int value) { Listing->move(0, -value); }
+
+void frmList::ListFont_Click() {
+  ListingFont chosen = font_;
+  if (fontSet_ == false) chosen.size = ListingSizes(font_.size, false, TwipsPerPixel).base;
+  if (ChooseFont(this, chosen)) ApplyListFont(chosen);
+}
+
+void frmList::ApplyListFont(const ListingFont& font) {
+  font_ = font;
+  fontSet_ = true;
+  const QSize before = Listing->size();
+  Form_Resize();
+  // A picture of the same size is not cleared, so nothing else draws it again.
+  if (Listing->size() == before) Form_Paint();
+}
+
+void frmList::ListPrint_Click() { PrintPerformanceData(this); }
+
+void frmList::FilePrint_Click() {
+  const std::string path = SaveFileDialog("*.*", "Save Performance Data to File", "");
+  if (path.empty()) return;
+  ui().SetBusyCursor(true);
+  FilePerformanceData(path);
+  ui().SetBusyCursor(false);
+}
+
+void frmList::ListExit_Click() { Unload(); }
+
+void frmList::Form_Unload() {
+  Cfg.ListLeft = static_cast<Long>(x()) * TwipsPerPixel;
+  Cfg.ListTop = static_cast<Long>(y()) * TwipsPerPixel;
+  Cfg.ListWidth = static_cast<Long>(width()) * TwipsPerPixel;
+  Cfg.ListHeight = static_cast<Long>(height()) * TwipsPerPixel;
+  const double size = ListingSizes(font_.size, fontSet_, TwipsPerPixel).base;
+  Cfg.ListFontName = font_.name.empty() ? StdText(QFontInfo(QFont()).family()) : font_.name;
+  Cfg.ListColor = std::to_string(font_.color);
+  Cfg.ListFontSize = NumText(static_cast<Single>(fontSet_ ? font_.size : size));
+  Cfg.ListFontItalic = ToFlag(font_.italic);
+}
+
+void frmList::resizeEvent(QResizeEvent* event) {
+  Form::resizeEvent(event);
+  if (isVisible()) Form_Resize();
+}
+
+void frmList::showEvent(QShowEvent* event) {
+  Form::showEvent(event);
+  const QSize before = Listing->size();
+  Form_Resize();
+  if (Listing->size() == before) Form_Paint();
+}
+
+// The wheel over the report moves it as the scroll bar does.
+void frmList::wheelEvent(QWheelEvent* event) { QCoreApplication::sendEvent(VScroll1, event); }
+
+// Coming back to the window shows the figures of the latest run.
+void frmList::changeEvent(QEvent* event) {
+  Form::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) Form_Paint();
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,97 @@
+// The report as a text file: the whole layout against a file worked out on paper, the title's
+// vehicle name, and a file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "files/temp_folder.h"
+#include "platform/ui_seam.h"
+#include "report/performance_report.h"
+#include "report/report_file.h"
+#include "report_fixture.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+class ReportFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::GoldenVehicle(); }
+  void TearDown() override {
+    S = SharedState{};
+    Cfg = Settings{};
+  }
+  test::TempFolder folder;
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+};
+
+TEST_F(ReportFileTest, GoldenReportByteForByte) {
+  const std::string path = folder.file("golden.txt");
+  ASSERT_TRUE(FilePerformanceData(path));
+  const std::string expected =
+      test::TempFolder::read((std::filesystem::path(KESTRELON_TEST_DATA).parent_path() /
+                              "report/data/golden_report.txt").string());
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(test::TempFolder::read(path), expected);
+  EXPECT_TRUE(seam.asked.empty());
+  // The file's title is worked out for the file alone.
+  EXPECT_EQ(S.VehicleName, "Golden");
+}
+
+TEST_F(ReportFileTest, TitleNamesTheVehicleFileWithoutChangingVehicleName) {
+  S.VehicleFileDescription.clear();
+  S.VehicleName = "Kept";
+  struct Case {
+    std::string file;
+    bool create;
+    std::string title;
+  };
+  for (const Case& c : {Case{"DRAG.V2.WCD", true, "PERFORMANCE DATA FOR DRAG"},
+                        Case{".HIDDEN.WCD", true, "PERFORMANCE DATA FOR .HIDDEN.WCD"},
+                        Case{"GONE.WCD", false, "PERFORMANCE DATA"}}) {
+    S.VehicleFileName = c.create ? folder.write(c.file, "x\r\n") : folder.file(c.file);
+    const std::string path = folder.file("out.txt");
+    ASSERT_TRUE(FilePerformanceData(path));
+    const std::string text = test::TempFolder::read(path);
+    EXPECT_EQ(text.substr(0, text.find("\r\n", 3) + 2), " \r\n" + c.title + "\r\n") << c.file;
+    EXPECT_EQ(S.VehicleName, "Kept");
+  }
+  // The screen and the printer keep VehicleName.
+  EXPECT_EQ(ReportVehicleName(ReportSink::Listing), "Kept");
+  EXPECT_EQ(ReportVehicleName(ReportSink::Printer), "Kept");
+}
+
+TEST_F(ReportFileTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
+  const std::string missing = folder.file("no/such/folder/report.txt");
+  EXPECT_FALSE(FilePerformanceData(missing));
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
+            std::tuple("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation,
+                       "Save Performance Data to File"));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+
+  // A folder in the file's place: any other failure, with its number and description.
+  const std::string taken = folder.file("taken");
+  std::filesystem::create_directory(taken);
+  EXPECT_FALSE(FilePerformanceData(taken));
+  ASSERT_EQ(seam.asked.size(), 2u);
+  EXPECT_EQ(seam.asked[1].text.rfind("Unexpected Error # ", 0), 0u) << seam.asked[1].text;
+  EXPECT_NE(seam.asked[1].text.find(" : "), std::string::npos);
+  EXPECT_EQ(std::tie(seam.asked[1].style, seam.asked[1].title),
+            std::tuple(Msg::OKOnly | Msg::Critical, "Save Performance Data to File"));
+  EXPECT_TRUE(std::filesystem::is_directory(taken));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(taken), {}), 0);
+}
+
+TEST_F(ReportFileTest, TheFileIgnoresSizesAndFonts) {
+  const ReportOps ops = {{ReportOp::Size, 15, {}}, {ReportOp::Bold, 1, {}},
+                         {ReportOp::Text, 0, "Label"},  {ReportOp::Underline, 1, {}},
+                         {ReportOp::Tab, 8, {}},       {ReportOp::Number, 3, {}},
+                         {ReportOp::Number, -2, {}},   {ReportOp::LineEnd, 0, {}}};
+  EXPECT_EQ(ReportText(ops), "Label   3 -2 \r\n");
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,188 @@
+// What the sections choose to write: column moves, rows of the curve, the alternative lines of
+// the vehicle and transmission, the nitrous ordinals, the spot distance's place, and the
+// differences between the sinks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "report/performance_report.h"
+#include "report/report_drawing.h"
+#include "report/report_file.h"
+#include "report_fixture.h"
+
+namespace kestrelon {
+namespace {
+
+std::vector<std::string> ReportLines(ReportSink sink = ReportSink::File) {
+  const std::string text = ReportText(PerformanceReport(sink, {}));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Index of the first line starting with the text; -1 when none.
+int IndexOf(const std::vector<std::string>& lines, const std::string& start) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].rfind(start, 0) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+int LastIndexOf(const std::vector<std::string>& lines, const std::string& start) {
+  for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i)
+    if (lines[static_cast<std::size_t>(i)].rfind(start, 0) == 0) return i;
+  return -1;
+}
+
+class ReportSectionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::GoldenVehicle(); }
+  void TearDown() override {
+    S = SharedState{};
+    Cfg = Settings{};
+  }
+};
+
+TEST_F(ReportSectionsTest, TabKeepsColumn32ForA31CharacterLabelAndMovesOnFor32) {
+  ReportWriter out(ReportSink::File, {});
+  out.LabelledValueTab(std::string(31, 'a'), {"v"});
+  out.LabelledValue(std::string(32, 'b'), {"w"});
+  EXPECT_EQ(ReportText(out.ops()),
+            std::string(31, 'a') + "v\r\n" + std::string(32, 'b') + "\r\n" + std::string(31, ' ') +
+                "w\r\n");
+}
+
+TEST_F(ReportSectionsTest, CurveRowsAreTheMultiplesOfFiveAndTheLastRow) {
+  S.MinRPMIndex = 12;
+  S.MaxRPMIndex = 73;
+  S.NitrousSG1 = S.NitrousSG2 = 10;
+  const auto lines = ReportLines();
+  std::vector<std::string> rpm;
+  for (const std::string& line : lines)
+    if (line.size() > 6 && line.rfind("  ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[2])))
+      rpm.push_back(line.substr(2, line.find(' ', 2) - 2));
+  std::vector<std::string> expected;
+  for (int row = 15; row <= 70; row += 5) expected.push_back(std::to_string(row * 100));
+  expected.push_back("7300");
+  EXPECT_EQ(rpm, expected);
+  // One column pair and no stage lines without nitrous.
+  EXPECT_EQ(IndexOf(lines, "Nitrous bottle"), -1);
+  EXPECT_EQ(lines[IndexOf(lines, "  RPM")], "  RPM         Torque     Power ");
+}
+
+TEST_F(ReportSectionsTest, NitrousStageGearOrdinals) {
+  for (auto [gear, word] : {std::pair{Integer{0}, "eighth"}, {Integer{8}, "eighth"},
+                            {Integer{7}, "seventh"}, {Integer{1}, "first"}}) {
+    S.NitrousSG1 = gear;
+    S.NitrousSG2 = 10;
+    S.GearCount = 8;
+    const auto lines = ReportLines();
+    const int at = IndexOf(lines, "Stage one wet kit with long title starts in ");
+    ASSERT_GE(at, 0) << gear;
+    EXPECT_EQ(lines[at], std::string("Stage one wet kit with long title starts in ") + word +
+                             " gear after 0.50 seconds");
+  }
+}
+
+TEST_F(ReportSectionsTest, VehicleAlternatives) {
+  S.ChassisWBL = 0;
+  S.ChassisFTravel = 0;
+  S.TyreGrowthRate = 0;
+  S.TyreAspect = 0.55f;
+  const auto lines = ReportLines();
+  EXPECT_TRUE(Has(lines, "No wheelie bars"));
+  EXPECT_EQ(IndexOf(lines, "Wheelie bar length"), -1);
+  EXPECT_TRUE(Has(lines, "Front suspension is solid"));
+  EXPECT_EQ(IndexOf(lines, "Front Suspension"), -1);
+  EXPECT_EQ(lines[IndexOf(lines, "Tyre size")], "Tyre size                      14in-55 x 15in");
+  EXPECT_EQ(IndexOf(lines, "Tyre grows to"), -1);
+}
+
+TEST_F(ReportSectionsTest, AWheelbaseNotAbove0GivesNotAvailableAndTheReportCompletes) {
+  S.ChassisWheelbase = 0;
+  const auto lines = ReportLines();
+  EXPECT_EQ(lines[IndexOf(lines, "Weight distribution")],
+            "Weight distribution            n/a");
+  EXPECT_EQ(lines.back(), "End of performance data");
+}
+
+TEST_F(ReportSectionsTest, ConverterAndDriveLines) {
+  S.ClutchType = "T";
+  S.BiteRPM = 45;  // 4550 typed
+  S.ConverterSlipComplement = 0.95f;
+  S.ConverterMult = 2.0f;
+  S.TransPrimary = 1.0f;
+  auto lines = ReportLines();
+  EXPECT_TRUE(Has(lines, "Clutch type                    Torque Converter"));
+  EXPECT_TRUE(Has(lines, "Stall RPM                      4500"));
+  EXPECT_TRUE(Has(lines, "Converter Slip                 5.0"));
+  EXPECT_EQ(IndexOf(lines, "Clutch Mechanical"), -1);
+  EXPECT_EQ(IndexOf(lines, "Primary drive ratio"), -1);
+  // One blank line between the converter block and the drive lines.
+  EXPECT_EQ(lines[IndexOf(lines, "Converter Multiplication") + 1], " ");
+  EXPECT_EQ(IndexOf(lines, "Final drive ratio"), IndexOf(lines, "Converter Multiplication") + 2);
+
+  S.TransPrimary = 1.0001f;
+  lines = ReportLines();
+  EXPECT_TRUE(Has(lines, "Primary drive ratio            1.0 : 1"));
+}
+
+TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
+  struct Case {
+    Single metres;
+    std::string after;  // the label of the line before it
+  };
+  const Single m60 = 60 / S.FeetPerUnit;
+  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"},
+                        Case{300, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
+    S.SimDistance = c.metres;
+    const auto lines = ReportLines();
+    const std::string label = std::to_string(CInt(static_cast<Single>(c.metres * S.LengthFactor))) + " ft";
+    // At 60 ft the spot line carries the mark's own label: it is the later of the two.
+    const int at = LastIndexOf(lines, label + " ");
+    ASSERT_GT(at, 0) << c.metres;
+    EXPECT_EQ(lines[at - 1].rfind(c.after, 0), 0u) << c.metres;
+  }
+  S.SimDistance = 0;
+  const auto lines = ReportLines();
+  EXPECT_EQ(IndexOf(lines, "1/4 mile") + 1, IndexOf(lines, "Launch RPM") - 1);
+}
+
+TEST_F(ReportSectionsTest, PrinterLacksTheEmptyAndClosingLinesAndUsesItsSizes) {
+  S.VehicleName.clear();  // the file's title has no name here either
+  const ReportOps printer = PerformanceReport(ReportSink::Printer, PrinterSizes);
+  const ReportOps file = PerformanceReport(ReportSink::File, {});
+  const auto closing = [](const ReportOps& ops) {
+    return std::count(ops.begin(), ops.end(), ReportOp{ReportOp::Text, 0, "End of performance data"});
+  };
+  EXPECT_EQ(closing(printer), 0);
+  EXPECT_EQ(closing(file), 1);
+  EXPECT_EQ(printer.back(), (ReportOp{ReportOp::LineEnd, 0, {}}));
+  EXPECT_EQ(printer.front(), (ReportOp{ReportOp::Size, 8, {}}));
+  EXPECT_NE(std::find(printer.begin(), printer.end(), ReportOp{ReportOp::Size, 14, {}}), printer.end());
+  // Nothing else differs: the printer's text is the file's without its last two lines.
+  std::string text = ReportText(file);
+  text.erase(text.size() - std::string("\r\nEnd of performance data\r\n").size());
+  EXPECT_EQ(ReportText(printer), text);
+}
+
+TEST_F(ReportSectionsTest, ListingSizes) {
+  EXPECT_EQ(ListingSizes(10, true, 15).title, 15);
+  EXPECT_EQ(ListingSizes(9, true, 15).title, 14);
+  EXPECT_EQ(ListingSizes(11.4, true, 15).base, 11);
+  EXPECT_EQ(ListingSizes(11, true, 15).title, 16);
+  EXPECT_EQ(ListingSizes(20, false, 15).base, 10);
+  EXPECT_EQ(ListingSizes(20, false, 12).base, 8);
+  EXPECT_EQ(ListingSizes(20, false, 12).title, 12);
+}
+
+}  // namespace
+}  // namespace kestrelon
