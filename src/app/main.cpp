@@ -11,6 +11,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/qt_ui.h"
 #include "power/ui/power_curve_windows.h"
+#include "results/ui/run_graph_windows.h"
 #include "simulation/ui/run_windows.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   RegisterPowerCurveWindows();
   RegisterRunWindows();
   RegisterFileWindows();
+  RegisterRunGraphWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {

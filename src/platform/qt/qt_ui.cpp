@@ -115,4 +115,22 @@ void QtUi::ShowPowerGraph(int mode) {
     graph->ShowModal();
 }
 
+bool QtUi::RefreshRunGraph() {
+  Form* graph = Form::FindLoaded("frmGraphDyn");
+  if (!graph) return false;
+  QMetaObject::invokeMethod(graph, "Refresh");
+  return true;
+}
+
+bool QtUi::RefreshSimDisplay() {
+  Form* options = Form::FindLoaded("frmSimDisplay");
+  if (!options) return false;
+  QMetaObject::invokeMethod(options, "Form_Paint");
+  return true;
+}
+
+void QtUi::ShowSimDisplay() {
+  if (Form* options = Form::Instance("frmSimDisplay")) options->Show();
+}
+
 }  // namespace kestrelon

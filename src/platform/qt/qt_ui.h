@@ -19,6 +19,10 @@ class QtUi : public UiSeam {
   void ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) override;
   void ShowPowerEntryForm() override;
   void ShowPowerGraph(int mode) override;
+  // The end of a run: the run graph "frmGraphDyn" and the display options "frmSimDisplay".
+  bool RefreshRunGraph() override;
+  bool RefreshSimDisplay() override;
+  void ShowSimDisplay() override;
 };
 
 }  // namespace kestrelon
