@@ -1,10 +1,17 @@
 #include "results/axis_steps.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/tables.h"
 
 namespace kestrelon {
+namespace {
+
+// A division count held to what an int keeps (an end far beyond the small steps).
+int Count(double count) { return static_cast<int>(std::min(count, 1e9)); }
+
+}  // namespace
 
 int LastAxisStep() {
   int j = 1;
@@ -18,7 +25,7 @@ AxisDivisions VerticalDivisions(double graphMax, int limit) {
   AxisDivisions d{Tbl.AxisStepTable[1], 1000};
   while (d.count > limit && j < last) {
     d.step = Tbl.AxisStepTable[++j];
-    d.count = static_cast<int>(std::fabs(std::floor(graphMax / d.step + 1)));
+    d.count = Count(std::fabs(std::floor(graphMax / d.step + 1)));
   }
   return d;
 }
@@ -29,8 +36,9 @@ AxisDivisions HorizontalDivisions(double end, double zoom) {
   AxisDivisions d{Tbl.AxisStepTable[1], 1000};
   while (zoom * 12 < d.count && j < last) {
     d.step = Tbl.AxisStepTable[++j];
-    d.count = static_cast<int>(std::fabs(std::floor(end / d.step)));
-    if (d.count * static_cast<double>(d.step) < end) ++d.count;
+    double count = std::fabs(std::floor(end / d.step));
+    if (count * d.step < end) ++count;
+    d.count = Count(count);
   }
   if (d.count < 1) d.count = 1;
   return d;
