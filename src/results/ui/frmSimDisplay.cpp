@@ -180,7 +180,8 @@ void frmSimDisplay::Form_Load() {
 
   XTime->setChecked(Cfg.XAxisTime != False);
   XDistance->setChecked(Cfg.XAxisTime == False);
-  CheckBaseline->setChecked(false);
+  // The box tells what the graph shows: a baseline still shown from an earlier opening is ticked.
+  CheckBaseline->setChecked(S.BaselineSet != False && S.ShowBaseline != False);
   CheckBaseline->setVisible(S.BaselineSet != False);
 
   const double screenTwips = QApplication::primaryScreen()->geometry().width() * double(TwipsPerPixel);

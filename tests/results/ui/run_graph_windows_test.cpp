@@ -76,6 +76,11 @@ TEST_F(RunGraphWindowTest, ReadOutUnderTheMouse) {
   graph->DynPic_MouseMove(3.25 * graph->Graph().XPerUnit);
   const std::string text = graph->OptValue[2]->text().toStdString();
   EXPECT_EQ(text, "Engine RPM : " + Format(v, "####0.0#") + " (" + Format(v, "####0.0#") + ")");
+
+  // Opened again, the box still says the baseline is shown.
+  Options()->Unload();
+  Form::Instance("frmSimDisplay")->Show();
+  EXPECT_TRUE(Options()->CheckBaseline->isChecked());
 }
 
 TEST_F(RunGraphWindowTest, OptionsListsFollowTheStoredChoice) {
