@@ -304,6 +304,8 @@ double MarkX(const RunGraph& g, int r, double t) {
 }
 
 void PrepareRunGraph(RunGraph& g) {
+  // A new run's channels are counted from its own rollout, not the last run's.
+  if (S.GraphDynRecalc != False) CalcTimingPoints();
   PackTraceChoices(GraphDisplay);
   g.SeriesCount = S.ShowBaseline != False ? 2 : 1;
   g.GraphMax = 0;
