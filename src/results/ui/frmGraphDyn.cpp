@@ -1,7 +1,5 @@
 #include "results/ui/frmGraphDyn.h"
 
-#include "results/run_graph_readout.h"
-
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +18,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/text.h"
 #include "platform/qt/window_print.h"
+#include "results/run_graph_readout.h"
 
 namespace kestrelon {
 namespace {
