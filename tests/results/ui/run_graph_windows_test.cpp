@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "platform/qt/printer.h"
 #include "results/run_graph_readout.h"
@@ -209,6 +210,44 @@ TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
   graph->ZoomScroll->setValue(range);
   EXPECT_EQ(graph->DynPic->x(), -range);
   EXPECT_TRUE(graph->GraphDrawn());  // scrolling does not redraw
+}
+
+}  // namespace
+}  // namespace kestrelon::test
+
+namespace kestrelon::test {
+namespace {
+
+TEST_F(RunGraphWindowTest, ColoursChosenFromTheGraphAreDrawnAndKeptInTheSettings) {
+  RunExample();
+  frmGraphDyn* graph = Graph();
+  ASSERT_NE(graph, nullptr);
+  // The racer picks white for channel 1 in the modal dialog and presses Set.
+  QTimer::singleShot(0, [] {
+    auto* colours = dynamic_cast<frmGraphColours*>(Form::FindLoaded(QStringLiteral("frmGraphColours")));
+    ASSERT_NE(colours, nullptr);
+    colours->ColourPic_MouseDown(250, 250);
+    colours->ColourSet->click();
+  });
+  graph->DynGraphColours->trigger();
+  EXPECT_EQ(GraphDisplay.ChannelColour[1], 15);
+  EXPECT_EQ(Cfg.ProfCols, EncodeChannelColours(GraphDisplay));
+  EXPECT_EQ(Cfg.ProfCols % 256, 15);
+  EXPECT_TRUE(graph->OptValue[1]->styleSheet().contains(QStringLiteral("#ffffff")));
+}
+
+TEST_F(RunGraphWindowTest, GraphOpensCentredAtItsDesignSizeWithoutAStoredPlace) {
+  Cfg.GraphDynHeight = 999999;  // larger than the screen: the design height
+  RunExample();
+  frmGraphDyn* graph = Graph();
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  EXPECT_LT(graph->height(), screen.height());
+  EXPECT_NEAR(graph->frameGeometry().center().x(), screen.center().x(), 2);
+  // Closing keeps the place in twips for the next opening.
+  graph->DynGraphExit->trigger();
+  EXPECT_FALSE(graph->IsLoaded());
+  EXPECT_EQ(Cfg.GraphDynWidth, graph->width() * 15);
+  EXPECT_EQ(Cfg.GraphDynLeft, graph->x() * 15);
 }
 
 }  // namespace
