@@ -1,6 +1,5 @@
 // The graph as the racer sees it, rendered offscreen: a run of the first example beside its
 // baseline, checked at chosen pixels; and the same window printed to a PDF file.
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -75,7 +74,7 @@ TEST_F(RunGraphPicture, ShowsBothRunsTheGridTheShiftsAndTheTimingBox) {
   RunGraph graph;
   std::unique_ptr<QtCanvas> pic;
   const QImage image = Render(graph, pic);
-  image.save(QDir::temp().filePath(QStringLiteral("kestrelon_run_graph.png")));
+  image.save(QStringLiteral("run_graph.png"));  // beside the test, to look at
   const Color green = QBColor(2), lightRed = QBColor(12), cyan = QBColor(3), grey = QBColor(8);
 
   // The current run's traces in their colours, where their values put them.
@@ -141,7 +140,8 @@ TEST_F(RunGraphPicture, PrintsToAPdfAndSurvivesAPrinterThatIsNotReady) {
   EXPECT_TRUE(file.read(4) == "%PDF");
   EXPECT_GT(file.size(), 5000);
   EXPECT_TRUE(ui.asked.empty());
-  QFile::copy(pdf, QDir::temp().filePath(QStringLiteral("kestrelon_run_graph.pdf")));
+  QFile::remove(QStringLiteral("run_graph.pdf"));
+  QFile::copy(pdf, QStringLiteral("run_graph.pdf"));
 
   // A printer that cannot start the job: told, and the window goes on.
   printer.setOutputFileName(QStringLiteral("/nonexistent-folder/run.pdf"));
