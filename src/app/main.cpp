@@ -12,6 +12,7 @@
 #include "platform/qt/qt_ui.h"
 #include "power/ui/power_curve_windows.h"
 #include "report/ui/report_windows.h"
+#include "results/ui/run_graph_windows.h"
 #include "simulation/ui/run_windows.h"
 #include "tree/ui/tree_windows.h"
 #include "simulation/ui/estimate_windows.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   RegisterTreeWindows();
   RegisterEstimateWindows();
   RegisterReportWindows();
+  RegisterRunGraphWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {

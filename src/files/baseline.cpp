@@ -20,6 +20,7 @@ void FileBaseline() {
   S.VehicleFileName = S.BaselineVehicleFileName;
 
   S.BaselineSet = False;
+  S.ShowBaseline = False;
   if (FileWindows.ClearBaselineCheck) FileWindows.ClearBaselineCheck();
   if (FileWindows.EnableBaselineMenu) FileWindows.EnableBaselineMenu(false);
 

@@ -16,6 +16,8 @@ struct BaselineState {
   Single BaselineLaunchTime = 0;    // s, the run length the baseline ran for
   Single BaselineRolloutTime = 0;   // s
   Single BaselineLaunchStage = 0;   // m, staging distance
+  Integer BaselinePointCount = 0;   // last point recorded in the baseline run
+  Single BaselinePointSpacing = 0;  // s between two of its recorded points
   Integer BaselineRevLimitIndex = 0;  // rpm / 100
   std::string BaselinePowerFileName;
   std::string BaselineVehicleFileName;

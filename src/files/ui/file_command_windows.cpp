@@ -53,11 +53,14 @@ void SetIconTip(int icon, const std::string& tip) {
   if (Form1* bar = Form1::Instance()) bar->IconTips[static_cast<std::size_t>(icon)] = tip;
 }
 
-// The run graph options' "Show Baseline data" box, when its window is loaded.
+// The run graph options' "Show Baseline data" box, when its window is loaded: cleared and
+// hidden, as there is no baseline left to show.
 void ClearBaselineCheck() {
   if (Form* options = Form::FindLoaded(QStringLiteral("frmSimDisplay")))
-    if (auto* box = options->findChild<QCheckBox*>(QStringLiteral("CheckBaseline")))
+    if (auto* box = options->findChild<QCheckBox*>(QStringLiteral("CheckBaseline"))) {
       box->setChecked(false);
+      box->setVisible(false);
+    }
 }
 
 void FileExit() {

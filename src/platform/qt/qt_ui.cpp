@@ -115,6 +115,7 @@ void QtUi::ShowPowerGraph(int mode) {
     graph->ShowModal();
 }
 
+<<<<<<< HEAD
 void QtUi::SetEstimateProgress(int attempt) {
   if (Form* estimate = Form::FindLoaded("frmEstimate"))
     QMetaObject::invokeMethod(estimate, "SetEstimateProgress", Q_ARG(int, attempt));
@@ -122,6 +123,24 @@ void QtUi::SetEstimateProgress(int attempt) {
 
 void QtUi::ShowEstimateResult() {
   if (Form* result = Form::Instance("frmEstResult")) result->ShowModal();
+=======
+bool QtUi::RefreshRunGraph() {
+  Form* graph = Form::FindLoaded("frmGraphDyn");
+  if (!graph) return false;
+  QMetaObject::invokeMethod(graph, "Refresh");
+  return true;
+}
+
+bool QtUi::RefreshSimDisplay() {
+  Form* options = Form::FindLoaded("frmSimDisplay");
+  if (!options) return false;
+  QMetaObject::invokeMethod(options, "Form_Paint");
+  return true;
+}
+
+void QtUi::ShowSimDisplay() {
+  if (Form* options = Form::Instance("frmSimDisplay")) options->Show();
+>>>>>>> h15
 }
 
 }  // namespace kestrelon

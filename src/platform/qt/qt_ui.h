@@ -22,6 +22,10 @@ class QtUi : public UiSeam {
   // The estimate dialog "frmEstimate" and its results window "frmEstResult", by form name.
   void SetEstimateProgress(int attempt) override;
   void ShowEstimateResult() override;
+  // The end of a run: the run graph "frmGraphDyn" and the display options "frmSimDisplay".
+  bool RefreshRunGraph() override;
+  bool RefreshSimDisplay() override;
+  void ShowSimDisplay() override;
 };
 
 }  // namespace kestrelon

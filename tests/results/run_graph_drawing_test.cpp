@@ -1,0 +1,223 @@
+// The graph as drawn on a recording canvas: the packed choices, the scales, the X labels
+// counted from the rollout, the traces of the run and of a baseline of another length, the
+// marks and the timing box.
+#include <algorithm>
+#include <vector>
+
+#include "platform/recording_canvas.h"
+#include "results/axis_steps.h"
+#include "results/set_baseline.h"
+#include "run_graph_fixture.h"
+
+namespace kestrelon::test {
+namespace {
+
+class Drawing : public RunGraphTest {
+ protected:
+  void SetUp() override {
+    RunGraphTest::SetUp();
+    LoadSyntheticRun();
+    Cfg.ShowPerfBox = False;  // the box recomputes the timing ticket; most tests set their own
+  }
+
+  RunGraph& Draw(int width = 1000, int height = 600, int windowHeight = 600) {
+    pic = RecordingCanvas(width, height);
+    PrepareRunGraph(graph);
+    DrawRunGraph(pic, graph, windowHeight);
+    return graph;
+  }
+
+  std::vector<DrawOp> Ops(DrawOp::Kind kind, Color colour) const {
+    std::vector<DrawOp> found;
+    for (const DrawOp& op : pic.ops)
+      if (op.kind == kind && op.color == colour) found.push_back(op);
+    return found;
+  }
+  const DrawOp* TextOp(const std::string& text) const {
+    for (const DrawOp& op : pic.ops)
+      if (op.kind == DrawOp::Text && op.text == text) return &op;
+    return nullptr;
+  }
+  double RightmostLine(Color colour, PenStyle style) const {
+    double x = 0;
+    for (const DrawOp& op : Ops(DrawOp::Line, colour))
+      if (op.style == style) x = std::max({x, op.x1, op.x2});
+    return x;
+  }
+
+  RecordingCanvas pic;
+  RunGraph graph;
+};
+
+TEST_F(Drawing, ChoicesArePackedAndCounted) {
+  Choose(0, 5, 0, 10);
+  Draw();
+  EXPECT_EQ(GraphDisplay.TraceChoice, (std::array<Integer, 5>{0, 5, 10, 0, 0}));
+  EXPECT_EQ(GraphDisplay.TraceCount, 2);
+  EXPECT_EQ(graph.ChannelTitle[2], "Engine RPM");
+  EXPECT_NEAR(graph.ChannelMax[2], 7000, 0.5);
+}
+
+TEST_F(Drawing, DivisionsFollowTheAxisStepTable) {
+  Cfg.AlignRollout = False;
+  Choose(6);  // tyre mu, 0 throughout: one division of the second step
+  Draw();
+  EXPECT_FLOAT_EQ(graph.YGridStep, 0.02f);
+  EXPECT_EQ(graph.YGridCount, 1);
+  EXPECT_EQ(graph.XGridCount, 10);  // 10 s at zoom 1
+  EXPECT_FLOAT_EQ(graph.XGridStep, 1);
+
+  Cfg.AlignRollout = True;
+  S.RunRolloutTime = 0.3f;  // one second more for the rollout
+  Draw();
+  EXPECT_EQ(graph.XGridCount, 11);
+
+  Cfg.AlignRollout = False;
+  S.GraphZoom = 2;  // at most 24 divisions
+  Draw();
+  EXPECT_EQ(graph.XGridCount, 20);
+  EXPECT_FLOAT_EQ(graph.XGridStep, 0.5f);
+}
+
+TEST_F(Drawing, WindowHeightLimitsVerticalDivisions) {
+  struct Case {
+    int windowHeight, limit;
+    float step;
+    int count;
+  } cases[] = {{600, 10, 1000, 8}, {360, 6, 2000, 4}, {1200, 10, 1000, 8}, {100, 1, 10000, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.windowHeight);
+    EXPECT_EQ(VerticalLimit(c.windowHeight), c.limit);
+    const AxisDivisions d = VerticalDivisions(7000, c.limit);
+    EXPECT_FLOAT_EQ(d.step, c.step);
+    EXPECT_EQ(d.count, c.count);
+  }
+}
+
+TEST_F(Drawing, SearchesStopAtTheLastStepAndNeverLeaveNoDivision) {
+  const AxisDivisions huge = VerticalDivisions(1e12, 5);
+  EXPECT_FLOAT_EQ(huge.step, 5000000);
+  EXPECT_FLOAT_EQ(HorizontalDivisions(1e12, 1).step, 5000000);
+  EXPECT_GE(HorizontalDivisions(0, 1).count, 1);  // a run that never moved
+  EXPECT_FLOAT_EQ(ChannelStep(3, 1e12), 5000000);
+}
+
+TEST_F(Drawing, ZeroLabelStandsOnTheRolloutDivision) {
+  Choose(2);
+  Cfg.AlignRollout = True;
+  S.RunRolloutTime = 0.3f;
+  S.GraphZoom = 2;
+  Draw(300, 300);  // narrow: every second division carries a label
+  ASSERT_FLOAT_EQ(graph.XGridStep, 0.5f);
+  EXPECT_EQ(FirstLabelledDivision(graph, 2), 1);
+  // The axis ends before its division count, so labels carry one decimal.
+  EXPECT_EQ(XLabelText(graph, 1), "0.0");
+  EXPECT_EQ(XLabelText(graph, 3), "1.0");
+  EXPECT_EQ(XLabelText(graph, 0), "-0.5");
+  const DrawOp* zero = TextOp("0.0");
+  ASSERT_NE(zero, nullptr);
+  EXPECT_DOUBLE_EQ(zero->y1, -8);
+  EXPECT_NEAR(zero->x1 + pic.TextWidth("0.0") / 2, 0.5 * graph.XPerUnit, 1e-6);
+  EXPECT_EQ(TextOp("0.5"), nullptr);  // division 2 is skipped
+  EXPECT_NE(TextOp("2.0"), nullptr);
+
+  // A whole-second step labels plainly.
+  S.GraphZoom = 1;
+  Draw(300, 300);
+  ASSERT_FLOAT_EQ(graph.XGridStep, 1);
+  EXPECT_EQ(XLabelText(graph, 1), "0");
+}
+
+TEST_F(Drawing, ShorterBaselineIsDrawnWhereItHappened) {
+  LoadSyntheticRun(600, 6, BaselineRun);
+  S.ShowBaseline = True;
+  Choose(2);
+  Cfg.AlignRollout = False;
+  Draw();
+  const Color green = QBColor(2);
+  EXPECT_NEAR(RightmostLine(green, PenStyle::Solid), 10 * graph.XPerUnit, 1e-3);
+  const double baselineEnd = RightmostLine(green, PenStyle::Dot);
+  EXPECT_LE(baselineEnd, 6 * graph.XPerUnit + 1e-3);
+  EXPECT_GT(baselineEnd, 5.5 * graph.XPerUnit);
+}
+
+TEST_F(Drawing, NarrowPlotDrawsEveryTwentyFifthBaselinePoint) {
+  LoadSyntheticRun(600, 6, BaselineRun);
+  S.ShowBaseline = True;
+  Choose(2);
+  Draw(200, 300);
+  std::size_t dotted = 0;
+  for (const DrawOp& op : Ops(DrawOp::Line, QBColor(2)))
+    if (op.style == PenStyle::Dot) ++dotted;
+  EXPECT_EQ(dotted, 24u);  // points 1, 26, .., 576
+}
+
+TEST_F(Drawing, GearChangeAndWheelieMarks) {
+  Choose(10);
+  Cfg.AlignRollout = False;
+  Draw();
+  for (const auto& [label, t] : {std::pair{"1-2", 3.0}, {"2-3", 6.0}}) {
+    SCOPED_TRACE(label);
+    const DrawOp* text = TextOp(label);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->color, QBColor(8));
+    EXPECT_DOUBLE_EQ(text->y1, 1000);
+  }
+  EXPECT_EQ(TextOp("3-4"), nullptr);  // never made
+  const auto grey = Ops(DrawOp::Line, QBColor(8));
+  ASSERT_EQ(grey.size(), 2u);
+  EXPECT_NEAR(grey[0].x1, 3 * graph.XPerUnit, 1e-3);
+  ASSERT_NE(TextOp("Wheelie"), nullptr);
+  const auto red = Ops(DrawOp::Line, QBColor(4));
+  ASSERT_EQ(red.size(), 1u);
+  EXPECT_NEAR(red[0].x1, 0.5 * graph.XPerUnit, 1e-3);
+}
+
+TEST_F(Drawing, MarkAtTheLastRecordedPointUsesThatPoint) {
+  Cfg.XAxisTime = False;
+  Cfg.AlignRollout = False;
+  Choose(2);
+  Draw();
+  const double end = S.RunResults[PtDistance][CurrentRun][1000] * S.LengthFactor * graph.XPerUnit;
+  EXPECT_NEAR(MarkX(graph, CurrentRun, 10), end, 1e-2);
+  EXPECT_NEAR(MarkX(graph, CurrentRun, 12), end, 1e-2);  // past the run's end: its last point
+  // A baseline of 600 points over 6 s: its mark at 6 s is its own last point.
+  LoadSyntheticRun(600, 6, BaselineRun);
+  S.ShowBaseline = True;
+  Draw();
+  EXPECT_NEAR(MarkX(graph, BaselineRun, 6), 54 * S.LengthFactor * graph.XPerUnit, 1e-2);
+}
+
+TEST_F(Drawing, GridIsDottedCyanAndTheFrameBlack) {
+  Choose(2);
+  Cfg.AlignRollout = False;
+  Draw();
+  const auto cyan = Ops(DrawOp::Line, QBColor(3));
+  EXPECT_EQ(cyan.size(), static_cast<std::size_t>(graph.XGridCount - 1 + graph.YGridCount));
+  for (const DrawOp& op : cyan) EXPECT_EQ(op.style, PenStyle::Dot);
+  ASSERT_NE(TextOp("seconds"), nullptr);
+  Cfg.ShowGridLines = False;
+  Draw();
+  EXPECT_TRUE(Ops(DrawOp::Line, QBColor(3)).empty());
+}
+
+TEST_F(Drawing, FirstExampleWithItsBaseline) {
+  RunFirstExample();
+  SetBaseline();
+  S.ShowBaseline = True;
+  Cfg.ShowPerfBox = True;
+  Choose(4, 10, 1, 3);
+  Draw();
+  EXPECT_EQ(graph.ChannelTitle[2], "Engine RPM");
+  EXPECT_GT(graph.ChannelMax[2], 6000);
+  EXPECT_LE(graph.ChannelMax[2], 7600);
+  for (const char* shift : {"1-2", "2-3", "3-4"}) EXPECT_NE(TextOp(shift), nullptr) << shift;
+  bool sixtyFoot = false;
+  for (const DrawOp& op : Ops(DrawOp::Text, QBColor(9)))
+    sixtyFoot |= op.text.rfind("60ft - ", 0) == 0 && op.text.find("mph (") != std::string::npos;
+  EXPECT_TRUE(sixtyFoot);
+  EXPECT_EQ(S.GraphDynRecalc, False);
+}
+
+}  // namespace
+}  // namespace kestrelon::test
