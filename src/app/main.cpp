@@ -12,6 +12,7 @@
 #include "platform/qt/qt_ui.h"
 #include "power/ui/power_curve_windows.h"
 #include "simulation/ui/run_windows.h"
+#include "results/ui/cascade_history_windows.h"
 
 int main(int argc, char** argv) {
   using namespace kestrelon;
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   RegisterPowerCurveWindows();
   RegisterRunWindows();
   RegisterFileWindows();
+  RegisterCascadeHistoryWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {
