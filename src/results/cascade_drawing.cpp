@@ -13,9 +13,10 @@ namespace {
 constexpr int Black = 0, Cyan = 3, Green = 2, Grey = 8, LightBlue = 9, LightRed = 12;
 constexpr int TwipsPerScreenPixel = 15;
 
+// Text that would start left of the picture starts at its edge, so it is never cut off.
 void Text(Canvas& pic, const std::string& text, double left, double top, int colour = Black) {
   pic.ForeColor = QBColor(colour);
-  pic.CurrentX = left;
+  pic.CurrentX = std::max(left, pic.ScaleLeft());
   pic.CurrentY = top;
   pic.Print(text);
   pic.ForeColor = QBColor(Black);

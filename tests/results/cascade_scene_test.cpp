@@ -277,6 +277,10 @@ TEST_F(Cascade, DrawingColoursAndLabels) {
                         "120", "1600", "8"})
     EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t;
   EXPECT_EQ(std::find(texts.begin(), texts.end(), "140"), texts.end());  // no label at the axis' end
+  // The force title starts at the picture's left edge, not beyond it.
+  for (const DrawOp& op : pic.ops) {
+    if (op.kind == DrawOp::Text) EXPECT_GE(op.x1, -110) << op.text;
+  }
 }
 
 TEST(AxisSteps, SearchStopsAtTheLastStepOfTheTable) {
