@@ -279,7 +279,8 @@ TEST_F(Cascade, DrawingColoursAndLabels) {
   EXPECT_EQ(std::find(texts.begin(), texts.end(), "140"), texts.end());  // no label at the axis' end
   // The force title starts at the picture's left edge, not beyond it.
   for (const DrawOp& op : pic.ops) {
-    if (op.kind == DrawOp::Text) EXPECT_GE(op.x1, -110) << op.text;
+    if (op.kind != DrawOp::Text) continue;
+    EXPECT_GE(op.x1, -110) << op.text;
   }
 }
 
