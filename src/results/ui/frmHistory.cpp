@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/settings.h"
@@ -178,6 +179,9 @@ void frmHistory::FillHistory() {
   QStringList lines;
   for (const std::string& line : listing.Lines) lines << QText(line);
   HistBox->setPlainText(lines.join(QLatin1Char('\n')));
+  // The listing itself starts at the scroll position: the box always shows it from its top.
+  HistBox->moveCursor(QTextCursor::Start);
+  HistBox->verticalScrollBar()->setValue(0);
   histReady = true;
 }
 

@@ -132,8 +132,25 @@ TEST_F(CascadeWindow, SetGradientThroughTheDialog) {
   EXPECT_EQ(S.CascadeGradient, -50);
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "Percentage gradient must be a number");
+  // Typed into the box and confirmed with Enter.
+  QTimer::singleShot(0, [] {
+    auto* dialog = static_cast<frmDataInput*>(Form::FindLoaded(QStringLiteral("frmDataInput")));
+    dialog->ItemValue->setText(QStringLiteral("2,5"));
+    QTest::keyClick(dialog->ItemValue, Qt::Key_Return);
+  });
+  w->SetGradient->trigger();
+  EXPECT_EQ(S.CascadeGradient, 2.5f);
+  EXPECT_EQ(w->PaintCount(), ++paints);
+  // Escape cancels.
+  QTimer::singleShot(0, [] {
+    auto* dialog = static_cast<frmDataInput*>(Form::FindLoaded(QStringLiteral("frmDataInput")));
+    dialog->ItemValue->setText(QStringLiteral("7"));
+    QTest::keyClick(dialog->ItemValue, Qt::Key_Escape);
+  });
+  w->SetGradient->trigger();
+  EXPECT_EQ(S.CascadeGradient, 2.5f);
   AnswerGradient(w, "12", false);  // Cancel
-  EXPECT_EQ(S.CascadeGradient, -50);
+  EXPECT_EQ(S.CascadeGradient, 2.5f);
   EXPECT_EQ(S.CancelFlag, 0);
   EXPECT_EQ(w->PaintCount(), paints);
 }

@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "results_window_test.h"
@@ -68,6 +69,11 @@ TEST_F(HistoryWindow, PagingKeysMoveTheScrollBar) {
   QTest::keyClick(w->HistBox, Qt::Key_Up);
   EXPECT_EQ(w->HistVS->value(), 89);
   EXPECT_EQ(Listed(w).front(), " line 90");
+  // The box shows the listing from its first line, wherever the text cursor was.
+  QTest::mouseClick(w->HistBox->viewport(), Qt::LeftButton, {}, QPoint(20, w->HistBox->viewport()->height() - 5));
+  QTest::keyClick(w->HistBox, Qt::Key_PageDown);
+  EXPECT_EQ(w->HistBox->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(w->HistBox->cursorForPosition(QPoint(2, 2)).block().text(), " line 100");
 }
 
 TEST_F(HistoryWindow, ClearAsksThenStartsAfreshAtTheTop) {
