@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -64,8 +65,10 @@ class HistoryFontDialog : public QDialog {
     Chooser->setWindowFlags(Qt::Widget);
     layout->addWidget(Chooser);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("&Colour:"), this));
+    auto* label = new QLabel(QStringLiteral("&Colour:"), this);
+    row->addWidget(label);
     Colour = new QComboBox(this);
+    label->setBuddy(Colour);
     static const char* names[] = {"Black", "Navy",  "Green", "Teal",   "Maroon",  "Purple", "Olive", "Silver",
                                   "Gray",  "Blue",  "Lime",  "Aqua",   "Red",     "Fuchsia", "Yellow", "White"};
     for (int i = 0; i < 16; ++i) {
@@ -256,7 +259,11 @@ void frmHistory::HistPrint_Click() {
 }
 
 void frmHistory::Fontset_Click() {
-  HistoryFontDialog dialog(this, HistBox->font(), HistBox->palette().color(QPalette::Text));
+  // The chooser starts at the family the box really shows (a font name the system lacks
+  // falls back to another one).
+  QFont shown = HistBox->font();
+  shown.setFamily(QFontInfo(shown).family());
+  HistoryFontDialog dialog(this, shown, HistBox->palette().color(QPalette::Text));
   if (dialog.exec() != QDialog::Accepted) return;
   const QFont chosen = dialog.Chooser->currentFont();
   HistoryFont font;

@@ -199,5 +199,18 @@ TEST_F(CascadeWindow, PrintsToPdfAndClosesKeepingItsPlace) {
   EXPECT_EQ(w->width(), 800);
 }
 
+TEST_F(CascadeWindow, PrinterThatCannotStartIsReportedAndTheWindowGoesOn) {
+  frmGraphCascade* w = Cascade();
+  ProgramPrinter().setOutputFileName(QStringLiteral("/no-such-folder/cascade.pdf"));
+  w->PrintCascadeGraph->trigger();
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "Printer not ready");
+  EXPECT_EQ(ui.asked[0].title, "Print Cascades");
+  EXPECT_EQ(ui.asked[0].style, Msg::OKOnly + Msg::Exclamation);
+  EXPECT_TRUE(w->CascadeReady());
+  w->SelectGearNumber[2]->trigger();
+  EXPECT_EQ(w->CurrentGear->text(), "Gear : 2");
+}
+
 }  // namespace
 }  // namespace kestrelon::test

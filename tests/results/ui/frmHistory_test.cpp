@@ -110,6 +110,15 @@ TEST_F(HistoryWindow, FiveHundredLinesPrintOverSeveralPages) {
   EXPECT_EQ(w->HistVS->value(), 200);  // the listing stays where it was
   w->HistVS->setValue(201);
   EXPECT_EQ(w->ScrollOffset(), 201);
+
+  // A printer that cannot start is reported and the window goes on.
+  ProgramPrinter().setOutputFileName(QStringLiteral("/no-such-folder/history.pdf"));
+  w->HistPrint->trigger();
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "Printer not ready");
+  EXPECT_EQ(ui.asked[0].title, "Print History Log");
+  w->HistVS->setValue(202);
+  EXPECT_EQ(w->ScrollOffset(), 202);
 }
 
 TEST_F(HistoryWindow, FontChosenWithColourIsKept) {
@@ -119,21 +128,21 @@ TEST_F(HistoryWindow, FontChosenWithColourIsKept) {
     ASSERT_NE(dialog, nullptr);
     QFont font = dialog->findChild<QFontDialog*>()->currentFont();
     font.setPointSize(12);
-    font.setItalic(true);
+    font.setUnderline(true);
     dialog->findChild<QFontDialog*>()->setCurrentFont(font);
     dialog->findChild<QComboBox*>()->setCurrentIndex(12);  // red
     dialog->accept();
   });
   w->Fontset->trigger();
   EXPECT_EQ(w->HistBox->font().pointSize(), 12);
-  EXPECT_TRUE(w->HistBox->font().italic());
+  EXPECT_TRUE(w->HistBox->font().underline());
   w->move(40, 50);
   w->resize(500, 300);
   w->HistExit->trigger();
   EXPECT_FALSE(w->IsLoaded());
   EXPECT_EQ(Cfg.HistFontSize, "12");
   EXPECT_EQ(Cfg.HistColor, "255");
-  EXPECT_EQ(Cfg.HistFontItalic, True);
+  EXPECT_EQ(Cfg.HistFontUnderline, True);
   EXPECT_EQ(Cfg.HistWidth, 500 * 15);
   EXPECT_EQ(Cfg.HistHeight, 300 * 15);
 
