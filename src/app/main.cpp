@@ -16,6 +16,7 @@
 #include "simulation/ui/run_windows.h"
 #include "tree/ui/tree_windows.h"
 #include "simulation/ui/estimate_windows.h"
+#include "results/ui/cascade_history_windows.h"
 
 int main(int argc, char** argv) {
   using namespace kestrelon;
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   RegisterEstimateWindows();
   RegisterReportWindows();
   RegisterRunGraphWindows();
+  RegisterCascadeHistoryWindows();
 
   int result = 0;
   if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {

@@ -93,13 +93,21 @@ void TestGearShift(Integer Forced) {
   if (shift) Upshift();
 }
 
-Single GearingWithGrowth(Single EngineRPM, Integer GearIndex) {
+GrownGearing GearingWithGrowthOf(Single EngineRPM, Integer GearIndex) {
   const int g = Slot(GearIndex);
-  if (S.TyreGrowthRate == 0 || S.GearGrowthRPM[g] == 0) return S.GearOverall[g];
+  GrownGearing r{S.GearOverall[g]};
+  if (S.TyreGrowthRate == 0 || S.GearGrowthRPM[g] == 0) return r;
   const Single f = EngineRPM / S.GearGrowthRPM[g];
-  S.TyreRadius = (f * f * (S.TyreGrowthDia - S.TyreDia) + S.TyreDia) / 2.0f;
-  if (S.TyreRadius <= 0) return S.GearOverall[g];
-  return S.RearTyreRadius * S.GearOverall[g] / S.TyreRadius;
+  r.Grown = true;
+  r.Radius = (f * f * (S.TyreGrowthDia - S.TyreDia) + S.TyreDia) / 2.0f;
+  if (r.Radius > 0) r.Ratio = S.RearTyreRadius * S.GearOverall[g] / r.Radius;
+  return r;
+}
+
+Single GearingWithGrowth(Single EngineRPM, Integer GearIndex) {
+  const GrownGearing r = GearingWithGrowthOf(EngineRPM, GearIndex);
+  if (r.Grown) S.TyreRadius = r.Radius;
+  return r.Ratio;
 }
 
 }  // namespace kestrelon

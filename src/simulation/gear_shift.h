@@ -15,4 +15,14 @@ void TestGearShift(Integer Forced);
 // when the tyre grows.
 Single GearingWithGrowth(Single EngineRPM, Integer GearIndex);
 
+// The same ratio without touching the shared state, with the grown rolling radius it folds in.
+// Grown is false when the tyre does not grow in that gear: the ratio is then the gear's overall
+// ratio and Radius is left 0.
+struct GrownGearing {
+  Single Ratio = 0;
+  Single Radius = 0;
+  bool Grown = false;
+};
+GrownGearing GearingWithGrowthOf(Single EngineRPM, Integer GearIndex);
+
 }  // namespace kestrelon

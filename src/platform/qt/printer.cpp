@@ -1,8 +1,13 @@
 #include "platform/qt/printer.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "core/numbers.h"
+#include "platform/ui_seam.h"
 
 namespace kestrelon {
 
@@ -21,6 +26,28 @@ bool ReadyToPrint(QWidget* parent) {
   if (file.isEmpty()) return false;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(file);
+  return true;
+}
+
+bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw) {
+  if (!ReadyToPrint(parent)) return false;
+  QPrinter& printer = ProgramPrinter();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
+    return false;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  draw(painter);
+  const bool failed = printer.printerState() == QPrinter::Error;
+  if (failed) printer.abort();
+  const bool ended = painter.end();
+  QApplication::restoreOverrideCursor();
+  if (failed || !ended) {
+    ui().MsgBox("Unexpected Error #" + Str(static_cast<int>(QPrinter::Error)) + " : The print job failed",
+                Msg::Critical, title);
+    return false;
+  }
   return true;
 }
 

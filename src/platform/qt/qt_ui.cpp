@@ -115,7 +115,6 @@ void QtUi::ShowPowerGraph(int mode) {
     graph->ShowModal();
 }
 
-<<<<<<< HEAD
 void QtUi::SetEstimateProgress(int attempt) {
   if (Form* estimate = Form::FindLoaded("frmEstimate"))
     QMetaObject::invokeMethod(estimate, "SetEstimateProgress", Q_ARG(int, attempt));
@@ -123,7 +122,8 @@ void QtUi::SetEstimateProgress(int attempt) {
 
 void QtUi::ShowEstimateResult() {
   if (Form* result = Form::Instance("frmEstResult")) result->ShowModal();
-=======
+}
+
 bool QtUi::RefreshRunGraph() {
   Form* graph = Form::FindLoaded("frmGraphDyn");
   if (!graph) return false;
@@ -140,7 +140,6 @@ bool QtUi::RefreshSimDisplay() {
 
 void QtUi::ShowSimDisplay() {
   if (Form* options = Form::Instance("frmSimDisplay")) options->Show();
->>>>>>> h15
 }
 
 }  // namespace kestrelon
