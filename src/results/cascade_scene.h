@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "power/curve_graph_scale.h"
 #include "results/axis_steps.h"
 
 namespace kestrelon {
