@@ -150,6 +150,18 @@ TEST_F(CurveToolWindows, ChosenOperationAndFieldsSurviveCancelAndReopening) {
             std::tuple("CR", 12.0f, False));
 }
 
+TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
+  S.ManipSettings.NitrousMode = 2;
+  Manipulate([](frmPowerManipulate& d) {
+    d.ManAddN2O->click();
+    EXPECT_TRUE(d.NitrousCalculate->isChecked());
+    EXPECT_FALSE(d.NitrousCalculate->isEnabled());
+    d.OKButton->click();  // nothing to calculate for the no-nitrous curve
+    EXPECT_FALSE(d.IsLoaded());
+  });
+  EXPECT_EQ(S.PowerCurve[0][40], 200);
+}
+
 TEST_F(CurveToolWindows, MaximumRPMChangeAndTheCloseBox) {
   Manipulate([](frmPowerManipulate& d) {
     d.ManRPM->click();

@@ -31,7 +31,9 @@ constexpr Single KWPerBHP = 0.74617f;
 // The number at the start of a field's trimmed text.
 double FieldNumber(const QLineEdit* field) { return LeadingNumber(Trim(StdText(field->text()))); }
 bool FieldEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
-QString NumberText(double x) { return QText(NumText(x)); }
+// Whole numbers and Single values as the field shows them (".9", not the double's digits).
+QString NumberText(int x) { return QText(NumText(static_cast<double>(x))); }
+QString NumberText(Single x) { return QText(NumText(x)); }
 
 }  // namespace
 
@@ -147,6 +149,7 @@ void frmPowerManipulate::Form_Load() {
   closedByButton = false;
   RestoreManipulationSettings();
   Request = ManipulationRequest{};
+  NitrousCalculate->setEnabled(S.PowerCurveIndex != 0);
   if (Cfg.ShowToolTips != False) ApplyTags();
 }
 
@@ -317,6 +320,8 @@ bool frmPowerManipulate::DecideOperation() {
   }
   if (ManAddN2O->isChecked()) {
     if (NitrousCalculate->isChecked()) {
+      // The calculator builds a nitrous stage; the no-nitrous curve has none to build.
+      if (S.PowerCurveIndex < 1 || S.PowerCurveIndex > 2) return true;
       frmNitrousAdjust calculator;
       calculator.NitrousStage(S.PowerCurveIndex);
       calculator.ShowModal();
