@@ -150,6 +150,26 @@ TEST_F(CurveToolWindows, ChosenOperationAndFieldsSurviveCancelAndReopening) {
             std::tuple("CR", 12.0f, False));
 }
 
+TEST_F(CurveToolWindows, ChangesPastTheMostPowerAreRefused) {
+  S.CurvePeakValue = 19000;
+  Manipulate([this](frmPowerManipulate& d) {
+    d.ManMult->click();
+    d.MultFactor->setText(QStringLiteral("1.1"));
+    d.MultMult->click();
+    d.OKButton->click();
+    EXPECT_EQ(seam.asked.at(0).text,
+              "Multiplication factor would cause maximum permitted power to be exceeded");
+    d.ManAddN2O->click();
+    d.NitrousAdd->click();
+    d.NewNitrous->setText(QStringLiteral("1000BHP"));
+    d.OKButton->click();
+    EXPECT_EQ(seam.asked.at(1).text, "Value when added would exceed maximum permitted power");
+    EXPECT_TRUE(d.IsLoaded());
+    d.CancelButton->click();
+  });
+  EXPECT_EQ(S.PowerCurve[0][40], 200);
+}
+
 TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
   S.ManipSettings.NitrousMode = 2;
   Manipulate([](frmPowerManipulate& d) {

@@ -127,6 +127,7 @@ void frmPowerText::showEvent(QShowEvent* event) {
   table.TorqueFactor = kw ? TableTorqueFactorNm : 1;
   table.PowerFactor = kw ? TablePowerFactorKW : 1;
   UnitsReady = true;
+  RPMValue[0]->setFocus();  // typing starts at the first point
 }
 
 void frmPowerText::ShowVisibleRows() {
