@@ -66,14 +66,10 @@ bool ReadVehicleToConvert(std::string& name) {
 // Opens the library: an empty one when the file does not exist; nothing (with a message) when
 // the file is there but is no library, so that it is never overwritten.
 std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
-  std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
+  if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
   std::string bytes;
-  if (!FileExistsQuietly(path)) {
-    doc->Parse("<KESTRELON></KESTRELON>");
-    return doc;
-  }
-  if (ReadFileBytes(path, bytes) && doc->Parse(bytes) && doc->Name(doc->Root()) == "KESTRELON")
-    return doc;
+  if (ReadFileBytes(path, bytes))
+    if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes)) return doc;
   ui().MsgBox(path + " is not a Kestrelon vehicle library - it has not been changed",
               Msg::Exclamation, Title);
   return nullptr;

@@ -278,6 +278,12 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
   doc.SetText(FindOrAppend(doc, point, "TORQUE"), LibraryTorqueText(S.PowerCurve[column][row]));
 }
 
+std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes) {
+  std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
+  if (doc->Parse(bytes) && doc->Name(doc->Root()) == "KESTRELON") return doc;
+  return nullptr;
+}
+
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name) {
   for (XmlElement vehicle : doc.Children(doc.Root())) {
     if (doc.Name(vehicle) != "VEHICLE") continue;

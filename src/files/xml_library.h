@@ -5,6 +5,7 @@
 // names are fixed by the files already written (other tools read them), misspellings and all.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,10 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 // The VEHICLE of that name under the root, or NoXmlElement. Names are compared as they are, so
 // any character may be part of one.
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
+
+// The library held in a file's bytes: the parsed document, or nothing when the bytes are not
+// XML or their root is not KESTRELON. Needs MakeXmlDocument.
+std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes);
 
 // Adds the vehicle now in the model under the name. A vehicle of the same name is replaced
 // when the user says so; another name may be given instead, or the conversion cancelled

@@ -204,6 +204,12 @@ TEST_F(VehicleLibrary, CancelledDialogsAndRejectedFilesStopTheConversion) {
   EXPECT_EQ(S.VehicleData[2][2], "working");
 }
 
+TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
+  EXPECT_NE(ParseVehicleLibrary("<KESTRELON><VEHICLE><Name>A</Name></VEHICLE></KESTRELON>"), nullptr);
+  for (const char* bytes : {"", "<KESTRELON>", "<kestrelon/>", "<OTHER/>", "\xff\xfe<"})
+    EXPECT_EQ(ParseVehicleLibrary(bytes), nullptr) << bytes;
+}
+
 TEST(LibraryTexts, NamesAndTorques) {
   EXPECT_EQ(LibraryVehicleName("/data/CAR.2024.WCD"), "CAR");
   EXPECT_EQ(LibraryVehicleName("/data/.hidden"), ".hidden");
