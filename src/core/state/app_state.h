@@ -135,6 +135,8 @@ struct AppState {
 
   // Folder of dynamometer imports, with its trailing "/" (empty = current folder).
   std::string SuperFlowDataPath;
+  // The export last picked by a curve import; the graph's next Engine Analyser import starts there.
+  std::string PowerImportFileName;
 
   // The command line, split.
   std::array<std::string, MaxCommandArgs + 1> CommandArgs{};

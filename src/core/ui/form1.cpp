@@ -165,6 +165,9 @@ void Form1::Form_Load() {
   if (Cfg.DebugMode == False) {
     mnuFileConvert->setVisible(false);
     mnuFileConvert->setEnabled(false);
+  } else {
+    mnuFileConvert->setVisible(true);
+    mnuFileConvert->setEnabled(true);
   }
 
   S.DataSaved = True;

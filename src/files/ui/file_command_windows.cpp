@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QInputDialog>
 
 #include "core/commands.h"
 #include "core/ui/form1.h"
@@ -14,6 +15,11 @@
 #include "files/ui/FrmFileOpen.h"
 #include "files/ui/frmExample.h"
 #include "files/vehicle_io.h"
+#include "files/convert_command.h"
+#include "files/power_import_commands.h"
+#include "files/xml_library.h"
+#include "platform/qt/qt_xml_document.h"
+#include "platform/qt/text.h"
 
 namespace kestrelon {
 
@@ -89,6 +95,13 @@ void RegisterFileWindows() {
   Hooks.OpenFileDialog = OpenFileDialog;
   Hooks.SaveVehicleAndPower = SaveVehicleAndPower;
   Hooks.Process_Data = Process_Data;
+  Hooks.FilePowerSuper = FilePowerSuper;
+  Hooks.FilePowerEA = FilePowerEA;
+  Hooks.FileConvert = FileConvert;
+  UseQtXmlDocument();
+  LibraryAsk.InputBox = [](const std::string& prompt, const std::string& title) {
+    return StdText(QInputDialog::getText(nullptr, QText(title), QText(prompt)));
+  };
 }
 
 }  // namespace kestrelon

@@ -21,7 +21,13 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
+#include "files/file_dialog.h"
+#include "files/power_import_commands.h"
 #include "power/curve_graph_commands.h"
+#include "power/curve_manipulation.h"
+#include "power/engine_analyser_import.h"
+#include "power/superflow_import.h"
+#include "power/ui/frmPowerManipulate.h"
 #include "power/curve_mouse_edit.h"
 #include "power/power_curve.h"
 #include "power/rpm_limit_command.h"
@@ -62,7 +68,6 @@ frmGraphPower::frmGraphPower() : Form("frmGraphPower", QStringLiteral("Graph")) 
   PowerEraseOn->setCheckable(true);
   PowerEraseOff->setCheckable(true);
   PowerEraseOff->setChecked(true);
-  // Options and Text Entry open the manipulations and the table entry, which come later.
   PowerManipulateOptions = PowerManipulate->addAction(QStringLiteral("&Options..."));
   PowerManipulateRPMlimit = PowerManipulate->addAction(QStringLiteral("&RPM limit"));
   PowerManipulateText = PowerManipulate->addAction(QStringLiteral("&Text Entry..."));
@@ -71,7 +76,6 @@ frmGraphPower::frmGraphPower() : Form("frmGraphPower", QStringLiteral("Graph")) 
   PowerNA = PowerGet->addAction(QStringLiteral("&No Nitrous power curve"));
   Power1 = PowerGet->addAction(QStringLiteral("&First Stage power curve"));
   Power2 = PowerGet->addAction(QStringLiteral("&Second Stage power curve"));
-  // The two imports arrive with the import readers.
   PowerSuper = PowerGet->addAction(QStringLiteral("S&uperFlow power curve..."));
   PowerEA = PowerGet->addAction(QStringLiteral("&Engine Analyser power curve..."));
   PowerUnits = MenuBar->addMenu(QStringLiteral("&Units"));
@@ -105,6 +109,12 @@ frmGraphPower::frmGraphPower() : Form("frmGraphPower", QStringLiteral("Graph")) 
   connect(PowerEraseOff, &QAction::triggered, this, &frmGraphPower::PowerEraseOff_Click);
   connect(PowerManipulateRPMlimit, &QAction::triggered, this,
           &frmGraphPower::PowerManipulateRPMlimit_Click);
+  connect(PowerManipulateOptions, &QAction::triggered, this,
+          &frmGraphPower::PowerManipulateOptions_Click);
+  connect(PowerManipulateText, &QAction::triggered, this,
+          &frmGraphPower::PowerManipulateText_Click);
+  connect(PowerSuper, &QAction::triggered, this, &frmGraphPower::PowerSuper_Click);
+  connect(PowerEA, &QAction::triggered, this, &frmGraphPower::PowerEA_Click);
   connect(PowerOriginal, &QAction::triggered, this, &frmGraphPower::PowerOriginal_Click);
   connect(PowerNA, &QAction::triggered, this, [this] { CopyColumn_Click(0); });
   connect(Power1, &QAction::triggered, this, [this] { CopyColumn_Click(1); });
@@ -335,6 +345,59 @@ void frmGraphPower::PowerManipulateRPMlimit_Click() {
   if (!graph.GraphReady) return;
   kestrelon::PowerManipulateRPMlimit(graph);
   PowerPic->setCursor(graph.RPMLimitMode ? Qt::UpArrowCursor : Qt::CrossCursor);
+}
+
+void frmGraphPower::PowerManipulateOptions_Click() {
+  if (!graph.GraphReady) return;
+  PowerFill_Click();
+  if (graph.RangeMark1 > 0) S.LowRPM = static_cast<Integer>(graph.RangeMark1 * 100);
+  if (graph.RangeMark2 > 0) S.HighRPM = static_cast<Integer>(graph.RangeMark2 * 100);
+  auto* dialog = static_cast<frmPowerManipulate*>(Form::Instance("frmPowerManipulate"));
+  dialog->ShowModal();
+  const ManipulationRequest request = dialog->Request;
+  if (request.ManipulateOK == False) return;
+  const std::string& action = request.ManipAction;
+  if (action == "FILL") PowerFill_Click();
+  if (action == "SHIFT") ShiftCurve(request.ManipShiftRPM);
+  if (action == "MULTIPLY") MultiplyCurve(request.ManipFactor);
+  if (action == "ADD") AddPowerRange(request.ManipAddAmount);
+  if (action == "ADDTORQUE") AddTorqueRange(request.ManipAddAmount);
+  graph.RangeMark1 = graph.RangeMark2 = 0;
+  S.LowRPM = S.HighRPM = 0;
+  Form_Paint();
+}
+
+void frmGraphPower::PowerManipulateText_Click() {
+  if (!graph.GraphReady) return;
+  Form::Instance("frmPowerText")->ShowModal();
+  Form_Paint();
+}
+
+void frmGraphPower::PowerSuper_Click() {
+  RunGuarded("SuperFlow Power Data", [this] {
+    S.PowerImportFileName = OpenFileDialog("*.SD9", "Select Power data", S.SuperFlowDataPath);
+    if (S.PowerImportFileName.empty()) return;
+    // The import fills the column this window edits; the stage in use stays as it was.
+    const Integer stage = S.CurrentStage;
+    S.CurrentStage = S.PowerCurveIndex;
+    ImportSuperFlowPower(S.PowerImportFileName, 0);
+    S.CurrentStage = stage;
+    Form_Paint();
+  });
+}
+
+void frmGraphPower::PowerEA_Click() {
+  if (!graph.GraphReady) return;
+  RunGuarded("Engine Analyser Power Data", [this] {
+    const std::string start =
+        S.PowerImportFileName.empty() ? Cfg.EADataPath : S.PowerImportFileName;
+    S.PowerImportFileName = OpenFileDialog("*.*", "Select Power data", start);
+    if (S.PowerImportFileName.empty()) return;
+    ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
+    PowerFill_Click();
+    S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
+    Form_Paint();
+  });
 }
 
 void frmGraphPower::PowerUnitsBHP_Click() {

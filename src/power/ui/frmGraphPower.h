@@ -49,6 +49,10 @@ class frmGraphPower : public Form {
   void PowerEraseOn_Click();
   void PowerEraseOff_Click();
   void PowerManipulateRPMlimit_Click();
+  void PowerManipulateOptions_Click();
+  void PowerManipulateText_Click();
+  void PowerSuper_Click();
+  void PowerEA_Click();
   void PowerOriginal_Click();
   void CopyColumn_Click(int source);
   void PowerUnitsBHP_Click();

@@ -50,6 +50,14 @@ TEST_F(Form1Menus, MenuTreeAndStatesAfterLoad) {
   EXPECT_EQ(std::tuple(bar->IconTips[16], bar->IconTips[18]), std::tuple("Practice Tree", " "));
 }
 
+TEST_F(Form1Menus, ConvertIsOfferedInDebugMode) {
+  Cfg.DebugMode = True;
+  Form1 debugBar;
+  debugBar.Load();
+  EXPECT_TRUE(debugBar.mnuFileConvert->isVisible());
+  EXPECT_TRUE(debugBar.mnuFileConvert->isEnabled());
+}
+
 TEST_F(Form1Menus, RenderedBarShowsMenusAndIcons) {
   bar->Show();
   const QImage shot = bar->grab().toImage();

@@ -1,0 +1,112 @@
+#include "files/convert_command.h"
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "files/file_dialog.h"
+#include "files/file_exists.h"
+#include "files/power_file.h"
+#include "files/power_import_commands.h"
+#include "files/text_file.h"
+#include "files/vehicle_file.h"
+#include "files/xml_library.h"
+#include "platform/ui_seam.h"
+#include "power/import_text.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr const char* Title = "Convert";
+
+// What the two file reads change of the working model, kept so it can be put back as it was.
+struct WorkingModelCopy {
+  CurveTable PowerCurve = S.PowerCurve;
+  PeakSummary EngineSummary = S.EngineSummary;
+  std::array<std::string, CurveColumns> PowerDescript = S.PowerDescript;
+  VehicleTable VehicleData = S.VehicleData;
+  std::string PowerFileDescription = S.PowerFileDescription;
+  std::string VehicleFileDescription = S.VehicleFileDescription;
+  Integer MinRPMIndex = S.MinRPMIndex, MaxRPMIndex = S.MaxRPMIndex;
+  Integer PowerMaxPower = S.PowerMaxPower, RevLimitIndex = S.RevLimitIndex;
+
+  void Restore() const {
+    S.PowerCurve = PowerCurve;
+    S.EngineSummary = EngineSummary;
+    S.PowerDescript = PowerDescript;
+    S.VehicleData = VehicleData;
+    S.PowerFileDescription = PowerFileDescription;
+    S.VehicleFileDescription = VehicleFileDescription;
+    S.MinRPMIndex = MinRPMIndex;
+    S.MaxRPMIndex = MaxRPMIndex;
+    S.PowerMaxPower = PowerMaxPower;
+    S.RevLimitIndex = RevLimitIndex;
+  }
+};
+
+// Reads the vehicle file and its power file; false when a dialog was cancelled or a file was
+// refused (its reader has said why).
+bool ReadVehicleToConvert(std::string& name) {
+  const std::string vehiclePath = OpenFileDialog("*.WCD", "Select Vehicle data", Cfg.DataPath);
+  if (vehiclePath.empty()) return false;
+  S.LoadFailed = False;
+  LoadVehicleFile(vehiclePath);
+  if (S.LoadFailed != False) return false;
+  name = LibraryVehicleName(vehiclePath);
+
+  std::string powerPath = PowerFileBeside(vehiclePath);
+  if (powerPath.empty() || !FileExistsQuietly(powerPath)) {
+    const std::string start = powerPath.empty() ? Cfg.DataPath : powerPath;
+    powerPath = OpenFileDialog("*.VCD", "Select Power data", start);
+    if (powerPath.empty()) return false;
+  }
+  LoadPowerFile(powerPath);
+  return S.LoadFailed == False;
+}
+
+// Opens the library: an empty one when the file does not exist; nothing (with a message) when
+// the file is there but is no library, so that it is never overwritten.
+std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
+  if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
+  std::string bytes;
+  if (ReadFileBytes(path, bytes))
+    if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes)) return doc;
+  ui().MsgBox(path + " is not a Kestrelon vehicle library - it has not been changed",
+              Msg::Exclamation, Title);
+  return nullptr;
+}
+
+void SaveLibrary(const XmlDocument& doc, const std::string& path) {
+  const FileWriteResult result = WriteFileReplacing(path, doc.Text());
+  if (result.ok()) return;
+  if (result.pathMissing())
+    ui().MsgBox("Drive or path does not exist", Msg::Exclamation, Title);
+  else
+    ui().MsgBox(UnexpectedErrorText(result.error, result.description), Msg::Critical, Title);
+}
+
+}  // namespace
+
+std::string LibraryVehicleName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.find('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+void FileConvert() {
+  if (!MakeXmlDocument) return;
+  const WorkingModelCopy copy;
+  RunGuarded(Title, [] {
+    S.PowerFileDescription.clear();
+    S.VehicleFileDescription.clear();
+    std::string name;
+    if (!ReadVehicleToConvert(name)) return;
+    const std::string path = LibraryPath();
+    std::unique_ptr<XmlDocument> library = OpenLibrary(path);
+    if (library && ConvertToXmlLibrary(*library, name)) SaveLibrary(*library, path);
+  });
+  copy.Restore();
+}
+
+}  // namespace kestrelon

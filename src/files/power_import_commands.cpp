@@ -1,0 +1,81 @@
+#include "files/power_import_commands.h"
+
+#include <exception>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "entry/entry_chain.h"
+#include "files/file_dialog.h"
+#include "files/file_exists.h"
+#include "files/open_pattern.h"
+#include "platform/ui_seam.h"
+#include "power/engine_analyser_import.h"
+#include "power/power_curve.h"
+#include "power/superflow_import.h"
+
+namespace kestrelon {
+
+void RunGuarded(const std::string& title, const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    ui().MsgBox(UnexpectedErrorText(0, error.what()), Msg::Critical, title);
+  }
+}
+
+void FilePowerSuper() {
+  RunGuarded("SuperFlow Power Data", [] {
+    S.CancelFlag = 0;
+    if (!OfferSaveFirst("Exit", 0)) return;
+    S.PowerFileName = OpenFileDialog("*.SD9", "Select Power data", S.SuperFlowDataPath);
+    if (S.PowerFileName.empty()) {
+      S.CancelFlag = 0;
+      return;
+    }
+    ImportSuperFlowPower(S.PowerFileName, 1);
+    if (S.LoadFailed == False && S.CancelFlag == 0) {
+      S.EngineEntered = False;
+      S.DataSaved = False;
+      S.CalcRequested = True;
+      S.AutoAccept = False;
+      InputData(1, False);
+    }
+  });
+  S.CancelFlag = 0;
+}
+
+// Joins the column's points with straight lines from MinRPMIndex up to MaxRPMIndex; two points
+// on neighbouring rows stay as they are.
+static void JoinReadings(int column) {
+  auto& curve = S.PowerCurve[column];
+  int r = S.MinRPMIndex;
+  while (r < S.MaxRPMIndex) {
+    const int n = NextNonZeroPowerIndex(r);
+    if (n - r > 1) {
+      const Single slope = (curve[n] - curve[r]) / static_cast<Single>(n - r);
+      for (int k = r + 1; k < n; ++k) curve[k] = static_cast<Single>(k - r) * slope + curve[r];
+    }
+    r = n;
+  }
+}
+
+void FilePowerEA() {
+  RunGuarded("Engine Analyser Power Data", [] {
+    S.PowerImportFileName = OpenFileDialog("*.*", "Select Power data", Cfg.EADataPath);
+    if (S.PowerImportFileName.empty()) return;
+    S.PowerCurveIndex = 0;
+    S.CancelFlag = 0;
+    const Integer top = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
+    // A refused file, or one without readings, has changed nothing.
+    if (S.CancelFlag == 1) return;
+    S.MaxRPMIndex = top;
+    S.MinRPMIndex = NextNonZeroPowerIndex(0);
+    JoinReadings(S.PowerCurveIndex);
+    UpdateEngineSummary(S.PowerCurveIndex);
+    ClampRevLimit();
+    S.DataSaved = False;
+    S.CalcRequested = True;
+  });
+}
+
+}  // namespace kestrelon

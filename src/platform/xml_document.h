@@ -1,0 +1,44 @@
+#pragma once
+// A small XML document: parse a text, walk child elements, add, remove and fill elements, and
+// write the document out as text. Element texts are the program's own bytes (Windows-1252).
+// The Qt implementation lives in platform/qt; logic reaches it through MakeXmlDocument.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrelon {
+
+// An element of one document; 0 is no element.
+using XmlElement = std::size_t;
+inline constexpr XmlElement NoXmlElement = 0;
+
+class XmlDocument {
+ public:
+  virtual ~XmlDocument() = default;
+  // Replaces the document by the parsed text; false (document empty) when it is not XML.
+  virtual bool Parse(std::string_view text) = 0;
+  // The document as the text of a file.
+  virtual std::string Text() const = 0;
+  virtual XmlElement Root() const = 0;
+  virtual std::string Name(XmlElement element) const = 0;
+  virtual std::vector<XmlElement> Children(XmlElement element) const = 0;
+  // The text of the element and everything inside it.
+  virtual std::string ElementText(XmlElement element) const = 0;
+  virtual XmlElement AppendChild(XmlElement parent, const std::string& name) = 0;
+  // Moves a detached or existing element to the end of parent's children.
+  virtual void MoveToEnd(XmlElement parent, XmlElement child) = 0;
+  virtual XmlElement CreateElement(const std::string& name) = 0;
+  virtual void RemoveChild(XmlElement parent, XmlElement child) = 0;
+  virtual void SetText(XmlElement element, const std::string& text) = 0;
+};
+
+// Filled at start-up with the implementation; empty, no document can be made.
+extern std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
+
+// The first child element of that name, or NoXmlElement.
+XmlElement FindChild(const XmlDocument& doc, XmlElement parent, std::string_view name);
+
+}  // namespace kestrelon

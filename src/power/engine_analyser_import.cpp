@@ -1,0 +1,86 @@
+#include "power/engine_analyser_import.h"
+
+#include <algorithm>
+
+#include "core/state.h"
+#include "platform/ui_seam.h"
+#include "power/import_text.h"
+#include "power/power_curve.h"
+
+namespace kestrelon {
+
+EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow) {
+  EngineAnalyserData data;
+  std::size_t start = 0;
+  while (start <= bytes.size()) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string line = Trim(bytes.substr(start, end - start));
+    start = end + 1;
+    if (line.empty()) continue;
+    const char separator = line.find(',') != std::string::npos ? ',' : ' ';
+    const std::size_t p1 = line.find(separator);
+    if (p1 == std::string::npos) continue;
+    const double row = RoundHalfEven(LeadingNumber(std::string_view(line).substr(0, p1)) / 100);
+    if (row < 1) {
+      data.invalidLine = line;
+      data.refused = true;
+      data.readings.clear();
+      return data;
+    }
+    const std::size_t p2 = line.find(separator, p1 + 1);
+    if (p2 == std::string::npos || row > maxRow) continue;
+    const double torque = LeadingNumber(std::string_view(line).substr(p1 + 1, p2 - p1 - 1));
+    data.readings.push_back({static_cast<Integer>(row), ToSingle(torque)});
+  }
+  return data;
+}
+
+void UpdatePowerMaxPower(double peak) {
+  if (peak > S.PowerMaxPower) S.PowerMaxPower = CInt(peak);
+  if (peak == S.PowerMaxPower && S.MaxRPMIndex >= 1 && S.MaxRPMIndex <= 64)
+    S.PowerMaxPower = CInt(S.PowerMaxPower * 65.0 / S.MaxRPMIndex);
+}
+
+Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
+  S.LoadFailed = False;
+  const Integer top = S.MaxRPMIndex;
+  std::string bytes;
+  // An unreadable file holds no readings.
+  const EngineAnalyserData data =
+      ReadFileBytes(fileName, bytes) ? ReadEngineAnalyserExport(bytes, top) : EngineAnalyserData{};
+  if (data.refused) {
+    ui().MsgBox(data.invalidLine + " contains invalid data - loading will be aborted",
+                Msg::Exclamation, "Load power data");
+    S.LoadFailed = True;
+    S.CancelFlag = 1;
+    return 0;
+  }
+  if (data.readings.empty()) {
+    ui().MsgBox("No data in file " + fileName, Msg::Exclamation, "Engine Analyser Power Data");
+    S.CancelFlag = 1;
+    return 0;
+  }
+
+  auto& curve = S.PowerCurve[column];
+  Integer last = 0, highest = 0;
+  for (const EngineAnalyserReading& reading : data.readings) {
+    if (last > 0)
+      for (int j = last + 1; j <= reading.row; ++j) curve[j] = 0;
+    curve[reading.row] = reading.torque;
+    last = reading.row;
+    highest = std::max(highest, reading.row);
+  }
+
+  if (column == 0) S.MinRPMIndex = 0;
+  double peak = 0;
+  for (int j = 1; j <= top; ++j) {
+    if (curve[j] > 0 && S.MinRPMIndex == 0) S.MinRPMIndex = static_cast<Integer>(j);
+    peak = std::max(peak, j * static_cast<double>(curve[j]) / RowTorqueToBHP);
+  }
+  UpdatePowerMaxPower(peak);
+  ClampRevLimit();
+  return highest;
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,142 @@
+#include "power/superflow_import.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/state.h"
+#include "platform/ui_seam.h"
+#include "power/engine_analyser_import.h"
+#include "power/import_text.h"
+#include "power/power_curve.h"
+
+namespace kestrelon {
+
+SuperFlowWindows SuperFlowChoice;
+
+namespace {
+
+constexpr const char* Title = "SuperFlow Power Data";
+constexpr double HighestRPM = 20000;
+
+// Splits at carriage returns; a line feed right after one is part of the line end.
+std::vector<std::string_view> SuperFlowLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\r', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+// Characters first..first+count-1, counted from 1; shorter when the line is.
+std::string_view Mid(std::string_view line, std::size_t first, std::size_t count) {
+  if (first > line.size()) return {};
+  return line.substr(first - 1, count);
+}
+
+bool EndsData(std::string_view line) { return Mid(line, 3, 8) == "        "; }
+
+Single FieldNumber(std::string_view field) { return ToSingle(LeadingNumber(field)); }
+
+}  // namespace
+
+SuperFlowData ReadSuperFlowExport(std::string_view bytes) {
+  SuperFlowData data;
+  const std::vector<std::string_view> lines = SuperFlowLines(bytes);
+  // The header runs to the second line that begins with a line feed, and one line more.
+  std::size_t next = 0;
+  for (int feeds = 0; next < lines.size() && feeds < 2; ++next)
+    if (!lines[next].empty() && lines[next][0] == '\n') ++feeds;
+  ++next;
+  while (next + 4 <= lines.size()) {
+    SuperFlowReading reading;
+    for (int k = 0; k < 4; ++k) {
+      const std::string_view line = lines[next + k];
+      if (EndsData(line)) return data;
+      if (k == 0) reading.RPM = FieldNumber(Mid(line, 1, 5));
+      if (k == 1) reading.torque = FieldNumber(Mid(line, 21, 9));
+    }
+    next += 4;
+    data.readings.push_back(reading);
+    if (data.readings.size() == SuperFlowMaxReadings) {
+      data.tooMuch = true;
+      break;
+    }
+  }
+  return data;
+}
+
+void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
+  if (askForCurve != 0) {
+    S.CancelFlag = 0;
+    if (SuperFlowChoice.ChooseCurve)
+      SuperFlowChoice.ChooseCurve();
+    else
+      S.CancelFlag = 1;
+    if (S.CancelFlag == 1) return;
+  }
+  const int column = S.CurrentStage;
+  // A stage question refused and then closed leaves no column to fill.
+  if (column < 0 || column >= CurveColumns) {
+    S.CancelFlag = 1;
+    return;
+  }
+
+  std::string bytes;
+  const SuperFlowData data =
+      ReadFileBytes(fileName, bytes) ? ReadSuperFlowExport(bytes) : SuperFlowData{};
+  if (data.tooMuch)
+    ui().MsgBox("Too much data; first 100 readings used", Msg::Information, Title);
+  const auto& readings = data.readings;
+  const auto noData = [&fileName] {
+    ui().MsgBox("No data in file " + fileName, Msg::Exclamation, Title);
+    S.CancelFlag = 1;
+  };
+  if (readings.size() < 2) return noData();
+  for (std::size_t k = 1; k < readings.size(); ++k)
+    if (!(readings[k].RPM > readings[k - 1].RPM)) {
+      ui().MsgBox("Power readings not consecutive; data file unusable", Msg::Exclamation, Title);
+      S.CancelFlag = 1;
+      return;
+    }
+  // Rising speeds leave only the first reading able to fall below row 1.
+  if (RoundHalfEven(readings[0].RPM / 100.0) < 1) {
+    ui().MsgBox(Trim(NumText(readings[0].RPM)) + " contains invalid data - loading will be aborted",
+                Msg::Exclamation, "Load power data");
+    S.CancelFlag = 1;
+    return;
+  }
+  // Readings above 20000 rpm, and all after them, have no row.
+  std::size_t used = 1;
+  while (used < readings.size() && readings[used].RPM <= HighestRPM) ++used;
+  if (used < readings.size())
+    ui().MsgBox("RPM above 20000 ignored", Msg::Exclamation, Title);
+  if (used < 2) return noData();
+
+  auto& curve = S.PowerCurve[column];
+  std::fill(curve.begin() + 1, curve.begin() + CurveTopRow + 1, 0.0f);
+  double peak = 0;
+  int top = 0;
+  for (std::size_t k = 1; k < used; ++k) {
+    const SuperFlowReading& a = readings[k - 1];
+    const SuperFlowReading& b = readings[k];
+    const Long first = (CLng(a.RPM) + 50) / 100;
+    const Long last = CLng(b.RPM) / 100;
+    for (Long j = first; j <= last; ++j) {
+      curve[j] = a.torque + (100.0f * j - a.RPM) * (b.torque - a.torque) / (b.RPM - a.RPM);
+      peak = std::max(peak, j * static_cast<double>(curve[j]) / RowTorqueToBHP);
+    }
+    top = last;
+  }
+  if (column == 0) S.MinRPMIndex = static_cast<Integer>(std::ceil(readings[0].RPM / 100.0));
+  S.MaxRPMIndex = static_cast<Integer>(top);
+  // A first reading just below the top row's hundred would put the span's bottom above its top.
+  S.MinRPMIndex = std::min(S.MinRPMIndex, S.MaxRPMIndex);
+  UpdatePowerMaxPower(peak);
+}
+
+}  // namespace kestrelon

@@ -1,0 +1,272 @@
+#include "power/ui/frmPowerText.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/units.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/text.h"
+#include "platform/ui_seam.h"
+
+namespace kestrelon {
+
+namespace {
+
+constexpr int HelpContext = 11;
+constexpr const char* Title = "Power Input";
+constexpr Single MostBHP = 20000;
+
+// Cell numbers follow the leading-number rule: blanks before the number skipped, 0 when none.
+double CellNumber(const QLineEdit* cell) { return LeadingNumber(StdText(cell->text())); }
+Long CellRPM(const QLineEdit* cell) { return CLng(CellNumber(cell)); }
+
+}  // namespace
+
+frmPowerText::frmPowerText() : Form("frmPowerText", QStringLiteral("Enter Power data")) {
+  UnitsFrame = new QGroupBox(QStringLiteral("Units of power"), this);
+  BHPUnits = new QRadioButton(QStringLiteral("BHP / lbft"), UnitsFrame);
+  KWUnits = new QRadioButton(QStringLiteral("KW / Nm"), UnitsFrame);
+  auto* units = new QHBoxLayout(UnitsFrame);
+  units->addWidget(BHPUnits);
+  units->addWidget(KWUnits);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(QStringLiteral("RPM"), this), 0, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Power"), this), 0, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Torque"), this), 0, 2);
+  QWidget* previous = KWUnits;
+  setTabOrder(BHPUnits, KWUnits);
+  for (int p = 0; p < PowerTableVisible; ++p) {
+    RPMValue[p] = new QLineEdit(this);
+    PowerValue[p] = new QLineEdit(this);
+    TorqueValue[p] = new QLineEdit(this);
+    grid->addWidget(RPMValue[p], p + 1, 0);
+    grid->addWidget(PowerValue[p], p + 1, 1);
+    grid->addWidget(TorqueValue[p], p + 1, 2);
+    SetTag(RPMValue[p], QStringLiteral("RPM value for which you have a torque or power reading"));
+    SetTag(PowerValue[p], QStringLiteral(
+                              "The actual power reading. This will be calculated if you enter a "
+                              "torque value"));
+    SetTag(TorqueValue[p], QStringLiteral(
+                               "The actual torque reading. This will be calculated if you enter "
+                               "a power reading"));
+    for (QLineEdit* cell : {RPMValue[p], TorqueValue[p], PowerValue[p]}) {
+      setTabOrder(previous, cell);
+      previous = cell;
+      cell->installEventFilter(this);
+    }
+  }
+  UpArrow = new QToolButton(this);
+  DownArrow = new QToolButton(this);
+  UpArrow->setArrowType(Qt::UpArrow);
+  DownArrow->setArrowType(Qt::DownArrow);
+  for (QToolButton* arrow : {UpArrow, DownArrow}) arrow->setFocusPolicy(Qt::NoFocus);
+  SetTag(DownArrow, QStringLiteral("Press this to move down the list"));
+  SetTag(UpArrow, QStringLiteral("Press this to move back up the list"));
+  auto* arrows = new QVBoxLayout;
+  arrows->addWidget(UpArrow);
+  arrows->addStretch();
+  arrows->addWidget(DownArrow);
+  grid->addLayout(arrows, 1, 3, PowerTableVisible, 1);
+
+  EraseData = new QCheckBox(QStringLiteral("Erase existing data"), this);
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  HelpButton = new QPushButton(QStringLiteral("Help"), this);
+  OKButton->setDefault(true);
+  for (QWidget* w : {static_cast<QWidget*>(EraseData), static_cast<QWidget*>(OKButton),
+                     static_cast<QWidget*>(CancelButton), static_cast<QWidget*>(HelpButton)}) {
+    setTabOrder(previous, w);
+    previous = w;
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(EraseData);
+  buttons->addStretch();
+  buttons->addWidget(OKButton);
+  buttons->addWidget(CancelButton);
+  buttons->addWidget(HelpButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(UnitsFrame);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  connect(UpArrow, &QToolButton::clicked, this, &frmPowerText::UpArrow_Click);
+  connect(DownArrow, &QToolButton::clicked, this, &frmPowerText::DownArrow_Click);
+  connect(BHPUnits, &QRadioButton::clicked, this, &frmPowerText::BHPUnits_Click);
+  connect(KWUnits, &QRadioButton::clicked, this, &frmPowerText::KWUnits_Click);
+  connect(OKButton, &QPushButton::clicked, this, &frmPowerText::OKButton_Click);
+  connect(CancelButton, &QPushButton::clicked, this, &frmPowerText::CancelButton_Click);
+  connect(HelpButton, &QPushButton::clicked, this, &frmPowerText::HelpButton_Click);
+}
+
+void frmPowerText::Form_Load() {
+  CentreOnScreen();
+  table = PowerTable{};
+  UnitsReady = false;
+  topRow = 20;
+  EraseData->setChecked(true);
+  ShowVisibleRows();
+  if (Cfg.ShowToolTips != False) ApplyTags();
+}
+
+void frmPowerText::showEvent(QShowEvent* event) {
+  Form::showEvent(event);
+  const bool kw = S.PowerUnit != "BHP";
+  (kw ? KWUnits : BHPUnits)->setChecked(true);
+  table.TorqueFactor = kw ? TableTorqueFactorNm : 1;
+  table.PowerFactor = kw ? TablePowerFactorKW : 1;
+  UnitsReady = true;
+  RPMValue[0]->setFocus();  // typing starts at the first point
+}
+
+void frmPowerText::ShowVisibleRows() {
+  for (int p = 0; p < PowerTableVisible; ++p) {
+    const int r = topRow + p;
+    if (table.TableRPM[r] < 100) {
+      RPMValue[p]->clear();
+      TorqueValue[p]->clear();
+      PowerValue[p]->clear();
+      continue;
+    }
+    RPMValue[p]->setText(QString::number(table.TableRPM[r]));
+    TorqueValue[p]->setText(QText(TableValueText(table.TableTorque[r])));
+    PowerValue[p]->setText(QText(TableValueText(table.TablePower[r])));
+  }
+}
+
+void frmPowerText::ReadVisibleRows() {
+  for (int p = 0; p < PowerTableVisible; ++p) {
+    const int r = topRow + p;
+    table.TableRPM[r] = CellRPM(RPMValue[p]);
+    table.TableTorque[r] = static_cast<Single>(CellNumber(TorqueValue[p]));
+    table.TablePower[r] = static_cast<Single>(CellNumber(PowerValue[p]));
+  }
+}
+
+void frmPowerText::ChooseUnits(bool kw) {
+  const std::string before = S.PowerUnit;
+  S.PowerUnit = kw ? "KW" : "BHP";
+  if (kw) Cfg.PUnits = "M";
+  ApplyPowerUnit(S.PowerUnit);
+  table.TorqueFactor = kw ? TableTorqueFactorNm : 1;
+  table.PowerFactor = kw ? TablePowerFactorKW : 1;
+  if (before != S.PowerUnit) {
+    ConvertRowUnits(table, kw);
+    ShowVisibleRows();
+  }
+}
+
+void frmPowerText::BHPUnits_Click() { ChooseUnits(false); }
+void frmPowerText::KWUnits_Click() { ChooseUnits(true); }
+
+void frmPowerText::Scroll(int step) {
+  const int next = topRow + step;
+  if (next >= 0 && next <= PowerTableLastTop) {
+    ReadVisibleRows();
+    topRow = next;
+    ShowVisibleRows();
+  }
+  // The focus follows the row it was on.
+  QWidget* focus = focusWidget();
+  for (int p = 0; p < PowerTableVisible; ++p)
+    if (focus == RPMValue[p] || focus == PowerValue[p] || focus == TorqueValue[p]) {
+      const int to = (p - step + PowerTableVisible) % PowerTableVisible;
+      RPMValue[to]->setFocus();
+      return;
+    }
+}
+
+void frmPowerText::DownArrow_Click() { Scroll(1); }
+void frmPowerText::UpArrow_Click() { Scroll(-1); }
+
+bool frmPowerText::RPMInRange(int p, Long& rpm) const {
+  rpm = CellRPM(RPMValue[p]);
+  return rpm >= 100 && rpm <= S.MaxRPMIndex * 100;
+}
+
+bool frmPowerText::CheckRPMCell(int p) {
+  Long rpm = 0;
+  if (RPMValue[p]->text().isEmpty() || CellNumber(RPMValue[p]) == 0 || RPMInRange(p, rpm))
+    return true;
+  ui().MsgBox("RPM value is out of range", Msg::Exclamation, Title);
+  RPMValue[p]->setFocus();
+  return false;
+}
+
+void frmPowerText::CheckPowerCell(int p) {
+  if (!TorqueValue[p]->text().isEmpty() && CellNumber(TorqueValue[p]) > 0) return;
+  Long rpm = 0;
+  const auto power = static_cast<Single>(CellNumber(PowerValue[p]));
+  if (!RPMInRange(p, rpm) || !(power > 0)) return;
+  if (power * table.PowerFactor > MostBHP) {
+    ui().MsgBox("Kestrelon cannot handle that much power", Msg::Exclamation, Title);
+    PowerValue[p]->setFocus();
+    return;
+  }
+  TorqueValue[p]->setText(QText(TableValueText(TorqueFromPower(table, power, rpm))));
+}
+
+void frmPowerText::CheckTorqueCell(int p) {
+  Long rpm = 0;
+  const auto torque = static_cast<Single>(CellNumber(TorqueValue[p]));
+  if (TorqueValue[p]->text().isEmpty() || !(torque > 0) || !RPMInRange(p, rpm)) return;
+  const Single power = PowerFromTorque(table, torque, rpm);
+  if (power * table.PowerFactor > MostBHP) {
+    ui().MsgBox("Kestrelon cannot handle that much torque", Msg::Exclamation, Title);
+    TorqueValue[p]->setFocus();
+    return;
+  }
+  PowerValue[p]->setText(QText(TableValueText(power)));
+}
+
+bool frmPowerText::eventFilter(QObject* watched, QEvent* event) {
+  // A message box or another window taking the focus is no leaving of the cell.
+  if (event->type() == QEvent::FocusOut && !checking &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    checking = true;
+    for (int p = 0; p < PowerTableVisible; ++p) {
+      if (watched == RPMValue[p]) CheckRPMCell(p);
+      if (watched == PowerValue[p]) CheckPowerCell(p);
+      if (watched == TorqueValue[p]) CheckTorqueCell(p);
+    }
+    checking = false;
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void frmPowerText::OKButton_Click() {
+  if (!UnitsReady) return;
+  ReadVisibleRows();
+  const std::optional<int> bad = WritePowerTable(table, S.PowerCurveIndex, EraseData->isChecked());
+  if (bad) {
+    ui().MsgBox("Invalid Torque Value", Msg::Exclamation, Title);
+    const int r = *bad;
+    topRow = r < PowerTableLastTop ? r : PowerTableLastTop;
+    ShowVisibleRows();
+    TorqueValue[r - topRow]->setFocus();
+    return;
+  }
+  Unload();
+}
+
+void frmPowerText::CancelButton_Click() {
+  if (ui().MsgBox("All input data will by lost, are you sure?",
+                  Msg::YesNo + Msg::Question + Msg::DefaultButton2, Title) == Msg::Yes)
+    Unload();
+}
+
+void frmPowerText::HelpButton_Click() { ShowHelpTopic(HelpContext); }
+
+}  // namespace kestrelon

@@ -1,0 +1,223 @@
+// The vehicle library: File > Convert reads a vehicle and its power file into KOBEX.XML under
+// the vehicle's name, asks before it replaces one, writes the texts and curves in their named
+// elements, never overwrites a file that is no library, and leaves the working model as it was.
+#include "files/xml_library.h"
+
+#include <gtest/gtest.h>
+
+#include <QDomDocument>
+#include <QStringList>
+#include <filesystem>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "files/convert_command.h"
+#include "files/power_file.h"
+#include "files/vehicle_file.h"
+#include "platform/qt/qt_xml_document.h"
+#include "scripted_file_windows.h"
+#include "support/scripted_ui.h"
+#include "temp_folder.h"
+
+namespace kestrelon {
+namespace {
+
+class VehicleLibrary : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    Cfg = Settings{};
+    Cfg.DataPath = folder.file("");
+    UseQtXmlDocument();
+  }
+  void TearDown() override {
+    MakeXmlDocument = nullptr;
+    LibraryAsk = LibraryWindows{};
+  }
+
+  // Writes a vehicle file and its power file (NAME.WCD, NAME.VCD) from a vehicle set up here,
+  // then puts a different working vehicle in the model.
+  std::string WriteVehicle(const std::string& name) {
+    S.VehicleData[1][1] = " 2 ";
+    S.VehicleData[1][13] = "y";
+    S.VehicleData[5][13] = " Y";
+    S.VehicleData[1][19] = "wet";
+    S.VehicleData[9][13] = "1.5:2.5";
+    S.VehicleData[8][9] = "opts";
+    S.PowerDescript[0] = "Gas";
+    S.PowerCurve[0][35] = 245.5f;
+    S.PowerCurve[0][36] = 250;
+    S.MaxRPMIndex = 60;
+    S.DataDescription = "A car";
+    EXPECT_TRUE(WriteVehicleFile(folder.file(name + ".WCD")).ok());
+    EXPECT_TRUE(WritePowerFile(folder.file(name + ".VCD")).ok());
+    S = SharedState{};
+    S.VehicleData[2][2] = "working";
+    S.PowerCurve[1][40] = 123.25f;
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 70;
+    S.RevLimitIndex = 65;
+    S.PowerMaxPower = 400;
+    S.EngineSummary[1] = {1, 2, 3, 4};
+    S.PowerDescript[1] = "Wet";
+    S.VehicleFileDescription = "working car";
+    return folder.file(name + ".WCD");
+  }
+
+  QDomDocument Library() const {
+    QDomDocument doc;
+    doc.setContent(QByteArray::fromStdString(test::TempFolder::read(LibraryPath())));
+    return doc;
+  }
+  static QString Text(const QDomElement& parent, const char* path) {
+    QDomElement e = parent;
+    for (const QString& name : QString::fromLatin1(path).split('/')) e = e.firstChildElement(name);
+    return e.text();
+  }
+
+  test::TempFolder folder;
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+  test::ScriptedFileWindows windows;
+};
+
+TEST_F(VehicleLibrary, ItemsAndCurvesAreWrittenInTheirNamedElements) {
+  windows.answers = {{WriteVehicle("CAR")}};
+  FileConvert();
+  const QDomElement vehicle = Library().documentElement().firstChildElement("VEHICLE");
+  ASSERT_FALSE(vehicle.isNull());
+  EXPECT_EQ(Text(vehicle, "Name"), "CAR");
+  EXPECT_EQ(Text(vehicle, "Description"), "A car\r\nA car");
+  EXPECT_EQ(Text(vehicle, "CLUTCH/ClutchFrictions"), "2");
+  EXPECT_EQ(Text(vehicle, "CLUTCH/ClutchUseSpec"), "1");  // "y"
+  EXPECT_EQ(Text(vehicle, "AERO/StandardDay"), "0");      // " Y"
+  EXPECT_EQ(Text(vehicle, "CLUTCH/ClutchWet"), "1");
+  EXPECT_EQ(Text(vehicle, "ProfOpts"), "opts");
+  EXPECT_EQ(Text(vehicle, "THROTTLESTOP/TStopTimer2"), "1.5");
+  EXPECT_EQ(Text(vehicle, "THROTTLESTOP/TStopTimer3"), "2.5");
+  EXPECT_TRUE(vehicle.firstChildElement("THROTTLESTOP").firstChildElement("TStopTimer4").isNull());
+  EXPECT_TRUE(vehicle.firstChildElement("THROTTLESTOP").firstChildElement("TStopOpneing2").isNull());
+  const QDomElement curve = vehicle.firstChildElement("POWER").firstChildElement("CURVE0");
+  EXPECT_EQ(Text(curve, "TITLE"), "Gas");
+  EXPECT_EQ(Text(curve, "POINT/RPM"), "3500");
+  EXPECT_EQ(Text(curve, "POINT/TORQUE"), "245.5");
+  EXPECT_TRUE(vehicle.firstChildElement("POWER").firstChildElement("CURVE1").isNull());
+  // The groups come in the order their first items are written.
+  QStringList order;
+  for (QDomElement e = vehicle.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+    order << e.tagName();
+  EXPECT_EQ(order.join(','), "Name,Description,CLUTCH,TIMERS,CHASSIS,TYRES,LAUNCH,AERO,"
+                             "TRANSMISSION,POWER,INERTIA,NITROUS,ProfOpts,THROTTLESTOP");
+}
+
+TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
+  windows.answers = {{WriteVehicle("CAR")}};
+  const SharedState before = S;
+  FileConvert();
+  EXPECT_EQ(S.PowerCurve, before.PowerCurve);
+  EXPECT_EQ(S.EngineSummary, before.EngineSummary);
+  EXPECT_EQ(S.PowerDescript, before.PowerDescript);
+  EXPECT_EQ(S.VehicleData, before.VehicleData);
+  EXPECT_EQ(std::tie(S.VehicleFileDescription, S.PowerFileDescription),
+            std::tie(before.VehicleFileDescription, before.PowerFileDescription));
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.PowerMaxPower, S.RevLimitIndex),
+            std::tuple(20, 70, 400, 65));
+}
+
+TEST_F(VehicleLibrary, ConvertingTwiceWithYesLeavesOneVehicleTheLast) {
+  const std::string car = WriteVehicle("CAR");
+  const std::string other = WriteVehicle("OTHER");
+  windows.answers = {{car}, {other}, {car}};
+  FileConvert();
+  FileConvert();
+  seam.answers = {Msg::Yes};
+  FileConvert();
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "A vehicle called CAR already exists.\r\nDo you want to overwrite it?");
+  EXPECT_EQ(seam.asked[0].style, Msg::YesNoCancel + Msg::Exclamation);
+  const QDomElement root = Library().documentElement();
+  QStringList names;
+  for (QDomElement v = root.firstChildElement("VEHICLE"); !v.isNull();
+       v = v.nextSiblingElement("VEHICLE"))
+    names << Text(v, "Name");
+  EXPECT_EQ(names.join(','), "OTHER,CAR");
+}
+
+TEST_F(VehicleLibrary, NoAsksForAnotherNameAndCancelChangesNothing) {
+  const std::string car = WriteVehicle("CAR");
+  windows.answers = {{car}};
+  FileConvert();
+  const std::string saved = test::TempFolder::read(LibraryPath());
+
+  std::vector<std::string> names = {"Bob's car"};
+  LibraryAsk.InputBox = [&names](const std::string& prompt, const std::string& title) {
+    EXPECT_EQ(std::tie(prompt, title),
+              std::tuple("Enter a new name for the vehicle", "Convert vehicle data"));
+    const std::string name = names.front();
+    names.erase(names.begin());
+    return name;
+  };
+  windows.answers = {{car}};
+  seam.answers = {Msg::No};
+  FileConvert();
+  // An apostrophe is just part of the name: the next clash finds it.
+  windows.answers = {{car}};
+  names = {"Bob's car"};
+  seam.answers = {Msg::No, Msg::Cancel};
+  FileConvert();
+  ASSERT_EQ(seam.asked.size(), 3u);
+  EXPECT_EQ(seam.asked[2].text, "A vehicle called Bob's car already exists.\r\nDo you want to overwrite it?");
+  const QDomElement root = Library().documentElement();
+  EXPECT_EQ(root.elementsByTagName("VEHICLE").size(), 2);
+  EXPECT_NE(test::TempFolder::read(LibraryPath()), saved);
+}
+
+TEST_F(VehicleLibrary, AFileThatIsNoLibraryIsRefusedAndLeftAlone) {
+  const std::string car = WriteVehicle("CAR");
+  for (const std::string& bytes : {std::string("<KESTRELON><VEHICLE>"), std::string("<OTHER/>")}) {
+    SCOPED_TRACE(bytes);
+    folder.write("KOBEX.XML", bytes);
+    windows.answers = {{car}};
+    seam.asked.clear();
+    FileConvert();
+    EXPECT_EQ(test::TempFolder::read(LibraryPath()), bytes);
+    ASSERT_EQ(seam.asked.size(), 1u);
+    EXPECT_EQ(seam.asked[0].text,
+              LibraryPath() + " is not a Kestrelon vehicle library - it has not been changed");
+    EXPECT_EQ(std::tie(seam.asked[0].style, seam.asked[0].title),
+              std::tuple(Msg::Exclamation, "Convert"));
+  }
+}
+
+TEST_F(VehicleLibrary, CancelledDialogsAndRejectedFilesStopTheConversion) {
+  const std::string car = WriteVehicle("CAR");
+  std::filesystem::remove(folder.file("CAR.VCD"));
+  const std::string broken = folder.write("BAD.WCD", "//*short\r\n1\r\n");
+  for (auto answers : {std::deque<test::DialogAnswer>{{""}},
+                       std::deque<test::DialogAnswer>{{car}, {""}},
+                       std::deque<test::DialogAnswer>{{broken}}}) {
+    windows.answers = answers;
+    FileConvert();
+    EXPECT_FALSE(std::filesystem::exists(LibraryPath()));
+  }
+  EXPECT_EQ(windows.dialogs.at(2).look.title, "Select Power data");
+  EXPECT_EQ(S.VehicleData[2][2], "working");
+}
+
+TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
+  EXPECT_NE(ParseVehicleLibrary("<KESTRELON><VEHICLE><Name>A</Name></VEHICLE></KESTRELON>"), nullptr);
+  for (const char* bytes : {"", "<KESTRELON>", "<kestrelon/>", "<OTHER/>", "\xff\xfe<"})
+    EXPECT_EQ(ParseVehicleLibrary(bytes), nullptr) << bytes;
+}
+
+TEST(LibraryTexts, NamesAndTorques) {
+  EXPECT_EQ(LibraryVehicleName("/data/CAR.2024.WCD"), "CAR");
+  EXPECT_EQ(LibraryVehicleName("/data/.hidden"), ".hidden");
+  EXPECT_EQ(LibraryTorqueText(245.5f), "245.5");
+  EXPECT_EQ(LibraryTorqueText(0.1f), "0.1");
+  EXPECT_EQ(LibraryTorqueText(1234.567f), "1234.567");
+  EXPECT_EQ(LibraryItems().size(), 183u);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,319 @@
+// The curve tools as a racer works them from the curve graph: the manipulation dialog from
+// Options, the table entry from Text Entry, the two imports from the Get menu, and the curve
+// question of the dynamometer import.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <unistd.h>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "files/file_windows.h"
+#include "platform/qt/form.h"
+#include "power/superflow_import.h"
+#include "power/ui/frmGraphPower.h"
+#include "power/ui/frmPowerManipulate.h"
+#include "power/ui/frmPowerText.h"
+#include "power/ui/frmSuperFloPower.h"
+#include "power/ui/power_curve_windows.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+class CurveToolWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTables();
+    S = SharedState{};
+    Cfg = Settings{};
+    RegisterPowerCurveWindows();
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 60;
+    S.GraphRPMTop = 7000;
+    S.CurvePeakValue = 500;
+    for (int j = 20; j <= 60; ++j) S.PowerCurve[0][j] = 200;
+    graph = static_cast<frmGraphPower*>(Form::Instance("frmGraphPower"));
+    graph->Show();
+    ASSERT_TRUE(graph->Graph().GraphReady);
+    // The file dialog answers with the file a test names.
+    FileWindows.ShowFileDialog = [this](const FileDialogLook&) { S.FileDialogResult = chosen; };
+  }
+  void TearDown() override {
+    for (Form* form : std::vector<Form*>(Form::LoadedForms())) form->Unload();
+    Form::DeleteInstances();
+    FileWindows = FileWindowHooks{};
+    SuperFlowChoice = SuperFlowWindows{};
+    std::filesystem::remove(exportFile);
+  }
+  // Works the modal window named while `trigger` opens it.
+  template <typename Window>
+  void With(const char* formName, std::function<void(Window&)> user, std::function<void()> trigger) {
+    bool reached = false;
+    QTimer::singleShot(0, [&] {
+      auto* form = static_cast<Window*>(Form::FindLoaded(QString::fromLatin1(formName)));
+      ASSERT_NE(form, nullptr);
+      reached = true;
+      user(*form);
+    });
+    trigger();
+    EXPECT_TRUE(reached);
+  }
+  void Manipulate(std::function<void(frmPowerManipulate&)> user) {
+    With<frmPowerManipulate>("frmPowerManipulate", user,
+                             [this] { graph->PowerManipulateOptions->trigger(); });
+  }
+  void WriteExport(const std::string& bytes) {
+    exportFile = (std::filesystem::temp_directory_path() /
+                  ("kestrelon-tool-" + std::to_string(::getpid()) + ".txt"))
+                     .string();
+    std::ofstream(exportFile, std::ios::binary) << bytes;
+    chosen = exportFile;
+  }
+
+  frmGraphPower* graph = nullptr;
+  std::string chosen, exportFile;
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+};
+
+TEST_F(CurveToolWindows, OptionsMultipliesTheMarkedRangeByATypedExpression) {
+  S.LowRPM = 3000;
+  S.HighRPM = 4000;
+  Manipulate([](frmPowerManipulate& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Manipulate Power"));
+    EXPECT_EQ(std::pair(d.LowRPM->text(), d.HighRPM->text()),
+              std::pair(QStringLiteral("3000"), QStringLiteral("4000")));
+    d.ManMult->click();
+    EXPECT_TRUE(d.MultiplyFrame->isVisible());
+    EXPECT_TRUE(d.RPMAffectedFrame->isVisible());
+    EXPECT_FALSE(d.CompressionFrame->isVisible());
+    d.MultFactor->setText(QStringLiteral("2*1.5"));
+    d.MultMult->click();
+    QTest::keyClick(&d, Qt::Key_Return);
+  });
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][29], 200);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][30], 600);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 600);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][41], 200);
+  EXPECT_EQ(std::tuple(S.LowRPM, S.HighRPM), std::tuple(0, 0));
+  EXPECT_EQ(S.ManipSettings.MultFactor, 2);  // the number the field begins with
+}
+
+TEST_F(CurveToolWindows, ChosenOperationAndFieldsSurviveCancelAndReopening) {
+  Manipulate([this](frmPowerManipulate& d) {
+    d.OKButton->click();
+    ASSERT_EQ(seam.asked.size(), 1u);
+    EXPECT_EQ(seam.asked[0].text, "Insufficient information");
+    EXPECT_EQ(std::tie(seam.asked[0].style, seam.asked[0].title),
+              std::tuple(Msg::Question, "Power curve manipulation"));
+    d.ManComp->click();
+    d.OldCR->setText(QStringLiteral("1.99"));
+    d.NewCR->setText(QStringLiteral("12"));
+    d.OKButton->click();
+    EXPECT_EQ(seam.asked.back().text, "Old compression ratio not valid - should be between 2 and 30");
+    EXPECT_EQ(d.focusWidget(), d.OldCR);
+    d.ManShift->click();
+    d.MoveRPM->setText(QStringLiteral("150"));
+    QTest::keyClick(&d, Qt::Key_Escape);
+  });
+  EXPECT_EQ(S.PowerCurve[0][30], 200);
+  EXPECT_EQ(S.ManipSettings.Option, "SHIFT");
+  Manipulate([](frmPowerManipulate& d) {
+    EXPECT_TRUE(d.ManShift->isChecked());
+    EXPECT_TRUE(d.MovePowerFrame->isVisible());
+    EXPECT_EQ(d.MoveRPM->text(), QStringLiteral("150"));  // the window kept its texts
+    EXPECT_EQ(d.OldCR->text(), QStringLiteral("1.99"));
+    d.MoveDown->click();
+    d.ManComp->click();
+    d.OldCR->setText(QStringLiteral("10"));
+    d.OKButton->click();
+    EXPECT_FALSE(d.IsLoaded());
+  });
+  EXPECT_NEAR(S.PowerCurve[0][20], 200 * 1.0465, 0.01);  // the whole curve
+  EXPECT_NEAR(S.PowerCurve[0][60], 200 * 1.0465, 0.01);
+  EXPECT_EQ(std::tuple(S.ManipSettings.Option, S.ManipSettings.NewCR, S.ManipSettings.MoveUp),
+            std::tuple("CR", 12.0f, False));
+}
+
+TEST_F(CurveToolWindows, ChangesPastTheMostPowerAreRefused) {
+  S.CurvePeakValue = 19000;
+  Manipulate([this](frmPowerManipulate& d) {
+    d.ManMult->click();
+    d.MultFactor->setText(QStringLiteral("1.1"));
+    d.MultMult->click();
+    d.OKButton->click();
+    EXPECT_EQ(seam.asked.at(0).text,
+              "Multiplication factor would cause maximum permitted power to be exceeded");
+    d.ManAddN2O->click();
+    d.NitrousAdd->click();
+    d.NewNitrous->setText(QStringLiteral("1000BHP"));
+    d.OKButton->click();
+    EXPECT_EQ(seam.asked.at(1).text, "Value when added would exceed maximum permitted power");
+    EXPECT_TRUE(d.IsLoaded());
+    d.CancelButton->click();
+  });
+  EXPECT_EQ(S.PowerCurve[0][40], 200);
+}
+
+TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
+  S.ManipSettings.NitrousMode = 2;
+  Manipulate([](frmPowerManipulate& d) {
+    d.ManAddN2O->click();
+    EXPECT_TRUE(d.NitrousCalculate->isChecked());
+    EXPECT_FALSE(d.NitrousCalculate->isEnabled());
+    d.OKButton->click();  // nothing to calculate for the no-nitrous curve
+    EXPECT_FALSE(d.IsLoaded());
+  });
+  EXPECT_EQ(S.PowerCurve[0][40], 200);
+}
+
+TEST_F(CurveToolWindows, MaximumRPMChangeAndTheCloseBox) {
+  Manipulate([](frmPowerManipulate& d) {
+    d.ManRPM->click();
+    EXPECT_EQ(d.MaxRPM->text(), QStringLiteral("6000"));
+    d.MaxRPM->setText(QStringLiteral("9150"));
+    d.OKButton->click();
+  });
+  EXPECT_EQ(S.MaxRPMIndex, 92);
+  EXPECT_EQ(S.VehicleData[6][1], "9200");
+  Manipulate([](frmPowerManipulate& d) {
+    EXPECT_TRUE(d.ManRPM->isChecked());
+    d.MaxRPM->setText(QStringLiteral("20100"));
+    d.close();  // the close box: nothing is done
+  });
+  EXPECT_EQ(S.MaxRPMIndex, 92);
+}
+
+TEST_F(CurveToolWindows, TextEntryWritesTheCurveAndScrollsToABadTorque) {
+  With<frmPowerText>(
+      "frmPowerText",
+      [this](frmPowerText& t) {
+        EXPECT_EQ(t.windowTitle(), QStringLiteral("Enter Power data"));
+        EXPECT_EQ(t.TopRow(), 20);
+        EXPECT_TRUE(t.EraseData->isChecked());
+        EXPECT_TRUE(t.BHPUnits->isChecked());
+        t.RPMValue[0]->setText(QStringLiteral("3000"));
+        t.TorqueValue[0]->setText(QStringLiteral("300"));
+        t.RPMValue[5]->setText(QStringLiteral("3500"));
+        t.PowerValue[5]->setText(QStringLiteral("-5"));
+        QTest::keyClick(&t, Qt::Key_Return);
+        ASSERT_EQ(seam.asked.size(), 1u);
+        EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].title),
+                  std::tuple("Invalid Torque Value", "Power Input"));
+        EXPECT_EQ(t.TopRow(), 25);
+        EXPECT_EQ(t.focusWidget(), t.TorqueValue[0]);
+        EXPECT_EQ(t.RPMValue[0]->text(), QStringLiteral("3500"));
+        t.PowerValue[0]->setText(QStringLiteral("250"));
+        t.TorqueValue[0]->clear();
+        t.OKButton->click();
+        EXPECT_FALSE(t.IsLoaded());
+      },
+      [this] { graph->PowerManipulateText->trigger(); });
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][30], 300);
+  EXPECT_NEAR(S.PowerCurve[0][35], 250 * 5252 / 3500.0, 0.01);
+  EXPECT_EQ(S.PowerCurve[0][40], 0);  // erased
+}
+
+TEST_F(CurveToolWindows, TextEntryCellChecksAndCancel) {
+  With<frmPowerText>(
+      "frmPowerText",
+      [this](frmPowerText& t) {
+        QApplication::setActiveWindow(&t);
+        t.RPMValue[0]->setFocus();
+        QTest::keyClicks(t.RPMValue[0], "7000");
+        QTest::keyClick(t.RPMValue[0], Qt::Key_Tab);
+        ASSERT_EQ(seam.asked.size(), 1u);
+        EXPECT_EQ(seam.asked[0].text, "RPM value is out of range");
+        EXPECT_EQ(t.focusWidget(), t.RPMValue[0]);
+        t.RPMValue[0]->setText(QStringLiteral("5252"));
+        t.TorqueValue[0]->setFocus();
+        QTest::keyClicks(t.TorqueValue[0], "100");
+        QTest::keyClick(t.TorqueValue[0], Qt::Key_Tab);
+        EXPECT_EQ(t.PowerValue[0]->text(), QStringLiteral("100.00"));
+        t.DownArrow->click();
+        EXPECT_EQ(t.TopRow(), 21);
+        seam.answers = {Msg::No, Msg::Yes};
+        t.CancelButton->click();
+        EXPECT_TRUE(t.IsLoaded());
+        t.CancelButton->click();
+        EXPECT_EQ(seam.asked.back().style, Msg::YesNo + Msg::Question + Msg::DefaultButton2);
+      },
+      [this] { graph->PowerManipulateText->trigger(); });
+  EXPECT_EQ(S.PowerCurve[0][52], 200);
+}
+
+TEST_F(CurveToolWindows, GetEngineAnalyserFillsTheEditedColumn) {
+  WriteExport("3000,250,1\n5000,350,1\n");
+  graph->PowerEA->trigger();
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][30], 250);
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 300);  // filled between the readings
+  EXPECT_EQ(S.PowerImportFileName, exportFile);
+  EXPECT_EQ(S.CurvePeakValue, 350);
+}
+
+TEST_F(CurveToolWindows, GetSuperFlowFillsTheEditedColumnWithoutAsking) {
+  graph->Unload();
+  S.PowerCurveIndex = 1;
+  S.CurrentStage = 0;
+  graph->Show();
+  std::string sd9 = "a\r\n\nb\r\n\nc\r\nd\r\n";
+  for (const char* rpm : {" 2000", " 3000"})
+    sd9 += std::string(rpm) + "\r\nTorque (lb-ft)      200.0\r\n3\r\n4\r\n";
+  WriteExport(sd9);
+  graph->PowerSuper->trigger();
+  EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 200);
+  EXPECT_EQ(S.PowerCurve[0][25], 200);
+  EXPECT_EQ(S.CurrentStage, 0);
+  EXPECT_TRUE(seam.asked.empty());
+}
+
+TEST_F(CurveToolWindows, StageChoiceNeedsAChoiceAndItsCloseBoxCancels) {
+  std::string sd9 = "a\r\n\nb\r\n\nc\r\nd\r\n";
+  for (const char* rpm : {" 2000", " 3000"})
+    sd9 += std::string(rpm) + "\r\nTorque (lb-ft)      200.0\r\n3\r\n4\r\n";
+  WriteExport(sd9);
+  const auto import = [this] { ImportSuperFlowPower(exportFile, 1); };
+  With<frmSuperFloPower>("frmSuperFloPower", [this](frmSuperFloPower& w) {
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("SuperFlow Power Data"));
+    for (QRadioButton* b : w.SuperFloNstage) EXPECT_FALSE(b->isChecked());
+    QTest::keyClick(&w, Qt::Key_Return);  // no button answers Enter
+    EXPECT_TRUE(w.IsLoaded());
+    w.SuperFloOKButton->click();
+    EXPECT_EQ(seam.asked.at(0).text, "No Power curve selected");
+    EXPECT_TRUE(w.IsLoaded());
+    w.SuperFloNstage[2]->click();
+    w.SuperFloOKButton->click();
+  }, import);
+  EXPECT_EQ(std::tuple(S.CurrentStage, S.CancelFlag), std::tuple(2, 0));
+  EXPECT_FLOAT_EQ(S.PowerCurve[2][25], 200);
+
+  S.PowerCurve[1][25] = 7;
+  With<frmSuperFloPower>("frmSuperFloPower", [](frmSuperFloPower& w) {
+    w.SuperFloNstage[1]->click();
+    w.close();
+  }, import);
+  EXPECT_EQ(std::tuple(S.CurrentStage, S.CancelFlag), std::tuple(2, 1));
+  EXPECT_EQ(S.PowerCurve[1][25], 7);
+  With<frmSuperFloPower>("frmSuperFloPower", [](frmSuperFloPower& w) {
+    QTest::keyClick(&w, Qt::Key_Escape);
+  }, import);
+  EXPECT_EQ(S.CancelFlag, 1);
+}
+
+}  // namespace
+}  // namespace kestrelon

@@ -1,0 +1,245 @@
+// The two curve imports: what the readers take from an Engine Analyser export and a SuperFlow
+// *.SD9 file, and what a good, a refused and an empty file do to the curve and its span.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "core/state.h"
+#include "power/engine_analyser_import.h"
+#include "power/superflow_import.h"
+#include "support/scripted_ui.h"
+
+namespace kestrelon {
+namespace {
+
+// A file of the given bytes in the temporary folder, removed afterwards.
+class ExportFile {
+ public:
+  explicit ExportFile(const std::string& bytes) {
+    static int counter = 0;
+    path = (std::filesystem::temp_directory_path() /
+            ("kestrelon-import-" + std::to_string(::getpid()) + "-" + std::to_string(++counter)))
+               .string();
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  ~ExportFile() { std::filesystem::remove(path); }
+  std::string path;
+};
+
+// An SD9 file: a header of four lines (the second and fourth begin with a line feed, so the
+// fifth line closes it), then a group of four lines per reading and the end line.
+std::string SD9(const std::vector<std::pair<double, double>>& readings, bool endLine = true) {
+  std::string s = "SuperFlow\r\nengine\r\n\ntest\r\n\nrun 1\r\ncolumns\r\n";
+  for (auto [rpm, torque] : readings) {
+    char line1[64], line2[64];
+    std::snprintf(line1, sizeof line1, "%5.0f  data\r\n", rpm);
+    std::snprintf(line2, sizeof line2, "%-20s%9.1f\r\n", "  torque", torque);
+    s += line1;
+    s += line2;
+    s += "  line three\r\n  line four\r\n";
+  }
+  if (endLine) s += "          \r\n";
+  return s;
+}
+
+class PowerImports : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    S = SharedState{};
+    S.MinRPMIndex = 20;
+    S.MaxRPMIndex = 60;
+    S.RevLimitIndex = 55;
+    for (int j = 20; j <= 60; ++j) S.PowerCurve[0][j] = 100;
+    S.EngineSummary[0] = {100, 20, 114, 60};
+  }
+  void ExpectUntouched(const CurveTable& curve) {
+    EXPECT_EQ(S.PowerCurve, curve);
+    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 60));
+    EXPECT_EQ(S.EngineSummary[0][0], 100);
+  }
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+};
+
+TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
+  const EngineAnalyserData data = ReadEngineAnalyserExport(
+      "  3000,250.5,99\r\n"
+      "TitleWithoutSeparators\n"
+      "\n"
+      "3050 260 x\n"        // blanks: row 30 again (halves to even)
+      "4000,300\n"          // one separator only: no reading
+      "4000  x\n"           // two blanks end the torque field at once: torque 0
+      "9000,400,1\n",       // above the top row: skipped
+      60);
+  ASSERT_FALSE(data.refused);
+  ASSERT_EQ(data.readings.size(), 3u);
+  EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
+  EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
+  EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
+}
+
+TEST(EngineAnalyserReader, TitlesWithSeparatorsAndNegativeSpeedsRefuseTheFile) {
+  for (const char* bad : {"RPM,Torque,Power\n3000,200,1\n", "Engine speed\n", "-3000,200,1\n",
+                          "3000,200,1\n40,100,1\n"}) {
+    SCOPED_TRACE(bad);
+    const EngineAnalyserData data = ReadEngineAnalyserExport(bad, 60);
+    EXPECT_TRUE(data.refused);
+    EXPECT_TRUE(data.readings.empty());
+  }
+}
+
+TEST_F(PowerImports, EngineAnalyserWritesReadingsAndEmptiesTheRowsBetween) {
+  ExportFile file("3000,200,1\r\n3300,210,1\r\n3300,220,1\r\n");
+  const Integer top = ImportEngineAnalyserPower(file.path, 0);
+  EXPECT_EQ(top, 33);
+  EXPECT_EQ(S.PowerCurve[0][29], 100);  // below the first reading: kept
+  EXPECT_EQ(S.PowerCurve[0][30], 200);
+  EXPECT_EQ(S.PowerCurve[0][31], 0);
+  EXPECT_EQ(S.PowerCurve[0][32], 0);
+  EXPECT_EQ(S.PowerCurve[0][33], 220);  // the later reading of the row stays
+  EXPECT_EQ(S.PowerCurve[0][34], 100);  // above the last reading: kept
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.CancelFlag), std::tuple(20, 60, 0));
+}
+
+TEST_F(PowerImports, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
+  const CurveTable before = S.PowerCurve;
+  ExportFile refused("3000,200,1\nRPM,Torque,Power\n");
+  ImportEngineAnalyserPower(refused.path, 0);
+  ExpectUntouched(before);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.CancelFlag), std::tuple(True, 1));
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "RPM,Torque,Power contains invalid data - loading will be aborted");
+  EXPECT_EQ(seam.asked[0].title, "Load power data");
+
+  S.CancelFlag = 0;
+  ExportFile empty("3000,200\n");
+  ImportEngineAnalyserPower(empty.path, 0);
+  ExpectUntouched(before);
+  EXPECT_EQ(seam.asked.back().text, "No data in file " + empty.path);
+  EXPECT_EQ(seam.asked.back().title, "Engine Analyser Power Data");
+  EXPECT_EQ(S.CancelFlag, 1);
+}
+
+TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
+  const SuperFlowData data = ReadSuperFlowExport(SD9({{2000, 200}, {2440, 210}, {2900, 220}}));
+  ASSERT_EQ(data.readings.size(), 3u);
+  EXPECT_EQ(data.readings[1].RPM, 2440);
+  EXPECT_EQ(data.readings[1].torque, 210);
+  EXPECT_FALSE(data.tooMuch);
+}
+
+TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
+  std::string bytes = SD9({{2000, 200}, {2500, 210}}, false);
+  bytes += " 3000  data\r\n";
+  EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
+  // A file that ends inside its header has no data.
+  EXPECT_TRUE(ReadSuperFlowExport("one\r\n\ntwo\r\n").readings.empty());
+}
+
+TEST(SuperFlowReader, AHundredAndOneReadingsAreAllUsed) {
+  std::vector<std::pair<double, double>> many;
+  for (int k = 0; k < 110; ++k) many.push_back({1000.0 + 100 * k, 200});
+  const SuperFlowData data = ReadSuperFlowExport(SD9(many));
+  EXPECT_TRUE(data.tooMuch);
+  ASSERT_EQ(data.readings.size(), 101u);
+  EXPECT_EQ(data.readings.back().RPM, 11000);
+}
+
+TEST_F(PowerImports, SuperFlowJoinsReadingsAndTheLaterSegmentWins) {
+  ExportFile file(SD9({{2000, 200}, {2440, 244}, {2900, 290}}));
+  S.CurrentStage = 0;
+  ImportSuperFlowPower(file.path, 0);
+  EXPECT_EQ(S.CancelFlag, 0);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 29));
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][22], 220);
+  // Row 24 is written by both segments; the second, extrapolated back from 2440, stays.
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][24], 244 + (2400 - 2440) * (290 - 244) / 460.0f);
+  EXPECT_EQ(S.PowerCurve[0][30], 0);  // the whole column was emptied first
+  EXPECT_EQ(S.PowerCurve[0][40], 0);
+}
+
+TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpanBottom) {
+  ExportFile file(SD9({{2000, 200}, {2450, 245}, {2900, 290}}));
+  S.CurrentStage = 1;
+  ImportSuperFlowPower(file.path, 0);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 29));
+  EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 250);  // the second pair starts at row 25
+  EXPECT_EQ(S.PowerCurve[0][40], 100);
+}
+
+TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
+  const CurveTable before = S.PowerCurve;
+  struct Case {
+    std::string bytes, message;
+  };
+  const Case cases[] = {
+      {SD9({{2000, 200}}), "No data in file "},
+      {SD9({{2000, 200}, {1900, 210}}), "Power readings not consecutive; data file unusable"},
+      {SD9({{-500, 200}, {2000, 210}}), "-500 contains invalid data - loading will be aborted"},
+      {SD9({{19000, 200}, {21000, 210}}), "No data in file "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    ExportFile file(c.bytes);
+    S.CancelFlag = 0;
+    seam.asked.clear();
+    ImportSuperFlowPower(file.path, 0);
+    ExpectUntouched(before);
+    EXPECT_EQ(S.CancelFlag, 1);
+    ASSERT_FALSE(seam.asked.empty());
+    EXPECT_EQ(seam.asked.back().text.substr(0, c.message.size()), c.message);
+  }
+}
+
+TEST_F(PowerImports, SuperFlowDropsReadingsAbove20000) {
+  ExportFile file(SD9({{19000, 200}, {20000, 210}, {20500, 220}}));
+  ImportSuperFlowPower(file.path, 0);
+  EXPECT_EQ(seam.asked.at(0).text, "RPM above 20000 ignored");
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(190, 200));
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][200], 210);
+}
+
+TEST_F(PowerImports, TooMuchDataIsSaidAndAllHundredAndOneReadingsAreUsed) {
+  std::vector<std::pair<double, double>> many;
+  for (int k = 0; k < 105; ++k) many.push_back({1000.0 + 100 * k, 200});
+  ExportFile file(SD9(many));
+  ImportSuperFlowPower(file.path, 0);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "Too much data; first 100 readings used");
+  EXPECT_EQ(seam.asked[0].style, Msg::Information);
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.CancelFlag), std::tuple(10, 110, 0));
+  EXPECT_EQ(S.PowerCurve[0][111], 0);
+}
+
+TEST_F(PowerImports, SpanBottomNeverPassesItsTop) {
+  ExportFile file(SD9({{2020, 200}, {2080, 210}}));
+  ImportSuperFlowPower(file.path, 0);
+  EXPECT_LE(S.MinRPMIndex, S.MaxRPMIndex);
+  EXPECT_EQ(S.MaxRPMIndex, 20);
+}
+
+TEST_F(PowerImports, CancelledCurveChoiceReadsNothing) {
+  ExportFile file(SD9({{2000, 200}, {3000, 300}}));
+  const CurveTable before = S.PowerCurve;
+  SuperFlowChoice.ChooseCurve = [] { S.CancelFlag = 1; };
+  ImportSuperFlowPower(file.path, 1);
+  SuperFlowChoice = SuperFlowWindows{};
+  ExpectUntouched(before);
+  EXPECT_TRUE(seam.asked.empty());
+}
+
+TEST_F(PowerImports, ReadersTakeAnyBytesWithoutFault) {
+  std::string noise;
+  for (int k = 0; k < 4000; ++k) noise += static_cast<char>((k * 7919) % 256);
+  for (const std::string& bytes : {noise, std::string("\r\r\r\n\n\n"), std::string(),
+                                   std::string("99999999999999999999999,1e39,x\n")}) {
+    (void)ReadEngineAnalyserExport(bytes, 200);
+    const SuperFlowData data = ReadSuperFlowExport(bytes);
+    EXPECT_LE(data.readings.size(), 101u);
+  }
+}
+
+}  // namespace
+}  // namespace kestrelon
