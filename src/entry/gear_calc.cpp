@@ -202,6 +202,25 @@ void LoadGears(GearsEntry& e) {
   }
 }
 
+GearingValues::GearingValues()
+    : transPrimary_(S.TransPrimary),
+      transFinal_(S.TransFinal),
+      gearCount_(S.GearCount),
+      internal_(S.GearInternal),
+      overall_(S.GearOverall),
+      growthRPM_(S.GearGrowthRPM),
+      powerShift_(S.PowerShift) {}
+
+void GearingValues::Restore() const {
+  S.TransPrimary = transPrimary_;
+  S.TransFinal = transFinal_;
+  S.GearCount = gearCount_;
+  S.GearInternal = internal_;
+  S.GearOverall = overall_;
+  S.GearGrowthRPM = growthRPM_;
+  S.PowerShift = powerShift_;
+}
+
 Verdict TransPrimary_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, true); }
 Verdict TransFinal_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, false); }
 

@@ -80,6 +80,7 @@ frmsetup::frmsetup() : Form("frmsetup", QStringLiteral("Kestrelon Setup")) {
   CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
   HelpButton = new QPushButton(QStringLiteral("Help"), this);
   OKButton->setDefault(true);
+  SetCancelButton(CancelButton);
 
   SetTag(HistoryLog,
          QStringLiteral("Keep a log of every run and of the settings changed between runs"));

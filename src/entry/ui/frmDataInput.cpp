@@ -38,6 +38,7 @@ frmDataInput::frmDataInput() : Form("frmDataInput", QString()) {
   ItemOK = new QPushButton("OK", this);
   ItemCancel = new QPushButton("Cancel", this);
   ItemOK->setDefault(true);
+  SetCancelButton(ItemCancel);
   buttons->addWidget(ItemOK);
   buttons->addWidget(ItemCancel);
   layout->addLayout(buttons);

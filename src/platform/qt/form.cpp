@@ -63,6 +63,8 @@ void Form::Show() {
 void Form::ShowModal() {
   Load();
   if (!loaded_) return;
+  // Already waited for further down: a second wait would outlive the window.
+  if (modalLoop_) return Show();
   setWindowModality(Qt::ApplicationModal);
   Show();
   QEventLoop loop;

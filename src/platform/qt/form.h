@@ -68,6 +68,9 @@ class Form : public QWidget {
   // The button the Escape key presses (none unless a window names one). Enter presses the
   // focused button, else the window's default button (QPushButton::setDefault).
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+  // Shown modal and waiting for its unload.
+  bool IsShownModal() const { return modalLoop_ != nullptr; }
 
  protected:
   virtual void Form_Load() {}
