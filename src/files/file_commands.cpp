@@ -49,12 +49,16 @@ void FileNew() {
 bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) {
   const bool commandLine = !chassisPath.empty() && !enginePath.empty();
   if (!commandLine && !OfferSaveFirst("Load data", Msg::Question)) return false;
+  // The vehicle in memory until the new one has come through: a cancelled file dialog or a
+  // rejected file leaves it, its curves and its flags as they were.
+  const SharedState before = S;
   ResetModelForLoad(ResetKind::OpenVehicle);
   CloseWindows(WindowsClosedByLoad);
   const bool read = LoadVehicleAndPower(chassisPath, enginePath);
   if (!S.LoadFailed) {
     MarkLoaded();
   } else {
+    if (!commandLine) S = before;
     S.LoadFailed = False;
   }
   ExitWhenCancelled();
