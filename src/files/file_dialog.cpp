@@ -7,6 +7,7 @@
 #include "files/file_exists.h"
 #include "files/file_windows.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
@@ -31,7 +32,7 @@ void ShowDialog(const FileDialogLook& look) {
 }
 
 void TellNotFound(const std::string& path) {
-  ui().MsgBox("File " + path + " not found", Msg::OKOnly | Msg::Question, ProgramTitle);
+  ui().MsgBox("File " + PathText(path) + " not found", Msg::OKOnly | Msg::Question, ProgramTitle);
 }
 
 }  // namespace

@@ -101,6 +101,13 @@ TEST_F(FileDialogTest, EachCommandStartsFromItsOwnPathAndName) {
             std::tuple("/d/OLD.WCD", "CAR.WCD"));
 }
 
+TEST_F(FileDialogTest, ANotFoundPathKeepsItsCharacters) {
+  windows.answers = {{folder.file("Donn\xC3\xA9" "es.WCD")}, {""}};
+  OpenFileDialog("*.WCD", "Select Vehicle data", "");
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "File " + folder.file("Donn\xE9" "es.WCD") + " not found");
+}
+
 TEST_F(FileDialogTest, AMissingFolderIsToldOnceAndTheDialogComesBack) {
   windows.answers = {{folder.file("gone/CAR.WCD")}, {""}};
   EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", ""), "");
