@@ -1,6 +1,7 @@
 #include "platform/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
@@ -61,6 +62,11 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
   // Closing the box with Escape or its frame gives the answer of its Cancel (or only) button.
   box.setEscapeButton(
       box.button(buttons.size() == 1 ? buttons.front().button : buttons.back().button));
+  // A short message would make the box narrower than its title: the title shows whole.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(Form::CaptionWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
   for (const ButtonAnswer& b : buttons)
     if (b.button == clicked) return b.answer;
