@@ -73,7 +73,12 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
   return buttons.back().answer;
 }
 
-void QtUi::DoEvents() { QApplication::processEvents(); }
+void QtUi::DoEvents() {
+  // A shown run lets events through only where its bar moved: the rest of its 1000 points
+  // would cost far more than the run itself.
+  if (runShown_ && !eventsDue_) return;
+  QApplication::processEvents();
+}
 
 void QtUi::SetBusyCursor(bool busy) {
   if (busy)
@@ -87,6 +92,9 @@ void QtUi::ShowForm(const std::string& formName) {
 }
 
 void QtUi::ShowRunProgress(bool show) {
+  runShown_ = show;
+  eventsDue_ = true;
+  lastProgress_ = {};
   if (show) {
     if (Form* progress = Form::Instance("frmCalcProgress")) progress->Show();
   } else if (Form* progress = Form::FindLoaded("frmCalcProgress")) {
@@ -95,6 +103,11 @@ void QtUi::ShowRunProgress(bool show) {
 }
 
 void QtUi::SetRunProgress(int point) {
+  constexpr int LastPoint = 1000;
+  const auto now = std::chrono::steady_clock::now();
+  eventsDue_ = point >= LastPoint || now - lastProgress_ >= ProgressInterval;
+  if (!eventsDue_) return;
+  lastProgress_ = now;
   // Cancel may already have closed the window; then there is no bar to fill.
   if (Form* progress = Form::FindLoaded("frmCalcProgress"))
     QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));
