@@ -121,26 +121,35 @@ TEST_F(FormKeys, F2InTheTimersNeverOpensThemAgainInsideTheClutchOK) {
   FlatEngine(20, 70, 300);
   S.EngineSummary[0][1] = 50;
   S.EngineSummary[1][0] = 350;
-  auto* clutch = static_cast<frmDataClutch*>(Open("frmDataClutch"));
-  clutch->DefaultsButton_Click();
-  S.VehicleData[1][14] = "50";  // stored timers: the clutch OK opens them
-  int timersShown = 0;
-  QTimer racer;
-  racer.setInterval(5);
-  QObject::connect(&racer, &QTimer::timeout, [&] {
-    auto* timers = static_cast<frmDataClutchTimers*>(Form::FindLoaded("frmDataClutchTimers"));
-    if (!timers || !timers->isVisible() || timers->property("seen").toBool()) return;
-    timers->setProperty("seen", true);
-    ++timersShown;
-    QTest::keyClick(timers, Qt::Key_F2);    // accepts the timers and passes the key on
-    QTest::keyClick(timers, Qt::Key_Escape);  // then leaves them
-  });
-  racer.start();
-  QTest::keyClick(clutch, Qt::Key_F2);
-  racer.stop();
-  EXPECT_EQ(timersShown, 1);
-  EXPECT_FALSE(Form::FindLoaded("frmDataClutchTimers"));
-  EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
+  // The timers opened by the clutch form's F2, or by its Timers button.
+  for (const bool byButton : {false, true}) {
+    SCOPED_TRACE(byButton ? "Timers button" : "F2");
+    auto* clutch = static_cast<frmDataClutch*>(Open("frmDataClutch"));
+    clutch->DefaultsButton_Click();
+    S.VehicleData[1][14] = "50";  // stored timers: the clutch OK opens them
+    Form::Instance("frmDataClutchTimers")->setProperty("seen", false);
+    int timersShown = 0;
+    QTimer racer;
+    racer.setInterval(5);
+    QObject::connect(&racer, &QTimer::timeout, [&] {
+      auto* timers = static_cast<frmDataClutchTimers*>(Form::FindLoaded("frmDataClutchTimers"));
+      if (!timers || !timers->isVisible() || timers->property("seen").toBool()) return;
+      timers->setProperty("seen", true);
+      ++timersShown;
+      QTest::keyClick(timers, Qt::Key_F2);      // accepts the timers and passes the key on
+      QTest::keyClick(timers, Qt::Key_Escape);  // then leaves them
+    });
+    racer.start();
+    if (byButton)
+      clutch->ClutchTimerButton_Click();
+    else
+      QTest::keyClick(clutch, Qt::Key_F2);
+    racer.stop();
+    EXPECT_EQ(timersShown, 1);
+    EXPECT_FALSE(Form::FindLoaded("frmDataClutchTimers"));
+    EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
+    clutch->Unload();
+  }
 }
 
 }  // namespace
