@@ -1,6 +1,7 @@
 #include "files/file_commands.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -58,7 +59,12 @@ bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) 
   if (!S.LoadFailed) {
     MarkLoaded();
   } else {
-    if (!commandLine) S = before;
+    if (!commandLine) {
+      // The file dialogs keep what was chosen in them, for the next try.
+      auto starts = std::move(S.FileDialogStarts);
+      S = before;
+      S.FileDialogStarts = std::move(starts);
+    }
     S.LoadFailed = False;
   }
   ExitWhenCancelled();

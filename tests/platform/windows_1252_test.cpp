@@ -20,15 +20,5 @@ TEST(Windows1252, PathsKeepTheirCharactersAsProgramText) {
   EXPECT_EQ(QText(PathText("Donn\xC3\xA9" "es")), QStringLiteral("Donn\u00E9es"));
 }
 
-TEST(Windows1252, EveryByteGoesToUnicodeAndBack) {
-  for (int byte = 1; byte < 256; ++byte) {
-    const char16_t unicode = Cp1252ToUnicode(static_cast<unsigned char>(byte));
-    const bool unused = unicode == byte && byte >= 0x80 && byte < 0xA0;
-    if (unused) continue;
-    EXPECT_EQ(static_cast<unsigned char>(UnicodeToCp1252(unicode)), byte) << byte;
-  }
-  EXPECT_EQ(StdText(QStringLiteral("\u20AC\u00E9\u65E5")), "\x80\xE9?");
-}
-
 }  // namespace
 }  // namespace kestrelon
