@@ -38,10 +38,7 @@ int main(int argc, char** argv) {
   RegisterCascadeHistoryWindows();
 
   int result = 0;
-  if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) {
-    QObject::connect(bar.get(), &Form1::ProgramEnds, &app, &QCoreApplication::quit);
-    result = QApplication::exec();
-  }
+  if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) result = RunProgram(*bar);
   Form::DeleteInstances();
   setUi(nullptr);
   return result;

@@ -5,6 +5,7 @@
 #include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "platform/paths.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -18,9 +19,10 @@ bool EndsWithNoCase(std::string_view text, std::string_view ending) {
 
 // A name without a folder is taken from the data folder; with no data folder set it stays
 // relative to the working directory.
+// A name without a folder lies in the data folder; the root folder "/" keeps it absolute.
 std::string InDataFolder(const std::string& name, const std::string& folder) {
   if (name.find('/') != std::string::npos || folder.empty()) return name;
-  return folder + "/" + name;
+  return CompleteFolder(folder) + name;
 }
 
 void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, ProgramTitle); }
@@ -69,8 +71,7 @@ void ParseCommandLine(std::string_view commandLine) {
 }
 
 void Process_Command() {
-  std::string folder = Cfg.DataPath;
-  if (!folder.empty() && folder.back() == '/') folder.pop_back();
+  const std::string& folder = Cfg.DataPath;
 
   if (S.CommandArgCount == 1) {
     std::string name = S.CommandArgs[0];

@@ -65,6 +65,10 @@ std::string PrintedNumber(double x, int significant) {
 }  // namespace
 
 Integer CInt(double x) { return ToWhole<Integer>(x); }
+bool FitsInteger(double x) {
+  const double r = RoundHalfEven(x);
+  return r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max();
+}
 Long CLng(double x) { return ToWhole<Long>(x); }
 
 Long IntDiv(double a, double b) {
@@ -92,6 +96,13 @@ double LeadingNumber(std::string_view text) {
   }
   if (!digit) return 0;
   return std::strtod(number.c_str(), nullptr);
+}
+
+double PlainNumber(std::string_view text) {
+  std::string packed;
+  for (const char c : text)
+    if (c != ' ' && c != '\t') packed += c;
+  return LeadingNumber(packed);
 }
 
 std::string Str(int x) { return (x < 0 ? "" : " ") + std::to_string(x); }

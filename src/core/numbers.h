@@ -22,6 +22,8 @@ constexpr Integer ToFlag(bool b) { return b ? True : False; }
 double RoundHalfEven(double x);
 // Whole numbers by rounding half to even, held inside their range (NaN reads 0).
 Integer CInt(double x);
+// True when the value rounds to a whole number an Integer holds (-32768..32767).
+bool FitsInteger(double x);
 Long CLng(double x);
 // The "\" operator: both operands rounded to whole numbers, quotient truncated towards zero.
 // A divisor that rounds to 0 gives 0 instead of stopping the program.
@@ -30,6 +32,11 @@ Long IntDiv(double a, double b);
 // The number at the start of a text: leading blanks skipped, an optional sign, digits and one
 // "." as the decimal point, read up to the first character that cannot continue it; 0 if none.
 double LeadingNumber(std::string_view text);
+
+// A plain number typed into a data form or a curve cell (an rpm, a time, a count, a
+// percentage): blanks anywhere in the text are skipped, then the leading-number rule reads it,
+// so " 1 2.5x" reads 12.5 and "8 050" reads 8050.
+double PlainNumber(std::string_view text);
 
 // Number text as printed: a blank in front of a value that is not negative, no 0 before the
 // decimal point (" .5"), single precision with at most 7 significant digits, double with 15,

@@ -51,7 +51,7 @@ Verdict ReadWeather(const AeroEntry& e) {
   if (IsBlank(e.Humid)) {
     S.AeroHumid = 0;
   } else {
-    S.AeroHumid = static_cast<Single>(LeadingNumber(e.Humid));
+    S.AeroHumid = static_cast<Single>(PlainNumber(e.Humid));
     if (S.AeroHumid < 0 || S.AeroHumid > 100)
       return Refuse("Invalid Relative Humidity - must be between 0 and 100%", AeroHumidField);
   }
@@ -72,7 +72,7 @@ StandardAir StandardAtmosphereAt(Single altitude) {
 }
 
 Single HeadWind(Single speed, const std::string& directionText) {
-  const double degrees = std::fmod(RoundHalfEven(LeadingNumber(Trim(directionText))), 360.0);
+  const double degrees = std::fmod(RoundHalfEven(PlainNumber(Trim(directionText))), 360.0);
   return static_cast<Single>(speed * std::cos(static_cast<double>(Pi) * degrees / 180));
 }
 
@@ -100,13 +100,13 @@ Verdict AcceptAero(AeroEntry& e) {
   if (auto r = ReadUnitField(e.Area, "area", S.AeroArea, Above0, "Invalid frontal area ",
                              AeroAreaField))
     return r;
-  S.AeroCD = static_cast<Single>(LeadingNumber(e.CD));
+  S.AeroCD = static_cast<Single>(PlainNumber(e.CD));
   if (S.AeroCD <= 0) return Refuse("Invalid drag coefficient", AeroCDField);
-  S.AeroCL = static_cast<Single>(LeadingNumber(e.CL));
+  S.AeroCL = static_cast<Single>(PlainNumber(e.CL));
   if (IsBlank(e.BoxEff)) {
     S.AeroBoxEff = 0;
   } else {
-    S.AeroBoxEff = static_cast<Single>(LeadingNumber(e.BoxEff) / 100);
+    S.AeroBoxEff = static_cast<Single>(PlainNumber(e.BoxEff) / 100);
     if (std::fabs(S.AeroBoxEff) > 1)
       return Refuse("Air box efficiency cannot be greater than 100 percent", AeroBoxEffField);
   }

@@ -118,7 +118,7 @@ void ChassisCGL_LostFocus(ChassisEntry& entry, ChassisBase& base) {
 
 void ChassisCGP_LostFocus(ChassisEntry& entry, ChassisBase& base) {
   if (base.Wheelbase <= 0 || base.WheelbaseUnitRow <= 0) return;
-  const double p = LeadingNumber(Trim(entry.CGP));
+  const double p = PlainNumber(Trim(entry.CGP));
   if (p > 0 && p < 100)
     entry.CGL = LengthInUnit(static_cast<Single>((1 - p / 100) * base.Wheelbase),
                              base.WheelbaseUnitRow);
@@ -168,7 +168,7 @@ Verdict AcceptChassis(ChassisEntry& entry, ChassisBase& base) {
   if (!(cgl.value > 0 && cgl.ok)) {
     const std::string share = Trim(entry.CGP);
     if (!share.empty()) {
-      const double p = LeadingNumber(share);
+      const double p = PlainNumber(share);
       if (p <= 0 || p >= 100)
         return Refuse("Weight on rear axle should be greater than 0 and less than 100 percent",
                       ChassisCGPField);

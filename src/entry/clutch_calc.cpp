@@ -20,7 +20,7 @@ constexpr double kLbFtToNm = 1.3567;
 Refusal Refuse(std::string message, ClutchField field) { return {std::move(message), field}; }
 
 // A blank or zero rpm text is kept as the empty text.
-std::string RpmText(const std::string& text) { return LeadingNumber(text) == 0 ? "" : text; }
+std::string RpmText(const std::string& text) { return PlainNumber(text) == 0 ? "" : text; }
 
 // Sets the display torque unit from the power units in force.
 void SetTorqueUnit() {
@@ -48,14 +48,14 @@ void SetFeather(ClutchEntry& e, bool ticked) {
 
 // The engagement profile of a clutch (not a converter).
 Verdict AcceptEngagement(const ClutchEntry& e) {
-  S.ClutchEngageInitial = static_cast<Single>(LeadingNumber(e.EngageInitial));
+  S.ClutchEngageInitial = static_cast<Single>(PlainNumber(e.EngageInitial));
   if (S.ClutchEngageInitial < 0)
     return Refuse("Clutch initial engagement time not valid", ClutchEngageInitialField);
-  S.ClutchEngageInitialPC = static_cast<Single>(LeadingNumber(e.EngageInitialPC) / 100);
+  S.ClutchEngageInitialPC = static_cast<Single>(PlainNumber(e.EngageInitialPC) / 100);
   if (S.ClutchEngageInitialPC == 0) S.ClutchEngageInitialPC = 1.0f;  // blank: fully engaged
   if (S.ClutchEngageInitialPC < 0 || S.ClutchEngageInitialPC > 1)
     return Refuse("Clutch initial engagement percentage not valid", ClutchEngageInitialPCField);
-  S.ClutchEngageFinal = static_cast<Single>(LeadingNumber(e.EngageFinal));
+  S.ClutchEngageFinal = static_cast<Single>(PlainNumber(e.EngageFinal));
   if (S.ClutchEngageFinal == 0) S.ClutchEngageFinal = S.ClutchEngageInitial;
   if (S.ClutchEngageFinal < S.ClutchEngageInitial)
     return Refuse("Clutch final engagement time not valid", ClutchEngageFinalField);
@@ -69,17 +69,17 @@ Verdict AcceptConverter(const ClutchEntry& e) {
   S.ClutchEngageFinal = 0;
   S.ClutchTorqueLocked = 0;
 
-  const Long row = IntDiv(LeadingNumber(e.BiteRPM), 100);
+  const Long row = IntDiv(PlainNumber(e.BiteRPM), 100);
   S.BiteRPM = static_cast<Single>(row);
   if (row < S.MinRPMIndex || row >= S.MaxRPMIndex)
     return Refuse("Converter Stall RPM not valid", BiteRPMField);
 
-  const auto slip = static_cast<Single>(LeadingNumber(e.ConverterSlip) / 100);
+  const auto slip = static_cast<Single>(PlainNumber(e.ConverterSlip) / 100);
   S.ConverterSlipComplement = 1 - slip;
   if (!(slip >= 0.01f && slip < static_cast<Single>(row) / S.MaxRPMIndex))
     return Refuse("Converter Slip % not valid", ConverterSlipField);
 
-  S.ConverterMult = static_cast<Single>(LeadingNumber(e.ConverterMult));
+  S.ConverterMult = static_cast<Single>(PlainNumber(e.ConverterMult));
   if (S.ConverterMult == 0) S.ConverterMult = 1.0f;
   if (S.ConverterMult < 1 || S.ConverterMult > 5)
     return Refuse("Converter Multiplication Factor not valid", ConverterMultField);
@@ -185,7 +185,7 @@ ClutchEntry LoadClutchEntry() {
   } else if (!friction.empty()) {
     // A coefficient typed in place of a material name: the "other" material with that friction.
     e.Material = Tbl.ClutchMaterialCount;
-    Tbl.ClutchMaterial[e.Material].DryFriction = static_cast<Single>(LeadingNumber(friction));
+    Tbl.ClutchMaterial[e.Material].DryFriction = static_cast<Single>(PlainNumber(friction));
   } else {
     e.Material = 0;
   }

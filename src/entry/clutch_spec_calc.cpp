@@ -29,8 +29,11 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
     return std::nullopt;
   }
 
-  S.ClutchFrictions = CInt(LeadingNumber(e.Frictions));
-  if (S.ClutchFrictions < 1) return Refuse("Number of friction plates not valid", ClutchFrictionsField);
+  // A count beyond the box's whole numbers is no count of plates (nor of arms below).
+  const double frictions = PlainNumber(e.Frictions);
+  S.ClutchFrictions = CInt(frictions);
+  if (S.ClutchFrictions < 1 || !FitsInteger(frictions))
+    return Refuse("Number of friction plates not valid", ClutchFrictionsField);
   if (auto r = ReadUnitField(e.OD, "length", S.ClutchOD, Above0,
                              "Friction plate outside diameter not valid ", ClutchODField))
     return r;
@@ -79,8 +82,10 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
   if (IsBlank(e.Arms)) {
     S.ClutchArms = 0;  // no bob-weights: the arm boxes are not read
   } else {
-    S.ClutchArms = CInt(LeadingNumber(e.Arms));
-    if (S.ClutchArms < 0) return Refuse("Invalid number of arms for weights", ClutchArmsField);
+    const double arms = PlainNumber(e.Arms);
+    S.ClutchArms = CInt(arms);
+    if (S.ClutchArms < 0 || !FitsInteger(arms))
+      return Refuse("Invalid number of arms for weights", ClutchArmsField);
     if (auto r = ReadUnitField(e.ArmPL, "length", S.ClutchArmPL, Above0,
                                "Length of arm from pivot to pressure plate not valid ",
                                ClutchArmPLField))
@@ -184,10 +189,10 @@ void ShowLockupRPM(ClutchEntry& e, std::string_view workingCode) {
 
 Verdict ValidateBiteLockupRPM(const ClutchEntry& e) {
   if (e.UseSpec) return std::nullopt;
-  const double bite = LeadingNumber(Trim(e.BiteRPM));
+  const double bite = PlainNumber(Trim(e.BiteRPM));
   if (bite < S.MinRPMIndex * 100.0 || bite >= S.MaxRPMIndex * 100.0)
     return Refuse("Clutch Bite RPM not valid", BiteRPMField);
-  const double lock = LeadingNumber(Trim(e.LockupRPM));
+  const double lock = PlainNumber(Trim(e.LockupRPM));
   const Long b = IntDiv(bite, 100);
   const Long l = IntDiv(lock, 100);
   // Bite and lock-up in one curve row leave the capacity no speed range to grow over.

@@ -31,7 +31,7 @@ namespace {
 // The OK's checks and writes, in order; the caller puts the model back on a refusal.
 Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
   const std::string launch = Trim(t.LPercent);
-  S.ClutchTimerLPercent = launch.empty() ? 1.0f : static_cast<Single>(LeadingNumber(launch) / 100);
+  S.ClutchTimerLPercent = launch.empty() ? 1.0f : static_cast<Single>(PlainNumber(launch) / 100);
   if (S.ClutchTimerLPercent < 0 || S.ClutchTimerLPercent > 1)
     return Refuse("Clutch Launch weight percentage must be between 0 and 100", ClTimerLPercentField);
 
@@ -47,7 +47,7 @@ Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
       if (pc.empty()) {
         weight[i] = 1.0f;
       } else {
-        const double w = LeadingNumber(pc) / 100;
+        const double w = PlainNumber(pc) / 100;
         if (w < 0 || w > 1)
           return Refuse("Clutch Timer weight percentage must be between 0 and 100", ClTimerPCField, i);
         weight[i] = static_cast<Single>(weight[i - 1] + w);
@@ -58,10 +58,10 @@ Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
       if (st.empty()) {
         start[i] = kNotInUseStart;
       } else {
-        const double s = LeadingNumber(st);
+        const double s = PlainNumber(st);
         if (s < 0) return Refuse("Clutch Timer start cannot be negative", ClTimerStartField, i);
         if (s < start[i - 1])
-          return Refuse("Clutch Timer stage" + Str(i) + " cannot start before previous stage",
+          return Refuse("Clutch Timer stage " + Str(i) + " cannot start before previous stage",
                         ClTimerStartField, i);
         start[i] = static_cast<Single>(s);
       }
@@ -70,7 +70,7 @@ Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
       if (bt.empty()) {
         build[i] = 0;
       } else {
-        const double b = LeadingNumber(bt);
+        const double b = PlainNumber(bt);
         if (b < 0) return Refuse("Time taken to engage cannot be negative", ClTimerBuildField, i);
         build[i] = static_cast<Single>(b);
       }

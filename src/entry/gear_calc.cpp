@@ -68,7 +68,7 @@ Verdict ReadGearShift(GearsEntry& e, int k, double defaultDuration, bool keyboar
   if (rpm.empty()) {
     S.GearRPM[g] = 0;
   } else {
-    const double row = RoundHalfEven(LeadingNumber(rpm) / 100);
+    const double row = RoundHalfEven(PlainNumber(rpm) / 100);
     // Rows beyond a 16-bit whole number are refused outright, above the curve or below it.
     if (row > MaxIntegerRow)
       return Refuse("Upshift RPM higher than Maximum engine RPM", GearRPMField + k);
@@ -83,14 +83,14 @@ Verdict ReadGearShift(GearsEntry& e, int k, double defaultDuration, bool keyboar
   if (IsBlank(e.Change[k])) {
     S.GearChange[g] = static_cast<Single>(defaultDuration);
   } else {
-    S.GearChange[g] = static_cast<Single>(LeadingNumber(Trim(e.Change[k])));
+    S.GearChange[g] = static_cast<Single>(PlainNumber(Trim(e.Change[k])));
     if (S.GearChange[g] < 0) return Refuse("Upshift Duration Invalid", GearChangeField + k);
   }
 
   if (IsBlank(e.Sec[k])) {
     S.GearSec[g] = 0;
   } else {
-    const Single t = static_cast<Single>(LeadingNumber(Trim(e.Sec[k])));
+    const Single t = static_cast<Single>(PlainNumber(Trim(e.Sec[k])));
     if (t < 0) return Refuse("Upshift point Invalid", GearSecField + k);
     if (t > 0)
       for (int j = 1; j < g; ++j)
@@ -113,8 +113,8 @@ RatioReading ParseRatio(const std::string& text) {
     r.text = text;
     return r;
   }
-  const Single a = static_cast<Single>(LeadingNumber(Trim(text.substr(0, colon))));
-  const Single b = static_cast<Single>(LeadingNumber(Trim(text.substr(colon + 1))));
+  const Single a = static_cast<Single>(PlainNumber(Trim(text.substr(0, colon))));
+  const Single b = static_cast<Single>(PlainNumber(Trim(text.substr(colon + 1))));
   r.text = NumText(a) + ":" + NumText(b);
   if (b == 1)
     r.value = a;
@@ -202,6 +202,25 @@ void LoadGears(GearsEntry& e) {
   }
 }
 
+GearingValues::GearingValues()
+    : transPrimary_(S.TransPrimary),
+      transFinal_(S.TransFinal),
+      gearCount_(S.GearCount),
+      internal_(S.GearInternal),
+      overall_(S.GearOverall),
+      growthRPM_(S.GearGrowthRPM),
+      powerShift_(S.PowerShift) {}
+
+void GearingValues::Restore() const {
+  S.TransPrimary = transPrimary_;
+  S.TransFinal = transFinal_;
+  S.GearCount = gearCount_;
+  S.GearInternal = internal_;
+  S.GearOverall = overall_;
+  S.GearGrowthRPM = growthRPM_;
+  S.PowerShift = powerShift_;
+}
+
 Verdict TransPrimary_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, true); }
 Verdict TransFinal_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, false); }
 
@@ -210,11 +229,11 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   if (auto r = ReadDriveRatio(e.Primary, S.TransPrimary, true, e.RatioErrorCode)) return r;
   if (auto r = ReadDriveRatio(e.Final, S.TransFinal, false, e.RatioErrorCode)) return r;
 
-  const double defaultDuration = LeadingNumber(e.UpshiftDefault);
+  const double defaultDuration = PlainNumber(e.UpshiftDefault);
   if (defaultDuration < 0) return Refuse("Invalid Upshift duration", GearUpshiftDefaultField);
 
   const Single oldEff = S.TransEff;
-  S.TransEff = static_cast<Single>(LeadingNumber(e.Eff) / 100);
+  S.TransEff = static_cast<Single>(PlainNumber(e.Eff) / 100);
   if (!(S.TransEff >= 0 && S.TransEff <= 1)) {
     S.TransEff = oldEff;
     return Refuse("Invalid Transmission Efficiency", GearsTransEffField);
@@ -249,7 +268,7 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   if (start.empty()) {
     S.TransStart = 1;
   } else {
-    const double s = RoundHalfEven(LeadingNumber(start));
+    const double s = RoundHalfEven(PlainNumber(start));
     if (s > count) return Refuse("Starting gear invalid", TransStartField);
     S.TransStart = s <= 1 ? Integer{1} : static_cast<Integer>(s);
   }

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "core/state/vehicle_model.h"
 #include "entry/field_reading.h"
 
 namespace kestrelon {
@@ -66,6 +67,20 @@ Verdict TransFinal_LostFocus(GearsEntry& entry);
 // top of the curve. On acceptance the model, the texts and, when the primary ratio changed, the
 // clutch capacities.
 Verdict AcceptGears(GearsEntry& entry, bool keyboardAccept);
+// The model values the transmission form's boxes and check box write as the racer leaves them
+// (drive ratios, the gear table, power shifts): taken when the form opens, put back by its
+// Cancel so that the model keeps describing the vehicle's texts.
+class GearingValues {
+ public:
+  GearingValues();  // takes them now
+  void Restore() const;
+
+ private:
+  Single transPrimary_, transFinal_, gearCount_;
+  std::array<Single, GearSlots> internal_, overall_, growthRPM_;
+  Integer powerShift_;
+};
+
 // After an accepted OK: a clutch worked out from its specification follows a changed primary
 // ratio.
 void FollowPrimaryRatio(const GearsEntry& entry);

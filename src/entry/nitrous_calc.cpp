@@ -23,14 +23,15 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
   Long startRow = 0;
   if (!IsBlank(e.StartRPM)) {
     startRow = RpmRow(e.StartRPM);
-    if (startRow > 0 && (startRow < S.MinRPMIndex || startRow >= S.MaxRPMIndex))
+    // Below row 1 only 0 means "none": a negative rpm is no rpm at all.
+    if (startRow < 0 || (startRow > 0 && (startRow < S.MinRPMIndex || startRow >= S.MaxRPMIndex)))
       return Refuse("Invalid Nitrous Start RPM", NStartRPMField + s);
   }
   rec.StartRPM = static_cast<Integer>(startRow);
 
   double startPower = 0;
   if (!IsBlank(e.StartPower)) {
-    startPower = LeadingNumber(e.StartPower) / 100;
+    startPower = PlainNumber(e.StartPower) / 100;
     if (startPower < 0 || startPower > 1)
       return Refuse("Invalid Nitrous Start Power", NStartPowerField + s);
   }
@@ -38,7 +39,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
 
   double finalPower = 1.0;
   if (!IsBlank(e.FinalPower)) {
-    finalPower = LeadingNumber(e.FinalPower) / 100;
+    finalPower = PlainNumber(e.FinalPower) / 100;
     if (finalPower > 1 || finalPower < rec.StartPower)
       return Refuse("Invalid Nitrous Final Power", NFinalPowerField + s);
   }
@@ -49,6 +50,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
     if (rec.StartRPM > 0) return Refuse("Final RPM missing", NFinalRPMField + s);
   } else {
     finalRow = RpmRow(e.FinalRPM);
+    if (finalRow < 0) return Refuse("Invalid Full power RPM", NFinalRPMField + s);
     if (finalRow > 0) {
       if (finalRow < S.MinRPMIndex || finalRow >= S.MaxRPMIndex)
         return Refuse("Invalid Full power RPM", NFinalRPMField + s);
@@ -64,7 +66,7 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
     if (rec.StartRPM != 0 || rec.FinalRPM != 0)
       return Refuse("Progression time cannot be used on an RPM controlled nitrous",
                     NProgTimeField + s);
-    progTime = LeadingNumber(e.ProgTime);
+    progTime = PlainNumber(e.ProgTime);
     if (progTime < 0) return Refuse("Invalid Nitrous Progression time", NProgTimeField + s);
   }
   rec.ProgTime = static_cast<Single>(progTime);
@@ -76,9 +78,9 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
 
 }  // namespace
 
-Integer NitrousGear(std::string_view text) { return CInt(LeadingNumber(text)); }
+Integer NitrousGear(std::string_view text) { return CInt(PlainNumber(text)); }
 
-Long RpmRow(std::string_view text) { return IntDiv(LeadingNumber(text), 100); }
+Long RpmRow(std::string_view text) { return IntDiv(PlainNumber(text), 100); }
 
 NitrousEntry LoadNitrousEntry() {
   const auto& vd = S.VehicleData;
@@ -122,7 +124,7 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     if (S.NitrousSG1 == 0) {
       S.NitrousSG1 = kStageNotUsed;
     } else {
-      S.NitrousDT1 = static_cast<Single>(LeadingNumber(e.DT1));
+      S.NitrousDT1 = static_cast<Single>(PlainNumber(e.DT1));
       if (S.NitrousDT1 < 0) return Refuse("Cannot have negative delay", NitrousDT1Field);
     }
   }
@@ -136,7 +138,7 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     } else if (S.NitrousSG2 < S.NitrousSG1) {
       return Refuse("Second stage before first not allowed", NitrousSG2Field);
     } else {
-      S.NitrousDT2 = static_cast<Single>(LeadingNumber(e.DT2));
+      S.NitrousDT2 = static_cast<Single>(PlainNumber(e.DT2));
       if (S.NitrousDT2 < 0) return Refuse("Cannot have negative delay", NitrousDT2Field);
     }
   }

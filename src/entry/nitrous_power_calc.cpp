@@ -57,7 +57,7 @@ NitrousCalcEntry LoadNitrousCalcEntry(int stage) {
   if (e.TransEff.empty()) e.TransEff = S.VehicleData[6][18];
   if (IsBlank(e.TransEff)) e.TransEff = "100";
   if (!Item(stage, 8).empty()) {
-    const Integer column = CInt(LeadingNumber(Item(stage, 8)));
+    const Integer column = CInt(PlainNumber(Item(stage, 8)));
     if (column >= 0 && column < 3) e.PCurve = column;  // anything else selects nothing
   }
   e.NumJets = OwnOrFirstStage(stage, 9);
@@ -70,18 +70,18 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   if (auto r = ReadUnitField(e.Capacity, "volume", capacity, Above0, "Invalid engine capacity ",
                              CapacityField))
     return r;
-  const double cylinders = LeadingNumber(e.Cylinders);
+  const double cylinders = PlainNumber(e.Cylinders);
   if (cylinders <= 0) return Refuse("Invalid number of cylinders", CylindersField);
-  const double volEff = LeadingNumber(e.VolEff);
+  const double volEff = PlainNumber(e.VolEff);
   if (volEff <= 0) return Refuse("Invalid volumetric efficiency", VolEffField);
-  const double transEff = LeadingNumber(e.TransEff);
+  const double transEff = PlainNumber(e.TransEff);
   if (transEff <= 0 || transEff > 100) return Refuse("Invalid transmission efficiency", TransEffField);
-  const double jets = LeadingNumber(e.NumJets);
+  const double jets = PlainNumber(e.NumJets);
   if (jets <= 0) return Refuse("Invalid number of nitrous jets", NumJetsField);
   if (auto r = ReadUnitField(e.JetSize, "length", jetSize, Above0, "Invalid nitrous jet size ",
                              JetSizeField))
     return r;
-  const double percentage = LeadingNumber(e.Percentage);
+  const double percentage = PlainNumber(e.Percentage);
   if (percentage <= 0 || percentage > 100)
     return Refuse("Invalid nitrous percentage", PercentageField);
   if (auto r = ReadUnitField(e.BottlePress, "pressure", bottle, Above0,
@@ -141,6 +141,9 @@ void CalcNitrousCurve(int stage) {
     peakPower = std::max(peakPower, j * out / RowTorqueToBHP);
   }
   S.CurvePeakValue = CLng(peakPower);
+  // A column built anew is a curve change like any other: its peaks and the rev limit follow.
+  UpdateEngineSummary(stage);
+  ClampRevLimit();
 }
 
 }  // namespace kestrelon

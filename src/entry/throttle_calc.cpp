@@ -63,7 +63,7 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
 
     if (auto r = colon(t.Opening[i], TStopOpeningField)) return r;
     if (t.UseThrottle) {
-      const double v = LeadingNumber(t.Opening[i]) / 100;
+      const double v = PlainNumber(t.Opening[i]) / 100;
       if (v == 0) {
         S.TStopOpening[i] = 1.0f;  // a blank or zero opening is full throttle
       } else if (v >= 0 && v <= 1) {
@@ -75,7 +75,7 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
 
     if (auto r = colon(t.Timer[i], TStopTimerField)) return r;
     if (t.UseThrottle) {
-      double timer = LeadingNumber(t.Timer[i]);
+      double timer = PlainNumber(t.Timer[i]);
       if (timer < 0) return Refuse("Negative timer is not possible", TStopTimerField, i);
       if (i > 0 && timer == 0 && S.TStopTimer[i - 1] > 0) {
         timer = S.ThrottleStepCount;  // a blank stage after a timed one is never reached
@@ -87,7 +87,7 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
 
     if (auto r = colon(t.Build[i], TStopBuildField)) return r;
     if (t.UseThrottle) {
-      const double build = LeadingNumber(t.Build[i]);
+      const double build = PlainNumber(t.Build[i]);
       if (build < 0) return Refuse("Negative build time is not possible", TStopBuildField, i);
       S.TStopBuild[i] = static_cast<Single>(build);
     }

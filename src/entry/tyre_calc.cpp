@@ -15,7 +15,7 @@ Verdict Refuse(std::string message, int field) { return Refusal{std::move(messag
 
 // A plain number, or the default when the box is blank.
 double NumberOr(const std::string& text, double blankValue) {
-  return IsBlank(text) ? blankValue : LeadingNumber(text);
+  return IsBlank(text) ? blankValue : PlainNumber(text);
 }
 
 Verdict ReadPressure(const std::string& text, Single& field, int fieldNo) {
@@ -73,7 +73,7 @@ void LoadTyre(TyreEntry& entry) {
 }
 
 void RecalcTyreDiameter(TyreEntry& entry) {
-  const Single aspect = static_cast<Single>(LeadingNumber(entry.Text[TyreAspectItem]) / 100);
+  const Single aspect = static_cast<Single>(PlainNumber(entry.Text[TyreAspectItem]) / 100);
   if (!(aspect > 0)) return;
   const UnitValue rim = ReadUnits(entry.Text[TyreWDiaItem], "length");
   if (!(rim.value > 0 && rim.ok)) return;
@@ -154,7 +154,7 @@ Verdict AcceptTyre(TyreEntry& entry) {
                                   "Invalid brake drag ", TyreFTorqueItem))
     return r;
   S.FTyreNum = IsBlank(t[FTyreNumItem]) ? S.TyreNum
-                                        : static_cast<Single>(LeadingNumber(t[FTyreNumItem]));
+                                        : static_cast<Single>(PlainNumber(t[FTyreNumItem]));
   if (S.FTyreNum < 1 || S.FTyreNum > 2)
     return Refuse("Vehicles must have 1 or 2 front wheels", FTyreNumItem);
   t[FTyreNumItem] = NumText(S.FTyreNum);

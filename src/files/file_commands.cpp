@@ -1,6 +1,7 @@
 #include "files/file_commands.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -49,12 +50,21 @@ void FileNew() {
 bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) {
   const bool commandLine = !chassisPath.empty() && !enginePath.empty();
   if (!commandLine && !OfferSaveFirst("Load data", Msg::Question)) return false;
+  // The vehicle in memory until the new one has come through: a cancelled file dialog or a
+  // rejected file leaves it, its curves and its flags as they were.
+  const SharedState before = S;
   ResetModelForLoad(ResetKind::OpenVehicle);
   CloseWindows(WindowsClosedByLoad);
   const bool read = LoadVehicleAndPower(chassisPath, enginePath);
   if (!S.LoadFailed) {
     MarkLoaded();
   } else {
+    if (!commandLine) {
+      // The file dialogs keep what was chosen in them, for the next try.
+      auto starts = std::move(S.FileDialogStarts);
+      S = before;
+      S.FileDialogStarts = std::move(starts);
+    }
     S.LoadFailed = False;
   }
   ExitWhenCancelled();

@@ -7,22 +7,32 @@
 #include "files/file_exists.h"
 #include "files/file_windows.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
 namespace {
 
-
 bool Contains(const std::string& text, const char* part) {
   return UCase(text).find(part) != std::string::npos;
 }
 
+// Each command's dialog (known by its title) starts from its own start path and the name last
+// confirmed in it: a picture chosen in the setup is never offered as the vehicle's name.
+void TakeStart(const std::string& title, const std::string& initial) {
+  FileDialogStart& start = S.FileDialogStarts[title];
+  if (!initial.empty()) start.initial = initial;
+  S.FileDialogInitial = start.initial;
+  S.FileDialogLastName = start.lastName;
+}
+
 void ShowDialog(const FileDialogLook& look) {
   if (FileWindows.ShowFileDialog) FileWindows.ShowFileDialog(look);
+  S.FileDialogStarts[look.title].lastName = S.FileDialogLastName;
 }
 
 void TellNotFound(const std::string& path) {
-  ui().MsgBox("File " + path + " not found", Msg::OKOnly | Msg::Question, ProgramTitle);
+  ui().MsgBox("File " + PathText(path) + " not found", Msg::OKOnly | Msg::Question, ProgramTitle);
 }
 
 }  // namespace
@@ -37,17 +47,17 @@ std::string OpenFileDialog(const std::string& pattern, const std::string& title,
   } else if (Contains(title, "POWER") || Contains(title, "ENGINE")) {
     look.picture = FilePicture::Engine;
   }
-  if (!initial.empty()) S.FileDialogInitial = initial;
+  TakeStart(title, initial);
   for (;;) {
     S.FileDialogDescEditable = False;
     ShowDialog(look);
     const std::string& chosen = S.FileDialogResult;
-    // A name with wildcards would stand for any file it matches: it is no file at all.
-    if (!chosen.empty() && (HoldsWildcard(chosen) || !FileExists(chosen))) {
-      TellNotFound(chosen);
-      continue;
-    }
-    return chosen;
+    if (chosen.empty()) return chosen;
+    // A name with wildcards would stand for any file it matches: it is no file at all. A
+    // missing folder has been told by the look-up: one message for one mistake.
+    const LookUpOutcome found = HoldsWildcard(chosen) ? LookUpOutcome::Missing : LookUpFile(chosen);
+    if (found == LookUpOutcome::Found) return chosen;
+    if (found == LookUpOutcome::Missing) TellNotFound(chosen);
   }
 }
 
@@ -67,7 +77,7 @@ std::string SaveFileDialog(const std::string& pattern, const std::string& title,
     S.DataDescription =
         S.PowerFileDescription.empty() ? S.VehicleFileDescription : S.PowerFileDescription;
   }
-  if (!initial.empty()) S.FileDialogInitial = initial;
+  TakeStart(title, initial);
   for (;;) {
     ShowDialog(look);
     if (!HoldsWildcard(S.FileDialogResult)) return S.FileDialogResult;

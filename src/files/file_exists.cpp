@@ -29,6 +29,14 @@ bool IsFolder(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// A normal file, not a hidden one: a name that begins with "." is hidden (the folders above
+// it may be hidden ones).
+bool IsNormalFile(const std::string& path, const struct stat& st) {
+  const auto slash = path.rfind('/');
+  const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+  return S_ISREG(st.st_mode) && path.compare(name, 1, ".") != 0;
+}
+
 }  // namespace
 
 std::string UnexpectedErrorText(int number, const std::string& description) {
@@ -37,40 +45,44 @@ std::string UnexpectedErrorText(int number, const std::string& description) {
 
 bool FileExistsQuietly(const std::string& path) {
   struct stat st {};
-  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && IsNormalFile(path, st);
 }
 
-bool FileExists(const std::string& path) {
-  if (path.empty()) return false;
+LookUpOutcome LookUpFile(const std::string& path) {
+  if (path.empty()) return LookUpOutcome::Missing;
   for (;;) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode);
+    if (::stat(path.c_str(), &st) == 0)
+      return IsNormalFile(path, st) ? LookUpOutcome::Found : LookUpOutcome::Missing;
     const int error = errno;
     switch (error) {
       case ENOENT:
         // A missing file in a folder that exists is the plain answer; a missing folder is told.
-        if (IsFolder(FolderOf(path))) return false;
+        if (IsFolder(FolderOf(path))) return LookUpOutcome::Missing;
         [[fallthrough]];
       case ENOTDIR:
       case ENODEV:
       case ENXIO:
         ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, LookUpTitle);
-        return false;
+        return LookUpOutcome::Told;
       case ENOMEDIUM:
         if (ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation,
                         LookUpTitle) == Msg::Ok)
           continue;
-        return false;
+        return LookUpOutcome::Told;
       default:
         ui().MsgBox(UnexpectedErrorText(error, std::strerror(error)), Msg::OKOnly | Msg::Critical,
                     LookUpTitle);
-        return false;
+        return LookUpOutcome::Told;
     }
   }
 }
 
+bool FileExists(const std::string& path) { return LookUpFile(path) == LookUpOutcome::Found; }
+
 std::string ReadFileDescription(const std::string& path) {
-  if (path.empty() || !FileExists(path)) return {};
+  // Only a help to the eye: a missing folder is told once, when the file is chosen.
+  if (!FileExistsQuietly(path)) return {};
   // Only the first line matters, and the file may be anything the pattern lets through.
   constexpr std::size_t FirstLineLimit = 4096;
   std::ifstream in(path, std::ios::binary);

@@ -5,7 +5,14 @@
 
 namespace kestrelon {
 
-// True when the path names an existing normal file. A path whose folder or device is missing
+// What looking a file up found: the file, no such file (in a folder that exists), or a failure
+// the look-up has already told the racer about.
+enum class LookUpOutcome { Found, Missing, Told };
+
+// The look-up of FileExists, telling which way it went.
+LookUpOutcome LookUpFile(const std::string& path);
+
+// True when the path names an existing normal file; hidden (dot) files count as missing. A path whose folder or device is missing
 // says so ("Drive or path does not exist"), a device without its medium asks for it; any other
 // failure of the look-up is shown as an unexpected error. Each of these gives False.
 bool FileExists(const std::string& path);

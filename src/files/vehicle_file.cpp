@@ -3,6 +3,7 @@
 #include "core/state.h"
 #include "files/file_description.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
@@ -13,7 +14,7 @@ constexpr int BodyLines = 200;  // groups 1..10, items 1..20
 }  // namespace
 
 std::string InvalidFileText(const std::string& path) {
-  return path + " contains invalid data - loading will be aborted";
+  return PathText(path) + " contains invalid data - loading will be aborted";
 }
 
 void LoadVehicleFile(const std::string& path) {

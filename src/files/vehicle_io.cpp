@@ -172,7 +172,10 @@ SaveOutcome SaveVehicleAndPower() {
     // file has none of its own.
     const std::string keptDescription = S.VehicleFileDescription;
     S.VehicleFileDescription = vehicleDescription;
-    powerPath = SaveFileDialog("*.VCD", "Save Power Data", Cfg.LastPower);
+    // The power file is offered beside the vehicle file just named.
+    const std::string besideVehicle = PowerFileBeside(vehiclePath);
+    powerPath = SaveFileDialog("*.VCD", "Save Power Data",
+                               besideVehicle.empty() ? Cfg.LastPower : besideVehicle);
     powerDescription = S.DataDescription;
     if (powerPath.empty()) {
       S.VehicleFileDescription = keptDescription;

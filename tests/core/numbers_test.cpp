@@ -39,6 +39,21 @@ TEST(Numbers, LeadingNumberRule) {
   for (const auto& [text, expected] : rows) EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;
 }
 
+TEST(Numbers, PlainNumbersSkipBlanksAnywhereWhereTheLeadingNumberStops) {
+  const std::tuple<const char*, double, double> rows[] = {
+      // text, plain number, leading number
+      {" 1 2.5x", 12.5, 1}, {"8 050", 8050, 8}, {"- 500", -500, 0}, {"\t3\t0", 30, 3},
+      {"1 .5", 1.5, 1},     {"abc", 0, 0},      {"", 0, 0},         {"  ", 0, 0}};
+  for (const auto& [text, plain, leading] : rows)
+    EXPECT_EQ(std::tuple(PlainNumber(text), LeadingNumber(text)), std::tuple(plain, leading)) << text;
+}
+
+TEST(Numbers, IntegerRangeOfARoundedValue) {
+  EXPECT_EQ(std::tuple(FitsInteger(32767.4), FitsInteger(32767.5), FitsInteger(-32768.4),
+                       FitsInteger(-32768.6), FitsInteger(40000)),
+            std::tuple(true, false, true, false, false));
+}
+
 TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {
   EXPECT_EQ(Str(6500), " 6500");
   EXPECT_EQ(Str(-3), "-3");

@@ -60,6 +60,10 @@ TEST_F(ClutchSpec, Refusals) {
   } cases[] = {
       {[](ClutchEntry& e) { e.Frictions = ""; }, "Number of friction plates not valid",
        ClutchFrictionsField},
+      {[](ClutchEntry& e) { e.Frictions = "40000"; }, "Number of friction plates not valid",
+       ClutchFrictionsField},
+      {[](ClutchEntry& e) { e.Arms = "40000"; }, "Invalid number of arms for weights",
+       ClutchArmsField},
       {[](ClutchEntry& e) { e.ID = "200mm"; }, "Friction plate inside diameter not valid ",
        ClutchIDField},
       {[](ClutchEntry& e) { e.OD = ""; }, "Friction plate outside diameter not valid ",

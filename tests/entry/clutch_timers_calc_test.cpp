@@ -69,7 +69,7 @@ TEST_F(ClutchTimers, RefusalsChangeNothing) {
       {[](ClutchTimerTexts& t) { t.Build[1] = "", t.Start[1] = "-2"; },
        "Clutch Timer start cannot be negative", ClTimerStartField + 1},
       {[](ClutchTimerTexts& t) { t.Start[1] = "", t.PC[2] = "10", t.Start[2] = "3"; },  // 1000 s
-       "Clutch Timer stage 2 cannot start before previous stage", ClTimerStartField + 2},
+       "Clutch Timer stage  2 cannot start before previous stage", ClTimerStartField + 2},
   };
   ClutchTimerTexts t;
   for (const auto& c : cases) {

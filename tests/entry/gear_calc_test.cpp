@@ -95,6 +95,11 @@ TEST_F(GearCalc, UpshiftRows) {
   EXPECT_EQ(S.GearRPM[1], 82);
   ExpectAsked(seam.asked, 1, "Upshift RPM higher than Maximum engine RPM", "Transmission Data", 33);
 
+  // Blanks inside a typed rpm are skipped, not where the number stops.
+  seam.asked.clear();
+  e.RPM[0] = "8 050";
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearRPM[1], 80);
   e.RPM[0] = "2000";
   EXPECT_EQ(Refused(), "Upshift RPM too low");
   // Rows that do not fit a 16-bit whole number are refused, F2 or not.

@@ -133,6 +133,8 @@ TEST_F(Nitrous, ProgressionRefusals) {
   const Case cases[] = {
       {"1900", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
       {"7000", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
+      {"-500", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
+      {"", "", "", "-500", "", "Invalid Full power RPM", NFinalRPMField + 1},
       {"", "120", "", "", "", "Invalid Nitrous Start Power", NStartPowerField + 1},
       {"", "50", "40", "", "", "Invalid Nitrous Final Power", NFinalPowerField + 1},
       {"3000", "", "", "", "", "Final RPM missing", NFinalRPMField + 1},

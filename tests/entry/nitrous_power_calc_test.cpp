@@ -42,6 +42,19 @@ TEST_F(NitrousCalculator, OnlyTheAddedTorqueLosesToTheTransmission) {
   EXPECT_NEAR(S.PowerCurve[2][25], 300 * (1 + r) / 2, 1e-2);
   EXPECT_EQ(S.PowerCurve[2][31], 0) << "rows outside the span keep their values";
   EXPECT_EQ(S.CurvePeakValue, CLng(30 * S.PowerCurve[2][30] / 52.52f));
+  // The rebuilt column's peaks are its own, and the rev limit stays inside the curve.
+  int peakRow = 20;
+  for (int j = 20; j <= 30; ++j)
+    if (S.PowerCurve[2][j] > S.PowerCurve[2][peakRow]) peakRow = j;
+  EXPECT_EQ(std::tuple(S.EngineSummary[2][0], S.EngineSummary[2][1]),
+            std::tuple(S.PowerCurve[2][peakRow], Single(peakRow)));
+  EXPECT_NEAR(S.EngineSummary[2][2], 30 * S.PowerCurve[2][30] / 52.52f, 1e-2);
+}
+
+TEST_F(NitrousCalculator, ARebuiltColumnKeepsTheRevLimitInsideTheCurve) {
+  S.RevLimitIndex = 150;
+  ASSERT_FALSE(AcceptNitrousCalc(1, Filled()));
+  EXPECT_EQ(S.RevLimitIndex, S.MaxRPMIndex);
 }
 
 TEST_F(NitrousCalculator, RefusalsChangeNothing) {

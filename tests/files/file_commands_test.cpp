@@ -141,6 +141,22 @@ TEST_F(FileCommands, OpenCompleteVehicleCancelledClearsLoadFailed) {
   EXPECT_EQ(windows.tips[6], "Power curve with no nitrous");
 }
 
+TEST_F(FileCommands, OpenCompleteVehicleCancelledOrRejectedKeepsTheVehicleInMemory) {
+  S.DataLoaded = True;
+  const std::string rejected = folder.write("BAD.WCD", test::NumberedLines(150));
+  for (const std::vector<test::DialogAnswer>& answers :
+       {std::vector<test::DialogAnswer>{{""}}, std::vector<test::DialogAnswer>{{rejected}}}) {
+    const SharedState before = S;
+    windows.answers.assign(answers.begin(), answers.end());
+    EXPECT_FALSE(FileVehicle());
+    EXPECT_EQ(std::tie(S.VehicleData, S.PowerCurve[0][40], S.EngineEntered, S.ChassisEntered),
+              std::tie(before.VehicleData, before.PowerCurve[0][40], before.EngineEntered,
+                       before.ChassisEntered));
+    EXPECT_TRUE(RingUntouched());
+    EXPECT_EQ(std::tuple(S.LoadFailed, S.DataLoaded, S.CancelFlag), std::tuple(False, True, 0));
+  }
+}
+
 TEST_F(FileCommands, OpenChassisKeepsTheEngineAndTheRing) {
   windows.answers = {{test::GoldenPair(folder, "BODY")}};
   FileChassis();

@@ -39,9 +39,9 @@ TEST_F(FileDialogTest, OpenComesBackUntilAnExistingFileOrCancel) {
   windows.answers = {{""}};
   EXPECT_EQ(OpenFileDialog("*.VCD", "Select Power data", ""), "");
   EXPECT_EQ(S.LoadFailed, True);
-  // An empty start path keeps the one before.
+  // Another command's dialog never starts from this one's path.
   EXPECT_EQ(std::tie(windows.dialogs.back().initial, windows.dialogs.back().look.picture),
-            std::tuple("/start/CAR.WCD", FilePicture::Engine));
+            std::tuple("", FilePicture::Engine));
   // The picture follows the pattern, then the title.
   windows.answers = {{""}, {""}, {""}};
   OpenFileDialog("*.*", "Select Engine data", "");
@@ -79,6 +79,41 @@ TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", ""), "/d/car.WCD");
   ASSERT_EQ(seam.asked.size(), 1u);
   EXPECT_EQ(seam.asked[0].text, "File /d/c?r.WCD not found");
+}
+
+TEST_F(FileDialogTest, EachCommandStartsFromItsOwnPathAndName) {
+  windows.answers = {{"/pics/test.bmp"}};
+  folder.write("test.bmp", "");
+  windows.answers = {{folder.file("test.bmp")}};
+  OpenFileDialog("*", "Select an image", folder.file("old.bmp"));
+  windows.answers = {{""}, {"/d/CAR.WCD"}, {""}};
+  SaveFileDialog("*.WCD", "Save Vehicle Data", "");
+  // The picture's folder and name are the setup's own, not the vehicle's.
+  EXPECT_EQ(std::tie(windows.dialogs[1].initial, windows.dialogs[1].lastName), std::tuple("", ""));
+  SaveFileDialog("*.WCD", "Save Vehicle Data", "/d/OLD.WCD");
+  OpenFileDialog("*", "Select an image", "");
+  EXPECT_EQ(std::tie(windows.dialogs[3].initial, windows.dialogs[3].lastName),
+            std::tuple(folder.file("old.bmp"), "test.bmp"));
+  // The same command comes back to the name it last confirmed.
+  windows.answers = {{""}};
+  SaveFileDialog("*.WCD", "Save Vehicle Data", "");
+  EXPECT_EQ(std::tie(windows.dialogs[4].initial, windows.dialogs[4].lastName),
+            std::tuple("/d/OLD.WCD", "CAR.WCD"));
+}
+
+TEST_F(FileDialogTest, ANotFoundPathKeepsItsCharacters) {
+  windows.answers = {{folder.file("Donn\xC3\xA9" "es.WCD")}, {""}};
+  OpenFileDialog("*.WCD", "Select Vehicle data", "");
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "File " + folder.file("Donn\xE9" "es.WCD") + " not found");
+}
+
+TEST_F(FileDialogTest, AMissingFolderIsToldOnceAndTheDialogComesBack) {
+  windows.answers = {{folder.file("gone/CAR.WCD")}, {""}};
+  EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", ""), "");
+  EXPECT_EQ(windows.dialogs.size(), 2u);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, "Open File"}}));
 }
 
 }  // namespace

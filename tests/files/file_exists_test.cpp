@@ -1,6 +1,7 @@
 // Looking a file up before it is read, and its description line.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "core/state.h"
@@ -30,6 +31,17 @@ TEST_F(FileLookUp, OnlyExistingNormalFilesExistAndAMissingFolderIsTold) {
   EXPECT_FALSE(FileExistsQuietly(folder.file("gone/CAR.WCD")));
   EXPECT_EQ(test::AllSaid(seam.asked),
             (std::vector<test::Said>{{"Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, "Open File"}}));
+}
+
+TEST_F(FileLookUp, HiddenFilesAreMissingButFilesInAHiddenFolderAreFound) {
+  std::filesystem::create_directories(folder.file(".cars"));
+  const std::string hidden = folder.write(".CAR.WCD", "x\r\n");
+  const std::string inHiddenFolder = folder.write(".cars/CAR.WCD", "x\r\n");
+  EXPECT_EQ(std::tuple(FileExists(hidden), FileExistsQuietly(hidden), FileExists(inHiddenFolder)),
+            std::tuple(false, false, true));
+  // A description is only a help to the eye: a missing folder says nothing here.
+  EXPECT_EQ(ReadFileDescription(folder.file("gone/CAR.WCD")), "");
+  EXPECT_TRUE(seam.asked.empty());
 }
 
 TEST_F(FileLookUp, DescriptionIsTheTrimmedRestOfADescriptionFirstLine) {

@@ -25,7 +25,7 @@ struct DialogAnswer {
 
 struct DialogCall {
   FileDialogLook look;
-  std::string pattern, initial, descriptionShown;
+  std::string pattern, initial, descriptionShown, lastName;
   bool editable = false;
 };
 
@@ -51,10 +51,11 @@ class ScriptedFileWindows {
       SetFormOpener(form, {});
     FileWindows.ShowFileDialog = [this](const FileDialogLook& look) {
       dialogs.push_back({look, S.FileDialogPattern, S.FileDialogInitial, S.DataDescription,
-                         S.FileDialogDescEditable != False});
+                         S.FileDialogLastName, S.FileDialogDescEditable != False});
       const DialogAnswer answer = answers.empty() ? DialogAnswer{} : answers.front();
       if (!answers.empty()) answers.pop_front();
       S.FileDialogResult = answer.path;
+      S.FileDialogLastName = answer.path.substr(answer.path.rfind('/') + 1);
       if (answer.path.empty()) {
         S.LoadFailed = True;
       } else if (S.FileDialogDescEditable) {

@@ -52,15 +52,16 @@ TEST_F(VehicleIo, CancelledDialogsStopTheLoad) {
 
 TEST_F(VehicleIo, SavingUnderANewNameAsksForBothBeforeWritingEither) {
   Cfg.LastChassis = folder.file("OLD.WCD");
-  Cfg.LastPower = folder.file("OLD.VCD");
-  windows.answers = {{folder.file("NEW.WCD"), "Chassis words"}, {folder.file("NEW.VCD"), "Engine words"}};
+  Cfg.LastPower = "/elsewhere/OLD.VCD";
+  std::filesystem::create_directories(folder.file("sub"));
+  windows.answers = {{folder.file("sub/NEW.WCD"), "Chassis words"}, {folder.file("NEW.VCD"), "Engine words"}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
   ASSERT_EQ(windows.dialogs.size(), 2u);
   EXPECT_EQ(std::tie(windows.dialogs[1].look.title, windows.dialogs[1].initial, windows.dialogs[1].descriptionShown),
-            std::tuple("Save Power Data", folder.file("OLD.VCD"), "Chassis words"));
-  EXPECT_EQ(std::tuple(FirstLine(folder.file("NEW.WCD")), FirstLine(folder.file("NEW.VCD"))),
+            std::tuple("Save Power Data", folder.file("sub/NEW.VCD"), "Chassis words"));  // beside the vehicle
+  EXPECT_EQ(std::tuple(FirstLine(folder.file("sub/NEW.WCD")), FirstLine(folder.file("NEW.VCD"))),
             std::tuple("//*Chassis words", "//*Engine words"));
-  EXPECT_EQ(std::tie(Cfg.LastChassis, Cfg.LastPower), std::tuple(folder.file("NEW.WCD"), folder.file("NEW.VCD")));
+  EXPECT_EQ(std::tie(Cfg.LastChassis, Cfg.LastPower), std::tuple(folder.file("sub/NEW.WCD"), folder.file("NEW.VCD")));
   EXPECT_EQ(std::tie(S.VehicleFileDescription, S.PowerFileDescription),
             std::tuple("Chassis words", "Engine words"));
 }

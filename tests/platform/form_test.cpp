@@ -116,6 +116,17 @@ TEST_F(FormLife, ModalShowWaitsUntilUnloaded) {
   EXPECT_FALSE(probe.IsLoaded() || probe.isModal());
 }
 
+TEST_F(FormLife, AWindowShowsItsWholeCaption) {
+  Probe probe;
+  probe.SetCaption(QStringLiteral("Nitrous Oxide Settings"));
+  probe.resize(40, 40);
+  probe.Show();
+  EXPECT_GE(probe.width(), Form::CaptionWidth(probe.Caption()));
+  EXPECT_GT(Form::CaptionWidth(QStringLiteral("Wheel and Tyre Information")),
+            Form::CaptionWidth(QStringLiteral("Wheel")));
+  probe.Unload();
+}
+
 TEST_F(FormLife, SharedInstancePerName) {
   EXPECT_EQ(Form::Instance("frmNowhere"), nullptr);
   int made = 0;

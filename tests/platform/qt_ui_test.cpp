@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <tuple>
 
+#include "platform/qt/form.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "support/scripted_ui.h"
@@ -57,6 +58,19 @@ TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
   });
   EXPECT_EQ(qt.MsgBox("Printer not ready", Msg::RetryCancel | Msg::Exclamation, "Print"),
             Msg::Retry);
+}
+
+TEST(QtMessageBox, AShortMessageLeavesRoomForTheWholeTitle) {
+  QtUi qt;
+  int width = 0;
+  QTimer::singleShot(0, [&width] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    width = box->width();
+    box->button(QMessageBox::Ok)->click();
+  });
+  qt.MsgBox("Done", Msg::OKOnly, "Performance Calculator");
+  EXPECT_GE(width, Form::CaptionWidth(QStringLiteral("Performance Calculator")));
 }
 
 TEST(TextAtTheWindowEdge, WindowsCodePageRoundTrip) {

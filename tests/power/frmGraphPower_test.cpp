@@ -1,5 +1,6 @@
 #include "power/ui/frmGraphPower.h"
 
+#include "core/program_title.h"
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "core/commands.h"
+#include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
@@ -231,6 +233,7 @@ TEST_F(CurveGraphWindow, RevLimitPickWritesTheLimitText) {
   EXPECT_EQ(seam.asked[0].text, "Click at an RPM value to set new RPM limiter");
   EXPECT_EQ(std::tuple(seam.asked[1].text, seam.asked[1].style),
             std::tuple("New RPM limit now set", Msg::OKOnly));
+  for (const test::Asked& asked : seam.asked) EXPECT_EQ(asked.title, ProgramTitle);
   EXPECT_EQ(S.PowerCurve[0][65], 0);  // the pick sets no point
   const QImage shown = graph->PowerPic->grab().toImage();
   EXPECT_EQ(shown.pixelColor(At(65, 200)), QColor(255, 0, 0));

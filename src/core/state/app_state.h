@@ -4,6 +4,7 @@
 // line, plot scales and the form places kept only while the program runs.
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "core/numbers.h"
@@ -11,6 +12,13 @@
 namespace kestrelon {
 
 inline constexpr int MaxCommandArgs = 10;
+
+// Where one command's file dialog starts when its caller gives no start path, and the name last
+// confirmed in it.
+struct FileDialogStart {
+  std::string initial;
+  std::string lastName;
+};
 
 // The remembered choices of the power-curve manipulation dialog.
 struct ManipulationSettings {
@@ -103,6 +111,7 @@ struct AppState {
   std::string FileDialogResult;       // the chosen path, "" when cancelled
   std::string FileDialogLastName;     // the name last confirmed, offered at the next opening
   Integer FileDialogDescEditable = False;  // the description may be typed (saving)
+  std::map<std::string, FileDialogStart> FileDialogStarts;  // by the dialog's title
 
   // The expression evaluator's operators, in the order they are looked for.
   std::string OperatorChars = "+-*/^";

@@ -42,6 +42,7 @@ frmAbout::frmAbout() : Form("frmAbout", QStringLiteral("About Kestrelon"), false
   Copyright->setAlignment(Qt::AlignCenter);
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setDefault(true);
+  SetCancelButton(Command1);  // Esc closes the box as its OK does
   LogoTimer = new QTimer(this);
   LogoTimer->setSingleShot(true);
   connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);

@@ -23,6 +23,7 @@
 #include "platform/qt/printer.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 namespace {
@@ -80,6 +81,7 @@ frmsetup::frmsetup() : Form("frmsetup", QStringLiteral("Kestrelon Setup")) {
   CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
   HelpButton = new QPushButton(QStringLiteral("Help"), this);
   OKButton->setDefault(true);
+  SetCancelButton(CancelButton);
 
   SetTag(HistoryLog,
          QStringLiteral("Keep a log of every run and of the settings changed between runs"));
@@ -188,7 +190,7 @@ void frmsetup::SplashBrowse_Click() {
   if (extension == "BMP" || extension == "RLE" || extension == "WMF" || extension == "EMF" ||
       extension == "JPG") {
     if (!Preview(path)) {
-      ui().MsgBox("Could not load picture " + path, Msg::OKOnly, title);
+      ui().MsgBox("Could not load picture " + PathText(path), Msg::OKOnly, title);
       return;
     }
     // The chosen picture is kept at once, even if the dialog is then cancelled.
@@ -197,7 +199,7 @@ void frmsetup::SplashBrowse_Click() {
   } else if (extension == "GIF") {
     ui().MsgBox("GIF files are unsupported for copyright reasons", Msg::OKOnly, title);
   } else {
-    ui().MsgBox("Unrecognised file type " + extension + " for image", Msg::OKOnly, title);
+    ui().MsgBox("Unrecognised file type " + PathText(extension) + " for image", Msg::OKOnly, title);
   }
 }
 
@@ -209,7 +211,7 @@ void frmsetup::SplashDefault_Click() {
   if (!chosen) return;
   SplashFile->setText(QPath(Cfg.SplashImage));
   if (!Cfg.SplashImage.empty() && !Preview(Cfg.SplashImage))
-    ui().MsgBox("Could not load picture " + Cfg.SplashImage, Msg::OKOnly, "Logo picture");
+    ui().MsgBox("Could not load picture " + PathText(Cfg.SplashImage), Msg::OKOnly, "Logo picture");
 }
 
 }  // namespace kestrelon

@@ -11,6 +11,7 @@
 #include "files/file_commands.h"
 #include "files/file_exists.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
@@ -66,12 +67,15 @@ bool AutomaticPassCompleted() {
 }  // namespace
 
 void Process_Data(const std::string& chassis, const std::string& engine) {
-  if (!FileExists(chassis)) {
-    ui().MsgBox("Chassis file " + chassis + " not found", Msg::OKOnly, ProgramTitle);
+  // A missing folder has been told by the look-up itself: one message for one mistake.
+  if (const LookUpOutcome found = LookUpFile(chassis); found != LookUpOutcome::Found) {
+    if (found == LookUpOutcome::Missing)
+      ui().MsgBox("Chassis file " + PathText(chassis) + " not found", Msg::OKOnly, ProgramTitle);
     return;
   }
-  if (!FileExists(engine)) {
-    ui().MsgBox("Engine file " + engine + " not found", Msg::OKOnly, ProgramTitle);
+  if (const LookUpOutcome found = LookUpFile(engine); found != LookUpOutcome::Found) {
+    if (found == LookUpOutcome::Missing)
+      ui().MsgBox("Engine file " + PathText(engine) + " not found", Msg::OKOnly, ProgramTitle);
     return;
   }
   if (Form1* bar = Form1::Instance()) {

@@ -1,5 +1,7 @@
 #include "core/ui/sub_main.h"
 
+#include <QApplication>
+
 #include "core/startup.h"
 #include "core/state.h"
 #include "core/ui/frmAbout.h"
@@ -17,6 +19,19 @@ std::unique_ptr<Form1> SubMain(std::string_view commandLine) {
   bar->Show();
   S.CalcRequested = True;
   return bar;
+}
+
+int RunProgram(Form1& bar) {
+  // The bar has asked its one exit question and written the settings. Qt's own quit would
+  // close the windows again, and so ask the bar's question a second time: the windows are
+  // hidden instead, and the loops told to end.
+  const QMetaObject::Connection ending = QObject::connect(&bar, &Form1::ProgramEnds, [] {
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    QCoreApplication::exit(0);
+  });
+  const int result = QApplication::exec();
+  QObject::disconnect(ending);
+  return result;
 }
 
 }  // namespace kestrelon

@@ -13,4 +13,9 @@ namespace kestrelon {
 // that ended with an exit).
 std::unique_ptr<Form1> SubMain(std::string_view commandLine);
 
+// Runs the program's event loop until the bar's unload ends the program: every window then
+// goes without a further question, and every event loop, modal ones included, ends. Returns
+// the program's exit code.
+int RunProgram(Form1& bar);
+
 }  // namespace kestrelon

@@ -1,6 +1,10 @@
 #include "entry/ui/data_form.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFocusEvent>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,7 +56,11 @@ void DataForm::paintEvent(QPaintEvent* event) {
 
 void DataForm::RunOK() {
   if (!FormReady && !S.AutoAccept) return;  // a click before the first paint
+  // An OK pressed again from a window this OK opened (F2 in the clutch timers) would accept
+  // the form inside its own acceptance.
+  if (accepting_) return;
   if (!OKAllowed()) return;
+  const QScopedValueRollback<bool> busy(accepting_, true);
   FieldRejected = True;
 
   const ModelSnapshot before;
@@ -96,6 +104,7 @@ void DataForm::ShowRefusal(const Refusal& refusal) {
 
 void DataForm::CancelButton_Click() {
   const bool passAbandoned = autoAcceptAtLoad_ && !S.AutoAccept;
+  Cancelled();
   Unload();
   if (passAbandoned && AutomaticPassAbandoned) AutomaticPassAbandoned();
 }
@@ -103,11 +112,12 @@ void DataForm::CancelButton_Click() {
 void DataForm::HelpButton_Click() { ShowHelpTopic(section_.helpContext); }
 
 void DataForm::Form_KeyDown(int keyCode, int shift) {
-  if (keyCode != Qt::Key_F2) return;
+  if (keyCode != Qt::Key_F2 || accepting_) return;
   KeyboardAccept = True;
   RunOK();
   KeyboardAccept = False;
   if (FieldRejected) return;
+  const QScopedValueRollback<bool> busy(accepting_, true);
   if (shift & 1) {
     RunSimulationCheck();
   } else if (S.RunDone) {
@@ -121,6 +131,12 @@ void DataForm::Form_KeyDown(int keyCode, int shift) {
 void DataForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() != Qt::Key_F2) return Form::keyPressEvent(event);
   Form_KeyDown(event->key(), event->modifiers() & Qt::ShiftModifier ? 1 : 0);
+}
+
+void DataForm::closeEvent(QCloseEvent* event) {
+  // The close box is the Cancel button.
+  event->ignore();
+  if (IsLoaded()) CancelButton_Click();
 }
 
 void DataForm::Form_Unload() {
@@ -141,8 +157,12 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     // A handler that refuses puts the focus back on its box, which takes it from the box just
     // entered: that box's own handler waits until the user leaves it, or two refused boxes
     // would hand the focus and their messages to each other without end.
+    // Leaving a box for Cancel, or because the form is going, checks nothing: Cancel keeps
+    // nothing of what the boxes hold.
+    const bool leaving = !IsLoaded() || !isVisible() ||
+                         (CancelButton() && QApplication::focusWidget() == static_cast<QWidget*>(CancelButton()));
     auto it = lostFocus_.find(watched);
-    if (it != lostFocus_.end() && !inLostFocus_) {
+    if (it != lostFocus_.end() && !inLostFocus_ && !leaving) {
       inLostFocus_ = true;
       it->second();
       inLostFocus_ = false;

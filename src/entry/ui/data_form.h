@@ -72,6 +72,9 @@ class DataForm : public Form {
   virtual void BeforeAutoAccept() {}
   virtual void AfterAccepted() {}
   virtual void Painted() {}
+  // Cancel, Esc or the close box: puts back what the form's own handlers changed in the model
+  // since it opened.
+  virtual void Cancelled() {}
   // After an accepted OK (not under F2): hands on to the entry chain and unloads the form.
   virtual void HandOn();
 
@@ -79,6 +82,7 @@ class DataForm : public Form {
   void Form_Unload() override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -97,6 +101,7 @@ class DataForm : public Form {
   Integer autoAcceptAtLoad_ = False;
   std::map<QObject*, std::function<void()>> lostFocus_;
   bool inLostFocus_ = false;  // a LostFocus handler is running
+  bool accepting_ = false;    // the OK or F2 is running: a second press waits for it
 };
 
 // Text of a line edit as program text, and back.

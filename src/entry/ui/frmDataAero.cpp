@@ -64,6 +64,8 @@ frmDataAero::frmDataAero()
   Command1 = new QPushButton("OK", this);
   Command2 = new QPushButton("Cancel", this);
   AeroHelpButton = new QPushButton("Help", this);
+  Command1->setDefault(true);
+  SetCancelButton(Command2);
   for (QPushButton* b : {Command1, Command2, AeroHelpButton}) buttons->addWidget(b);
   layout->addLayout(buttons);
   connect(Command1, &QPushButton::clicked, this, [this] { RunOK(); });

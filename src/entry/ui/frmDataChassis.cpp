@@ -76,6 +76,8 @@ frmDataChassis::frmDataChassis()
   ChassisOKButton = new QPushButton("OK", this);
   ChassisCancelButton = new QPushButton("Cancel", this);
   ChassisHelpButton = new QPushButton("Help", this);
+  ChassisOKButton->setDefault(true);
+  SetCancelButton(ChassisCancelButton);
   for (QPushButton* b : {ChassisOKButton, ChassisCancelButton, ChassisHelpButton})
     buttons->addWidget(b);
   layout->addLayout(buttons);

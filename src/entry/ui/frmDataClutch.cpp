@@ -352,12 +352,14 @@ void frmDataClutch::DefaultsButton_Click() {
 }
 
 void frmDataClutch::ClutchTimerButton_Click() {
+  // Visited from the moment they open: an OK that F2 in the timers passes on does not open
+  // them again.
+  TimersVisited = True;
   if (Form* timers = Form::Instance("frmDataClutchTimers")) {
     // During the pass the timers accept themselves in their load; a refusal keeps them open.
     if (S.AutoAccept) timers->Load();
     if (timers->IsLoaded() || !S.AutoAccept) timers->ShowModal();
   }
-  TimersVisited = True;
 }
 
 void frmDataClutch::ShowLockup() {

@@ -50,6 +50,7 @@ frmDataClutchTimers::frmDataClutchTimers() : Form("frmDataClutchTimers", "Clutch
   ClTimerCancel = new QPushButton("Cancel", this);
   ClTimerHelp = new QPushButton("Help", this);
   ClTimerOK->setDefault(true);
+  SetCancelButton(ClTimerCancel);
   for (QPushButton* b : {ClTimerOK, ClTimerCancel, ClTimerHelp}) buttons->addWidget(b);
   layout->addLayout(buttons);
   connect(ClTimerOK, &QPushButton::clicked, this, &frmDataClutchTimers::ClTimerOK_Click);

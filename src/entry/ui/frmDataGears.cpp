@@ -80,6 +80,8 @@ frmDataGears::frmDataGears()
   GearOKButton = new QPushButton("OK", this);
   GearCancelButton = new QPushButton("Cancel", this);
   GearHelpButton = new QPushButton("Help", this);
+  GearOKButton->setDefault(true);
+  SetCancelButton(GearCancelButton);
   for (QPushButton* b : {GearOKButton, GearCancelButton, GearHelpButton}) buttons->addWidget(b);
   layout->addLayout(buttons);
   connect(GearOKButton, &QPushButton::clicked, this, [this] { RunOK(); });
@@ -125,9 +127,15 @@ void frmDataGears::ShowTexts() {
 }
 
 void frmDataGears::FillFromModel() {
+  atOpen_ = GearingValues{};
   entry_ = GearsEntry{};
   LoadGears(entry_);
   ShowTexts();
+}
+
+void frmDataGears::AfterAccepted() {
+  FollowPrimaryRatio(entry_);
+  atOpen_ = GearingValues{};  // accepted under F2 the form stays open: its Cancel keeps this
 }
 
 void frmDataGears::Painted() {

@@ -38,8 +38,9 @@ class frmDataGears : public DataForm {
   Verdict Accept() override;
   QWidget* FieldControl(int field) override;
   QWidget* FirstField() override { return TransPrimary; }
-  void AfterAccepted() override { FollowPrimaryRatio(entry_); }
+  void AfterAccepted() override;
   void Painted() override;
+  void Cancelled() override { atOpen_.Restore(); }
 
  private:
   void TakeTexts();   // controls -> entry_
@@ -47,6 +48,7 @@ class frmDataGears : public DataForm {
   void ShowDriveRatioRefusal(const Verdict& refusal);
 
   GearsEntry entry_;
+  GearingValues atOpen_;
 };
 
 }  // namespace kestrelon

@@ -36,6 +36,8 @@ frmDataInertia::frmDataInertia()
   InertiaOKButton = new QPushButton("OK", this);
   InertiaCancelButton = new QPushButton("Cancel", this);
   InertiaHelpButton = new QPushButton("Help", this);
+  InertiaOKButton->setDefault(true);
+  SetCancelButton(InertiaCancelButton);
   for (QPushButton* b : {InertiaOKButton, InertiaCancelButton, InertiaHelpButton})
     buttons->addWidget(b);
   layout->addLayout(buttons);

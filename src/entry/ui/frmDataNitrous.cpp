@@ -38,6 +38,11 @@ frmDataNitrous::frmDataNitrous()
       b->setObjectName(name);
       if (tag) SetTag(b, tag);
       label = new QLabel(caption, Frame[s]);
+      // A label hidden until "Progressive Nitrous" is ticked keeps its room: ticking the box
+      // shows it without moving the boxes.
+      QSizePolicy keep = label->sizePolicy();
+      keep.setRetainSizeWhenHidden(true);
+      label->setSizePolicy(keep);
       g->addWidget(label, row, 0);
       g->addWidget(b, row, 1);
       return b;

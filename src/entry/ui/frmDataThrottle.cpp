@@ -58,6 +58,7 @@ frmDataThrottle::frmDataThrottle()
   CancelButton = new QPushButton("Cancel", this);
   HelpButton = new QPushButton("Help", this);
   OKButton->setDefault(true);
+  SetCancelButton(CancelButton);
   for (QPushButton* b : {OKButton, CancelButton, HelpButton}) buttons->addWidget(b);
   layout->addLayout(buttons);
   connect(OKButton, &QPushButton::clicked, this, [this] { RunOK(); });

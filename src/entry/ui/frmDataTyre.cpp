@@ -58,6 +58,7 @@ frmDataTyre::frmDataTyre()
   TyreOKButton = new QPushButton("OK", this);
   TyreCancelButton = new QPushButton("Cancel", this);
   TyreHelpButton = new QPushButton("Help", this);
+  SetCancelButton(TyreCancelButton);
   for (QPushButton* b : {TyreOKButton, TyreCancelButton, TyreHelpButton}) buttons->addWidget(b);
   layout->addLayout(buttons);
   connect(TyreOKButton, &QPushButton::clicked, this, [this] { RunOK(); });

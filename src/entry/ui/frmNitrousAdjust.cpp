@@ -68,6 +68,7 @@ frmNitrousAdjust::frmNitrousAdjust() : Form("frmNitrousAdjust", "Calculate Nitro
   cmdOK = new QPushButton("OK", this);
   cmdCancel = new QPushButton("Cancel", this);
   cmdOK->setDefault(true);
+  SetCancelButton(cmdCancel);
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
   layout->addLayout(buttons);

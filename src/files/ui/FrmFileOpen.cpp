@@ -68,6 +68,7 @@ FrmFileOpen::FrmFileOpen() : Form("FrmFileOpen", QStringLiteral(" "), false) {
   OpenButton = new QPushButton(QStringLiteral("Open"), this);
   CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
   OpenButton->setDefault(true);
+  SetCancelButton(CancelButton);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Filename"), this), 0, 0);
@@ -211,7 +212,6 @@ void FrmFileOpen::paintEvent(QPaintEvent* event) {
   // first on screen; later paints leave what the user has done since.
   if (!firstPaint_) return;
   firstPaint_ = false;
-  if (isActiveWindow()) FileName->setFocus();
   ApplyInitialPath();
   if (!Trim(StdPath(FileName->text())).empty()) {
     BuildResultPath();
@@ -219,6 +219,9 @@ void FrmFileOpen::paintEvent(QPaintEvent* event) {
       ShowDescriptionOf(S.FileDialogResult);
     Search(FileName->text());
   }
+  // The name offered is selected, so that a name typed in its place replaces it.
+  FileName->selectAll();
+  if (isActiveWindow()) FileName->setFocus();
   ready_ = true;
 }
 
@@ -233,7 +236,10 @@ bool FrmFileOpen::eventFilter(QObject* watched, QEvent* event) {
       searching_ = true;
       Search(FileName->text());
       searching_ = false;
-    } else if (event->type() == QEvent::FocusOut && !Trim(StdPath(FileName->text())).empty()) {
+    } else if (event->type() == QEvent::FocusOut && IsLoaded() &&
+               QApplication::focusWidget() != static_cast<QWidget*>(CancelButton) &&
+               !Trim(StdPath(FileName->text())).empty()) {
+      // Leaving the box for Cancel, or as the dialog goes, builds no path: Cancel keeps none.
       BuildResultPath();
       const std::string description = ReadFileDescription(S.FileDialogResult);
       if (!description.empty()) File_Descript->setText(QText(description));

@@ -1,6 +1,8 @@
 #include "platform/qt/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -55,6 +57,7 @@ void Form::Show() {
   if (!loaded_) return;  // the window accepted itself and went during its load
   // A minimised window comes back as a normal one; a maximised one stays maximised.
   if (IsMinimised()) SetNormalState();
+  if (const int needed = CaptionWidth(Caption()); width() < needed) resize(needed, height());
   show();
   raise();
   activateWindow();
@@ -63,6 +66,8 @@ void Form::Show() {
 void Form::ShowModal() {
   Load();
   if (!loaded_) return;
+  // Already waited for further down: a second wait would outlive the window.
+  if (modalLoop_) return Show();
   setWindowModality(Qt::ApplicationModal);
   Show();
   QEventLoop loop;
@@ -134,6 +139,16 @@ void Form::ApplyTags() {
 }
 
 void Form::SetTag(QWidget* control, const QString& tag) { control->setProperty("Tag", tag); }
+
+int Form::CaptionWidth(const QString& caption) {
+  // Title bars use a bold face somewhat larger than the controls'; the frame's icon and its
+  // three buttons take about 130 pixels more.
+  constexpr int FrameAllowance = 130;
+  QFont titleFont = QApplication::font();
+  titleFont.setBold(true);
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+  return QFontMetrics(titleFont).horizontalAdvance(caption) + FrameAllowance;
+}
 
 void Form::CentreOnScreen() { PlaceAt(-1, -1); }
 

@@ -65,9 +65,16 @@ class Form : public QWidget {
   void ApplyTags();
   static void SetTag(QWidget* control, const QString& tag);
 
+  // The width a window needs for its caption to show whole in its title bar, beside the
+  // window manager's icon and buttons.
+  static int CaptionWidth(const QString& caption);
+
   // The button the Escape key presses (none unless a window names one). Enter presses the
   // focused button, else the window's default button (QPushButton::setDefault).
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+  // Shown modal and waiting for its unload.
+  bool IsShownModal() const { return modalLoop_ != nullptr; }
 
  protected:
   virtual void Form_Load() {}

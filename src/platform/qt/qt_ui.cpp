@@ -1,6 +1,7 @@
 #include "platform/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
@@ -61,13 +62,23 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
   // Closing the box with Escape or its frame gives the answer of its Cancel (or only) button.
   box.setEscapeButton(
       box.button(buttons.size() == 1 ? buttons.front().button : buttons.back().button));
+  // A short message would make the box narrower than its title: the title shows whole.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(Form::CaptionWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
   for (const ButtonAnswer& b : buttons)
     if (b.button == clicked) return b.answer;
   return buttons.back().answer;
 }
 
-void QtUi::DoEvents() { QApplication::processEvents(); }
+void QtUi::DoEvents() {
+  // A shown run lets events through only where its bar moved: the rest of its 1000 points
+  // would cost far more than the run itself.
+  if (runShown_ && !eventsDue_) return;
+  QApplication::processEvents();
+}
 
 void QtUi::SetBusyCursor(bool busy) {
   if (busy)
@@ -81,6 +92,9 @@ void QtUi::ShowForm(const std::string& formName) {
 }
 
 void QtUi::ShowRunProgress(bool show) {
+  runShown_ = show;
+  eventsDue_ = true;
+  lastProgress_ = {};
   if (show) {
     if (Form* progress = Form::Instance("frmCalcProgress")) progress->Show();
   } else if (Form* progress = Form::FindLoaded("frmCalcProgress")) {
@@ -89,6 +103,11 @@ void QtUi::ShowRunProgress(bool show) {
 }
 
 void QtUi::SetRunProgress(int point) {
+  constexpr int LastPoint = 1000;
+  const auto now = std::chrono::steady_clock::now();
+  eventsDue_ = point >= LastPoint || now - lastProgress_ >= ProgressInterval;
+  if (!eventsDue_) return;
+  lastProgress_ = now;
   // Cancel may already have closed the window; then there is no bar to fill.
   if (Form* progress = Form::FindLoaded("frmCalcProgress"))
     QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));

@@ -2,6 +2,8 @@
 // The answerer the running program installs: message boxes with the requested buttons, icon,
 // default button and title, pending events, the busy cursor and windows shown by name.
 
+#include <chrono>
+
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -26,6 +28,14 @@ class QtUi : public UiSeam {
   bool RefreshRunGraph() override;
   bool RefreshSimDisplay() override;
   void ShowSimDisplay() override;
+
+ private:
+  // While a run shows its progress, the bar and the pending events are taken at most once
+  // every ProgressInterval of wall time: between two such points the run's DoEvents passes.
+  static constexpr std::chrono::milliseconds ProgressInterval{25};
+  bool runShown_ = false;
+  bool eventsDue_ = true;
+  std::chrono::steady_clock::time_point lastProgress_{};
 };
 
 }  // namespace kestrelon

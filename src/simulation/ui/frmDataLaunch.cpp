@@ -53,6 +53,12 @@ QSpinBox* MakeSpin(QWidget* parent, int step) {
   return spin;
 }
 
+// The spin steps from the value its box shows: its arrows then move what the racer reads.
+void SpinFollowsBox(QSpinBox* spin, const QLineEdit* box) {
+  const QSignalBlocker quiet(spin);
+  spin->setValue(CInt(LeadingNumber(StdText(box->text()))));
+}
+
 }  // namespace
 
 frmDataLaunch::frmDataLaunch() : Form("frmDataLaunch", QStringLiteral("Launch Information")) {
@@ -123,6 +129,8 @@ frmDataLaunch::frmDataLaunch() : Form("frmDataLaunch", QStringLiteral("Launch In
   connect(LaunchCancelButton, &QPushButton::clicked, this,
           &frmDataLaunch::LaunchCancelButton_Click);
   connect(LaunchHelpButton, &QPushButton::clicked, this, &frmDataLaunch::LaunchHelpButton_Click);
+  connect(LaunchRPM, &QLineEdit::textChanged, this, [this] { SpinFollowsBox(LaunchRPMSpin, LaunchRPM); });
+  connect(LaunchTime, &QLineEdit::textChanged, this, [this] { SpinFollowsBox(LaunchATSpin, LaunchTime); });
   connect(LaunchRPMSpin, &QSpinBox::valueChanged, this, &frmDataLaunch::LaunchRPMSpin_Change);
   connect(LaunchATSpin, &QSpinBox::valueChanged, this, &frmDataLaunch::LaunchATSpin_Change);
 }
@@ -135,13 +143,13 @@ void frmDataLaunch::Form_Load() {
   OpenLaunchSetup(boxes);
   ShowBoxes(boxes);
 
-  // The spins keep values of their own; setting their ranges must not touch the boxes.
+  // Setting the spins' ranges must not touch the boxes; the spins then start from the boxes.
   for (QSpinBox* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(true);
   LaunchRPMSpin->setRange(S.MinRPMIndex * 100, S.MaxRPMIndex * 100);
-  LaunchRPMSpin->setValue(LaunchRPMSpin->minimum());
   LaunchATSpin->setRange(2, CInt(static_cast<double>(MaxSteps) / S.StepsPerSecond));
-  LaunchATSpin->setValue(LaunchATSpin->minimum());
   for (QSpinBox* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(false);
+  SpinFollowsBox(LaunchRPMSpin, LaunchRPM);
+  SpinFollowsBox(LaunchATSpin, LaunchTime);
 
   Ready = false;
   FocusPending = true;

@@ -83,6 +83,15 @@ TEST_F(CommandLine, EmptyDataFolderLeavesANameRelativeToTheWorkingFolder) {
   EXPECT_EQ(runs[0].first, "dragster.WCD");
 }
 
+TEST_F(CommandLine, DataFolderAtTheRootOrWithoutItsSlashGivesOneSlash) {
+  for (const char* folder : {"/", "/data"}) {
+    Cfg.DataPath = folder;
+    Run("CAR");
+  }
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(std::tie(runs[0].first, runs[1].second), std::tuple("/CAR.WCD", "/data/CAR.VCD"));
+}
+
 TEST_F(CommandLine, TwoFilesInEitherOrder) {
   Run("\"/my cars/b.VCD\" \"/my cars/a.wcd\"");
   Run("\"/x y/a.wcd\" b.vcd");

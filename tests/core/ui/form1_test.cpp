@@ -1,15 +1,19 @@
 // The main bar: its menus, the icon strip with its gating, the Window list and window
 // commands, minimise and restore with the bar, and the exit questions.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QThread>
+#include <QTimer>
 #include <tuple>
 
 #include "bar_fixture.h"
 #include "core/ui/icon_strip.h"
+#include "core/ui/sub_main.h"
 
 namespace kestrelon::test {
 namespace {
@@ -160,20 +164,30 @@ TEST_F(IconStripCommands, CommandLeavingCancelSetAsksToExit) {
 
 using ExitQuestions = BarTest;
 
-TEST_F(ExitQuestions, SavedDataAsksToExit) {
+TEST_F(ExitQuestions, SavedDataAsksToExitOnceAndNoKeepsTheProgram) {
   scripted.answers = {Msg::No, Msg::Yes};
-  bar->mnuFileExit_Click();
-  ASSERT_EQ(scripted.asked.size(), 1u);
-  EXPECT_EQ(scripted.asked[0].text, "Do you really want to Exit?");
-  EXPECT_EQ(scripted.asked[0].style, Msg::YesNo | Msg::Question);
-  EXPECT_EQ(scripted.asked[0].title, "Exit Kestrelon");
-  EXPECT_TRUE(bar->IsLoaded());
-
-  bool ended = false;
-  QObject::connect(bar.get(), &Form1::ProgramEnds, [&] { ended = true; });
+  bar->Show();
   Cfg.DataPath = "/cars/";
-  bar->mnuFileExit_Click();
-  EXPECT_EQ(std::tuple(bar->IsLoaded(), ended, S.CancelFlag), std::tuple(false, true, 1));
+  bool keptAfterNo = false;
+  // The racer chooses File > Exit twice while the program runs, as the program runs it.
+  QTimer::singleShot(0, bar.get(), [&] {
+    bar->mnuFileExit_Click();
+    keptAfterNo = bar->IsLoaded() && bar->isVisible() && S.CancelFlag == 0;
+    QTimer::singleShot(0, bar.get(), [&] { bar->mnuFileExit_Click(); });
+  });
+  QTimer safety;
+  safety.setSingleShot(true);
+  QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  safety.start(10000);
+  EXPECT_EQ(RunProgram(*bar), 0);
+  ASSERT_EQ(scripted.asked.size(), 2u);  // one question for each Exit
+  for (const Asked& asked : scripted.asked)
+    EXPECT_EQ(std::tie(asked.text, asked.style, asked.title),
+              std::tuple("Do you really want to Exit?", Msg::YesNo | Msg::Question, "Exit Kestrelon"));
+  EXPECT_TRUE(keptAfterNo);
+  EXPECT_EQ(std::tuple(bar->IsLoaded(), S.CancelFlag), std::tuple(false, 1));
+  for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
   QFile store(QString::fromStdString(config / "Kestrelon/Kestrelon.ini"));
   ASSERT_TRUE(store.open(QIODevice::ReadOnly));  // the settings were written at exit
   EXPECT_TRUE(store.readAll().contains("DataPath=/cars/"));

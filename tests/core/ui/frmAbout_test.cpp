@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
@@ -57,7 +59,8 @@ TEST_F(AboutBox, AboutBoxWaitsForOKWithTheBuiltInPicture) {
   EXPECT_EQ(about.size(), QSize(413, 328));
   EXPECT_EQ(about.Version_number->text(), QStringLiteral("Version 2.0.5"));
   EXPECT_EQ(about.Version_number->x(), frmAbout::ScreenBitsPerPixel() < 8 ? 66 : 71);
-  about.Unload();
+  QTest::keyClick(&about, Qt::Key_Escape);  // Esc closes it as OK does
+  EXPECT_FALSE(about.IsLoaded());
 }
 
 TEST_F(AboutBox, ChosenPictureSetsTheSizeAndCarriesTheLogo) {

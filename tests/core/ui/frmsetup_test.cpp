@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -116,7 +118,9 @@ TEST_F(SetupDialog, ChosenPictureIsKeptEvenWhenCancelled) {
   LoadForOwnPicture(setup);
   EXPECT_TRUE(Browse(setup, path.toStdString()).empty());
   EXPECT_EQ(setup.SplashFile->text(), path);
-  setup.CancelButton_Click();
+  setup.Show();
+  QTest::keyClick(setup.SplashFile, Qt::Key_Escape);  // Esc is the Cancel button
+  EXPECT_FALSE(setup.IsLoaded());
   EXPECT_EQ(Cfg.SplashImage, path.toStdString());
 
   setup.Load();  // ticking the default picture and OK clears the choice

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +81,21 @@ TEST_F(NitrousForm, ShownFormOffersTheCalculatorAndFollowsTheCurves) {
   EXPECT_EQ(S.NitrousEntered, True);
   EXPECT_EQ(S.VehicleData[5][19], "");
   EXPECT_FALSE(form->IsLoaded());
+}
+
+TEST_F(NitrousForm, TickingProgressiveNitrousMovesNoBox) {
+  form->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->ProgStage[1]->setChecked(false);
+  form->ProgStage[1]->click();  // ticked: the progression labels come up
+  QApplication::processEvents();
+  const QRect shownLayout = form->NStartRPM[1]->geometry();
+  const QRect delayBox = form->NitrousDT[1]->geometry();
+  form->ProgStage[1]->click();  // and go again
+  QApplication::processEvents();
+  EXPECT_EQ(std::tuple(form->NStartRPM[1]->geometry(), form->NitrousDT[1]->geometry()),
+            std::tuple(shownLayout, delayBox));
+  form->Command2->click();
 }
 
 }  // namespace

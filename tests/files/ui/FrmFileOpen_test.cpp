@@ -112,5 +112,74 @@ TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
     EXPECT_EQ(TempFolder::read(folder.file(name)).substr(0, 15), "//*Golden car\r\n") << name;
 }
 
+// Leaves the dialog the way named, with the focus in the name box as a racer leaves it.
+std::function<void(FrmFileOpen&)> LeaveFromTheNameBox(const std::string& how) {
+  return [how](FrmFileOpen& dialog) {
+    dialog.FileName->setFocus();
+    ASSERT_TRUE(dialog.FileName->hasFocus());
+    if (how == "Esc") {
+      QTest::keyClick(dialog.FileName, Qt::Key_Escape);
+    } else if (how == "close box") {
+      dialog.close();
+    } else {
+      QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    }
+  };
+}
+
+TEST_F(FileDialogWindow, EscCloseBoxAndCancelWriteAndLoadNothing) {
+  for (const std::string how : {"Esc", "close box", "Cancel"}) {
+    SCOPED_TRACE(how);
+    // Save: the old files are the start names, and nothing is written over them.
+    const std::string old = GoldenPair(folder, "CAR");
+    const std::string before = TempFolder::read(old);
+    Cfg.LastChassis = old;
+    S.DataDescription.clear();
+    ui.asked.clear();
+    {
+      DialogDriver driver;
+      driver.actions = {LeaveFromTheNameBox(how)};
+      EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Cancelled);
+      EXPECT_EQ(driver.shown, 1);
+    }
+    EXPECT_EQ(TempFolder::read(old), before);
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(ui.asked[0].text, "Save of Vehicle Data cancelled");
+
+    // Open: the vehicle offered by the start path is not loaded.
+    S.VehicleData = VehicleTable{};
+    DialogDriver driver;
+    driver.actions = {LeaveFromTheNameBox(how)};
+    EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", old), "");
+    EXPECT_EQ(std::tuple(S.LoadFailed, driver.shown), std::tuple(True, 1));
+  }
+}
+
+TEST_F(FileDialogWindow, ATypedNameReplacesTheOfferedOne) {
+  folder.write("OLD.WCD", "");
+  DialogDriver driver;
+  driver.actions = {[](FrmFileOpen& dialog) {
+    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("OLD"));
+    QTest::keyClicks(dialog.FileName, "NEW");
+    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("NEW"));
+    QTest::keyClick(dialog.FileName, Qt::Key_Return);
+  }};
+  EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("OLD.WCD")), folder.file("NEW.WCD"));
+}
+
+TEST_F(FileDialogWindow, AMistypedFolderGivesOneMessageAndTheDialogBack) {
+  DialogDriver driver;
+  driver.actions = {[](FrmFileOpen& dialog) {
+                      dialog.FileName->setFocus();
+                      QTest::keyClicks(dialog.FileName, "nofolder/CAR");
+                      QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
+                    },
+                    LeaveFromTheNameBox("Esc")};
+  EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", folder.file("")), "");
+  EXPECT_EQ(driver.shown, 2);
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "Drive or path does not exist");
+}
+
 }  // namespace
 }  // namespace kestrelon::test

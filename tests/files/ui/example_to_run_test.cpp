@@ -18,31 +18,7 @@ namespace {
 
 class ExampleToRun : public FileWindowTest {
  protected:
-  // Accepts whichever window is waiting for the racer, as an OK click would.
-  void AcceptWaitingWindow() {
-    for (Form* form : std::vector<Form*>(Form::LoadedForms())) {
-      if (!form->isVisible()) continue;
-      const QString name = form->objectName();
-      if (auto* chooser = dynamic_cast<frmExample*>(form)) {
-        const auto found = chooser->ExList->findItems(
-            QString::fromStdString(Tbl.ExampleDescription[1]), Qt::MatchExactly);
-        if (!found.isEmpty()) found.front()->setSelected(true);
-        chooser->OKButton_Click();
-      } else if (auto* peaks = dynamic_cast<frmPNAData*>(form)) {
-        peaks->OKButton_Click();
-      } else if (auto* graph = dynamic_cast<frmGraphPower*>(form)) {
-        graph->GraphOKButton_Click();
-      } else if (auto* data = dynamic_cast<DataForm*>(form)) {
-        accepted.push_back(name);
-        data->RunOK();
-      } else if (auto* launch = dynamic_cast<frmDataLaunch*>(form)) {
-        launch->LaunchCalculateButton_Click();
-      } else {
-        continue;
-      }
-      return;  // one window a tick, as a racer clicks one button at a time
-    }
-  }
+  void AcceptWaitingWindow() { test::AcceptWaitingWindow(Tbl.ExampleDescription[1], accepted); }
   std::vector<QString> accepted;
 };
 

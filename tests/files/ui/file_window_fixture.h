@@ -28,7 +28,12 @@
 #include "files/power_file.h"
 #include "files/vehicle_file.h"
 #include "files/ui/FrmFileOpen.h"
+#include "entry/ui/data_form.h"
 #include "files/ui/file_command_windows.h"
+#include "files/ui/frmExample.h"
+#include "power/ui/frmGraphPower.h"
+#include "power/ui/frmPNAData.h"
+#include "simulation/ui/frmDataLaunch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/qt_ui.h"
 #include "power/ui/power_curve_windows.h"
@@ -73,6 +78,32 @@ inline std::function<void(FrmFileOpen&)> TypeAndOpen(const QString& name) {
     QTest::keyClicks(dialog.FileName, name);
     QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
   };
+}
+
+// Accepts whichever window is waiting for the racer, as an OK click would: the example chooser
+// (choosing `example`), the peak figures, the curve graph, a data form, the run set-up. One
+// window a call, as a racer clicks one button at a time; the data forms accepted are noted.
+inline void AcceptWaitingWindow(const std::string& example, std::vector<QString>& accepted) {
+  for (Form* form : std::vector<Form*>(Form::LoadedForms())) {
+    if (!form->isVisible()) continue;
+    if (auto* chooser = dynamic_cast<frmExample*>(form)) {
+      const auto found = chooser->ExList->findItems(QString::fromStdString(example), Qt::MatchExactly);
+      if (!found.isEmpty()) found.front()->setSelected(true);
+      chooser->OKButton_Click();
+    } else if (auto* peaks = dynamic_cast<frmPNAData*>(form)) {
+      peaks->OKButton_Click();
+    } else if (auto* graph = dynamic_cast<frmGraphPower*>(form)) {
+      graph->GraphOKButton_Click();
+    } else if (auto* data = dynamic_cast<DataForm*>(form)) {
+      accepted.push_back(form->objectName());
+      data->RunOK();
+    } else if (auto* launch = dynamic_cast<frmDataLaunch*>(form)) {
+      launch->LaunchCalculateButton_Click();
+    } else {
+      continue;
+    }
+    return;
+  }
 }
 
 class FileWindowTest : public ::testing::Test {

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "platform/qt/qt_canvas.h"
 #include "simulation/ui/frmDataLaunch.h"
@@ -23,6 +25,18 @@ class ProgressWatchUi : public RecordingQtUi {
   int actAt = -1;
   std::function<void()> act;
   QImage finalBar;
+  // A run as slow as a big one on a slow machine: each recorded point takes this long.
+  std::chrono::microseconds pace{0};
+  // The run's DoEvents calls that let pending events through.
+  int passes = 0;
+
+  void DoEvents() override {
+    // An event posted now arrives only if this call lets events through.
+    delivered_ = false;
+    QCoreApplication::postEvent(&probe_, new QEvent(QEvent::User));
+    QtUi::DoEvents();
+    if (delivered_) ++passes;
+  }
 
   void ShowRunProgress(bool show) override {
     if (auto* w = Window(); w && !show) finalBar = w->CalcPic->image();
@@ -30,6 +44,7 @@ class ProgressWatchUi : public RecordingQtUi {
     QtUi::ShowRunProgress(show);
   }
   void SetRunProgress(int point) override {
+    if (pace.count() > 0) std::this_thread::sleep_for(pace);
     lastPoint = point;
     QtUi::SetRunProgress(point);
     if (point == actAt) QMetaObject::invokeMethod(qApp, act, Qt::QueuedConnection);
@@ -37,6 +52,18 @@ class ProgressWatchUi : public RecordingQtUi {
   static frmCalcProgress* Window() {
     return static_cast<frmCalcProgress*>(Form::FindLoaded("frmCalcProgress"));
   }
+
+ private:
+  struct Probe : QObject {
+    explicit Probe(bool& delivered) : delivered_(delivered) {}
+    bool event(QEvent* e) override {
+      if (e->type() == QEvent::User) delivered_ = true;
+      return QObject::event(e);
+    }
+    bool& delivered_;
+  };
+  bool delivered_ = false;
+  Probe probe_{delivered_};
 };
 
 class ProgressWindowTest : public RunWindowTest {
@@ -87,8 +114,22 @@ TEST_F(ProgressWindowTest, RunFromTheDialogFillsTheBarAndNothingElseStartsMeanwh
   EXPECT_TRUE(watch.asked.empty());
 }
 
+TEST_F(ProgressWindowTest, ARunLetsEventsThroughEveryFewHundredthsOfASecondOnly) {
+  watch.pace = std::chrono::microseconds(500);  // 1000 points: half a second at least
+  const auto start = std::chrono::steady_clock::now();
+  RunFromDialog();
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  EXPECT_EQ(S.RunDone, True);
+  // Once every 25 ms of the run, and at its start and its last point: not at every point.
+  EXPECT_LE(watch.passes, took.count() / 25 + 4);
+  EXPECT_GE(watch.passes, 500 / 25 / 2);
+  EXPECT_TRUE(IsLightBlue(watch.finalBar, watch.finalBar.width() - 1));  // the last point drawn
+}
+
 TEST_F(ProgressWindowTest, CancelPartWayStopsTheRunOnceAndKeepsRunDone) {
   S.RunDone = False;
+  watch.pace = std::chrono::microseconds(500);
   watch.actAt = 300;
   watch.act = [] { ProgressWatchUi::Window()->CalcCancelButton->click(); };
   RunFromDialog();

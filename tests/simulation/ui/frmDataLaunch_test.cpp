@@ -60,11 +60,15 @@ TEST_F(LaunchDialogTest, OpensFilledFromTheVehicleAndListedAndCancelOrEscapeStor
   EXPECT_EQ(S.CalcRequested, False);
   EXPECT_EQ(d->focusWidget(), d->LaunchThrottle);
 
-  // The spins write their own value into their box.
+  // The spins step from the value their box shows, also after the racer typed one.
+  const int time = d->LaunchTime->text().toInt();
   d->LaunchATSpin->stepUp();
   d->LaunchRPMSpin->stepUp();
-  EXPECT_EQ(d->LaunchTime->text() + " " + d->LaunchRPM->text(), "4 3100");
+  EXPECT_EQ(d->LaunchTime->text() + " " + d->LaunchRPM->text(), QString("%1 4600").arg(time + 2));
   EXPECT_EQ(d->LaunchATSpin->maximum(), 60);
+  Type(d->LaunchRPM, "5200");
+  d->LaunchRPMSpin->stepDown();
+  EXPECT_EQ(d->LaunchRPM->text(), "5100");
 
   Type(d->LaunchRPM, "5000");
   QTest::mouseClick(d->LaunchCancelButton, Qt::LeftButton);
