@@ -20,7 +20,10 @@
 #include <memory>
 #include <set>
 
+#include "core/state.h"
+#include "core/tables.h"
 #include "core/ui/form1.h"
+#include "core/units.h"
 #include "core/ui/frmsetup.h"
 #include "entry/ui/data_forms.h"
 #include "entry/ui/frmNitrousAdjust.h"
@@ -205,6 +208,37 @@ TEST_F(HelpPages, EveryCaptionOfADataWindowIsExplainedOnItsPage) {
       EXPECT_TRUE(text.contains(caption))
           << name << ": \"" << caption.toStdString() << "\" is not on " << page << ".html";
   }
+}
+
+// Whether some kind of figure takes the text with a unit of its own.
+bool AcceptedWithAUnit(const QString& text) {
+  for (const char* type : {"length", "mass", "force", "torque", "rate", "area", "pressure", "speed",
+                           "inertia", "temp", "power", "volume"}) {
+    ParseValueWithUnits(text.toStdString(), type);
+    if (S.UnitsParseOK == 1 && S.UnitsLastIndex != 0) return true;
+  }
+  return false;
+}
+
+// The figures the pages give as examples to type ("147mm", "2*49in", "1.2 bar") are ones the
+// program takes; the one the contents gives as refused is refused.
+TEST_F(HelpPages, EveryExampleFigureIsAccepted) {
+  InitTables();
+  static const QRegularExpression bold(QStringLiteral("<b>([^<]*)</b>"));
+  static const QRegularExpression figure(QStringLiteral("^[0-9.,*/+-]+ ?[A-Za-z/]+$"));
+  int checked = 0;
+  for (int page : AllPages()) {
+    auto examples = bold.globalMatch(PageHtml(page));
+    while (examples.hasNext()) {
+      const QString text = examples.next().captured(1);
+      if (!figure.match(text).hasMatch()) continue;
+      EXPECT_TRUE(AcceptedWithAUnit(text)) << page << ".html: " << text.toStdString();
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 50);
+  EXPECT_TRUE(PageHtml(HelpContentsTopic).contains(QStringLiteral("<b>3ft 2in</b> is refused")));
+  EXPECT_FALSE(AcceptedWithAUnit(QStringLiteral("3ft 2in")));
 }
 
 }  // namespace
