@@ -127,6 +127,12 @@ Form* Form::Instance(const std::string& formName) {
   return it->second.instance;
 }
 
+std::vector<std::string> Form::RegisteredNames() {
+  std::vector<std::string> names;
+  for (const auto& [name, registration] : Registry()) names.push_back(name);
+  return names;
+}
+
 void Form::DeleteInstances() {
   for (auto& [name, registration] : Registry()) delete registration.instance.data();
 }

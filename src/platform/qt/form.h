@@ -57,6 +57,8 @@ class Form : public QWidget {
   static Form* FindLoaded(const QString& formName);
   static void Register(const std::string& formName, std::function<Form*()> factory);
   static Form* Instance(const std::string& formName);
+  // The names of every registered window, in name order.
+  static std::vector<std::string> RegisteredNames();
   // Destroys every shared instance made so far (end of the program, end of a test).
   static void DeleteInstances();
 
