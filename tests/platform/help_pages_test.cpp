@@ -25,28 +25,14 @@
 #include "core/ui/form1.h"
 #include "core/units.h"
 #include "core/ui/frmsetup.h"
-#include "entry/ui/data_forms.h"
+#include "core/ui/program_windows.h"
 #include "entry/ui/frmNitrousAdjust.h"
-#include "files/ui/file_command_windows.h"
 #include "platform/qt/form.h"
 #include "platform/qt/help_window.h"
-#include "power/ui/power_curve_windows.h"
-#include "simulation/ui/estimate_windows.h"
-#include "simulation/ui/run_windows.h"
 #include "support/scripted_ui.h"
-#include "tree/ui/tree_windows.h"
 
 namespace kestrelon {
 namespace {
-
-void RegisterEveryWindow() {
-  RegisterDataForms();
-  RegisterPowerCurveWindows();
-  RegisterRunWindows();
-  RegisterFileWindows();
-  RegisterTreeWindows();
-  RegisterEstimateWindows();
-}
 
 // The windows the program makes outside the register: the main bar, Setup and the nitrous
 // power calculator, each made as the program makes it.
@@ -133,19 +119,21 @@ QStringList Captions(const QWidget* window) {
   return captions;
 }
 
-// The vehicle's data windows, the dialogs they lead to and the other windows whose captions are\n// fixed, with the page that explains them.
+// The vehicle's data windows, the dialogs they lead to and the other windows whose captions are
+// fixed, with the page that explains them.
 const std::map<std::string, int> DataWindowPages = {
     {"frmDataAero", 1},       {"frmDataChassis", 3}, {"frmDataClutch", 4},
     {"frmDataClutchTimers", 5}, {"frmDataInertia", 7}, {"frmDataLaunch", 9},
     {"frmDataNitrous", 10},   {"frmNitrousAdjust", 10}, {"frmDataThrottle", 16},
     {"frmDataGears", 17},     {"frmDataTyre", 18},    {"frmEstimate", 6},
     {"frmEstResult", 6},      {"frmPNAData", 11},    {"frmTree", 13},
-    {"frmsetup", 14},
+    {"frmsetup", 14},         {"frmSimDisplay", 15},  {"frmGraphDyn", 15},
+    {"frmGraphCascade", 2},   {"frmPowerManipulate", 12}, {"frmPowerText", 11},
 };
 
 class HelpPages : public ::testing::Test {
  protected:
-  void SetUp() override { RegisterEveryWindow(); }
+  void SetUp() override { RegisterProgramWindows(); }
   void TearDown() override {
     CloseHelp();
     Form::DeleteInstances();

@@ -1,0 +1,27 @@
+#include "core/ui/program_windows.h"
+
+#include "entry/ui/data_forms.h"
+#include "files/ui/file_command_windows.h"
+#include "power/ui/power_curve_windows.h"
+#include "report/ui/report_windows.h"
+#include "results/ui/cascade_history_windows.h"
+#include "results/ui/run_graph_windows.h"
+#include "simulation/ui/estimate_windows.h"
+#include "simulation/ui/run_windows.h"
+#include "tree/ui/tree_windows.h"
+
+namespace kestrelon {
+
+void RegisterProgramWindows() {
+  RegisterDataForms();
+  RegisterPowerCurveWindows();
+  RegisterRunWindows();
+  RegisterEstimateWindows();
+  RegisterFileWindows();
+  RegisterRunGraphWindows();
+  RegisterCascadeHistoryWindows();
+  RegisterReportWindows();
+  RegisterTreeWindows();
+}
+
+}  // namespace kestrelon
