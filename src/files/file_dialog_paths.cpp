@@ -73,7 +73,12 @@ std::optional<std::string> DialogResultPath(std::string_view folder, std::string
     // A name taken from the list stands for that very file, however many dots it holds.
     if (!selectedEntry.empty() && name == ListedName(selectedEntry, extension))
       return base + std::string(selectedEntry);
-    return base + TypedFileName(name, extension);
+    // A typed path keeps its folders: from the root when it starts there, else under the
+    // listed folder; the pattern's extension applies to its file name alone.
+    const std::size_t slash = name.rfind('/');
+    const std::string folders = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+    const std::string file = name.substr(folders.size());
+    return (name.front() == '/' ? "" : base) + folders + TypedFileName(file, extension);
   }
   if (!selectedEntry.empty()) return base + std::string(selectedEntry);
   return std::nullopt;

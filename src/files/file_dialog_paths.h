@@ -40,7 +40,8 @@ std::string DownArrowName(std::string_view entry);
 std::string TypedFileName(std::string_view typed, std::string_view extension);
 
 // The path the dialog hands back: the selected entry when the name box shows that entry's
-// name, else the typed name; the selected entry when the name box is blank; nothing when both
+// name, else the typed name (a typed path from the root stands alone, one with folders lies
+// under the listed folder); the selected entry when the name box is blank; nothing when both
 // are missing.
 std::optional<std::string> DialogResultPath(std::string_view folder, std::string_view nameBox,
                                             std::string_view selectedEntry,

@@ -43,6 +43,9 @@ TEST(FileDialogPaths, ListedTypedAndChosenNames) {
   // A blank name box takes the selected entry; nothing selected leaves no path.
   EXPECT_EQ(DialogResultPath("/d/", " ", "RACE.WCD", "WCD"), "/d/RACE.WCD");
   EXPECT_FALSE(DialogResultPath("/d/", "", "", "WCD"));
+  // Typed paths: from the root, or under the listed folder; dotted folders keep their names.
+  EXPECT_EQ(DialogResultPath("/d/", "/home/racer/my.cars/CAR.old", "", "WCD"), "/home/racer/my.cars/CAR.WCD");
+  EXPECT_EQ(DialogResultPath("/d", "old.runs/CAR", "", "WCD"), "/d/old.runs/CAR.WCD");
 }
 
 TEST(FileDialogPaths, SearchFindsTheFirstEntryBeginningWithTheText) {
