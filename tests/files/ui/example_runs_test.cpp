@@ -81,11 +81,11 @@ TEST_F(ExampleRuns, EveryExampleOpensAndRunsWithEveryChannelANumber) {
 }
 
 TEST_F(ExampleRuns, EveryExampleRunsAsSuchAVehicleRuns) {
-  std::printf("%-10s %8s %9s\n", "example", "ET s", "trap mph");
+  std::printf("%-10s %8s %9s %8s\n", "example", "ET s", "trap mph", "60 ft s");
   for (const Expected& example : Examples) {
     SCOPED_TRACE(example.key);
     ASSERT_TRUE(SaveOpenAndRun(example.key));
-    std::printf("%-10s %8.3f %9.2f\n", example.key, S.Time1320ft, S.Speed1320ft);
+    std::printf("%-10s %8.3f %9.2f %8.3f\n", example.key, S.Time1320ft, S.Speed1320ft, S.Time60ft);
     EXPECT_GE(S.Time1320ft, example.etLow);
     EXPECT_LE(S.Time1320ft, example.etHigh);
     EXPECT_GE(S.Speed1320ft, example.mphLow);
