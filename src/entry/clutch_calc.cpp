@@ -251,7 +251,7 @@ Verdict ClutchDefaults(ClutchEntry& e, std::string_view workingCode) {
 namespace {
 
 // The OK's checks and writes, in order; the caller puts the model back on a refusal.
-Verdict AcceptClutchInOrder(ClutchEntry& e, bool formVisible) {
+Verdict AcceptClutchInOrder(ClutchEntry& e) {
   const std::string working = ClutchWorkingCode(e.TypeText);
   const std::string code = ClutchModelCode(e.TypeText);
   const bool conventional = code == "N", lockup = code == "L", slider = code == "S",
@@ -270,7 +270,7 @@ Verdict AcceptClutchInOrder(ClutchEntry& e, bool formVisible) {
     return r;
   }
 
-  if (auto r = CheckClutchSpec(e, working, formVisible)) return r;
+  if (auto r = CheckClutchSpec(e, working)) return r;
 
   if (!converter) {
     const UnitValue st = ReadUnits(e.TorqueStatic, "torque");
@@ -314,9 +314,9 @@ Verdict AcceptClutchInOrder(ClutchEntry& e, bool formVisible) {
 
 }  // namespace
 
-Verdict AcceptClutch(ClutchEntry& e, bool formVisible) {
+Verdict AcceptClutch(ClutchEntry& e) {
   const ModelSnapshot before;
-  Verdict refusal = AcceptClutchInOrder(e, formVisible);
+  Verdict refusal = AcceptClutchInOrder(e);
   if (refusal) before.Restore();
   return refusal;
 }

@@ -30,6 +30,6 @@ Verdict ClutchDefaults(ClutchEntry& e, std::string_view workingCode);
 // or converter figures; then the texts, the automatic-clutch flag, the inertia and ClutchEntered.
 // The entry is updated as the form's boxes would be (capacities and rpm shown by the
 // specification). A refusal changes nothing in the model.
-Verdict AcceptClutch(ClutchEntry& e, bool formVisible);
+Verdict AcceptClutch(ClutchEntry& e);
 
 }  // namespace kestrelon

@@ -18,7 +18,7 @@ Refusal Refuse(std::string_view message, ClutchField field) {
 
 }  // namespace
 
-Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formVisible) {
+Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode) {
   S.ClutchUseSpec = ToFlag(e.UseSpec);
   S.ClutchMaterialIndex = 0;
   S.ClutchBaseMaterialIndex = 0;
@@ -107,11 +107,11 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formV
       return r;
   }
 
+  // The capacities follow from the specification whether or not the form is on screen, so the
+  // automatic pass over a stored vehicle accepts what the shown form would.
   CalcClutchCapacity();
-  if (formVisible) {
-    e.TorqueStatic = S.VehicleData[6][8];
-    e.TorqueLocked = S.VehicleData[6][9];
-  }
+  e.TorqueStatic = S.VehicleData[6][8];
+  e.TorqueLocked = S.VehicleData[6][9];
   ShowLockupRPM(e, workingCode);
   CalcClutchPlateData();
   return std::nullopt;

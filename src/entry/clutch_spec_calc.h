@@ -12,10 +12,10 @@
 namespace kestrelon {
 
 // Checks the mechanical specification when it is ticked and stores it, then works out the
-// capacities (into the capacity boxes too while the form is visible), the bite and lock-up
+// capacities (into the capacity boxes too, whether or not the form is on screen), the bite and lock-up
 // display and the plate heat figures. Unticked, it clears the plate count, air gap and heat model.
 // workingCode is the form's layout code: "C", "L", "S" or "T".
-Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode, bool formVisible);
+Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode);
 
 // Heat capacity, conductance and fade figures of the plate stack from the stored specification.
 void CalcClutchPlateData();

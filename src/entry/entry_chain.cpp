@@ -142,13 +142,9 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
   }
   if (S.CancelFlag == 0 && S.InputDataPending && S.ThrottleEntered && S.DataSequence) {
     S.InputDataPending = False;
-    const std::string limit = Trim(S.VehicleData[9][2]);
-    if (!limit.empty() && HasNonNumericChar(limit) == 0) {
-      S.RevLimitIndex = CInt(IntDiv(LeadingNumber(limit), 100));
-      // A limit outside the curve (a short code such as "3" reads as 3 rpm) would cut the
-      // engine from the launch on; the limiter stays within the curve as it does for a curve change.
-      ClampRevLimit();
-    }
+    // A limit outside the curve (a short code such as "3" reads as 3 rpm) would cut the engine
+    // from the launch on; the limiter stays within the curve as it does for a curve change.
+    TakeRevLimitItem();
     DataFormsSequence();
     return;
   }

@@ -12,6 +12,7 @@
 #include "files/vehicle_file.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
+#include "power/power_curve.h"
 
 namespace kestrelon {
 
@@ -93,6 +94,9 @@ void FileChassis() {
   S.VehicleFileName = path;
   Cfg.LastChassis = path;
   S.VehicleName = NameWithoutExtension(path);
+  S.RevLimitIndex = 0;  // the new vehicle's own limit within the kept curve
+  TakeRevLimitItem();
+  ClampRevLimit();
 
   S.CalcRequested = True;
   const Integer engineEntered = S.EngineEntered;

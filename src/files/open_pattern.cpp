@@ -53,6 +53,19 @@ void ClearEntryFlags() {
   // Clutch capacities computed from the old vehicle's specification would follow every later
   // curve change of the new one.
   S.ClutchUseSpec = False;
+  // What only the nitrous and clutch timer forms set stays from the old vehicle when the new
+  // one has no such section: back to the values the program starts with.
+  const VehicleModel start;
+  S.NitrousStageData = start.NitrousStageData;
+  S.NitrousDT1 = start.NitrousDT1;
+  S.NitrousDT2 = start.NitrousDT2;
+  S.N2RunPressure = start.N2RunPressure;
+  S.N2DropPressure = start.N2DropPressure;
+  S.N2PowerPressure = start.N2PowerPressure;
+  S.NitrousCorrect = start.NitrousCorrect;
+  S.ClutchTimerWeight = start.ClutchTimerWeight;
+  S.ClutchTimerStart = start.ClutchTimerStart;
+  S.ClutchTimerBuild = start.ClutchTimerBuild;
 }
 
 void ClearCurves() {

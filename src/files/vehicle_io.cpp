@@ -134,6 +134,7 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
   }
   if (!S.PowerFileName.empty()) {
     Cfg.LastPower = S.PowerFileName;
+    S.RevLimitIndex = 0;  // the limit comes from this vehicle's curve and texts alone
     LoadPowerFile(S.PowerFileName);
     rejected = rejected || S.LoadFailed != False;
     S.EngineEntered = True;

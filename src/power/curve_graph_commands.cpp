@@ -42,6 +42,7 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   graph.AcceptPending = true;
   FillPowerCurve(graph, plot);
   UpdateEngineSummary(S.PowerCurveIndex);
+  TakeRevLimitItem();  // the vehicle's own limit, not whatever the model held before
   ClampRevLimit();
   S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
   S.EngineEntered = True;

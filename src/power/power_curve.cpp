@@ -1,5 +1,8 @@
 #include "power/power_curve.h"
 
+#include <string>
+
+#include "core/expression.h"
 #include "core/state.h"
 
 namespace kestrelon {
@@ -46,6 +49,13 @@ CurveSpan SpanOfColumn(const std::array<Single, CurveRows>& column) {
 void ClampRevLimit() {
   if (S.RevLimitIndex < S.MinRPMIndex || S.RevLimitIndex > S.MaxRPMIndex)
     S.RevLimitIndex = S.MaxRPMIndex;
+}
+
+void TakeRevLimitItem() {
+  const std::string limit = Trim(S.VehicleData[9][2]);
+  if (limit.empty() || HasNonNumericChar(limit) != 0) return;
+  S.RevLimitIndex = CInt(IntDiv(LeadingNumber(limit), 100));
+  ClampRevLimit();
 }
 
 Integer PowerColumnHasData(int column) {

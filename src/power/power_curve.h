@@ -30,6 +30,10 @@ CurveSpan SpanOfColumn(const std::array<Single, CurveRows>& column);
 // MaxRPMIndex.
 void ClampRevLimit();
 
+// The vehicle's own rev limiter: a numeric text of item (9, 2), in rpm, sets RevLimitIndex,
+// clamped into the curve; a code or an empty text leaves RevLimitIndex as it is.
+void TakeRevLimitItem();
+
 // True when any of rows 1..200 of the column holds a point.
 Integer PowerColumnHasData(int column);
 

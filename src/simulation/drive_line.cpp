@@ -119,6 +119,7 @@ void DriveLinePhase(RunContext& c) {
   const Single r2 = S.TyreRadius * S.TyreRadius;
   const Single engineMass = r2 > 0 ? (1 - S.ClutchSlipping) * S.ReflectedEngineInertia / r2 : 0.0f;
   S.EffectiveMass = S.ChassisWeight + engineMass;
+  S.EngineInEffectiveMass = engineMass != 0 ? True : False;
   const Single asked = S.EffectiveMass > 0
                            ? S.DriveForce * S.ChassisWeight / S.EffectiveMass + c.SlopeForce + c.ResistanceForce
                            : 0.0f;
@@ -136,6 +137,10 @@ void DriveLinePhase(RunContext& c) {
     Resist(c, resistance, allowance);
     S.RearWheelSpinning = 1;
     S.AxleTorque = c.TractionMoment;
+    // The engine turns with the spinning wheel, whose spin-up above already carries its inertia:
+    // the vehicle itself is only pushed by the tyres' grip.
+    S.EffectiveMass = S.ChassisWeight;
+    S.EngineInEffectiveMass = False;
   } else {
     S.EffectiveMass += c.RearWheelMassEquiv;
   }

@@ -33,10 +33,12 @@ bool NextGearIsBetter() {
   const Single x = S.GearInternal[g] != 0 ? S.EngineSpeed * S.GearInternal[next] / S.GearInternal[g] : 0.0f;
   const Single Ac = GearAcceleration(S.CurrentStage, S.EngineSpeed, S.GearInternal[g], S.EffectiveMass);
   const Integer nextStage = NitrousStageAt(static_cast<Integer>(S.Gear + 1), S.RunTime);
-  // The engine's inertia as it would be reflected in the next gear, through the rolling radius.
+  // The engine's inertia as it would be reflected in the next gear, through the rolling radius;
+  // swapped only where the vehicle's mass carries it (a locked clutch, a wheel that grips).
   const Single r2 = S.TyreRadius * S.TyreRadius;
-  const Single Mn =
-      S.EffectiveMass + (r2 > 0 ? (S.NextReflectedEngineInertia - S.ReflectedEngineInertia) / r2 : 0.0f);
+  const Single Mn = S.EffectiveMass + (S.EngineInEffectiveMass != False && r2 > 0
+                                           ? (S.NextReflectedEngineInertia - S.ReflectedEngineInertia) / r2
+                                           : 0.0f);
   const Single An = GearAcceleration(nextStage, x, S.GearInternal[next], Mn);
   // An engine pulled below its curve reads no torque in either gear: that is no reason to shift.
   if (An == 0 && Ac == 0) return false;

@@ -27,7 +27,7 @@ class Clutch : public test::EntryTest {
   }
   // Refused with this message and field, and the model as it was.
   static void ExpectRefused(ClutchEntry e, const std::string& message, int field) {
-    test::ExpectRefusal(AcceptClutch(e, false), message, field);
+    test::ExpectRefusal(AcceptClutch(e), message, field);
     EXPECT_EQ(S.ClutchType, "N");
     EXPECT_EQ(S.ClutchDiameter, 0);
     EXPECT_EQ(S.ClutchEntered, False);
@@ -45,7 +45,7 @@ TEST_F(Clutch, ConventionalClutch) {
   ClutchEntry e = Conventional();
   e.BiteRPM = "0";
   e.LockupRPM = " ";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchType, "N");
   EXPECT_EQ(S.VehicleData[6][12], "N");
   EXPECT_NEAR(S.ClutchTorqueStatic, 542.68, 0.01);
@@ -59,7 +59,7 @@ TEST_F(Clutch, ConventionalClutch) {
 
   e.Diameter = "";  // a blank size is accepted
   e.Weight = "";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchInertia, 0);
 }
 
@@ -67,30 +67,30 @@ TEST_F(Clutch, SizeAndCapacityRefusals) {
   ClutchEntry e = Conventional();
   e.Diameter = "-1m";
   ExpectRefused(e, "Clutch diameter invalid ", ClutchDiameterField);
-  EXPECT_EQ(AcceptClutch(e, false)->title, "Clutch setup");
+  EXPECT_EQ(AcceptClutch(e)->title, "Clutch setup");
   e.Diameter = "5";
-  const auto r = AcceptClutch(e, false);
+  const auto r = AcceptClutch(e);
   EXPECT_EQ(r->message.rfind("Clutch diameter invalid \nNo unit type provided", 0), 0u);
   e = Conventional();
   e.Weight = "-2kg";
   ExpectRefused(e, "Clutch weight invalid ", ClutchWeightField);
-  EXPECT_EQ(AcceptClutch(e, false)->title, "clutch setup");
+  EXPECT_EQ(AcceptClutch(e)->title, "clutch setup");
   e = Conventional();
   e.TorqueStatic = "";
   ExpectRefused(e, "Clutch static torque not valid", ClutchNoFocusField);
   e.TorqueStatic = "400";
-  EXPECT_EQ(AcceptClutch(e, false)->field, ClutchTorqueStaticField);
+  EXPECT_EQ(AcceptClutch(e)->field, ClutchTorqueStaticField);
 }
 
 TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStatic) {
   ClutchEntry e = Conventional();
   e.TypeText = "Lockup";
   e.TorqueLocked = "600lb/ft";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchType, "L");
   EXPECT_NEAR(S.ClutchTorqueLocked, 200 * 1.3567, 0.01);
   e.TorqueLocked = "400lb/ft";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchTorqueLocked, 0);
 
   S = SharedState{};
@@ -103,7 +103,7 @@ TEST_F(Clutch, EngagementProfile) {
   ClutchEntry e = Conventional();
   e.EngageInitialPC = "100";
   e.EngageInitial = "0.1";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_FLOAT_EQ(S.ClutchEngageFinal, 0.1f) << "a blank final time takes the initial time";
   S = SharedState{};
   S.ClutchType = "N";
@@ -122,14 +122,14 @@ TEST_F(Clutch, EngagementProfile) {
 TEST_F(Clutch, AutomaticClutchOnlyWhereItsBoxIsOn) {
   ClutchEntry e = Conventional();
   e.Feather = true;
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchFeatherFlag, True);
   EXPECT_EQ(S.VehicleData[6][19], "Y");
 
   e.TypeText = "Slider";
   e.BiteRPM = "3000";
   e.LockupRPM = "5000";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchType, "S");
   EXPECT_EQ(S.ClutchFeatherFlag, False);
   EXPECT_EQ(S.VehicleData[6][19], "Y") << "a switched-off box leaves its item";
@@ -146,9 +146,9 @@ TEST_F(Clutch, ConverterFiguresAndTheirLimits) {
     ExpectRefused(Converter("3000", "3", mult), "Converter Multiplication Factor not valid",
                   ConverterMultField);
   ClutchEntry e;
-  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3"), false));
-  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5"), false));
-  ASSERT_FALSE(AcceptClutch(e = Converter("3000", "3"), false));
+  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3")));
+  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5")));
+  ASSERT_FALSE(AcceptClutch(e = Converter("3000", "3")));
   EXPECT_EQ(S.ClutchType, "T");
   EXPECT_FLOAT_EQ(S.BiteRPM, 30);
   EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3) << "the stall torque is the static capacity";
@@ -198,7 +198,7 @@ TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
   EXPECT_TRUE(e.Feather);
   EXPECT_EQ(test::Joined({e.EngageInitialPC, e.EngageInitial}), "30|.1");
   e.TorqueStatic = "300lb/ft";
-  ASSERT_FALSE(AcceptClutch(e, false));
+  ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.VehicleData[1][4], "other");
 }
 

@@ -28,14 +28,14 @@ class ClutchSpec : public test::EntryTest {
 
 TEST_F(ClutchSpec, CapacityFromPlatesAndSpring) {
   ClutchEntry e = Plates();
-  ASSERT_FALSE(CheckClutchSpec(e, "C", true));
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
   // 2 plates x 0.33 x 5000 N x (0.2 + 0.1) m / 2.
   EXPECT_NEAR(S.ClutchTorqueStatic, 495, 0.01);
   EXPECT_EQ(S.VehicleData[6][8], "495.00N/m");
-  EXPECT_EQ(e.TorqueStatic, "495.00N/m") << "the visible form shows the capacity";
+  EXPECT_EQ(e.TorqueStatic, "495.00N/m") << "the capacity box shows the capacity";
   EXPECT_FLOAT_EQ(S.ClutchFrictionCoeff, 0.33f);
   e.Wet = true;
-  ASSERT_FALSE(CheckClutchSpec(e, "C", false));
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
   EXPECT_FLOAT_EQ(S.ClutchFrictionCoeff, 0.25f);
 }
 
@@ -43,11 +43,11 @@ TEST_F(ClutchSpec, AirGapWidensThePitchCircleThroughTheArms) {
   ClutchEntry e = Plates();
   e.AG = "0.002m";
   e.Arms = "3", e.ArmPL = "0.03m", e.ArmWL = "0.06m", e.PCD = "0.2m", e.ArmWeight = "0.1kg";
-  ASSERT_FALSE(CheckClutchSpec(e, "S", false));
+  ASSERT_FALSE(CheckClutchSpec(e, "S"));
   EXPECT_FLOAT_EQ(S.ClutchPCDCopy, 0.2f);
   EXPECT_NEAR(S.ClutchPCD, 0.208, 1e-6);
   e.AG = "";
-  ASSERT_FALSE(CheckClutchSpec(e, "S", false));
+  ASSERT_FALSE(CheckClutchSpec(e, "S"));
   EXPECT_FLOAT_EQ(S.ClutchPCD, S.ClutchPCDCopy);
 }
 
@@ -87,14 +87,14 @@ TEST_F(ClutchSpec, Refusals) {
   for (const auto& c : cases) {
     ClutchEntry e = Plates();
     c.edit(e);
-    test::ExpectRefusal(CheckClutchSpec(e, "C", false), c.message, c.field);
+    test::ExpectRefusal(CheckClutchSpec(e, "C"), c.message, c.field);
   }
 }
 
 TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   ClutchEntry e = Plates();
   S.ClutchWeight = 10;  // read by the clutch OK before the specification
-  ASSERT_FALSE(CheckClutchSpec(e, "C", false));
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
   EXPECT_NEAR(S.ClutchPlateCalc1, 1210.14, 0.01);
   EXPECT_NEAR(S.ClutchPlateCalc2, 3671.11, 0.01);
   EXPECT_NEAR(S.ClutchPlateCalc3, 220.893, 0.01);
@@ -106,7 +106,7 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   // thickness adds no conduction path (and no division by zero).
   S.ClutchWeight = 1;
   e.PressureThickness = "0";
-  ASSERT_FALSE(CheckClutchSpec(e, "C", false));
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
   EXPECT_EQ(S.ClutchPlateCalc2, 0);
   EXPECT_NEAR(S.ClutchPlateCalc3, 147.262, 0.01);
 
@@ -114,7 +114,7 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   e.FrictionThickness = "";
   e.PressureThickness = "";
   e.Spring = "-100n";
-  EXPECT_FALSE(CheckClutchSpec(e, "C", false));
+  EXPECT_FALSE(CheckClutchSpec(e, "C"));
   EXPECT_EQ(S.ClutchArms, 0);
   EXPECT_EQ(S.ClutchPlateCalc1, 0);
 
@@ -124,7 +124,7 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   S.ClutchPlateCalc1 = 5;
   ClutchEntry unticked;
   unticked.Frictions = "x";
-  EXPECT_FALSE(CheckClutchSpec(unticked, "C", false));
+  EXPECT_FALSE(CheckClutchSpec(unticked, "C"));
   EXPECT_EQ(S.ClutchFrictions, 0);
   EXPECT_EQ(S.ClutchAG, 0);
   EXPECT_EQ(S.ClutchPlateCalc1, 0);

@@ -91,6 +91,7 @@ struct RunState {
   Single LiftForce = 0;
   Single AeroDrag = 0;
   Single EffectiveMass = 0;
+  Integer EngineInEffectiveMass = False;  // EffectiveMass holds the engine's reflected inertia
   Single TyreRadius = 0;       // rolling radius of the driven tyre, also set by GearingWithGrowth
   Integer ClutchSlipping = 1;
   Single ClutchEngagement = 0;

@@ -321,7 +321,7 @@ void frmDataClutch::FillFromModel() {
 
 Verdict frmDataClutch::Accept() {
   ClutchEntry e = CurrentEntry();
-  const Verdict refusal = AcceptClutch(e, isVisible());
+  const Verdict refusal = AcceptClutch(e);
   ShowEntry(e);
   return refusal;
 }
@@ -334,7 +334,7 @@ void frmDataClutch::AfterAccepted() {
 void frmDataClutch::RefreshButton_Click() {
   const ModelSnapshot before;
   ClutchEntry e = CurrentEntry();
-  const Verdict refusal = CheckClutchSpec(e, TypeCode, isVisible());
+  const Verdict refusal = CheckClutchSpec(e, TypeCode);
   ShowEntry(e);
   before.Restore();
   if (refusal) ShowRefusal(*refusal);

@@ -1,0 +1,62 @@
+// Every example's run leaves exactly the bits it left when these fingerprints were taken: all
+// recorded channels at every point, the gear and wheelie records and the timing ticket. A change
+// to how the run is computed that is meant to keep its results must keep these.
+#include <map>
+#include <string>
+
+#include "file_window_fixture.h"
+#include "files/file_commands.h"
+#include "support/run_fingerprint.h"
+
+namespace kestrelon::test {
+namespace {
+
+const std::map<std::string, std::uint64_t> Recorded = {
+    {"WESTFLD", 0xef9614af47c1178dull},
+    {"NFUNNY16", 0x7742d24506b51fbeull},
+    {"TNFUNNY", 0xd9b3380e24f4f92bull},
+    {"PSB1990", 0xbf220643671de0abull},
+    {"MONZA", 0x35e509265b476849ull},
+    {"TWOSTK400", 0x9f8b070533707b5ull},
+    {"PS-CAR", 0xf14326ea9615c28bull},
+    {"TFBIKE", 0xb065a6f2d76fdaa4ull},
+    {"ALKYCAR", 0x83d0c8e478507ae6ull},
+    {"FUNNYCAR", 0x6b7e460bf6332061ull},
+    {"TFDRAG", 0x296e56b9effb2a80ull},
+    {"SUPERGAS", 0x14e312971de0f1c5ull},
+    {"TFHARLEY", 0xbbedcc32038579a4ull},
+    {"F1CAR", 0x73243160932e19afull},
+    {"BERZERKO", 0x78cceefc7619b14ull},
+    {"PSB1999", 0x606c5b5d6d390c1full},
+    {"STREET57", 0xfb24dea4124ada71ull},
+    {"PROMODSZ", 0xbf2352ce40b13bffull},
+    {"GP500", 0xda06332ebcb9422aull},
+    {"NISS300Z", 0xbdde328806f70b76ull},
+    {"TGHARLEY", 0x843aa4ff82b0791full},
+    {"TFYAMAHA", 0xb3d91e17d640be47ull},
+    {"HAYABUSA", 0xf13a979d1f3342f1ull},
+    {"CBR929", 0xd8252beb1972f980ull},
+    {"ZX12-R", 0xeffdee2c2a55f350ull},
+};
+
+class RunHashes : public FileWindowTest {};
+
+TEST_F(RunHashes, EveryExampleRunsToTheRecordedBits) {
+  for (int row = 1; row < ExampleSlots && !Tbl.ExampleKey[row].empty(); ++row) {
+    const std::string key = Tbl.ExampleKey[row];
+    SCOPED_TRACE(key);
+    ExamplePair(key, key);
+    ASSERT_TRUE(FileVehicle(folder.file(key + ".WCD"), folder.file(key + ".VCD")));
+    S.AutoAccept = True;
+    Form::Instance("frmDataLaunch")->Show();
+    S.AutoAccept = False;
+    ASSERT_NE(S.RunDone, False);
+    const std::uint64_t hash = RunFingerprint();
+    const auto recorded = Recorded.find(key);
+    if (recorded == Recorded.end() || hash != recorded->second)
+      ADD_FAILURE() << "now {\"" << key << "\", 0x" << std::hex << hash << "ull}";
+  }
+}
+
+}  // namespace
+}  // namespace kestrelon::test
