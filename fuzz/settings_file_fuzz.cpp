@@ -12,9 +12,11 @@ using namespace kestrelon;
 
 namespace {
 
+// A folder is written trimmed; trimmed to "Error" or to the store's marker of an absent key
+// ("zXcVbNm") it then reads as no folder.
 std::string AsWrittenFolder(const std::string& folder) {
   const std::string trimmed = Trim(folder);
-  return trimmed == "Error" ? std::string() : trimmed;
+  return trimmed == "Error" || trimmed == "zXcVbNm" ? std::string() : trimmed;
 }
 
 Single AsWrittenDelay(Single value, const char* pattern) { return ParseLocaleNumber(Format(value, pattern)); }
