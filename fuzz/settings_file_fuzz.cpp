@@ -1,7 +1,9 @@
 // The settings reader on any store and KESTR.INI (the input's bytes before and after its first
 // NUL); what it reads, written to the store and read again, gives the same settings, apart from
-// what the writer is meant to tidy: folders trimmed, the two delays to three decimals.
+// what the writer is meant to tidy: folders trimmed, the two delays to three decimals, the two
+// delay switches as -1 times their size.
 #include <cmath>
+#include <cstdlib>
 
 #include "core/expression.h"
 #include "core/numbers.h"
@@ -39,6 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   expected.EADataPath = AsWrittenFolder(expected.EADataPath);
   expected.DelayTime = AsWrittenDelay(expected.DelayTime, "#.000");
   expected.HandicapTime = AsWrittenDelay(expected.HandicapTime, "##.000");
+  // The two delay switches are written as their size and read back negated.
+  expected.UseDelay = static_cast<Integer>(-std::abs(expected.UseDelay));
+  expected.UseHandicap = static_cast<Integer>(-std::abs(expected.UseHandicap));
   fuzz::Check(SaveSettings(files), "the settings can be written");
 
   Cfg = Settings{};
