@@ -34,7 +34,8 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (!line.empty()) line += ' ';
-    if (arg.find(' ') != std::string_view::npos && arg.find('"') == std::string_view::npos) {
+    // Blanks and commas separate arguments on the line: an argument holding one travels quoted.
+    if (arg.find_first_of(" ,") != std::string_view::npos && arg.find('"') == std::string_view::npos) {
       line += '"';
       line += arg;
       line += '"';

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -196,8 +197,9 @@ void LoadKey(const SettingsStore& store, const Key& key) {
         } else if (key.kind == Kind::LeadingWhole) {
           field = static_cast<T>(CLng(LeadingNumber(store.ReadSetting(key.name, key.defaultText))));
         } else if (key.kind == Kind::BooleanText) {
-          field = static_cast<T>(
-              -WholeOrDefault<T>(store.ReadSetting(key.name, key.defaultText), key.defaultText));
+          // Negated in a wider type: the most negative 16-bit number stays a switch that is on.
+          const long n = -static_cast<long>(WholeOrDefault<T>(store.ReadSetting(key.name, key.defaultText), key.defaultText));
+          field = static_cast<T>(std::min<long>(n, std::numeric_limits<T>::max()));
         } else {
           field = WholeOrDefault<T>(store.ReadSetting(key.name, key.defaultText), key.defaultText);
         }

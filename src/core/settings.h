@@ -82,6 +82,8 @@ struct Settings {
   Integer ShowLogo = True;
   std::string SplashImage;  // empty = the built-in picture
   Integer DebugMode = False;  // from the key "Debug", read only
+
+  bool operator==(const Settings&) const = default;
 };
 
 extern Settings Cfg;

@@ -3,11 +3,15 @@
 // once by the text. Any other first line is the file's first value.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrelon {
 
 inline constexpr const char* LineEnd = "\r\n";
+
+// True when the line begins "//*", the mark of a description line.
+bool IsDescriptionLine(std::string_view line);
 
 // The trimmed description when the first line is a description line, else "". next becomes
 // the index of the first value line.
@@ -15,5 +19,9 @@ std::string TakeFileDescription(const std::vector<std::string>& lines, std::size
 
 // The description line with its line end.
 std::string DescriptionLine(const std::string& description);
+
+// The text as one line of a file, with its line end: a line break inside it becomes a blank, so
+// that no later value moves to another line.
+std::string FileLine(std::string_view text);
 
 }  // namespace kestrelon

@@ -20,7 +20,7 @@ namespace {
 constexpr const char* TitleMark = "///*";
 
 // What a power file holds once read, before it replaces the curves in memory.
-struct PowerFileContent {
+struct PowerFileRead {
   std::string description;
   CurveTable curve;
   std::array<std::string, CurveColumns> titles;
@@ -28,8 +28,8 @@ struct PowerFileContent {
   Integer maxIndex = 0;
 };
 
-std::optional<PowerFileContent> ReadPowerFile(const std::vector<std::string>& lines) {
-  PowerFileContent content;
+std::optional<PowerFileRead> ReadPowerFile(const std::vector<std::string>& lines) {
+  PowerFileRead content;
   content.curve = S.PowerCurve;
   content.titles = S.PowerDescript;
   std::size_t next = 0;
@@ -46,7 +46,7 @@ std::optional<PowerFileContent> ReadPowerFile(const std::vector<std::string>& li
       const Single v = ParseLocaleNumber(*line);
       const std::string trimmed = Trim(*line);
       if (v == 0 && !trimmed.empty() && trimmed != "0") return std::nullopt;
-      if (!std::isfinite(v)) return std::nullopt;  // a number no curve can hold
+      if (!(std::fabs(v) <= MaxFileTorque)) return std::nullopt;  // no engine's torque, or no number
       content.curve[c][r] = v;
     }
   }
@@ -104,17 +104,19 @@ std::string CurveValueText(Single value) {
   return (value < 0 ? "-" : " ") + text;
 }
 
-FileWriteResult WritePowerFile(const std::string& path) {
+std::string PowerFileContent() {
   S.PowerFileDescription = S.DataDescription;
   std::string out;
   if (!S.DataDescription.empty()) out += DescriptionLine(S.PowerFileDescription);
   for (int c = 0; c < CurveColumns; ++c) {
     const std::string title = Trim(S.PowerDescript[c]);
-    if (!title.empty()) out += TitleMark + title + LineEnd;
+    if (!title.empty()) out += FileLine(TitleMark + title);
     for (int r = 1; r <= CurveTopRow; ++r)
-      out += (r <= S.MaxRPMIndex ? CurveValueText(S.PowerCurve[c][r]) : " 0") + LineEnd;
+      out += FileLine(r <= S.MaxRPMIndex ? CurveValueText(S.PowerCurve[c][r]) : " 0");
   }
-  return WriteFileReplacing(path, out);
+  return out;
 }
+
+FileWriteResult WritePowerFile(const std::string& path) { return WriteFileReplacing(path, PowerFileContent()); }
 
 }  // namespace kestrelon

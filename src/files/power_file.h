@@ -10,14 +10,20 @@
 namespace kestrelon {
 
 // Reads the power file at path into the curve model, derives the span, rebuilds the peak
-// summary and clamps the rev limit. A value line that is not a number, a misplaced title or a
-// file that ends early rejects the file with a message: the curves in memory then stay as they
+// summary and clamps the rev limit. A value line that is not a number, a torque beyond
+// MaxFileTorque either way, a misplaced title or a file that ends early rejects the file with a message: the curves in memory then stay as they
 // were and LoadFailed is set.
 void LoadPowerFile(const std::string& path);
 
-// Writes the three curve columns to a power file at path, with DataDescription as its
-// description; rows above MaxRPMIndex are written as 0.
+// The content of a power file holding the three curve columns, with DataDescription as its
+// description (which becomes PowerFileDescription); rows above MaxRPMIndex are written as 0.
+std::string PowerFileContent();
+
+// Writes PowerFileContent to a power file at path.
 FileWriteResult WritePowerFile(const std::string& path);
+
+// The largest torque a power file may hold, in lb-ft: anything beyond is no engine's.
+inline constexpr Single MaxFileTorque = 1e7f;
 
 // A torque as the power file holds it: a blank before a value that is not negative, "." as
 // the decimal point, no 0 before it, at most 7 significant digits, never an exponent, and

@@ -10,8 +10,9 @@
 
 namespace kestrelon {
 
-// The lines of a text file without their line ends; nothing when it cannot be read. A last
-// line without a line end counts; a file that ends with a line end has no empty line after it.
+// The lines of a text file without their line ends; nothing when it cannot be read or is no
+// normal file (a folder, a device). A last line without a line end counts; a file that ends with
+// a line end has no empty line after it.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
 // How a write ended: error 0 when the file was written, else the system's error number and
@@ -22,6 +23,27 @@ struct FileWriteResult {
   bool ok() const { return error == 0; }
   // The folder or the device does not exist.
   bool pathMissing() const;
+};
+
+// A new content written and flushed to disk beside its target, put in the target's place only
+// by Commit. Until then the target is untouched; a file never committed is removed.
+class PendingFile {
+ public:
+  PendingFile() = default;
+  PendingFile(PendingFile&& other) noexcept;
+  PendingFile& operator=(PendingFile&& other) noexcept;
+  ~PendingFile();
+
+  // Writes the bytes beside path. A target that is a folder is refused (EISDIR) with nothing
+  // written.
+  FileWriteResult Prepare(const std::string& path, const std::string& bytes);
+  // Renames the written file over the target.
+  FileWriteResult Commit();
+
+ private:
+  void Discard();
+  std::string target_;
+  std::string temp_;
 };
 
 // Writes the bytes as the whole new content of the file at path.

@@ -36,14 +36,17 @@ void LoadVehicleFile(const std::string& path) {
   S.VehicleFileDescription = description;
 }
 
-FileWriteResult WriteVehicleFile(const std::string& path) {
+std::string VehicleFileContent() {
   S.VehicleFileDescription = S.DataDescription;
   std::string out;
-  if (!S.DataDescription.empty()) out += DescriptionLine(S.VehicleFileDescription);
+  if (!S.DataDescription.empty() || IsDescriptionLine(S.VehicleData[1][1]))
+    out += DescriptionLine(S.VehicleFileDescription);
   for (int g = 1; g <= 10; ++g)
-    for (int i = 1; i <= 20; ++i) out += S.VehicleData[g][i] + LineEnd;
-  for (int i = 1; i <= 20; ++i) out += S.VehicleData[0][i] + LineEnd;
-  return WriteFileReplacing(path, out);
+    for (int i = 1; i <= 20; ++i) out += FileLine(S.VehicleData[g][i]);
+  for (int i = 1; i <= 20; ++i) out += FileLine(S.VehicleData[0][i]);
+  return out;
 }
+
+FileWriteResult WriteVehicleFile(const std::string& path) { return WriteFileReplacing(path, VehicleFileContent()); }
 
 }  // namespace kestrelon

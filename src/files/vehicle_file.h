@@ -13,7 +13,12 @@ namespace kestrelon {
 // LoadFailed is set.
 void LoadVehicleFile(const std::string& path);
 
-// Writes VehicleData to a vehicle file at path, with DataDescription as its description.
+// The content of a vehicle file holding VehicleData, with DataDescription as its description
+// (which becomes VehicleFileDescription). A first text that begins like a description line gets
+// an empty description line before it, so that it reads back as a text.
+std::string VehicleFileContent();
+
+// Writes VehicleFileContent to a vehicle file at path.
 FileWriteResult WriteVehicleFile(const std::string& path);
 
 // The message shown for a rejected vehicle or power file.

@@ -3,9 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <unistd.h>
 
 #include "core/numbers.h"
 #include "core/program_title.h"
@@ -56,42 +55,45 @@ std::string PairedPowerFile(const std::string& vehiclePath) {
   return Cfg.LastPower;
 }
 
-// Writes one file of the pair, asking again while a drive is not ready. False when it was not
-// written; the message has then been shown.
-template <typename Writer>
-bool WriteWithRetry(Writer write) {
-  for (;;) {
-    const FileWriteResult result = write();
-    if (result.ok()) return true;
-    if (result.error == ENOMEDIUM) {
-      if (ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation, SaveTitle) ==
-          Msg::Ok)
-        continue;
-      return false;
-    }
-    if (result.pathMissing()) {
-      ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, SaveTitle);
-    } else {
-      ui().MsgBox(UnexpectedErrorText(result.error, result.description),
-                  Msg::OKOnly | Msg::Critical, "Open File");
-    }
-    return false;
-  }
-}
-
-// The bytes a file holds now, so that a pair whose second file fails can be put back.
-std::optional<std::string> CurrentContent(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void PutBack(const std::string& path, const std::optional<std::string>& previous) {
-  if (previous) {
-    WriteFileReplacing(path, *previous);
+// Shows why a file of the pair could not be written. True when the user asks to try again (a
+// drive that was not ready).
+bool RetryAfter(const FileWriteResult& result) {
+  if (result.error == ENOMEDIUM)
+    return ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation, SaveTitle) == Msg::Ok;
+  if (result.pathMissing()) {
+    ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, SaveTitle);
   } else {
-    std::remove(path.c_str());
+    ui().MsgBox(UnexpectedErrorText(result.error, result.description), Msg::OKOnly | Msg::Critical, "Open File");
   }
+  return false;
+}
+
+// Writes one file of the pair beside its target, asking again while a drive is not ready. False
+// when it was not written; the message has then been shown.
+bool PrepareWithRetry(PendingFile& file, const std::string& path, const std::string& bytes) {
+  for (;;) {
+    const FileWriteResult result = file.Prepare(path, bytes);
+    if (result.ok()) return true;
+    if (!RetryAfter(result)) return false;
+  }
+}
+
+// Puts both written files in their places. The old vehicle file is kept under a second name
+// until the power file is in place too, so that it can come back should that fail.
+bool CommitPair(PendingFile& vehicle, const std::string& vehiclePath, PendingFile& power) {
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(vehiclePath, ec);
+  const std::string kept = vehiclePath + ".old~";
+  const bool keeping = existed && ::link(vehiclePath.c_str(), kept.c_str()) == 0;
+  FileWriteResult result = vehicle.Commit();
+  if (result.ok()) {
+    result = power.Commit();
+    if (!result.ok() && keeping) std::rename(kept.c_str(), vehiclePath.c_str());
+    if (!result.ok() && !existed) std::remove(vehiclePath.c_str());
+  }
+  if (keeping) std::remove(kept.c_str());
+  if (!result.ok()) RetryAfter(result);
+  return result.ok();
 }
 
 }  // namespace
@@ -184,14 +186,19 @@ SaveOutcome SaveVehicleAndPower() {
     }
   }
 
-  const std::optional<std::string> previousVehicle = CurrentContent(vehiclePath);
+  // Both files are written and on disk before either replaces its old file: a failure on the
+  // way leaves both old files exactly as they were.
   const std::string keptVehicleDescription = S.VehicleFileDescription;
+  const std::string keptPowerDescription = S.PowerFileDescription;
   S.DataDescription = vehicleDescription;
-  if (!WriteWithRetry([&] { return WriteVehicleFile(vehiclePath); })) return SaveOutcome::Failed;
+  const std::string vehicleBytes = VehicleFileContent();
   S.DataDescription = powerDescription;
-  if (!WriteWithRetry([&] { return WritePowerFile(powerPath); })) {
-    PutBack(vehiclePath, previousVehicle);
+  const std::string powerBytes = PowerFileContent();
+  PendingFile vehicle, power;
+  if (!PrepareWithRetry(vehicle, vehiclePath, vehicleBytes) || !PrepareWithRetry(power, powerPath, powerBytes) ||
+      !CommitPair(vehicle, vehiclePath, power)) {
     S.VehicleFileDescription = keptVehicleDescription;
+    S.PowerFileDescription = keptPowerDescription;
     return SaveOutcome::Failed;
   }
 

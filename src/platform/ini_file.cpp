@@ -44,7 +44,8 @@ IniFile IniFile::Read(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Line ends written as CR LF, or worse, leave no CR in a value.
+    while (!line.empty() && line.back() == '\r') line.pop_back();
     file.lines_.push_back(line);
   }
   return file;

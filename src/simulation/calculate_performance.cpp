@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -90,6 +91,15 @@ void Step(RunContext& c) {
   c.PrevCorrectedTyreMu = S.CorrectedTyreMu;
 }
 
+// The state each step carries into the next is still made of numbers. A model the forms accept
+// can leave them (a weight near the largest single), and its points would record as zeros.
+bool RunStateFinite() {
+  for (const Single v : {S.Speed, S.Distance, S.Acceleration, S.EngineSpeed, S.RearWheelSpeed, S.FrontWheelSpeed,
+                         S.DrivelineSpeed, S.RearWheelLoad, S.FrontWheelLoad, S.CGHeight, S.ClutchTemp, S.TyreTemp})
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
 void EstimateVerdicts(const RunContext& c) {
   if (S.EstGearAdjust != False && S.EstGearingHint < 1) {
     if (c.MaxSlipRatio > 0.4f)
@@ -147,6 +157,11 @@ void CalculatePerformance(Integer ShowProgress) {
       if (S.CancelFlag == 1) {
         c.StepCounter = c.LoopEnd;
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
+      } else if (c.StepCounter % c.RecordInterval == 0 && !RunStateFinite()) {
+        c.StepCounter = c.LoopEnd;
+        S.CancelFlag = 1;  // ends like a cancelled run: no results to show
+        ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
+                    Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
       }
     }
   }

@@ -93,8 +93,11 @@ void CrankTorquePhase(RunContext& c) {
     curve = rowTorque(S.MinRPMIndex);
     base = CurveAt(0, S.MinRPMIndex);
   } else {
-    const int r = std::min(static_cast<int>(S.EngineSpeed), CurveRows - 2);
-    const Single frac = S.EngineSpeed - static_cast<Single>(r);
+    // A runaway engine reads the top margin row (no torque); the clamp also keeps the row
+    // conversion defined.
+    const Single speed = S.EngineSpeed < CurveRows - 1 ? S.EngineSpeed : static_cast<Single>(CurveRows - 1);
+    const int r = std::min(static_cast<int>(speed), CurveRows - 2);
+    const Single frac = speed - static_cast<Single>(r);
     const Single ta = rowTorque(r);
     curve = ta + frac * (rowTorque(r + 1) - ta);
     const Single ba = CurveAt(0, r);

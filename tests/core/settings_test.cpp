@@ -99,6 +99,18 @@ TEST_F(SettingsTest, LoadTurnsTextsIntoValues) {
   EXPECT_EQ(std::tuple(Cfg.BorderWidth, Cfg.MenuHeight, Cfg.CaptionHeight), std::tuple(3, 24, 24));
 }
 
+TEST_F(SettingsTest, TheDelaySwitchesStayOnThroughASaveWhateverNumberTurnedThemOn) {
+  for (const char* text : {"1", "-1", "7", "-32768"}) {
+    SCOPED_TRACE(text);
+    Store(std::string("UseDelay=") + text + "\nUseHandicap=0\n");
+    LoadSettings(files);
+    EXPECT_NE(Cfg.UseDelay, False);
+    ASSERT_TRUE(SaveSettings(files));
+    LoadSettings(files);
+    EXPECT_EQ(std::tuple(Cfg.UseDelay < 0, Cfg.UseHandicap), std::tuple(true, False));
+  }
+}
+
 TEST_F(SettingsTest, NothingStoredGivesEveryDefault) {
   Cfg.HistTop = 5;
   Cfg.PUnits = "M";

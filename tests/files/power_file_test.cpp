@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
 #include <map>
 #include <tuple>
 
@@ -98,6 +100,10 @@ TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
       {"ends-after-title", good + good + "///*Second stage\r\n"},
       {"title-before-second-value", good + "100\r\n///*late\r\n" + good.substr(8) + good},
       {"empty", ""},
+      // No engine's torque: the peak power would overflow.
+      {"torque-34e37", Column({{30, "34e37"}}) + good + good},
+      {"torque-beyond-1e7", good + Column({{30, "10000001"}}) + good},
+      {"negative-beyond-1e7", good + good + Column({{30, "-2e7"}})},
   };
   S.MinRPMIndex = 30;
   S.MaxRPMIndex = 75;
@@ -116,6 +122,18 @@ TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
     EXPECT_EQ(seam.asked[0].text, path + " contains invalid data - loading will be aborted");
     EXPECT_EQ(seam.asked[0].title, "Load power data");
   }
+}
+
+TEST_F(PowerFileTest, TorqueUpToTenMillionIsReadAndAFolderIsRejected) {
+  Load(Span(20, 60, "10000000") + Empty + Empty);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(False, 1e7f));
+  EXPECT_TRUE(std::isfinite(S.EngineSummary[0][2]));
+
+  std::filesystem::create_directory(folder.file("cars.vcd"));
+  EXPECT_NO_THROW(LoadPowerFile(folder.file("cars.vcd")));
+  EXPECT_EQ(S.LoadFailed, True);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, folder.file("cars.vcd") + " contains invalid data - loading will be aborted");
 }
 
 TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {

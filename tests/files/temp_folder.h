@@ -38,10 +38,8 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// A reference file kept beside these tests.
-inline std::string ReferenceFile(const std::string& name) {
-  return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
-}
+// A reference file kept beside these tests (found from any working folder).
+inline std::string ReferenceFile(const std::string& name) { return std::string(KESTRELON_TEST_DATA) + "/" + name; }
 
 // n lines, each ended by CR LF: "v1", "v2", ...
 inline std::string NumberedLines(int n, const std::string& prefix = "v") {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "core/state.h"
@@ -94,6 +95,45 @@ TEST_F(VehicleFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
   S.VehicleData[1][1] = "1/1";
   ASSERT_TRUE(WriteVehicleFile(path).ok());
   EXPECT_EQ(test::TempFolder::read(path).substr(0, 5), "1/1\r\n");
+}
+
+TEST_F(VehicleFileTest, EveryTextReadsBackAsWrittenWhateverItBeginsWith) {
+  for (const char* description : {"", "Quick car"}) {
+    SCOPED_TRACE(description);
+    S = SharedState{};
+    S.VehicleData[1][1] = "//* looks like a description";
+    S.VehicleData[1][2] = "//*";
+    S.VehicleData[10][20] = "N";
+    S.VehicleData[0][20] = "1600cc";
+    S.DataDescription = description;
+    const VehicleTable written = S.VehicleData;
+    ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
+    S = SharedState{};
+    LoadVehicleFile(folder.file("car.wcd"));
+    EXPECT_EQ(S.LoadFailed, False);
+    EXPECT_EQ(S.VehicleData, written);
+    EXPECT_EQ(S.DataDescription, description);
+  }
+}
+
+TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
+  S.VehicleData[2][1] = "98\r\nin";
+  S.VehicleData[2][2] = "660kg";
+  S.DataDescription = "two\nlines";
+  ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
+  S = SharedState{};
+  LoadVehicleFile(folder.file("car.wcd"));
+  EXPECT_EQ(std::tie(S.VehicleData[2][1], S.VehicleData[2][2], S.DataDescription),
+            std::tuple("98  in", "660kg", "two lines"));
+}
+
+TEST_F(VehicleFileTest, AFolderIsRejectedLikeAnUnreadableFile) {
+  std::filesystem::create_directory(folder.file("cars.wcd"));
+  EXPECT_NO_THROW(LoadVehicleFile(folder.file("cars.wcd")));
+  EXPECT_EQ(S.LoadFailed, True);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].title),
+            std::tuple(folder.file("cars.wcd") + " contains invalid data - loading will be aborted", "Load chassis data"));
 }
 
 TEST_F(VehicleFileTest, FailedWriteLeavesTheOldFile) {

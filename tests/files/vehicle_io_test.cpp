@@ -2,6 +2,7 @@
 // takes and what a cancelled or failed step leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -93,6 +94,52 @@ TEST_F(VehicleIo, FailedPowerWriteLeavesTheVehicleFileAsItWas) {
   windows.answers = {{folder.file("FRESH.WCD")}, {folder.file("gone/FRESH.VCD")}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   EXPECT_FALSE(std::filesystem::exists(folder.file("FRESH.WCD")));
+}
+
+TEST_F(VehicleIo, SavingUnderAFolderNameRefusesAndWritesNothing) {
+  std::filesystem::create_directory(folder.file("CARS.WCD"));
+  std::filesystem::create_directory(folder.file("BIKES.VCD"));
+  S.DataSaved = False;
+  const std::vector<std::vector<test::DialogAnswer>> pairs = {{{folder.file("CARS.WCD")}, {folder.file("CARS.VCD")}},
+                                                              {{folder.file("BIKES.WCD")}, {folder.file("BIKES.VCD")}}};
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair[0].path);
+    seam.asked.clear();
+    windows.answers = {pair.begin(), pair.end()};
+    SaveOutcome outcome = SaveOutcome::Saved;
+    EXPECT_NO_THROW(outcome = SaveVehicleAndPower());
+    EXPECT_EQ(outcome, SaveOutcome::Failed);
+    EXPECT_EQ(test::AllSaid(seam.asked),
+              (std::vector<test::Said>{{"Unexpected Error # 21 : Is a directory", Msg::OKOnly | Msg::Critical, "Open File"}}));
+    EXPECT_EQ(S.DataSaved, False);
+  }
+  // Nothing written beside the folders either.
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.file(""))) left.push_back(entry.path().filename());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"BIKES.VCD", "CARS.WCD"}));
+}
+
+TEST_F(VehicleIo, FailedSaveLeavesBothOldFilesExactlyAsTheyWereWhateverTheirPermissions) {
+  namespace fs = std::filesystem;
+  const std::string car = folder.write("CAR.WCD", "old vehicle\r\n");
+  const std::string engine = folder.write("CAR.VCD", "old power\r\n");
+  fs::permissions(car, fs::perms::none);  // cannot even be read back
+  fs::permissions(engine, fs::perms::owner_read);
+  // The power file cannot be written: a folder of that name's temporary file is in the way.
+  fs::create_directory(engine + ".part~");
+  S.DataSaved = False;
+  windows.answers = {{car}, {engine}};
+  EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+  EXPECT_EQ(S.DataSaved, False);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].title, "Open File");
+  EXPECT_EQ(std::tuple(fs::status(car).permissions(), fs::status(engine).permissions()),
+            std::tuple(fs::perms::none, fs::perms::owner_read));
+  fs::permissions(car, fs::perms::owner_read);
+  EXPECT_EQ(std::tuple(test::TempFolder::read(car), test::TempFolder::read(engine)),
+            std::tuple("old vehicle\r\n", "old power\r\n"));
+  EXPECT_FALSE(fs::exists(car + ".part~"));
 }
 
 }  // namespace

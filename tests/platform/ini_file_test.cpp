@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/scoped_env.h"
 
 namespace kestrelon {
@@ -15,6 +17,15 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
   EXPECT_EQ(file.Get("Two", "Key"), "2");
   EXPECT_EQ(file.Get("Three", "Key"), std::nullopt);
   EXPECT_EQ(IniFile::Read(dir / "missing.ini").Get("One", "Key"), std::nullopt);
+}
+
+TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
+  test::TempFolder dir;
+  IniFile file = IniFile::Read(dir.Write("a.ini", "[One]\r\nA=1\r\r\nB=2\r\r\r\n"));
+  EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
+  ASSERT_TRUE(file.Write(dir / "b.ini"));
+  file = IniFile::Read(dir / "b.ini");
+  EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
 }
 
 TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {

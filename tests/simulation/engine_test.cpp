@@ -179,6 +179,24 @@ TEST(CrankTorque, BelowTheCurveFallsLinearlyToNothing) {
   }
 }
 
+TEST(CrankTorque, ARunawayEngineReadsTheTopMarginRowAndNeverExtrapolates) {
+  S = SharedState{};
+  RunContext c;
+  c.TorqueScale = 1.3567f;
+  S.MinRPMIndex = 10;
+  for (int r = 10; r <= 200; ++r) S.PowerCurve[0][r] = 100;
+  S.RevLimitFactor = 1;
+  S.ThrottleOpening = 1;
+  // Row 200 still has its torque; from the margin row 201 on there is none, however fast.
+  const Single rows[][2] = {{200, 100}, {200.5f, 50}, {201, 0}, {1e9f, 0}, {3e9f, 0}, {1e30f, 0}, {INFINITY, 0}, {NAN, 0}};
+  for (const auto& r : rows) {
+    S.EngineSpeed = r[0];
+    c.ShiftTorqueFactor = 1;
+    CrankTorquePhase(c);
+    EXPECT_NEAR(S.CrankTorque, r[1] * 1.3567f, 1e-3f) << r[0];
+  }
+}
+
 TEST(NitrousStage, StageComesOnItsDelayAfterItsGear) {
   S = SharedState{};
   S.NitrousSG1 = 2;

@@ -177,6 +177,26 @@ TEST_F(RunFrame, EmptyOrBrokenModelsGiveNumbersNotFaults) {
   EXPECT_TRUE(AllFinite());
 }
 
+TEST_F(RunFrame, AVehicleThatLeavesTheNumbersStopsWithAMessage) {
+  test::LoadWestfield(2);
+  S.ChassisWeight = 3.4e38f;  // the form takes it: it is above 0
+  S.RunDone = False;
+  CalculatePerformance(1);
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
+            std::tuple("This vehicle cannot be simulated: check its weight, power and gearing",
+                       Msg::OKOnly | Msg::Exclamation, "Performance Calculator"));
+  EXPECT_EQ(std::tuple(S.RunDone, S.CancelFlag, S.Calculating), std::tuple(False, 0, False));
+  EXPECT_LE(seam.progress.size(), 1u);  // stopped at the first recorded point
+
+  // The same vehicle at a racing weight runs through.
+  seam.asked.clear();
+  test::LoadWestfield(2);
+  CalculatePerformance(0);
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_EQ(S.RunDone, True);
+}
+
 TEST_F(RunFrame, SlipVerdictComparesThisRunsSlipOnly) {
   test::LoadWestfield(4);
   S.EstGearAdjust = True;

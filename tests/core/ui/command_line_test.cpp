@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <utility>
 #include <vector>
 
@@ -59,11 +61,12 @@ TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
   EXPECT_EQ(S.CommandLineText, "");
 }
 
-TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksInsideQuotes) {
-  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b.vcd"};
-  EXPECT_EQ(CommandLineFromArguments(3, argv), "\"/my cars/a.wcd\" b.vcd");
-  ParseCommandLine(CommandLineFromArguments(3, argv));
-  EXPECT_EQ(S.CommandArgs[0], "/my cars/a.wcd");
+TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksAndCommasInsideQuotes) {
+  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "d.vcd"};
+  EXPECT_EQ(CommandLineFromArguments(4, argv), "\"/my cars/a.wcd\" \"b,c.vcd\" d.vcd");
+  ParseCommandLine(CommandLineFromArguments(4, argv));
+  EXPECT_EQ(std::tie(S.CommandArgCount, S.CommandArgs[0], S.CommandArgs[1], S.CommandArgs[2]),
+            std::tuple(3, "/my cars/a.wcd", "b,c.vcd", "d.vcd"));
 }
 
 TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {

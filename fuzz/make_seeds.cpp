@@ -1,0 +1,93 @@
+// Writes the starting corpus of every fuzz target into the folder given as the argument, one
+// subfolder per target, from the built-in example vehicles: their vehicle and power files, their
+// typed texts, settings files, command lines and description lines.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/tables.h"
+#include "files/example_vehicles.h"
+#include "files/power_file.h"
+#include "files/vehicle_file.h"
+#include "fuzz_support.h"
+
+using namespace kestrelon;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path Root;
+
+void Seed(const std::string& target, const std::string& name, const std::string& bytes) {
+  const fs::path folder = Root / target;
+  fs::create_directories(folder);
+  std::ofstream(folder / name, std::ios::binary) << bytes;
+}
+
+// Each example as the program writes it, with its catalogue description.
+void SeedsOfFiles() {
+  for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) {
+    fuzz::FreshModel();
+    LoadExampleVehicle(Tbl.ExampleKey[n]);
+    RebuildExamplePeakSummary();
+    S.DataDescription = n % 2 ? Tbl.ExampleDescription[n] : std::string();
+    const std::string id = "example" + std::to_string(n);
+    WriteVehicleFile(fuzz::ScratchPath("seed.WCD"));
+    WritePowerFile(fuzz::ScratchPath("seed.VCD"));
+    const std::string vehicle = fuzz::ReadWhole(fuzz::ScratchPath("seed.WCD"));
+    Seed("vehicle_file", id, vehicle);
+    Seed("power_file", id, fuzz::ReadWhole(fuzz::ScratchPath("seed.VCD")));
+    Seed("file_description", id, vehicle.substr(0, vehicle.find('\n') + 1));
+    // Every typed text, under the unit types in turn.
+    for (int g = 0; g < VehicleGroups; ++g)
+      for (int i = 0; i < VehicleItems; ++i)
+        if (!S.VehicleData[g][i].empty())
+          Seed("typed_values", id + "-" + std::to_string(g) + "-" + std::to_string(i),
+               std::string(1, static_cast<char>(g + i)) + S.VehicleData[g][i]);
+  }
+}
+
+void SeedsOfSettings() {
+  SettingsFiles files;
+  files.Store = fuzz::ScratchPath("seed.ini");
+  fuzz::FreshModel();
+  fs::remove(files.Store);
+  SaveSettings(files);
+  Seed("settings_file", "defaults", fuzz::ReadWhole(files.Store));
+  Cfg.DataPath = " /home/racer/data/ ";
+  Cfg.DelayTime = 0.25f;
+  Cfg.HandicapTime = 1.5f;
+  Cfg.LastChassis = "/home/racer/data/CAR.WCD";
+  Cfg.ProfOpts = 1234;
+  SaveSettings(files);
+  Seed("settings_file", "changed", fuzz::ReadWhole(files.Store) + '\0' +
+                                       "[Kestrelon]\nDebug=True\nDelayTime=\"0,5\"\nShowLogo=0\n");
+}
+
+void SeedsOfCommandLines() {
+  const std::vector<std::string> lines = {"CAR", "CAR.WCD\nCAR.VCD", "/data/my car.VCD\n/data/my car.WCD",
+                                          "\"my car.WCD\",\"my car.VCD\"", "a b c"};
+  for (std::size_t n = 0; n < lines.size(); ++n) Seed("command_line", "line" + std::to_string(n), lines[n]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_seeds <corpus folder>\n");
+    return 2;
+  }
+  Root = argv[1];
+  fuzz::FreshModel();
+  InitExampleCatalogue();
+  SeedsOfFiles();
+  SeedsOfSettings();
+  SeedsOfCommandLines();
+  Seed("typed_values", "expressions", std::string(1, 0) + "2*21.5IN");
+  Seed("typed_values", "fraction", std::string(1, 1) + "37/17");
+  return 0;
+}
