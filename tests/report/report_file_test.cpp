@@ -31,8 +31,7 @@ TEST_F(ReportFileTest, GoldenReportByteForByte) {
   const std::string path = folder.file("golden.txt");
   ASSERT_TRUE(FilePerformanceData(path));
   const std::string expected =
-      test::TempFolder::read((std::filesystem::path(KESTRELON_TEST_DATA).parent_path() /
-                              "report/data/golden_report.txt").string());
+      test::TempFolder::read((std::filesystem::path(KESTRELON_TEST_DATA) / "golden_report.txt").string());
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(test::TempFolder::read(path), expected);
   EXPECT_TRUE(seam.asked.empty());
