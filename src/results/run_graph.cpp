@@ -214,7 +214,16 @@ void DrawTraces(Canvas& pic, RunGraph& g, int k, int r) {
     const double v = std::max(0.0f, data[i]);
     const double x = TimeAxis() ? i * spacing + s.traceXOffset
                                 : S.LengthFactor * static_cast<double>(distance[i]) + s.traceXOffset;
-    if (x > 0) pic.LineTo(xpu * x, ypu * v, colour);
+    if (x <= 0) continue;
+    const double px = xpu * x, py = ypu * v;
+    if (px > GridWidth) {
+      // A run that went farther than the axis reaches (a longer baseline on a distance axis)
+      // ends at the grid's right edge.
+      const double x1 = pic.CurrentX, y1 = pic.CurrentY;
+      if (x1 < GridWidth) pic.LineTo(GridWidth, y1 + (py - y1) * (GridWidth - x1) / (px - x1), colour);
+      break;
+    }
+    pic.LineTo(px, py, colour);
   }
   pic.DrawStyle = PenStyle::Solid;
   pic.DrawWidth = 1;

@@ -141,6 +141,17 @@ TEST_F(Drawing, ShorterBaselineIsDrawnWhereItHappened) {
   EXPECT_GT(baselineEnd, 5.5 * graph.XPerUnit);
 }
 
+TEST_F(Drawing, FartherBaselineEndsAtTheGridOnADistanceAxis) {
+  LoadSyntheticRun(1000, 12, BaselineRun);  // 216 m against the run's 150 m
+  S.ShowBaseline = True;
+  Cfg.XAxisTime = False;
+  Cfg.AlignRollout = False;
+  Choose(2);
+  Draw();
+  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Dot), GridWidth, 1e-6);
+  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), 150 * S.LengthFactor * graph.XPerUnit, 1e-2);
+}
+
 TEST_F(Drawing, NarrowPlotDrawsEveryTwentyFifthBaselinePoint) {
   LoadSyntheticRun(600, 6, BaselineRun);
   S.ShowBaseline = True;
