@@ -144,7 +144,14 @@ void DrawYLabels(Canvas& pic, RunGraph& g, int k) {
   g.LabelColumn[k] = column;
   pic.ForeColor = QBColor(GraphDisplay.ChannelColour[k]);
   const std::string& unit = g.ChannelUnit[k];
-  pic.CurrentX = UnitTitleX(k, traces, pic.TextWidth(unit), g.AxisLabelWidth);
+  double titleX = UnitTitleX(k, traces, pic.TextWidth(unit), g.AxisLabelWidth);
+  if (k == 3 && traces == 4) {
+    // Channel 4's title ends at the same height further right; a wide one ("seconds") would
+    // run into this one, which then moves left of it.
+    const double fourth = UnitTitleX(4, traces, pic.TextWidth(g.ChannelUnit[4]), g.AxisLabelWidth);
+    titleX = std::min(titleX, fourth - pic.TextWidth(unit) - 10);
+  }
+  pic.CurrentX = titleX;
   pic.CurrentY = 980 - g.AxisLabelHeight;
   pic.Print(unit);
 
