@@ -144,7 +144,14 @@ void DrawYLabels(Canvas& pic, RunGraph& g, int k) {
   g.LabelColumn[k] = column;
   pic.ForeColor = QBColor(GraphDisplay.ChannelColour[k]);
   const std::string& unit = g.ChannelUnit[k];
-  pic.CurrentX = UnitTitleX(k, traces, pic.TextWidth(unit), g.AxisLabelWidth);
+  double titleX = UnitTitleX(k, traces, pic.TextWidth(unit), g.AxisLabelWidth);
+  if (k == 3 && traces == 4) {
+    // Channel 4's title ends at the same height further right; a wide one ("seconds") would
+    // run into this one, which then moves left of it.
+    const double fourth = UnitTitleX(4, traces, pic.TextWidth(g.ChannelUnit[4]), g.AxisLabelWidth);
+    titleX = std::min(titleX, fourth - pic.TextWidth(unit) - 10);
+  }
+  pic.CurrentX = titleX;
   pic.CurrentY = 980 - g.AxisLabelHeight;
   pic.Print(unit);
 
@@ -214,7 +221,16 @@ void DrawTraces(Canvas& pic, RunGraph& g, int k, int r) {
     const double v = std::max(0.0f, data[i]);
     const double x = TimeAxis() ? i * spacing + s.traceXOffset
                                 : S.LengthFactor * static_cast<double>(distance[i]) + s.traceXOffset;
-    if (x > 0) pic.LineTo(xpu * x, ypu * v, colour);
+    if (x <= 0) continue;
+    const double px = xpu * x, py = ypu * v;
+    if (px > GridWidth) {
+      // A run that went farther than the axis reaches (a longer baseline on a distance axis)
+      // ends at the grid's right edge.
+      const double x1 = pic.CurrentX, y1 = pic.CurrentY;
+      if (x1 < GridWidth) pic.LineTo(GridWidth, y1 + (py - y1) * (GridWidth - x1) / (px - x1), colour);
+      break;
+    }
+    pic.LineTo(px, py, colour);
   }
   pic.DrawStyle = PenStyle::Solid;
   pic.DrawWidth = 1;

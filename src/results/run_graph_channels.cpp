@@ -42,9 +42,13 @@ ChannelText SetupChannels(int traceId, int series, ChannelPoints& values) {
         fill([&](int i) { return (pt(PtDistance, i) - stage) * S.LengthFactor; });
         text.unit = S.LengthUnit;
       } else {
-        // Time of each point, counted from the end of the rollout when it is aligned.
-        const double perPoint = S.PointCount > 0 ? S.LaunchTime / static_cast<double>(S.PointCount) : 0;
-        const double rollout = aligned ? S.RunRolloutTime : 0;
+        // Time of each point of this run (the baseline has its own length and spacing),
+        // counted from the end of its rollout when it is aligned.
+        const bool base = series == BaselineRun;
+        const int points = SeriesPointCount(series);
+        const double length = base ? S.BaselineLaunchTime : S.LaunchTime;
+        const double perPoint = points > 0 ? length / points : 0;
+        const double rollout = !aligned ? 0 : base ? S.BaselineRolloutTime : S.RunRolloutTime;
         fill([&](int i) { return i * perPoint - rollout; });
         text.unit = "seconds";
       }

@@ -147,5 +147,18 @@ TEST_F(Channels, TheBaselineIsReadOverItsOwnPoints) {
   EXPECT_EQ(values[601], -1);  // beyond the baseline's last point nothing is written
 }
 
+TEST_F(Channels, BaselineTimeOnADistanceAxisIsItsOwn) {
+  LoadSyntheticRun(1000, 12, BaselineRun);  // 12 s against the run's 10 s
+  Cfg.XAxisTime = False;
+  SetupChannels(3, BaselineRun, values);
+  EXPECT_NEAR(values[500], 6, 1e-5);
+  S.RunRolloutTime = 0.3f;
+  S.BaselineRolloutTime = 0.4f;
+  SetupChannels(3, BaselineRun, values);
+  EXPECT_NEAR(values[500], 5.6, 1e-5);
+  SetupChannels(3, CurrentRun, values);
+  EXPECT_NEAR(values[500], 4.7, 1e-5);
+}
+
 }  // namespace
 }  // namespace kestrelon::test

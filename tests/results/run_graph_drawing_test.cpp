@@ -141,6 +141,35 @@ TEST_F(Drawing, ShorterBaselineIsDrawnWhereItHappened) {
   EXPECT_GT(baselineEnd, 5.5 * graph.XPerUnit);
 }
 
+TEST_F(Drawing, FartherBaselineEndsAtTheGridOnADistanceAxis) {
+  LoadSyntheticRun(1000, 12, BaselineRun);  // 216 m against the run's 150 m
+  S.ShowBaseline = True;
+  Cfg.XAxisTime = False;
+  Cfg.AlignRollout = False;
+  Choose(2);
+  Draw();
+  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Dot), GridWidth, 1e-6);
+  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), 150 * S.LengthFactor * graph.XPerUnit, 1e-2);
+}
+
+TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
+  Cfg.XAxisTime = False;
+  Choose(2, 10, 1, 3);  // channel 4 is the time, titled "seconds"
+  Draw();
+  const DrawOp* g = TextOp("g");
+  const DrawOp* seconds = TextOp("seconds");
+  ASSERT_NE(g, nullptr);
+  ASSERT_NE(seconds, nullptr);
+  EXPECT_DOUBLE_EQ(g->y1, seconds->y1);
+  EXPECT_LE(g->x1 + pic.TextWidth("g"), seconds->x1);
+  // Titles that fit keep their places: channel 3's ends 10 left of the grid's right edge.
+  Cfg.XAxisTime = True;
+  Choose(2, 10, 3, 1);
+  Draw();
+  ASSERT_NE(TextOp("ft"), nullptr);
+  EXPECT_DOUBLE_EQ(TextOp("ft")->x1, 1270 - pic.TextWidth("ft"));
+}
+
 TEST_F(Drawing, NarrowPlotDrawsEveryTwentyFifthBaselinePoint) {
   LoadSyntheticRun(600, 6, BaselineRun);
   S.ShowBaseline = True;

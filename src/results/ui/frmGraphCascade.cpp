@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrinter>
 #include <QScreen>
 
 #include "core/settings.h"
@@ -15,7 +13,7 @@
 #include "core/ui/pictures.h"
 #include "entry/ui/frmDataInput.h"
 #include "platform/qt/help_window.h"
-#include "platform/qt/printer.h"
+#include "platform/qt/window_print.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "power/ui/power_graph_picture.h"
@@ -267,12 +265,9 @@ void frmGraphCascade::CloseCascadeGraph_Click() {
 
 void frmGraphCascade::PrintCascadeGraph_Click() {
   if (!ready) return;
-  PrintJob(this, "Print Cascades", [this](QPainter& painter) {
-    const QRect page = painter.viewport();
-    const double factor = std::min(page.width() / double(width()), page.height() / double(height()));
-    painter.scale(factor, factor);
-    render(&painter);
-  });
+  ui().SetBusyCursor(true);
+  PrintWindowImage(*this, "Print Cascades");
+  ui().SetBusyCursor(false);
 }
 
 void frmGraphCascade::CascHelp_Click() { ShowHelpTopic(HelpContext); }

@@ -87,6 +87,9 @@ class HistoryFontDialog : public QDialog {
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Escape or Enter inside the chooser ends the whole dialog, not only the chooser in it.
+    connect(Chooser, &QDialog::rejected, this, &QDialog::reject);
+    connect(Chooser, &QDialog::accepted, this, &QDialog::accept);
   }
   QFontDialog* Chooser;
   QComboBox* Colour;

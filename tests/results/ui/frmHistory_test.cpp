@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -154,6 +155,22 @@ TEST_F(HistoryWindow, FontChosenWithColourIsKept) {
   QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
   w->Fontset->trigger();
   EXPECT_EQ(w->HistBox->font().pointSize(), 12);
+}
+
+TEST_F(HistoryWindow, EscapeInTheFontChooserClosesTheDialogWithoutAChange) {
+  frmHistory* w = History();
+  const QFont before = w->HistBox->font();
+  bool closed = false;
+  QTimer::singleShot(0, [&closed] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClick(dialog->findChild<QFontDialog*>(), Qt::Key_Escape);
+    closed = !dialog->isVisible();
+    if (!closed) dialog->reject();  // a dialog left open would keep the test waiting
+  });
+  w->Fontset->trigger();
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(w->HistBox->font(), before);
 }
 
 TEST_F(HistoryWindow, UnplacedWindowStandsAgainstTheRightEdge) {

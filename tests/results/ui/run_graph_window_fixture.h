@@ -33,8 +33,8 @@ class RunGraphWindowTest : public ::testing::Test {
     Cfg = Settings{};
     Cfg.HistoryLog = False;
     GraphDisplay = RunGraphDisplay{};
-    RegisterRunGraphWindows();
     RegisterFileWindows();
+    RegisterRunGraphWindows();  // after the file hooks, as at start-up: it adds to one of them
     previous_ = setUi(&ui);
   }
   void TearDown() override {

@@ -185,15 +185,20 @@ TEST_F(RunGraphWindowTest, ColoursDialogSetChangesOnlyTheChosenChannelAndCancelN
   EXPECT_EQ(GraphDisplay.ChannelColour[2], 15);
 }
 
-TEST_F(RunGraphWindowTest, ReloadBaselineDataClearsAndHidesTheBaselineBox) {
+TEST_F(RunGraphWindowTest, ReloadBaselineDataClearsAndHidesTheBaselineBoxAndRedrawsTheGraph) {
   RunExample();
   Options()->SimBaselineButton_Click();
   Options()->CheckBaseline->click();
   ASSERT_TRUE(Options()->CheckBaseline->isChecked());
+  Options()->SimOKButton_Click();
+  ASSERT_EQ(Graph()->Graph().SeriesCount, 2);
   ASSERT_TRUE(FileWindows.ClearBaselineCheck);
+  S.ShowBaseline = False;  // as Reload Baseline Data leaves it
   FileWindows.ClearBaselineCheck();
   EXPECT_FALSE(Options()->CheckBaseline->isChecked());
   EXPECT_FALSE(Options()->CheckBaseline->isVisibleTo(Options()));
+  EXPECT_EQ(Graph()->Graph().SeriesCount, 1);
+  EXPECT_TRUE(Graph()->GraphDrawn());
 }
 
 TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
