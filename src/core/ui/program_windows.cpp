@@ -12,6 +12,8 @@
 
 namespace kestrelon {
 
+// The run graph follows the file commands: it wraps their baseline hook, so it registers after
+// them.
 void RegisterProgramWindows() {
   RegisterDataForms();
   RegisterPowerCurveWindows();
