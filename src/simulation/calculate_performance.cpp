@@ -26,7 +26,7 @@ namespace kestrelon {
 namespace {
 
 // How many steps lie between two recorded points, so that the run fits in points 0..1000.
-void PlanRecording(RunContext& c, Long totalSteps) {
+void PlanRecording(RunContext& __restrict c, Long totalSteps) {
   c.RecordInterval = totalSteps / 1000;
   if (c.RecordInterval < 1) {
     c.RecordInterval = 1;
@@ -38,14 +38,35 @@ void PlanRecording(RunContext& c, Long totalSteps) {
   }
 }
 
-void SetNitrousReferences() {
-  S.NitrousPressureFactor = NitrousStageAt(CInt(S.GearCount), 0) == 0 ? 1.0f : NitrousPressureFactorAt(0);
-  S.NitrousRefPressure = ParseValueWithUnits("850psi", "pressure");
-  const Single jet = ParseValueWithUnits("0.043in", "length");
-  S.NitrousRefJet = 4 * jet * jet;
+// The bottle pressure and jet that the nitrous figures refer to: constant texts, read once the
+// unit table can read them.
+struct NitrousReference {
+  Single pressure = 0;
+  Single jet = 0;
+  bool read = false;
+};
+
+const NitrousReference& NitrousReferenceFigures() {
+  static NitrousReference ref;
+  if (!ref.read) {
+    ref.pressure = ParseValueWithUnits("850psi", "pressure");
+    bool read = S.UnitsParseOK == 1;
+    const Single jet = ParseValueWithUnits("0.043in", "length");
+    read = read && S.UnitsParseOK == 1;
+    ref.jet = 4 * jet * jet;
+    ref.read = read;
+  }
+  return ref;
 }
 
-void Step(RunContext& c) {
+void SetNitrousReferences() {
+  S.NitrousPressureFactor = NitrousStageAt(CInt(S.GearCount), 0) == 0 ? 1.0f : NitrousPressureFactorAt(0);
+  const NitrousReference& ref = NitrousReferenceFigures();
+  S.NitrousRefPressure = ref.pressure;
+  S.NitrousRefJet = ref.jet;
+}
+
+void Step(RunContext& __restrict c) {
   c.SpringPreloadTerm = 0;
   S.RunTime = static_cast<Single>(c.StepCounter) * c.StepDt;
   if (S.N2DropPressure != 0) S.NitrousPressureFactor = NitrousPressureFactorAt(S.RunTime);
@@ -75,8 +96,10 @@ void Step(RunContext& c) {
   }
   if (S.SlipRatio > c.MaxSlipRatio) c.MaxSlipRatio = S.SlipRatio;
 
-  S.LoopIndex = static_cast<Integer>(std::min<Long>(c.StepCounter / c.RecordInterval, LastRunPoint));
-  if (c.StepCounter % c.RecordInterval == 0) {
+  // Every RecordInterval steps the next point is recorded.
+  if (--c.StepsToNextPoint == 0) {
+    c.StepsToNextPoint = c.RecordInterval;
+    if (S.LoopIndex < LastRunPoint) ++S.LoopIndex;
     RecordRunPoint();
     if (c.ShowProgress) {
       ui().SetRunProgress(S.LoopIndex);
@@ -100,7 +123,7 @@ bool RunStateFinite() {
   return true;
 }
 
-void EstimateVerdicts(const RunContext& c) {
+void EstimateVerdicts(const RunContext& __restrict c) {
   if (S.EstGearAdjust != False && S.EstGearingHint < 1) {
     if (c.MaxSlipRatio > 0.4f)
       S.EstGearingHint = 1;
@@ -149,6 +172,7 @@ void CalculatePerformance(Integer ShowProgress) {
     RecordRunPoint();
     const Long totalSteps = CLng(static_cast<double>(c.Sps) * S.LaunchTime);
     PlanRecording(c, totalSteps);
+    c.StepsToNextPoint = c.RecordInterval;
     SetNitrousReferences();
     ui().DoEvents();
     c.LoopEnd = totalSteps;

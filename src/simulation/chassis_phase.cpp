@@ -13,7 +13,7 @@ namespace {
 
 Single RootOrZero(Single x) { return x > 0 ? std::sqrt(x) : 0.0f; }
 
-void TransferLoads(RunContext& c, bool crank) {
+void TransferLoads(RunContext& __restrict c, bool crank) {
   const Single qc = c.CrankReaction;
   Single M = (S.Acceleration * S.ChassisWeight + S.AeroDrag) * (S.CGHeight - S.RearAxleHeight) + S.AxleTorque +
              S.RearWheelInertia * S.RearWheelRotAccel;
@@ -35,7 +35,7 @@ void TransferLoads(RunContext& c, bool crank) {
 }
 
 // Works out the front spring force and the spring-plus-preload term of the step.
-void FrontSuspension(RunContext& c) {
+void FrontSuspension(RunContext& __restrict c) {
   const bool travel = S.ChassisFTravel > 0;
   Single comp = 0;
   Single preload = 0;
@@ -78,7 +78,7 @@ void FrontSuspension(RunContext& c) {
   if (FrontWheelInAir()) c.FrontWheelLifted = 1;
 }
 
-void PitchAboutBar(RunContext& c, bool crank, Single zf) {
+void PitchAboutBar(RunContext& __restrict c, bool crank, Single zf) {
   const Single g = S.Gravity;
   const Single kt = c.TyreVerticalRate;
   const Single tr = S.TyreRadius;
@@ -112,7 +112,7 @@ void PitchAboutBar(RunContext& c, bool crank, Single zf) {
       S.RearAxleHeight >= tr ? 0.0f : kt * RootOrZero(tr * tr - S.RearAxleHeight * S.RearAxleHeight) / g;
 }
 
-void PitchAboutAxle(RunContext& c, Single zf) {
+void PitchAboutAxle(RunContext& __restrict c, Single zf) {
   const Single g = S.Gravity;
   const bool bar = S.ChassisWBL > 0;
   Single N;
@@ -166,7 +166,7 @@ bool FrontWheelInAir() {
   return S.FrontWheelHeight > (S.ChassisFTravel > 0 ? S.ChassisFTravel : MinFrontTyreDeflection);
 }
 
-void ChassisPhase(RunContext& c) {
+void ChassisPhase(RunContext& __restrict c) {
   const bool crank = S.ChassisCrankL > 0;
   TransferLoads(c, crank);
   FrontSuspension(c);

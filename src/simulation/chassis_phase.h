@@ -13,7 +13,7 @@ struct RunContext;
 // its tyre alone: it stays in contact while it rises by less than that.
 inline constexpr Single MinFrontTyreDeflection = 0.002f;
 
-void ChassisPhase(RunContext& c);
+void ChassisPhase(RunContext& __restrict c);
 
 // The front wheel is off the ground: past the end of its travel, or for a front end without
 // travel, risen by more than its tyre gives.

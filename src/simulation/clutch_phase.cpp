@@ -23,7 +23,7 @@ void EngagementByTime() {
 
 // The automatic clutch in gear 1 backs the engagement off against a growing wheelspin.
 // lockUp selects the lock-up clutch's milder rule.
-void FeatherEngagement(const RunContext& c, bool lockUp) {
+void FeatherEngagement(const RunContext& __restrict c, bool lockUp) {
   const Single grip = S.CorrectedTyreMu * S.Gravity;
   const Single G = grip > 0 ? (c.SlipSpeed - c.PrevSlipSpeed) * c.Sps / grip : 0.0f;
   const Single E = c.PrevClutchEngagement;
@@ -58,7 +58,7 @@ Single TimerFraction() {
   return 1;
 }
 
-Single CentrifugalCapacity(RunContext& c, bool slider) {
+Single CentrifugalCapacity(RunContext& __restrict c, bool slider) {
   const Single n = slider ? S.EngineSpeed : S.DrivelineSpeed;
   const Single top = S.MaxRPMIndex > 0 ? static_cast<Single>(S.MaxRPMIndex) : 1.0f;
   const Single F = TimerFraction();
@@ -74,7 +74,7 @@ Single CentrifugalCapacity(RunContext& c, bool slider) {
   return capacity;
 }
 
-Single ConverterCapacity(RunContext& c) {
+Single ConverterCapacity(RunContext& __restrict c) {
   const Integer stage = static_cast<Integer>(std::clamp<int>(S.CurrentStage, 0, 2));
   const bool lockUp = S.GearLockup[std::clamp(S.Gear - 1, 0, GearSlots - 1)] != False &&
                       !(S.Gear <= 1 && S.EngineSpeed <= S.EngineSummary[stage][1]);
@@ -96,7 +96,7 @@ Single ConverterCapacity(RunContext& c) {
 
 }  // namespace
 
-void ClutchPhase(RunContext& c) {
+void ClutchPhase(RunContext& __restrict c) {
   EngagementByTime();
   const bool conventional = c.Clutch == ClutchModel::Conventional;
   const bool lockUpClutch = c.Clutch == ClutchModel::LockUp;

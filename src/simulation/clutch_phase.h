@@ -9,6 +9,6 @@ struct RunContext;
 
 // Leaves the transmitted torque in CrankTorque and the extra torque of a slowing crank in
 // the context's ClutchDrag.
-void ClutchPhase(RunContext& c);
+void ClutchPhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

@@ -21,7 +21,7 @@ Single DrivenLoad() {
 }
 
 // Torque multiplication of a converter, 1 for every other clutch.
-Single ConverterMultiplication(const RunContext& c) {
+Single ConverterMultiplication(const RunContext& __restrict c) {
   if (c.Clutch != ClutchModel::Converter || S.ConverterMult <= 1 || S.EngineSpeed <= 0) return 1;
   const Single q = S.DrivelineSpeed / S.EngineSpeed;
   const Single sc = S.ConverterSlipComplement;
@@ -34,19 +34,19 @@ Single ConverterMultiplication(const RunContext& c) {
 // forward momentum, never push it backwards. An uphill grade is no resistance: it can still roll
 // the vehicle back. The chassis mass is the least the step's effective mass can be, so at worst
 // the vehicle stops.
-Single ResistanceAllowance(const RunContext& c, Single propulsive) {
+Single ResistanceAllowance(const RunContext& __restrict c, Single propulsive) {
   return std::max(propulsive - c.SlopeForce, 0.0f) + std::max(S.Speed, 0.0f) * S.ChassisWeight * c.Sps;
 }
 
 // Takes a resistance of the step off the drive force, within what the allowance has left.
-void Resist(RunContext& c, Single force, Single& allowance) {
+void Resist(RunContext& __restrict c, Single force, Single& allowance) {
   const Single taken = std::clamp(force, 0.0f, allowance);
   allowance -= taken;
   c.ResistanceForce += taken;
   S.DriveForce -= taken;
 }
 
-void FrontWheel(RunContext& c, Single& allowance) {
+void FrontWheel(RunContext& __restrict c, Single& allowance) {
   if (c.FrontWheelLifted == 0) {
     if (S.FrontWheelSpeed > 0) Resist(c, c.FrontDragForce, allowance);
     return;
@@ -74,7 +74,7 @@ void FrontWheel(RunContext& c, Single& allowance) {
 
 }  // namespace
 
-void DriveLinePhase(RunContext& c) {
+void DriveLinePhase(RunContext& __restrict c) {
   const Single g = S.Gravity;
   c.TractionMoment = S.RearAxleHeight * S.CorrectedTyreMu * g * DrivenLoad();
 

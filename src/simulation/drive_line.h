@@ -9,6 +9,6 @@ struct RunContext;
 
 // Leaves the net propulsive force in DriveForce and moves the vehicle on by one step; a vehicle
 // in a gear above the gearbox stands and is not moved.
-void DriveLinePhase(RunContext& c);
+void DriveLinePhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

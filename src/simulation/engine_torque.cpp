@@ -80,7 +80,7 @@ Single EngineTorqueAt(Integer Stage, Integer Row) {
   return c0 + factor * (m - c0);
 }
 
-void CrankTorquePhase(RunContext& c) {
+void CrankTorquePhase(RunContext& __restrict c) {
   const Integer stage = S.CurrentStage;
   auto rowTorque = [stage](int row) {
     return stage == 0 ? CurveAt(0, row) : EngineTorqueAt(stage, static_cast<Integer>(row));

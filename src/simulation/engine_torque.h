@@ -14,6 +14,6 @@ Single EngineTorqueAt(Integer Stage, Integer Row);
 
 // Sets CrankTorque for the step from the engine speed between curve rows, the throttle factor,
 // the shift factor and the air; below the curve the torque falls linearly to 0 at 0 rpm.
-void CrankTorquePhase(RunContext& c);
+void CrankTorquePhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

@@ -12,6 +12,9 @@ namespace {
 
 int Slot(int g) { return std::clamp(g, 0, GearSlots - 1); }
 
+// The clutch type is the converter's "T" (tested every step, so without building a string).
+bool IsConverterCode() { return S.ClutchType.size() == 1 && S.ClutchType[0] == 'T'; }
+
 Single StageTorque(Integer stage, int row) {
   row = std::clamp(row, 0, CurveRows - 1);
   if (stage != 0 && S.NitrousStageData[stage].ProgStage != False) return EngineTorqueAt(stage, static_cast<Integer>(row));
@@ -67,7 +70,7 @@ void TestGearShift(Integer Forced) {
   const int below = Slot(S.Gear - 1);
   // No gear above the top one, and a slipping clutch holds its gear unless it shifts by time.
   if (S.ShiftPhase == 0 && (S.Gear >= S.GearCount || S.Gear >= GearSlots - 1 ||
-                            (S.ClutchSlipping != 0 && S.GearSec[g] == 0 && S.ClutchType != "T")))
+                            (S.ClutchSlipping != 0 && S.GearSec[g] == 0 && !IsConverterCode())))
     return;
   const Single shiftEnd = S.GearEngagedTime[CurrentRun][below] + S.GearChange[below];
   if (S.ShiftPhase == 1) {

@@ -7,7 +7,7 @@
 
 namespace kestrelon {
 
-void RevLimiterPhase(RunContext& c) {
+void RevLimiterPhase(RunContext& __restrict c) {
   const Single limit = S.RevLimitIndex;
   if (S.EngineSpeed > limit && S.RevLimitCut == False) {
     S.RevLimitCut = True;

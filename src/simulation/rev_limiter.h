@@ -7,6 +7,6 @@ namespace kestrelon {
 struct RunContext;
 
 // Sets RevLimitCut and RevLimitFactor from the engine speed of the previous step.
-void RevLimiterPhase(RunContext& c);
+void RevLimiterPhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

@@ -25,6 +25,7 @@ struct RunContext {
   Single Sps = 500;            // steps per second as a float
   Long StepsPerSecondSq = 0;
   Long RecordInterval = 1;
+  Long StepsToNextPoint = 1;   // steps left until the next recorded point
   std::chrono::steady_clock::time_point CalcStartTimer{};
   Single MaxSlipRatio = 0;
   Single StepStartSpeed = 0;

@@ -28,7 +28,7 @@ ClutchModel ClutchModelOf(const std::string& code) {
   return ClutchModel::ConverterLawOnly;
 }
 
-void PrecomputeChassis(RunContext& c) {
+void PrecomputeChassis(RunContext& __restrict c) {
   const Single g = S.Gravity;
   const Single W = S.ChassisWeight;
   c.DrivenTyreMu = S.DriveType == 0 ? S.TyreMu : S.DriveType == 1 ? (S.FTyreMu + S.TyreMu) / 2 : S.FTyreMu;
@@ -57,7 +57,7 @@ void ResetGearRecords() {
   S.RevLimitCut = False;
 }
 
-void StandingState(RunContext& c) {
+void StandingState(RunContext& __restrict c) {
   const Single g = S.Gravity;
   const Single W = S.ChassisWeight;
   S.GearOverallRatio = S.TransPrimary * S.TransFinal * S.GearInternal[Slot(S.Gear)];
@@ -110,7 +110,7 @@ void StandingState(RunContext& c) {
   c.WeightLessLift = W;
 }
 
-void PrecomputeInertias(RunContext& c) {
+void PrecomputeInertias(RunContext& __restrict c) {
   const Single g = S.Gravity;
   c.RearTyreRadiusSq = Sq(S.RearTyreRadius);
   c.FrontTyreRadius = S.FrontTyreDia / 2;
@@ -127,7 +127,7 @@ void PrecomputeInertias(RunContext& c) {
   c.StaticRearShare = Quot(c.CGToFrontAxle, S.ChassisWheelbase);
 }
 
-void TyreGrip(RunContext& c) {
+void TyreGrip(RunContext& __restrict c) {
   S.CorrectedTyreMu = std::min(1.0f, c.DrivenTyreMu);
   const Single above = S.CorrectedTyreMu - 0.8f;
   if (above > 0 && S.TyrePress > 0) S.CorrectedTyreMu = 0.8f + above * std::pow(33000.0f / S.TyrePress, 0.33f);
@@ -154,7 +154,7 @@ Single DrivenLoadAtLaunch() {
   }
 }
 
-void Launch(RunContext& c) {
+void Launch(RunContext& __restrict c) {
   const Single g = S.Gravity;
   const Single flat = Quot(S.RearWheelLoad * g, S.TyrePress * c.ContactWidth);
   c.LoadedTyreRadius = RootOrZero(c.RearTyreRadiusSq - Sq(flat));
@@ -206,7 +206,7 @@ void Launch(RunContext& c) {
   S.AxleTorque = std::min(c.DrivenTyreMu * g * c.LoadedTyreRadius * DrivenLoadAtLaunch(), c.LaunchAxleTorque);
 }
 
-void BarGeometry(RunContext& c) {
+void BarGeometry(RunContext& __restrict c) {
   const Single wb = S.ChassisWheelbase;
   const Single wbl = S.ChassisWBL;
   c.CrankLeverRatio = Quot(wb, wb - S.ChassisCrankL);
@@ -232,7 +232,7 @@ void BarGeometry(RunContext& c) {
 
 }  // namespace
 
-void SetUpRun(RunContext& c) {
+void SetUpRun(RunContext& __restrict c) {
   PrecomputeChassis(c);
   ResetGearRecords();
   c.StepDt = 1.0f / c.Sps;

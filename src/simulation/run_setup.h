@@ -6,6 +6,6 @@ namespace kestrelon {
 
 struct RunContext;
 
-void SetUpRun(RunContext& c);
+void SetUpRun(RunContext& __restrict c);
 
 }  // namespace kestrelon

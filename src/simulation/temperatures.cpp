@@ -7,7 +7,7 @@
 
 namespace kestrelon {
 
-void ClutchHeatPhase(RunContext& c) {
+void ClutchHeatPhase(RunContext& __restrict c) {
   if (S.ClutchPlateCalc1 <= 0) return;
   const Single slip = std::fabs(S.EngineSpeed - S.DrivelineSpeed) * c.RadPerSecPerRow;
   Single Q = S.ClutchTorqueCapacity * slip * c.StepDt;
@@ -19,7 +19,7 @@ void ClutchHeatPhase(RunContext& c) {
   S.ClutchTemp += Q / S.ClutchPlateCalc1;
 }
 
-void TyreTempPhase(RunContext& c) {
+void TyreTempPhase(RunContext& __restrict c) {
   if (S.RearTyreHeatMass <= 0 || S.TyreNum <= 0) return;  // no tyre to warm
   const Single drive = S.RearAxleHeight > 0 ? c.WheelTorque / S.RearAxleHeight : 0.0f;
   const Single Hin = (drive * (S.RearWheelSpeed - S.Speed) + S.RearWheelSpeed * c.RollingResistance) * c.TyreHeatInStep;

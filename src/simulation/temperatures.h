@@ -6,7 +6,7 @@ namespace kestrelon {
 
 struct RunContext;
 
-void ClutchHeatPhase(RunContext& c);
-void TyreTempPhase(RunContext& c);
+void ClutchHeatPhase(RunContext& __restrict c);
+void TyreTempPhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

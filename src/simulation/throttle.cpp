@@ -30,7 +30,7 @@ Single ThrottleStopTarget(Single RunTime) {
   return S.TStopOpening[k];
 }
 
-void ThrottlePhase(RunContext& c) {
+void ThrottlePhase(RunContext& __restrict c) {
   S.ThrottleOpening = 1.0f;
   if (S.RunTime < S.LaunchRisetime && S.Gear == 1)
     S.ThrottleOpening = S.LaunchThrottle + (1.0f - S.LaunchThrottle) * S.RunTime / S.LaunchRisetime;
@@ -38,7 +38,7 @@ void ThrottlePhase(RunContext& c) {
   if (c.WheelieActive != False) S.ThrottleOpening = -0.2f;  // shut, the engine brakes
 }
 
-void TractionControlPhase(RunContext& c) {
+void TractionControlPhase(RunContext& __restrict c) {
   if (!(S.EngineSpeed > S.MinRPMIndex && S.UseTraction != False && S.ThrottleOpening > 0)) return;
   const Single p = c.PrevThrottleOpening;
   const Single k = c.TractionThrottleStep;

@@ -12,9 +12,9 @@ struct RunContext;
 Single ThrottleStopTarget(Single RunTime);
 
 // Fresh opening of the step: full, the launch ramp in gear 1, the throttle stops, the wheelie cut.
-void ThrottlePhase(RunContext& c);
+void ThrottlePhase(RunContext& __restrict c);
 
 // Backs the throttle off against a growing wheelspin, and reopens it by at most one step.
-void TractionControlPhase(RunContext& c);
+void TractionControlPhase(RunContext& __restrict c);
 
 }  // namespace kestrelon

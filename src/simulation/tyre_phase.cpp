@@ -12,7 +12,7 @@ namespace kestrelon {
 namespace {
 
 // Grip coefficient for a slip speed s (m/s) with slip trend d, s0 the first break point.
-Single GripFromSlip(Single s, Integer d, Single s0, Single m0, const RunContext& c) {
+Single GripFromSlip(Single s, Integer d, Single s0, Single m0, const RunContext& __restrict c) {
   const Single standing = c.StandingGrip;
   if (s == 0) return standing;
   // A wheel turning slower than the vehicle with no slip reference keeps the standing grip.
@@ -33,7 +33,7 @@ Single TractionLimit(Single Pressure) {
   return S.Gravity * S.RearWheelLoad * S.TyreWidth * S.TyreNum / std::sqrt(root);
 }
 
-void TyrePhase(RunContext& c) {
+void TyrePhase(RunContext& __restrict c) {
   const Single w = S.RearWheelSpeed;
   const Single wind = S.AeroSpeed + S.Speed;
   const Single U = wind * wind;

@@ -11,6 +11,6 @@ struct RunContext;
 // Rolling resistance of the driven tyres in N at a tyre pressure (Pa), for the present rear load.
 Single TractionLimit(Single Pressure);
 
-void TyrePhase(RunContext& c);
+void TyrePhase(RunContext& __restrict c);
 
 }  // namespace kestrelon
