@@ -35,8 +35,10 @@ std::string WindDirectionText() {
   std::string direction = S.AeroSpeed < 0 ? " tailwind" : " headwind";
   const double degrees = LeadingNumber(S.VehicleData[5][12]);
   if (degrees != 0) {
-    const long long whole = static_cast<long long>(RoundHalfEven(degrees));
-    direction += " at " + std::to_string(whole % 360) + " degrees";
+    // The remainder keeps the sign of the angle; taken on the whole number itself so a typed
+    // angle of any size gives its direction.
+    const double turn = std::fmod(RoundHalfEven(degrees), 360.0);
+    direction += " at " + std::to_string(static_cast<int>(turn)) + " degrees";
   }
   return direction;
 }

@@ -96,6 +96,9 @@ void PracticeTree::Arm(const TreeRunSettings& settings, double now) {
 }
 
 void PracticeTree::SpaceDown(double now) {
+  // A timer due before the press (the other lane staging, the user's time to stage running
+  // out) has its effect first, however late its tick is delivered.
+  Advance(now);
   if (!armed_ || userStaged_) return;
   StopSlot(static_cast<Slot>(StageTimer0 + userLane_));
   userStaged_ = true;

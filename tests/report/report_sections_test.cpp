@@ -60,6 +60,42 @@ TEST_F(ReportSectionsTest, TabKeepsColumn32ForA31CharacterLabelAndMovesOnFor32) 
                 "w\r\n");
 }
 
+TEST_F(ReportSectionsTest, WeatherLines) {
+  struct Case {
+    const char* typedWind;
+    Single aeroSpeed;
+    const char* direction;
+    const char* value;
+  };
+  for (const Case& c : {Case{"10MPH", -4.47f, "45", "10MPH tailwind at 45 degrees"},
+                        Case{"", -4.47f, "", "10 mph tailwind"},
+                        Case{" 5kph ", 0, "0", "5kph headwind"},
+                        Case{"3mph", 1, "-400", "3mph headwind at -40 degrees"},
+                        Case{"3mph", 1, "359.5", "3mph headwind at 0 degrees"},
+                        // Far beyond a whole turn: still its remainder by 360.
+                        Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"}}) {
+    S.VehicleData[4][6] = c.typedWind;
+    S.AeroSpeed = c.aeroSpeed;
+    S.VehicleData[5][12] = c.direction;
+    const auto lines = ReportLines();
+    EXPECT_EQ(lines[IndexOf(lines, "Wind conditions")],
+              std::string("Wind conditions                ") + c.value)
+        << c.direction;
+  }
+
+  S.VehicleData[5][10] = "";
+  auto lines = ReportLines();
+  EXPECT_EQ(IndexOf(lines, "Relative Humidity"), -1);
+  EXPECT_EQ(IndexOf(lines, "Wind conditions"), IndexOf(lines, "Altitude") + 1);
+
+  S.StandardDay = True;
+  lines = ReportLines();
+  EXPECT_TRUE(Has(lines, "Ambient temperature            15.5C (59.9F)"));
+  EXPECT_TRUE(Has(lines, "Atmospheric pressure           1014mb (29.92in Hg)"));
+  EXPECT_TRUE(Has(lines, "Altitude                       Sea level"));
+  EXPECT_TRUE(Has(lines, "Relative Humidity              0%"));
+}
+
 TEST_F(ReportSectionsTest, CurveRowsAreTheMultiplesOfFiveAndTheLastRow) {
   S.MinRPMIndex = 12;
   S.MaxRPMIndex = 73;

@@ -120,6 +120,23 @@ TEST_F(PracticeTreeTest, UserWhoNeverStagesIsAbortedAfterTwentySeconds) {
   EXPECT_FALSE(tree.Armed());
 }
 
+TEST_F(PracticeTreeTest, APressAfterADueTimerComesAfterWhatThatTimerDoes) {
+  // The other lane was due to stage at 1.0 s; the press is handled a moment later.
+  tree.Arm(Tree(1), 0);
+  tree.SpaceDown(1.05);
+  EXPECT_TRUE(tree.Lit(1, TreeBulb::Stage1));
+  tree.Advance(2.05);  // both staged: the tree starts 1 s after the press
+  EXPECT_TRUE(tree.Lit(0, TreeBulb::Amber3));
+
+  // The user's 20 s to stage ran out at 21.0 s: a press after it is too late.
+  PracticeTree late{[] { return 0.0; }};
+  late.Arm(Tree(1), 0);
+  late.Advance(1.0);
+  late.SpaceDown(21.01);
+  EXPECT_EQ(late.LastRun(), "Aborted");
+  EXPECT_FALSE(late.Lit(0, TreeBulb::Stage1));
+}
+
 TEST_F(PracticeTreeTest, HeldSpaceBarStagesOnce) {
   tree.Arm(Tree(1), 0);
   tree.SpaceDown(0.1);

@@ -59,13 +59,20 @@ bool ChooseFont(QWidget* parent, ListingFont& font) {
                                       "Red",        "Magenta",      "Dark yellow", "Light grey",
                                       "Grey",       "Light blue",   "Light green", "Light cyan",
                                       "Light red",  "Light magenta", "Light yellow", "White"};
-  for (int i = 0; i < 16; ++i) {
-    const Color c = QBColor(i);
+  const auto addColour = [colour](const QString& name, Color c) {
     QPixmap swatch(12, 12);
     swatch.fill(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-    colour->addItem(QIcon(swatch), QString::fromLatin1(names[i]), static_cast<uint>(c));
+    colour->addItem(QIcon(swatch), name, static_cast<uint>(c));
+  };
+  for (int i = 0; i < 16; ++i) addColour(QString::fromLatin1(names[i]), QBColor(i));
+  // A colour kept from elsewhere than this palette is offered as it is, so confirming the
+  // dialog does not turn it black.
+  int offered = colour->findData(static_cast<uint>(font.color));
+  if (offered < 0) {
+    addColour(QStringLiteral("Custom"), font.color);
+    offered = colour->count() - 1;
   }
-  colour->setCurrentIndex(std::max(0, colour->findData(static_cast<uint>(font.color))));
+  colour->setCurrentIndex(offered);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -1,8 +1,11 @@
 // The listing window as a racer uses it: a long report scrolled to its last line, a new font,
 // Print to File (saved, cancelled, refused) and Print to Printer into a PDF file.
+#include <QApplication>
+#include <QDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <filesystem>
 #include <memory>
@@ -132,6 +135,22 @@ TEST_F(ListWindowTest, ANewFontLaysTheListingOutAgainAndIsKept) {
   window = Open();
   EXPECT_EQ(window->Font().size, 20);
   EXPECT_EQ(window->Font().color, QBColor(4));
+}
+
+TEST_F(ListWindowTest, SetFontOffersTheListingsOwnColourEvenOutsideThePalette) {
+  GoldenVehicle();
+  Cfg.ListFontName = "DejaVu Sans";
+  Cfg.ListFontSize = "9";
+  Cfg.ListColor = std::to_string(Rgb(0x12, 0x34, 0x56));  // kept from an earlier choice
+  frmList* window = Open();
+  ASSERT_EQ(window->Font().color, Rgb(0x12, 0x34, 0x56));
+  // The racer opens Set Font and confirms it as offered.
+  QTimer::singleShot(0, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+  });
+  window->ListFont_Click();
+  EXPECT_EQ(window->Font().color, Rgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(window->Font().size, 9);
 }
 
 TEST_F(ListWindowTest, PrintToFileOfTheFirstExampleAfterARun) {
