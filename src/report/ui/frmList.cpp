@@ -1,14 +1,9 @@
 #include "report/ui/frmList.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -23,6 +18,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "files/file_dialog.h"
+#include "platform/qt/font_dialog.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
@@ -40,57 +36,18 @@ constexpr Long DesignHeight = 7200;
 
 int Px(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
 
-// The font dialog with a colour choice from the palette, as the listing's font is chosen.
+// The listing's font through the program's font dialog; a listing without a font of its own
+// offers the picture's.
 bool ChooseFont(QWidget* parent, ListingFont& font) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Font"));
-  auto* fonts = new QFontDialog(&dialog);
-  fonts->setWindowFlags(Qt::Widget);
-  fonts->setOptions(QFontDialog::NoButtons);
-  // Without a chosen font the picture's own is offered, under the family it really has.
-  QFont current(font.name.empty() ? QFontInfo(QFont()).family() : QText(font.name));
+  QFont current(font.name.empty() ? QFont().family() : QText(font.name));
   current.setPointSizeF(font.size);
   current.setItalic(font.italic);
-  // The dialog finds the style by its name, which a plain font leaves unset.
-  current.setStyleName(QFontInfo(current).styleName());
-  fonts->setCurrentFont(current);
-  auto* colour = new QComboBox(&dialog);
-  static const char* const names[] = {"Black",      "Blue",         "Green",      "Cyan",
-                                      "Red",        "Magenta",      "Dark yellow", "Light grey",
-                                      "Grey",       "Light blue",   "Light green", "Light cyan",
-                                      "Light red",  "Light magenta", "Light yellow", "White"};
-  const auto addColour = [colour](const QString& name, Color c) {
-    QPixmap swatch(12, 12);
-    swatch.fill(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-    colour->addItem(QIcon(swatch), name, static_cast<uint>(c));
-  };
-  for (int i = 0; i < 16; ++i) addColour(QString::fromLatin1(names[i]), QBColor(i));
-  // A colour kept from elsewhere than this palette is offered as it is, so confirming the
-  // dialog does not turn it black.
-  int offered = colour->findData(static_cast<uint>(font.color));
-  if (offered < 0) {
-    addColour(QStringLiteral("Custom"), font.color);
-    offered = colour->count() - 1;
-  }
-  colour->setCurrentIndex(offered);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(fonts);
-  auto* colourRow = new QHBoxLayout;
-  auto* colourLabel = new QLabel(QStringLiteral("&Colour:"), &dialog);
-  colourLabel->setBuddy(colour);
-  colourRow->addWidget(colourLabel);
-  colourRow->addWidget(colour, 1);
-  layout->addLayout(colourRow);
-  layout->addWidget(buttons);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  const QFont chosen = fonts->currentFont();
-  font.name = StdText(chosen.family());
-  font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : font.size;
-  font.italic = chosen.italic();
-  font.color = static_cast<Color>(colour->currentData().toUInt());
+  QColor colour(RedOf(font.color), GreenOf(font.color), BlueOf(font.color));
+  if (!ChooseFontAndColour(parent, current, colour)) return false;
+  font.name = StdText(current.family());
+  font.size = current.pointSizeF() > 0 ? current.pointSizeF() : font.size;
+  font.italic = current.italic();
+  font.color = Rgb(colour.red(), colour.green(), colour.blue());
   return true;
 }
 

@@ -1,17 +1,11 @@
 #include "results/ui/frmHistory.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDate>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -24,6 +18,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/canvas.h"
+#include "platform/qt/font_dialog.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/text.h"
 #include "results/history_listing.h"
@@ -51,49 +46,6 @@ int KeyCodeOf(int qtKey) {
     default: return 0;
   }
 }
-
-// The font chooser with the effects a racer expects of it: strikethrough, underline and the
-// text colour from the 16-colour palette.
-class HistoryFontDialog : public QDialog {
- public:
-  HistoryFontDialog(QWidget* parent, const QFont& font, const QColor& colour) : QDialog(parent) {
-    setObjectName(QStringLiteral("HistoryFontDialog"));
-    setWindowTitle(QStringLiteral("Font"));
-    auto* layout = new QVBoxLayout(this);
-    Chooser = new QFontDialog(font, this);
-    Chooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    Chooser->setWindowFlags(Qt::Widget);
-    layout->addWidget(Chooser);
-    auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Colour:"), this);
-    row->addWidget(label);
-    Colour = new QComboBox(this);
-    label->setBuddy(Colour);
-    static const char* names[] = {"Black", "Navy",  "Green", "Teal",   "Maroon",  "Purple", "Olive", "Silver",
-                                  "Gray",  "Blue",  "Lime",  "Aqua",   "Red",     "Fuchsia", "Yellow", "White"};
-    for (int i = 0; i < 16; ++i) {
-      const Color c = QBColor(i);
-      Colour->addItem(QString::fromLatin1(names[i]), QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-    }
-    int index = Colour->findData(colour);
-    if (index < 0) {
-      Colour->addItem(QStringLiteral("Custom"), colour);
-      index = Colour->count() - 1;
-    }
-    Colour->setCurrentIndex(index);
-    row->addWidget(Colour, 1);
-    layout->addLayout(row);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Escape or Enter inside the chooser ends the whole dialog, not only the chooser in it.
-    connect(Chooser, &QDialog::rejected, this, &QDialog::reject);
-    connect(Chooser, &QDialog::accepted, this, &QDialog::accept);
-  }
-  QFontDialog* Chooser;
-  QComboBox* Colour;
-};
 
 }  // namespace
 
@@ -262,13 +214,9 @@ void frmHistory::HistPrint_Click() {
 }
 
 void frmHistory::Fontset_Click() {
-  // The chooser starts at the family the box really shows (a font name the system lacks
-  // falls back to another one).
-  QFont shown = HistBox->font();
-  shown.setFamily(QFontInfo(shown).family());
-  HistoryFontDialog dialog(this, shown, HistBox->palette().color(QPalette::Text));
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QFont chosen = dialog.Chooser->currentFont();
+  QFont chosen = HistBox->font();
+  QColor colour = HistBox->palette().color(QPalette::Text);
+  if (!ChooseFontAndColour(this, chosen, colour)) return;
   HistoryFont font;
   font.Name = StdText(chosen.family());
   font.Size = static_cast<Single>(chosen.pointSizeF());
@@ -276,7 +224,7 @@ void frmHistory::Fontset_Click() {
   font.Italic = chosen.italic();
   font.Underline = chosen.underline();
   font.StrikeThru = chosen.strikeOut();
-  font.Colour = VbColourOf(dialog.Colour->currentData().value<QColor>());
+  font.Colour = VbColourOf(colour);
   SetBoxFont(font);
 }
 
