@@ -20,6 +20,7 @@
 #include "simulation/calculate_performance.h"
 #include "simulation/launch_setup.h"
 #include "simulation/timing_points.h"
+#include "support/example_entry.h"
 #include "support/scripted_ui.h"
 #include "support/westfield_fixture.h"
 
@@ -68,14 +69,8 @@ class EstimateTest : public ::testing::Test {
   // The first built-in example as File > Example leaves it, run once from its launch items
   // (a 16 s run), with its timing ticket worked out.
   static void RunExampleRowOne() {
-    InitExampleCatalogue();
     RegisterDataForms();
-    RegisterPowerCurveWindows();
-    LoadExampleVehicle(Tbl.ExampleKey[1]);
-    RebuildExamplePeakSummary();
-    S.AutoAccept = S.DataSequence = True;
-    InputData(1, False);
-    S.AutoAccept = S.DataSequence = False;
+    EnterExampleAutomatically(1);
     ClampRevLimit();  // as the racer's acceptance of the curve graph does
     LaunchBoxes boxes;
     S.CalcRequested = True;

@@ -18,6 +18,7 @@
 #include "power/ui/power_curve_windows.h"
 #include "power/ui/power_graph_picture.h"
 #include "results_window_test.h"
+#include "support/example_entry.h"
 
 namespace kestrelon::test {
 namespace {
@@ -47,13 +48,7 @@ class CascadeWindow : public ResultsWindowTest {
 TEST_F(CascadeWindow, ExampleRowOneDrawnInItsColours) {
   // File > Example, row 1, through the automatic entry of every section.
   S = SharedState{};
-  InitExampleCatalogue();
-  RegisterPowerCurveWindows();
-  LoadExampleVehicle(Tbl.ExampleKey[1]);
-  RebuildExamplePeakSummary();
-  S.AutoAccept = S.DataSequence = True;
-  InputData(1, False);
-  S.AutoAccept = S.DataSequence = False;
+  EnterExampleAutomatically(1);
   Hooks = CommandHooks{};
 
   frmGraphCascade* w = Cascade();
