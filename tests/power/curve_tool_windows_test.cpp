@@ -207,7 +207,7 @@ TEST_F(CurveToolWindows, TextEntryWritesTheCurveAndScrollsToABadTorque) {
         EXPECT_EQ(t.TopRow(), 20);
         EXPECT_TRUE(t.EraseData->isChecked());
         EXPECT_TRUE(t.BHPUnits->isChecked());
-        t.RPMValue[0]->setText(QStringLiteral("3000"));
+        t.RPMValue[0]->setText(QStringLiteral("3 000"));  // blanks in a cell are skipped
         t.TorqueValue[0]->setText(QStringLiteral("300"));
         t.RPMValue[5]->setText(QStringLiteral("3500"));
         t.PowerValue[5]->setText(QStringLiteral("-5"));

@@ -28,7 +28,8 @@ constexpr const char* Title = "Power Input";
 constexpr Single MostBHP = 20000;
 
 // Cell numbers follow the leading-number rule: blanks before the number skipped, 0 when none.
-double CellNumber(const QLineEdit* cell) { return LeadingNumber(StdText(cell->text())); }
+// Cells read as plain numbers: blanks anywhere are skipped ("5 000" is 5000).
+double CellNumber(const QLineEdit* cell) { return PlainNumber(StdText(cell->text())); }
 Long CellRPM(const QLineEdit* cell) { return CLng(CellNumber(cell)); }
 
 }  // namespace
