@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <unistd.h>
-#include <utility>
 
 #include "core/numbers.h"
 
@@ -44,16 +42,6 @@ namespace {
 FileWriteResult Failure(int error) { return {error, std::strerror(error)}; }
 
 }  // namespace
-
-PendingFile::PendingFile(PendingFile&& other) noexcept
-    : target_(std::move(other.target_)), temp_(std::exchange(other.temp_, {})) {}
-
-PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
-  Discard();
-  target_ = std::move(other.target_);
-  temp_ = std::exchange(other.temp_, {});
-  return *this;
-}
 
 PendingFile::~PendingFile() { Discard(); }
 

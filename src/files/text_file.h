@@ -30,8 +30,8 @@ struct FileWriteResult {
 class PendingFile {
  public:
   PendingFile() = default;
-  PendingFile(PendingFile&& other) noexcept;
-  PendingFile& operator=(PendingFile&& other) noexcept;
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
   ~PendingFile();
 
   // Writes the bytes beside path. A target that is a folder is refused (EISDIR) with nothing

@@ -197,6 +197,21 @@ TEST_F(RunFrame, AVehicleThatLeavesTheNumbersStopsWithAMessage) {
   EXPECT_EQ(S.RunDone, True);
 }
 
+TEST_F(RunFrame, ARunawayEngineEndsWithNumbersOrTheMessage) {
+  // Extreme but accepted: a first gear of 1e9, a crank of 1e-12 kg m^2, the throttle at 1e30 %.
+  test::LoadWestfield(2);
+  S.GearOverall[1] *= 1e9f;
+  S.InertiaCrank = S.EngineInertia = 1e-12f;
+  S.LaunchThrottle = 1e28f;
+  CalculatePerformance(0);
+  EXPECT_EQ(S.Calculating, False);
+  if (seam.asked.empty()) {
+    EXPECT_TRUE(AllFinite());
+  } else {
+    EXPECT_EQ(seam.asked[0].text, "This vehicle cannot be simulated: check its weight, power and gearing");
+  }
+}
+
 TEST_F(RunFrame, SlipVerdictComparesThisRunsSlipOnly) {
   test::LoadWestfield(4);
   S.EstGearAdjust = True;
