@@ -74,6 +74,25 @@ void SeedsOfCommandLines() {
   for (std::size_t n = 0; n < lines.size(); ++n) Seed("command_line", "line" + std::to_string(n), lines[n]);
 }
 
+// Engine analysis exports (rpm and torque a line) and dynamometer files (a header, then four
+// lines a reading: the speed in characters 1-5, the torque in 21-29), made from example row 1.
+void SeedsOfImports() {
+  fuzz::FreshModel();
+  LoadExampleVehicle(Tbl.ExampleKey[1]);
+  std::string analyser, dyno = "Dynamometer run\r\nKestrelon seed\r\n";
+  for (int row = S.MinRPMIndex; row <= S.MaxRPMIndex; ++row) {
+    const std::string rpm = std::to_string(row * 100), torque = NumText(S.PowerCurve[0][row]);
+    analyser += rpm + (row % 2 ? "," : " ") + torque + (row % 2 ? ",0\r\n" : " 0\n");
+    dyno += (rpm + "     ").substr(0, 5) + "\r\n" + std::string(20, ' ') + torque + "\r\n\r\n\r\n";
+  }
+  Seed("engine_analyser_import", "example1", analyser);
+  Seed("superflow_import", "example1", dyno);
+  Seed("xml_library", "small",
+       "<?xml version=\"1.0\"?>\n<KESTRELON><VEHICLE><Name>Lotus</Name><CHASSIS><Weight>660</Weight>"
+       "</CHASSIS><POWER><CURVE0><TITLE>NA</TITLE><POINT><RPM>3500</RPM><TORQUE>120.5</TORQUE></POINT>"
+       "</CURVE0></POWER></VEHICLE><VEHICLE><Name>Bob's car</Name></VEHICLE></KESTRELON>\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +106,7 @@ int main(int argc, char** argv) {
   SeedsOfFiles();
   SeedsOfSettings();
   SeedsOfCommandLines();
+  SeedsOfImports();
   Seed("typed_values", "expressions", std::string(1, 0) + "2*21.5IN");
   Seed("typed_values", "fraction", std::string(1, 1) + "37/17");
   return 0;
