@@ -280,8 +280,11 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes) {
   std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
-  if (doc->Parse(bytes) && doc->Name(doc->Root()) == "KESTRELON") return doc;
-  return nullptr;
+  if (!doc->Parse(bytes) || doc->Name(doc->Root()) != "KESTRELON") return nullptr;
+  // Some malformed markup (a declaration without a proper name) parses but is written back in
+  // a form that does not: such a library is refused now rather than saved unreadable.
+  if (!MakeXmlDocument()->Parse(doc->Text())) return nullptr;
+  return doc;
 }
 
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name) {

@@ -53,7 +53,8 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
 
 // The library held in a file's bytes: the parsed document, or nothing when the bytes are not
-// XML or their root is not KESTRELON. Needs MakeXmlDocument.
+// XML, their root is not KESTRELON, or the document would not read back once written. Needs
+// MakeXmlDocument.
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes);
 
 // Adds the vehicle now in the model under the name. A vehicle of the same name is replaced

@@ -208,6 +208,9 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
   EXPECT_NE(ParseVehicleLibrary("<KESTRELON><VEHICLE><Name>A</Name></VEHICLE></KESTRELON>"), nullptr);
   for (const char* bytes : {"", "<KESTRELON>", "<kestrelon/>", "<OTHER/>", "\xff\xfe<"})
     EXPECT_EQ(ParseVehicleLibrary(bytes), nullptr) << bytes;
+  // A declaration the parser lets through but whose written form would not read again: the
+  // library is refused as it is read, so it is never saved unreadable.
+  EXPECT_EQ(ParseVehicleLibrary("<?@@x?>\n<KESTRELON><VEHICLE><Name>A</Name></VEHICLE></KESTRELON>"), nullptr);
 }
 
 TEST(LibraryTexts, NamesAndTorques) {
