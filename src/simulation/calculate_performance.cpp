@@ -66,7 +66,8 @@ void SetNitrousReferences() {
   S.NitrousRefJet = ref.jet;
 }
 
-void Step(RunContext& __restrict c) {
+// One step of the run; true when it recorded a point.
+bool Step(RunContext& __restrict c) {
   c.SpringPreloadTerm = 0;
   S.RunTime = static_cast<Single>(c.StepCounter) * c.StepDt;
   if (S.N2DropPressure != 0) S.NitrousPressureFactor = NitrousPressureFactorAt(S.RunTime);
@@ -97,7 +98,8 @@ void Step(RunContext& __restrict c) {
   if (S.SlipRatio > c.MaxSlipRatio) c.MaxSlipRatio = S.SlipRatio;
 
   // Every RecordInterval steps the next point is recorded.
-  if (--c.StepsToNextPoint == 0) {
+  const bool recorded = --c.StepsToNextPoint == 0;
+  if (recorded) {
     c.StepsToNextPoint = c.RecordInterval;
     if (S.LoopIndex < LastRunPoint) ++S.LoopIndex;
     RecordRunPoint();
@@ -112,6 +114,7 @@ void Step(RunContext& __restrict c) {
   c.PrevClutchEngagement = S.ClutchEngagement;
   c.PrevThrottleOpening = S.ThrottleOpening;
   c.PrevCorrectedTyreMu = S.CorrectedTyreMu;
+  return recorded;
 }
 
 // The state each step carries into the next is still made of numbers. A model the forms accept
@@ -177,11 +180,11 @@ void CalculatePerformance(Integer ShowProgress) {
     ui().DoEvents();
     c.LoopEnd = totalSteps;
     for (c.StepCounter = 1; c.StepCounter <= c.LoopEnd; ++c.StepCounter) {
-      Step(c);
+      const bool recorded = Step(c);
       if (S.CancelFlag == 1) {
         c.StepCounter = c.LoopEnd;
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
-      } else if (c.StepCounter % c.RecordInterval == 0 && !RunStateFinite()) {
+      } else if (recorded && !RunStateFinite()) {
         c.StepCounter = c.LoopEnd;
         S.CancelFlag = 1;  // ends like a cancelled run: no results to show
         ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",

@@ -67,15 +67,18 @@ void TyrePhase(RunContext& __restrict c) {
   const Single rowSpeed = radius * c.RadPerSecPerRow;  // m/s per row at the wheel
   const Single ratio = S.GearOverallRatio;
   S.DrivelineSpeed = w * ratio / rowSpeed;
-  c.TopGearLimitSpeed = ratio != 0 ? S.TopGearRPMIndex * rowSpeed / ratio : 0.0f;
+  // Only the top gear reads its speed limit, and a step shifts up at most one gear before it does.
+  if (S.Gear >= S.GearCount - 1) c.TopGearLimitSpeed = ratio != 0 ? S.TopGearRPMIndex * rowSpeed / ratio : 0.0f;
   c.CrankReaction = (S.EngineSpeed - c.PrevEngineSpeed) * c.CrankTorquePerRowStep;
 
   c.PrevSlipSpeed = c.SlipSpeed;
   c.SlipSpeed = w - S.Speed;
   const Single change = c.SlipSpeed - c.PrevSlipSpeed;
-  if (std::fabs(change) < c.GravityMuPerStep)
-    c.SlipTrend = static_cast<Integer>(CInt(change / c.GravityMuPerStep));
-  else
+  if (std::fabs(change) < c.GravityMuPerStep) {
+    // A change under half the grip's own step rounds to no trend.
+    const Single q = change / c.GravityMuPerStep;
+    c.SlipTrend = std::fabs(q) < 0.5f ? 0 : static_cast<Integer>(CInt(q));
+  } else
     c.SlipTrend = change > 0 ? 1 : (change < 0 ? -1 : 0);
 
   const Single m0 = c.DrivenTyreMu;

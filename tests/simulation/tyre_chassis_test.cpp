@@ -65,6 +65,33 @@ TEST_F(TyreGrip, RisingSlipPeaksAtTenMetresPerSecond) {
   EXPECT_NEAR(GripAt(20, 30), 1.125f, 2e-3f);
 }
 
+TEST_F(TyreGrip, SlipTrendRoundsTheChangeInGripSteps) {
+  c.GravityMuPerStep = 0.25f;  // changes below are exact multiples of it
+  const struct {
+    Single steps;  // change of the slip speed, in grip steps
+    Integer trend;
+  } cases[] = {{0, 0},     {0.25f, 0}, {0.5f, 0},  {-0.5f, 0}, {0.75f, 1},
+               {-0.75f, -1}, {1, 1},     {3, 1},     {-3, -1}};
+  for (const auto& k : cases) {
+    c.SlipSpeed = 0;
+    GripAt(10, 10 + k.steps * c.GravityMuPerStep);
+    EXPECT_EQ(c.SlipTrend, k.trend) << k.steps;
+  }
+}
+
+// The gear below the top one needs the top gear's limit too: a wheelie can shift up within the step.
+TEST_F(TyreGrip, TopGearSpeedLimitIsReadyFromTheGearBelowTheTop) {
+  S.GearCount = 4;
+  S.GearOverallRatio = 4;
+  S.TopGearRPMIndex = 70;
+  for (const Integer gear : {3, 4}) {
+    S.Gear = gear;
+    c.TopGearLimitSpeed = -1;
+    GripAt(10, 10);
+    EXPECT_NEAR(c.TopGearLimitSpeed, 70 * 0.3f * c.RadPerSecPerRow / 4, 1e-4f) << gear;
+  }
+}
+
 TEST(WheelieLimit, EachExcursionCountsOnceAndTheEleventhIsNotRecorded) {
   S = SharedState{};
   RunContext c;
