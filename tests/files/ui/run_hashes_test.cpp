@@ -13,8 +13,8 @@ namespace {
 
 const std::map<std::string, std::uint64_t> Recorded = {
     {"WESTFLD", 0xef9614af47c1178dull},
-    {"NFUNNY16", 0x7742d24506b51fbeull},
-    {"TNFUNNY", 0xd9b3380e24f4f92bull},
+    {"NFUNNY16", 0x58d14c4f40aa7336ull},
+    {"TNFUNNY", 0x57b44ab2d414615bull},
     {"PSB1990", 0xbf220643671de0abull},
     {"MONZA", 0x35e509265b476849ull},
     {"TWOSTK400", 0x9f8b070533707b5ull},
@@ -32,7 +32,7 @@ const std::map<std::string, std::uint64_t> Recorded = {
     {"PROMODSZ", 0xbf2352ce40b13bffull},
     {"GP500", 0xda06332ebcb9422aull},
     {"NISS300Z", 0xbdde328806f70b76ull},
-    {"TGHARLEY", 0x843aa4ff82b0791full},
+    {"TGHARLEY", 0x91069c9f682a0515ull},
     {"TFYAMAHA", 0xb3d91e17d640be47ull},
     {"HAYABUSA", 0xf13a979d1f3342f1ull},
     {"CBR929", 0xd8252beb1972f980ull},
