@@ -31,10 +31,10 @@ const std::map<std::string, std::uint64_t> Recorded = {
     {"STREET57", 0x2b9686a5bae6eb8eull},
     {"PROMODSZ", 0xbf2352ce40b13bffull},
     {"GP500", 0x126d90a74377c768ull},
-    {"NISS300Z", 0xbdde328806f70b76ull},
+    {"NISS300Z", 0x55b83ec7ed48c2c7ull},
     {"TGHARLEY", 0x91069c9f682a0515ull},
     {"TFYAMAHA", 0xb3d91e17d640be47ull},
-    {"HAYABUSA", 0xf13a979d1f3342f1ull},
+    {"HAYABUSA", 0x6a72becc0c636c8bull},
     {"CBR929", 0xd8252beb1972f980ull},
     {"ZX12-R", 0xeffdee2c2a55f350ull},
 };
