@@ -33,10 +33,10 @@ const std::map<std::string, std::uint64_t> Recorded = {
     {"GP500", 0x126d90a74377c768ull},
     {"NISS300Z", 0x55b83ec7ed48c2c7ull},
     {"TGHARLEY", 0x91069c9f682a0515ull},
-    {"TFYAMAHA", 0xb3d91e17d640be47ull},
+    {"TFYAMAHA", 0xa5f4885cfbe2961ull},
     {"HAYABUSA", 0x6a72becc0c636c8bull},
     {"CBR929", 0xd8252beb1972f980ull},
-    {"ZX12-R", 0xeffdee2c2a55f350ull},
+    {"ZX12-R", 0x37a8f2f3dca494cbull},
 };
 
 class RunHashes : public FileWindowTest {};
