@@ -15,7 +15,7 @@ const std::map<std::string, std::uint64_t> Recorded = {
     {"WESTFLD", 0xef9614af47c1178dull},
     {"NFUNNY16", 0x58d14c4f40aa7336ull},
     {"TNFUNNY", 0x57b44ab2d414615bull},
-    {"PSB1990", 0xbf220643671de0abull},
+    {"PSB1990", 0x4bdfab81b54e32f8ull},
     {"MONZA", 0x35e509265b476849ull},
     {"TWOSTK400", 0x9f8b070533707b5ull},
     {"PS-CAR", 0xf14326ea9615c28bull},
