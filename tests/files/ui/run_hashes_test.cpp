@@ -13,7 +13,7 @@ namespace {
 
 const std::map<std::string, std::uint64_t> Recorded = {
     {"WESTFLD", 0xef9614af47c1178dull},
-    {"NFUNNY16", 0x58d14c4f40aa7336ull},
+    {"NFUNNY16", 0x3dc66af1620b1161ull},
     {"TNFUNNY", 0x57b44ab2d414615bull},
     {"PSB1990", 0x4bdfab81b54e32f8ull},
     {"MONZA", 0x35e509265b476849ull},
