@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -129,18 +131,19 @@ TEST_F(FormLife, AWindowShowsItsWholeCaption) {
 
 TEST_F(FormLife, SharedInstancePerName) {
   EXPECT_EQ(Form::Instance("frmNowhere"), nullptr);
-  int made = 0;
-  Form::Register("frmShared", [&made] {
-    ++made;
+  // The registration outlives the test (the register keeps every name), so its count must too.
+  auto made = std::make_shared<int>(0);
+  Form::Register("frmShared", [made] {
+    ++*made;
     return new Probe(QStringLiteral("Shared"));
   });
   Form* first = Form::Instance("frmShared");
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(Form::Instance("frmShared"), first);
-  EXPECT_EQ(made, 1);
+  EXPECT_EQ(*made, 1);
   Form::DeleteInstances();
   EXPECT_NE(Form::Instance("frmShared"), nullptr);
-  EXPECT_EQ(made, 2);
+  EXPECT_EQ(*made, 2);
   Form::DeleteInstances();
 }
 
