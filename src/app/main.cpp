@@ -5,7 +5,7 @@
 #include "core/command_line.h"
 #include "core/ui/sub_main.h"
 #include "core/tables.h"
-#include "core/ui/program_windows.h"
+#include "app/program_windows.h"
 #include "files/example_vehicles.h"
 #include "platform/qt/form.h"
 #include "platform/qt/qt_ui.h"

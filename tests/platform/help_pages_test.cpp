@@ -25,7 +25,7 @@
 #include "core/ui/form1.h"
 #include "core/units.h"
 #include "core/ui/frmsetup.h"
-#include "core/ui/program_windows.h"
+#include "app/program_windows.h"
 #include "entry/ui/frmNitrousAdjust.h"
 #include "platform/qt/form.h"
 #include "platform/qt/help_window.h"

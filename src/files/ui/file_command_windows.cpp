@@ -6,7 +6,6 @@
 
 #include "core/commands.h"
 #include "core/ui/form1.h"
-#include "core/ui/process_data.h"
 #include "files/baseline.h"
 #include "files/example_command.h"
 #include "files/file_commands.h"
@@ -94,7 +93,6 @@ void RegisterFileWindows() {
   Hooks.FileBaseline = FileBaseline;
   Hooks.OpenFileDialog = OpenFileDialog;
   Hooks.SaveVehicleAndPower = SaveVehicleAndPower;
-  Hooks.Process_Data = Process_Data;
   Hooks.FilePowerSuper = FilePowerSuper;
   Hooks.FilePowerEA = FilePowerEA;
   Hooks.FileConvert = FileConvert;

@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/process_data.h"
 #include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
@@ -122,6 +123,7 @@ class FileWindowTest : public ::testing::Test {
     RegisterPowerCurveWindows();
     RegisterRunWindows();
     RegisterFileWindows();
+    Hooks.Process_Data = Process_Data;  // the command-line run, as the program registers it
     previous_ = setUi(&ui);
   }
   void TearDown() override {

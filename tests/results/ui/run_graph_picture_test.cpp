@@ -74,7 +74,6 @@ TEST_F(RunGraphPicture, ShowsBothRunsTheGridTheShiftsAndTheTimingBox) {
   RunGraph graph;
   std::unique_ptr<QtCanvas> pic;
   const QImage image = Render(graph, pic);
-  image.save(QStringLiteral("run_graph.png"));  // beside the test, to look at
   const Color green = QBColor(2), lightRed = QBColor(12), cyan = QBColor(3), grey = QBColor(8);
 
   // The current run's traces in their colours, where their values put them.
@@ -140,8 +139,6 @@ TEST_F(RunGraphPicture, PrintsToAPdfAndSurvivesAPrinterThatIsNotReady) {
   EXPECT_TRUE(file.read(4) == "%PDF");
   EXPECT_GT(file.size(), 5000);
   EXPECT_TRUE(ui.asked.empty());
-  QFile::remove(QStringLiteral("run_graph.pdf"));
-  QFile::copy(pdf, QStringLiteral("run_graph.pdf"));
 
   // A printer that cannot start the job: told, and the window goes on.
   printer.setOutputFileName(QStringLiteral("/nonexistent-folder/run.pdf"));

@@ -1,4 +1,4 @@
-#include "core/ui/process_data.h"
+#include "app/process_data.h"
 
 #include <QApplication>
 #include <QEvent>

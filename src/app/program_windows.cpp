@@ -1,5 +1,7 @@
-#include "core/ui/program_windows.h"
+#include "app/program_windows.h"
 
+#include "app/process_data.h"
+#include "core/commands.h"
 #include "entry/ui/data_forms.h"
 #include "files/ui/file_command_windows.h"
 #include "power/ui/power_curve_windows.h"
@@ -24,6 +26,7 @@ void RegisterProgramWindows() {
   RegisterCascadeHistoryWindows();
   RegisterReportWindows();
   RegisterTreeWindows();
+  Hooks.Process_Data = Process_Data;
 }
 
 }  // namespace kestrelon
