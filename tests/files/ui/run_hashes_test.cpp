@@ -30,7 +30,7 @@ const std::map<std::string, std::uint64_t> Recorded = {
     {"PSB1999", 0xb9ef43354e9762b6ull},
     {"STREET57", 0x2b9686a5bae6eb8eull},
     {"PROMODSZ", 0x55de54250848d761ull},
-    {"GP500", 0x126d90a74377c768ull},
+    {"GP500", 0xa28c1b86b2611aa4ull},
     {"NISS300Z", 0x55b83ec7ed48c2c7ull},
     {"TGHARLEY", 0x91069c9f682a0515ull},
     {"TFYAMAHA", 0x88426eb1f6f4819cull},
