@@ -109,8 +109,8 @@ struct Believability {
 Believability ReadRun() {
   auto at = [](RunChannel ch, int p) { return S.RunResults[ch][CurrentRun][p]; };
   auto upshiftBetween = [](double from, double to) {
-    for (Single t : S.GearEngagedTime[CurrentRun])
-      if (t > from && t <= to) return true;
+    for (Single t : S.GearEngagedTime[CurrentRun])  // 0: a gear never left
+      if (t > 0 && t > from && t <= to) return true;
     return false;
   };
   Believability b;
