@@ -204,6 +204,10 @@ TEST(ExampleVehicles, WhatTheSettersWrite) {
     if (f.row == 21) EXPECT_EQ(d[1][4], ".45");
     else EXPECT_TRUE(d[1][4].empty() || frictionNames.count(d[1][4])) << d[1][4];
     EXPECT_TRUE(d[6][20].empty() || plateNames.count(d[6][20])) << d[6][20];
+    // A clutch described by its springs and bob-weight arms runs on that description.
+    if (!d[1][5].empty() && !d[1][7].empty()) {
+      EXPECT_EQ(d[1][13], "Y");
+    }
     EXPECT_TRUE(d[1][19].empty() || d[1][19] == "Dry" || d[1][19] == "Wet") << d[1][19];
     EXPECT_TRUE(d[2][20].empty() || d[2][20] == "RWD") << d[2][20];
     for (int i = 13; i <= 15; ++i) EXPECT_TRUE(d[9][i].empty() || d[9][i] == ":::") << d[9][i];
