@@ -103,6 +103,7 @@ TEST_F(HistoryWindow, FiveHundredLinesPrintOverSeveralPages) {
   S.VehicleName = "Westfld";
   frmHistory* w = History();
   w->HistVS->setValue(200);
+  PdfAnswer answer(PdfPath());
   w->HistPrint->trigger();
   EXPECT_TRUE(ui.asked.empty());
   const int pages = PdfPages();
@@ -113,7 +114,7 @@ TEST_F(HistoryWindow, FiveHundredLinesPrintOverSeveralPages) {
   EXPECT_EQ(w->ScrollOffset(), 201);
 
   // A printer that cannot start is reported and the window goes on.
-  ProgramPrinter().setOutputFileName(QStringLiteral("/no-such-folder/history.pdf"));
+  PdfAnswer bad(PdfPath(QStringLiteral("no-such-folder/history.pdf")));
   w->HistPrint->trigger();
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "Printer not ready");
