@@ -25,12 +25,14 @@ bool WritesPdf(const QPrinter& printer) {
   return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinters().isEmpty();
 }
 
+// The first of these folders that exists: the one printed to last, the one of a PDF file chosen
+// in the printer set-up, the racer's documents, home.
 QString StartFolder(const QPrinter& printer) {
-  if (!LastPdfFolder().isEmpty()) return LastPdfFolder();
-  // A PDF file chosen in the printer set-up names the folder of the first printout.
-  if (!printer.outputFileName().isEmpty()) return QFileInfo(printer.outputFileName()).absolutePath();
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  const QString setupFile = printer.outputFileName();
+  for (const QString& folder : {LastPdfFolder(), setupFile.isEmpty() ? QString() : QFileInfo(setupFile).absolutePath(),
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  return QDir::homePath();
 }
 
 // The window's caption numbered on, with the first number whose file the folder lacks.
@@ -54,7 +56,8 @@ QString AskPdfFile(QWidget* parent, const QString& offered) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(offered);
+  dialog.setDirectory(QFileInfo(offered).absolutePath());
+  dialog.selectFile(QFileInfo(offered).fileName());
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles().value(0);
 }
