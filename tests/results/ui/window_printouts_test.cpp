@@ -78,6 +78,7 @@ TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
   }
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].title), std::tuple("Printer not ready", "Print History Log"));
+  // The window goes on, and the next print asks again.
   PdfAnswer again(PdfPath(QStringLiteral("history.pdf")));
   history->HistPrint->trigger();
   EXPECT_TRUE(again.asked);
