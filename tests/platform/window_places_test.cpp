@@ -38,14 +38,16 @@ TEST(StoredPlaces, OutOfReachGiveTheDefaultPlace) {
       {"frmDataChassis", &S.ChassisFormTop, &S.ChassisFormLeft},
   };
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  const Long below = (screen.height() - 10) * TwipsPerPixel;  // 10 of the caption's 24 pixels show
-  const Long right = (screen.width() - 10) * TwipsPerPixel;
+  // The caption bar is 24 pixels high: at these places 24 of it show, or 10.
+  const Long bottom = (screen.height() - 24) * TwipsPerPixel, below = (screen.height() - 10) * TwipsPerPixel;
+  const Long edge = (screen.width() - 24) * TwipsPerPixel, right = (screen.width() - 10) * TwipsPerPixel;
   struct Stored {
     Long top, left;
     bool kept;
   };
   const Stored places[] = {
       {1500, 1500, true},
+      {bottom, edge, true},
       {below, 1500, false},
       {1500, right, false},
       {below * 3, right * 3, false},
@@ -64,7 +66,11 @@ TEST(StoredPlaces, OutOfReachGiveTheDefaultPlace) {
     openAt(-1, -1);  // a first opening settles the window's size, and so its default place
     for (const Stored& p : places) {
       const QPoint place = openAt(p.top, p.left);
-      EXPECT_EQ(place, p.kept ? QPoint(100, 100) : openAt(-1, -1)) << w.form << " " << p.top << "," << p.left;
+      const QPoint unplaced = openAt(-1, -1);
+      EXPECT_EQ(place, p.kept ? QPoint(p.left, p.top) / TwipsPerPixel : unplaced) << w.form << " " << p.top << "," << p.left;
+      // The default place itself shows the caption bar.
+      EXPECT_GE(unplaced.y(), screen.top()) << w.form;
+      EXPECT_GE(screen.intersected(QRect(unplaced, QSize(window->frameGeometry().width(), 24))).width(), 24) << w.form;
     }
   }
   Form::DeleteInstances();

@@ -69,13 +69,19 @@ QPointer<HelpViewer> helpWindow;
 // keeps its place while its caption bar stays within reach there, else it stands centred.
 void BelongTo(QWidget* owner) {
   if (helpWindow->parentWidget() == owner) return;
-  const QPoint place = helpWindow->pos();
-  const QSize size = helpWindow->size();
+  const QRect place = helpWindow->geometry();
+  const QRect frame = helpWindow->frameGeometry();
   const bool visible = helpWindow->isVisible();
   helpWindow->setParent(owner, Qt::Window);
-  helpWindow->resize(size);
-  const QSize frame = helpWindow->frameGeometry().size();
-  helpWindow->move(CaptionBarOnScreen(place, frame.width()) ? place : CentredPlace(frame));
+  // Moved under another window, it may come back with its inside where its frame stood: the
+  // caption bar has to be within reach from there as well.
+  const QPoint lifted = frame.topLeft() - (place.topLeft() - frame.topLeft());
+  if (CaptionBarOnScreen(frame.topLeft(), frame.width()) && CaptionBarOnScreen(lifted, frame.width())) {
+    helpWindow->setGeometry(place);
+  } else {
+    helpWindow->resize(place.size());
+    helpWindow->move(CentredPlace(frame.size()));
+  }
   if (visible) helpWindow->show();
 }
 
