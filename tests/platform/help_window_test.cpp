@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -69,6 +71,33 @@ TEST(HelpWindow, CanBeUsedWhileAModalDialogWaits) {
   });
   dialog.ShowModal();
   EXPECT_TRUE(closedByEscape);
+}
+
+// The help window opened from a modal dialog, first opened there or left out of reach before,
+// shows its caption bar on the screen.
+TEST(HelpWindow, OpenedFromAModalDialogKeepsItsCaptionBarOnTheScreen) {
+  test::ScriptedUi scripted;
+  test::ScopedUi guard(scripted);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const bool leftOutOfReach : {false, true}) {
+    if (leftOutOfReach) {
+      ShowHelpTopic(3);
+      HelpWindow()->window()->move(screen.width() / 2, screen.height() + 500);
+    }
+    ModalDialog dialog;
+    QRect frame;
+    QTimer::singleShot(0, &dialog, [&] {
+      dialog.help->click();
+      QWidget* help = HelpWindow()->window();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
+      frame = help->frameGeometry();
+      dialog.Unload();
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(screen.contains(QRect(frame.topLeft(), QSize(frame.width(), 24)))) << leftOutOfReach;
+    CloseAllHelp();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 }  // namespace

@@ -229,6 +229,11 @@ void Form1::Form_QueryUnload(bool& cancel) {
 }
 
 void Form1::Form_Unload() {
+  // Every window still open stores its place, font and choices as its own unload does when the
+  // racer closes it, so the settings written now hold them. A bar leaves other bars be: each
+  // asks its own exit question.
+  for (const QPointer<Form>& form : std::vector<QPointer<Form>>(LoadedForms().begin(), LoadedForms().end()))
+    if (form && !qobject_cast<Form1*>(form.data())) form->Unload();
   SaveSettings();
   CloseAllHelp();
   emit ProgramEnds();

@@ -4,15 +4,14 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <map>
 
 #include "core/window_list.h"
+#include "platform/qt/screen_place.h"
 #include "platform/qt/text.h"
 
 namespace kestrelon {
@@ -33,13 +32,15 @@ std::map<std::string, Registration>& Registry() {
   return registry;
 }
 
-QRect ScreenArea() { return QGuiApplication::primaryScreen()->geometry(); }
+// Given an empty title, the window system shows the program's name instead; a window whose
+// caption is empty shows this blank.
+const QString BlankTitle = QStringLiteral(" ");
 
 }  // namespace
 
 Form::Form(const char* formName, const QString& caption, bool listed) : listed_(listed) {
   setObjectName(formName);
-  setWindowTitle(caption);
+  SetTitle(caption);
 }
 
 Form::~Form() { Forget(); }
@@ -104,9 +105,13 @@ void Form::SetNormalState() {
 
 void Form::SetCaption(const QString& caption) {
   if (loaded_ && listed_) windowlistRemove(StdText(Caption()));
-  setWindowTitle(caption);
+  SetTitle(caption);
   if (loaded_ && listed_) windowlistAdd(StdText(caption));
 }
+
+void Form::SetTitle(const QString& caption) { setWindowTitle(caption.isEmpty() ? BlankTitle : caption); }
+
+QString Form::Caption() const { return windowTitle() == BlankTitle ? QString() : windowTitle(); }
 
 const std::vector<Form*>& Form::LoadedForms() { return Loaded(); }
 
@@ -160,12 +165,12 @@ void Form::CentreOnScreen() { PlaceAt(-1, -1); }
 
 void Form::PlaceAt(Long top, Long left) {
   if (!testAttribute(Qt::WA_Resized)) adjustSize();
-  const QRect screen = ScreenArea();
-  const QSize size = frameGeometry().size();
-  const int x = left >= 0 ? left / TwipsPerPixel : screen.x() + (screen.width() - size.width()) / 2;
-  const int y = top >= 0 ? top / TwipsPerPixel : screen.y() + (screen.height() - size.height()) / 2;
-  move(x, y);
+  const QPoint fallback = DefaultPlace();
+  const QPoint place(left >= 0 ? left / TwipsPerPixel : fallback.x(), top >= 0 ? top / TwipsPerPixel : fallback.y());
+  move(CaptionBarOnScreen(place, frameGeometry().width()) ? place : fallback);
 }
+
+QPoint Form::DefaultPlace() const { return CentredPlace(frameGeometry().size()); }
 
 void Form::SavePlace(Long& top, Long& left) const {
   top = static_cast<Long>(y()) * TwipsPerPixel;

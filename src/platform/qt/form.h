@@ -14,7 +14,9 @@
 // One shared instance per form name: Register(name, factory) once at start-up, Instance(name)
 // to reach it (nullptr while no such window is registered). LoadedForms() walks the loaded
 // windows in load order. Places are in twips, as they are saved: PlaceAt(top, left) with a
-// negative value centring the window, SavePlace(top, left) to keep it.
+// negative value taking the window's default place (centred unless the window says otherwise),
+// SavePlace(top, left) to keep it. A stored place that would leave the caption bar off every
+// screen gives the default place too.
 
 #include <QString>
 #include <QWidget>
@@ -49,7 +51,7 @@ class Form : public QWidget {
   // Neither minimised nor maximised.
   void SetNormalState();
   QString FormName() const { return objectName(); }
-  QString Caption() const { return windowTitle(); }
+  QString Caption() const;
   // Renames the window; a loaded, listed window moves its Window list entry along.
   void SetCaption(const QString& caption);
 
@@ -85,6 +87,8 @@ class Form : public QWidget {
 
   void CentreOnScreen();
   void PlaceAt(Long top, Long left);
+  // Where the window's frame stands when no place is stored, in pixels.
+  virtual QPoint DefaultPlace() const;
   void SavePlace(Long& top, Long& left) const;
 
   void closeEvent(QCloseEvent* event) override;
@@ -92,6 +96,7 @@ class Form : public QWidget {
 
  private:
   void Forget();
+  void SetTitle(const QString& caption);
 
   bool listed_;
   bool loaded_ = false;

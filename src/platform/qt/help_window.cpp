@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/qt/screen_place.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -45,6 +46,7 @@ class HelpViewer : public QWidget {
     layout->addLayout(buttons);
     layout->addWidget(page);
     resize(620, 560);
+    move(CentredPlace(frameGeometry().size()));
   }
 
   void Open(int contextId) { page->setSource(QUrl(QStringLiteral("qrc") + PagePath(contextId))); }
@@ -63,13 +65,23 @@ class HelpViewer : public QWidget {
 QPointer<HelpViewer> helpWindow;
 
 // A window shown while a modal dialog waits is blocked unless it belongs to that dialog, so the
-// help window moves under the dialog that asked for it, and back to the top level otherwise.
+// help window moves under the dialog that asked for it, and back to the top level otherwise. It
+// keeps its place while its caption bar stays within reach there, else it stands centred.
 void BelongTo(QWidget* owner) {
   if (helpWindow->parentWidget() == owner) return;
   const QRect place = helpWindow->geometry();
+  const QRect frame = helpWindow->frameGeometry();
   const bool visible = helpWindow->isVisible();
   helpWindow->setParent(owner, Qt::Window);
-  helpWindow->setGeometry(place);
+  // Moved under another window, it may come back with its inside where its frame stood: the
+  // caption bar has to be within reach from there as well.
+  const QPoint lifted = frame.topLeft() - (place.topLeft() - frame.topLeft());
+  if (CaptionBarOnScreen(frame.topLeft(), frame.width()) && CaptionBarOnScreen(lifted, frame.width())) {
+    helpWindow->setGeometry(place);
+  } else {
+    helpWindow->resize(place.size());
+    helpWindow->move(CentredPlace(frame.size()));
+  }
   if (visible) helpWindow->show();
 }
 

@@ -1,42 +1,91 @@
 #include "platform/qt/printer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 #include "core/numbers.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
+namespace {
+
+// The folder of the last PDF printout that started; the next one is offered there.
+QString& LastPdfFolder() {
+  static QString folder;
+  return folder;
+}
+
+bool WritesPdf(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinters().isEmpty();
+}
+
+// The first of these folders that exists: the one printed to last, the one of a PDF file chosen
+// in the printer set-up, the racer's documents, home.
+QString StartFolder(const QPrinter& printer) {
+  const QString setupFile = printer.outputFileName();
+  for (const QString& folder : {LastPdfFolder(), setupFile.isEmpty() ? QString() : QFileInfo(setupFile).absolutePath(),
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  return QDir::homePath();
+}
+
+// The window's caption numbered on, with the first number whose file the folder lacks.
+QString OfferedPdf(const QString& folder, QString caption) {
+  caption.replace(QLatin1Char('/'), QLatin1Char('-'));
+  if (caption.trimmed().isEmpty()) caption = QStringLiteral("Printout");
+  constexpr int MaxNumber = 9999;  // past it the last name is offered, and the dialog asks to overwrite
+  QString path;
+  for (int n = 1; n <= MaxNumber; ++n) {
+    path = QDir(folder).filePath(QStringLiteral("%1 %2.pdf").arg(caption).arg(n));
+    if (!QFileInfo::exists(path)) break;
+  }
+  return path;
+}
+
+// The PDF file of one print job; empty when the racer cancels.
+QString AskPdfFile(QWidget* parent, const QString& offered) {
+  QFileDialog dialog(parent, QStringLiteral("Print to PDF file"));
+  dialog.setObjectName(QStringLiteral("PdfFileDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.setDirectory(QFileInfo(offered).absolutePath());
+  dialog.selectFile(QFileInfo(offered).fileName());
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
 
 QPrinter& ProgramPrinter() {
   static QPrinter* printer = new QPrinter;  // lives as long as the program
   return *printer;
 }
 
-bool ReadyToPrint(QWidget* parent) {
-  QPrinter& printer = ProgramPrinter();
-  if (!printer.outputFileName().isEmpty() || !QPrinterInfo::availablePrinters().isEmpty())
-    return true;
-  const QString file =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF file"),
-                                   printer.outputFileName(), QStringLiteral("PDF files (*.pdf)"));
-  if (file.isEmpty()) return false;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(file);
-  return true;
-}
-
 bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw) {
-  if (!ReadyToPrint(parent)) return false;
   QPrinter& printer = ProgramPrinter();
+  const QString caption = parent ? parent->window()->windowTitle().trimmed() : QString();
+  QString pdf;
+  if (WritesPdf(printer)) {
+    pdf = AskPdfFile(parent, OfferedPdf(StartFolder(printer), caption));
+    if (pdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+  }
+  printer.setDocName(caption);
   QPainter painter;
   if (!painter.begin(&printer)) {
     ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
     return false;
   }
+  if (!pdf.isEmpty()) LastPdfFolder() = QFileInfo(pdf).absolutePath();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   draw(painter);
   const bool failed = printer.printerState() == QPrinter::Error;

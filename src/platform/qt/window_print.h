@@ -1,6 +1,6 @@
 #pragma once
-// Prints a window as it looks, scaled to fit the page, on the program's printer (a PDF file
-// without one). A printer that cannot start the job gives "Printer not ready", a job that fails
+// Prints a window as it looks, scaled to fit the page, as one print job (PrintJob): on the
+// program's printer, or a PDF file asked for. A printer that cannot start the job gives "Printer not ready", a job that fails
 // "Unexpected Error #..."; either way the job is abandoned and the program goes on.
 
 #include <string>

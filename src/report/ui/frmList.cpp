@@ -20,6 +20,7 @@
 #include "files/file_dialog.h"
 #include "platform/qt/font_dialog.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/screen_place.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "report/performance_report.h"
@@ -102,10 +103,11 @@ void frmList::PlaceWindow() {
       Cfg.ListHeight >= 0 && Cfg.ListHeight <= screenHeight ? Cfg.ListHeight : DesignHeight;
   const Long width = Cfg.ListWidth >= 0 && Cfg.ListWidth <= screenWidth ? Cfg.ListWidth : DesignWidth;
   resize(Px(width), Px(height));
-  const Long left = Cfg.ListLeft >= 0 ? Cfg.ListLeft : screenWidth - width;
-  const Long top = Cfg.ListTop >= 0 ? Cfg.ListTop : (screenHeight - height) / 2;
-  move(screen.x() + Px(left), screen.y() + Px(top));
+  PlaceAt(Cfg.ListTop, Cfg.ListLeft);
 }
+
+// Unplaced, the window stands against the right edge of the screen, halfway down.
+QPoint frmList::DefaultPlace() const { return RightEdgePlace(frameGeometry().size()); }
 
 Canvas& frmList::ListingCanvas(double size) {
   Canvas& c = Listing->canvas();

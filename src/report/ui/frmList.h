@@ -58,6 +58,7 @@ class frmList : public Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  QPoint DefaultPlace() const override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

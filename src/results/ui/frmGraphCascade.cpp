@@ -264,10 +264,7 @@ void frmGraphCascade::CloseCascadeGraph_Click() {
 }
 
 void frmGraphCascade::PrintCascadeGraph_Click() {
-  if (!ready) return;
-  ui().SetBusyCursor(true);
-  PrintWindowImage(*this, "Print Cascades");
-  ui().SetBusyCursor(false);
+  if (ready) PrintWindowImage(*this, "Print Cascades");
 }
 
 void frmGraphCascade::CascHelp_Click() { ShowHelpTopic(HelpContext); }

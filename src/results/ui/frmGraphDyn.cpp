@@ -250,12 +250,8 @@ void frmGraphDyn::DynGraphPrint_Click() {
   if (GraphDrawn()) PrintSimulation();
 }
 
-bool frmGraphDyn::PrintSimulation() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool printed = PrintWindowImage(*this, "Print Simulation");
-  QApplication::restoreOverrideCursor();
-  return printed;
-}
+// The print job shows the hourglass itself, once any PDF file is chosen.
+bool frmGraphDyn::PrintSimulation() { return PrintWindowImage(*this, "Print Simulation"); }
 
 void frmGraphDyn::DynGraphOptions_Click() {
   if (!GraphDrawn()) return;

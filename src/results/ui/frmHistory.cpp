@@ -20,6 +20,7 @@
 #include "platform/canvas.h"
 #include "platform/qt/font_dialog.h"
 #include "platform/qt/printer.h"
+#include "platform/qt/screen_place.h"
 #include "platform/qt/text.h"
 #include "results/history_listing.h"
 #include "results/history_print.h"
@@ -105,14 +106,14 @@ void frmHistory::Form_Load() {
   const int h = Cfg.HistHeight >= 0 && Cfg.HistHeight <= screen.height() * Tw ? Cfg.HistHeight / Tw : DesignHeight;
   const int w = Cfg.HistWidth >= 0 && Cfg.HistWidth <= screen.width() * Tw ? Cfg.HistWidth / Tw : DesignWidth;
   resize(std::max(w, MinimumWidth), std::max(h, MinimumHeight));
-  // Unplaced, the window stands against the right edge of the screen, halfway down.
-  const int left = Cfg.HistLeft >= 0 ? Cfg.HistLeft / Tw : screen.x() + screen.width() - frameGeometry().width();
-  const int top = Cfg.HistTop >= 0 ? Cfg.HistTop / Tw : screen.y() + (screen.height() - frameGeometry().height()) / 2;
-  move(left, top);
+  PlaceAt(Cfg.HistTop, Cfg.HistLeft);
   histReady = true;
 }
 
 void frmHistory::Form_Unload() { SaveHistPlace(); }
+
+// Unplaced, the window stands against the right edge of the screen, halfway down.
+QPoint frmHistory::DefaultPlace() const { return RightEdgePlace(frameGeometry().size()); }
 
 void frmHistory::showEvent(QShowEvent* event) {
   Form::showEvent(event);

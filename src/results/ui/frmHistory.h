@@ -37,6 +37,7 @@ class frmHistory : public Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  QPoint DefaultPlace() const override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;

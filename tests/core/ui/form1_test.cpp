@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFont>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QThread>
 #include <QTimer>
 #include <tuple>
@@ -14,6 +16,9 @@
 #include "bar_fixture.h"
 #include "core/ui/icon_strip.h"
 #include "core/ui/sub_main.h"
+#include "report/ui/report_windows.h"
+#include "results/ui/cascade_history_windows.h"
+#include "results/ui/frmHistory.h"
 
 namespace kestrelon::test {
 namespace {
@@ -226,6 +231,29 @@ TEST_F(ExitQuestions, UnsavedDataOffersToSaveFirst) {
               std::tuple(!c.exits, c.exits ? 1 : 0, c.saves))
         << c.answer;
   }
+}
+
+TEST_F(ExitQuestions, WindowsOpenAtExitStoreWhatTheirClosingStores) {
+  RegisterCascadeHistoryWindows();
+  RegisterReportWindows();
+  auto* history = static_cast<frmHistory*>(Form::Instance("frmHistory"));
+  history->Show();
+  QFont font = history->HistBox->font();
+  font.setBold(true);
+  font.setPointSize(14);
+  history->HistBox->setFont(font);  // chosen in the session, after the window's last paint
+  Form* listing = Form::Instance("frmList");
+  listing->Show();
+  listing->move(120, 90);
+  scripted.answers = {Msg::Yes};
+  bar->mnuFileExit_Click();
+  ASSERT_FALSE(bar->IsLoaded());
+  EXPECT_FALSE(history->IsLoaded() || listing->IsLoaded());
+  QFile store(QString::fromStdString(config / "Kestrelon/Kestrelon.ini"));
+  ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+  const QByteArray stored = store.readAll();
+  for (const char* line : {"HistFontBold=1", "HistFontSize=14", "ListTop=1350", "ListLeft=1800"})
+    EXPECT_TRUE(stored.contains(line)) << line;
 }
 
 TEST_F(ExitQuestions, WithoutTheSaveCommandYesStillExits) {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include "entry/entry_test_support.h"
 
@@ -35,6 +36,17 @@ TEST_F(OneValue, OkReturnsTheTextCancelKeepsTheStartAndSpinStepsWhole) {
   EXPECT_EQ(dialog.ItemValue->text(), "3");
   dialog.ItemOK->click();
   EXPECT_EQ(S.InputItemValue, "3");
+}
+
+// The dialog has no caption: its title bar shows none, where the window system would put the
+// program's name in place of an empty title.
+TEST_F(OneValue, ShowsItsEmptyCaption) {
+  dialog.Show();
+  const QString title = dialog.windowHandle()->title();
+  EXPECT_FALSE(title.isEmpty());
+  EXPECT_TRUE(title.trimmed().isEmpty());
+  EXPECT_TRUE(dialog.Caption().isEmpty());
+  dialog.Unload();
 }
 
 }  // namespace

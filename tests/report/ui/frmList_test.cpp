@@ -2,7 +2,6 @@
 // Print to File (saved, cancelled, refused) and Print to Printer into a PDF file.
 #include <QApplication>
 #include <QDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
@@ -14,7 +13,7 @@
 #include "core/window_list.h"
 #include "core/ui/form1.h"
 #include "files/ui/file_window_fixture.h"
-#include "platform/qt/printer.h"
+#include "support/pdf_answer.h"
 #include "platform/qt/qt_canvas.h"
 #include "report/report_fixture.h"
 #include "report/ui/frmList.h"
@@ -30,7 +29,6 @@ class ListWindowTest : public FileWindowTest {
     RegisterReportWindows();
   }
   void TearDown() override {
-    ProgramPrinter().setOutputFileName({});
     FileWindowTest::TearDown();
     S = SharedState{};
     Cfg = Settings{};
@@ -211,9 +209,7 @@ TEST_F(ListWindowTest, PrintToFileCancelledOrRefusedWritesNothing) {
 TEST_F(ListWindowTest, PrintToPrinterMakesAPdfOfSeveralPages) {
   GoldenVehicle();
   frmList* window = Open();
-  QPrinter& printer = ProgramPrinter();
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(folder.file("report.pdf")));
+  PdfAnswer answer(QString::fromStdString(folder.file("report.pdf")));
   window->ListPrint_Click();
   const std::string pdf = TempFolder::read(folder.file("report.pdf"));
   ASSERT_FALSE(pdf.empty());
@@ -227,9 +223,7 @@ TEST_F(ListWindowTest, PrintToPrinterMakesAPdfOfSeveralPages) {
 TEST_F(ListWindowTest, APrinterThatCannotStartSaysSoAndTheProgramGoesOn) {
   GoldenVehicle();
   frmList* window = Open();
-  QPrinter& printer = ProgramPrinter();
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(folder.file("no/such/folder/report.pdf")));
+  PdfAnswer answer(QString::fromStdString(folder.file("no/such/folder/report.pdf")));
   window->ListPrint_Click();
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style, ui.asked[0].title),

@@ -181,6 +181,7 @@ TEST_F(CascadeWindow, DrawingLeavesTheRunsTyreRadius) {
 
 TEST_F(CascadeWindow, PrintsToPdfAndClosesKeepingItsPlace) {
   frmGraphCascade* w = Cascade();
+  PdfAnswer answer(PdfPath());
   w->PrintCascadeGraph->trigger();
   EXPECT_EQ(PdfPages(), 1);
   EXPECT_TRUE(ui.asked.empty());
@@ -196,7 +197,7 @@ TEST_F(CascadeWindow, PrintsToPdfAndClosesKeepingItsPlace) {
 
 TEST_F(CascadeWindow, PrinterThatCannotStartIsReportedAndTheWindowGoesOn) {
   frmGraphCascade* w = Cascade();
-  ProgramPrinter().setOutputFileName(QStringLiteral("/no-such-folder/cascade.pdf"));
+  PdfAnswer answer(PdfPath(QStringLiteral("no-such-folder/cascade.pdf")));
   w->PrintCascadeGraph->trigger();
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "Printer not ready");

@@ -1,14 +1,13 @@
 #pragma once
 // The start and end of each cascade and history window test: the example car entered, the
-// windows registered by name (with the one-value dialog), message boxes recorded, and prints
-// going to a PDF file in a folder of the test's own.
+// windows registered by name (with the one-value dialog), message boxes recorded, and a folder
+// of the test's own for the PDF files its prints are answered with.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <vector>
@@ -18,9 +17,9 @@
 #include "core/tables.h"
 #include "entry/ui/data_forms.h"
 #include "platform/qt/form.h"
-#include "platform/qt/printer.h"
 #include "results/ui/cascade_history_windows.h"
 #include "support/recording_qt_ui.h"
+#include "support/pdf_answer.h"
 #include "support/westfield_fixture.h"
 
 namespace kestrelon::test {
@@ -36,8 +35,6 @@ class ResultsWindowTest : public ::testing::Test {
     RegisterDataForms();
     RegisterCascadeHistoryWindows();
     previous_ = setUi(&ui);
-    ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
-    ProgramPrinter().setOutputFileName(PdfPath());
   }
   void TearDown() override {
     for (Form* form : std::vector<Form*>(Form::LoadedForms())) form->Unload();
@@ -45,10 +42,10 @@ class ResultsWindowTest : public ::testing::Test {
     setUi(previous_);
   }
 
-  QString PdfPath() const { return folder_.filePath(QStringLiteral("print.pdf")); }
-  // Pages of the PDF file printed last.
-  int PdfPages() const {
-    QFile file(PdfPath());
+  QString PdfPath(const QString& name = QStringLiteral("print.pdf")) const { return folder_.filePath(name); }
+  // Pages of a PDF file printed.
+  int PdfPages(const QString& name = QStringLiteral("print.pdf")) const {
+    QFile file(PdfPath(name));
     if (!file.open(QIODevice::ReadOnly)) return 0;
     const QByteArray pdf = file.readAll();
     int pages = 0;

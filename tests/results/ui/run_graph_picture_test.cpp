@@ -3,10 +3,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
 #include <QTemporaryDir>
 
-#include "platform/qt/printer.h"
+#include "support/pdf_answer.h"
 #include "platform/qt/qt_canvas.h"
 #include "results/axis_steps.h"
 #include "results/run_graph.h"
@@ -130,9 +129,7 @@ TEST_F(RunGraphPicture, PrintsToAPdfAndSurvivesAPrinterThatIsNotReady) {
 
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("run.pdf"));
-  QPrinter& printer = ProgramPrinter();
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf);
+  PdfAnswer answer(pdf);
   EXPECT_TRUE(graph->PrintSimulation());
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -141,14 +138,13 @@ TEST_F(RunGraphPicture, PrintsToAPdfAndSurvivesAPrinterThatIsNotReady) {
   EXPECT_TRUE(ui.asked.empty());
 
   // A printer that cannot start the job: told, and the window goes on.
-  printer.setOutputFileName(QStringLiteral("/nonexistent-folder/run.pdf"));
+  PdfAnswer bad(folder.filePath(QStringLiteral("nonexistent-folder/run.pdf")));
   EXPECT_FALSE(graph->PrintSimulation());
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "Printer not ready");
   EXPECT_EQ(ui.asked[0].title, "Print Simulation");
   EXPECT_EQ(ui.asked[0].style, Msg::OKOnly | Msg::Exclamation);
   EXPECT_TRUE(graph->IsLoaded());
-  printer.setOutputFileName(QString());
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+// Printing from the history and cascade windows in turn on a machine that prints to PDF files:
+// every print asks for its own file and offers a name no earlier printout has, Cancel prints
+// nothing, and a file that could not be started is asked for again at the next print.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+#include "results/ui/frmGraphCascade.h"
+#include "results/ui/frmHistory.h"
+#include "results_window_test.h"
+#include "simulation/history_log.h"
+
+namespace kestrelon::test {
+namespace {
+
+class WindowPrintouts : public ResultsWindowTest {
+ protected:
+  void SetUp() override {
+    ResultsWindowTest::SetUp();
+    AddHistoryLine("first run");
+    history = Open<frmHistory>("frmHistory");
+    cascade = Open<frmGraphCascade>("frmGraphCascade");
+  }
+  QStringList Files() const { return QDir(PdfPath(QString())).entryList(QDir::Files, QDir::Name); }
+  // A printout's own content: the window it came from names the document, and only a window's
+  // image brings a picture.
+  static void ExpectPrintoutOf(const QString& path, const QString& caption, bool picture) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray pdf = file.readAll();
+    QByteArray title;
+    for (const QChar c : caption) title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    EXPECT_TRUE(pdf.contains(title)) << path.toStdString();
+    EXPECT_EQ(pdf.contains("/Subtype /Image"), picture) << path.toStdString();
+  }
+
+  frmHistory* history = nullptr;
+  frmGraphCascade* cascade = nullptr;
+};
+
+TEST_F(WindowPrintouts, EachPrintAsksForItsOwnFileAndKeepsTheEarlierOnes) {
+  {
+    PdfAnswer answer(PdfPath(QStringLiteral("history.pdf")));
+    history->HistPrint->trigger();
+    ASSERT_TRUE(answer.asked);
+  }
+  {
+    PdfAnswer answer(PdfAnswer::Offered);
+    cascade->PrintCascadeGraph->trigger();
+    ASSERT_TRUE(answer.asked);
+    EXPECT_EQ(answer.offered, PdfPath(cascade->Caption() + QStringLiteral(" 1.pdf")));
+  }
+  {
+    // Numbered on past a printout already in the folder.
+    QFile::copy(PdfPath(QStringLiteral("history.pdf")), PdfPath(QStringLiteral("History Log 1.pdf")));
+    PdfAnswer answer(PdfAnswer::Offered);
+    history->HistPrint->trigger();
+    ASSERT_TRUE(answer.asked);
+    EXPECT_EQ(answer.offered, PdfPath(QStringLiteral("History Log 2.pdf")));
+  }
+  {
+    PdfAnswer cancel{QString()};
+    cascade->PrintCascadeGraph->trigger();
+    EXPECT_TRUE(cancel.asked);
+  }
+  EXPECT_TRUE(ui.asked.empty());
+  EXPECT_EQ(Files(), (QStringList{cascade->Caption() + QStringLiteral(" 1.pdf"), QStringLiteral("History Log 1.pdf"),
+                                  QStringLiteral("History Log 2.pdf"), QStringLiteral("history.pdf")}));
+  ExpectPrintoutOf(PdfPath(QStringLiteral("history.pdf")), QStringLiteral("History Log"), false);
+  ExpectPrintoutOf(PdfPath(cascade->Caption() + QStringLiteral(" 1.pdf")), cascade->Caption(), true);
+  ExpectPrintoutOf(PdfPath(QStringLiteral("History Log 2.pdf")), QStringLiteral("History Log"), false);
+}
+
+TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
+  {
+    PdfAnswer answer(PdfPath(QStringLiteral("no-such-folder/history.pdf")));
+    history->HistPrint->trigger();
+  }
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].title), std::tuple("Printer not ready", "Print History Log"));
+  // The window goes on, and the next print asks again.
+  PdfAnswer again(PdfPath(QStringLiteral("history.pdf")));
+  history->HistPrint->trigger();
+  EXPECT_TRUE(again.asked);
+  EXPECT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(Files(), QStringList{QStringLiteral("history.pdf")});
+}
+
+}  // namespace
+}  // namespace kestrelon::test
