@@ -162,7 +162,9 @@ TEST_F(ExampleAsItComes, RunsAsTheSameExampleSavedAndOpenedAgain) {
                                  S.ClutchEntered != False && S.ThrottleEntered != False,
                              20000);
     const std::uint64_t example = Run();
-    if (!curvePastMaximum.contains(key)) EXPECT_EQ(example, reopened);
+    if (!curvePastMaximum.contains(key)) {
+      EXPECT_EQ(example, reopened);
+    }
 
     // Saved as the Example command left it and opened again.
     ASSERT_TRUE(WriteVehicleFile(Vehicle(key)).ok());
