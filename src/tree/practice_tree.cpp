@@ -277,7 +277,9 @@ void PracticeTree::UserGreenReached(bool bothLanes) {
 }
 
 void PracticeTree::SpaceUp(double now) {
-  if (!armed_) return;
+  // The car leaves once: a later release (after pressing again) never replaces the timing,
+  // so a red light stays red.
+  if (!armed_ || launched_) return;
   if (!otherStaged_) {  // left the beams before the other lane staged
     launched_ = true;
     return AbortRun();

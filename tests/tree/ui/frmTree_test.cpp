@@ -1,10 +1,13 @@
-// The practice tree window driven as a racer drives it: the space bar, Pre-Stage, Close.
+// The practice tree window driven as a racer drives it: the space bar, Pre-Stage, Close. The
+// tree's random source is fixed at 0: the other lane stages 1 s after the user and the tree
+// starts 1 s after both lanes are staged.
 #include "tree/ui/frmTree.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,7 +22,6 @@
 #include "core/tables.h"
 #include "support/recording_qt_ui.h"
 #include "tree/ui/tree_picture.h"
-#include "tree/ui/tree_windows.h"
 
 namespace kestrelon {
 namespace {
@@ -30,7 +32,7 @@ class frmTreeTest : public ::testing::Test {
     InitTables();
     S = SharedState{};
     Cfg = Settings{};
-    RegisterTreeWindows();
+    Form::Register("frmTree", [] { return new frmTree([] { return 0.0; }); });
     previous_ = setUi(&ui);
   }
   void TearDown() override {
@@ -41,12 +43,13 @@ class frmTreeTest : public ::testing::Test {
   frmTree* Open() {
     auto* tree = static_cast<frmTree*>(Form::Instance("frmTree"));
     tree->Show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(tree));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(tree));
     return tree;
   }
-  static void Space(QWidget* target, QEvent::Type type, bool autoRepeat = false) {
+  // The space bar as the racer's keyboard sends it: to the control with the focus.
+  static void Space(frmTree* tree, QEvent::Type type, bool autoRepeat = false) {
     QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
-    QApplication::sendEvent(target, &key);
+    QApplication::sendEvent(tree->focusWidget() ? tree->focusWidget() : tree, &key);
   }
 
   test::RecordingQtUi ui;
@@ -62,7 +65,6 @@ TEST_F(frmTreeTest, FreshWindowShowsItsChoicesAndNoRun) {
   Cfg.DelayTime = 0.5f;
   frmTree* tree = Open();
   EXPECT_TRUE(tree->IsLoaded());
-  EXPECT_EQ(tree->RolloutTime->text(), ".200");
   EXPECT_EQ(tree->DelayTime->text(), ".500");
   EXPECT_EQ(tree->HandicapDelay->text(), ".000");
   EXPECT_TRUE(tree->Pro4Tree->isChecked());
@@ -74,31 +76,85 @@ TEST_F(frmTreeTest, FreshWindowShowsItsChoicesAndNoRun) {
   EXPECT_FALSE(tree->StageLabel->isVisible());
 }
 
-TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesWhateverHasTheFocus) {
+TEST_F(frmTreeTest, RolloutIsTheLastRunsOrElseTwoTenths) {
   frmTree* tree = Open();
+  EXPECT_EQ(tree->RolloutTime->text(), ".200");
+  tree->RolloutTime->setText(".350");
   tree->PreStage->click();
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  EXPECT_EQ(tree->RolloutTime->text(), ".200");
+
+  tree->RolloutTime->setText("0.5");
+  tree->hide();
+  S.RunDone = True;  // a run that never moved: its rollout time reads 0
+  tree->Show();
+  EXPECT_EQ(tree->RolloutTime->text(), ".000");
+}
+
+TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
+  frmTree* tree = Open();
+  QTest::mouseClick(tree->PreStage, Qt::LeftButton);
   ASSERT_TRUE(tree->Tree().Armed());
   EXPECT_TRUE(tree->StageLabel->isVisible());
   EXPECT_FALSE(tree->PreStage->isEnabled());
-  tree->ClearButton->setFocus();
-  Space(tree->ClearButton, QEvent::KeyPress);
+  EXPECT_NE(tree->focusWidget(), tree->ClearButton);
+  Space(tree, QEvent::KeyPress);
   EXPECT_TRUE(tree->Tree().Lit(0, TreeBulb::Stage1));
-  Space(tree->ClearButton, QEvent::KeyRelease, true);  // a held key's repeat
-  Space(tree->ClearButton, QEvent::KeyPress, true);
-  EXPECT_TRUE(tree->Tree().Armed());
+  Space(tree, QEvent::KeyRelease, true);  // a held key's repeat
+  Space(tree, QEvent::KeyPress, true);
   // Unmarked release and press pairs of a held key on X11.
-  Space(tree->ClearButton, QEvent::KeyRelease);
-  Space(tree->ClearButton, QEvent::KeyPress);
+  Space(tree, QEvent::KeyRelease);
+  Space(tree, QEvent::KeyPress);
   QTest::qWait(150);
   EXPECT_TRUE(tree->Tree().Armed());
-  // Released before the other lane staged (it waits at least a second).
-  Space(tree->ClearButton, QEvent::KeyRelease);
+  // Released before the other lane staged.
+  Space(tree, QEvent::KeyRelease);
   QTest::qWait(150);
   EXPECT_FALSE(tree->Tree().Armed());
   EXPECT_EQ(tree->LastRun->text(), "Aborted");
+  EXPECT_TRUE(tree->PreStage->isEnabled());
+
+  // Out of habit between runs, with the focus where the window left it, then on "Clear Stats"
+  // and on a choice.
+  for (QWidget* focus : {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(tree->ClearButton),
+                         static_cast<QWidget*>(tree->UseDelay)}) {
+    if (focus) focus->setFocus();
+    Space(tree, QEvent::KeyPress);
+    Space(tree, QEvent::KeyRelease);
+    QTest::qWait(150);
+  }
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 1");
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
-  EXPECT_TRUE(tree->PreStage->isEnabled());
+  EXPECT_FALSE(tree->UseDelay->isChecked());
+}
+
+TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
+  // Pro (.500), handicap -1.0: the racer's ambers 2 s after staging and green 0.5 s later, the
+  // other lane's green 1 s after that.
+  frmTree* tree = Open();
+  tree->Pro5Tree->setChecked(true);
+  tree->UseHandicap->setChecked(true);
+  tree->HandicapDelay->setText("-1");
+  tree->RolloutTime->setText("0");
+  QTest::mouseClick(tree->PreStage, Qt::LeftButton);
+  QElapsedTimer clock;
+  clock.start();
+  auto at = [&](int ms) { QTest::qWait(static_cast<int>(std::max<qint64>(0, ms - clock.elapsed()))); };
+  Space(tree, QEvent::KeyPress);
+  at(2200);
+  ASSERT_TRUE(tree->Tree().Lit(0, TreeBulb::Amber3));
+  ASSERT_FALSE(tree->Tree().Lit(0, TreeBulb::Green));
+  Space(tree, QEvent::KeyRelease);  // before the green
+  at(2350);
+  Space(tree, QEvent::KeyPress);
+  at(2800);
+  Space(tree, QEvent::KeyRelease);  // after the green
+  at(3800);
+  EXPECT_TRUE(tree->Tree().Lit(0, TreeBulb::Red));
+  EXPECT_FALSE(tree->Tree().Armed());
+  EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
+  EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
 }
 
 TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleWithTheFocusOnIt) {
@@ -119,15 +175,6 @@ TEST_F(frmTreeTest, ClosingMidRunStopsEveryTimer) {
   EXPECT_FALSE(tree->IsLoaded());
   EXPECT_FALSE(tree->Tree().NextDeadline());
   EXPECT_FALSE(tree->findChild<QTimer*>()->isActive());
-}
-
-TEST_F(frmTreeTest, RolloutFollowsTheLastRunOnShow) {
-  frmTree* tree = Open();
-  tree->RolloutTime->setText("0.5");
-  tree->hide();
-  S.RunDone = True;  // a run that never moved: its rollout time reads 0
-  tree->Show();
-  EXPECT_EQ(tree->RolloutTime->text(), ".000");
 }
 
 TEST_F(frmTreeTest, BulbsTakeTheLightTypesColours) {
