@@ -58,7 +58,7 @@ class frmTreeTest : public ::testing::Test {
   UiSeam* previous_ = nullptr;
 };
 
-TEST_F(frmTreeTest, FreshWindowShowsItsChoicesAndNoRun) {
+TEST_F(frmTreeTest, OpeningShowsTheSettingsAndTheRollout) {
   S.CancelFlag = 1;  // left by another command: the tree opens all the same
   Cfg.TreeType = 7;
   Cfg.LanePointer = 3;
@@ -67,24 +67,18 @@ TEST_F(frmTreeTest, FreshWindowShowsItsChoicesAndNoRun) {
   EXPECT_TRUE(tree->IsLoaded());
   EXPECT_EQ(tree->DelayTime->text(), ".500");
   EXPECT_EQ(tree->HandicapDelay->text(), ".000");
-  EXPECT_TRUE(tree->Pro4Tree->isChecked());
+  EXPECT_TRUE(tree->Pro4Tree->isChecked() && tree->RightLane->isChecked());
   EXPECT_EQ(Cfg.TreeType, 2);
-  EXPECT_TRUE(tree->RightLane->isChecked());
   EXPECT_EQ(Cfg.LanePointer, 1);
-  EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
-  EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
-  EXPECT_FALSE(tree->StageLabel->isVisible());
-}
 
-TEST_F(frmTreeTest, RolloutIsTheLastRunsOrElseTwoTenths) {
-  frmTree* tree = Open();
+  // Without a simulated run the rollout starts at 0.2 s at every opening.
   EXPECT_EQ(tree->RolloutTime->text(), ".200");
   tree->RolloutTime->setText(".350");
   tree->PreStage->click();
   QTest::keyClick(tree, Qt::Key_Escape);
   tree = Open();
   EXPECT_EQ(tree->RolloutTime->text(), ".200");
-
+  // After a run, the run's rollout, whatever was typed.
   tree->RolloutTime->setText("0.5");
   tree->hide();
   S.RunDone = True;  // a run that never moved: its rollout time reads 0
