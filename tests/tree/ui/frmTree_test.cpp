@@ -151,7 +151,7 @@ TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
   EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
 }
 
-TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleWithTheFocusOnIt) {
+TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleAndClosingMidRunStopsEveryTimer) {
   frmTree* tree = Open();
   tree->RolloutTime->setText("1.001");
   tree->PreStage->click();
@@ -159,10 +159,8 @@ TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleWithTheFocusOnIt) {
   EXPECT_EQ(ui.asked[0].text, "Rollout time too long");
   EXPECT_FALSE(tree->Tree().Armed());
   EXPECT_TRUE(tree->RolloutTime->hasFocus());
-}
 
-TEST_F(frmTreeTest, ClosingMidRunStopsEveryTimer) {
-  frmTree* tree = Open();
+  tree->RolloutTime->setText("1");
   tree->PreStage->click();
   ASSERT_TRUE(tree->Tree().NextDeadline());
   QTest::keyClick(tree, Qt::Key_Escape);
@@ -172,21 +170,20 @@ TEST_F(frmTreeTest, ClosingMidRunStopsEveryTimer) {
 }
 
 TEST_F(frmTreeTest, BulbsTakeTheLightTypesColours) {
+  // Lit pre-stage bulb and background, as red-green-blue: pale by day, pure in the evening
+  // and at night, on a white, light cyan or black tree.
+  const QRgb lit[] = {0xFFFF80, 0xFFFF00, 0xFFFF00}, background[] = {0xFFFFFF, 0x80FFFF, 0x000000};
   frmTree* tree = Open();
   for (int light = 0; light < 3; ++light) {
     (light == 0 ? tree->Daytime : light == 1 ? tree->Eveningtime : tree->Nighttime)->click();
     EXPECT_EQ(Cfg.LightType, light);
-    tree->PreStage->click();  // pre-stage bulbs lit
+    tree->PreStage->click();
     const QImage image = tree->TreePic->grab().toImage();
-    const TreeColours colours = LightColours(light);
-    const BulbPlace& pre = PlaceOf(TreeBulb::Prestage1);
-    const BulbPlace& amber = PlaceOf(TreeBulb::Amber1);
     auto at = [&](int x, int y) { return image.pixel(x / TwipsPerPixel, y / TwipsPerPixel) & 0xFFFFFF; };
-    const int r = pre.diameter / 2, a = amber.diameter / 2;
-    EXPECT_EQ(at(pre.left[0] + r, pre.top + r), colours.amber) << light;
-    EXPECT_EQ(at(pre.left[1] + r, pre.top + r), colours.amber) << light;
-    EXPECT_EQ(at(amber.left[0] + a, amber.top + a), colours.background) << light;  // unlit
-    EXPECT_EQ(at(60, 6000), colours.background) << light;
+    EXPECT_EQ(at(960 + 186, 360 + 186), lit[light]) << light;   // left lane's pre-stage
+    EXPECT_EQ(at(2760 + 186, 360 + 186), lit[light]) << light;  // right lane's
+    EXPECT_EQ(at(1080 + 366, 1560 + 366), background[light]) << light;  // an unlit amber
+    EXPECT_EQ(at(60, 6000), background[light]) << light;
     QTest::keyClick(tree, Qt::Key_Escape);
     tree = Open();
   }
