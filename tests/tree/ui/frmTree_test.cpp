@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -124,29 +123,23 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
 }
 
 TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
-  // Pro (.500), handicap -1.0: the racer's ambers 2 s after staging and green 0.5 s later, the
-  // other lane's green 1 s after that.
+  // Pro (.500), handicap -1.0: the racer's ambers 2 s after staging and the green 0.5 s later,
+  // the other lane's ambers 1 s after the racer's and its green 0.5 s after them.
   frmTree* tree = Open();
   tree->Pro5Tree->setChecked(true);
   tree->UseHandicap->setChecked(true);
   tree->HandicapDelay->setText("-1");
-  tree->RolloutTime->setText("0");
   QTest::mouseClick(tree->PreStage, Qt::LeftButton);
-  QElapsedTimer clock;
-  clock.start();
-  auto at = [&](int ms) { QTest::qWait(static_cast<int>(std::max<qint64>(0, ms - clock.elapsed()))); };
+  const PracticeTree& run = tree->Tree();
   Space(tree, QEvent::KeyPress);
-  at(2200);
-  ASSERT_TRUE(tree->Tree().Lit(0, TreeBulb::Amber3));
-  ASSERT_FALSE(tree->Tree().Lit(0, TreeBulb::Green));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(0, TreeBulb::Amber3); }));
   Space(tree, QEvent::KeyRelease);  // before the green
-  at(2350);
+  QTest::qWait(150);
   Space(tree, QEvent::KeyPress);
-  at(2800);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(1, TreeBulb::Amber3); }));
   Space(tree, QEvent::KeyRelease);  // after the green
-  at(3800);
-  EXPECT_TRUE(tree->Tree().Lit(0, TreeBulb::Red));
-  EXPECT_FALSE(tree->Tree().Armed());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !run.Armed(); }));
+  EXPECT_TRUE(run.Lit(0, TreeBulb::Red));
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
   EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
 }
