@@ -17,6 +17,11 @@ TreeRunSettings Handicapped(int type, float handicap) {
   return {type, 0, 0, handicap, true, 0, type == 2 ? 0.4 : 0.5};
 }
 
+TreeRunSettings RightLane(TreeRunSettings s) {
+  s.lane = 1;
+  return s;
+}
+
 class PracticeTreeTest : public ::testing::Test {
  protected:
   PracticeTree tree{[] { return 0.0; }};
@@ -63,6 +68,9 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       // The racer's tree starts later: the other lane's green comes first.
       {"Pro handicap 1", Handicapped(1, 1), 2.5, 0, 3.599, "", true},
       {"Pro handicap 1, own green", Handicapped(1, 1), 2.5, 0, 3.6, "-0.600", true},
+      {"right lane", RightLane(Tree(2)), 2.5, 0, 2.5, "0.400", false},
+      {"right lane, handicap -1", RightLane(Handicapped(0, -1)), 3.7, 0, 4.6, "0.600", false},
+      {"right lane, handicap 1", RightLane(Handicapped(0, 1)), 4.6, 0, 4.6, "0.500", false},
   };
   // One run after the other on the same tree, so that nothing of a run leaks into the next.
   double t = 0;
@@ -75,12 +83,14 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       Release(t + c.again);
     }
     tree.Advance(t + c.until);
+    const int user = c.s.lane, other = 1 - user;
     EXPECT_EQ(tree.Armed(), *c.result == '\0') << c.what;
-    EXPECT_EQ(tree.Lit(0, TreeBulb::Red), c.red) << c.what;
+    EXPECT_EQ(tree.Lit(user, TreeBulb::Red), c.red) << c.what;
+    EXPECT_FALSE(tree.Lit(other, TreeBulb::Red)) << c.what;
     if (*c.result) {
       EXPECT_EQ(tree.LastRun(), c.result) << c.what;
-      EXPECT_EQ(tree.Lit(0, TreeBulb::Green), !c.red) << c.what;
-      EXPECT_TRUE(tree.Lit(1, TreeBulb::Green)) << c.what;
+      EXPECT_EQ(tree.Lit(user, TreeBulb::Green), !c.red) << c.what;
+      EXPECT_TRUE(tree.Lit(other, TreeBulb::Green)) << c.what;
       EXPECT_EQ(tree.LastRunColour(), c.red ? 12 : 9) << c.what;
     }
   }
@@ -127,6 +137,17 @@ TEST_F(PracticeTreeTest, AbortedRunsCountAsRedLights) {
   EXPECT_EQ(tree.RunsText(), "Runs: 2");
   EXPECT_EQ(tree.RedsText(), "Reds: 2");
   EXPECT_EQ(tree.AverageText(), "Average RT:");
+}
+
+TEST(PracticeTreeWaits, RandomWaitsReachTheirLongest) {
+  PracticeTree tree{[] { return 0.9999999; }};
+  tree.Arm(Tree(1), 0);
+  tree.SpaceDown(0);  // the other lane stages 14.999 s later
+  tree.Advance(14.998);
+  EXPECT_FALSE(tree.Lit(1, TreeBulb::Stage1));
+  tree.Advance(14.999);
+  EXPECT_TRUE(tree.Lit(1, TreeBulb::Stage1));
+  EXPECT_DOUBLE_EQ(*tree.NextDeadline(), 14.999 + 3.499);  // the tree starts
 }
 
 TEST_F(PracticeTreeTest, PressesAfterStagingAndDueTimersKeepTheirOrder) {
