@@ -88,7 +88,7 @@ void PracticeTree::Arm(const TreeRunSettings& settings, double now) {
   reactionTime_ = NotComputed;
   launched_ = otherGreen_ = userStaged_ = otherStaged_ = false;
   redLit_ = resultShown_ = otherAmber2_ = otherAmber3_ = false;
-  // Cleared here too, so a handicap run never ends on the previous run's green.
+  // Cleared at arming, so a handicap run never ends on the previous run's green.
   userGreen_ = false;
   laneStart_ = {0, 0};
   armed_ = true;
@@ -176,7 +176,6 @@ void PracticeTree::AmberTimerFired(double now) {
   greenTime_ = now + run_.treeDelay;
   LightAmbers(0);
   LightAmbers(1);
-  userGreen_ = false;
   amberStep_ = 3;
   Start(AmberWait, greenTime_);
 }
@@ -192,7 +191,6 @@ void PracticeTree::AmberWaitStep() {
     case 2:
       Light(0, TreeBulb::Amber3);
       Light(1, TreeBulb::Amber3);
-      userGreen_ = false;
       amberStep_ = 3;
       return Start(AmberWait, greenTime_);
     default:
@@ -225,7 +223,6 @@ void PracticeTree::LaneTimerFired(int lane, double now) {
     return ResultCheck();
   }
   greenTime_ = laneStart_[lane];
-  userGreen_ = false;
   userLaneStep_ = 3;
   Start(UserLaneWait, greenTime_);
 }
@@ -242,7 +239,6 @@ void PracticeTree::UserLaneWaitStep() {
       Light(userLane_, TreeBulb::Amber3);
       step += 0.5;
       greenTime_ = step;
-      userGreen_ = false;
       userLaneStep_ = 3;
       return Start(UserLaneWait, greenTime_);
     default:
@@ -280,10 +276,7 @@ void PracticeTree::SpaceUp(double now) {
   // The car leaves once: a later release (after pressing again) never replaces the timing,
   // so a red light stays red.
   if (!armed_ || launched_) return;
-  if (!otherStaged_) {  // left the beams before the other lane staged
-    launched_ = true;
-    return AbortRun();
-  }
+  if (!otherStaged_) return AbortRun();  // left the beams before the other lane staged
   launchTime_ = run_.delayTime + now + run_.rollout;
   if (greenTime_ == 0 || LaunchAfterGreen(launchTime_, greenTime_) < 0) {
     redLit_ = true;
@@ -294,10 +287,8 @@ void PracticeTree::SpaceUp(double now) {
       Start(RedLight, now + ms / 1000);
   }
   launched_ = true;
-  if (greenTime_ > 0) {
-    reactionTime_ = ReactionTime();
-    if (userGreen_ && otherGreen_) ShowRunResult();
-  }
+  if (greenTime_ > 0) reactionTime_ = ReactionTime();
+  ResultCheck();
 }
 
 double PracticeTree::ReactionTime() const {
@@ -311,7 +302,6 @@ void PracticeTree::ResultCheck() {
 }
 
 void PracticeTree::ShowRunResult() {
-  if (resultShown_ || !userGreen_ || !launched_) return;
   resultShown_ = true;
   StopSlot(AmberTimer);
   StopSlot(LaneTimer0);

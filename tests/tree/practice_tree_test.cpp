@@ -51,6 +51,9 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       {"Pro .400 10 ms early", Tree(2), 2.49, 0, 2.5, "0.390", true},
       {"Sportsman, rollout .2, 0.3 s late", Tree(0, 0.2), 3.9, 0, 4, "1.000", false},
       {"delay box .5, 0.3 s early", Tree(1, 0, 0.5), 2.3, 0, 2.6, "0.700", false},
+      // The red bulb lights when the car leaves: the release plus the rollout.
+      {"rollout .25, early", Tree(2, 0.25), 2.125, 0, 2.3749, "", false},
+      {"rollout .25, early, red", Tree(2, 0.25), 2.125, 0, 2.5, "0.275", true},
       {"before the ambers", Tree(1), 2.0, 0, 2.6, "-0.100", true},
       // The racer's tree starts first: the result waits for the other lane's green.
       {"handicap -1", Handicapped(1, -1), 2.6, 0, 3.599, "", false},
@@ -63,7 +66,9 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       {"rounded handicap, green", Handicapped(1, -1.2345f), 2.6, 0, 3.835, "0.500", false},
       // Handicap 1: the other lane's ambers at 2.1 s, the racer's at 3.1 s, green at 4.6 s.
       {"Sportsman handicap 1", Handicapped(0, 1), 4.7, 0, 4.7, "0.600", false},
-      {"Sportsman, the green foreseen", Handicapped(0, 1), 2.2, 0, 4.6, "-1.900", true},
+      // Released before the racer's ambers: the green foreseen from the other lane's times the
+      // launch, which the delay box puts after it.
+      {"Sportsman, the green foreseen", {0, 0, 2.5, 1, true, 0, 0.5}, 2.2, 0, 4.6, "0.600", false},
       {"Sportsman handicap -1", Handicapped(0, -1), 3.7, 0, 4.6, "0.600", false},
       // The racer's tree starts later: the other lane's green comes first.
       {"Pro handicap 1", Handicapped(1, 1), 2.5, 0, 3.599, "", true},
@@ -91,6 +96,8 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       EXPECT_EQ(tree.LastRun(), c.result) << c.what;
       EXPECT_EQ(tree.Lit(user, TreeBulb::Green), !c.red) << c.what;
       EXPECT_TRUE(tree.Lit(other, TreeBulb::Green)) << c.what;
+      for (const TreeBulb amber : {TreeBulb::Amber1, TreeBulb::Amber2, TreeBulb::Amber3})
+        EXPECT_TRUE(tree.Lit(0, amber) && tree.Lit(1, amber)) << c.what;
       EXPECT_EQ(tree.LastRunColour(), c.red ? 12 : 9) << c.what;
     }
   }
