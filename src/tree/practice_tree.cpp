@@ -90,7 +90,6 @@ void PracticeTree::Arm(const TreeRunSettings& settings, double now) {
   redLit_ = resultShown_ = otherAmber2_ = otherAmber3_ = false;
   // Cleared at arming, so a handicap run never ends on the previous run's green.
   userGreen_ = false;
-  laneStart_ = {0, 0};
   armed_ = true;
   Start(static_cast<Slot>(StageTimer0 + otherLane_), now + Ms(RandomMs(14000, 1000)));
 }
@@ -320,7 +319,6 @@ void PracticeTree::ShowRunResult() {
 }
 
 void PracticeTree::AbortRun() {
-  resultShown_ = true;
   deadline_.fill(std::nullopt);
   Light(userLane_, TreeBulb::Red);
   lastRun_ = "Aborted";

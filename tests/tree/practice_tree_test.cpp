@@ -69,7 +69,8 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       // Released before the racer's ambers: the green foreseen from the other lane's times the
       // launch, which the delay box puts after it.
       {"Sportsman, the green foreseen", {0, 0, 2.5, 1, true, 0, 0.5}, 2.2, 0, 4.6, "0.600", false},
-      {"Sportsman handicap -1", Handicapped(0, -1), 3.7, 0, 4.6, "0.600", false},
+      {"Sportsman handicap -1", Handicapped(0, -1), 3.7, 0, 4.599, "", false},
+      {"Sportsman handicap -1, other green", Handicapped(0, -1), 3.7, 0, 4.6, "0.600", false},
       // The racer's tree starts later: the other lane's green comes first.
       {"Pro handicap 1", Handicapped(1, 1), 2.5, 0, 3.599, "", true},
       {"Pro handicap 1, own green", Handicapped(1, 1), 2.5, 0, 3.6, "-0.600", true},
@@ -148,25 +149,27 @@ TEST_F(PracticeTreeTest, AbortedRunsCountAsRedLights) {
 
 TEST(PracticeTreeWaits, RandomWaitsReachTheirLongest) {
   PracticeTree tree{[] { return 0.9999999; }};
-  tree.Arm(Tree(1), 0);
-  tree.SpaceDown(0);  // the other lane stages 14.999 s later
+  tree.Arm(Tree(1), 0);  // the other lane stages 14.999 s later
   tree.Advance(14.998);
   EXPECT_FALSE(tree.Lit(1, TreeBulb::Stage1));
   tree.Advance(14.999);
   EXPECT_TRUE(tree.Lit(1, TreeBulb::Stage1));
-  EXPECT_DOUBLE_EQ(*tree.NextDeadline(), 14.999 + 3.499);  // the tree starts
+  tree.SpaceDown(20);  // the tree starts 3.499 s later
+  EXPECT_DOUBLE_EQ(*tree.NextDeadline(), 20 + 3.499);
 }
 
 TEST_F(PracticeTreeTest, PressesAfterStagingAndDueTimersKeepTheirOrder) {
-  // The other lane was due to stage at 1.0 s; the press is handled a moment later.
-  tree.Arm(Tree(1), 0);
+  // In the right lane; the other lane was due to stage at 1.0 s, the press is handled later.
+  tree.Arm(RightLane(Tree(1)), 0);
   tree.SpaceDown(1.05);
-  EXPECT_TRUE(tree.Lit(1, TreeBulb::Stage1));
+  EXPECT_TRUE(tree.Lit(0, TreeBulb::Stage1));
   const auto start = tree.NextDeadline();
   tree.SpaceDown(1.5);  // a held key's repeat: the tree keeps its start
   EXPECT_EQ(tree.NextDeadline(), start);
   tree.Advance(2.05);  // both staged: the tree starts 1 s after the press
-  EXPECT_TRUE(tree.Lit(0, TreeBulb::Amber3));
+  EXPECT_TRUE(tree.Lit(1, TreeBulb::Amber3));
+  tree.Advance(30);  // the racer staged in time: no time-out, the tree waits for the launch
+  EXPECT_TRUE(tree.Armed());
 }
 
 TEST_F(PracticeTreeTest, AverageLeavesOutRedLightsAndClearStartsAgain) {

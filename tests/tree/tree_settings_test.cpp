@@ -59,10 +59,13 @@ TEST_F(TreeSettingsTest, UntickedBoxesReadZeroAndChoicesAreKept) {
   ASSERT_TRUE(check.accepted);
   EXPECT_EQ(Cfg.DelayTime, 0);
   EXPECT_FLOAT_EQ(Cfg.HandicapTime, 2);
-  EXPECT_EQ(Cfg.TreeType, 2);
   EXPECT_EQ(Cfg.LanePointer, 1);
-  EXPECT_DOUBLE_EQ(check.run.treeDelay, 0.4);
   EXPECT_FLOAT_EQ(static_cast<float>(check.run.rollout), 0.25f);
+  // Sportsman, Pro (.500), Pro (.400): the last amber to the green is 0.5, 0.5 and 0.4 s.
+  for (const int type : {0, 1, 2}) {
+    EXPECT_EQ(ReadTreeSettings({"0", "0", "0", false, false, type, 0}).run.treeDelay, type == 2 ? 0.4 : 0.5);
+    EXPECT_EQ(Cfg.TreeType, type);
+  }
 }
 
 TEST_F(TreeSettingsTest, CommaReadsAsTheDecimalPoint) {
