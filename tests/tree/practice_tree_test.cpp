@@ -51,9 +51,9 @@ TEST_F(PracticeTreeTest, ReactionTimeAndRedLightPerTree) {
       {"Pro .400 10 ms early", Tree(2), 2.49, 0, 2.5, "0.390", true},
       {"Sportsman, rollout .2, 0.3 s late", Tree(0, 0.2), 3.9, 0, 4, "1.000", false},
       {"delay box .5, 0.3 s early", Tree(1, 0, 0.5), 2.3, 0, 2.6, "0.700", false},
-      // The red bulb lights when the car leaves: the release plus the rollout.
-      {"rollout .25, early", Tree(2, 0.25), 2.125, 0, 2.3749, "", false},
-      {"rollout .25, early, red", Tree(2, 0.25), 2.125, 0, 2.5, "0.275", true},
+      // The red bulb lights when the car leaves: the release plus the delay box.
+      {"delay box 1, early", Tree(2, 0, 1), 1.25, 0, 2.2499, "", false},
+      {"delay box 1, early, red", Tree(2, 0, 1), 1.25, 0, 2.25, "", true},
       {"before the ambers", Tree(1), 2.0, 0, 2.6, "-0.100", true},
       // The racer's tree starts first: the result waits for the other lane's green.
       {"handicap -1", Handicapped(1, -1), 2.6, 0, 3.599, "", false},
@@ -184,8 +184,11 @@ TEST_F(PracticeTreeTest, AverageLeavesOutRedLightsAndClearStartsAgain) {
   EXPECT_EQ(tree.RedsText(), "Reds: 1");
   EXPECT_EQ(tree.AverageText(), "Average RT: 0.500");
   tree.ClearStats();
-  EXPECT_EQ(tree.RunsText(), "Runs: 0");
+  StageBoth(Tree(2), t);
+  Release(t + 2.55);
+  EXPECT_EQ(tree.RunsText(), "Runs: 1");
   EXPECT_EQ(tree.RedsText(), "Reds: 0");
+  EXPECT_EQ(tree.AverageText(), "Average RT: 0.450");
 }
 
 }  // namespace
