@@ -88,9 +88,8 @@ void PracticeTree::Arm(const TreeRunSettings& settings, double now) {
   reactionTime_ = NotComputed;
   launched_ = otherGreen_ = userStaged_ = otherStaged_ = false;
   redLit_ = resultShown_ = otherAmber2_ = otherAmber3_ = false;
-  // Cleared here too, so a handicap run never ends on the previous run's green.
+  // Cleared at arming, so a handicap run never ends on the previous run's green.
   userGreen_ = false;
-  laneStart_ = {0, 0};
   armed_ = true;
   Start(static_cast<Slot>(StageTimer0 + otherLane_), now + Ms(RandomMs(14000, 1000)));
 }
@@ -176,7 +175,6 @@ void PracticeTree::AmberTimerFired(double now) {
   greenTime_ = now + run_.treeDelay;
   LightAmbers(0);
   LightAmbers(1);
-  userGreen_ = false;
   amberStep_ = 3;
   Start(AmberWait, greenTime_);
 }
@@ -192,7 +190,6 @@ void PracticeTree::AmberWaitStep() {
     case 2:
       Light(0, TreeBulb::Amber3);
       Light(1, TreeBulb::Amber3);
-      userGreen_ = false;
       amberStep_ = 3;
       return Start(AmberWait, greenTime_);
     default:
@@ -225,7 +222,6 @@ void PracticeTree::LaneTimerFired(int lane, double now) {
     return ResultCheck();
   }
   greenTime_ = laneStart_[lane];
-  userGreen_ = false;
   userLaneStep_ = 3;
   Start(UserLaneWait, greenTime_);
 }
@@ -242,7 +238,6 @@ void PracticeTree::UserLaneWaitStep() {
       Light(userLane_, TreeBulb::Amber3);
       step += 0.5;
       greenTime_ = step;
-      userGreen_ = false;
       userLaneStep_ = 3;
       return Start(UserLaneWait, greenTime_);
     default:
@@ -277,11 +272,10 @@ void PracticeTree::UserGreenReached(bool bothLanes) {
 }
 
 void PracticeTree::SpaceUp(double now) {
-  if (!armed_) return;
-  if (!otherStaged_) {  // left the beams before the other lane staged
-    launched_ = true;
-    return AbortRun();
-  }
+  // The car leaves once: a later release (after pressing again) never replaces the timing,
+  // so a red light stays red.
+  if (!armed_ || launched_) return;
+  if (!otherStaged_) return AbortRun();  // left the beams before the other lane staged
   launchTime_ = run_.delayTime + now + run_.rollout;
   if (greenTime_ == 0 || LaunchAfterGreen(launchTime_, greenTime_) < 0) {
     redLit_ = true;
@@ -292,10 +286,8 @@ void PracticeTree::SpaceUp(double now) {
       Start(RedLight, now + ms / 1000);
   }
   launched_ = true;
-  if (greenTime_ > 0) {
-    reactionTime_ = ReactionTime();
-    if (userGreen_ && otherGreen_) ShowRunResult();
-  }
+  if (greenTime_ > 0) reactionTime_ = ReactionTime();
+  ResultCheck();
 }
 
 double PracticeTree::ReactionTime() const {
@@ -309,7 +301,6 @@ void PracticeTree::ResultCheck() {
 }
 
 void PracticeTree::ShowRunResult() {
-  if (resultShown_ || !userGreen_ || !launched_) return;
   resultShown_ = true;
   StopSlot(AmberTimer);
   StopSlot(LaneTimer0);
@@ -328,7 +319,6 @@ void PracticeTree::ShowRunResult() {
 }
 
 void PracticeTree::AbortRun() {
-  resultShown_ = true;
   deadline_.fill(std::nullopt);
   Light(userLane_, TreeBulb::Red);
   lastRun_ = "Aborted";

@@ -28,7 +28,8 @@ class PracticeTree {
   // Pre-Stage with accepted fields: resets the tree and starts the other lane's stage wait.
   void Arm(const TreeRunSettings& settings, double now);
   // The space bar pressed (the user stages) and released (the launch). A press while not armed
-  // or already staged does nothing; a press first fires every timer due by then.
+  // or already staged does nothing, nor does a release after the launch; a press first fires
+  // every timer due by then.
   void SpaceDown(double now);
   void SpaceUp(double now);
   // Fires every timer and wait due at or before now.

@@ -14,14 +14,6 @@ using test::ScriptedUi;
 class TreeSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override { Cfg = Settings{}; }
-  TreeFields Fields(std::string rollout, std::string delay, std::string handicap) {
-    TreeFields f;
-    f.rollout = std::move(rollout);
-    f.delay = std::move(delay);
-    f.handicap = std::move(handicap);
-    f.useDelay = f.useHandicap = true;
-    return f;
-  }
   ScriptedUi ui;
   ScopedUi scoped{ui};
 };
@@ -46,7 +38,8 @@ TEST_F(TreeSettingsTest, BoxesAreCheckedInOrderWithTheirMessages) {
   };
   for (const Case& c : cases) {
     ui.asked.clear();
-    const TreeFieldCheck check = ReadTreeSettings(Fields(c.rollout, c.delay, c.handicap));
+    Cfg.HandicapTime = 3;
+    const TreeFieldCheck check = ReadTreeSettings({c.rollout, c.delay, c.handicap, true, true});
     EXPECT_EQ(check.accepted, c.message == nullptr) << c.rollout << c.delay << c.handicap;
     EXPECT_EQ(check.refused, c.refused);
     if (c.message) {
@@ -54,41 +47,31 @@ TEST_F(TreeSettingsTest, BoxesAreCheckedInOrderWithTheirMessages) {
       EXPECT_EQ(ui.asked[0].text, c.message);
       EXPECT_EQ(ui.asked[0].title, "Practice Tree");
       EXPECT_EQ(ui.asked[0].style, Msg::OKOnly | Msg::Question);
+      if (c.refused != TreeField::Handicap) EXPECT_EQ(Cfg.HandicapTime, 3);  // not read after a refusal
     } else {
       EXPECT_TRUE(ui.asked.empty());
     }
   }
 }
 
-TEST_F(TreeSettingsTest, RefusedDelayReadsNothingAfterIt) {
-  Cfg.HandicapTime = 3;
-  ReadTreeSettings(Fields("0", "25", "1"));
-  EXPECT_EQ(Cfg.HandicapTime, 3);
-}
-
 TEST_F(TreeSettingsTest, UntickedBoxesReadZeroAndChoicesAreKept) {
-  TreeFields f = Fields("0.25", "1.5", "2");
-  f.useDelay = false;
-  f.treeType = 2;
-  f.lane = 1;
-  const TreeFieldCheck check = ReadTreeSettings(f);
+  const TreeFieldCheck check = ReadTreeSettings({"0.25", "1.5", "2", false, true, 2, 1});
   ASSERT_TRUE(check.accepted);
   EXPECT_EQ(Cfg.DelayTime, 0);
-  EXPECT_EQ(Cfg.UseDelay, False);
   EXPECT_FLOAT_EQ(Cfg.HandicapTime, 2);
-  EXPECT_EQ(Cfg.TreeType, 2);
   EXPECT_EQ(Cfg.LanePointer, 1);
-  EXPECT_DOUBLE_EQ(check.run.treeDelay, 0.4);
-  EXPECT_EQ(check.run.lane, 1);
   EXPECT_FLOAT_EQ(static_cast<float>(check.run.rollout), 0.25f);
+  // Sportsman, Pro (.500), Pro (.400): the last amber to the green is 0.5, 0.5 and 0.4 s.
+  for (const int type : {0, 1, 2}) {
+    EXPECT_EQ(ReadTreeSettings({"0", "0", "0", false, false, type, 0}).run.treeDelay, type == 2 ? 0.4 : 0.5);
+    EXPECT_EQ(Cfg.TreeType, type);
+  }
 }
 
 TEST_F(TreeSettingsTest, CommaReadsAsTheDecimalPoint) {
   EXPECT_DOUBLE_EQ(TreeTimeValue(",500"), 0.5);
   EXPECT_DOUBLE_EQ(TreeTimeValue("1,25 s"), 1.25);
   EXPECT_DOUBLE_EQ(TreeTimeValue(" .200"), 0.2);
-  ReadTreeSettings(Fields("0", ",500", "0"));
-  EXPECT_FLOAT_EQ(Cfg.DelayTime, 0.5f);
 }
 
 }  // namespace

@@ -50,9 +50,10 @@ void Exclusive(QWidget* parent, std::initializer_list<QRadioButton*> options) {
 
 }  // namespace
 
-frmTree::frmTree()
+frmTree::frmTree(std::function<double()> random)
     : Form("frmTree", QStringLiteral("Practice Tree")),
-      tree_([this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }) {
+      tree_(random ? std::move(random)
+                   : [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }) {
   SportTree = new QRadioButton(QStringLiteral("Sportsman"), this);
   Pro5Tree = new QRadioButton(QStringLiteral("Pro (.500)"), this);
   Pro4Tree = new QRadioButton(QStringLiteral("Pro (.400)"), this);
@@ -159,6 +160,7 @@ void frmTree::Form_Load() {
   } else {
     LeftLane->setChecked(true);
   }
+  RolloutValue = 0.2;
   ShowRollout();
   DelayTime->setText(QText(Format(Cfg.DelayTime, "#.000")));
   HandicapDelay->setText(QText(Format(Cfg.HandicapTime, "##.000")));
@@ -267,6 +269,9 @@ void frmTree::Tick() {
 void frmTree::Follow() {
   const bool armed = tree_.Armed();
   StageLabel->setVisible(armed);
+  // Disabling the focused Pre-Stage would hand the focus on to the next button ("Clear Stats");
+  // the window keeps it instead.
+  if (armed && focusWidget() == PreStage) setFocus();
   PreStage->setEnabled(!armed);
   TreePic->update();
   LastRun->setText(QText(tree_.LastRun()));
@@ -284,15 +289,18 @@ void frmTree::Follow() {
   }
 }
 
-// While a run is armed the space bar belongs to the tree, whichever control has the focus; a
-// held key's repeats neither stage again nor launch.
+// In this window the space bar belongs to the tree, whichever control has the focus: it never
+// presses a button (a habitual press between runs would otherwise clear the statistics or
+// toggle a choice). While a run is armed it stages and launches; a held key's repeats neither
+// stage again nor launch.
 bool frmTree::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() != Qt::Key_Space || !tree_.Armed()) return false;
+  if (key->key() != Qt::Key_Space) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || (widget != this && !isAncestorOf(widget))) return false;
   const double now = Now();  // the release is timed before anything else
+  if (!tree_.Armed()) return true;
   if (event->type() == QEvent::KeyPress) {
     if (spaceBar_.Press()) tree_.SpaceDown(now);
   } else if (!key->isAutoRepeat()) {

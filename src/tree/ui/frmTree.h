@@ -4,6 +4,7 @@
 // picture, the last reaction time and the statistics; the run itself is the PracticeTree state
 // machine, which this window feeds with the clock, the space bar and its deadlines.
 
+#include <functional>
 #include <random>
 
 #include "platform/qt/form.h"
@@ -25,7 +26,9 @@ class frmTree : public Form {
   Q_OBJECT
 
  public:
-  frmTree();
+  // random() gives the tree's random numbers (0 <= r < 1); by default a generator seeded from
+  // the clock at each load.
+  explicit frmTree(std::function<double()> random = {});
 
   QRadioButton *SportTree, *Pro5Tree, *Pro4Tree;
   QRadioButton *LeftLane, *RightLane;

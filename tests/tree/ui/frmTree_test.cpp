@@ -1,4 +1,6 @@
-// The practice tree window driven as a racer drives it: the space bar, Pre-Stage, Close.
+// The practice tree window driven as a racer drives it: the space bar, Pre-Stage, Close. The
+// tree's random source is fixed at 0: the other lane stages 1 s after the user and the tree
+// starts 1 s after both lanes are staged.
 #include "tree/ui/frmTree.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +21,6 @@
 #include "core/tables.h"
 #include "support/recording_qt_ui.h"
 #include "tree/ui/tree_picture.h"
-#include "tree/ui/tree_windows.h"
 
 namespace kestrelon {
 namespace {
@@ -30,7 +31,7 @@ class frmTreeTest : public ::testing::Test {
     InitTables();
     S = SharedState{};
     Cfg = Settings{};
-    RegisterTreeWindows();
+    Form::Register("frmTree", [] { return new frmTree([] { return 0.0; }); });
     previous_ = setUi(&ui);
   }
   void TearDown() override {
@@ -41,12 +42,13 @@ class frmTreeTest : public ::testing::Test {
   frmTree* Open() {
     auto* tree = static_cast<frmTree*>(Form::Instance("frmTree"));
     tree->Show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(tree));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(tree));
     return tree;
   }
-  static void Space(QWidget* target, QEvent::Type type, bool autoRepeat = false) {
+  // The space bar as the racer's keyboard sends it: to the control with the focus.
+  static void Space(frmTree* tree, QEvent::Type type, bool autoRepeat = false) {
     QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
-    QApplication::sendEvent(target, &key);
+    QApplication::sendEvent(tree->focusWidget() ? tree->focusWidget() : tree, &key);
   }
 
   test::RecordingQtUi ui;
@@ -55,53 +57,94 @@ class frmTreeTest : public ::testing::Test {
   UiSeam* previous_ = nullptr;
 };
 
-TEST_F(frmTreeTest, FreshWindowShowsItsChoicesAndNoRun) {
+TEST_F(frmTreeTest, OpeningShowsTheSettingsAndTheRollout) {
   S.CancelFlag = 1;  // left by another command: the tree opens all the same
   Cfg.TreeType = 7;
   Cfg.LanePointer = 3;
   Cfg.DelayTime = 0.5f;
   frmTree* tree = Open();
   EXPECT_TRUE(tree->IsLoaded());
-  EXPECT_EQ(tree->RolloutTime->text(), ".200");
   EXPECT_EQ(tree->DelayTime->text(), ".500");
   EXPECT_EQ(tree->HandicapDelay->text(), ".000");
-  EXPECT_TRUE(tree->Pro4Tree->isChecked());
+  EXPECT_TRUE(tree->Pro4Tree->isChecked() && tree->RightLane->isChecked());
   EXPECT_EQ(Cfg.TreeType, 2);
-  EXPECT_TRUE(tree->RightLane->isChecked());
   EXPECT_EQ(Cfg.LanePointer, 1);
-  EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
-  EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
-  EXPECT_FALSE(tree->StageLabel->isVisible());
+
+  // Without a simulated run the rollout starts at 0.2 s at every opening.
+  EXPECT_EQ(tree->RolloutTime->text(), ".200");
+  tree->RolloutTime->setText(".350");
+  tree->PreStage->click();
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  EXPECT_EQ(tree->RolloutTime->text(), ".200");
+  // After a run, the run's rollout, whatever was typed.
+  tree->RolloutTime->setText("0.5");
+  tree->hide();
+  S.RunDone = True;  // a run that never moved: its rollout time reads 0
+  tree->Show();
+  EXPECT_EQ(tree->RolloutTime->text(), ".000");
 }
 
-TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesWhateverHasTheFocus) {
+TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   frmTree* tree = Open();
-  tree->PreStage->click();
+  QTest::mouseClick(tree->PreStage, Qt::LeftButton);
   ASSERT_TRUE(tree->Tree().Armed());
   EXPECT_TRUE(tree->StageLabel->isVisible());
   EXPECT_FALSE(tree->PreStage->isEnabled());
-  tree->ClearButton->setFocus();
-  Space(tree->ClearButton, QEvent::KeyPress);
+  EXPECT_NE(tree->focusWidget(), tree->ClearButton);
+  Space(tree, QEvent::KeyPress);
   EXPECT_TRUE(tree->Tree().Lit(0, TreeBulb::Stage1));
-  Space(tree->ClearButton, QEvent::KeyRelease, true);  // a held key's repeat
-  Space(tree->ClearButton, QEvent::KeyPress, true);
-  EXPECT_TRUE(tree->Tree().Armed());
+  Space(tree, QEvent::KeyRelease, true);  // a held key's repeat
+  Space(tree, QEvent::KeyPress, true);
   // Unmarked release and press pairs of a held key on X11.
-  Space(tree->ClearButton, QEvent::KeyRelease);
-  Space(tree->ClearButton, QEvent::KeyPress);
+  Space(tree, QEvent::KeyRelease);
+  Space(tree, QEvent::KeyPress);
   QTest::qWait(150);
   EXPECT_TRUE(tree->Tree().Armed());
-  // Released before the other lane staged (it waits at least a second).
-  Space(tree->ClearButton, QEvent::KeyRelease);
+  // Released before the other lane staged.
+  Space(tree, QEvent::KeyRelease);
   QTest::qWait(150);
   EXPECT_FALSE(tree->Tree().Armed());
   EXPECT_EQ(tree->LastRun->text(), "Aborted");
+  EXPECT_TRUE(tree->PreStage->isEnabled());
+
+  // Out of habit between runs, with the focus where the window left it, then on "Clear Stats"
+  // and on a choice.
+  for (QWidget* focus : {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(tree->ClearButton),
+                         static_cast<QWidget*>(tree->UseDelay)}) {
+    if (focus) focus->setFocus();
+    Space(tree, QEvent::KeyPress);
+    Space(tree, QEvent::KeyRelease);
+    QTest::qWait(150);
+  }
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 1");
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
-  EXPECT_TRUE(tree->PreStage->isEnabled());
+  EXPECT_FALSE(tree->UseDelay->isChecked());
 }
 
-TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleWithTheFocusOnIt) {
+TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
+  // Pro (.500), handicap -1.0: the racer's ambers 2 s after staging and the green 0.5 s later,
+  // the other lane's ambers 1 s after the racer's and its green 0.5 s after them.
+  frmTree* tree = Open();
+  tree->Pro5Tree->setChecked(true);
+  tree->UseHandicap->setChecked(true);
+  tree->HandicapDelay->setText("-1");
+  QTest::mouseClick(tree->PreStage, Qt::LeftButton);
+  const PracticeTree& run = tree->Tree();
+  Space(tree, QEvent::KeyPress);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(0, TreeBulb::Amber3); }));
+  Space(tree, QEvent::KeyRelease);  // before the green
+  QTest::qWait(150);
+  Space(tree, QEvent::KeyPress);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(1, TreeBulb::Amber3); }));
+  Space(tree, QEvent::KeyRelease);  // after the green
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !run.Armed(); }));
+  EXPECT_TRUE(run.Lit(0, TreeBulb::Red));
+  EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
+  EXPECT_EQ(tree->AverageRT->text(), "Average RT:");
+}
+
+TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleAndClosingMidRunStopsEveryTimer) {
   frmTree* tree = Open();
   tree->RolloutTime->setText("1.001");
   tree->PreStage->click();
@@ -109,10 +152,8 @@ TEST_F(frmTreeTest, RefusedFieldKeepsTheTreeIdleWithTheFocusOnIt) {
   EXPECT_EQ(ui.asked[0].text, "Rollout time too long");
   EXPECT_FALSE(tree->Tree().Armed());
   EXPECT_TRUE(tree->RolloutTime->hasFocus());
-}
 
-TEST_F(frmTreeTest, ClosingMidRunStopsEveryTimer) {
-  frmTree* tree = Open();
+  tree->RolloutTime->setText("1");
   tree->PreStage->click();
   ASSERT_TRUE(tree->Tree().NextDeadline());
   QTest::keyClick(tree, Qt::Key_Escape);
@@ -121,31 +162,21 @@ TEST_F(frmTreeTest, ClosingMidRunStopsEveryTimer) {
   EXPECT_FALSE(tree->findChild<QTimer*>()->isActive());
 }
 
-TEST_F(frmTreeTest, RolloutFollowsTheLastRunOnShow) {
-  frmTree* tree = Open();
-  tree->RolloutTime->setText("0.5");
-  tree->hide();
-  S.RunDone = True;  // a run that never moved: its rollout time reads 0
-  tree->Show();
-  EXPECT_EQ(tree->RolloutTime->text(), ".000");
-}
-
 TEST_F(frmTreeTest, BulbsTakeTheLightTypesColours) {
+  // Lit pre-stage bulb and background, as red-green-blue: pale by day, pure in the evening
+  // and at night, on a white, light cyan or black tree.
+  const QRgb lit[] = {0xFFFF80, 0xFFFF00, 0xFFFF00}, background[] = {0xFFFFFF, 0x80FFFF, 0x000000};
   frmTree* tree = Open();
   for (int light = 0; light < 3; ++light) {
     (light == 0 ? tree->Daytime : light == 1 ? tree->Eveningtime : tree->Nighttime)->click();
     EXPECT_EQ(Cfg.LightType, light);
-    tree->PreStage->click();  // pre-stage bulbs lit
+    tree->PreStage->click();
     const QImage image = tree->TreePic->grab().toImage();
-    const TreeColours colours = LightColours(light);
-    const BulbPlace& pre = PlaceOf(TreeBulb::Prestage1);
-    const BulbPlace& amber = PlaceOf(TreeBulb::Amber1);
     auto at = [&](int x, int y) { return image.pixel(x / TwipsPerPixel, y / TwipsPerPixel) & 0xFFFFFF; };
-    const int r = pre.diameter / 2, a = amber.diameter / 2;
-    EXPECT_EQ(at(pre.left[0] + r, pre.top + r), colours.amber) << light;
-    EXPECT_EQ(at(pre.left[1] + r, pre.top + r), colours.amber) << light;
-    EXPECT_EQ(at(amber.left[0] + a, amber.top + a), colours.background) << light;  // unlit
-    EXPECT_EQ(at(60, 6000), colours.background) << light;
+    EXPECT_EQ(at(960 + 186, 360 + 186), lit[light]) << light;   // left lane's pre-stage
+    EXPECT_EQ(at(2760 + 186, 360 + 186), lit[light]) << light;  // right lane's
+    EXPECT_EQ(at(1080 + 366, 1560 + 366), background[light]) << light;  // an unlit amber
+    EXPECT_EQ(at(60, 6000), background[light]) << light;
     QTest::keyClick(tree, Qt::Key_Escape);
     tree = Open();
   }
