@@ -160,15 +160,20 @@ TEST_F(RowTorque, CalculatorStageGuardsAndRatio) {
   EXPECT_TRUE(half > 100 && half < full) << half;
 }
 
-TEST(CrankTorque, BelowTheCurveFallsLinearlyToNothing) {
+// {rows, rev-limit factor, throttle, lb-ft}: below the curve the torque falls linearly to nothing,
+// the cut drags whatever the throttle, and a runaway engine reads the top margin row (201), where
+// there is none, never extrapolating.
+TEST(CrankTorque, BelowTheCurveAboveItAndUnderTheCut) {
   S = SharedState{};
   RunContext c;
   c.TorqueScale = 1.3567f;
   S.MinRPMIndex = 30;
+  for (int r = 32; r <= 200; ++r) S.PowerCurve[0][r] = 100;
   S.PowerCurve[0][30] = 100;
   S.PowerCurve[0][31] = 110;
-  // {rows, rev-limit factor, throttle, lb-ft}: the cut drags whatever the throttle.
-  const Single rows[][4] = {{15, 1, 1, 50}, {30.5f, 1, 1, 105}, {30.5f, -0.2f, 0.5f, -0.2f * 105}};
+  const Single rows[][4] = {{15, 1, 1, 50},    {30.5f, 1, 1, 105}, {30.5f, -0.2f, 0.5f, -0.2f * 105},
+                            {200, 1, 1, 100},  {200.5f, 1, 1, 50}, {201, 1, 1, 0},  {1e9f, 1, 1, 0},
+                            {3e9f, 1, 1, 0},   {1e30f, 1, 1, 0},   {INFINITY, 1, 1, 0}, {NAN, 1, 1, 0}};
   for (const auto& r : rows) {
     S.EngineSpeed = r[0];
     S.RevLimitFactor = r[1];
@@ -176,24 +181,6 @@ TEST(CrankTorque, BelowTheCurveFallsLinearlyToNothing) {
     c.ShiftTorqueFactor = 1;
     CrankTorquePhase(c);
     EXPECT_NEAR(S.CrankTorque, r[3] * 1.3567f, 1e-3f) << r[0];
-  }
-}
-
-TEST(CrankTorque, ARunawayEngineReadsTheTopMarginRowAndNeverExtrapolates) {
-  S = SharedState{};
-  RunContext c;
-  c.TorqueScale = 1.3567f;
-  S.MinRPMIndex = 10;
-  for (int r = 10; r <= 200; ++r) S.PowerCurve[0][r] = 100;
-  S.RevLimitFactor = 1;
-  S.ThrottleOpening = 1;
-  // Row 200 still has its torque; from the margin row 201 on there is none, however fast.
-  const Single rows[][2] = {{200, 100}, {200.5f, 50}, {201, 0}, {1e9f, 0}, {3e9f, 0}, {1e30f, 0}, {INFINITY, 0}, {NAN, 0}};
-  for (const auto& r : rows) {
-    S.EngineSpeed = r[0];
-    c.ShiftTorqueFactor = 1;
-    CrankTorquePhase(c);
-    EXPECT_NEAR(S.CrankTorque, r[1] * 1.3567f, 1e-3f) << r[0];
   }
 }
 
@@ -217,13 +204,13 @@ TEST(NitrousStage, StageComesOnItsDelayAfterItsGear) {
 TEST(NitrousPressure, FactorFollowsTheBottleAndNeverGoesNegative) {
   S = SharedState{};
   S.N2PowerPressure = 1000;
-  S.N2RunPressure = 1100;
-  EXPECT_NEAR(NitrousPressureFactorAt(0), 1.21f, 1e-5f);
-  S.N2RunPressure = 900;
-  EXPECT_NEAR(NitrousPressureFactorAt(0), 0.9f, 1e-6f);
-  S.N2DropPressure = 100;
-  EXPECT_NEAR(NitrousPressureFactorAt(4), 0.5f, 1e-6f);
-  EXPECT_EQ(NitrousPressureFactorAt(20), 0.0f);  // an empty bottle gives nothing, not less
+  // {run pressure, drop, seconds, factor}: an empty bottle gives nothing, not less.
+  const Single rows[][4] = {{1100, 0, 0, 1.21f}, {900, 0, 0, 0.9f}, {900, 100, 4, 0.5f}, {900, 100, 20, 0}};
+  for (const auto& r : rows) {
+    S.N2RunPressure = r[0];
+    S.N2DropPressure = r[1];
+    EXPECT_NEAR(NitrousPressureFactorAt(r[2]), r[3], 1e-5f) << r[0] << " " << r[2];
+  }
 }
 
 TEST(NitrousPower, RatioOfAKnownEngine) {
