@@ -51,7 +51,8 @@ TEST(Numbers, IntegerRangeOfARoundedValue) {
 TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {
   const std::pair<float, const char*> singles[] = {
       {0.5f, " .5"}, {-0.25f, "-.25"}, {0.0f, " 0"}, {-0.0f, " 0"}, {3.2808333f, " 3.280833"},
-      {1234567.0f, " 1234567"}, {12345678.0f, " 1.234568E+07"}, {0.0001f, " .0001"}, {0.00001f, " 1E-05"}};
+      {1234567.0f, " 1234567"}, {12345678.0f, " 1.234568E+07"}, {0.0001f, " .0001"}, {0.00001f, " 1E-05"},
+      {1500.0f, " 1500"}};
   for (const auto& [value, text] : singles) EXPECT_EQ(Str(value), text);
   EXPECT_EQ(Str(6500) + "|" + Str(-3) + "|" + Str(0.1) + "|" + Str(1.0 / 3.0), " 6500|-3| .1| .333333333333333");
   EXPECT_EQ(NumText(162.1f) + "|" + NumText(-0.5f), "162.1|-.5");
@@ -76,7 +77,7 @@ TEST(Numbers, FormatPatterns) {
       {0.125, "0.00", "0.13"}, {2.675, "0.00", "2.68"}, {9.999, "0.00", "10.00"},
       {0.996, "#.00", "1.00"}, {-1.5, "0.0", "-1.5"}, {-0.001, "0.00", "0.00"},
       {0.004, "#.00", ".00"}, {1234567, "#,##0", "1,234,567"}, {5, "#.##", "5."},
-      {3, "00", "03"}};
+      {3, "00", "03"}, {1.96, "0.0", "2.0"}, {0.05, "0.0", "0.1"}};
   for (const Row& r : rows) EXPECT_EQ(Format(r.value, r.pattern), r.expected) << r.pattern;
   EXPECT_EQ(Format(13.256f, "##0.00s"), "13.26s");
 }

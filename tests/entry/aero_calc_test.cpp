@@ -18,6 +18,7 @@ class AeroCalc : public EntryTest {
 
 TEST_F(AeroCalc, StandardDayAndBlankWeatherGiveStandardAir) {
   AeroEntry e = Car();
+  e.CL = "0.2";
   e.StandardDay = true;
   e.Press = "99999pa";
   ASSERT_EQ(Refused(e), "accepted");
@@ -25,6 +26,7 @@ TEST_F(AeroCalc, StandardDayAndBlankWeatherGiveStandardAir) {
             std::tuple(101400.0f, 15.5f, 1.0f, 1.0f, 1.0f));
   ExpectItems({{5, 13, "Y"}, {6, 3, "99999pa"}});
   EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
+  EXPECT_NEAR(S.AeroLiftFactor, 0.52117f / 0.55f * 0.2f, 1e-4);  // lift and drag on the same area
 
   e.StandardDay = false;
   e.Press = "";

@@ -101,6 +101,10 @@ TEST_F(ChassisCalc, LoadReadsCodesStrictly) {
   EXPECT_EQ(e.Drive, DriveLayout::RWD);
   EXPECT_TRUE(e.UseWheelieBars);  // (7,20) blank
   EXPECT_EQ(e.CGP, "60.00");
+  // A rear share the C.G. cannot have leaves the distance alone.
+  e.CGP = "100";
+  ChassisCGP_LostFocus(e, base);
+  EXPECT_EQ(e.CGL, "40in");
 }
 
 TEST_F(ChassisCalc, PresetsFollowWheelbaseWeightAndCG) {

@@ -36,6 +36,7 @@ TEST_F(Clutch, TypeCodesAndAConventionalClutch) {
   E e = Conventional();
   e.BiteRPM = "0";
   e.LockupRPM = " ";
+  e.AG = "2mm";
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(std::tuple(S.ClutchType, S.ClutchTorqueLocked, S.ClutchEngageInitialPC, S.ClutchEntered),
             std::tuple("N", 0.0f, 1.0f, True));
@@ -43,7 +44,7 @@ TEST_F(Clutch, TypeCodesAndAConventionalClutch) {
   EXPECT_NEAR(S.ClutchInertia, 0.14635, 1e-4);
   // Rpm texts of zero are stored empty.
   test::ExpectItems({{6, 12, "N"}, {6, 13, "10in"}, {1, 13, "N"}, {1, 19, "Dry"}, {6, 19, "N"},
-                     {5, 15, ""}, {5, 16, ""}});
+                     {5, 15, ""}, {5, 16, ""}, {1, 20, "2mm"}});
 
   e.Diameter = e.Weight = "";  // a blank size is accepted
   ASSERT_FALSE(AcceptClutch(e));
@@ -62,6 +63,8 @@ TEST_F(Clutch, RefusalsNameTheirBoxAndChangeNothing) {
       {[](E& e) { e.Weight = "-2kg"; }, "Clutch weight invalid ", ClutchWeightField},
       {[](E& e) { e.TorqueStatic = ""; }, "Clutch static torque not valid", ClutchNoFocusField},
       {[](E& e) { e.TypeText = "Lockup"; }, "Clutch lockup torque not valid", ClutchTorqueLockedField},
+      {[](E& e) { e.TypeText = "Lockup", e.TorqueStatic = "0lb/ft"; }, "Clutch static torque not valid",
+       ClutchNoFocusField},
       {[](E& e) { e.EngageInitialPC = "101"; }, "Clutch initial engagement percentage not valid",
        ClutchEngageInitialPCField},
       {[](E& e) { e.EngageInitialPC = "-5"; }, "Clutch initial engagement percentage not valid",
@@ -163,7 +166,11 @@ TEST_F(Clutch, DefaultsFromTheEngineCurve) {
   EXPECT_EQ(defaults("S", {&E::BiteRPM, &E::LockupRPM}), "2000|3000|");
   S.MaxRPMIndex = 30;
   EXPECT_EQ(defaults("S", {&E::LockupRPM}), "2500|");
-  EXPECT_EQ(defaults("T", {&E::BiteRPM, &E::ConverterSlip}), "3000|3|");
+  // A nitrous stage on from the start of first gear sets the stall speed, whatever its delay.
+  S.NitrousSG1 = 1;
+  S.NitrousDT1 = 2;
+  S.EngineSummary[1][1] = 45;
+  EXPECT_EQ(defaults("T", {&E::BiteRPM, &E::ConverterSlip}), "4500|3|");
 
   S.EngineEntered = False;
   EXPECT_EQ(ClutchDefaults(e, "C")->message, "No Power data is available to calculate clutch default settings");

@@ -99,6 +99,11 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   const Single* calc[] = {&S.ClutchPlateCalc1, &S.ClutchPlateCalc2, &S.ClutchPlateCalc3,
                           &S.ClutchPlateCalc4, &S.ClutchPlateCalc5, &S.ClutchPlateCalc6};
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(*calc[i], figures[i], 0.01) << i + 1;
+  // Wet plates shed heat into the oil across their radial width as well.
+  e.Wet = true;
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
+  EXPECT_NEAR(S.ClutchPlateCalc3 - figures[2], 0.70686 + 0.62832, 2e-3);
+  e.Wet = false;
 
   // A clutch lighter than its plates has no heat capacity besides them; a plate kind without
   // thickness adds no conduction path (and no division by zero).

@@ -43,7 +43,9 @@ TEST_F(GearCalc, DriveRatiosAndEfficiency) {
   for (const auto& [primary, final, eff, refusal] : cases) {
     e.Primary = primary, e.Final = final, e.Eff = eff;
     EXPECT_EQ(Refused(), refusal) << primary << final << eff;
-    if (refusal == std::string("accepted")) EXPECT_EQ(std::tuple(S.TransPrimary, S.TransEff), std::tuple(1.0f, 1.0f));
+    if (refusal == std::string("accepted")) {
+      EXPECT_EQ(std::tuple(S.TransPrimary, S.TransEff), std::tuple(1.0f, 1.0f));
+    }
   }
   e.Eff = "90";
   ASSERT_EQ(Refused(), "accepted");
@@ -56,6 +58,10 @@ TEST_F(GearCalc, AGapEndsTheGearbox) {
   EXPECT_EQ(S.GearCount, 4);
   EXPECT_EQ(S.GearInternal[6] + S.GearOverall[6], 0);
   EXPECT_EQ(S.VehicleData[7][16], "1");  // its text is still stored
+
+  e.Internal = {"8", "7", "6", "5", "4", "3", "2", "1"};  // every row: eight gears
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearCount, 8);
 
   e.Internal = {"3", "2", "2", "", "", "", "", ""};
   ExpectRefusal(AcceptGears(e, false), "Gear 3 is lower than or the same as gear 2",
@@ -97,6 +103,7 @@ TEST_F(GearCalc, UpshiftRows) {
 }
 
 TEST_F(GearCalc, UpshiftTimesAndTopGear) {
+  S.VehicleData[10][18] = "Y";  // no power shift now
   e.UpshiftDefault = ".5";
   e.Sec[0] = "1.5";
   e.Sec[1] = "2.0";
@@ -107,6 +114,7 @@ TEST_F(GearCalc, UpshiftTimesAndTopGear) {
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_FLOAT_EQ(S.GearChange[2], 0.5f);
   EXPECT_EQ(S.GearChange[4] + S.GearSec[4], 0);  // the top gear has no upshift
+  ExpectItems({{10, 17, ".5"}, {10, 18, ""}});
   e.Change[1] = "-1";
   ExpectRefusal(AcceptGears(e, false), "Upshift Duration Invalid", GearChangeField + 1);
 }

@@ -49,10 +49,12 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   e.Stage[2].UseStage = true;
   e.SG2 = "4";  // = GearCount
   e.DT2 = "1";
+  e.Stage[2].Correct = true;
   ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(S.NitrousCorrect[2], True);
   EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousDT1, S.NitrousSG2, S.NitrousEntered), std::tuple(2, 0.5f, 4, True));
   // An unticked box is stored empty, not "N".
-  test::ExpectItems({{8, 1, "2"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
+  test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
   // A stage without a curve is not used whatever its boxes hold.
@@ -101,8 +103,12 @@ TEST_F(Nitrous, ProgressiveByPowerRpmOrTime) {
   e.Stage[1].ProgTime = "1.5";
   ASSERT_FALSE(AcceptNitrous(e));
   EXPECT_EQ(record(), std::tuple(True, 0.0f, 1.0f, 0, 0, 1.5f));
-  // Nothing to control the build-up: a plain stage, with the powers still stored.
-  ASSERT_FALSE(AcceptNitrous(Progressive()));
+  EXPECT_EQ(S.VehicleData[10][5], "1.5");
+  // Nothing to control the build-up (a full-power rpm of row 0 is none): a plain stage, with the
+  // powers still stored.
+  e = Progressive();
+  e.Stage[1].FinalRPM = "50";
+  ASSERT_FALSE(AcceptNitrous(e));
   EXPECT_EQ(record(), std::tuple(False, 0.0f, 1.0f, 0, 0, 0.0f));
   EXPECT_EQ(S.VehicleData[10][1], "Y");
 }
@@ -164,11 +170,12 @@ TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
   S.EngineSummary[2][0] = 0;
   test::SetItems(
       {{10, 20, ""}, {10, 19, ""}, {10, 1, "Y"}, {10, 6, "Y"}, {5, 19, "Y"}, {8, 1, " 2 "},
-       {10, 2, " 3000 "}});
+       {10, 2, " 3000 "}, {8, 4, "1.5"}, {8, 7, "Y"}});
   NitrousEntry e = LoadNitrousEntry();
   EXPECT_TRUE(e.Stage[1].UseStage && e.Stage[1].Prog && e.Stage[1].Calculate);
   EXPECT_FALSE(e.Stage[2].UseStage || e.Stage[2].Prog);
-  EXPECT_EQ(test::Joined({e.SG1, e.Stage[1].StartRPM}), " 2 |3000");
+  EXPECT_EQ(test::Joined({e.SG1, e.Stage[1].StartRPM, e.DT2}), " 2 |3000|1.5");
+  EXPECT_TRUE(e.Stage[1].Correct);
   S.VehicleData[10][19] = "N";
   EXPECT_FALSE(LoadNitrousEntry().Stage[1].UseStage);
 }

@@ -64,6 +64,7 @@ TEST_F(TyreCalc, FlatTyreWheelCountsAndFigures) {
       {TyreNumItem, "0", "Only vehicles with 1 or 2 rear wheels are permitted"},
       {TyreNumItem, "3", "Only vehicles with 1 or 2 rear wheels are permitted"},
       {TyreNumItem, "", "Only vehicles with 1 or 2 rear wheels are permitted"},
+      {FTyreNumItem, "3", "Vehicles must have 1 or 2 front wheels"},
       {TyreFAspectItem, "0.5", "Aspect ratio not valid"},
       {TyreMuItem, "0", "Invalid Friction Coefficient"},
       {TyreDiaItem, "", "Either static diameter or aspect ratio are needed"}};

@@ -51,8 +51,8 @@ TEST_F(Throttle, StopsOpenFromShutAtTheStartAndCloseFromFullLater) {
   S.UseThrottleStop = True;
   S.TStopTimer = {0, 1.0f, 2000, 2000, 2000, 2000};
   S.TStopOpening = {0.5f, 1, 1, 1, 1, 1};
-  S.TStopBuild = {0.2f, 0, 0, 0, 0, 0};
-  ExpectOpenings({{0.1f, 0.25f}, {0.2f, 0.5f}, {0.9f, 0.5f}, {1.5f, 1.0f}});
+  S.TStopBuild = {0.2f, 0.4f, 0, 0, 0, 0};  // a later stop builds from the one before
+  ExpectOpenings({{0.1f, 0.25f}, {0.2f, 0.5f}, {0.9f, 0.5f}, {1.2f, 0.75f}, {1.5f, 1.0f}});
   S.TStopTimer = {1.0f, 2000, 2000, 2000, 2000, 2000};
   ExpectOpenings({{0.5f, 1.0f}, {1.1f, 0.75f}, {1.5f, 0.5f}});
   // Every later row at 0: the scan ends at row 5, whose opening applies.
@@ -127,6 +127,9 @@ TEST_F(RowTorque, ProgressiveStagesBuildFromThePreviousColumnByRpmOrByTime) {
   n.FinalPower = 1;
   for (const auto& [rows, torque] : {std::pair{40, 150.0f}, {50, 150 + 0.6f * 50}, {70, 200.0f}})
     EXPECT_FLOAT_EQ(EngineTorqueAt(2, rows), torque) << rows;
+  n.FinalPower = 0.8f;  // from the full-power row on the stage gives all it has
+  EXPECT_FLOAT_EQ(EngineTorqueAt(2, 60), 200);
+  n.FinalPower = 1;
 
   // By time: halfway half a second after the stage came on (gear 2 at 3.0 s plus 0.5 s).
   S.NitrousStageData[1] = n;
