@@ -187,6 +187,23 @@ TEST(CrankTorque, BelowTheCurveAboveItAndUnderTheCut) {
   }
 }
 
+// A nitrous share left uncorrected for the air passes as its own lb-ft; only the base curve is
+// scaled.
+TEST(CrankTorque, AnUncorrectedNitrousShareIsNotScaled) {
+  S = SharedState{};
+  RunContext c;
+  c.TorqueScale = 2;
+  c.ShiftTorqueFactor = 1;
+  S.MinRPMIndex = 30;
+  for (int r = 30; r <= 60; ++r) S.PowerCurve[0][r] = 100, S.PowerCurve[1][r] = 150;
+  S.CurrentStage = 1;
+  S.NitrousCorrect[1] = False;
+  S.NitrousPressureFactor = S.RevLimitFactor = S.ThrottleOpening = 1;
+  S.EngineSpeed = 40.5f;
+  CrankTorquePhase(c);
+  EXPECT_NEAR(S.CrankTorque, 100 * 2 + 50 * 1.3567f, 1e-3f);
+}
+
 TEST(NitrousStage, StageComesOnItsDelayAfterItsGear) {
   S = SharedState{};
   S.NitrousSG1 = 2;
