@@ -161,6 +161,9 @@ TEST_F(RowTorque, CalculatorStageGuardsAndRatio) {
   n.FinalPower = 0.5f;
   const Single half = EngineTorqueAt(1, 60);
   EXPECT_TRUE(half > 100 && half < full) << half;
+  // Without a peak to take the breathing from, no ratio can be formed: no torque, not a guess.
+  S.EngineSummary[0][0] = 0;
+  EXPECT_EQ(EngineTorqueAt(1, 60), 0.0f);
 }
 
 // {rows, rev-limit factor, throttle, lb-ft}: below the curve the torque falls linearly to nothing,
@@ -185,6 +188,18 @@ TEST(CrankTorque, BelowTheCurveAboveItAndUnderTheCut) {
     CrankTorquePhase(c);
     EXPECT_NEAR(S.CrankTorque, r[3] * 1.3567f, 1e-3f) << r[0];
   }
+}
+
+// A curve that starts at standstill is read from its first row.
+TEST(CrankTorque, ACurveFromStandstillIsReadFromRowZero) {
+  S = SharedState{};
+  RunContext c;
+  c.TorqueScale = c.ShiftTorqueFactor = 1;
+  S.PowerCurve[0][0] = S.PowerCurve[0][1] = 100;
+  S.RevLimitFactor = S.ThrottleOpening = 1;
+  S.EngineSpeed = 0.5f;
+  CrankTorquePhase(c);
+  EXPECT_FLOAT_EQ(S.CrankTorque, 100);
 }
 
 // A nitrous share left uncorrected for the air passes as its own lb-ft; only the base curve is
