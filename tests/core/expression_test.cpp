@@ -55,6 +55,8 @@ TEST_F(Expression, AcceptsFifteenOperatorsAndNoMore) {
   EXPECT_EQ(Evaluate(Chain(16, "X")).error, 2);
   // Operators inside parentheses do not count; the parenthesised term is then refused.
   EXPECT_EQ(Evaluate("(" + Chain(20, "1") + ")").error, 1);
+  // Once the parenthesis closes, operators count again.
+  EXPECT_EQ(Evaluate("(1)+" + Chain(15, "1")).error, 2);
 }
 
 TEST_F(Expression, ForeignTextAndArithmeticFaultsAreErrorsNotCrashes) {
@@ -78,7 +80,9 @@ TEST(LocaleNumber, EitherSeparatorAndTheSignOfTheNumber) {
                                                              {",5", 0.5f},
                                                              {" 0,250 ", 0.25f},
                                                              {"abc", 0},
-                                                             {"1E3", 1000}})
+                                                             {"1E3", 1000},
+                                                             {"25e-1", 2.5f},
+                                                             {"1x3", 1}})
     EXPECT_FLOAT_EQ(ParseLocaleNumber(text), expected) << text;
   EXPECT_EQ(ParseLocaleNumber("0E999"), 0);  // zero stays zero, not a NaN
 }

@@ -4,24 +4,18 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <tuple>
 
 namespace kestrelon {
 namespace {
 
 TEST(Numbers, WholeNumbersRoundHalfToEven) {
-  EXPECT_EQ(CInt(2.5), 2);
-  EXPECT_EQ(CInt(3.5), 4);
-  EXPECT_EQ(CInt(-2.5), -2);
-  EXPECT_EQ(CInt(-3.5), -4);
-  EXPECT_EQ(CInt(2.5000001), 3);
-  EXPECT_EQ(CLng(0.5), 0);
-  EXPECT_EQ(CLng(1.5), 2);
-  EXPECT_EQ(CLng(6549.5), 6550);
   // Out of range values stay at the ends of the range instead of wrapping.
-  EXPECT_EQ(CInt(40000), 32767);
-  EXPECT_EQ(CInt(-40000), -32768);
-  EXPECT_EQ(CInt(std::nan("")), 0);
+  for (const auto& [value, whole] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.5000001, 3},
+                                     {40000.0, 32767}, {-40000.0, -32768}, {std::nan(""), 0}})
+    EXPECT_EQ(CInt(value), whole) << value;
+  EXPECT_EQ(std::tuple(CLng(0.5), CLng(1.5), CLng(6549.5)), std::tuple(0, 2, 6550));
 }
 
 TEST(Numbers, IntegerDivisionRoundsOperandsThenTruncates) {
@@ -55,31 +49,19 @@ TEST(Numbers, IntegerRangeOfARoundedValue) {
 }
 
 TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {
-  EXPECT_EQ(Str(6500), " 6500");
-  EXPECT_EQ(Str(-3), "-3");
-  EXPECT_EQ(Str(0.5f), " .5");
-  EXPECT_EQ(Str(-0.25f), "-.25");
-  EXPECT_EQ(Str(0.0f), " 0");
-  EXPECT_EQ(Str(-0.0f), " 0");
-  EXPECT_EQ(Str(3.2808333f), " 3.280833");
-  EXPECT_EQ(Str(1234567.0f), " 1234567");
-  EXPECT_EQ(Str(12345678.0f), " 1.234568E+07");
-  EXPECT_EQ(Str(0.0001f), " .0001");
-  EXPECT_EQ(Str(0.00001f), " 1E-05");
-  EXPECT_EQ(Str(0.1), " .1");
-  EXPECT_EQ(Str(1.0 / 3.0), " .333333333333333");
-  EXPECT_EQ(NumText(162.1f), "162.1");
-  EXPECT_EQ(NumText(-0.5f), "-.5");
+  const std::pair<float, const char*> singles[] = {
+      {0.5f, " .5"}, {-0.25f, "-.25"}, {0.0f, " 0"}, {-0.0f, " 0"}, {3.2808333f, " 3.280833"},
+      {1234567.0f, " 1234567"}, {12345678.0f, " 1.234568E+07"}, {0.0001f, " .0001"}, {0.00001f, " 1E-05"},
+      {1500.0f, " 1500"}};
+  for (const auto& [value, text] : singles) EXPECT_EQ(Str(value), text);
+  EXPECT_EQ(Str(6500) + "|" + Str(-3) + "|" + Str(0.1) + "|" + Str(1.0 / 3.0), " 6500|-3| .1| .333333333333333");
+  EXPECT_EQ(NumText(162.1f) + "|" + NumText(-0.5f), "162.1|-.5");
 }
 
 TEST(Numbers, TrimRemovesBlanksOnly) {
-  EXPECT_EQ(Trim("  a b  "), "a b");
-  EXPECT_EQ(Trim("\ta\t"), "\ta\t");
-  EXPECT_EQ(LTrim("  x "), "x ");
-  EXPECT_EQ(RTrim("  x "), "  x");
-  EXPECT_EQ(Trim("   "), "");
+  EXPECT_EQ(std::tuple(Trim("  a b  "), Trim("\ta\t"), LTrim("  x "), RTrim("  x "), Trim("   "), UCase("mm")),
+            std::tuple("a b", "\ta\t", "x ", "  x", "", "MM"));
   EXPECT_TRUE(EqualsNoCase("wcd", "WCD"));
-  EXPECT_EQ(UCase("mm"), "MM");
 }
 
 TEST(Numbers, FormatPatterns) {
@@ -95,7 +77,7 @@ TEST(Numbers, FormatPatterns) {
       {0.125, "0.00", "0.13"}, {2.675, "0.00", "2.68"}, {9.999, "0.00", "10.00"},
       {0.996, "#.00", "1.00"}, {-1.5, "0.0", "-1.5"}, {-0.001, "0.00", "0.00"},
       {0.004, "#.00", ".00"}, {1234567, "#,##0", "1,234,567"}, {5, "#.##", "5."},
-      {3, "00", "03"}};
+      {3, "00", "03"}, {1.96, "0.0", "2.0"}, {0.05, "0.0", "0.1"}};
   for (const Row& r : rows) EXPECT_EQ(Format(r.value, r.pattern), r.expected) << r.pattern;
   EXPECT_EQ(Format(13.256f, "##0.00s"), "13.26s");
 }

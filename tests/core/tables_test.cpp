@@ -34,6 +34,19 @@ TEST_F(Tables, ReferenceTablesEndWhereExpected) {
   const auto& air = Tbl.AtmosphereTable;
   EXPECT_EQ(std::tuple(air[5].Pressure, air[26].Altitude, air[27].Pressure),
             std::tuple(101400.0f, 20001.0f, 0.0f));
+  // Every figure of the unit, atmosphere and clutch material tables, weighted by its row: any
+  // figure changed changes the sum.
+  double units = 0, atmosphere = 0, materials = 0;
+  for (int r = 1; r <= UnitEndRow; ++r) units += r * (double{u[r].Factor} + u[r].Offset);
+  for (int r = 1; r <= 26; ++r) atmosphere += r * (double{air[r].Pressure} + air[r].Altitude + air[r].Temperature);
+  for (int r = 0; r <= Tbl.ClutchMaterialCount; ++r) {
+    const auto& m = Tbl.ClutchMaterial[r];
+    materials += (r + 1) * (double{m.Density} + m.DryFriction + m.WetFriction + m.SpecificHeat + m.Conductivity +
+                            m.MaxTemperature + m.FadeTemperature + m.FadeRate);
+  }
+  EXPECT_NEAR(units, 2386931.7911, 1e-3);
+  EXPECT_NEAR(atmosphere, 23508231.9993, 1e-3);
+  EXPECT_NEAR(materials, 62838.52, 1e-3);
 
   EXPECT_EQ(Tbl.ClutchMaterialCount, 6);
   const auto& other = Tbl.ClutchMaterial[OtherClutchMaterial];

@@ -18,23 +18,20 @@ class AeroCalc : public EntryTest {
 
 TEST_F(AeroCalc, StandardDayAndBlankWeatherGiveStandardAir) {
   AeroEntry e = Car();
+  e.CL = "0.2";
   e.StandardDay = true;
   e.Press = "99999pa";
   ASSERT_EQ(Refused(e), "accepted");
-  EXPECT_EQ(S.AeroPress, 101400);
-  EXPECT_EQ(S.AeroTemp, 15.5f);
-  EXPECT_EQ(S.HumidityFactor, 1);
-  EXPECT_EQ(S.DryDensityRatio, 1);
-  EXPECT_EQ(S.AirDensityRatio, 1);
+  EXPECT_EQ(std::tuple(S.AeroPress, S.AeroTemp, S.HumidityFactor, S.DryDensityRatio, S.AirDensityRatio),
+            std::tuple(101400.0f, 15.5f, 1.0f, 1.0f, 1.0f));
   ExpectItems({{5, 13, "Y"}, {6, 3, "99999pa"}});
   EXPECT_NEAR(S.AeroDragFactor, 0.52117f, 1e-4);
+  EXPECT_NEAR(S.AeroLiftFactor, 0.52117f / 0.55f * 0.2f, 1e-4);  // lift and drag on the same area
 
   e.StandardDay = false;
   e.Press = "";
   ASSERT_EQ(Refused(e), "accepted");
-  EXPECT_EQ(S.DryDensityRatio, 1);
-  EXPECT_EQ(S.StandardDay, False);
-  EXPECT_EQ(S.VehicleData[5][13], "N");
+  EXPECT_EQ(std::tuple(S.DryDensityRatio, S.StandardDay, S.VehicleData[5][13]), std::tuple(1.0f, False, "N"));
 }
 
 TEST_F(AeroCalc, AltitudeFollowsTheStandardAtmosphere) {
@@ -51,13 +48,10 @@ TEST_F(AeroCalc, AltitudeFollowsTheStandardAtmosphere) {
   EXPECT_EQ(S.AeroTemp, 20);
 
   EXPECT_NEAR(StandardAtmosphereAt(0).Pressure, 101400, 1e-3);
-  for (const char* h : {"-1200m", "20000m"}) {
+  for (const auto& [h, verdict] : {std::pair{"-1200m", "accepted"}, {"20000m", "accepted"},
+                                   {"-1201m", "Invalid altitude value "}, {"20001m", "Invalid altitude value "}}) {
     e.Alt = h;
-    EXPECT_EQ(Refused(e), "accepted") << h;
-  }
-  for (const char* h : {"-1201m", "20001m"}) {
-    e.Alt = h;
-    EXPECT_EQ(Refused(e), "Invalid altitude value ") << h;
+    EXPECT_EQ(Refused(e), verdict) << h;
   }
 }
 
@@ -98,21 +92,19 @@ TEST_F(AeroCalc, WindComponentForEveryDirection) {
 }
 
 TEST_F(AeroCalc, VehicleFiguresAndAirBox) {
+  const std::pair<std::string AeroEntry::*, const char*> typed[] = {
+      {&AeroEntry::CD, ""}, {&AeroEntry::BoxEff, "150"}, {&AeroEntry::Area, ""}, {&AeroEntry::Temp, "-100.1c"}};
+  const char* refusals[] = {"Invalid drag coefficient", "Air box efficiency cannot be greater than 100 percent",
+                            "Invalid frontal area ", "Invalid air temperature "};
+  for (int i = 0; i < 4; ++i) {
+    AeroEntry e = Car();
+    e.*typed[i].first = typed[i].second;
+    EXPECT_EQ(Refused(e), refusals[i]);
+  }
   AeroEntry e = Car();
-  e.CD = "";
-  EXPECT_EQ(Refused(e), "Invalid drag coefficient");
-  e = Car();
   e.BoxEff = "-50";
   ASSERT_EQ(Refused(e), "accepted");
   EXPECT_FLOAT_EQ(S.AeroBoxEff, -0.5f);
-  e.BoxEff = "150";
-  EXPECT_EQ(Refused(e), "Air box efficiency cannot be greater than 100 percent");
-  e = Car();
-  e.Area = "";
-  EXPECT_EQ(Refused(e), "Invalid frontal area ");
-  e = Car();
-  e.Temp = "-100.1c";
-  EXPECT_EQ(Refused(e), "Invalid air temperature ");
 }
 
 }  // namespace

@@ -34,47 +34,42 @@ TEST_F(ChassisCalc, RearShareGivesTheCGDistanceInTheWheelbaseUnit) {
   EXPECT_NEAR(S.ChassisCGL, 1.016f, 1e-5);
 }
 
-TEST_F(ChassisCalc, RearShareOutsideItsRangeIsRefused) {
-  for (const char* share : {"0", "100"}) {
+TEST_F(ChassisCalc, RefusalsNameTheFieldAndAppendTheUnitReason) {
+  const struct {
+    void (*edit)(ChassisEntry&);
+    const char* message;
+    int field;
+  } cases[] = {
+      {[](E& e) { e.CGL = "", e.CGP = "0"; }, "Weight on rear axle should be greater than 0 and less than 100 percent",
+       ChassisCGPField},
+      {[](E& e) { e.CGL = "", e.CGP = "100"; },
+       "Weight on rear axle should be greater than 0 and less than 100 percent", ChassisCGPField},
+      {[](E& e) { e.CGL = ""; }, "Unable to determine C.G. distance from rear axle ", -1},
+      {[](E& e) { e.FRate = "0n/m"; }, "Front suspension spring rate not valid ", -1},
+      {[](E& e) { e.CrankL = "-1in"; }, "Crankshaft to rear axle distance is invalid ", -1},
+  };
+  for (const auto& c : cases) {
     ChassisEntry e = Typical();
-    e.CGL = "";
-    e.CGP = share;
-    ExpectRefusal(AcceptChassis(e, base),
-                  "Weight on rear axle should be greater than 0 and less than 100 percent",
-                  ChassisCGPField);
+    c.edit(e);
+    const Verdict v = AcceptChassis(e, base);
+    ExpectRefusal(v, c.message, c.field < 0 ? std::nullopt : std::optional<int>(c.field));
   }
   ChassisEntry e = Typical();
-  e.CGL = "";
-  ExpectRefusal(AcceptChassis(e, base), "Unable to determine C.G. distance from rear axle ");
+  e.Wheelbase = "100";
+  const Verdict v = AcceptChassis(e, base);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->message.rfind("Invalid wheelbase \nNo unit type provided", 0), 0u) << v->message;
+  EXPECT_EQ(v->field, ChassisWheelbaseField);
 }
 
 TEST_F(ChassisCalc, FrontDampingAndItsDivisors) {
   EXPECT_NEAR(FrontDampingOf(20000, 0.1f, 500, DampingChoice::Soft), 7905.7f / 3, 0.1f);
-
   // Without travel the suspension is rigid whatever else was typed.
   ChassisEntry e = Typical();
   e.FTravel = "0";
   ASSERT_FALSE(AcceptChassis(e, base));
   EXPECT_EQ(S.FrontDamping + S.ChassisFRate + S.ChassisFPrel, 0);
   EXPECT_EQ(S.VehicleData[2][9], "20000n/m");
-
-  e = Typical();
-  e.FRate = "0n/m";
-  ExpectRefusal(AcceptChassis(e, base), "Front suspension spring rate not valid ");
-}
-
-TEST_F(ChassisCalc, RefusalsNameTheFieldAndAppendTheUnitReason) {
-  ChassisEntry e = Typical();
-  e.Wheelbase = "100";
-  Verdict v = AcceptChassis(e, base);
-  ASSERT_TRUE(v);
-  EXPECT_EQ(v->message.rfind("Invalid wheelbase ", 0), 0u) << v->message;
-  EXPECT_NE(v->message.find("No unit type provided"), std::string::npos) << v->message;
-  EXPECT_EQ(v->field, ChassisWheelbaseField);
-
-  e = Typical();
-  e.CrankL = "-1in";
-  ExpectRefusal(AcceptChassis(e, base), "Crankshaft to rear axle distance is invalid ");
 }
 
 TEST_F(ChassisCalc, WheelieBarsOnlyOnRearDriveWithTheBoxTicked) {
@@ -106,6 +101,10 @@ TEST_F(ChassisCalc, LoadReadsCodesStrictly) {
   EXPECT_EQ(e.Drive, DriveLayout::RWD);
   EXPECT_TRUE(e.UseWheelieBars);  // (7,20) blank
   EXPECT_EQ(e.CGP, "60.00");
+  // A rear share the C.G. cannot have leaves the distance alone.
+  e.CGP = "100";
+  ChassisCGP_LostFocus(e, base);
+  EXPECT_EQ(e.CGL, "40in");
 }
 
 TEST_F(ChassisCalc, PresetsFollowWheelbaseWeightAndCG) {

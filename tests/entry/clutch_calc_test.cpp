@@ -5,6 +5,8 @@
 namespace kestrelon {
 namespace {
 
+using E = ClutchEntry;
+
 class Clutch : public test::EntryTest {
  protected:
   void SetUp() override {
@@ -16,186 +18,169 @@ class Clutch : public test::EntryTest {
     S.EngineSummary[0][1] = 50;
     S.ClutchType = "N";
   }
-  using E = ClutchEntry;
-  static ClutchEntry Conventional() {
-    return test::Typed<E>(
-        {{&E::Diameter, "10in"}, {&E::Weight, "20lb"}, {&E::TorqueStatic, "400lb/ft"}});
+  static E Conventional() {
+    return test::Typed<E>({{&E::Diameter, "10in"}, {&E::Weight, "20lb"}, {&E::TorqueStatic, "400lb/ft"}});
   }
-  static ClutchEntry Converter(const char* stall, const char* slip, const char* mult = "") {
+  static E Converter(const char* stall, const char* slip, const char* mult = "") {
     return test::Typed<E>({{&E::TypeText, "Torque converter"}, {&E::BiteRPM, stall},
                            {&E::ConverterSlip, slip}, {&E::ConverterMult, mult}});
   }
-  // Refused with this message and field, and the model as it was.
-  static void ExpectRefused(ClutchEntry e, const std::string& message, int field) {
-    test::ExpectRefusal(AcceptClutch(e), message, field);
-    EXPECT_EQ(S.ClutchType, "N");
-    EXPECT_EQ(S.ClutchDiameter, 0);
-    EXPECT_EQ(S.ClutchEntered, False);
-    EXPECT_EQ(S.VehicleData[6][12], "");
-  }
 };
 
-TEST_F(Clutch, ConventionalClutch) {
-  EXPECT_EQ(ClutchWorkingCode("Wet multi-plate"), "C");  // any other type text is conventional
-  EXPECT_EQ(ClutchModelCode("Wet multi-plate"), "N");
-  EXPECT_EQ(ClutchModelCode("torque converter"), "T");
-  EXPECT_EQ(ClutchTypeIndex(" n"), 0);
-  EXPECT_EQ(ClutchTypeIndex("t"), 3);
+TEST_F(Clutch, TypeCodesAndAConventionalClutch) {
+  EXPECT_EQ(test::Joined({ClutchWorkingCode("Wet multi-plate"), ClutchModelCode("Wet multi-plate"),
+                          ClutchModelCode("torque converter")}),
+            "C|N|T");  // any other type text is conventional
+  EXPECT_EQ(std::tuple(ClutchTypeIndex(" n"), ClutchTypeIndex("t")), std::tuple(0, 3));
 
-  ClutchEntry e = Conventional();
+  E e = Conventional();
   e.BiteRPM = "0";
   e.LockupRPM = " ";
+  e.AG = "2mm";
   ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.ClutchType, "N");
-  EXPECT_EQ(S.VehicleData[6][12], "N");
+  EXPECT_EQ(std::tuple(S.ClutchType, S.ClutchTorqueLocked, S.ClutchEngageInitialPC, S.ClutchEntered),
+            std::tuple("N", 0.0f, 1.0f, True));
   EXPECT_NEAR(S.ClutchTorqueStatic, 542.68, 0.01);
-  EXPECT_EQ(S.ClutchTorqueLocked, 0);
-  EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
-  EXPECT_EQ(S.ClutchEntered, True);
   EXPECT_NEAR(S.ClutchInertia, 0.14635, 1e-4);
   // Rpm texts of zero are stored empty.
-  test::ExpectItems(
-      {{6, 13, "10in"}, {1, 13, "N"}, {1, 19, "Dry"}, {6, 19, "N"}, {5, 15, ""}, {5, 16, ""}});
+  test::ExpectItems({{6, 12, "N"}, {6, 13, "10in"}, {1, 13, "N"}, {1, 19, "Dry"}, {6, 19, "N"},
+                     {5, 15, ""}, {5, 16, ""}, {1, 20, "2mm"}});
 
-  e.Diameter = "";  // a blank size is accepted
-  e.Weight = "";
+  e.Diameter = e.Weight = "";  // a blank size is accepted
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchInertia, 0);
 }
 
-TEST_F(Clutch, SizeAndCapacityRefusals) {
-  ClutchEntry e = Conventional();
+// Each refusal names its box and puts the model back.
+TEST_F(Clutch, RefusalsNameTheirBoxAndChangeNothing) {
+  S.PowerCurve[0][70] = 250;
+  const struct {
+    void (*edit)(E&);
+    const char* message;
+    int field;
+  } cases[] = {
+      {[](E& e) { e.Diameter = "-1m"; }, "Clutch diameter invalid ", ClutchDiameterField},
+      {[](E& e) { e.Weight = "-2kg"; }, "Clutch weight invalid ", ClutchWeightField},
+      {[](E& e) { e.TorqueStatic = ""; }, "Clutch static torque not valid", ClutchNoFocusField},
+      {[](E& e) { e.TypeText = "Lockup"; }, "Clutch lockup torque not valid", ClutchTorqueLockedField},
+      {[](E& e) { e.TypeText = "Lockup", e.TorqueStatic = "0lb/ft"; }, "Clutch static torque not valid",
+       ClutchNoFocusField},
+      {[](E& e) { e.EngageInitialPC = "101"; }, "Clutch initial engagement percentage not valid",
+       ClutchEngageInitialPCField},
+      {[](E& e) { e.EngageInitialPC = "-5"; }, "Clutch initial engagement percentage not valid",
+       ClutchEngageInitialPCField},
+      {[](E& e) { e.EngageInitial = "-1"; }, "Clutch initial engagement time not valid", ClutchEngageInitialField},
+      {[](E& e) { e.EngageInitial = "0.5", e.EngageFinal = "0.4"; }, "Clutch final engagement time not valid",
+       ClutchEngageFinalField},
+      {[](E& e) { e = Converter("7000", "3"); }, "Converter Stall RPM not valid", BiteRPMField},
+      {[](E& e) { e = Converter("1999", "3"); }, "Converter Stall RPM not valid", BiteRPMField},
+      {[](E& e) { e = Converter("", "3"); }, "Converter Stall RPM not valid", BiteRPMField},
+      {[](E& e) { e = Converter("3000", "0.5"); }, "Converter Slip % not valid", ConverterSlipField},
+      {[](E& e) { e = Converter("3000", "43"); }, "Converter Slip % not valid", ConverterSlipField},
+      {[](E& e) { e = Converter("3000", "3", "5.01"); }, "Converter Multiplication Factor not valid",
+       ConverterMultField},
+      {[](E& e) { e = Converter("3000", "3", "0.5"); }, "Converter Multiplication Factor not valid",
+       ConverterMultField},
+  };
+  for (const auto& c : cases) {
+    E e = Conventional();
+    c.edit(e);
+    test::ExpectRefusal(AcceptClutch(e), c.message, c.field);
+    EXPECT_EQ(std::tuple(S.ClutchType, S.ClutchDiameter, S.ClutchEntered, S.VehicleData[6][12]),
+              std::tuple("N", 0.0f, False, ""));
+  }
+  // The size's refusals carry titles of their own; a number without a unit adds the parser's reason.
+  E e = Conventional();
   e.Diameter = "-1m";
-  ExpectRefused(e, "Clutch diameter invalid ", ClutchDiameterField);
   EXPECT_EQ(AcceptClutch(e)->title, "Clutch setup");
   e.Diameter = "5";
-  const auto r = AcceptClutch(e);
-  EXPECT_EQ(r->message.rfind("Clutch diameter invalid \nNo unit type provided", 0), 0u);
+  EXPECT_EQ(AcceptClutch(e)->message.rfind("Clutch diameter invalid \nNo unit type provided", 0), 0u);
   e = Conventional();
   e.Weight = "-2kg";
-  ExpectRefused(e, "Clutch weight invalid ", ClutchWeightField);
   EXPECT_EQ(AcceptClutch(e)->title, "clutch setup");
   e = Conventional();
-  e.TorqueStatic = "";
-  ExpectRefused(e, "Clutch static torque not valid", ClutchNoFocusField);
   e.TorqueStatic = "400";
   EXPECT_EQ(AcceptClutch(e)->field, ClutchTorqueStaticField);
+  // Nothing to fit the converter to at the top of the curve.
+  S.PowerCurve[0][70] = 0;
+  test::ExpectRefusal(AcceptClutch(e = Converter("3000", "3")), "Converter Stall RPM not valid", BiteRPMField);
 }
 
-TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStatic) {
-  ClutchEntry e = Conventional();
+TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStaticAndABlankFinalTimeTakesTheInitial) {
+  E e = Conventional();
   e.TypeText = "Lockup";
   e.TorqueLocked = "600lb/ft";
-  ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.ClutchType, "L");
-  EXPECT_NEAR(S.ClutchTorqueLocked, 200 * 1.3567, 0.01);
-  e.TorqueLocked = "400lb/ft";
-  ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.ClutchTorqueLocked, 0);
-
-  S = SharedState{};
-  S.ClutchType = "N";
-  e.TorqueLocked = "";
-  ExpectRefused(e, "Clutch lockup torque not valid", ClutchTorqueLockedField);
-}
-
-TEST_F(Clutch, EngagementProfile) {
-  ClutchEntry e = Conventional();
   e.EngageInitialPC = "100";
   e.EngageInitial = "0.1";
   ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_FLOAT_EQ(S.ClutchEngageFinal, 0.1f) << "a blank final time takes the initial time";
-  S = SharedState{};
-  S.ClutchType = "N";
-  for (const char* pc : {"101", "-5"}) {
-    e.EngageInitialPC = pc;
-    ExpectRefused(e, "Clutch initial engagement percentage not valid", ClutchEngageInitialPCField);
-  }
-  e.EngageInitialPC = "";
-  e.EngageInitial = "-1";
-  ExpectRefused(e, "Clutch initial engagement time not valid", ClutchEngageInitialField);
-  e.EngageInitial = "0.5";
-  e.EngageFinal = "0.4";
-  ExpectRefused(e, "Clutch final engagement time not valid", ClutchEngageFinalField);
+  EXPECT_EQ(S.ClutchType, "L");
+  EXPECT_NEAR(S.ClutchTorqueLocked, 200 * 1.3567, 0.01);
+  EXPECT_FLOAT_EQ(S.ClutchEngageFinal, 0.1f);
+  e.TorqueLocked = "400lb/ft";
+  ASSERT_FALSE(AcceptClutch(e));
+  EXPECT_EQ(S.ClutchTorqueLocked, 0);
 }
 
 TEST_F(Clutch, AutomaticClutchOnlyWhereItsBoxIsOn) {
-  ClutchEntry e = Conventional();
+  E e = Conventional();
   e.Feather = true;
   ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.ClutchFeatherFlag, True);
-  EXPECT_EQ(S.VehicleData[6][19], "Y");
+  EXPECT_EQ(std::tuple(S.ClutchFeatherFlag, S.VehicleData[6][19]), std::tuple(True, "Y"));
 
   e.TypeText = "Slider";
   e.BiteRPM = "3000";
   e.LockupRPM = "5000";
   ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.ClutchType, "S");
-  EXPECT_EQ(S.ClutchFeatherFlag, False);
-  EXPECT_EQ(S.VehicleData[6][19], "Y") << "a switched-off box leaves its item";
+  // A switched-off box leaves its item.
+  EXPECT_EQ(std::tuple(S.ClutchType, S.ClutchFeatherFlag, S.VehicleData[6][19]), std::tuple("S", False, "Y"));
   EXPECT_LT(S.ClutchTorqueStatic, 0);
 }
 
-TEST_F(Clutch, ConverterFiguresAndTheirLimits) {
+TEST_F(Clutch, ConverterLimitsAreAcceptedAndTheStallTorqueIsTheStaticCapacity) {
   S.PowerCurve[0][70] = 250;
-  for (const char* stall : {"7000", "1999", ""})
-    ExpectRefused(Converter(stall, "3"), "Converter Stall RPM not valid", BiteRPMField);
-  for (const char* slip : {"0.5", "43"})
-    ExpectRefused(Converter("3000", slip), "Converter Slip % not valid", ConverterSlipField);
-  for (const char* mult : {"5.01", "0.5"})
-    ExpectRefused(Converter("3000", "3", mult), "Converter Multiplication Factor not valid",
-                  ConverterMultField);
-  ClutchEntry e;
-  for (const char* stall : {"2000", "6999"}) EXPECT_FALSE(AcceptClutch(e = Converter(stall, "3")));
-  EXPECT_FALSE(AcceptClutch(e = Converter("3000", "42", "5")));
+  E e;
+  for (const E& ok : {Converter("2000", "3"), Converter("6999", "3"), Converter("3000", "42", "5")})
+    EXPECT_FALSE(AcceptClutch(e = ok)) << ok.BiteRPM;
   ASSERT_FALSE(AcceptClutch(e = Converter("3000", "3")));
-  EXPECT_EQ(S.ClutchType, "T");
-  EXPECT_FLOAT_EQ(S.BiteRPM, 30);
-  EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3) << "the stall torque is the static capacity";
-  EXPECT_FLOAT_EQ(S.ConverterMult, 1.0f);
-  EXPECT_FLOAT_EQ(S.ClutchEngageInitialPC, 1.0f);
-
-  SetUp();
-  S.PowerCurve[0][70] = 0;  // nothing to fit the converter to at the top of the curve
-  ExpectRefused(Converter("3000", "3"), "Converter Stall RPM not valid", BiteRPMField);
+  EXPECT_EQ(std::tuple(S.ClutchType, S.BiteRPM, S.ConverterMult, S.ClutchEngageInitialPC),
+            std::tuple("T", 30.0f, 1.0f, 1.0f));
+  EXPECT_NEAR(S.ClutchTorqueStatic, 407.01, 1e-3);
 }
 
 TEST_F(Clutch, DefaultsFromTheEngineCurve) {
   S.EngineSummary[0][0] = 300;
   S.EngineSummary[1][0] = 350;
-  ClutchEntry e;
+  E e;
   e.TorqueLocked = "999";
-  ASSERT_FALSE(ClutchDefaults(e, "C"));
-  EXPECT_EQ(test::Joined({e.TorqueStatic, e.TorqueLocked, e.EngageFinal}), "402.5lb/ft||.75");
+  const auto defaults = [&e](const char* code, std::initializer_list<std::string E::*> boxes) {
+    EXPECT_FALSE(ClutchDefaults(e, code));
+    std::string all;
+    for (auto b : boxes) all += e.*b + "|";
+    return all;
+  };
+  EXPECT_EQ(defaults("C", {&E::TorqueStatic, &E::TorqueLocked, &E::EngageFinal}), "402.5lb/ft||.75|");
   Cfg.PUnits = "M";
-  ASSERT_FALSE(ClutchDefaults(e, "C"));
-  EXPECT_EQ(e.TorqueStatic, "546.1N/m");
-
-  ASSERT_FALSE(ClutchDefaults(e, "S"));
-  EXPECT_EQ(test::Joined({e.BiteRPM, e.LockupRPM}), "3500|5000");
+  EXPECT_EQ(defaults("C", {&E::TorqueStatic}), "546.1N/m|");
+  EXPECT_EQ(defaults("S", {&E::BiteRPM, &E::LockupRPM}), "3500|5000|");
   S.EngineSummary[0][1] = 30;
-  ASSERT_FALSE(ClutchDefaults(e, "S"));
-  EXPECT_EQ(test::Joined({e.BiteRPM, e.LockupRPM}), "2000|3000");
+  EXPECT_EQ(defaults("S", {&E::BiteRPM, &E::LockupRPM}), "2000|3000|");
   S.MaxRPMIndex = 30;
-  ASSERT_FALSE(ClutchDefaults(e, "S"));
-  EXPECT_EQ(e.LockupRPM, "2500");
-
-  ASSERT_FALSE(ClutchDefaults(e, "T"));
-  EXPECT_EQ(test::Joined({e.BiteRPM, e.ConverterSlip}), "3000|3");
+  EXPECT_EQ(defaults("S", {&E::LockupRPM}), "2500|");
+  // A nitrous stage on from the start of first gear sets the stall speed, whatever its delay.
+  S.NitrousSG1 = 1;
+  S.NitrousDT1 = 2;
+  S.EngineSummary[1][1] = 45;
+  EXPECT_EQ(defaults("T", {&E::BiteRPM, &E::ConverterSlip}), "4500|3|");
 
   S.EngineEntered = False;
-  EXPECT_EQ(ClutchDefaults(e, "C")->message,
-            "No Power data is available to calculate clutch default settings");
+  EXPECT_EQ(ClutchDefaults(e, "C")->message, "No Power data is available to calculate clutch default settings");
 }
 
 TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
   test::SetItems({{6, 12, "N"}, {1, 4, " 0.42"}, {6, 20, "Steel"}, {6, 19, "Y"}, {1, 6, "30"}});
-  ClutchEntry e = LoadClutchEntry();
-  EXPECT_EQ(e.TypeText, "Conventional");
-  EXPECT_EQ(e.Material, 6);
-  EXPECT_EQ(e.BaseMaterial, 4);
+  E e = LoadClutchEntry();
+  EXPECT_EQ(std::tuple(e.TypeText, e.Material, e.BaseMaterial, e.Feather), std::tuple("Conventional", 6, 4, true));
   EXPECT_FLOAT_EQ(Tbl.ClutchMaterial[6].DryFriction, 0.42f);
-  EXPECT_TRUE(e.Feather);
   EXPECT_EQ(test::Joined({e.EngageInitialPC, e.EngageInitial}), "30|.1");
   e.TorqueStatic = "300lb/ft";
   ASSERT_FALSE(AcceptClutch(e));

@@ -31,8 +31,8 @@ TEST_F(ClutchSpec, CapacityFromPlatesAndSpring) {
   ASSERT_FALSE(CheckClutchSpec(e, "C"));
   // 2 plates x 0.33 x 5000 N x (0.2 + 0.1) m / 2.
   EXPECT_NEAR(S.ClutchTorqueStatic, 495, 0.01);
-  EXPECT_EQ(S.VehicleData[6][8], "495.00N/m");
-  EXPECT_EQ(e.TorqueStatic, "495.00N/m") << "the capacity box shows the capacity";
+  // The capacity box shows the capacity.
+  EXPECT_EQ(test::Joined({S.VehicleData[6][8], e.TorqueStatic}), "495.00N/m|495.00N/m");
   EXPECT_FLOAT_EQ(S.ClutchFrictionCoeff, 0.33f);
   e.Wet = true;
   ASSERT_FALSE(CheckClutchSpec(e, "C"));
@@ -95,12 +95,15 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   ClutchEntry e = Plates();
   S.ClutchWeight = 10;  // read by the clutch OK before the specification
   ASSERT_FALSE(CheckClutchSpec(e, "C"));
-  EXPECT_NEAR(S.ClutchPlateCalc1, 1210.14, 0.01);
-  EXPECT_NEAR(S.ClutchPlateCalc2, 3671.11, 0.01);
-  EXPECT_NEAR(S.ClutchPlateCalc3, 220.893, 0.01);
-  EXPECT_FLOAT_EQ(S.ClutchPlateCalc4, 800);
-  EXPECT_FLOAT_EQ(S.ClutchPlateCalc5, 350);
-  EXPECT_FLOAT_EQ(S.ClutchPlateCalc6, 0.3f);
+  const Single figures[] = {1210.14f, 3671.11f, 220.893f, 800, 350, 0.3f};
+  const Single* calc[] = {&S.ClutchPlateCalc1, &S.ClutchPlateCalc2, &S.ClutchPlateCalc3,
+                          &S.ClutchPlateCalc4, &S.ClutchPlateCalc5, &S.ClutchPlateCalc6};
+  for (int i = 0; i < 6; ++i) EXPECT_NEAR(*calc[i], figures[i], 0.01) << i + 1;
+  // Wet plates shed heat into the oil across their radial width as well.
+  e.Wet = true;
+  ASSERT_FALSE(CheckClutchSpec(e, "C"));
+  EXPECT_NEAR(S.ClutchPlateCalc3 - figures[2], 0.70686 + 0.62832, 2e-3);
+  e.Wet = false;
 
   // A clutch lighter than its plates has no heat capacity besides them; a plate kind without
   // thickness adds no conduction path (and no division by zero).
@@ -115,8 +118,7 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   e.PressureThickness = "";
   e.Spring = "-100n";
   EXPECT_FALSE(CheckClutchSpec(e, "C"));
-  EXPECT_EQ(S.ClutchArms, 0);
-  EXPECT_EQ(S.ClutchPlateCalc1, 0);
+  EXPECT_EQ(std::tuple(S.ClutchArms, S.ClutchPlateCalc1), std::tuple(0, 0.0f));
 
   // Unticked, the specification clears the plate model whatever its boxes hold.
   S.ClutchFrictions = 3;
@@ -125,9 +127,7 @@ TEST_F(ClutchSpec, PlateHeatFiguresAndPlatesWithoutThickness) {
   ClutchEntry unticked;
   unticked.Frictions = "x";
   EXPECT_FALSE(CheckClutchSpec(unticked, "C"));
-  EXPECT_EQ(S.ClutchFrictions, 0);
-  EXPECT_EQ(S.ClutchAG, 0);
-  EXPECT_EQ(S.ClutchPlateCalc1, 0);
+  EXPECT_EQ(std::tuple(S.ClutchFrictions, S.ClutchAG, S.ClutchPlateCalc1), std::tuple(0, 0.0f, 0.0f));
 }
 
 TEST_F(ClutchSpec, SliderRpmGiveCapacitiesGrowingWithTheSquareOfSpeed) {

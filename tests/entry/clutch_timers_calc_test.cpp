@@ -19,7 +19,9 @@ TEST_F(ClutchTimers, StageSharesAddUpToTheWholeWeight) {
   t.PC[2] = "40";
   t.Start[2] = "1";
   t.PC[3] = "-5";  // not read: the weight is complete after stage 2
+  S.ClutchTimerStart[0] = 5;  // the launch share engages at the start
   ASSERT_FALSE(AcceptClutchTimers(t));
+  EXPECT_EQ(S.ClutchTimerStart[0], 0);
   const std::array<Single, 5> weight{0.3f, 0.8f, 1, 1, 1};
   for (int i = 0; i < 5; ++i) EXPECT_NEAR(S.ClutchTimerWeight[i], weight[i], 1e-6) << i;
   EXPECT_FLOAT_EQ(S.ClutchTimerStart[1], 0.5f);

@@ -86,6 +86,11 @@ TEST_F(EntryChain, GuidedEntryOpensOneFormPerCall) {
 }
 
 TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
+  struct BusyUi : ScriptedUi {
+    bool busy = true;
+    void SetBusyCursor(bool on) override { busy = on; }
+  } ui;
+  ScopedUi scoped(ui);
   S.EngineEntered = True;
   S.AutoAccept = True;
   S.NitrousSG1 = 3;
@@ -97,7 +102,8 @@ TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
   EXPECT_EQ(S.NitrousSG1, 10);
   EXPECT_EQ(S.NitrousSG2, 10);
   EXPECT_EQ(S.AutoAccept | S.DataSequence, False);
-  ExpectAsked(seam.asked, 1, "Data successfully loaded", "Load data", 64);
+  ExpectAsked(ui.asked, 1, "Data successfully loaded", "Load data", 64);
+  EXPECT_FALSE(ui.busy);  // the pass ends with the normal cursor
 
   // A command-line run completes without the box.
   S = SharedState{};
@@ -106,13 +112,13 @@ TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
   S.CommandArgCount = 2;
   DataFormsSequence();
   EXPECT_EQ(S.VehicleLoadDone, True);
-  EXPECT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(ui.asked.size(), 1u);
 }
 
 TEST_F(EntryChain, ThrottleStopsAndNitrousCurveOpenTheirForms) {
   S.EngineEntered = True;
   S.EngineSummary[1][0] = 50;
-  S.VehicleData[9][8] = " 70 ";
+  S.VehicleData[9][4] = " 70 ";  // the first throttle stop item
   S.AutoAccept = True;
   DataFormsSequence();
   EXPECT_EQ(opened[4], EntryForm::Nitrous);

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <tuple>
 #include <string>
 #include <utility>
 #include <vector>

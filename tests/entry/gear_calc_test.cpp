@@ -25,41 +25,30 @@ class GearCalc : public EntryTest {
 };
 
 TEST_F(GearCalc, RatiosAsNumbersExpressionsAndToothPairs) {
-  EXPECT_FLOAT_EQ(ParseRatio("3.5:1").value, 3.5f);
-  EXPECT_FLOAT_EQ(ParseRatio("1:1").value, 1);
-  EXPECT_FLOAT_EQ(ParseRatio("17:37").value, 37.0f / 17);
-  EXPECT_FLOAT_EQ(ParseRatio("37/17").value, ParseRatio("17:37").value);
-  EXPECT_EQ(ParseRatio("17 : 37").text, "17:37");
-  EXPECT_EQ(ParseRatio("0:37").value, 0);
+  for (const auto& [text, value] : {std::pair{"3.5:1", 3.5f}, {"1:1", 1.0f}, {"17:37", 37.0f / 17},
+                                    {"37/17", 37.0f / 17}, {"0:37", 0.0f}, {"abc", 0.0f}})
+    EXPECT_FLOAT_EQ(ParseRatio(text).value, value) << text;
   EXPECT_GT(ParseRatio("abc").errorCode, 0);
-  EXPECT_EQ(ParseRatio("abc").value, 0);
-
   e.Internal[0] = "17 : 37";
   ASSERT_EQ(Refused(), "accepted");
-  EXPECT_EQ(e.Internal[0], "17:37");
-  EXPECT_EQ(S.VehicleData[7][1], "17:37");
+  EXPECT_EQ(Joined({e.Internal[0], S.VehicleData[7][1]}), "17:37|17:37");
 }
 
 TEST_F(GearCalc, DriveRatiosAndEfficiency) {
-  e.Primary = "0";
-  ASSERT_EQ(Refused(), "accepted");
-  EXPECT_EQ(S.TransPrimary, 1);
-  e.Primary = "";
-  EXPECT_EQ(Refused(), "Primary drive ratio Invalid");
-  e.Primary = "1";
-  e.Final = "0";
-  EXPECT_EQ(Refused(), "Final drive ratio Invalid");
-  e.Final = "3.77";
-
-  for (const char* eff : {"0", "", "100"}) {
-    e.Eff = eff;
-    ASSERT_EQ(Refused(), "accepted");
-    EXPECT_EQ(S.TransEff, 1) << eff;
+  // {primary, final, efficiency, refusal}; a primary of 0 is direct, efficiencies of 0 or 100 are 1.
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"0", "3.77", "0", "accepted"},   {"", "3.77", "", "Primary drive ratio Invalid"},
+      {"1", "0", "", "Final drive ratio Invalid"}, {"1", "3.77", "", "accepted"},
+      {"1", "3.77", "100", "accepted"}, {"1", "3.77", "101", "Invalid Transmission Efficiency"}};
+  for (const auto& [primary, final, eff, refusal] : cases) {
+    e.Primary = primary, e.Final = final, e.Eff = eff;
+    EXPECT_EQ(Refused(), refusal) << primary << final << eff;
+    if (refusal == std::string("accepted")) {
+      EXPECT_EQ(std::tuple(S.TransPrimary, S.TransEff), std::tuple(1.0f, 1.0f));
+    }
   }
   e.Eff = "90";
   ASSERT_EQ(Refused(), "accepted");
-  e.Eff = "101";
-  EXPECT_EQ(Refused(), "Invalid Transmission Efficiency");
   EXPECT_FLOAT_EQ(S.TransEff, 0.9f);
 }
 
@@ -69,6 +58,10 @@ TEST_F(GearCalc, AGapEndsTheGearbox) {
   EXPECT_EQ(S.GearCount, 4);
   EXPECT_EQ(S.GearInternal[6] + S.GearOverall[6], 0);
   EXPECT_EQ(S.VehicleData[7][16], "1");  // its text is still stored
+
+  e.Internal = {"8", "7", "6", "5", "4", "3", "2", "1"};  // every row: eight gears
+  ASSERT_EQ(Refused(), "accepted");
+  EXPECT_EQ(S.GearCount, 8);
 
   e.Internal = {"3", "2", "2", "", "", "", "", ""};
   ExpectRefusal(AcceptGears(e, false), "Gear 3 is lower than or the same as gear 2",
@@ -110,6 +103,7 @@ TEST_F(GearCalc, UpshiftRows) {
 }
 
 TEST_F(GearCalc, UpshiftTimesAndTopGear) {
+  S.VehicleData[10][18] = "Y";  // no power shift now
   e.UpshiftDefault = ".5";
   e.Sec[0] = "1.5";
   e.Sec[1] = "2.0";
@@ -120,6 +114,7 @@ TEST_F(GearCalc, UpshiftTimesAndTopGear) {
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_FLOAT_EQ(S.GearChange[2], 0.5f);
   EXPECT_EQ(S.GearChange[4] + S.GearSec[4], 0);  // the top gear has no upshift
+  ExpectItems({{10, 17, ".5"}, {10, 18, ""}});
   e.Change[1] = "-1";
   ExpectRefusal(AcceptGears(e, false), "Upshift Duration Invalid", GearChangeField + 1);
 }

@@ -49,17 +49,14 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   e.Stage[2].UseStage = true;
   e.SG2 = "4";  // = GearCount
   e.DT2 = "1";
+  e.Stage[2].Correct = true;
   ASSERT_FALSE(AcceptNitrous(e));
-  EXPECT_EQ(S.NitrousSG1, 2);
-  EXPECT_FLOAT_EQ(S.NitrousDT1, 0.5f);
-  EXPECT_EQ(S.NitrousSG2, 4);
-  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_EQ(S.NitrousCorrect[2], True);
+  EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousDT1, S.NitrousSG2, S.NitrousEntered), std::tuple(2, 0.5f, 4, True));
   // An unticked box is stored empty, not "N".
-  test::ExpectItems({{8, 1, "2"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
-
+  test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
-
   // A stage without a curve is not used whatever its boxes hold.
   S.EngineSummary[2][0] = 0;
   e.SG2 = "9";
@@ -68,30 +65,26 @@ TEST_F(Nitrous, StageGearsAndDelays) {
 }
 
 TEST_F(Nitrous, GearRefusals) {
-  NitrousEntry e = FirstStage();
-  for (const char* gear : {"5", "-1"}) {
-    e.SG1 = gear;
-    ExpectRefused(e, "Invalid gear for first stage", NitrousSG1Field);
+  const struct {
+    const char *sg1, *dt1, *sg2, *dt2, *message;
+    int field;
+  } cases[] = {
+      {"5", "0.5", "", "", "Invalid gear for first stage", NitrousSG1Field},
+      {"-1", "0.5", "", "", "Invalid gear for first stage", NitrousSG1Field},
+      {"2", "-1", "", "", "Cannot have negative delay", NitrousDT1Field},
+      {"", "0.5", "3", "", "Second stage before first not allowed", NitrousSG2Field},  // stage 1 unused
+      {"2", "0.5", "1", "", "Second stage before first not allowed", NitrousSG2Field},
+      {"2", "0.5", "5", "", "Invalid gear for second stage", NitrousSG2Field},
+      {"2", "0.5", "3", "-2", "Cannot have negative delay", NitrousDT2Field},
+  };
+  for (const auto& c : cases) {
+    NitrousEntry e = FirstStage();
+    e.Stage[2].UseStage = c.sg2[0] != 0;
+    e.SG1 = c.sg1, e.DT1 = c.dt1, e.SG2 = c.sg2, e.DT2 = c.dt2;
+    ExpectRefused(e, c.message, c.field);
   }
-  e.SG1 = "2";
-  e.DT1 = "-1";
-  ExpectRefused(e, "Cannot have negative delay", NitrousDT1Field);
-  e = FirstStage();
-  e.SG1 = "";  // stage 1 not used: stage 2 cannot come first
-  e.Stage[2].UseStage = true;
-  e.SG2 = "3";
-  ExpectRefused(e, "Second stage before first not allowed", NitrousSG2Field);
-  e.SG2 = "1";
-  e.SG1 = "2";
-  ExpectRefused(e, "Second stage before first not allowed", NitrousSG2Field);
-  e.SG2 = "5";
-  ExpectRefused(e, "Invalid gear for second stage", NitrousSG2Field);
-  e.SG2 = "3";
-  e.DT2 = "-2";
-  ExpectRefused(e, "Cannot have negative delay", NitrousDT2Field);
-
   // A progressive stage entered as gear 0 is not in use (message without an icon).
-  e = Progressive();
+  NitrousEntry e = Progressive();
   e.SG1 = "0";
   ExpectRefused(e, "Stage 1 Nitrous not in use", NitrousNotInUseField);
   EXPECT_EQ(AcceptNitrous(e)->style, 0);
@@ -104,24 +97,19 @@ TEST_F(Nitrous, ProgressiveByPowerRpmOrTime) {
   e.Stage[1].FinalRPM = "4550";
   ASSERT_FALSE(AcceptNitrous(e));
   const NitrousStageRecord& rec = S.NitrousStageData[1];
-  EXPECT_EQ(rec.ProgStage, True);
-  EXPECT_FLOAT_EQ(rec.StartPower, 0.5f);
-  EXPECT_FLOAT_EQ(rec.FinalPower, 1.0f);
-  EXPECT_EQ(rec.StartRPM, 20);
-  EXPECT_EQ(rec.FinalRPM, 45);
-
+  const auto record = [&rec] { return std::tuple(rec.ProgStage, rec.StartPower, rec.FinalPower, rec.StartRPM, rec.FinalRPM, rec.ProgTime); };
+  EXPECT_EQ(record(), std::tuple(True, 0.5f, 1.0f, 20, 45, 0.0f));
   e = Progressive();
   e.Stage[1].ProgTime = "1.5";
   ASSERT_FALSE(AcceptNitrous(e));
-  EXPECT_EQ(rec.ProgStage, True);
-  EXPECT_FLOAT_EQ(rec.ProgTime, 1.5f);
-
-  // Nothing to control the build-up: a plain stage, with the powers still stored.
+  EXPECT_EQ(record(), std::tuple(True, 0.0f, 1.0f, 0, 0, 1.5f));
+  EXPECT_EQ(S.VehicleData[10][5], "1.5");
+  // Nothing to control the build-up (a full-power rpm of row 0 is none): a plain stage, with the
+  // powers still stored.
   e = Progressive();
+  e.Stage[1].FinalRPM = "50";
   ASSERT_FALSE(AcceptNitrous(e));
-  EXPECT_EQ(rec.ProgStage, False);
-  EXPECT_FLOAT_EQ(rec.StartPower, 0);
-  EXPECT_FLOAT_EQ(rec.FinalPower, 1.0f);
+  EXPECT_EQ(record(), std::tuple(False, 0.0f, 1.0f, 0, 0, 0.0f));
   EXPECT_EQ(S.VehicleData[10][1], "Y");
 }
 
@@ -158,10 +146,7 @@ TEST_F(Nitrous, ProgressionRefusals) {
 TEST_F(Nitrous, BottlePressures) {
   NitrousEntry e = FirstStage();
   ASSERT_FALSE(AcceptNitrous(e));
-  EXPECT_FLOAT_EQ(S.N2PowerPressure, 1.0f);
-  EXPECT_FLOAT_EQ(S.N2RunPressure, 1.0f);
-  EXPECT_FLOAT_EQ(S.N2DropPressure, 0);
-
+  EXPECT_EQ(std::tuple(S.N2PowerPressure, S.N2RunPressure, S.N2DropPressure), std::tuple(1.0f, 1.0f, 0.0f));
   e.PowerPressure = "850psi";
   ASSERT_FALSE(AcceptNitrous(e));
   EXPECT_NEAR(S.N2PowerPressure, 850 * 6899, 1);
@@ -171,14 +156,12 @@ TEST_F(Nitrous, BottlePressures) {
   e.DropPressure = "0psi";
   test::ExpectRefusal(AcceptNitrous(e), "Invalid bottle pressure drop", N2DropPressureField);
   EXPECT_FLOAT_EQ(S.N2PowerPressure, 0) << "a refusal changes no model field";
-
   e.DropPressure = "";
   e.RunPressure = "800";
   const auto r = AcceptNitrous(e);
   ASSERT_TRUE(r);
   EXPECT_EQ(r->message.rfind("Invalid bottle pressure \nNo unit type provided", 0), 0u);
   EXPECT_EQ(r->field, N2RunPressureField);
-
   e.PowerPressure = "";
   ExpectRefused(e, "Must have the value for normal bottle pressure", N2PowerPressureField);
 }
@@ -187,11 +170,12 @@ TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
   S.EngineSummary[2][0] = 0;
   test::SetItems(
       {{10, 20, ""}, {10, 19, ""}, {10, 1, "Y"}, {10, 6, "Y"}, {5, 19, "Y"}, {8, 1, " 2 "},
-       {10, 2, " 3000 "}});
+       {10, 2, " 3000 "}, {8, 4, "1.5"}, {8, 7, "Y"}});
   NitrousEntry e = LoadNitrousEntry();
   EXPECT_TRUE(e.Stage[1].UseStage && e.Stage[1].Prog && e.Stage[1].Calculate);
   EXPECT_FALSE(e.Stage[2].UseStage || e.Stage[2].Prog);
-  EXPECT_EQ(test::Joined({e.SG1, e.Stage[1].StartRPM}), " 2 |3000");
+  EXPECT_EQ(test::Joined({e.SG1, e.Stage[1].StartRPM, e.DT2}), " 2 |3000|1.5");
+  EXPECT_TRUE(e.Stage[1].Correct);
   S.VehicleData[10][19] = "N";
   EXPECT_FALSE(LoadNitrousEntry().Stage[1].UseStage);
 }

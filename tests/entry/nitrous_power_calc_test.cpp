@@ -29,7 +29,7 @@ class NitrousCalculator : public test::EntryTest {
 TEST_F(NitrousCalculator, ReferenceHardwareGivesFlowFactor100) {
   ASSERT_FALSE(AcceptNitrousCalc(1, Filled()));
   EXPECT_NEAR(NitrousFlowFactor(1), 100, 1e-3);
-  test::ExpectItems({{0, 1, "5.7l"}, {0, 8, "0"}});
+  test::ExpectItems({{0, 1, "5.7l"}, {0, 5, "100"}, {0, 8, "0"}});
   EXPECT_FLOAT_EQ(S.NitrousPercentage[1], 100);
 }
 
@@ -74,6 +74,7 @@ TEST_F(NitrousCalculator, RefusalsChangeNothing) {
       {[](NitrousCalcEntry& e) { e.NumJets = "-1"; }, "Invalid number of nitrous jets", NumJetsField},
       {[](NitrousCalcEntry& e) { e.Percentage = "100.5"; }, "Invalid nitrous percentage",
        PercentageField},
+      {[](NitrousCalcEntry& e) { e.Percentage = "0"; }, "Invalid nitrous percentage", PercentageField},
       {[](NitrousCalcEntry& e) { e.PCurve = -1; }, "You must select a power curve", PCurveField},
       {[](NitrousCalcEntry& e) { e.PCurve = 1; }, "You must select a power curve", PCurveField},
   };

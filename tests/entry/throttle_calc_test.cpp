@@ -35,24 +35,24 @@ TEST_F(ThrottleStops, BlankStageAfterATimedOneIsNeverReached) {
 }
 
 TEST_F(ThrottleStops, RefusalsNameTheBoxAndChangeNothing) {
-  test::ExpectRefusal(AcceptThrottleStops(Timers({"0.5", "1.0", "", "2.0", "", ""})),
-                      "Throttle Stop timer cannot be lower than previous timer",
-                      TStopTimerField + 3);
-  EXPECT_FLOAT_EQ(S.TStopTimer[0], 0);
-  EXPECT_EQ(S.ThrottleEntered, False);
-
-  ThrottleTexts t = Timers({"1", "1", "", "", "", ""});
-  t.Opening[4] = "120";
-  test::ExpectRefusal(AcceptThrottleStops(t), "A Percentage value no greater than 100 is required",
-                      TStopOpeningField + 4);
-  EXPECT_FLOAT_EQ(S.TStopOpening[0], 1.0f);
-
-  test::ExpectRefusal(AcceptThrottleStops(Timers({"-1", "", "", "", "", ""})),
-                      "Negative timer is not possible");
-  t = Timers({"", "", "", "", "", ""});
-  t.Build[5] = "-0.1";
-  test::ExpectRefusal(AcceptThrottleStops(t), "Negative build time is not possible",
-                      TStopBuildField + 5);
+  const struct {
+    void (*edit)(ThrottleTexts&);
+    const char* message;
+    int field;
+  } cases[] = {
+      {[](ThrottleTexts& t) { t.Timer = {"0.5", "1.0", "", "2.0", "", ""}; },
+       "Throttle Stop timer cannot be lower than previous timer", TStopTimerField + 3},
+      {[](ThrottleTexts& t) { t.Timer[0] = t.Timer[1] = "1", t.Opening[4] = "120"; },
+       "A Percentage value no greater than 100 is required", TStopOpeningField + 4},
+      {[](ThrottleTexts& t) { t.Timer[0] = "-1"; }, "Negative timer is not possible", TStopTimerField},
+      {[](ThrottleTexts& t) { t.Build[5] = "-0.1"; }, "Negative build time is not possible", TStopBuildField + 5},
+  };
+  for (const auto& c : cases) {
+    ThrottleTexts t = Timers({"", "", "", "", "", ""});
+    c.edit(t);
+    test::ExpectRefusal(AcceptThrottleStops(t), c.message, c.field);
+    EXPECT_EQ(std::tuple(S.TStopTimer[0], S.TStopOpening[0], S.ThrottleEntered), std::tuple(0.0f, 1.0f, False));
+  }
 }
 
 TEST_F(ThrottleStops, OpeningsAreFractionsWithZeroMeaningFullThrottle) {

@@ -56,26 +56,24 @@ TEST_F(TyreCalc, AcceptedTyreDerivesItsFigures) {
   EXPECT_EQ(e.Text[TyreDiaItem], "30in");
 }
 
-TEST_F(TyreCalc, FlatTyreAndWheelCounts) {
-  TyreEntry e = Typical();
-  e.Text[TyrePressItem] = "6800pa";
-  EXPECT_EQ(Refused(e), "Tyre is flat! ");
-  e.Text[TyrePressItem] = "6801pa";
-  EXPECT_EQ(Refused(e), "accepted");
-  for (const char* n : {"0", "3", ""}) {
-    e.Text[TyreNumItem] = n;
-    EXPECT_EQ(Refused(e), "Only vehicles with 1 or 2 rear wheels are permitted") << n;
+TEST_F(TyreCalc, FlatTyreWheelCountsAndFigures) {
+  // {item, typed, verdict}; a blank diameter also blanks the aspect ratio.
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {TyrePressItem, "6800pa", "Tyre is flat! "},
+      {TyrePressItem, "6801pa", "accepted"},
+      {TyreNumItem, "0", "Only vehicles with 1 or 2 rear wheels are permitted"},
+      {TyreNumItem, "3", "Only vehicles with 1 or 2 rear wheels are permitted"},
+      {TyreNumItem, "", "Only vehicles with 1 or 2 rear wheels are permitted"},
+      {FTyreNumItem, "3", "Vehicles must have 1 or 2 front wheels"},
+      {TyreFAspectItem, "0.5", "Aspect ratio not valid"},
+      {TyreMuItem, "0", "Invalid Friction Coefficient"},
+      {TyreDiaItem, "", "Either static diameter or aspect ratio are needed"}};
+  for (const auto& [item, typed, verdict] : cases) {
+    TyreEntry e = Typical();
+    e.Text[item] = typed;
+    if (item == TyreDiaItem) e.Text[TyreAspectItem] = "";
+    EXPECT_EQ(Refused(e), verdict) << typed;
   }
-  e = Typical();
-  e.Text[TyreFAspectItem] = "0.5";
-  EXPECT_EQ(Refused(e), "Aspect ratio not valid");
-  e = Typical();
-  e.Text[TyreMuItem] = "0";
-  EXPECT_EQ(Refused(e), "Invalid Friction Coefficient");
-  e = Typical();
-  e.Text[TyreDiaItem] = "";
-  e.Text[TyreAspectItem] = "";
-  EXPECT_EQ(Refused(e), "Either static diameter or aspect ratio are needed");
 }
 
 TEST_F(TyreCalc, GrowthMustBeFeasible) {

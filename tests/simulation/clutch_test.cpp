@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/settings.h"
@@ -89,6 +90,12 @@ TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
   ClutchPhase(c);
   EXPECT_FLOAT_EQ(S.CrankTorque + c.ClutchDrag, -K);
   EXPECT_EQ(S.ClutchSlipping, 1);  // and the clutch slips again
+  // A locked clutch at no engine torque (a rev-limiter cut at its crossing) drags nothing.
+  S.ClutchSlipping = 0;
+  S.EngineSpeed = 51;
+  S.CrankTorque = 0;
+  ClutchPhase(c);
+  EXPECT_EQ(std::tuple(c.ClutchDrag, S.EngineSpeed, S.ClutchSlipping), std::tuple(0.0f, 51.0f, 0));
 }
 
 class ClutchSpec : public ::testing::Test {

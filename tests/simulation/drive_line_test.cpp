@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/state.h"
 #include "simulation/drive_line.h"
 #include "simulation/gear_shift.h"
@@ -79,6 +81,22 @@ TEST_F(DriveLine, GrippingWheelCarriesTheEngineInTheVehicle) {
   EXPECT_NEAR(S.Acceleration, 40 * 1.3567f * 10 / 0.3f / mass, 1e-4f);
   EXPECT_EQ(S.RearWheelSpinning, 0);
   EXPECT_EQ(S.EngineInEffectiveMass, True);
+}
+
+// Past the top gear's limit speed the top gear still drives; only a gear beyond the box leaves the
+// vehicle standing on its static loads.
+TEST_F(DriveLine, BeyondTheLastGearTheVehicleStandsOnItsStaticLoads) {
+  S.RearWheelSpeed = 10;
+  c.TopGearLimitSpeed = 5;
+  c.StaticRearShare = 0.6f;
+  for (const Integer gear : {2, 3}) {
+    S.Gear = gear;
+    S.EngineSpeed = 50;
+    S.Acceleration = 7;
+    DriveLinePhase(c);
+    EXPECT_EQ(S.EngineSpeed == 0, gear == 3) << gear;
+  }
+  EXPECT_EQ(std::tuple(S.Acceleration, S.RearWheelLoad, S.FrontWheelLoad), std::tuple(0.0f, 300.0f, 200.0f));
 }
 
 TEST_F(DriveLine, NextGearMassSwapsTheEngineOnlyWhereTheVehicleCarriesIt) {

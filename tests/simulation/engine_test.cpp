@@ -51,8 +51,8 @@ TEST_F(Throttle, StopsOpenFromShutAtTheStartAndCloseFromFullLater) {
   S.UseThrottleStop = True;
   S.TStopTimer = {0, 1.0f, 2000, 2000, 2000, 2000};
   S.TStopOpening = {0.5f, 1, 1, 1, 1, 1};
-  S.TStopBuild = {0.2f, 0, 0, 0, 0, 0};
-  ExpectOpenings({{0.1f, 0.25f}, {0.2f, 0.5f}, {0.9f, 0.5f}, {1.5f, 1.0f}});
+  S.TStopBuild = {0.2f, 0.4f, 0, 0, 0, 0};  // a later stop builds from the one before
+  ExpectOpenings({{0.1f, 0.25f}, {0.2f, 0.5f}, {0.9f, 0.5f}, {1.2f, 0.75f}, {1.5f, 1.0f}});
   S.TStopTimer = {1.0f, 2000, 2000, 2000, 2000, 2000};
   ExpectOpenings({{0.5f, 1.0f}, {1.1f, 0.75f}, {1.5f, 0.5f}});
   // Every later row at 0: the scan ends at row 5, whose opening applies.
@@ -127,6 +127,9 @@ TEST_F(RowTorque, ProgressiveStagesBuildFromThePreviousColumnByRpmOrByTime) {
   n.FinalPower = 1;
   for (const auto& [rows, torque] : {std::pair{40, 150.0f}, {50, 150 + 0.6f * 50}, {70, 200.0f}})
     EXPECT_FLOAT_EQ(EngineTorqueAt(2, rows), torque) << rows;
+  n.FinalPower = 0.8f;  // from the full-power row on the stage gives all it has
+  EXPECT_FLOAT_EQ(EngineTorqueAt(2, 60), 200);
+  n.FinalPower = 1;
 
   // By time: halfway half a second after the stage came on (gear 2 at 3.0 s plus 0.5 s).
   S.NitrousStageData[1] = n;
@@ -158,17 +161,25 @@ TEST_F(RowTorque, CalculatorStageGuardsAndRatio) {
   n.FinalPower = 0.5f;
   const Single half = EngineTorqueAt(1, 60);
   EXPECT_TRUE(half > 100 && half < full) << half;
+  // Without a peak to take the breathing from, no ratio can be formed: no torque, not a guess.
+  S.EngineSummary[0][0] = 0;
+  EXPECT_EQ(EngineTorqueAt(1, 60), 0.0f);
 }
 
-TEST(CrankTorque, BelowTheCurveFallsLinearlyToNothing) {
+// {rows, rev-limit factor, throttle, lb-ft}: below the curve the torque falls linearly to nothing,
+// the cut drags whatever the throttle, and a runaway engine reads the top margin row (201), where
+// there is none, never extrapolating.
+TEST(CrankTorque, BelowTheCurveAboveItAndUnderTheCut) {
   S = SharedState{};
   RunContext c;
   c.TorqueScale = 1.3567f;
   S.MinRPMIndex = 30;
+  for (int r = 32; r <= 200; ++r) S.PowerCurve[0][r] = 100;
   S.PowerCurve[0][30] = 100;
   S.PowerCurve[0][31] = 110;
-  // {rows, rev-limit factor, throttle, lb-ft}: the cut drags whatever the throttle.
-  const Single rows[][4] = {{15, 1, 1, 50}, {30.5f, 1, 1, 105}, {30.5f, -0.2f, 0.5f, -0.2f * 105}};
+  const Single rows[][4] = {{15, 1, 1, 50},    {30.5f, 1, 1, 105}, {30.5f, -0.2f, 0.5f, -0.2f * 105},
+                            {200, 1, 1, 100},  {200.5f, 1, 1, 50}, {201, 1, 1, 0},  {1e9f, 1, 1, 0},
+                            {3e9f, 1, 1, 0},   {1e30f, 1, 1, 0},   {INFINITY, 1, 1, 0}, {NAN, 1, 1, 0}};
   for (const auto& r : rows) {
     S.EngineSpeed = r[0];
     S.RevLimitFactor = r[1];
@@ -179,22 +190,33 @@ TEST(CrankTorque, BelowTheCurveFallsLinearlyToNothing) {
   }
 }
 
-TEST(CrankTorque, ARunawayEngineReadsTheTopMarginRowAndNeverExtrapolates) {
+// A curve that starts at standstill is read from its first row.
+TEST(CrankTorque, ACurveFromStandstillIsReadFromRowZero) {
   S = SharedState{};
   RunContext c;
-  c.TorqueScale = 1.3567f;
-  S.MinRPMIndex = 10;
-  for (int r = 10; r <= 200; ++r) S.PowerCurve[0][r] = 100;
-  S.RevLimitFactor = 1;
-  S.ThrottleOpening = 1;
-  // Row 200 still has its torque; from the margin row 201 on there is none, however fast.
-  const Single rows[][2] = {{200, 100}, {200.5f, 50}, {201, 0}, {1e9f, 0}, {3e9f, 0}, {1e30f, 0}, {INFINITY, 0}, {NAN, 0}};
-  for (const auto& r : rows) {
-    S.EngineSpeed = r[0];
-    c.ShiftTorqueFactor = 1;
-    CrankTorquePhase(c);
-    EXPECT_NEAR(S.CrankTorque, r[1] * 1.3567f, 1e-3f) << r[0];
-  }
+  c.TorqueScale = c.ShiftTorqueFactor = 1;
+  S.PowerCurve[0][0] = S.PowerCurve[0][1] = 100;
+  S.RevLimitFactor = S.ThrottleOpening = 1;
+  S.EngineSpeed = 0.5f;
+  CrankTorquePhase(c);
+  EXPECT_FLOAT_EQ(S.CrankTorque, 100);
+}
+
+// A nitrous share left uncorrected for the air passes as its own lb-ft; only the base curve is
+// scaled.
+TEST(CrankTorque, AnUncorrectedNitrousShareIsNotScaled) {
+  S = SharedState{};
+  RunContext c;
+  c.TorqueScale = 2;
+  c.ShiftTorqueFactor = 1;
+  S.MinRPMIndex = 30;
+  for (int r = 30; r <= 60; ++r) S.PowerCurve[0][r] = 100, S.PowerCurve[1][r] = 150;
+  S.CurrentStage = 1;
+  S.NitrousCorrect[1] = False;
+  S.NitrousPressureFactor = S.RevLimitFactor = S.ThrottleOpening = 1;
+  S.EngineSpeed = 40.5f;
+  CrankTorquePhase(c);
+  EXPECT_NEAR(S.CrankTorque, 100 * 2 + 50 * 1.3567f, 1e-3f);
 }
 
 TEST(NitrousStage, StageComesOnItsDelayAfterItsGear) {
@@ -217,13 +239,13 @@ TEST(NitrousStage, StageComesOnItsDelayAfterItsGear) {
 TEST(NitrousPressure, FactorFollowsTheBottleAndNeverGoesNegative) {
   S = SharedState{};
   S.N2PowerPressure = 1000;
-  S.N2RunPressure = 1100;
-  EXPECT_NEAR(NitrousPressureFactorAt(0), 1.21f, 1e-5f);
-  S.N2RunPressure = 900;
-  EXPECT_NEAR(NitrousPressureFactorAt(0), 0.9f, 1e-6f);
-  S.N2DropPressure = 100;
-  EXPECT_NEAR(NitrousPressureFactorAt(4), 0.5f, 1e-6f);
-  EXPECT_EQ(NitrousPressureFactorAt(20), 0.0f);  // an empty bottle gives nothing, not less
+  // {run pressure, drop, seconds, factor}: an empty bottle gives nothing, not less.
+  const Single rows[][4] = {{1100, 0, 0, 1.21f}, {900, 0, 0, 0.9f}, {900, 100, 4, 0.5f}, {900, 100, 20, 0}};
+  for (const auto& r : rows) {
+    S.N2RunPressure = r[0];
+    S.N2DropPressure = r[1];
+    EXPECT_NEAR(NitrousPressureFactorAt(r[2]), r[3], 1e-5f) << r[0] << " " << r[2];
+  }
 }
 
 TEST(NitrousPower, RatioOfAKnownEngine) {

@@ -69,6 +69,13 @@ TEST(EstimateRules, EachRuleChangesItsQuantityByItsFactor) {
   }
 }
 
+TEST(EstimateRules, TheLastRunsRatiosNoteWhichShortTargetsWereGiven) {
+  S = SharedState{};
+  S.Est60time = 0.9f;  // a dragster's 60 ft
+  const EstimateRatios r = RatiosOfLastRun();
+  EXPECT_TRUE(r.has60 && !r.has330);
+}
+
 TEST(EstimateRules, ToleranceBandsIncludeTheirEdges) {
   S = SharedState{};
   S.EstError = 2;

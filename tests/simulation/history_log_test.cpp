@@ -73,12 +73,10 @@ TEST_F(ChangeLines, RunResultsListTheTicketAndTakeTheCopies) {
   S.VehicleData[2][2] = "660kg";
   S.EngineSummary[0][0] = 139;
   LogRunResults();
-  EXPECT_EQ(Line(1), " Rollout - 0.000s");
-  EXPECT_EQ(Line(2), "60ft -    0.000s / 0.00mph");
-  EXPECT_EQ(Line(3), "60ft -    0.000s / 0.00mph");
-  EXPECT_EQ(Line(4), "330ft -   0.000s / 0.00mph");
-  EXPECT_EQ(Line(6), "1320ft -  0.000s / 0.00mph");
-  EXPECT_EQ(Line(7), std::string(80, '-'));
+  const std::string expected[] = {" Rollout - 0.000s", "60ft -    0.000s / 0.00mph", "60ft -    0.000s / 0.00mph",
+                                  "330ft -   0.000s / 0.00mph"};
+  for (int row = 1; row <= 4; ++row) EXPECT_EQ(Line(row), expected[row - 1]);
+  EXPECT_EQ(Line(6) + "|" + Line(7), "1320ft -  0.000s / 0.00mph|" + std::string(80, '-'));
   EXPECT_EQ(S.HistoryNext, 8);
   EXPECT_TRUE(S.LastRunVehicleData[2][2] == "660kg" && S.LastRunEngineSummary[0][0] == 139.0f);
 

@@ -130,6 +130,9 @@ TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestKeepsTheRPMOnTheCurveAndHolds
   LaunchBoxes empty;  // no refill requested: an empty rpm box shows the lowest rpm
   OpenLaunchSetup(empty);
   EXPECT_EQ(empty.LaunchThrottle + "|" + empty.LaunchRPM, "|2000");
+  empty.LaunchRPM = "8000.0";  // the top itself stays as typed
+  OpenLaunchSetup(empty);
+  EXPECT_EQ(empty.LaunchRPM, "8000.0");
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ class TyreGrip : public ::testing::Test {
 TEST_F(TyreGrip, RestingShareColdTyreAndOneStepRateLimit) {
   for (const Single wheel : {0.0f, -0.5f})  // even a wheel slower than a standing car
     EXPECT_NEAR(GripAt(0, wheel), 1.0f / 1.75f, 1e-6f) << wheel;
+  EXPECT_LT(GripAt(10, 9.99f), 1.0f / 1.75f - 1e-3f);  // a moving car's wheel dragging grips less
   S.TyreTemp = 45;
   EXPECT_NEAR(GripAt(0, 0), 1.0f / 1.75f * std::pow(0.5f, 0.3f), 1e-5f);
   c.MuPerStep = 0.02f;
