@@ -47,7 +47,9 @@ TEST_F(TreeSettingsTest, BoxesAreCheckedInOrderWithTheirMessages) {
       EXPECT_EQ(ui.asked[0].text, c.message);
       EXPECT_EQ(ui.asked[0].title, "Practice Tree");
       EXPECT_EQ(ui.asked[0].style, Msg::OKOnly | Msg::Question);
-      if (c.refused != TreeField::Handicap) EXPECT_EQ(Cfg.HandicapTime, 3);  // not read after a refusal
+      if (c.refused != TreeField::Handicap) {
+        EXPECT_EQ(Cfg.HandicapTime, 3);  // not read after a refusal
+      }
     } else {
       EXPECT_TRUE(ui.asked.empty());
     }
