@@ -220,7 +220,6 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
     Allow(true, true, true, true);
     S.EstNumber = 4;
     if (c == KeepDragOnly) {  // a faster car, faster still through the trap: power, then drag
-      RunAndTime();
       S.Est1320time = S.Time1320ft * 0.95f;
       S.Est1320speed = S.Speed1320ft * S.SpeedFactor * 1.12f;
       Allow(true, false, true, false);
