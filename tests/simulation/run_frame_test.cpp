@@ -107,6 +107,8 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     runThatStops();
     EXPECT_EQ(S.RunDone, False);
     EXPECT_EQ(S.PointCount, cancel ? 100 : 0);
+    EXPECT_EQ(std::tuple(S.WheelieCount[CurrentRun], S.WheelieTime[CurrentRun]),
+              std::tuple(0, GearRecord::value_type{}));  // the car never lifts its wheels
 
     test::LoadWestfield(16);
     CalculatePerformance(0);
