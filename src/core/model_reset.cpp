@@ -32,9 +32,8 @@ void ResetModel() {
   S.GraphXPerRPMIndex = fresh.GraphXPerRPMIndex;
   S.OperatorChars = fresh.OperatorChars;
   S.OperatorCount = fresh.OperatorCount;
-  S.PowerUnit = fresh.PowerUnit;
-  S.TorqueUnits = fresh.TorqueUnits;
 
+  ApplyPowerUnit(Cfg.PUnits == "M" ? "KW" : "BHP");
   ApplyDisplayUnits(Cfg.DUnits);
 }
 

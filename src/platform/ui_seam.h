@@ -56,6 +56,8 @@ class UiSeam {
   virtual bool RefreshSimDisplay() { return false; }
   // End of a run with neither window open: shows the display options modeless.
   virtual void ShowSimDisplay() {}
+  // A command changed vehicle values behind the data forms: each open one shows them again.
+  virtual void ShowVehicleData() {}
   // The clutch form, when visible, shows the static and locked capacity texts.
   virtual void ShowClutchCapacities(const std::string&, const std::string&) {}
   // The quick entry of peak figures for column PowerCurveIndex, modal; its Cancel sets

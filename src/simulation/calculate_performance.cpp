@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <optional>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -12,6 +13,7 @@
 #include "simulation/drive_line.h"
 #include "simulation/gear_shift.h"
 #include "simulation/history_log.h"
+#include "simulation/kept_run.h"
 #include "simulation/nitrous.h"
 #include "simulation/rev_limiter.h"
 #include "simulation/run_context.h"
@@ -136,22 +138,16 @@ void EstimateVerdicts(const RunContext& __restrict c) {
   if (S.EstMUAdjust != False && c.MaxSlipRatio > 0.4f && S.EstGearingHint < 1) S.EstGripHint = 1;
 }
 
-void RefreshResultWindows() {
-  if (ui().RefreshRunGraph() || ui().RefreshSimDisplay()) {
-    S.NewRunPending = True;
-    return;
-  }
-  S.NewRunPending = True;
-  ui().DoEvents();
-  ui().ShowSimDisplay();
-}
-
 }  // namespace
 
 void CalculatePerformance(Integer ShowProgress) {
   if (S.Calculating != False) return;  // no run inside a run
 
   RunContext c;
+  // A run that does not complete leaves the last completed run's results as they were.
+  std::optional<KeptRun> completed;
+  if (S.RunDone != False) completed.emplace();
+  bool simulable = true;
   S.Calculating = True;
   S.FeetPerUnit = 3.2808399f;
   S.CancelFlag = 0;
@@ -186,7 +182,8 @@ void CalculatePerformance(Integer ShowProgress) {
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
       } else if (recorded && !RunStateFinite()) {
         c.StepCounter = c.LoopEnd;
-        S.CancelFlag = 1;  // ends like a cancelled run: no results to show
+        S.CancelFlag = 1;  // ends like a cancelled run
+        simulable = false;
         ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
                     Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
       }
@@ -195,15 +192,23 @@ void CalculatePerformance(Integer ShowProgress) {
 
   S.CalcDuration = std::chrono::duration<Single>(std::chrono::steady_clock::now() - c.CalcStartTimer).count();
   if (c.ShowProgress) ui().ShowRunProgress(false);
-  if (S.CancelFlag == 0) S.RunDone = True;
+  const bool done = S.CancelFlag == 0;
+  if (done) {
+    S.RunDone = True;
+    NoteCompletedRun();
+  }
   S.CancelFlag = 0;
   EstimateVerdicts(c);
   if (Cfg.HistoryLog != False) LogRunResults();
+  // The history has the lines of the run that did not complete; the windows keep the last one
+  // that did. A run whose numbers left the finite leaves nothing of itself.
+  if (!done && completed)
+    completed->PutBack();
+  else if (!simulable)
+    ClearRunResults();
   S.CalcRequested = False;
   S.Calculating = False;
-  S.GraphDynRecalc = True;
-  S.NewRunPending = False;
-  RefreshResultWindows();
+  ShowRunResults();
 }
 
 }  // namespace kestrelon

@@ -7,6 +7,7 @@
 #include "power/scale_power_curve.h"
 #include "simulation/calculate_performance.h"
 #include "simulation/estimate_rules.h"
+#include "simulation/kept_run.h"
 #include "simulation/timing_points.h"
 
 namespace kestrelon {
@@ -17,6 +18,16 @@ namespace {
 struct SavedGears {
   std::array<Single, GearSlots> overall{};
   std::array<Single, GearSlots> growth{};
+};
+
+// What the search may change, to tell the model before the search, the one its last run was
+// made with and the one it leaves apart.
+struct SearchedQuantities {
+  Single cd = S.AeroCD, mu = S.TyreMu, finalDrive = S.TransFinal;
+  std::array<Single, GearSlots> overall = S.GearOverall, growth = S.GearGrowthRPM;
+  CurveTable curve = S.PowerCurve;
+  PeakSummary peaks = S.EngineSummary;
+  bool operator==(const SearchedQuantities&) const = default;
 };
 
 std::string& DragItem() { return S.VehicleData[5][2]; }
@@ -66,26 +77,31 @@ void PutModelBack(const SavedGears& gears) {
 }
 
 // A value the racer keeps goes into its vehicle item as a plain number; a kept change is
-// unsaved data.
-void Keep(std::string& item, Single value, Single original) {
-  item = NumText(value);
+// unsaved data. True when the item's text changed.
+bool Keep(std::string& item, Single value, Single original) {
   if (value != original) S.DataSaved = False;
+  const std::string text = NumText(value);
+  if (item == text) return false;
+  item = text;
+  return true;
 }
 
 // After the results window: each quantity the search could change is put back or kept, as its
-// restore switch says.
+// restore switch says. An open data form shows a kept value at once, so that its OK does not
+// write the old one back.
 void KeepOrRestore(const SavedGears& gears) {
+  bool itemsChanged = false;
   if (S.EstCDAdjust != False) {
     if (S.EstCDRestore != False)
       SetDragCoefficient(S.EstOrigCD);
     else
-      Keep(DragItem(), S.AeroCD, S.EstOrigCD);
+      itemsChanged |= Keep(DragItem(), S.AeroCD, S.EstOrigCD);
   }
   if (S.EstMUAdjust != False) {
     if (S.EstMURestore != False)
       S.TyreMu = S.EstOrigMu;
     else
-      Keep(GripItem(), S.TyreMu, S.EstOrigMu);
+      itemsChanged |= Keep(GripItem(), S.TyreMu, S.EstOrigMu);
   }
   if (S.EstBHPAdjust != False) {
     if (S.EstBHPRestore != False)
@@ -97,7 +113,30 @@ void KeepOrRestore(const SavedGears& gears) {
     if (S.EstGearRestore != False)
       RestoreGearing(gears);
     else
-      Keep(FinalDriveItem(), S.TransFinal, S.EstOrigGearing);
+      itemsChanged |= Keep(FinalDriveItem(), S.TransFinal, S.EstOrigGearing);
+  }
+  if (itemsChanged) ui().ShowVehicleData();
+}
+
+// A search that ends early leaves the model, and the run the result windows show, as they were.
+EstimateEnd EndEarly(const SavedGears& gears, KeptRun& runBefore, EstimateEnd end) {
+  PutModelBack(gears);
+  runBefore.PutBack();
+  ShowRunResults();
+  return end;
+}
+
+// The result windows show the run of the vehicle as the search leaves it: the run from before
+// the search when every change was put back, the last attempt's when its model stays, and a
+// run of the model as it now is when only some changes stay.
+void ShowRunOfModel(const SearchedQuantities& atStart, const SearchedQuantities& ofLastRun,
+                    KeptRun& runBefore) {
+  const SearchedQuantities now;
+  if (now == atStart) {
+    runBefore.PutBack();
+    ShowRunResults();
+  } else if (!(now == ofLastRun)) {
+    CalculatePerformance(S.EstimateShowProgress);
   }
 }
 
@@ -115,22 +154,23 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
   S.CancelFlag = 0;
   SavedGears gears;
   SaveModel(gears);
+  const SearchedQuantities atStart;
+  KeptRun runBefore;
 
   for (int attempt = 1; attempt <= S.EstNumber; ++attempt) {
     CalculatePerformance(S.EstimateShowProgress);
+    // A run clears the request that the run set-up be filled from the vehicle again; after a
+    // search, however it ends, the set-up opens with the stored launch values.
+    S.CalcRequested = True;
     CalcTimingPoints();
     if (RunTooShort()) {
       ui().MsgBox("Calculation time is insufficient to estimate power", Msg::OKOnly, "Estimate power");
       S.CancelFlag = 1;
-      PutModelBack(gears);
-      return EstimateEnd::Stopped;
+      return EndEarly(gears, runBefore, EstimateEnd::Stopped);
     }
     ui().SetEstimateProgress(attempt);
     ui().DoEvents();
-    if (stopRequested && stopRequested()) {
-      PutModelBack(gears);
-      return EstimateEnd::Cancelled;
-    }
+    if (stopRequested && stopRequested()) return EndEarly(gears, runBefore, EstimateEnd::Cancelled);
 
     S.EstEighthMile = ToFlag(EighthMileIsReference());
     const EstimateRatios ratios = RatiosOfLastRun();
@@ -139,9 +179,12 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     if (attempt < S.EstNumber) ApplyEstimateChange(ChooseEstimateChange(ratios));
   }
 
+  const SearchedQuantities ofLastRun;
   S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = True;
   ui().ShowEstimateResult();
   KeepOrRestore(gears);
+  ShowRunOfModel(atStart, ofLastRun, runBefore);
+  S.CalcRequested = True;
   return S.EstRetry != False ? EstimateEnd::Retry : EstimateEnd::Finished;
 }
 

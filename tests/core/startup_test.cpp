@@ -57,13 +57,14 @@ TEST_F(Startup, TheModelStartsEmpty) {
   EXPECT_EQ(Tbl.UnitTable[UnitEndRow].Code, "ZZZ");
 }
 
-TEST_F(Startup, StoredDisplayUnitsAndTooltipsHold) {
+TEST_F(Startup, StoredUnitsAndTooltipsHold) {
   Store("DUnits=M\nShowToolTips=0\nPUnits=M\n");
   StartupBeforeSplash("", files);
   StartupAfterSplash();
-  // The power unit starts as BHP whatever is stored.
-  EXPECT_EQ(std::tuple(S.SpeedUnit, Cfg.ShowToolTips, S.PowerUnit),
-            std::tuple("kph", False, "BHP"));
+  // Both stored units are in force, as Setup's OK leaves them.
+  EXPECT_EQ(std::tuple(S.SpeedUnit, Cfg.ShowToolTips, S.PowerUnit, S.TorqueUnits),
+            std::tuple("kph", False, "KW", "N/m"));
+  EXPECT_EQ(S.PowerUnitDivisor, 1.340183f);
 }
 
 TEST_F(Startup, ImportFolderFromSfdataElseTheDataFolder) {

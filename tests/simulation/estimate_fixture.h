@@ -34,6 +34,7 @@ class EstimateUi : public ScriptedUi {
   Single shownTime = 0, shownSpeed = 0;
   // The racer's choice at the results window: which quantities to keep, and Retry.
   bool keepAll = false;
+  bool keepDragOnly = false;  // the drag coefficient kept, every other change put back
   bool retry = false;
   std::function<void()> afterAttempt;  // once per attempt, as its bar is drawn
 
@@ -47,6 +48,7 @@ class EstimateUi : public ScriptedUi {
     shownSpeed = S.Speed1320ft;
     const Integer restore = ToFlag(!keepAll);
     S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = restore;
+    if (keepDragOnly) S.EstCDRestore = False;
     S.EstRetry = ToFlag(retry);
   }
 };

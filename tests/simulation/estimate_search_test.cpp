@@ -29,6 +29,17 @@ struct Quantities {
   bool operator==(const Quantities&) const = default;
 };
 
+// The run the result windows show, with its quarter-mile ticket.
+struct ShownRun {
+  RunTable points;
+  Single et, mph;
+  static ShownRun Now() {
+    CalcTimingPoints();
+    return {S.RunResults, S.Time1320ft, S.Speed1320ft};
+  }
+  bool operator==(const ShownRun&) const = default;
+};
+
 class EstimateSearch : public EstimateTest {
  protected:
   // The Westfield run over `seconds`, every ticket figure of it as the target.
@@ -142,8 +153,11 @@ TEST_F(EstimateSearch, ARunTooShortForTheTicketStopsAndPutsTheModelBack) {
     S.LaunchTime = c.seconds;
     S.Trap8Position = c.trap8Position;
     const Quantities before = Quantities::Now();
+    const ShownRun runBefore = ShownRun::Now();
     ui.asked.clear();
     EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Stopped);
+    EXPECT_TRUE(ShownRun::Now() == runBefore);
+    EXPECT_EQ(S.CalcRequested, True);  // the run set-up opens filled from the vehicle
     ASSERT_EQ(ui.asked.size(), 1u);
     EXPECT_EQ(ui.asked[0].text, "Calculation time is insufficient to estimate power");
     EXPECT_EQ(ui.asked[0].title, "Estimate power");
@@ -172,12 +186,15 @@ TEST_F(EstimateSearch, CancelBetweenAttemptsEndsTheSearchWithTheModelPutBack) {
   UnreachableTicket();
   Allow(true, true, true, true);
   const Quantities before = Quantities::Now();
+  const ShownRun runBefore = ShownRun::Now();
   bool cancelled = false;
   ui.afterAttempt = [&] { cancelled = ui.progress.size() == 3; };
   EXPECT_EQ(EstimatePowerSearch([&] { return cancelled; }), EstimateEnd::Cancelled);
   EXPECT_EQ(ui.progress, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(ui.resultsShown, 0);
   EXPECT_TRUE(Quantities::Now() == before);
+  EXPECT_TRUE(ShownRun::Now() == runBefore);
+  EXPECT_EQ(S.CalcRequested, True);
 }
 
 TEST_F(EstimateSearch, WhenTheAttemptsRunOutTheModelIsThatOfTheLastRun) {
@@ -193,32 +210,57 @@ TEST_F(EstimateSearch, WhenTheAttemptsRunOutTheModelIsThatOfTheLastRun) {
   EXPECT_EQ(S.EngineSummary[0][2], peakOfRun[2]);
 }
 
-TEST_F(EstimateSearch, KeptChangesGoIntoTheVehicleAndAreUnsavedRestoredOnesAreNot) {
-  struct Case {
-    bool keep, retry;
-  };
-  for (const Case c : {Case{true, false}, Case{false, true}}) {
-    SCOPED_TRACE(c.keep);
+// Kept changes go into the vehicle as unsaved data, restored ones do not; the result windows
+// show the run of the vehicle as the search leaves it, and the run set-up opens filled.
+TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
+  enum Choice { KeepAll, RestoreAllAndRetry, KeepDragOnly };
+  for (const Choice c : {KeepAll, RestoreAllAndRetry, KeepDragOnly}) {
+    SCOPED_TRACE(c);
     UnreachableTicket();
     Allow(true, true, true, true);
     S.EstNumber = 4;
+    if (c == KeepDragOnly) {  // a faster car, faster still through the trap: power, then drag
+      S.Est1320time = S.Time1320ft * 0.95f;
+      S.Est1320speed = S.Speed1320ft * S.SpeedFactor * 1.12f;
+      Allow(true, false, true, false);
+      S.EstNumber = 8;
+    }
     S.GearGrowthRPM[2] = 50;  // a tyre that grows
     S.VehicleData[5][2] = ".55";
     S.DataSaved = True;
     const Quantities before = Quantities::Now();
-    ui.keepAll = c.keep;
-    ui.retry = c.retry;
-    EXPECT_EQ(EstimatePowerSearch(), c.retry ? EstimateEnd::Retry : EstimateEnd::Finished);
-    if (c.keep) {
-      EXPECT_FALSE(Quantities::Now() == before);
-      EXPECT_EQ(S.DataSaved, False);
-      EXPECT_EQ(S.VehicleData[5][2], NumText(S.AeroCD));
-      EXPECT_EQ(S.VehicleData[3][4], NumText(S.TyreMu));
-      EXPECT_EQ(S.VehicleData[6][17], NumText(S.TransFinal));
-    } else {
-      EXPECT_TRUE(Quantities::Now() == before);
-      EXPECT_EQ(S.DataSaved, True);
-      EXPECT_EQ(S.VehicleData[5][2], ".55");
+    const ShownRun runBefore = ShownRun::Now();
+    ui.keepAll = c == KeepAll;
+    ui.keepDragOnly = c == KeepDragOnly;
+    ui.retry = c == RestoreAllAndRetry;
+    bool powerTried = false;
+    ui.afterAttempt = [&] { powerTried |= S.EngineSummary != before.peaks; };
+    EXPECT_EQ(EstimatePowerSearch(), ui.retry ? EstimateEnd::Retry : EstimateEnd::Finished);
+    EXPECT_EQ(S.CalcRequested, True);
+    const ShownRun shown = ShownRun::Now();
+    switch (c) {
+      case KeepAll:
+        EXPECT_FALSE(Quantities::Now() == before);
+        EXPECT_EQ(S.DataSaved, False);
+        EXPECT_EQ(S.VehicleData[5][2], NumText(S.AeroCD));
+        EXPECT_EQ(S.VehicleData[3][4], NumText(S.TyreMu));
+        EXPECT_EQ(S.VehicleData[6][17], NumText(S.TransFinal));
+        EXPECT_EQ(std::tuple(shown.et, shown.mph), std::tuple(ui.shownTime, ui.shownSpeed));
+        break;
+      case RestoreAllAndRetry:
+        EXPECT_TRUE(Quantities::Now() == before);
+        EXPECT_EQ(S.DataSaved, True);
+        EXPECT_EQ(S.VehicleData[5][2], ".55");
+        EXPECT_TRUE(shown == runBefore);
+        break;
+      case KeepDragOnly:  // neither the first nor the last run: the vehicle is run as it is
+        ASSERT_TRUE(powerTried);
+        ASSERT_NE(S.AeroCD, before.cd);
+        EXPECT_EQ(S.EngineSummary, before.peaks);
+        RunAndTime();
+        EXPECT_TRUE(shown == ShownRun::Now());
+        EXPECT_FALSE(shown == runBefore);
+        break;
     }
   }
 }

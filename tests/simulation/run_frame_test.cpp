@@ -12,6 +12,7 @@
 #include "core/state.h"
 #include "simulation/calculate_performance.h"
 #include "simulation/timing_points.h"
+#include "simulation/tyre_phase.h"
 #include "support/scripted_ui.h"
 #include "support/westfield_fixture.h"
 
@@ -44,11 +45,15 @@ class RunFrame : public ::testing::Test {
   test::ScopedUi guard{seam};
 };
 
-bool AllFinite() {
+bool AllRecordedFinite() {
   for (int ch = 0; ch < RunChannelCount; ++ch)
     for (int p = 0; p <= LastRunPoint; ++p)
       if (!std::isfinite(S.RunResults[ch][CurrentRun][p])) return false;
-  return std::isfinite(S.Speed) && std::isfinite(S.Distance) && std::isfinite(S.EngineSpeed);
+  return true;
+}
+
+bool AllFinite() {
+  return AllRecordedFinite() && std::isfinite(S.Speed) && std::isfinite(S.Distance) && std::isfinite(S.EngineSpeed);
 }
 
 TEST_F(RunFrame, RecordingPlanForShortEvenAndUnevenRuns) {
@@ -74,24 +79,55 @@ TEST_F(RunFrame, RecordingPlanForShortEvenAndUnevenRuns) {
   EXPECT_FLOAT_EQ(S.RunResults[PtDistance][CurrentRun][S.PointCount], S.Distance);
 }
 
-TEST_F(RunFrame, CancelStopsAfterTheStepWithOneMessage) {
-  test::LoadWestfield(16);
-  S.RunDone = False;
-  seam.cancelAtPoint = 100;
-  CalculatePerformance(1);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, "Calculation cancelled at user request");
-  EXPECT_EQ(seam.asked[0].style, Msg::Question);
-  EXPECT_EQ(seam.asked[0].title, "Performance Calculator");
-  EXPECT_EQ(S.PointCount, 100);
-  EXPECT_EQ(S.RunDone, False);
-  EXPECT_EQ(S.CancelFlag, 0);
-  EXPECT_EQ(S.Calculating, False);
+// A run that does not complete, cancelled or stopped because the vehicle left the numbers
+// (a lift coefficient of 1e30), leaves the last completed run's results to every reader, its
+// settings with them; without a completed run, a cancelled one leaves its points so far and one
+// that left the numbers leaves none. Either way the history gets its lines.
+TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
+  const char* const cancelled = "Calculation cancelled at user request";
+  const char* const unsimulable = "This vehicle cannot be simulated: check its weight, power and gearing";
+  for (const bool cancel : {true, false}) {
+    SCOPED_TRACE(cancel ? "cancelled" : "cannot be simulated");
+    const auto runThatStops = [&] {
+      seam.asked.clear();
+      seam.cancelAtPoint = cancel ? 100 : -1;
+      if (!cancel) S.AeroLiftFactor = 1e30f;
+      S.LaunchTime = 18;  // set up as the run set-up does
+      S.PointSpacing = 0.018f;
+      CalculatePerformance(1);
+      seam.cancelAtPoint = -1;
+      ASSERT_EQ(seam.asked.size(), 1u);
+      EXPECT_EQ(seam.asked[0].text, cancel ? cancelled : unsimulable);
+      EXPECT_EQ(std::tuple(S.CancelFlag, S.Calculating), std::tuple(0, False));
+      EXPECT_TRUE(AllRecordedFinite() && std::isfinite(S.RearWheelLoad));
+      EXPECT_TRUE(std::isfinite(TractionLimit(S.TyrePress)));  // the cascade's resistance
+    };
 
-  // A completed run before the cancelled one stays marked as done.
-  S.RunDone = True;
-  CalculatePerformance(1);
-  EXPECT_EQ(S.RunDone, True);
+    test::LoadWestfield(16);
+    runThatStops();
+    EXPECT_EQ(S.RunDone, False);
+    EXPECT_EQ(S.PointCount, cancel ? 100 : 0);
+    EXPECT_EQ(std::tuple(S.WheelieCount[CurrentRun], S.WheelieTime[CurrentRun]),
+              std::tuple(0, GearRecord::value_type{}));  // the car never lifts its wheels
+
+    test::LoadWestfield(16);
+    CalculatePerformance(0);
+    CalcTimingPoints();
+    const RunTable points = S.RunResults;
+    const auto ticket = std::tuple(S.PointCount, S.PointSpacing, S.Time1320ft, S.Speed1320ft,
+                                   S.GearEngagedTime[CurrentRun], S.RearWheelLoad);
+    Cfg.HistoryLog = True;
+    const Integer historyBefore = S.HistoryNext;
+    runThatStops();
+    Cfg.HistoryLog = False;
+    EXPECT_GT(S.HistoryNext, historyBefore);
+    EXPECT_EQ(S.RunDone, True);
+    EXPECT_EQ(S.LaunchTime, 16);
+    EXPECT_TRUE(S.RunResults == points);
+    EXPECT_EQ(std::tuple(S.PointCount, S.PointSpacing, S.Time1320ft, S.Speed1320ft,
+                         S.GearEngagedTime[CurrentRun], S.RearWheelLoad),
+              ticket);
+  }
 }
 
 TEST_F(RunFrame, EndOfRunRefreshesTheGraphOrOpensTheDisplayOptionsAndNoRunRunsInsideARun) {

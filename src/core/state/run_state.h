@@ -51,6 +51,16 @@ inline constexpr int HistorySize = 500;  // ring rows 1..500; row 0 is never wri
 using RunTable = std::array<std::array<std::array<Single, RunPoints>, 2>, RunChannelCount>;
 using GearRecord = std::array<std::array<Single, 11>, 2>;  // [run][gear index 0..10]
 
+// The settings a run's recorded points are read with: their spacing, the run's length and
+// staging, and the speed traps.
+struct RecordedRunSettings {
+  Single PointSpacing = 0;
+  Single LaunchTime = 0;
+  Single LaunchStage = 0;
+  double Trap8Length = 0, Trap4Length = 0;
+  Integer Trap8Position = 0, Trap4Position = 0;
+};
+
 struct RunState {
   // Launch and track settings, stored by the run set-up.
   Integer StepsPerSecond = 500;
@@ -123,6 +133,7 @@ struct RunState {
   // Recorded points of the current and the baseline run.
   RunTable RunResults{};
   Integer PointCount = 0;      // last point recorded in the current run
+  RecordedRunSettings CompletedRunSettings{};  // those of the last run that completed
   GearRecord GearEngagedTime{};  // run time of the upshift out of each gear
   GearRecord GearEngagedRPM{};   // engine speed (rows) at that upshift
   GearRecord WheelieTime{};      // [run][n], n = 1..10: start of the n-th wheelie

@@ -43,6 +43,8 @@ void DataForm::Form_Load() {
   }
 }
 
+void DataForm::ShowVehicleData() { FillFromModel(); }
+
 void DataForm::paintEvent(QPaintEvent* event) {
   FormReady = False;
   Painted();

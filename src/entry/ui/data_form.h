@@ -55,6 +55,8 @@ class DataForm : public Form {
   void RunOK();
   void CancelButton_Click();
   void HelpButton_Click();
+  // Fills the controls from the vehicle again, when a command changed it behind the form.
+  Q_INVOKABLE void ShowVehicleData();
   // F2 accepts and runs (or re-runs); Shift+F2 accepts and goes to the run pre-check.
   void Form_KeyDown(int keyCode, int shift);
 

@@ -360,6 +360,9 @@ void frmDataClutch::ClutchTimerButton_Click() {
     if (S.AutoAccept) timers->Load();
     if (timers->IsLoaded() || !S.AutoAccept) timers->ShowModal();
   }
+  // The focus the timers hand back would stay on this button, and Enter would open them again
+  // and again: Enter accepts the clutch form, as OK does.
+  if (isVisible()) ClutchOKButton->setFocus();
 }
 
 void frmDataClutch::ShowLockup() {

@@ -113,6 +113,12 @@ void QtUi::SetRunProgress(int point) {
     QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));
 }
 
+void QtUi::ShowVehicleData() {
+  for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+    if (form->isVisible() && form->metaObject()->indexOfMethod("ShowVehicleData()") >= 0)
+      QMetaObject::invokeMethod(form, "ShowVehicleData");
+}
+
 void QtUi::ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) {
   // Only a clutch form the racer can see follows a capacity worked out elsewhere.
   Form* clutch = Form::FindLoaded("frmDataClutch");

@@ -17,6 +17,8 @@ class QtUi : public UiSeam {
   // The run's progress window "frmCalcProgress", reached by its form name.
   void ShowRunProgress(bool show) override;
   void SetRunProgress(int point) override;
+  // Every open window that shows the vehicle's values ("ShowVehicleData").
+  void ShowVehicleData() override;
   // The curve entry's windows "frmPNAData" (modal) and "frmGraphPower", by their form names.
   void ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) override;
   void ShowPowerEntryForm() override;

@@ -1,5 +1,6 @@
 #include "simulation/ui/frmCalcProgress.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +62,11 @@ void frmCalcProgress::SetRunProgress(int point) {
 void frmCalcProgress::CalcCancelButton_Click() {
   S.CancelFlag = 1;
   Unload();
+}
+
+void frmCalcProgress::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (IsLoaded()) CalcCancelButton_Click();
 }
 
 void frmCalcProgress::keyPressEvent(QKeyEvent* event) {

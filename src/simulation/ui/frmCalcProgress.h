@@ -1,7 +1,7 @@
 #pragma once
 // "Running Simulation": the progress of one run as a light blue bar growing from left to right
 // across CalcPic, one unit per recorded point of 1000, and Cancel (Esc too), which asks the run
-// to stop after its current step and closes the window. Not listed in the Window list.
+// to stop after its current step and closes the window; so does the close box. Not listed in the Window list.
 
 #include "platform/qt/form.h"
 
@@ -30,6 +30,8 @@ class frmCalcProgress : public Form {
  protected:
   void Form_Load() override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The close box cancels the run, as Cancel and Esc do.
+  void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace kestrelon

@@ -14,6 +14,7 @@
 #include "entry/ui/frmDataGears.h"
 #include "platform/qt/form.h"
 #include "platform/qt/text.h"
+#include "support/example_entry.h"
 
 namespace kestrelon::test {
 namespace {
@@ -150,6 +151,32 @@ TEST_F(FormKeys, F2InTheTimersNeverOpensThemAgainInsideTheClutchOK) {
     EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
     clutch->Unload();
   }
+}
+
+// Timers opened with the mouse and left with Enter hand the focus back to the Timers button;
+// the next Enter accepts the clutch form as its OK does, rather than opening them again.
+TEST_F(FormKeys, EnterAcceptsTheClutchWhereverTheTimersLeftTheFocus) {
+  EnterExampleAutomatically(2);  // the nitrous funny bike: a slider built to its specification
+  ASSERT_EQ(Tbl.ExampleKey[2], "NFUNNY16");
+  S.ClutchEntered = False;
+  auto* clutch = static_cast<frmDataClutch*>(Open("frmDataClutch"));
+  int timersShown = 0;
+  QTimer racer;
+  racer.setInterval(5);
+  QObject::connect(&racer, &QTimer::timeout, [&] {
+    auto* timers = Form::FindLoaded("frmDataClutchTimers");
+    if (!timers || !timers->isVisible()) return;
+    ++timersShown;
+    QTest::keyClick(timers->focusWidget() ? timers->focusWidget() : timers, Qt::Key_Return);
+  });
+  racer.start();
+  QTest::mouseClick(clutch->ClutchTimerButton, Qt::LeftButton);
+  ASSERT_EQ(timersShown, 1);
+  QTest::keyClick(clutch->focusWidget() ? clutch->focusWidget() : clutch, Qt::Key_Return);
+  racer.stop();
+  EXPECT_EQ(timersShown, 1);
+  EXPECT_EQ(S.ClutchEntered, True);
+  EXPECT_FALSE(clutch->IsLoaded());
 }
 
 }  // namespace

@@ -127,30 +127,30 @@ TEST_F(ProgressWindowTest, ARunLetsEventsThroughEveryFewHundredthsOfASecondOnly)
   EXPECT_TRUE(IsLightBlue(watch.finalBar, watch.finalBar.width() - 1));  // the last point drawn
 }
 
-TEST_F(ProgressWindowTest, CancelPartWayStopsTheRunOnceAndKeepsRunDone) {
-  S.RunDone = False;
-  watch.pace = std::chrono::microseconds(500);
-  watch.actAt = 300;
-  watch.act = [] { ProgressWatchUi::Window()->CalcCancelButton->click(); };
-  RunFromDialog();
-  ASSERT_EQ(watch.asked.size(), 1u);
-  EXPECT_EQ(watch.asked[0].text, "Calculation cancelled at user request");
-  EXPECT_EQ(S.RunDone, False);
-  EXPECT_EQ(S.CancelFlag, 0);
-  EXPECT_GE(S.PointCount, 300);
-  EXPECT_LT(watch.lastPoint, 1000);
-  EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);
-  EXPECT_EQ(Form::FindLoaded("frmDataLaunch"), nullptr);  // the dialog closes either way
-}
-
-TEST_F(ProgressWindowTest, EscapePressesCancel) {
-  auto* w = static_cast<frmCalcProgress*>(Form::Instance("frmCalcProgress"));
-  ShowAndPaint(w);
-  EXPECT_EQ(w->windowTitle(), "Running Simulation");
-  QTest::keyClick(w, Qt::Key_Escape);
-  EXPECT_EQ(S.CancelFlag, 1);
-  EXPECT_FALSE(w->IsLoaded());
-  S.CancelFlag = 0;
+TEST_F(ProgressWindowTest, CancelEscapeOrTheCloseBoxStopTheRunOnceAndKeepRunDone) {
+  const std::pair<const char*, std::function<void(frmCalcProgress*)>> ways[] = {
+      {"Cancel", [](frmCalcProgress* w) { w->CalcCancelButton->click(); }},
+      {"Esc", [](frmCalcProgress* w) { QTest::keyClick(w, Qt::Key_Escape); }},
+      {"close box", [](frmCalcProgress* w) { w->close(); }},
+  };
+  for (const auto& [how, stop] : ways) {
+    SCOPED_TRACE(how);
+    S.RunDone = False;
+    S.CalcRequested = True;
+    watch.asked.clear();
+    watch.pace = std::chrono::microseconds(500);
+    watch.actAt = 300;
+    watch.act = [stop = stop] { stop(ProgressWatchUi::Window()); };
+    RunFromDialog();
+    ASSERT_EQ(watch.asked.size(), 1u);
+    EXPECT_EQ(watch.asked[0].text, "Calculation cancelled at user request");
+    EXPECT_EQ(S.RunDone, False);
+    EXPECT_EQ(S.CancelFlag, 0);
+    EXPECT_GE(S.PointCount, 300);
+    EXPECT_LT(watch.lastPoint, 1000);
+    EXPECT_EQ(Form::FindLoaded("frmCalcProgress"), nullptr);
+    EXPECT_EQ(Form::FindLoaded("frmDataLaunch"), nullptr);  // the dialog closes either way
+  }
 }
 
 }  // namespace

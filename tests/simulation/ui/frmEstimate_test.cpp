@@ -1,5 +1,6 @@
 // The estimate dialog as a racer uses it: what it shows, the spins, OK's checks in order, the
-// search it starts, Cancel, Escape and the close box during a search, and Retry.
+// search it starts, Cancel, Escape and the close box during a search, Retry, and a kept value
+// in a data form left open.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,11 @@
 #include <QStringList>
 
 #include "core/window_list.h"
+#include "entry/ui/data_forms.h"
+#include "entry/ui/frmDataAero.h"
+#include "power/power_curve.h"
+#include "simulation/launch_setup.h"
+#include "support/example_entry.h"
 #include "platform/qt/qt_canvas.h"
 #include "estimate_window_fixture.h"
 
@@ -181,6 +187,39 @@ TEST_F(EstimateWindowTest, FinishWithoutRestoringKeepsTheNewPowerAsUnsavedData) 
   EXPECT_FALSE(d->IsLoaded());
   EXPECT_LT(S.EngineSummary[0][2], peak);
   EXPECT_EQ(S.DataSaved, False);
+}
+
+TEST_F(EstimateWindowTest, AKeptDragCoefficientShowsInTheOpenAeroFormWhoseEnterKeepsIt) {
+  RegisterDataForms();
+  EnterExampleAutomatically(1);
+  ClampRevLimit();
+  LaunchBoxes boxes;
+  S.CalcRequested = True;
+  OpenLaunchSetup(boxes);
+  ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+  CalculatePerformance(0);
+  CalcTimingPoints();
+  auto* aero = static_cast<frmDataAero*>(Form::Instance("frmDataAero"));
+  ShowAndPaint(aero);
+  ASSERT_EQ(aero->AeroCD->text(), ".55");
+
+  Dialog* d = Open();
+  d->EstMUAdjust->setChecked(false);
+  d->EstBHPAdjust->setChecked(false);
+  // A slower car: only more drag can make it.
+  Type(d->Est1320time, QString::number(S.Time1320ft * 1.03, 'f', 3));
+  Type(d->Est1320speed, QString::number(S.Speed1320ft * 0.97, 'f', 2) + "mph");
+  AnswerResults([](frmEstResult* r) {
+    r->EstCDRestore->setChecked(false);
+    QTest::mouseClick(r->OKButton, Qt::LeftButton);
+  });
+  QTest::mouseClick(d->OKButton, Qt::LeftButton);
+  const Single kept = S.AeroCD;
+  ASSERT_GT(kept, 0.56f);
+  EXPECT_EQ(aero->AeroCD->text().toStdString(), NumText(kept));
+  QTest::keyClick(aero->AeroCD, Qt::Key_Return);
+  EXPECT_FALSE(aero->IsLoaded());
+  EXPECT_EQ(S.AeroCD, kept);
 }
 
 TEST_F(EstimateWindowTest, RetryKeepsTheDialogOpenWithTheStoredValues) {
