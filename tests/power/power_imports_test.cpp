@@ -34,7 +34,7 @@ std::string SD9(const std::vector<std::pair<double, double>>& readings, bool end
   std::string s = "SuperFlow\r\nengine\r\n\ntest\r\n\nrun 1\r\ncolumns\r\n";
   for (auto [rpm, torque] : readings) {
     char line1[64], line2[64];
-    std::snprintf(line1, sizeof line1, "%5.0f  data\r\n", rpm);
+    std::snprintf(line1, sizeof line1, "%5g  data\r\n", rpm);
     std::snprintf(line2, sizeof line2, "%-20s%9.1f\r\n", "  torque", torque);
     s += line1;
     s += line2;
@@ -71,18 +71,23 @@ TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
       "3050 260 x\n"        // blanks: row 30 again (halves to even)
       "4000,300\n"          // one separator only: no reading
       "4000  x\n"           // two blanks end the torque field at once: torque 0
-      "9000,400,1\n",       // above the top row: skipped
-      60);
+      "1190  0,396.34,1\n"  // blanks inside a number are skipped
+      "38 9.5,75 6.93,x\n"
+      "16000,400,1\n",      // above the top row: skipped
+      150);
   ASSERT_FALSE(data.refused);
-  ASSERT_EQ(data.readings.size(), 3u);
+  ASSERT_EQ(data.readings.size(), 5u);
   EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
   EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
   EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
+  EXPECT_EQ(std::pair(data.readings[3].row, data.readings[3].torque), std::pair(Integer{119}, 396.34f));
+  EXPECT_EQ(std::pair(data.readings[4].row, data.readings[4].torque), std::pair(Integer{4}, 756.93f));
 }
 
-TEST(EngineAnalyserReader, TitlesWithSeparatorsAndNegativeSpeedsRefuseTheFile) {
+TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFile) {
   for (const char* bad : {"RPM,Torque,Power\n3000,200,1\n", "Engine speed\n", "-3000,200,1\n",
-                          "3000,200,1\n40,100,1\n"}) {
+                          "3000,200,1\n40,100,1\n", "3000,200,1\n3100,20000000,1\n",
+                          "3000 -99999999999 1\n", "3000,99999999999999999999999999999999999999999,1\n"}) {
     SCOPED_TRACE(bad);
     const EngineAnalyserData data = ReadEngineAnalyserExport(bad, 60);
     EXPECT_TRUE(data.refused);
@@ -128,6 +133,14 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
   EXPECT_EQ(data.readings[1].RPM, 2440);
   EXPECT_EQ(data.readings[1].torque, 210);
   EXPECT_FALSE(data.tooMuch);
+}
+
+TEST(SuperFlowReader, BlanksInsideNumbersAreSkipped) {
+  const SuperFlowData data =
+      ReadSuperFlowExport(SD9({}, false) + " 2 40\r\nTorque              75 6.93\r\n3\r\n4\r\n");
+  ASSERT_EQ(data.readings.size(), 1u);
+  EXPECT_EQ(data.readings[0].RPM, 240);
+  EXPECT_FLOAT_EQ(data.readings[0].torque, 756.93f);
 }
 
 TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
@@ -178,7 +191,11 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       {SD9({{2000, 200}}), "No data in file "},
       {SD9({{2000, 200}, {1900, 210}}), "Power readings not consecutive; data file unusable"},
       {SD9({{-500, 200}, {2000, 210}}), "-500 contains invalid data - loading will be aborted"},
+      {SD9({{49.4, 200}, {2000, 210}}), "49.4 contains invalid data - loading will be aborted"},
       {SD9({{19000, 200}, {21000, 210}}), "No data in file "},
+      // A torque no power file holds, read or extrapolated from close readings.
+      {SD9({{2000, 200}, {3000, 20000000}}), "* contains invalid data - loading will be aborted"},
+      {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -189,8 +206,32 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
     ExpectUntouched(before);
     EXPECT_EQ(S.CancelFlag, 1);
     ASSERT_FALSE(seam.asked.empty());
-    EXPECT_EQ(seam.asked.back().text.substr(0, c.message.size()), c.message);
+    const std::string expected = c.message[0] == '*' ? file.path + c.message.substr(1) : c.message;
+    EXPECT_EQ(seam.asked.back().text.substr(0, expected.size()), expected);
   }
+}
+
+TEST_F(PowerImports, SuperFlowFirstReadingFrom49AndAHalfRpmStartsAtRowOne) {
+  for (const double first : {49.5, 50.0}) {
+    ExportFile file(SD9({{first, 100}, {1000, 200}}));
+    S.CancelFlag = 0;
+    ImportSuperFlowPower(file.path, 0);
+    EXPECT_EQ(S.CancelFlag, 0) << first;
+    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(1, 10));
+    EXPECT_GT(S.PowerCurve[0][1], 100);
+  }
+}
+
+TEST_F(PowerImports, PeakPowerLandingOnAHalfRoundsToEven) {
+  // 353.5 lb-ft at row 65 is 437.5 BHP exactly: 438, where a Single division gives 437.
+  S.MaxRPMIndex = 70;
+  ExportFile analyser("6500,353.5,1\n");
+  ImportEngineAnalyserPower(analyser.path, 0);
+  EXPECT_EQ(S.PowerMaxPower, 438);
+  S.PowerMaxPower = 0;
+  ExportFile dyno(SD9({{6400, 353.5}, {6500, 353.5}}));
+  ImportSuperFlowPower(dyno.path, 0);
+  EXPECT_EQ(S.PowerMaxPower, 438);
 }
 
 TEST_F(PowerImports, SuperFlowDropsReadingsAbove20000) {
