@@ -140,6 +140,11 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
   S.MaxRPMIndex = static_cast<Integer>(top);
   // A first reading just below the top row's hundred would put the span's bottom above its top.
   S.MinRPMIndex = std::min(S.MinRPMIndex, S.MaxRPMIndex);
+  // Readings that all lie below the first row's hundred write no row at all: no data.
+  if (top < FirstRow(readings[0].RPM)) {
+    static_cast<CurveState&>(S) = before;
+    return noData();
+  }
   // Readings close together extrapolate far; a curve the power file cannot keep is refused whole.
   if (!PowerFileKeepsCurve(column)) {
     static_cast<CurveState&>(S) = before;

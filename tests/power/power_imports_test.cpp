@@ -73,15 +73,17 @@ TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
       "4000  x\n"           // two blanks end the torque field at once: torque 0
       "1190  0,396.34,1\n"  // blanks inside a number are skipped
       "38 9.5,75 6.93,x\n"
+      "15000,10000000,1\n"  // the top row, and the largest torque a power file holds
       "16000,400,1\n",      // above the top row: skipped
       150);
   ASSERT_FALSE(data.refused);
-  ASSERT_EQ(data.readings.size(), 5u);
+  ASSERT_EQ(data.readings.size(), 6u);
   EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
   EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
   EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
   EXPECT_EQ(std::pair(data.readings[3].row, data.readings[3].torque), std::pair(Integer{119}, 396.34f));
   EXPECT_EQ(std::pair(data.readings[4].row, data.readings[4].torque), std::pair(Integer{4}, 756.93f));
+  EXPECT_EQ(std::pair(data.readings[5].row, data.readings[5].torque), std::pair(Integer{150}, 1e7f));
 }
 
 TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFile) {
@@ -106,6 +108,24 @@ TEST_F(PowerImports, EngineAnalyserWritesReadingsAndEmptiesTheRowsBetween) {
   EXPECT_EQ(S.PowerCurve[0][33], 220);  // the later reading of the row stays
   EXPECT_EQ(S.PowerCurve[0][34], 100);  // above the last reading: kept
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.CancelFlag), std::tuple(20, 60, 0));
+  // A reading below the curve moves the no-nitrous curve's first row, not a nitrous one's.
+  ExportFile lower("1000,50,1\r\n");
+  ImportEngineAnalyserPower(lower.path, 1);
+  EXPECT_EQ(S.MinRPMIndex, 20);
+  ImportEngineAnalyserPower(lower.path, 0);
+  EXPECT_EQ(S.MinRPMIndex, 10);
+}
+
+TEST_F(PowerImports, EngineAnalyserPeakPowerOfAShortCurveIsScaledToRow65) {
+  // 1313 lb-ft at row 25 is 625 BHP exactly; a curve ending at row 1..64 scales it by 65 / top.
+  ExportFile file("2500,1313,1\n");
+  const std::tuple<Integer, Integer, Integer> cases[] = {{25, 0, 1625}, {64, 0, 635}, {64, 700, 700}, {100, 0, 625}};
+  for (const auto& [top, before, expected] : cases) {
+    S.MaxRPMIndex = top;
+    S.PowerMaxPower = before;
+    ImportEngineAnalyserPower(file.path, 0);
+    EXPECT_EQ(S.PowerMaxPower, expected) << top << " " << before;
+  }
 }
 
 TEST_F(PowerImports, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
@@ -133,6 +153,13 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
   EXPECT_EQ(data.readings[1].RPM, 2440);
   EXPECT_EQ(data.readings[1].torque, 210);
   EXPECT_FALSE(data.tooMuch);
+  // The file's very first line may be one that begins with a line feed; a torque line may end
+  // right at the field's first character; data end at a line blank in characters 3 to 10.
+  const SuperFlowData short_ = ReadSuperFlowExport(
+      "\nA\r\n\nB\r\nC\r\n 1000\r\n  Torque (lb-ft)    7\r\n3\r\n4\r\n"
+      "AB        \r\n 3000\r\n2\r\n3\r\n4\r\n");
+  ASSERT_EQ(short_.readings.size(), 1u);
+  EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
 }
 
 TEST(SuperFlowReader, BlanksInsideNumbersAreSkipped) {
@@ -190,6 +217,8 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
   const Case cases[] = {
       {SD9({{2000, 200}}), "No data in file "},
       {SD9({{2000, 200}, {1900, 210}}), "Power readings not consecutive; data file unusable"},
+      {SD9({{2000, 200}, {2000, 210}}), "Power readings not consecutive; data file unusable"},
+      {SD9({{49.5, 200}, {99, 210}}), "No data in file "},  // no row reached
       {SD9({{-500, 200}, {2000, 210}}), "-500 contains invalid data - loading will be aborted"},
       {SD9({{49.4, 200}, {2000, 210}}), "49.4 contains invalid data - loading will be aborted"},
       {SD9({{19000, 200}, {21000, 210}}), "No data in file "},
@@ -235,7 +264,7 @@ TEST_F(PowerImports, PeakPowerLandingOnAHalfRoundsToEven) {
 }
 
 TEST_F(PowerImports, SuperFlowDropsReadingsAbove20000) {
-  ExportFile file(SD9({{19000, 200}, {20000, 210}, {20500, 220}}));
+  ExportFile file(SD9({{19000, 200}, {20000, 210}, {20001, 220}}));
   ImportSuperFlowPower(file.path, 0);
   EXPECT_EQ(seam.asked.at(0).text, "RPM above 20000 ignored");
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(190, 200));
@@ -269,6 +298,11 @@ TEST_F(PowerImports, CancelledCurveChoiceReadsNothing) {
   SuperFlowChoice = SuperFlowWindows{};
   ExpectUntouched(before);
   EXPECT_TRUE(seam.asked.empty());
+  // A choice refused and then closed leaves no curve to fill.
+  S.CurrentStage = -1;
+  ImportSuperFlowPower(file.path, 0);
+  ExpectUntouched(before);
+  EXPECT_EQ(S.CancelFlag, 1);
 }
 
 TEST_F(PowerImports, ReadersTakeAnyBytesWithoutFault) {
