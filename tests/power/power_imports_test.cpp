@@ -174,6 +174,7 @@ TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
   std::string bytes = SD9({{2000, 200}, {2500, 210}}, false);
   bytes += " 3000  data\r\n";
   EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
+  EXPECT_EQ(ReadSuperFlowExport(SD9({{2000, 200}, {2500, 210}}, false)).readings.size(), 2u);
   // A file that ends inside its header has no data.
   EXPECT_TRUE(ReadSuperFlowExport("one\r\n\ntwo\r\n").readings.empty());
 }
@@ -207,6 +208,14 @@ TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpanBottom) {
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 29));
   EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 250);  // the second pair starts at row 25
   EXPECT_EQ(S.PowerCurve[0][40], 100);
+  // A nitrous curve reaching above the no-nitrous one's last row: a saved power file would
+  // lose its top, so the file is refused.
+  S.MaxRPMIndex = 60;
+  const CurveTable before = S.PowerCurve;
+  ExportFile higher(SD9({{5000, 200}, {7000, 300}}));
+  ImportSuperFlowPower(higher.path, 0);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MaxRPMIndex), std::tuple(1, 60));
+  EXPECT_EQ(S.PowerCurve, before);
 }
 
 TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
@@ -225,6 +234,8 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       // A torque no power file holds, read or extrapolated from close readings.
       {SD9({{2000, 200}, {3000, 20000000}}), "* contains invalid data - loading will be aborted"},
       {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
+      // A torque line meeting zero at row 25: a saved power file would end the curve there.
+      {SD9({{2000, 100}, {3000, -100}, {4000, 100}}), "* contains invalid data - loading will be aborted"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -299,10 +310,12 @@ TEST_F(PowerImports, CancelledCurveChoiceReadsNothing) {
   ExpectUntouched(before);
   EXPECT_TRUE(seam.asked.empty());
   // A choice refused and then closed leaves no curve to fill.
-  S.CurrentStage = -1;
-  ImportSuperFlowPower(file.path, 0);
-  ExpectUntouched(before);
-  EXPECT_EQ(S.CancelFlag, 1);
+  for (const Integer stage : {-1, 3}) {
+    S.CurrentStage = stage;
+    ImportSuperFlowPower(file.path, 0);
+    ExpectUntouched(before);
+    EXPECT_EQ(S.CancelFlag, 1);
+  }
 }
 
 TEST_F(PowerImports, ReadersTakeAnyBytesWithoutFault) {
