@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/settings.h"
 #include "core/state.h"
-#include "files/power_file.h"
 #include "power/superflow_import.h"
 #include "scripted_file_windows.h"
 #include "support/scripted_ui.h"
@@ -79,34 +76,6 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
     EXPECT_EQ(S.EngineSummary, summary);
     EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(15, 60, 58));
     EXPECT_EQ(std::tuple(S.DataSaved, S.CalcRequested), std::tuple(True, False));
-  }
-}
-
-// What an import accepts, a saved power file gives back: the largest torques the file holds,
-// and readings 2 rpm apart whose line runs back to the row below them.
-TEST_F(PowerImportCommands, AcceptedImportsReadBackFromASavedPowerFile) {
-  const auto importEA = [this] {
-    windows.answers = {{folder.write("dyno.csv", "2000,9999999,1\n2500,-9999999,1\n3000,5000,1\n")}};
-    FilePowerEA();
-  };
-  const auto importSuperFlow = [this] {
-    windows.answers = {{folder.write("RUN.SD9", "a\r\n\nb\r\n\nc\r\nd\r\n 2049\r\n" + std::string(20, ' ') +
-                                                  "90000\r\n3\r\n4\r\n 2051\r\n" + std::string(20, ' ') +
-                                                  "-90000\r\n3\r\n4\r\n")}};
-    SuperFlowChoice.ChooseCurve = [] { S.CurrentStage = 0; };
-    FilePowerSuper();
-  };
-  for (const auto& import : {std::function<void()>(importEA), std::function<void()>(importSuperFlow)}) {
-    import();
-    ASSERT_EQ(S.LoadFailed, False);
-    ASSERT_TRUE(WritePowerFile(folder.file("CAR.VCD")).ok());
-    const CurveState imported = S;
-    LoadPowerFile(folder.file("CAR.VCD"));
-    ASSERT_EQ(S.LoadFailed, False);
-    for (int c = 0; c < CurveColumns; ++c)
-      for (int r = 1; r <= CurveTopRow; ++r)
-        ASSERT_NEAR(S.PowerCurve[c][r], r <= imported.MaxRPMIndex ? imported.PowerCurve[c][r] : 0, 1)
-            << c << " " << r;  // the file keeps seven digits
   }
 }
 
