@@ -157,7 +157,7 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
   // right at the field's first character; data end at a line blank in characters 3 to 10.
   const SuperFlowData short_ = ReadSuperFlowExport(
       "\nA\r\n\nB\r\nC\r\n 1000\r\n  Torque (lb-ft)    7\r\n3\r\n4\r\n"
-      "AB        \r\n 3000\r\n2\r\n3\r\n4\r\n");
+      "AB        end of run\r\n 3000\r\n2\r\n3\r\n4\r\n");
   ASSERT_EQ(short_.readings.size(), 1u);
   EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
 }
