@@ -1,19 +1,12 @@
-// The Engine Analyser reader on any bytes: every reading it keeps lies on a row of the curve, no
-// higher than the top row asked for, with a finite torque, and a refused file keeps no reading.
-#include <cmath>
-
-#include "fuzz_support.h"
-#include "power/engine_analyser_import.h"
+// The File menu's Engine Analyser import on any bytes, into a vehicle with a curve: a refused
+// file changes nothing, and what the command accepts (readings joined by straight lines) a saved
+// power file gives back.
+#include "curve_import_check.h"
+#include "files/power_import_commands.h"
 
 using namespace kestrelon;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  constexpr Integer maxRow = 150;
-  const EngineAnalyserData read = ReadEngineAnalyserExport(fuzz::AsText(data, size), maxRow);
-  fuzz::Check(!read.refused || read.readings.empty(), "a refused file keeps no reading");
-  for (const EngineAnalyserReading& r : read.readings) {
-    fuzz::Check(r.row >= 1 && r.row <= maxRow, "a reading lies on a row of the curve");
-    fuzz::Check(std::isfinite(r.torque), "a reading's torque is a number");
-  }
+  fuzz::CheckImportCommand(fuzz::AsText(data, size), FilePowerEA);
   return 0;
 }

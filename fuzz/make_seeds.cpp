@@ -74,19 +74,29 @@ void SeedsOfCommandLines() {
   for (std::size_t n = 0; n < lines.size(); ++n) Seed("command_line", "line" + std::to_string(n), lines[n]);
 }
 
-// Engine analysis exports (rpm and torque a line) and dynamometer files (a header, then four
-// lines a reading: the speed in characters 1-5, the torque in 21-29), made from example row 1.
+// Engine analysis exports (rpm and torque a line, with a title line) and dynamometer files (the
+// chosen curve as the first byte, then a header closed by the line after the second one that
+// begins with a line feed, then four lines a reading: the speed in characters 1-5, the torque
+// in 21-29), made from the first example's no-nitrous curve, every row and every fifth row.
 void SeedsOfImports() {
   fuzz::FreshModel();
   LoadExampleVehicle(Tbl.ExampleKey[1]);
-  std::string analyser, dyno = "Dynamometer run\r\nKestrelon seed\r\n";
-  for (int row = S.MinRPMIndex; row <= S.MaxRPMIndex; ++row) {
-    const std::string rpm = std::to_string(row * 100), torque = NumText(S.PowerCurve[0][row]);
-    analyser += rpm + (row % 2 ? "," : " ") + torque + (row % 2 ? ",0\r\n" : " 0\n");
-    dyno += (rpm + "     ").substr(0, 5) + "\r\n" + std::string(20, ' ') + torque + "\r\n\r\n\r\n";
+  RebuildExamplePeakSummary();
+  for (const int step : {1, 5}) {
+    std::string analyser = "EngineAnalyserExport\r\n";
+    std::string dyno = "Dynamometer run\r\n\nKestrelon seed\r\n\nSTD\r\nRPM  Torque\r\n";
+    for (int row = S.MinRPMIndex; row <= S.MaxRPMIndex; row += step) {
+      const std::string rpm = std::to_string(row * 100 + (row % 3) * 17);
+      const std::string torque = NumText(S.PowerCurve[0][row]);
+      analyser += rpm + (row % 2 ? "," : " ") + torque + (row % 2 ? ",0\r\n" : " 0\n");
+      dyno += (rpm + "     ").substr(0, 5) + "  obs\r\n" + std::string(20, ' ') + torque + "\r\n3\r\n4\r\n";
+    }
+    dyno += "          \r\n";
+    const std::string id = "example1-" + std::to_string(step);
+    Seed("engine_analyser_import", id, analyser);
+    for (char column = 0; column < CurveColumns; ++column)
+      Seed("superflow_import", id + "-curve" + std::to_string(column), column + dyno);
   }
-  Seed("engine_analyser_import", "example1", analyser);
-  Seed("superflow_import", "example1", dyno);
   Seed("xml_library", "small",
        "<?xml version=\"1.0\"?>\n<KESTRELON><VEHICLE><Name>Lotus</Name><CHASSIS><Weight>660</Weight>"
        "</CHASSIS><POWER><CURVE0><TITLE>NA</TITLE><POINT><RPM>3500</RPM><TORQUE>120.5</TORQUE></POINT>"

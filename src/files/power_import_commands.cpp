@@ -9,7 +9,9 @@
 #include "files/file_exists.h"
 #include "files/open_pattern.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 #include "power/engine_analyser_import.h"
+#include "power/import_text.h"
 #include "power/power_curve.h"
 #include "power/superflow_import.h"
 
@@ -65,12 +67,22 @@ void FilePowerEA() {
     if (S.PowerImportFileName.empty()) return;
     S.PowerCurveIndex = 0;
     S.CancelFlag = 0;
+    const CurveState before = S;
     const Integer top = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
     // A refused file, or one without readings, has changed nothing.
     if (S.CancelFlag == 1) return;
     S.MaxRPMIndex = top;
     S.MinRPMIndex = NextNonZeroPowerIndex(0);
     JoinReadings(S.PowerCurveIndex);
+    // Readings that cross zero can leave an empty row inside the curve, where a saved power
+    // file would end it: such a file is refused and the curve stays as it was.
+    if (!PowerFileKeepsCurve(S.PowerCurveIndex)) {
+      static_cast<CurveState&>(S) = before;
+      ShowInvalidImport(PathText(S.PowerImportFileName));
+      S.LoadFailed = True;
+      S.CancelFlag = 1;
+      return;
+    }
     UpdateEngineSummary(S.PowerCurveIndex);
     ClampRevLimit();
     S.DataSaved = False;

@@ -21,17 +21,25 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
     const char separator = line.find(',') != std::string::npos ? ',' : ' ';
     const std::size_t p1 = line.find(separator);
     if (p1 == std::string::npos) continue;
-    const double row = RoundHalfEven(LeadingNumber(std::string_view(line).substr(0, p1)) / 100);
-    if (row < 1) {
+    const auto refuse = [&data, &line] {
       data.invalidLine = line;
       data.refused = true;
       data.readings.clear();
+    };
+    const double row = RoundHalfEven(PlainNumber(std::string_view(line).substr(0, p1)) / 100);
+    if (row < 1) {
+      refuse();
       return data;
     }
     const std::size_t p2 = line.find(separator, p1 + 1);
     if (p2 == std::string::npos || row > maxRow) continue;
-    const double torque = LeadingNumber(std::string_view(line).substr(p1 + 1, p2 - p1 - 1));
-    data.readings.push_back({static_cast<Integer>(row), ToSingle(torque)});
+    const Single torque = ToSingle(PlainNumber(std::string_view(line).substr(p1 + 1, p2 - p1 - 1)));
+    // A torque the power file cannot hold would make the vehicle's curves unreadable once saved.
+    if (!PowerFileHolds(torque)) {
+      refuse();
+      return data;
+    }
+    data.readings.push_back({static_cast<Integer>(row), torque});
   }
   return data;
 }
@@ -50,8 +58,7 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   const EngineAnalyserData data =
       ReadFileBytes(fileName, bytes) ? ReadEngineAnalyserExport(bytes, top) : EngineAnalyserData{};
   if (data.refused) {
-    ui().MsgBox(data.invalidLine + " contains invalid data - loading will be aborted",
-                Msg::Exclamation, "Load power data");
+    ShowInvalidImport(data.invalidLine);
     S.LoadFailed = True;
     S.CancelFlag = 1;
     return 0;
@@ -76,7 +83,7 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   double peak = 0;
   for (int j = 1; j <= top; ++j) {
     if (curve[j] > 0 && S.MinRPMIndex == 0) S.MinRPMIndex = static_cast<Integer>(j);
-    peak = std::max(peak, j * static_cast<double>(curve[j]) / RowTorqueToBHP);
+    peak = std::max(peak, ImportRowPower(j, curve[j]));
   }
   UpdatePowerMaxPower(peak);
   ClampRevLimit();

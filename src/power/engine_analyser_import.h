@@ -18,8 +18,8 @@ struct EngineAnalyserReading {
 };
 
 struct EngineAnalyserData {
-  // The first line with a separator whose speed gives no row of the curve (below row 1); the
-  // file is refused when it is not empty.
+  // The first line with a separator whose speed gives no row of the curve (below row 1), or
+  // whose torque a power file cannot hold; the file is refused with it.
   std::string invalidLine;
   bool refused = false;
   // The readings in file order; readings above maxRow are skipped.

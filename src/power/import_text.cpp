@@ -1,9 +1,15 @@
 #include "power/import_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <limits>
 #include <sstream>
+
+#include "core/state.h"
+#include "files/power_file.h"
+#include "platform/ui_seam.h"
+#include "power/power_curve.h"
 
 namespace kestrelon {
 
@@ -19,6 +25,28 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   content << in.rdbuf();
   bytes = content.str();
   return !in.bad();
+}
+
+double ImportRowPower(int row, Single torque) { return row * static_cast<double>(torque) / 52.52; }
+
+bool PowerFileHolds(Single torque) { return std::fabs(torque) <= MaxFileTorque; }
+
+bool PowerFileKeepsCurve(int column) {
+  const int top = std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow);
+  for (int r = 1; r <= top; ++r)
+    if (!PowerFileHolds(S.PowerCurve[column][r])) return false;
+  // The file holds 0 above MaxRPMIndex; its reader ends every column where column 0 ends.
+  auto first = S.PowerCurve[0];
+  std::fill(first.begin() + top + 1, first.end(), 0.0f);
+  const int end = SpanOfColumn(first).last;
+  for (const auto& curve : S.PowerCurve)
+    for (int r = end + 1; r <= top; ++r)
+      if (curve[r] != 0) return false;
+  return true;
+}
+
+void ShowInvalidImport(const std::string& what) {
+  ui().MsgBox(what + " contains invalid data - loading will be aborted", Msg::Exclamation, "Load power data");
 }
 
 }  // namespace kestrelon

@@ -1,6 +1,7 @@
 #pragma once
 // What the curve imports share in reading another program's export: the file's bytes as they
-// are, and numbers held inside the range of a Single.
+// are, numbers held inside the range of a Single, the power a reading gives, and the rule that an
+// import takes only a curve the power file keeps.
 
 #include <string>
 
@@ -13,5 +14,21 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // A number read from a file, held inside the range of a Single.
 Single ToSingle(double x);
+
+// Power in BHP of a torque (lb-ft) at a row, worked in double precision: a peak that lands on a
+// half (353.5 lb-ft at row 65 gives 437.5) rounds as the figures say, not as a Single would.
+double ImportRowPower(int row, Single torque);
+
+// True when a power file can hold the torque: a number no larger than any engine's.
+bool PowerFileHolds(Single torque);
+
+// True when a power file written from the model now gives the same curve back: every row of
+// the column up to MaxRPMIndex is a torque the file holds, and no column has a point above the
+// row where the file's reader ends the no-nitrous curve (its first empty row after a point).
+bool PowerFileKeepsCurve(int column);
+
+// Tells the racer that an import is refused: what (a line, a speed, the file) is followed by
+// " contains invalid data - loading will be aborted".
+void ShowInvalidImport(const std::string& what);
 
 }  // namespace kestrelon

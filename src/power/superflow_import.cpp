@@ -5,6 +5,7 @@
 
 #include "core/state.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 #include "power/engine_analyser_import.h"
 #include "power/import_text.h"
 #include "power/power_curve.h"
@@ -40,7 +41,11 @@ std::string_view Mid(std::string_view line, std::size_t first, std::size_t count
 
 bool EndsData(std::string_view line) { return Mid(line, 3, 8) == "        "; }
 
-Single FieldNumber(std::string_view field) { return ToSingle(LeadingNumber(field)); }
+Single FieldNumber(std::string_view field) { return ToSingle(PlainNumber(field)); }
+
+// The first row the segment from a reading onwards writes: the reading's speed, rounded, goes
+// to the row at or above it, or to the row less than 50 rpm below it.
+Long FirstRow(Single rpm) { return (CLng(rpm) + 50) / 100; }
 
 }  // namespace
 
@@ -103,10 +108,9 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
       S.CancelFlag = 1;
       return;
     }
-  // Rising speeds leave only the first reading able to fall below row 1.
-  if (RoundHalfEven(readings[0].RPM / 100.0) < 1) {
-    ui().MsgBox(Trim(NumText(readings[0].RPM)) + " contains invalid data - loading will be aborted",
-                Msg::Exclamation, "Load power data");
+  // Rising speeds leave only the first reading able to write below row 1.
+  if (FirstRow(readings[0].RPM) < 1) {
+    ShowInvalidImport(Trim(NumText(readings[0].RPM)));
     S.CancelFlag = 1;
     return;
   }
@@ -117,6 +121,7 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     ui().MsgBox("RPM above 20000 ignored", Msg::Exclamation, Title);
   if (used < 2) return noData();
 
+  const CurveState before = S;
   auto& curve = S.PowerCurve[column];
   std::fill(curve.begin() + 1, curve.begin() + CurveTopRow + 1, 0.0f);
   double peak = 0;
@@ -124,11 +129,10 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
   for (std::size_t k = 1; k < used; ++k) {
     const SuperFlowReading& a = readings[k - 1];
     const SuperFlowReading& b = readings[k];
-    const Long first = (CLng(a.RPM) + 50) / 100;
     const Long last = CLng(b.RPM) / 100;
-    for (Long j = first; j <= last; ++j) {
+    for (Long j = FirstRow(a.RPM); j <= last; ++j) {
       curve[j] = a.torque + (100.0f * j - a.RPM) * (b.torque - a.torque) / (b.RPM - a.RPM);
-      peak = std::max(peak, j * static_cast<double>(curve[j]) / RowTorqueToBHP);
+      peak = std::max(peak, ImportRowPower(j, curve[j]));
     }
     top = last;
   }
@@ -136,6 +140,18 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
   S.MaxRPMIndex = static_cast<Integer>(top);
   // A first reading just below the top row's hundred would put the span's bottom above its top.
   S.MinRPMIndex = std::min(S.MinRPMIndex, S.MaxRPMIndex);
+  // Readings that all lie below the first row's hundred write no row at all: no data.
+  if (top < FirstRow(readings[0].RPM)) {
+    static_cast<CurveState&>(S) = before;
+    return noData();
+  }
+  // Readings close together extrapolate far; a curve the power file cannot keep is refused whole.
+  if (!PowerFileKeepsCurve(column)) {
+    static_cast<CurveState&>(S) = before;
+    ShowInvalidImport(PathText(fileName));
+    S.CancelFlag = 1;
+    return;
+  }
   UpdatePowerMaxPower(peak);
 }
 

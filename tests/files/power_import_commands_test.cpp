@@ -56,10 +56,22 @@ TEST_F(PowerImportCommands, EngineAnalyserJoinsReadingsWithStraightLines) {
 TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
   const CurveTable curve = S.PowerCurve;
   const PeakSummary summary = S.EngineSummary;
-  for (const char* bytes : {"RPM,Torque,Power\n2000,100,1\n", "2000,100\n", ""}) {
+  const std::string invalid = " contains invalid data - loading will be aborted";
+  const std::string path = folder.file("dyno.csv");
+  const std::pair<const char*, std::string> cases[] = {
+      {"RPM,Torque,Power\n2000,100,1\n", "RPM,Torque,Power" + invalid},
+      {"2000,100\n", "No data in file " + path},
+      {"", "No data in file " + path},
+      // A typing slip no power file holds, and readings whose joining line meets zero at row
+      // 25, where a saved power file would end the curve.
+      {"2000,100,1\n2500,20000000,1\n", "2500,20000000,1" + invalid},
+      {"2000,100,1\n3000,-100,1\n4000,100,1\n", path + invalid},
+  };
+  for (const auto& [bytes, message] : cases) {
     SCOPED_TRACE(bytes);
     windows.answers = {{folder.write("dyno.csv", bytes)}};
     FilePowerEA();
+    EXPECT_EQ(seam.asked.back().text, message);
     EXPECT_EQ(S.PowerCurve, curve);
     EXPECT_EQ(S.EngineSummary, summary);
     EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(15, 60, 58));

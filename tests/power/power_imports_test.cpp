@@ -34,7 +34,7 @@ std::string SD9(const std::vector<std::pair<double, double>>& readings, bool end
   std::string s = "SuperFlow\r\nengine\r\n\ntest\r\n\nrun 1\r\ncolumns\r\n";
   for (auto [rpm, torque] : readings) {
     char line1[64], line2[64];
-    std::snprintf(line1, sizeof line1, "%5.0f  data\r\n", rpm);
+    std::snprintf(line1, sizeof line1, "%5g  data\r\n", rpm);
     std::snprintf(line2, sizeof line2, "%-20s%9.1f\r\n", "  torque", torque);
     s += line1;
     s += line2;
@@ -71,18 +71,25 @@ TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
       "3050 260 x\n"        // blanks: row 30 again (halves to even)
       "4000,300\n"          // one separator only: no reading
       "4000  x\n"           // two blanks end the torque field at once: torque 0
-      "9000,400,1\n",       // above the top row: skipped
-      60);
+      "1190  0,396.34,1\n"  // blanks inside a number are skipped
+      "38 9.5,75 6.93,x\n"
+      "15000,10000000,1\n"  // the top row, and the largest torque a power file holds
+      "16000,400,1\n",      // above the top row: skipped
+      150);
   ASSERT_FALSE(data.refused);
-  ASSERT_EQ(data.readings.size(), 3u);
+  ASSERT_EQ(data.readings.size(), 6u);
   EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
   EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
   EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
+  EXPECT_EQ(std::pair(data.readings[3].row, data.readings[3].torque), std::pair(Integer{119}, 396.34f));
+  EXPECT_EQ(std::pair(data.readings[4].row, data.readings[4].torque), std::pair(Integer{4}, 756.93f));
+  EXPECT_EQ(std::pair(data.readings[5].row, data.readings[5].torque), std::pair(Integer{150}, 1e7f));
 }
 
-TEST(EngineAnalyserReader, TitlesWithSeparatorsAndNegativeSpeedsRefuseTheFile) {
+TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFile) {
   for (const char* bad : {"RPM,Torque,Power\n3000,200,1\n", "Engine speed\n", "-3000,200,1\n",
-                          "3000,200,1\n40,100,1\n"}) {
+                          "3000,200,1\n40,100,1\n", "3000,200,1\n3100,20000000,1\n",
+                          "3000 -99999999999 1\n", "3000,99999999999999999999999999999999999999999,1\n"}) {
     SCOPED_TRACE(bad);
     const EngineAnalyserData data = ReadEngineAnalyserExport(bad, 60);
     EXPECT_TRUE(data.refused);
@@ -101,6 +108,24 @@ TEST_F(PowerImports, EngineAnalyserWritesReadingsAndEmptiesTheRowsBetween) {
   EXPECT_EQ(S.PowerCurve[0][33], 220);  // the later reading of the row stays
   EXPECT_EQ(S.PowerCurve[0][34], 100);  // above the last reading: kept
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.CancelFlag), std::tuple(20, 60, 0));
+  // A reading below the curve moves the no-nitrous curve's first row, not a nitrous one's.
+  ExportFile lower("1000,50,1\r\n");
+  ImportEngineAnalyserPower(lower.path, 1);
+  EXPECT_EQ(S.MinRPMIndex, 20);
+  ImportEngineAnalyserPower(lower.path, 0);
+  EXPECT_EQ(S.MinRPMIndex, 10);
+}
+
+TEST_F(PowerImports, EngineAnalyserPeakPowerOfAShortCurveIsScaledToRow65) {
+  // 1313 lb-ft at row 25 is 625 BHP exactly; a curve ending at row 1..64 scales it by 65 / top.
+  ExportFile file("2500,1313,1\n");
+  const std::tuple<Integer, Integer, Integer> cases[] = {{25, 0, 1625}, {64, 0, 635}, {64, 700, 700}, {100, 0, 625}};
+  for (const auto& [top, before, expected] : cases) {
+    S.MaxRPMIndex = top;
+    S.PowerMaxPower = before;
+    ImportEngineAnalyserPower(file.path, 0);
+    EXPECT_EQ(S.PowerMaxPower, expected) << top << " " << before;
+  }
 }
 
 TEST_F(PowerImports, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
@@ -128,12 +153,28 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
   EXPECT_EQ(data.readings[1].RPM, 2440);
   EXPECT_EQ(data.readings[1].torque, 210);
   EXPECT_FALSE(data.tooMuch);
+  // The file's very first line may be one that begins with a line feed; a torque line may end
+  // right at the field's first character; data end at a line blank in characters 3 to 10.
+  const SuperFlowData short_ = ReadSuperFlowExport(
+      "\nA\r\n\nB\r\nC\r\n 1000\r\n  Torque (lb-ft)    7\r\n3\r\n4\r\n"
+      "AB        end of run\r\n 3000\r\n2\r\n3\r\n4\r\n");
+  ASSERT_EQ(short_.readings.size(), 1u);
+  EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
+}
+
+TEST(SuperFlowReader, BlanksInsideNumbersAreSkipped) {
+  const SuperFlowData data =
+      ReadSuperFlowExport(SD9({}, false) + " 2 40\r\nTorque              75 6.93\r\n3\r\n4\r\n");
+  ASSERT_EQ(data.readings.size(), 1u);
+  EXPECT_EQ(data.readings[0].RPM, 240);
+  EXPECT_FLOAT_EQ(data.readings[0].torque, 756.93f);
 }
 
 TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
   std::string bytes = SD9({{2000, 200}, {2500, 210}}, false);
   bytes += " 3000  data\r\n";
   EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
+  EXPECT_EQ(ReadSuperFlowExport(SD9({{2000, 200}, {2500, 210}}, false)).readings.size(), 2u);
   // A file that ends inside its header has no data.
   EXPECT_TRUE(ReadSuperFlowExport("one\r\n\ntwo\r\n").readings.empty());
 }
@@ -167,6 +208,14 @@ TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpanBottom) {
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 29));
   EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 250);  // the second pair starts at row 25
   EXPECT_EQ(S.PowerCurve[0][40], 100);
+  // A nitrous curve reaching above the no-nitrous one's last row: a saved power file would
+  // lose its top, so the file is refused.
+  S.MaxRPMIndex = 60;
+  const CurveTable before = S.PowerCurve;
+  ExportFile higher(SD9({{5000, 200}, {7000, 300}}));
+  ImportSuperFlowPower(higher.path, 0);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MaxRPMIndex), std::tuple(1, 60));
+  EXPECT_EQ(S.PowerCurve, before);
 }
 
 TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
@@ -177,8 +226,16 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
   const Case cases[] = {
       {SD9({{2000, 200}}), "No data in file "},
       {SD9({{2000, 200}, {1900, 210}}), "Power readings not consecutive; data file unusable"},
+      {SD9({{2000, 200}, {2000, 210}}), "Power readings not consecutive; data file unusable"},
+      {SD9({{49.5, 200}, {99, 210}}), "No data in file "},  // no row reached
       {SD9({{-500, 200}, {2000, 210}}), "-500 contains invalid data - loading will be aborted"},
+      {SD9({{49.4, 200}, {2000, 210}}), "49.4 contains invalid data - loading will be aborted"},
       {SD9({{19000, 200}, {21000, 210}}), "No data in file "},
+      // A torque no power file holds, read or extrapolated from close readings.
+      {SD9({{2000, 200}, {3000, 20000000}}), "* contains invalid data - loading will be aborted"},
+      {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
+      // A torque line meeting zero at row 25: a saved power file would end the curve there.
+      {SD9({{2000, 100}, {3000, -100}, {4000, 100}}), "* contains invalid data - loading will be aborted"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -189,12 +246,36 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
     ExpectUntouched(before);
     EXPECT_EQ(S.CancelFlag, 1);
     ASSERT_FALSE(seam.asked.empty());
-    EXPECT_EQ(seam.asked.back().text.substr(0, c.message.size()), c.message);
+    const std::string expected = c.message[0] == '*' ? file.path + c.message.substr(1) : c.message;
+    EXPECT_EQ(seam.asked.back().text.substr(0, expected.size()), expected);
   }
 }
 
+TEST_F(PowerImports, SuperFlowFirstReadingFrom49AndAHalfRpmStartsAtRowOne) {
+  for (const double first : {49.5, 50.0}) {
+    ExportFile file(SD9({{first, 100}, {1000, 200}}));
+    S.CancelFlag = 0;
+    ImportSuperFlowPower(file.path, 0);
+    EXPECT_EQ(S.CancelFlag, 0) << first;
+    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(1, 10));
+    EXPECT_GT(S.PowerCurve[0][1], 100);
+  }
+}
+
+TEST_F(PowerImports, PeakPowerLandingOnAHalfRoundsToEven) {
+  // 353.5 lb-ft at row 65 is 437.5 BHP exactly: 438, where a Single division gives 437.
+  S.MaxRPMIndex = 70;
+  ExportFile analyser("6500,353.5,1\n");
+  ImportEngineAnalyserPower(analyser.path, 0);
+  EXPECT_EQ(S.PowerMaxPower, 438);
+  S.PowerMaxPower = 0;
+  ExportFile dyno(SD9({{6400, 353.5}, {6500, 353.5}}));
+  ImportSuperFlowPower(dyno.path, 0);
+  EXPECT_EQ(S.PowerMaxPower, 438);
+}
+
 TEST_F(PowerImports, SuperFlowDropsReadingsAbove20000) {
-  ExportFile file(SD9({{19000, 200}, {20000, 210}, {20500, 220}}));
+  ExportFile file(SD9({{19000, 200}, {20000, 210}, {20001, 220}}));
   ImportSuperFlowPower(file.path, 0);
   EXPECT_EQ(seam.asked.at(0).text, "RPM above 20000 ignored");
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(190, 200));
@@ -228,6 +309,13 @@ TEST_F(PowerImports, CancelledCurveChoiceReadsNothing) {
   SuperFlowChoice = SuperFlowWindows{};
   ExpectUntouched(before);
   EXPECT_TRUE(seam.asked.empty());
+  // A choice refused and then closed leaves no curve to fill.
+  for (const Integer stage : {-1, 3}) {
+    S.CurrentStage = stage;
+    ImportSuperFlowPower(file.path, 0);
+    ExpectUntouched(before);
+    EXPECT_EQ(S.CancelFlag, 1);
+  }
 }
 
 TEST_F(PowerImports, ReadersTakeAnyBytesWithoutFault) {

@@ -28,8 +28,8 @@ constexpr int HelpContext = 12;
 constexpr const char* Title = "Power curve manipulation";
 constexpr Single KWPerBHP = 0.74617f;
 
-// The number at the start of a field's trimmed text.
-double FieldNumber(const QLineEdit* field) { return LeadingNumber(Trim(StdText(field->text()))); }
+// The plain number a field holds: blanks anywhere are skipped, as in the data forms.
+double FieldNumber(const QLineEdit* field) { return PlainNumber(StdText(field->text())); }
 bool FieldEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
 // Whole numbers and Single values as the field shows them (".9", not the double's digits).
 QString NumberText(int x) { return QText(NumText(static_cast<double>(x))); }
