@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ TEST_F(ReportSectionsTest, TabKeepsColumn32ForA31CharacterLabelAndMovesOnFor32) 
                 "w\r\n");
 }
 
+const std::string Digits400(400, '9');
+
 TEST_F(ReportSectionsTest, WeatherLines) {
   struct Case {
     const char* typedWind;
@@ -73,7 +76,9 @@ TEST_F(ReportSectionsTest, WeatherLines) {
                         Case{"3mph", 1, "-400", "3mph headwind at -40 degrees"},
                         Case{"3mph", 1, "359.5", "3mph headwind at 0 degrees"},
                         // Far beyond a whole turn: still its remainder by 360.
-                        Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"}}) {
+                        Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"},
+                        // More digits than a number holds: no direction to speak of.
+                        Case{"3mph", 1, Digits400.c_str(), "3mph headwind at 0 degrees"}}) {
     S.VehicleData[4][6] = c.typedWind;
     S.AeroSpeed = c.aeroSpeed;
     S.VehicleData[5][12] = c.direction;
@@ -169,6 +174,23 @@ TEST_F(ReportSectionsTest, ConverterAndDriveLines) {
   S.TransPrimary = 1.0001f;
   lines = ReportLines();
   EXPECT_TRUE(Has(lines, "Primary drive ratio            1.0 : 1"));
+}
+
+// Engine speeds far beyond any engine (a first gear of 1e30) and figures that are not numbers
+// print as bounded whole numbers and zeros.
+TEST_F(ReportSectionsTest, FiguresBeyondTheirColumnsPrintBounded) {
+  for (int n = 0; n <= 18; ++n) S.RunResults[PtEngineSpeed][CurrentRun][n] = 1.96e30f;
+  S.GearEngagedRPM[CurrentRun][2] = 1.96e30f;
+  S.RunResults[PtDistance][CurrentRun][3] = std::numeric_limits<Single>::quiet_NaN();
+  S.TimeSimDistance = std::numeric_limits<Single>::infinity();
+  const auto lines = ReportLines();
+  EXPECT_EQ(lines[IndexOf(lines, "0 - 10 ")], "0 - 10         1.388          12.5           2147483647     0.255");
+  // The shift speed is wider than its column, so the shift rpm goes on the next line.
+  EXPECT_EQ(lines[IndexOf(lines, " 2  ") + 1].substr(0, 49), std::string(39, ' ') + "2147483647");
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+  }
 }
 
 TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -256,6 +259,40 @@ TEST_F(Cascade, NothingDrawnUntilEverySectionIsEntered) {
   DrawCascade(pic, Scene());
   ASSERT_EQ(pic.ops.size(), 1u);
   EXPECT_EQ(pic.ops[0].kind, DrawOp::Clear);
+}
+
+// Gearing far beyond anything built, and a rolling resistance that is not a number (left by a
+// run that could not be simulated): the grids keep to what the picture shows, the drawing is
+// short and every coordinate drawn is a number.
+TEST_F(Cascade, ExtremeModelsDrawABoundedPictureOfNumbers) {
+  const auto finalDrive = [](Single f) {
+    for (int g = 1; g <= 4; ++g) S.GearOverall[g] = S.GearOverall[g] / S.TransFinal * f;
+    S.TransFinal = f;
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  } cases[] = {
+      {"final drive 0.000001", [&] { finalDrive(1e-6f); }},
+      {"first gear 1e30", [] { S.GearOverall[1] = 1e30f; }},
+      {"torque beyond single precision", [] { S.PowerCurve[0][40] = std::numeric_limits<Single>::infinity(); }},
+      {"rear wheel load not a number", [] { S.RearWheelLoad = std::numeric_limits<Single>::quiet_NaN(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    c.change();
+    S.CascadeGradient = 10;
+    const CascadeScene s = Scene(true, true);
+    ASSERT_LE(s.X.count, 12);
+    ASSERT_LE(s.Y.count, 10);
+    RecordingCanvas pic(1000, 700);
+    DrawCascade(pic, s);
+    EXPECT_LT(pic.ops.size(), 5000u);
+    for (const DrawOp& op : pic.ops)
+      ASSERT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) && std::isfinite(op.y2))
+          << op.kind << " " << op.text;
+  }
 }
 
 TEST_F(Cascade, DrawingColoursAndLabels) {

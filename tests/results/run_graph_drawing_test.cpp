@@ -2,6 +2,8 @@
 // counted from the rollout, the traces of the run and of a baseline of another length, the
 // marks and the timing box.
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "platform/recording_canvas.h"
@@ -94,12 +96,77 @@ TEST_F(Drawing, WindowHeightLimitsVerticalDivisions) {
   }
 }
 
-TEST_F(Drawing, SearchesStopAtTheLastStepAndNeverLeaveNoDivision) {
-  const AxisDivisions huge = VerticalDivisions(1e12, 5);
-  EXPECT_FLOAT_EQ(huge.step, 5000000);
-  EXPECT_FLOAT_EQ(HorizontalDivisions(1e12, 1).step, 5000000);
-  EXPECT_GE(HorizontalDivisions(0, 1).count, 1);  // a run that never moved
-  EXPECT_FLOAT_EQ(ChannelStep(3, 1e12), 5000000);
+// Whatever the run holds, the grid has no more divisions than the picture allows, each a real
+// size that reaches the value; a value that is not a number draws as 0.
+TEST_F(Drawing, SearchesKeepToTheDivisionsThePictureAllows) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  for (const double max : {0.0, 7000.0, 1e12, 1e37, inf, nan}) {
+    SCOPED_TRACE(max);
+    const double shown = (std::isfinite(max) ? max : 0) * (1 - 1e-6);  // steps are single precision
+    for (const int limit : {1, 5, 10}) {
+      const AxisDivisions v = VerticalDivisions(max, limit);
+      EXPECT_LE(v.count, limit);
+      EXPECT_GE(v.count * double(v.step), shown);
+    }
+    EXPECT_EQ(VerticalDivisions(max, 0).count, 1);  // a window too low for one division
+    const AxisDivisions h = HorizontalDivisions(max, 1);
+    EXPECT_GE(h.count, 1);
+    EXPECT_LE(h.count, 12);
+    EXPECT_GE(h.count * double(h.step), shown);
+    const Single step = ChannelStep(3, max);
+    EXPECT_TRUE(std::isfinite(step));
+    EXPECT_GE(3 * double(step), shown);
+  }
+  EXPECT_FLOAT_EQ(VerticalDivisions(1e12, 5).step, 3e11f);  // the table's pattern goes on
+}
+
+// Results that are not numbers (a run stopped as one that cannot be simulated) draw nothing
+// from those values, on either axis.
+TEST_F(Drawing, NothingIsDrawnFromValuesThatAreNotNumbers) {
+  const Single nan = std::numeric_limits<Single>::quiet_NaN(), inf = std::numeric_limits<Single>::infinity();
+  Choose(2, 10, 3, 8);
+  Cfg.ShowPerfBox = True;
+  for (int i = 500; i <= 1000; ++i) {
+    S.RunResults[PtSpeed][CurrentRun][i] = nan;
+    S.RunResults[PtEngineSpeed][CurrentRun][i] = inf;
+    S.RunResults[PtRearWheelLoad][CurrentRun][i] = nan;
+    S.RunResults[PtDistance][CurrentRun][i] = i < 800 ? nan : inf;
+  }
+  S.GearEngagedTime[CurrentRun][2] = inf;
+  S.WheelieTime[CurrentRun][1] = nan;
+  for (const bool timeAxis : {true, false}) {
+    SCOPED_TRACE(timeAxis);
+    Cfg.XAxisTime = ToFlag(timeAxis);
+    Draw();
+    int lines = 0;
+    for (const DrawOp& op : pic.ops) {
+      EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) && std::isfinite(op.y2))
+          << op.kind << " " << op.text;
+      lines += op.kind == DrawOp::Line;
+    }
+    if (timeAxis) {
+      EXPECT_GT(lines, 500);  // the first half of the run is drawn
+    }
+  }
+}
+
+// On axes aligned to the rollout the traces move right onto a grid line: the axis still holds
+// the whole run (a 15 s run staged at 9 in, its rollout over at 0.39 s).
+TEST_F(Drawing, AlignedAxisHoldsTheWholeShiftedRun) {
+  LoadSyntheticRun(1000, 15);
+  Cfg.AlignRollout = True;
+  S.RunRolloutTime = 0.39f;
+  S.LaunchStage = 0.2286f;
+  Choose(2);
+  for (const bool timeAxis : {true, false}) {
+    SCOPED_TRACE(timeAxis);
+    Cfg.XAxisTime = ToFlag(timeAxis);
+    Draw();
+    const double end = timeAxis ? 15.0 : 337.5 * S.LengthFactor;
+    EXPECT_LE(graph.XPerUnit * (end + graph.Series[0].traceXOffset), GridWidth + 1e-3);
+    EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), graph.XPerUnit * (end + graph.Series[0].traceXOffset), 0.1);
+    EXPECT_LE(graph.XGridCount, 12);
+  }
 }
 
 TEST_F(Drawing, ZeroLabelStandsOnTheRolloutDivision) {

@@ -5,6 +5,7 @@
 #include "results/ui/frmGraphCascade.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,34 @@ TEST_F(CascadeWindow, ExampleRowOneDrawnInItsColours) {
   for (int dx = -2; dx <= 2; ++dx)
     for (int dy = -2; dy <= 2; ++dy) green += image.pixelColor(x + dx, y + dy) == QColor(0, 128, 0);
   EXPECT_GT(green, 0);
+}
+
+// Examples with gearing typed far beyond anything built open and draw at once.
+TEST_F(CascadeWindow, ExtremeGearingOfTheExamplesDrawsAtOnce) {
+  struct Case {
+    int row;  // F1CAR with its final drive 0.000001, PS-CAR with first gear 1e30
+    std::function<void()> change;
+  } cases[] = {
+      {14, [] {
+         for (int g = 1; g <= CInt(S.GearCount); ++g) S.GearOverall[g] = S.GearOverall[g] / S.TransFinal * 1e-6f;
+         S.TransFinal = 1e-6f;
+       }},
+      {7, [] { S.GearOverall[1] = S.GearOverall[1] / S.GearInternal[1] * 1e30f; S.GearInternal[1] = 1e30f; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    S = SharedState{};
+    EnterExampleAutomatically(c.row);
+    Hooks = CommandHooks{};
+    c.change();
+    QElapsedTimer clock;
+    clock.start();
+    frmGraphCascade* w = Cascade();
+    EXPECT_LT(clock.elapsed(), 1000);
+    ASSERT_TRUE(w->Scene().Drawable);
+    EXPECT_GT(Pixels(w->CascadePic->image(), QColor(255, 0, 0)), 200);  // the resistance curve
+    w->Unload();
+  }
 }
 
 TEST_F(CascadeWindow, GearMenuFollowsTheGearbox) {

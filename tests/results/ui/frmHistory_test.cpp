@@ -93,9 +93,13 @@ TEST_F(HistoryWindow, ClearAsksThenStartsAfreshAtTheTop) {
   EXPECT_TRUE(w->HistBox->toPlainText().isEmpty());
   EXPECT_EQ(w->HistVS->value(), 0);
   EXPECT_EQ(std::tie(S.HistoryHead, S.HistoryNext), std::tuple(Integer{1}, Integer{1}));
+  // Paging in the emptied box moves nothing: the next runs are listed from the top.
+  QTest::keyClick(w->HistBox, Qt::Key_PageDown);
+  EXPECT_EQ(w->HistVS->value(), 0);
   AddHistoryLine("next run");
   w->HistRefresh->trigger();
   EXPECT_EQ(Listed(w), (QStringList{QStringLiteral(" next run"), QStringLiteral(" ")}));
+  EXPECT_EQ(w->HistVS->maximum(), 1);
 }
 
 TEST_F(HistoryWindow, FiveHundredLinesPrintOverSeveralPages) {
