@@ -147,6 +147,24 @@ TEST_F(ReportSectionsTest, VehicleAlternatives) {
   EXPECT_EQ(IndexOf(lines, "Tyre grows to"), -1);
 }
 
+// Typed codes and items that choose a line: the damping code with its case, an air gap of
+// blanks only.
+TEST_F(ReportSectionsTest, TypedItemsChooseTheirLines) {
+  struct Case {
+    const char* damping;
+    const char* word;
+  } cases[] = {{"H", "Hard"}, {"M", "Medium"}, {"S", "Soft"}, {"h", "None"}, {"m", "None"}, {"s", "None"}, {"", "None"}};
+  for (const Case& c : cases) {
+    S.VehicleData[2][11] = c.damping;
+    const auto lines = ReportLines();
+    EXPECT_EQ(lines[IndexOf(lines, "Front Suspension damping")], std::string("Front Suspension damping       ") + c.word)
+        << c.damping;
+  }
+  EXPECT_TRUE(Has(ReportLines(), "Air gap                        0.040in"));
+  S.VehicleData[1][20] = "   ";
+  EXPECT_EQ(IndexOf(ReportLines(), "Air gap"), -1);
+}
+
 TEST_F(ReportSectionsTest, AWheelbaseNotAbove0GivesNotAvailableAndTheReportCompletes) {
   S.ChassisWheelbase = 0;
   const auto lines = ReportLines();

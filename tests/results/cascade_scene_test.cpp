@@ -154,6 +154,16 @@ TEST_F(Cascade, GearReadoutOfEngineSpeedAndForce) {
   const double torque = 138.6 + (row - 54) * (139 - 138.6);
   EXPECT_EQ(*t.Force, "Force : " + Format(torque * 3.77 / RadiusFt, "####0"));
 
+  // A converter that is not locked up in the gear turns the engine faster by its slip.
+  S.ClutchType = "T";
+  S.ConverterCurveC = 0.9f;
+  for (const bool locked : {false, true}) {
+    S.GearLockup[3] = ToFlag(locked);
+    EXPECT_EQ(*PointerReadout(r, s, 100 * s.CascadeXPerUnit, false).RPM,
+              "RPM : " + Format(row * 100 / (locked ? 1 : 0.9), "####0"));
+  }
+  S.ClutchType = "L";
+
   // First gear at 10 mph turns the engine below the curve's first row: no force.
   SelectReadoutGear(r, s, 1);
   EXPECT_EQ(*PointerReadout(r, s, 10 * s.CascadeXPerUnit, false).Force, "Force : 0");

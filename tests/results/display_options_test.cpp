@@ -59,6 +59,7 @@ TEST_F(DisplayOptions, StoredChoiceDecodes) {
       {"", 0x0A04, {0, 4, 10, 0, 0}},                  // the settings' choice
       {"", 0, {0, 9, 9, 9, 9}},                        // nothing: the lists keep theirs
       {" 4294967296", 0x0201, {0, 1, 2, 0, 0}},        // beyond 32 bits: the settings' choice
+      {" 24", 0, {0, 24, 0, 0, 0}},                    // the last one offered
       {" 25", 0, {0, 0, 0, 0, 0}},                     // beyond the 24 offered
   };
   for (const Case& c : cases) {

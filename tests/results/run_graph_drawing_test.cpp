@@ -267,6 +267,22 @@ TEST_F(Drawing, GearChangeAndWheelieMarks) {
   const auto red = Ops(DrawOp::Line, QBColor(4));
   ASSERT_EQ(red.size(), 1u);
   EXPECT_NEAR(red[0].x1, 0.5 * graph.XPerUnit, 1e-3);
+
+  // With the baseline shown: marks of the run with one or two traces, of both (the baseline's
+  // dashed) with three or four, of the baseline alone without a trace on channels 1 and 2.
+  LoadSyntheticRun(1000, 10, BaselineRun);
+  S.ShowBaseline = True;
+  struct Case {
+    std::array<Integer, 4> traces;
+    std::size_t solid, dashed;
+  } cases[] = {{{10, 0, 0, 0}, 2, 0}, {{10, 2, 0, 0}, 2, 0}, {{10, 2, 3, 0}, 2, 2}, {{0, 0, 0, 0}, 0, 2}};
+  for (const Case& c : cases) {
+    Choose(c.traces[0], c.traces[1], c.traces[2], c.traces[3]);
+    Draw();
+    std::size_t solid = 0, dashed = 0;
+    for (const DrawOp& op : Ops(DrawOp::Line, QBColor(8))) (op.style == PenStyle::Dash ? dashed : solid)++;
+    EXPECT_EQ(std::pair(solid, dashed), std::pair(c.solid, c.dashed)) << c.traces[2];
+  }
 }
 
 TEST_F(Drawing, MarkAtTheLastRecordedPointUsesThatPoint) {
