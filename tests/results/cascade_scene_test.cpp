@@ -124,6 +124,7 @@ TEST_F(Cascade, ResistanceReadoutAtHundredMphIsTheDrawnCurve) {
   const double force = (100.0 * 100 * DragFactor / 5.0085 + 100 / 2.2379 * WeightTerm / 4000) / 4.4507;
   EXPECT_NEAR(force, 239.8, 0.1);
   ASSERT_EQ(s.LevelResistance.size(), 141u);  // 0 to 140 mph, one point per mph
+  EXPECT_EQ(s.LevelResistance[0].x, 0);
   EXPECT_NEAR(s.LevelResistance[100].y / s.CascadeYPerUnit, force, 0.05);
   EXPECT_NEAR(s.LevelResistance[100].x, 100 * s.CascadeXPerUnit, 1e-3);
   EXPECT_TRUE(s.GradientResistance.empty());
@@ -135,6 +136,29 @@ TEST_F(Cascade, ResistanceReadoutAtHundredMphIsTheDrawnCurve) {
   EXPECT_EQ(*t.Force, "Force : 240");
   EXPECT_EQ(*t.RPM, "Power : 63.9");  // force x 100 / 375
   EXPECT_FALSE(t.Gear);  // the gear label keeps "Drag"
+
+  // Into a head wind the read-out is still the drawn curve's value.
+  S.AeroSpeed = 5;
+  const CascadeScene windy = Scene();
+  EXPECT_EQ(*PointerReadout(r, windy, 100 * windy.CascadeXPerUnit, false).Force,
+            "Force : " + Format(windy.LevelResistance[100].y / windy.CascadeYPerUnit, "####0"));
+}
+
+TEST_F(Cascade, RamAirRaisesTheForceWithTheSquareOfTheAirSpeed) {
+  const CascadeScene still = Scene();
+  S.AeroRamFactor = 1e-4f;
+  S.AeroSpeed = 3;
+  const CascadeScene ram = Scene();
+  const double v = 55 * 3.1415927 * Radius / 0.3 / 3.77;  // m/s in top gear at 5500 rpm
+  const auto force = [](const CascadeScene& s) { return s.Gears[3].ForceCurve[25].y / s.CascadeYPerUnit; };
+  EXPECT_NEAR(force(ram) / force(still), 1 + (3 + v) * (3 + v) * 1e-4, 1e-4);
+}
+
+TEST_F(Cascade, ReadoutFontFollowsThePictureWidth) {
+  EXPECT_EQ(CascadeReadoutFont(1000).size, 15);
+  EXPECT_TRUE(CascadeReadoutFont(1000).bold);
+  EXPECT_EQ(CascadeReadoutFont(200).size, 6);  // 3 twips would be too small: 0.4 pixel, plain
+  EXPECT_FALSE(CascadeReadoutFont(200).bold);
 }
 
 TEST_F(Cascade, GearReadoutOfEngineSpeedAndForce) {
@@ -257,6 +281,9 @@ TEST_F(Cascade, NothingDrawnUntilEverySectionIsEntered) {
     EXPECT_FALSE(Scene().Drawable);
     *flag = True;
   }
+  S.MinRPMIndex = S.MaxRPMIndex = 0;  // a curve of one row at 0 rpm: nothing to draw
+  EXPECT_FALSE(Scene().Drawable);
+  S.MaxRPMIndex = 75;
   S.GearCount = 0;  // a model no data form would accept draws nothing either
   EXPECT_FALSE(Scene().Drawable);
   RecordingCanvas pic;

@@ -112,7 +112,9 @@ TEST_F(Channels, ThrottleBelowZeroShowsZeroAndSlipAtRestIsZero) {
   S.RunResults[PtEngineSpeed][CurrentRun][700] = 0;
   SetupChannels(22, CurrentRun, values);
   EXPECT_EQ(values[700], 0);
-  EXPECT_TRUE(std::isfinite(values[701]));
+  S.RunResults[PtEngineSpeed][CurrentRun][701] = 0.5f;  // 50 rpm still has its slip
+  SetupChannels(22, CurrentRun, values);
+  EXPECT_LT(values[701], -1000);
   LoadSyntheticRun(600, 6, BaselineRun);
   SetupChannels(22, BaselineRun, values);
   EXPECT_EQ(values[600], (1 - 2 * (15 + 24.0f) / (30 + 24.0f)) * 100);
@@ -147,6 +149,9 @@ TEST_F(Channels, TimeOnADistanceAxisIsEachRunsOwn) {
   SetupChannels(3, CurrentRun, values);
   EXPECT_NEAR(values[500], 4.7, 1e-5);
   EXPECT_LT(values[0], 0);
+  S.BaselinePointCount = 0;  // a baseline without points
+  SetupChannels(3, BaselineRun, values);
+  EXPECT_FLOAT_EQ(values[0], -0.4f);
 }
 
 }  // namespace

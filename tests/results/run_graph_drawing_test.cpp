@@ -68,6 +68,9 @@ TEST_F(Drawing, DivisionsFollowTheAxisStepTable) {
   EXPECT_EQ(graph.YGridCount, 1);
   EXPECT_EQ(graph.XGridCount, 10);  // 10 s at zoom 1
   EXPECT_FLOAT_EQ(graph.XGridStep, 1);
+  // The plot's scale leaves room for the labels: the sample label's height twice over.
+  EXPECT_DOUBLE_EQ(pic.ScaleTop(), 990 - graph.AxisLabelHeight);
+  EXPECT_DOUBLE_EQ(pic.ScaleTop() + pic.ScaleHeight(), graph.AxisLabelHeight - 40);
 
   Cfg.AlignRollout = True;
   S.RunRolloutTime = 0.3f;  // one second more for the rollout
@@ -215,8 +218,14 @@ TEST_F(Drawing, FartherBaselineEndsAtTheGridOnADistanceAxis) {
   Cfg.AlignRollout = False;
   Choose(2);
   Draw();
-  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Dot), GridWidth, 1e-6);
   EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), 150 * S.LengthFactor * graph.XPerUnit, 1e-2);
+  // The baseline's last line ends on the grid's edge at the speed it had there (sqrt(6 d)).
+  const auto dotted = Ops(DrawOp::Line, QBColor(2));
+  const DrawOp& end = *std::max_element(dotted.begin(), dotted.end(),
+                                        [](const DrawOp& a, const DrawOp& b) { return a.x2 < b.x2; });
+  EXPECT_NEAR(end.x2, GridWidth, 1e-6);
+  const double metres = GridWidth / graph.XPerUnit / S.LengthFactor;
+  EXPECT_NEAR(end.y2, graph.YPerUnit * std::sqrt(6 * metres) / S.SpeedFactor, 1);
 }
 
 TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
@@ -228,6 +237,13 @@ TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
   ASSERT_NE(g, nullptr);
   ASSERT_NE(seconds, nullptr);
   EXPECT_DOUBLE_EQ(g->y1, seconds->y1);
+  EXPECT_DOUBLE_EQ(g->y1, 980 - graph.AxisLabelHeight);
+  // Channel 4 labels right of the grid, each just above its line.
+  std::vector<double> tops;
+  for (const DrawOp& op : Ops(DrawOp::Text, QBColor(GraphDisplay.ChannelColour[4])))
+    if (op.x1 == 1290) tops.push_back(op.y1);
+  ASSERT_EQ(tops.size(), static_cast<std::size_t>(graph.YGridCount));
+  EXPECT_NEAR(*std::min_element(tops.begin(), tops.end()), graph.YGridStep * graph.YPerUnit + 1, 1e-3);
   EXPECT_LE(g->x1 + pic.TextWidth("g"), seconds->x1);
   // Titles that fit keep their places: channel 3's ends 10 left of the grid's right edge.
   Cfg.XAxisTime = True;
@@ -238,14 +254,14 @@ TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
 }
 
 TEST_F(Drawing, NarrowPlotDrawsEveryTwentyFifthBaselinePoint) {
-  LoadSyntheticRun(600, 6, BaselineRun);
+  LoadSyntheticRun(1000, 10, BaselineRun);
   S.ShowBaseline = True;
   Choose(2);
   Draw(200, 300);
   std::size_t dotted = 0;
   for (const DrawOp& op : Ops(DrawOp::Line, QBColor(2)))
     if (op.style == PenStyle::Dot) ++dotted;
-  EXPECT_EQ(dotted, 24u);  // points 1, 26, .., 576
+  EXPECT_EQ(dotted, 40u);  // points 1, 26, .., 976
 }
 
 TEST_F(Drawing, GearChangeAndWheelieMarks) {

@@ -71,6 +71,7 @@ TEST_F(ReadOutTest, BaselineOfAnotherLengthReadOverItsOwnPoints) {
     const char* value;
   } cases[] = {
       {600, 6, 3, "Engine RPM : 4200.0 (4200.0)"},
+      {1000, 6, 3, "Engine RPM : 4200.0 (4200.0)"},  // less than a pixel per point
       {600, 6, 8, "Engine RPM : 6200.0"},
       {3, 0.03f, 5, "Engine RPM : 5000.0"},
       {1000, 12, 11, "Engine RPM :  (7400.0)"},

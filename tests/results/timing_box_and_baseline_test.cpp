@@ -64,15 +64,20 @@ TEST_F(TimingBox, BoxIsWhiteOutlinedAndHoldsItsLines) {
     pic.Scale(-100, 1000, 1400, -100);
     DrawPerfBox(pic);
     const double th = CLng(std::fabs(pic.TextHeight("60ft")));
-    int fills = 0, texts = 0;
+    int texts = 0;
+    std::vector<const DrawOp*> boxes;  // the white box, then its black outline
     for (const DrawOp& op : pic.ops) {
-      if (op.kind == DrawOp::FillBox && op.color == QBColor(15)) {
-        ++fills;
-        EXPECT_DOUBLE_EQ(std::max(op.y1, op.y2), (th + 10) * n + 50);
-      }
+      if ((op.kind == DrawOp::FillBox && op.color == QBColor(15)) || (op.kind == DrawOp::Box && op.color == QBColor(0)))
+        boxes.push_back(&op);
       if (op.kind == DrawOp::Text && op.color == QBColor(9)) ++texts;
     }
-    EXPECT_EQ(fills, 1);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const DrawOp* box : boxes) {
+      EXPECT_DOUBLE_EQ(std::max(box->y1, box->y2), (th + 10) * n + 50);
+      EXPECT_DOUBLE_EQ(std::max(box->x1, box->x2), 1240);
+      EXPECT_DOUBLE_EQ(std::min(box->x1, box->x2), std::min(boxes[0]->x1, boxes[0]->x2));  // 1200 - the widest line
+      EXPECT_LT(std::min(box->x1, box->x2), 1200);
+    }
     EXPECT_EQ(texts, n);
   }
   EXPECT_NEAR(S.Time60ft, std::sqrt(18.288 / 1.5), 0.02);  // recomputed from the run: 1.5 t^2 = 18.288 m
