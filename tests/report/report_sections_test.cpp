@@ -162,7 +162,10 @@ TEST_F(ReportSectionsTest, TypedItemsChooseTheirLines) {
   }
   EXPECT_TRUE(Has(ReportLines(), "Air gap                        0.040in"));
   S.VehicleData[1][20] = "   ";
-  EXPECT_EQ(IndexOf(ReportLines(), "Air gap"), -1);
+  S.ClutchArms = 0;
+  S.LaunchStage = 0;  // not staged: no rollout time, no staging line
+  const auto lines = ReportLines();
+  for (const char* label : {"Air gap", "Number of arms", "Rollout"}) EXPECT_EQ(IndexOf(lines, label), -1) << label;
 }
 
 TEST_F(ReportSectionsTest, AWheelbaseNotAbove0GivesNotAvailableAndTheReportCompletes) {
@@ -217,8 +220,8 @@ TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
     std::string after;  // the label of the line before it
   };
   const Single m60 = 60 / S.FeetPerUnit;
-  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"},
-                        Case{300, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
+  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"}, Case{330 / S.FeetPerUnit, "330 ft"},
+                        Case{300, "1/8 mile"}, Case{660 / S.FeetPerUnit, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
     S.SimDistance = c.metres;
     const auto lines = ReportLines();
     const std::string label = std::to_string(CInt(static_cast<Single>(c.metres * S.LengthFactor))) + " ft";
