@@ -154,6 +154,13 @@ TEST_F(Cascade, RamAirRaisesTheForceWithTheSquareOfTheAirSpeed) {
   EXPECT_NEAR(force(ram) / force(still), 1 + (3 + v) * (3 + v) * 1e-4, 1e-4);
 }
 
+TEST_F(Cascade, PeakTorqueAtTheCurvesFirstRowSetsTheForceAxis) {
+  S.EngineSummary[0][1] = 0.4f;  // the peak read at row 0
+  S.PowerCurve[0][0] = 500;
+  S.PowerCurve[0][1] = 0;
+  EXPECT_NEAR(Scene().MaxForce, 500 * 2.9 * 3.77 / RadiusFt, 0.5);
+}
+
 TEST_F(Cascade, ReadoutFontFollowsThePictureWidth) {
   EXPECT_EQ(CascadeReadoutFont(1000).size, 15);
   EXPECT_TRUE(CascadeReadoutFont(1000).bold);
