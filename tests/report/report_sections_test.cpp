@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -161,11 +162,37 @@ TEST_F(ReportSectionsTest, TypedItemsChooseTheirLines) {
         << c.damping;
   }
   EXPECT_TRUE(Has(ReportLines(), "Air gap                        0.040in"));
+  // A progression from 100 rpm names its rpm.
+  S.NitrousStageData[1].StartRPM = 1;
+  EXPECT_NE(IndexOf(ReportLines(), "Progression starts with 40.0 % power at 100"), -1);
+  // A grown tyre at the shift turns the shift speed with its own radius (45 cm at 6000 rpm).
+  S.TyreGrowthDia = 0.9f;
+  S.GearGrowthRPM[1] = 6000;
+  EXPECT_EQ(ReportLines()[IndexOf(ReportLines(), " 1  ")].substr(26, 5),
+            Format(60 * 10.472 * 0.45 / (16.125 * S.SpeedFactor), "##.0#"));
+  // A slider clutch names its bite and lock-up speeds.
+  S.ClutchType = "S";
+  S.VehicleData[5][16] = "5200rpm";
+  EXPECT_TRUE(Has(ReportLines(), "Lockup RPM                     5200rpm"));
   S.VehicleData[1][20] = "   ";
   S.ClutchArms = 0;
   S.LaunchStage = 0;  // not staged: no rollout time, no staging line
   const auto lines = ReportLines();
   for (const char* label : {"Air gap", "Number of arms", "Rollout"}) EXPECT_EQ(IndexOf(lines, label), -1) << label;
+}
+
+// Labels in bold, their values plain: the listing and the printer show them so.
+TEST_F(ReportSectionsTest, LabelsAreBoldAndFiguresPlain) {
+  std::map<std::string, bool> bold;
+  bool on = false;
+  for (const ReportOp& op : PerformanceReport(ReportSink::Listing, {})) {
+    if (op.kind == ReportOp::Bold) on = op.value != 0;
+    if (op.kind == ReportOp::Text && !bold.count(op.text)) bold[op.text] = on;
+  }
+  for (const auto& [text, expected] : {std::pair{"Max torque", true}, {"Stage one wet kit with long title", true},
+                                       {" starts in second gear after 0.50 seconds", false},
+                                       {"Acceleration (g)", true}, {"0 - 10", false}})
+    EXPECT_EQ(bold.at(text), expected) << text;
 }
 
 TEST_F(ReportSectionsTest, AWheelbaseNotAbove0GivesNotAvailableAndTheReportCompletes) {
@@ -220,7 +247,7 @@ TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
     std::string after;  // the label of the line before it
   };
   const Single m60 = 60 / S.FeetPerUnit;
-  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"}, Case{330 / S.FeetPerUnit, "330 ft"},
+  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"}, Case{330.5f / S.FeetPerUnit, "330 ft"},
                         Case{300, "1/8 mile"}, Case{660 / S.FeetPerUnit, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
     S.SimDistance = c.metres;
     const auto lines = ReportLines();
@@ -229,6 +256,7 @@ TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
     const int at = LastIndexOf(lines, label + " ");
     ASSERT_GT(at, 0) << c.metres;
     EXPECT_EQ(lines[at - 1].rfind(c.after, 0), 0u) << c.metres;
+    EXPECT_NE(lines[at].find(Format(S.TimeSimDistance, "#0.000")), std::string::npos) << c.metres;
   }
   S.SimDistance = 0;
   const auto lines = ReportLines();
