@@ -38,7 +38,7 @@ std::string WindDirectionText() {
     // The remainder keeps the sign of the angle; taken on the whole number itself so a typed
     // angle of any size gives its direction.
     const double turn = std::fmod(RoundHalfEven(degrees), 360.0);
-    direction += " at " + std::to_string(static_cast<int>(turn)) + " degrees";
+    direction += " at " + std::to_string(CLng(turn)) + " degrees";
   }
   return direction;
 }

@@ -21,7 +21,7 @@ void StepRows(ReportWriter& out) {
     out.Tab(31);
     out.Text(Format(static_cast<Single>(row.distance * S.LengthFactor), "####0.0"));
     out.Tab(46);
-    out.Text(std::to_string(static_cast<long long>(std::trunc(row.engineRows * 100))));
+    out.Text(std::to_string(CLng(std::trunc(row.engineRows * 100.0))));
     out.Tab(61);
     out.Text(Format(row.acceleration / S.Gravity, "#0.00#"));
   }

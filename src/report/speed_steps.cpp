@@ -25,19 +25,19 @@ std::vector<SpeedStep> SpeedSteps() {
       const Single d0 = Pt(PtDistance, n - 1);
       const Single f = (target - u0) / (u1 - u0);
       Single mean = a0 + f * (a1 - a0) / 2;
-      Single tau;
-      if (mean > 0) {
-        tau = (target - u0) / mean;
-      } else {
-        // A speed that rises while the mean acceleration reads 0 or below (a deceleration
-        // before the point): take the time linearly from the speeds instead.
+      Single tau = mean > 0 ? (target - u0) / mean : 0;
+      if (!(mean > 0) || !(tau <= S.PointSpacing)) {
+        // The recorded accelerations do not account for the rise in speed (a deceleration
+        // before the point, or too little acceleration to reach the step inside the
+        // interval): take the time linearly from the speeds instead.
         tau = f * S.PointSpacing;
         mean = tau > 0 ? (target - u0) / tau : 0;
       }
       SpeedStep row;
       row.step = k;
       row.time = (n - 1) * S.PointSpacing + tau;
-      row.distance = d0 + u0 * tau + mean * tau * tau / 2;
+      // Never outside the distances recorded either side.
+      row.distance = std::clamp(d0 + u0 * tau + mean * tau * tau / 2, d0, std::max(d0, Pt(PtDistance, n)));
       row.engineRows = e0 + f * (e1 - e0);
       row.acceleration = a0 + f * (a1 - a0);
       if (Cfg.AlignRollout != False) {

@@ -94,7 +94,7 @@ void GearRow(ReportWriter& out, int gear) {
   out.Tab(27);
   out.Text(Format(speed, "##.0#"));
   out.Tab(40);
-  out.Text(std::to_string(static_cast<long long>(std::floor(static_cast<double>(rows) * 100))));
+  out.Text(std::to_string(CLng(std::floor(static_cast<double>(rows) * 100))));
   out.Tab(53);
   out.Text(Format(S.GearChange[gear], "#0.0##"));
   out.Tab(64);

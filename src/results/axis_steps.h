@@ -1,6 +1,8 @@
 #pragma once
 // Grid divisions chosen from the axis step table (1, 2, 3, 4, 5 times each power of ten): the
-// searches walk the table upwards and stop at its last step, so every division is a real size.
+// searches walk the table upwards. Past its last step they go on in the same pattern (each step
+// ten times the one five before), so that whatever the model holds the grid has no more
+// divisions than the picture allows. A maximum or an end that is not a number counts as 0.
 
 #include "core/numbers.h"
 
@@ -10,9 +12,6 @@ struct AxisDivisions {
   Single step = 0;
   int count = 1;
 };
-
-// Index of the last non-zero step of the table.
-int LastAxisStep();
 
 // Vertical: the first step that needs at most `limit` divisions to reach `graphMax` (one
 // division past it, the whole part of max / step + 1).

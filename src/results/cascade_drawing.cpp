@@ -1,6 +1,7 @@
 #include "results/cascade_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/numbers.h"
@@ -13,8 +14,11 @@ namespace {
 constexpr int Black = 0, Cyan = 3, Green = 2, Grey = 8, LightBlue = 9, LightRed = 12;
 constexpr int TwipsPerScreenPixel = 15;
 
+bool Finite(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+
 // Text that would start left of the picture starts at its edge, so it is never cut off.
 void Text(Canvas& pic, const std::string& text, double left, double top, int colour = Black) {
+  if (!Finite(left, top)) return;
   pic.ForeColor = QBColor(colour);
   pic.CurrentX = std::max(left, pic.ScaleLeft());
   pic.CurrentY = top;
@@ -22,11 +26,20 @@ void Text(Canvas& pic, const std::string& text, double left, double top, int col
   pic.ForeColor = QBColor(Black);
 }
 
+// A point that is not a number breaks the line: it goes on from the next point that is.
 void Polyline(Canvas& pic, const std::vector<PlotPoint>& points, int colour) {
-  if (points.empty()) return;
-  pic.CurrentX = points.front().x;
-  pic.CurrentY = points.front().y;
-  for (std::size_t i = 1; i < points.size(); ++i) pic.LineTo(points[i].x, points[i].y, QBColor(colour));
+  bool drawing = false;
+  for (const PlotPoint& p : points) {
+    if (!Finite(p.x, p.y)) {
+      drawing = false;
+    } else if (drawing) {
+      pic.LineTo(p.x, p.y, QBColor(colour));
+    } else {
+      pic.CurrentX = p.x;
+      pic.CurrentY = p.y;
+      drawing = true;
+    }
+  }
 }
 
 void DrawFrame(Canvas& pic, const CascadeScene& s) {
@@ -89,7 +102,7 @@ void DrawCascade(Canvas& pic, const CascadeScene& s) {
   for (const CascadeGear& gear : s.Gears) {
     Polyline(pic, gear.RPMLine, LightBlue);
     Polyline(pic, gear.ForceCurve, Green);
-    if (gear.ShiftMark) {
+    if (gear.ShiftMark && std::isfinite(gear.ShiftX)) {
       pic.Line(gear.ShiftX, 0, gear.ShiftX, s.CascadeYExtent, QBColor(Grey));
       const std::string rpm = Trim(Str(gear.ShiftRow * 100));
       Text(pic, rpm, gear.ShiftX - pic.TextWidth(rpm) / 2, 1030, Grey);

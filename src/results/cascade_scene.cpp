@@ -186,11 +186,14 @@ std::vector<PlotPoint> ResistanceCurve(const CascadeScene& s, Single gradient) {
   const double rolling = double(s.RollingStaticTerm) * s.Units.ForceUnitFactor;
   const double climb = double(S.ChassisWeight) * gradient * S.Gravity * s.Units.ForceUnitFactor / 100;
   std::vector<PlotPoint> curve{{0, (climb + rolling) * s.ResistanceYScale}};
-  const long n = std::min<long>(CLng(double(s.X.step) * s.X.count), 100000);
-  for (long i = 1; i <= n; ++i) {
-    const double w = i + double(s.WindDisplay);
-    curve.push_back({i * double(s.CascadeXPerUnit),
-                     (w * w * s.AeroCoeff + i * double(s.RollingSpeedCoeff) + rolling + climb) * s.ResistanceYScale});
+  // One point per display speed unit, or per as many units as keep it to one point per plot unit.
+  const double axis = double(s.X.step) * s.X.count;
+  const double per = std::max(1.0, std::ceil(axis / PlotWidth));
+  const Long n = CLng(axis / per);
+  for (Long i = 1; i <= n; ++i) {
+    const double v = i * per, w = v + double(s.WindDisplay);
+    curve.push_back({v * double(s.CascadeXPerUnit),
+                     (w * w * s.AeroCoeff + v * double(s.RollingSpeedCoeff) + rolling + climb) * s.ResistanceYScale});
   }
   return curve;
 }

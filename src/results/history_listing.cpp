@@ -11,10 +11,12 @@ HistoryListing BuildHistoryListing(int offset) {
   HistoryListing h;
   const auto add = [&](int row) { h.Lines.push_back(" " + S.HistoryLines[static_cast<std::size_t>(row)]); };
   const int head = std::clamp<int>(S.HistoryHead, 1, HistorySize);
-  if (head < 2) {
+  const bool wrapped = head >= 2;
+  h.LastRow = wrapped ? head - 1 : std::clamp<int>(S.HistoryNext, 1, HistorySize);
+  h.ScrollMax = wrapped ? HistorySize - 1 : h.LastRow - 1;
+  h.ScrollOffset = offset = std::clamp(offset, 0, h.ScrollMax);
+  if (!wrapped) {
     h.FirstRow = offset + head;
-    h.LastRow = std::min<int>(S.HistoryNext, HistorySize);
-    h.ScrollMax = h.LastRow - 1;
   } else {
     const int t = offset + head;
     if (t > HistorySize) {
@@ -23,8 +25,6 @@ HistoryListing BuildHistoryListing(int offset) {
       for (int row = t; row <= HistorySize; ++row) add(row);
       h.FirstRow = 1;
     }
-    h.LastRow = head - 1;
-    h.ScrollMax = HistorySize - 1;
   }
   for (int row = std::max(h.FirstRow, 1); row <= h.LastRow; ++row) add(row);
   return h;

@@ -13,9 +13,11 @@ struct HistoryListing {
   int FirstRow = 0;                // ring row the listing (or its second part) starts with
   int LastRow = 0;                 // last ring row of the listing
   int ScrollMax = 0;               // largest scroll offset
+  int ScrollOffset = 0;            // the offset listed from, within 0..ScrollMax
 };
 
-// While the ring has not wrapped, the listing ends with the next free row, which is empty.
+// While the ring has not wrapped, the listing ends with the next free row, which is empty. An
+// offset beyond the lines there are (kept from before a Clear) lists from the last one.
 HistoryListing BuildHistoryListing(int scrollOffset);
 
 // Key codes the listing pages with: Page Up, Page Down, Up and Down arrows.

@@ -16,11 +16,36 @@ namespace {
 bool TimeAxis() { return Cfg.XAxisTime != False; }
 bool Aligned() { return Cfg.AlignRollout != False && S.RunRolloutTime != 0; }
 
-// The first grid division (at least `minimum`) at or after a rollout time.
+// The first grid division (at least `minimum`) at or after a rollout time. The search starts
+// just below it, so a rollout far beyond the grid costs no more than one near it.
 int RolloutDivision(double rollout, double step, int minimum) {
-  int m = minimum;
-  while (m * step - rollout < 0) ++m;
+  constexpr double Farthest = 1e6;
+  if (!(step > 0) || !std::isfinite(rollout)) return minimum;
+  int m = static_cast<int>(std::clamp(std::floor(rollout / step) - 1, double(minimum), Farthest));
+  while (m * step - rollout < 0 && m < Farthest) ++m;
   return m;
+}
+
+// Axis units added to every point of a series: on an aligned axis the end of its rollout (time)
+// or of its staging distance (distance) lands on a grid line.
+Single TraceOffset(const GraphSeries& s, double step) {
+  if (Cfg.AlignRollout == False || s.rollout == 0) return 0;
+  if (TimeAxis()) return static_cast<Single>(RolloutDivision(s.rollout, step, 0) * step - s.rollout);
+  return static_cast<Single>(step - S.LengthFactor * s.launchStage);
+}
+
+// The farthest end of a shifted series on the X axis: the time axis holds every shown series,
+// the distance axis the current run (a farther baseline ends at the grid's edge).
+double ShiftedEnd(const RunGraph& g, double step) {
+  double end = 0;
+  for (int r = 0; r < (TimeAxis() ? g.SeriesCount : 1); ++r) {
+    const GraphSeries& s = g.Series[r];
+    if (Cfg.AlignRollout == False || s.rollout == 0) continue;
+    const double length = TimeAxis() ? s.launchTime
+                                     : S.LengthFactor * double(S.RunResults[PtDistance][r][s.pointCount]);
+    end = std::max(end, length + TraceOffset(s, step));
+  }
+  return end;
 }
 
 // Font of the plot: bold and sized to the picture, or small and plain on a tiny one.
@@ -62,17 +87,32 @@ void DrawAxes(Canvas& pic, RunGraph& g, int windowHeightPx) {
   g.YGridCount = vertical.count;
   g.YPerUnit = static_cast<Single>(GridHeight / (vertical.count * static_cast<double>(vertical.step)));
 
+  for (int r = 0; r < 2; ++r) {
+    GraphSeries& s = g.Series[r];
+    const bool base = r == BaselineRun;
+    s.rollout = base ? S.BaselineRolloutTime : S.RunRolloutTime;
+    s.launchTime = base ? S.BaselineLaunchTime : S.LaunchTime;
+    s.launchStage = base ? S.BaselineLaunchStage : S.LaunchStage;
+    s.pointCount = std::clamp(SeriesPointCount(r), 0, static_cast<int>(LastRunPoint));
+  }
+
   double span = S.LaunchTime;
   if (S.ShowBaseline != False && S.BaselineLaunchTime > span) span = S.BaselineLaunchTime;
   const double extra = S.RunRolloutTime <= 2 ? 1 : 2;
   if (TimeAxis()) {
     g.AxisEnd = Aligned() ? span + extra : span;
   } else {
-    g.AxisEnd = S.RunResults[PtDistance][CurrentRun][S.PointCount] * S.LengthFactor;
+    g.AxisEnd = S.RunResults[PtDistance][CurrentRun][g.Series[CurrentRun].pointCount] * S.LengthFactor;
     if (Aligned() && span > 0) g.AxisEnd = g.AxisEnd * (span + extra) / span;
   }
   const double zoom = S.GraphZoom > 0 ? S.GraphZoom : 1;
-  const AxisDivisions horizontal = HorizontalDivisions(g.AxisEnd, zoom);
+  AxisDivisions horizontal = HorizontalDivisions(g.AxisEnd, zoom);
+  // Aligned traces move right by up to a step, which the first pick may not leave room for.
+  for (int again = 0; again < 8; ++again) {
+    const double shifted = ShiftedEnd(g, horizontal.step);
+    if (shifted <= horizontal.count * double(horizontal.step)) break;
+    horizontal = HorizontalDivisions(shifted, zoom);
+  }
   g.XGridStep = horizontal.step;
   g.XGridCount = horizontal.count;
   g.XPerUnit = static_cast<Single>(GridWidth / (horizontal.count * static_cast<double>(horizontal.step)));
@@ -109,15 +149,11 @@ void DrawAxes(Canvas& pic, RunGraph& g, int windowHeightPx) {
   // Where each series lies, for the marks and the read-out.
   for (int r = 0; r < 2; ++r) {
     GraphSeries& s = g.Series[r];
-    const bool base = r == BaselineRun;
-    s.rollout = base ? S.BaselineRolloutTime : S.RunRolloutTime;
-    s.launchTime = base ? S.BaselineLaunchTime : S.LaunchTime;
-    s.launchStage = base ? S.BaselineLaunchStage : S.LaunchStage;
-    s.pointStep = (base ? S.BaselinePointSpacing : S.PointSpacing) * g.XPerUnit;
+    s.pointStep = (r == BaselineRun ? S.BaselinePointSpacing : S.PointSpacing) * g.XPerUnit;
     s.gridOffset = static_cast<Single>(
         (RolloutDivision(s.rollout, g.XGridStep, 1) * static_cast<double>(g.XGridStep) - s.rollout) *
         g.XPerUnit);
-    s.pointCount = SeriesPointCount(r);
+    s.traceXOffset = TraceOffset(s, g.XGridStep);
   }
 }
 
@@ -200,29 +236,25 @@ void DrawTraces(Canvas& pic, RunGraph& g, int k, int r) {
   }
   const int stride = r == CurrentRun ? 1 : BaselineStride(pic.PixelWidth());
 
-  GraphSeries& s = g.Series[r];
-  s.traceXOffset = 0;
-  if (Cfg.AlignRollout != False && s.rollout != 0) {
-    s.traceXOffset = TimeAxis() ? static_cast<Single>(RolloutDivision(s.rollout, g.XGridStep, 0) *
-                                                          static_cast<double>(g.XGridStep) -
-                                                      s.rollout)
-                                : g.XGridStep - S.LengthFactor * s.launchStage;
-  }
+  const GraphSeries& s = g.Series[r];
   g.TraceXOffset = s.traceXOffset;
 
   const ChannelPoints& data = g.ChannelData[r][k];
   const Color colour = QBColor(GraphDisplay.ChannelColour[k]);
   const double xpu = g.XPerUnit, ypu = g.YPerUnit;
   const Single first = data[0];
-  pic.PSet(xpu * s.traceXOffset, first <= 0 || first > g.ChannelMax[k] ? 0 : ypu * first, colour);
+  const double x0 = xpu * s.traceXOffset;
+  if (!std::isfinite(x0)) return;
+  pic.PSet(x0, !(first > 0) || first > g.ChannelMax[k] ? 0 : ypu * first, colour);
   const double spacing = r == CurrentRun ? S.PointSpacing : S.BaselinePointSpacing;
   const auto& distance = S.RunResults[PtDistance][r];
   for (int i = 1; i <= s.pointCount; i += stride) {
     const double v = std::max(0.0f, data[i]);
     const double x = TimeAxis() ? i * spacing + s.traceXOffset
                                 : S.LengthFactor * static_cast<double>(distance[i]) + s.traceXOffset;
-    if (x <= 0) continue;
+    if (!(x > 0)) continue;
     const double px = xpu * x, py = ypu * v;
+    if (!std::isfinite(px) || !std::isfinite(py)) continue;  // no line to or from a non-number
     if (px > GridWidth) {
       // A run that went farther than the axis reaches (a longer baseline on a distance axis)
       // ends at the grid's right edge.
@@ -312,7 +344,7 @@ double MarkX(const RunGraph& g, int r, double t) {
   const auto& distance = S.RunResults[PtDistance][r];
   const int last = std::clamp(s.pointCount, 0, static_cast<int>(LastRunPoint));
   const double f = s.launchTime > 0 ? last * t / s.launchTime : 0;
-  const int i = std::clamp(static_cast<int>(std::floor(f)), 0, last);
+  const int i = f > 0 ? static_cast<int>(std::min(std::floor(f), double(last))) : 0;
   double d = distance[i];
   if (i < last) d += (distance[i + 1] - distance[i]) * (f - i);
   if (s.rollout != 0 && Cfg.AlignRollout != False) d = g.XGridStep / S.LengthFactor + d - s.launchStage;

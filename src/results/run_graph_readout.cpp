@@ -9,19 +9,29 @@
 namespace kestrelon {
 namespace {
 
+// A series' recorded point under the pointer and the fraction to the next; not read where the
+// pointer is beyond the series' own ends.
 struct PointAt {
+  bool read = false;
   int i = 0;
   double f = 0;
 };
 
+PointAt PointAtPosition(double p, int last) {
+  if (!(p >= 0 && p <= last)) return {};
+  const int i = static_cast<int>(std::floor(p));
+  return {true, i, p - i};
+}
+
 // The recorded point at or before distance d (metres) in series r and the fraction to the next.
 PointAt PointAtDistance(int r, int last, double d) {
   const auto& distance = S.RunResults[PtDistance][r];
+  if (!(d >= 0 && d < distance[last])) return {};
   for (int i = 0; i < last; ++i) {
     if (distance[i] <= d && d < distance[i + 1])
-      return {i, (d - distance[i]) / (static_cast<double>(distance[i + 1]) - distance[i])};
+      return {true, i, (d - distance[i]) / (static_cast<double>(distance[i + 1]) - distance[i])};
   }
-  return {last, 0};
+  return {true, last, 0};
 }
 
 }  // namespace
@@ -29,45 +39,43 @@ PointAt PointAtDistance(int r, int last, double d) {
 std::optional<ReadOut> ReadOutAt(const RunGraph& g, double x) {
   if (!g.Drawn) return std::nullopt;
   const int series = g.SeriesCount;
+  const bool aligned = Cfg.AlignRollout != False && S.RunRolloutTime != 0;
   std::array<PointAt, 2> at{};
   ReadOut out;
+  // Each series is read with its own offset over its own length.
   if (Cfg.XAxisTime != False) {
     std::array<double, 2> p{};
     for (int r = 0; r < series; ++r) {
       const GraphSeries& s = g.Series[r];
-      if (s.pointStep <= 0) return std::nullopt;
-      p[r] = Cfg.AlignRollout != False && s.rollout != 0 ? (x - s.gridOffset) / s.pointStep
-                                                         : x / s.pointStep;
-      if (p[r] < 0 || p[r] > s.pointCount) return std::nullopt;
-      at[r].i = static_cast<int>(std::floor(p[r]));
-      at[r].f = p[r] - at[r].i;
+      if (!(s.pointStep > 0)) return std::nullopt;
+      p[r] = (Cfg.AlignRollout != False && s.rollout != 0 ? x - s.gridOffset : x) / s.pointStep;
+      at[r] = PointAtPosition(p[r], s.pointCount);
     }
     double t = S.PointCount > 0 ? S.LaunchTime * p[0] / S.PointCount : 0;
-    if (Cfg.AlignRollout != False && S.RunRolloutTime != 0) t -= S.RunRolloutTime;
+    if (aligned) t -= S.RunRolloutTime;
     out.position = Format(t, "##0.00") + " sec";
   } else {
     if (g.XPerUnit == 0 || S.LengthFactor == 0) return std::nullopt;
-    const double d = (x / g.XPerUnit - g.TraceXOffset) / S.LengthFactor;
-    double end = S.RunResults[PtDistance][CurrentRun][S.PointCount];
-    if (series == 2)
-      end = std::max<double>(end, S.RunResults[PtDistance][BaselineRun][g.Series[1].pointCount]);
-    if (d < 0 || d >= end) return std::nullopt;
-    for (int r = 0; r < series; ++r) at[r] = PointAtDistance(r, g.Series[r].pointCount, d);
-    const bool aligned = Cfg.AlignRollout != False && S.RunRolloutTime != 0;
-    const double shown = aligned ? d - S.LaunchStage : d;
-    out.position = Format(shown * S.LengthFactor, "####0.0") + S.LengthUnit;
+    std::array<double, 2> d{};
+    for (int r = 0; r < series; ++r) {
+      d[r] = (x / g.XPerUnit - g.Series[r].traceXOffset) / S.LengthFactor;
+      at[r] = PointAtDistance(r, g.Series[r].pointCount, d[r]);
+    }
+    out.position = Format((aligned ? d[0] - S.LaunchStage : d[0]) * S.LengthFactor, "####0.0") + S.LengthUnit;
   }
+  if (!at[0].read && !at[1].read) return std::nullopt;
 
+  // Past the end of one series its value (or its bracket) is left blank.
+  const auto value = [&](int r, int k) -> std::string {
+    const ChannelPoints& data = g.ChannelData[r][k];
+    const auto [read, i, f] = at[r];
+    if (!read) return {};
+    return Format(i >= g.Series[r].pointCount ? data[i] : data[i] + (data[i + 1] - data[i]) * f, "####0.0#");
+  };
   for (int k = 1; k <= GraphChannels; ++k) {
     if (GraphDisplay.TraceChoice[k] <= 0) continue;
-    std::array<double, 2> v{};
-    for (int r = 0; r < series; ++r) {
-      const ChannelPoints& data = g.ChannelData[r][k];
-      const int i = at[r].i;
-      v[r] = i >= g.Series[r].pointCount ? data[i] : data[i] + (data[i + 1] - data[i]) * at[r].f;
-    }
-    out.values[k] = g.ChannelTitle[k] + " : " + Format(v[0], "####0.0#");
-    if (series == 2) out.values[k] += " (" + Format(v[1], "####0.0#") + ")";
+    out.values[k] = g.ChannelTitle[k] + " : " + value(CurrentRun, k);
+    if (series == 2 && at[1].read) out.values[k] += " (" + value(BaselineRun, k) + ")";
   }
   return out;
 }

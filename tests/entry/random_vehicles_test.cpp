@@ -1,13 +1,16 @@
 // Vehicles a racer could type: the built-in examples with their measures scaled at random
 // (fixed seeds), now and then far beyond anything built, through the automatic entry pass, the
 // run set-up and a run. Every vehicle the forms accept runs to its end with numbers throughout,
-// or stops with the one message that says it cannot be simulated.
+// or stops with the one message that says it cannot be simulated. Either way its cascade, run
+// graph and report are then drawn and written, each in a moment.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <regex>
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QTimer>
 
 #include "core/commands.h"
@@ -16,7 +19,12 @@
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
 #include "platform/qt/form.h"
+#include "platform/qt/qt_canvas.h"
 #include "power/ui/power_curve_windows.h"
+#include "report/performance_report.h"
+#include "report/report_file.h"
+#include "results/cascade_drawing.h"
+#include "results/run_graph.h"
 #include "simulation/calculate_performance.h"
 #include "simulation/launch_setup.h"
 
@@ -107,6 +115,24 @@ class RandomVehicles : public EntryTest {
     return false;
   }
 
+  // The cascade and the run graph drawn into pictures as their windows draw them, and the
+  // report's text; none may take longer than a moment or print a figure that is not a number.
+  static void ShowResults() {
+    QElapsedTimer clock;
+    clock.start();
+    QImage picture(800, 600, QImage::Format_RGB32);
+    QtCanvas pic(picture);
+    DrawCascade(pic, ComputeCascadeScene({600, true, true}));
+    RunGraph graph;
+    GraphDisplay.TraceChoice = {0, 2, 10, 8, 23};
+    PrepareRunGraph(graph);
+    DrawRunGraph(pic, graph, 600);
+    const std::string report = ReportText(PerformanceReport(ReportSink::File, {}));
+    EXPECT_EQ(report.find("nan"), std::string::npos);
+    EXPECT_EQ(report.find("inf"), std::string::npos);
+    EXPECT_LT(clock.elapsed(), 2000);
+  }
+
   static bool Entered() {
     for (const Integer flag : {S.EngineEntered, S.ChassisEntered, S.TyreEntered, S.AeroEntered,
                                S.TransmissionEntered, S.ClutchEntered, S.InertiaEntered})
@@ -143,6 +169,7 @@ TEST_F(RandomVehicles, EveryAcceptedVehicleRunsWithNumbersOrStopsWithTheMessage)
       EXPECT_TRUE(WatchingUi::StateFinite());
       EXPECT_EQ(S.RunDone, True);
     }
+    ShowResults();
   }
   // The seeds give both kinds, and enough vehicles the forms accept.
   EXPECT_GE(ran, 40);

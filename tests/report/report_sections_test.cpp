@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,8 @@ TEST_F(ReportSectionsTest, TabKeepsColumn32ForA31CharacterLabelAndMovesOnFor32) 
                 "w\r\n");
 }
 
+const std::string Digits400(400, '9');
+
 TEST_F(ReportSectionsTest, WeatherLines) {
   struct Case {
     const char* typedWind;
@@ -73,7 +77,9 @@ TEST_F(ReportSectionsTest, WeatherLines) {
                         Case{"3mph", 1, "-400", "3mph headwind at -40 degrees"},
                         Case{"3mph", 1, "359.5", "3mph headwind at 0 degrees"},
                         // Far beyond a whole turn: still its remainder by 360.
-                        Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"}}) {
+                        Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"},
+                        // More digits than a number holds: no direction to speak of.
+                        Case{"3mph", 1, Digits400.c_str(), "3mph headwind at 0 degrees"}}) {
     S.VehicleData[4][6] = c.typedWind;
     S.AeroSpeed = c.aeroSpeed;
     S.VehicleData[5][12] = c.direction;
@@ -142,6 +148,53 @@ TEST_F(ReportSectionsTest, VehicleAlternatives) {
   EXPECT_EQ(IndexOf(lines, "Tyre grows to"), -1);
 }
 
+// Typed codes and items that choose a line: the damping code with its case, an air gap of
+// blanks only.
+TEST_F(ReportSectionsTest, TypedItemsChooseTheirLines) {
+  struct Case {
+    const char* damping;
+    const char* word;
+  } cases[] = {{"H", "Hard"}, {"M", "Medium"}, {"S", "Soft"}, {"h", "None"}, {"m", "None"}, {"s", "None"}, {"", "None"}};
+  for (const Case& c : cases) {
+    S.VehicleData[2][11] = c.damping;
+    const auto lines = ReportLines();
+    EXPECT_EQ(lines[IndexOf(lines, "Front Suspension damping")], std::string("Front Suspension damping       ") + c.word)
+        << c.damping;
+  }
+  EXPECT_TRUE(Has(ReportLines(), "Air gap                        0.040in"));
+  // A progression from 100 rpm names its rpm.
+  S.NitrousStageData[1].StartRPM = 1;
+  EXPECT_NE(IndexOf(ReportLines(), "Progression starts with 40.0 % power at 100"), -1);
+  // A grown tyre at the shift turns the shift speed with its own radius (45 cm at 6000 rpm).
+  S.TyreGrowthDia = 0.9f;
+  S.GearGrowthRPM[1] = 6000;
+  EXPECT_EQ(ReportLines()[IndexOf(ReportLines(), " 1  ")].substr(26, 5),
+            Format(60 * 10.472 * 0.45 / (16.125 * S.SpeedFactor), "##.0#"));
+  // A slider clutch names its bite and lock-up speeds.
+  S.ClutchType = "S";
+  S.VehicleData[5][16] = "5200rpm";
+  EXPECT_TRUE(Has(ReportLines(), "Lockup RPM                     5200rpm"));
+  S.VehicleData[1][20] = "   ";
+  S.ClutchArms = 0;
+  S.LaunchStage = 0;  // not staged: no rollout time, no staging line
+  const auto lines = ReportLines();
+  for (const char* label : {"Air gap", "Number of arms", "Rollout"}) EXPECT_EQ(IndexOf(lines, label), -1) << label;
+}
+
+// Labels in bold, their values plain: the listing and the printer show them so.
+TEST_F(ReportSectionsTest, LabelsAreBoldAndFiguresPlain) {
+  std::map<std::string, bool> bold;
+  bool on = false;
+  for (const ReportOp& op : PerformanceReport(ReportSink::Listing, {})) {
+    if (op.kind == ReportOp::Bold) on = op.value != 0;
+    if (op.kind == ReportOp::Text && !bold.count(op.text)) bold[op.text] = on;
+  }
+  for (const auto& [text, expected] : {std::pair{"Max torque", true}, {"Stage one wet kit with long title", true},
+                                       {" starts in second gear after 0.50 seconds", false},
+                                       {"Acceleration (g)", true}, {"0 - 10", false}})
+    EXPECT_EQ(bold.at(text), expected) << text;
+}
+
 TEST_F(ReportSectionsTest, AWheelbaseNotAbove0GivesNotAvailableAndTheReportCompletes) {
   S.ChassisWheelbase = 0;
   const auto lines = ReportLines();
@@ -171,14 +224,31 @@ TEST_F(ReportSectionsTest, ConverterAndDriveLines) {
   EXPECT_TRUE(Has(lines, "Primary drive ratio            1.0 : 1"));
 }
 
+// Engine speeds far beyond any engine (a first gear of 1e30) and figures that are not numbers
+// print as bounded whole numbers and zeros.
+TEST_F(ReportSectionsTest, FiguresBeyondTheirColumnsPrintBounded) {
+  for (int n = 0; n <= 18; ++n) S.RunResults[PtEngineSpeed][CurrentRun][n] = 1.96e30f;
+  S.GearEngagedRPM[CurrentRun][2] = 1.96e30f;
+  S.RunResults[PtDistance][CurrentRun][3] = std::numeric_limits<Single>::quiet_NaN();
+  S.TimeSimDistance = std::numeric_limits<Single>::infinity();
+  const auto lines = ReportLines();
+  EXPECT_EQ(lines[IndexOf(lines, "0 - 10 ")], "0 - 10         1.388          12.5           2147483647     0.255");
+  // The shift speed is wider than its column, so the shift rpm goes on the next line.
+  EXPECT_EQ(lines[IndexOf(lines, " 2  ") + 1].substr(0, 49), std::string(39, ' ') + "2147483647");
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+  }
+}
+
 TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
   struct Case {
     Single metres;
     std::string after;  // the label of the line before it
   };
   const Single m60 = 60 / S.FeetPerUnit;
-  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"},
-                        Case{300, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
+  for (const Case& c : {Case{m60, "60 ft"}, Case{10, "Rollout"}, Case{150, "330 ft"}, Case{330.5f / S.FeetPerUnit, "330 ft"},
+                        Case{300, "1/8 mile"}, Case{660 / S.FeetPerUnit, "1/8 mile"}, Case{1320 / S.FeetPerUnit, "1/4 mile"}}) {
     S.SimDistance = c.metres;
     const auto lines = ReportLines();
     const std::string label = std::to_string(CInt(static_cast<Single>(c.metres * S.LengthFactor))) + " ft";
@@ -186,6 +256,7 @@ TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
     const int at = LastIndexOf(lines, label + " ");
     ASSERT_GT(at, 0) << c.metres;
     EXPECT_EQ(lines[at - 1].rfind(c.after, 0), 0u) << c.metres;
+    EXPECT_NE(lines[at].find(Format(S.TimeSimDistance, "#0.000")), std::string::npos) << c.metres;
   }
   S.SimDistance = 0;
   const auto lines = ReportLines();

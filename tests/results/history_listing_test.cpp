@@ -39,6 +39,9 @@ TEST_F(History, ThreeLinesAndTheNextFreeRow) {
   EXPECT_EQ(h.ScrollMax, 3);
   h = BuildHistoryListing(3);
   EXPECT_EQ(h.Lines, std::vector<std::string>{" "});
+  // An offset kept from a longer history lists from the last line there is.
+  h = BuildHistoryListing(10);
+  EXPECT_EQ(h.Lines, std::vector<std::string>{" "});
 }
 
 TEST_F(History, FullRingBeforeAndAfterItWraps) {

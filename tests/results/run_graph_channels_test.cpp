@@ -2,6 +2,8 @@
 // and the baseline.
 #include "results/run_graph_channels.h"
 
+#include <tuple>
+
 #include "run_graph_fixture.h"
 
 namespace kestrelon::test {
@@ -110,23 +112,12 @@ TEST_F(Channels, ThrottleBelowZeroShowsZeroAndSlipAtRestIsZero) {
   S.RunResults[PtEngineSpeed][CurrentRun][700] = 0;
   SetupChannels(22, CurrentRun, values);
   EXPECT_EQ(values[700], 0);
-  EXPECT_TRUE(std::isfinite(values[701]));
+  S.RunResults[PtEngineSpeed][CurrentRun][701] = 0.5f;  // 50 rpm still has its slip
+  SetupChannels(22, CurrentRun, values);
+  EXPECT_LT(values[701], -1000);
   LoadSyntheticRun(600, 6, BaselineRun);
   SetupChannels(22, BaselineRun, values);
   EXPECT_EQ(values[600], (1 - 2 * (15 + 24.0f) / (30 + 24.0f)) * 100);
-}
-
-TEST_F(Channels, TimeOnADistanceAxisCountsFromTheRollout) {
-  Cfg.XAxisTime = False;
-  GraphDisplay.TraceTitles[2] = "Time";
-  const ChannelText plain = SetupChannels(3, CurrentRun, values);
-  EXPECT_EQ(plain.title, "Time");
-  EXPECT_EQ(plain.unit, "seconds");
-  EXPECT_NEAR(values[500], 5, 1e-5);
-  S.RunRolloutTime = 0.3f;
-  SetupChannels(3, CurrentRun, values);
-  EXPECT_NEAR(values[500], 4.7, 1e-5);
-  EXPECT_LT(values[0], 0);
 }
 
 TEST_F(Channels, UnknownIdsGiveZerosAndNoTexts) {
@@ -139,25 +130,28 @@ TEST_F(Channels, UnknownIdsGiveZerosAndNoTexts) {
   }
 }
 
-TEST_F(Channels, TheBaselineIsReadOverItsOwnPoints) {
-  LoadSyntheticRun(600, 6, BaselineRun);
-  values.fill(-1);
-  SetupChannels(2, BaselineRun, values);
-  EXPECT_NEAR(values[600], 18 / 0.447, 1e-3);
-  EXPECT_EQ(values[601], -1);  // beyond the baseline's last point nothing is written
-}
-
-TEST_F(Channels, BaselineTimeOnADistanceAxisIsItsOwn) {
-  LoadSyntheticRun(1000, 12, BaselineRun);  // 12 s against the run's 10 s
+// Time on a distance axis counts from each run's own rollout, over its own length and points.
+TEST_F(Channels, TimeOnADistanceAxisIsEachRunsOwn) {
   Cfg.XAxisTime = False;
+  GraphDisplay.TraceTitles[2] = "Time";
+  const ChannelText text = SetupChannels(3, CurrentRun, values);
+  EXPECT_EQ(std::tie(text.title, text.unit), std::tie("Time", "seconds"));
+  EXPECT_NEAR(values[500], 5, 1e-5);
+  LoadSyntheticRun(600, 12, BaselineRun);  // 12 s in 600 points against the run's 10 s in 1000
+  values.fill(-1);
   SetupChannels(3, BaselineRun, values);
-  EXPECT_NEAR(values[500], 6, 1e-5);
+  EXPECT_NEAR(values[300], 6, 1e-5);
+  EXPECT_EQ(values[601], -1);  // beyond the baseline's last point nothing is written
   S.RunRolloutTime = 0.3f;
   S.BaselineRolloutTime = 0.4f;
   SetupChannels(3, BaselineRun, values);
-  EXPECT_NEAR(values[500], 5.6, 1e-5);
+  EXPECT_NEAR(values[300], 5.6, 1e-5);
   SetupChannels(3, CurrentRun, values);
   EXPECT_NEAR(values[500], 4.7, 1e-5);
+  EXPECT_LT(values[0], 0);
+  S.BaselinePointCount = 0;  // a baseline without points
+  SetupChannels(3, BaselineRun, values);
+  EXPECT_FLOAT_EQ(values[0], -0.4f);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // counted from the rollout, the traces of the run and of a baseline of another length, the
 // marks and the timing box.
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "platform/recording_canvas.h"
@@ -66,6 +68,9 @@ TEST_F(Drawing, DivisionsFollowTheAxisStepTable) {
   EXPECT_EQ(graph.YGridCount, 1);
   EXPECT_EQ(graph.XGridCount, 10);  // 10 s at zoom 1
   EXPECT_FLOAT_EQ(graph.XGridStep, 1);
+  // The plot's scale leaves room for the labels: the sample label's height twice over.
+  EXPECT_DOUBLE_EQ(pic.ScaleTop(), 990 - graph.AxisLabelHeight);
+  EXPECT_DOUBLE_EQ(pic.ScaleTop() + pic.ScaleHeight(), graph.AxisLabelHeight - 40);
 
   Cfg.AlignRollout = True;
   S.RunRolloutTime = 0.3f;  // one second more for the rollout
@@ -94,12 +99,77 @@ TEST_F(Drawing, WindowHeightLimitsVerticalDivisions) {
   }
 }
 
-TEST_F(Drawing, SearchesStopAtTheLastStepAndNeverLeaveNoDivision) {
-  const AxisDivisions huge = VerticalDivisions(1e12, 5);
-  EXPECT_FLOAT_EQ(huge.step, 5000000);
-  EXPECT_FLOAT_EQ(HorizontalDivisions(1e12, 1).step, 5000000);
-  EXPECT_GE(HorizontalDivisions(0, 1).count, 1);  // a run that never moved
-  EXPECT_FLOAT_EQ(ChannelStep(3, 1e12), 5000000);
+// Whatever the run holds, the grid has no more divisions than the picture allows, each a real
+// size that reaches the value; a value that is not a number draws as 0.
+TEST_F(Drawing, SearchesKeepToTheDivisionsThePictureAllows) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  for (const double max : {0.0, 7000.0, 1e12, 1e37, inf, nan}) {
+    SCOPED_TRACE(max);
+    const double shown = (std::isfinite(max) ? max : 0) * (1 - 1e-6);  // steps are single precision
+    for (const int limit : {1, 5, 10}) {
+      const AxisDivisions v = VerticalDivisions(max, limit);
+      EXPECT_LE(v.count, limit);
+      EXPECT_GE(v.count * double(v.step), shown);
+    }
+    EXPECT_EQ(VerticalDivisions(max, 0).count, 1);  // a window too low for one division
+    const AxisDivisions h = HorizontalDivisions(max, 1);
+    EXPECT_GE(h.count, 1);
+    EXPECT_LE(h.count, 12);
+    EXPECT_GE(h.count * double(h.step), shown);
+    const Single step = ChannelStep(3, max);
+    EXPECT_TRUE(std::isfinite(step));
+    EXPECT_GE(3 * double(step), shown);
+  }
+  EXPECT_FLOAT_EQ(VerticalDivisions(1e12, 5).step, 3e11f);  // the table's pattern goes on
+}
+
+// Results that are not numbers (a run stopped as one that cannot be simulated) draw nothing
+// from those values, on either axis.
+TEST_F(Drawing, NothingIsDrawnFromValuesThatAreNotNumbers) {
+  const Single nan = std::numeric_limits<Single>::quiet_NaN(), inf = std::numeric_limits<Single>::infinity();
+  Choose(2, 10, 3, 8);
+  Cfg.ShowPerfBox = True;
+  for (int i = 500; i <= 1000; ++i) {
+    S.RunResults[PtSpeed][CurrentRun][i] = nan;
+    S.RunResults[PtEngineSpeed][CurrentRun][i] = inf;
+    S.RunResults[PtRearWheelLoad][CurrentRun][i] = nan;
+    S.RunResults[PtDistance][CurrentRun][i] = i < 800 ? nan : inf;
+  }
+  S.GearEngagedTime[CurrentRun][2] = inf;
+  S.WheelieTime[CurrentRun][1] = nan;
+  for (const bool timeAxis : {true, false}) {
+    SCOPED_TRACE(timeAxis);
+    Cfg.XAxisTime = ToFlag(timeAxis);
+    Draw();
+    int lines = 0;
+    for (const DrawOp& op : pic.ops) {
+      EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) && std::isfinite(op.y2))
+          << op.kind << " " << op.text;
+      lines += op.kind == DrawOp::Line;
+    }
+    if (timeAxis) {
+      EXPECT_GT(lines, 500);  // the first half of the run is drawn
+    }
+  }
+}
+
+// On axes aligned to the rollout the traces move right onto a grid line: the axis still holds
+// the whole run (a 15 s run staged at 9 in, its rollout over at 0.39 s).
+TEST_F(Drawing, AlignedAxisHoldsTheWholeShiftedRun) {
+  LoadSyntheticRun(1000, 15);
+  Cfg.AlignRollout = True;
+  S.RunRolloutTime = 0.39f;
+  S.LaunchStage = 0.2286f;
+  Choose(2);
+  for (const bool timeAxis : {true, false}) {
+    SCOPED_TRACE(timeAxis);
+    Cfg.XAxisTime = ToFlag(timeAxis);
+    Draw();
+    const double end = timeAxis ? 15.0 : 337.5 * S.LengthFactor;
+    EXPECT_LE(graph.XPerUnit * (end + graph.Series[0].traceXOffset), GridWidth + 1e-3);
+    EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), graph.XPerUnit * (end + graph.Series[0].traceXOffset), 0.1);
+    EXPECT_LE(graph.XGridCount, 12);
+  }
 }
 
 TEST_F(Drawing, ZeroLabelStandsOnTheRolloutDivision) {
@@ -148,8 +218,14 @@ TEST_F(Drawing, FartherBaselineEndsAtTheGridOnADistanceAxis) {
   Cfg.AlignRollout = False;
   Choose(2);
   Draw();
-  EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Dot), GridWidth, 1e-6);
   EXPECT_NEAR(RightmostLine(QBColor(2), PenStyle::Solid), 150 * S.LengthFactor * graph.XPerUnit, 1e-2);
+  // The baseline's last line ends on the grid's edge at the speed it had there (sqrt(6 d)).
+  const auto dotted = Ops(DrawOp::Line, QBColor(2));
+  const DrawOp& end = *std::max_element(dotted.begin(), dotted.end(),
+                                        [](const DrawOp& a, const DrawOp& b) { return a.x2 < b.x2; });
+  EXPECT_NEAR(end.x2, GridWidth, 1e-6);
+  const double metres = GridWidth / graph.XPerUnit / S.LengthFactor;
+  EXPECT_NEAR(end.y2, graph.YPerUnit * std::sqrt(6 * metres) / S.SpeedFactor, 1);
 }
 
 TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
@@ -161,6 +237,13 @@ TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
   ASSERT_NE(g, nullptr);
   ASSERT_NE(seconds, nullptr);
   EXPECT_DOUBLE_EQ(g->y1, seconds->y1);
+  EXPECT_DOUBLE_EQ(g->y1, 980 - graph.AxisLabelHeight);
+  // Channel 4 labels right of the grid, each just above its line.
+  std::vector<double> tops;
+  for (const DrawOp& op : Ops(DrawOp::Text, QBColor(GraphDisplay.ChannelColour[4])))
+    if (op.x1 == 1290) tops.push_back(op.y1);
+  ASSERT_EQ(tops.size(), static_cast<std::size_t>(graph.YGridCount));
+  EXPECT_NEAR(*std::min_element(tops.begin(), tops.end()), graph.YGridStep * graph.YPerUnit + 1, 1e-3);
   EXPECT_LE(g->x1 + pic.TextWidth("g"), seconds->x1);
   // Titles that fit keep their places: channel 3's ends 10 left of the grid's right edge.
   Cfg.XAxisTime = True;
@@ -171,14 +254,14 @@ TEST_F(Drawing, UnitTitlesOfChannelsThreeAndFourStayApart) {
 }
 
 TEST_F(Drawing, NarrowPlotDrawsEveryTwentyFifthBaselinePoint) {
-  LoadSyntheticRun(600, 6, BaselineRun);
+  LoadSyntheticRun(1000, 10, BaselineRun);
   S.ShowBaseline = True;
   Choose(2);
   Draw(200, 300);
   std::size_t dotted = 0;
   for (const DrawOp& op : Ops(DrawOp::Line, QBColor(2)))
     if (op.style == PenStyle::Dot) ++dotted;
-  EXPECT_EQ(dotted, 24u);  // points 1, 26, .., 576
+  EXPECT_EQ(dotted, 40u);  // points 1, 26, .., 976
 }
 
 TEST_F(Drawing, GearChangeAndWheelieMarks) {
@@ -200,6 +283,22 @@ TEST_F(Drawing, GearChangeAndWheelieMarks) {
   const auto red = Ops(DrawOp::Line, QBColor(4));
   ASSERT_EQ(red.size(), 1u);
   EXPECT_NEAR(red[0].x1, 0.5 * graph.XPerUnit, 1e-3);
+
+  // With the baseline shown: marks of the run with one or two traces, of both (the baseline's
+  // dashed) with three or four, of the baseline alone without a trace on channels 1 and 2.
+  LoadSyntheticRun(1000, 10, BaselineRun);
+  S.ShowBaseline = True;
+  struct Case {
+    std::array<Integer, 4> traces;
+    std::size_t solid, dashed;
+  } cases[] = {{{10, 0, 0, 0}, 2, 0}, {{10, 2, 0, 0}, 2, 0}, {{10, 2, 3, 0}, 2, 2}, {{0, 0, 0, 0}, 0, 2}};
+  for (const Case& c : cases) {
+    Choose(c.traces[0], c.traces[1], c.traces[2], c.traces[3]);
+    Draw();
+    std::size_t solid = 0, dashed = 0;
+    for (const DrawOp& op : Ops(DrawOp::Line, QBColor(8))) (op.style == PenStyle::Dash ? dashed : solid)++;
+    EXPECT_EQ(std::pair(solid, dashed), std::pair(c.solid, c.dashed)) << c.traces[2];
+  }
 }
 
 TEST_F(Drawing, MarkAtTheLastRecordedPointUsesThatPoint) {

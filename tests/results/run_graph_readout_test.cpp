@@ -60,5 +60,50 @@ TEST_F(ReadOutTest, DistanceAxisCountsFromTheStagingDistance) {
   EXPECT_EQ(out->values[2], "Time : " + Format(2 - S.RunRolloutTime, "####0.0#"));
 }
 
+// Each series is read over its own length: past the end of one, its value or its bracket is
+// blank and the other is still read.
+TEST_F(ReadOutTest, BaselineOfAnotherLengthReadOverItsOwnPoints) {
+  Cfg.AlignRollout = False;
+  S.ShowBaseline = True;
+  struct Case {
+    int baselinePoints;
+    float baselineSeconds, t;
+    const char* value;
+  } cases[] = {
+      {600, 6, 3, "Engine RPM : 4200.0 (4200.0)"},
+      {1000, 6, 3, "Engine RPM : 4200.0 (4200.0)"},  // less than a pixel per point
+      {600, 6, 8, "Engine RPM : 6200.0"},
+      {3, 0.03f, 5, "Engine RPM : 5000.0"},
+      {1000, 12, 11, "Engine RPM :  (7400.0)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    LoadSyntheticRun(c.baselinePoints, c.baselineSeconds, BaselineRun);
+    Draw();
+    const std::optional<ReadOut> out = ReadOutAt(graph, c.t * graph.XPerUnit);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->values[1], c.value);
+  }
+  EXPECT_FALSE(ReadOutAt(graph, 12.5 * graph.XPerUnit));  // beyond both
+}
+
+TEST_F(ReadOutTest, DistanceAxisReadsEachSeriesWithItsOwnStaging) {
+  Cfg.XAxisTime = False;
+  S.ShowBaseline = True;
+  LoadSyntheticRun(1000, 10, BaselineRun);
+  S.LaunchStage = 6;  // the run staged at 6 m, its rollout over at 2 s
+  S.RunRolloutTime = 2;
+  S.BaselineLaunchStage = 1.5f;
+  S.BaselineRolloutTime = 1;
+  S.GraphDynRecalc = False;
+  Choose(2);
+  Draw();
+  // The run's point 24 m from its start (4 s, 12 m/s); the baseline there is 19.5 m from its own.
+  const std::optional<ReadOut> out = ReadOutAt(graph, graph.XPerUnit * (24 * S.LengthFactor + graph.Series[0].traceXOffset));
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->values[1], "Vehicle speed : " + Format(12 / S.SpeedFactor, "####0.0#") + " (" +
+                                Format(3 * std::sqrt(19.5 / 1.5) / S.SpeedFactor, "####0.0#") + ")");
+}
+
 }  // namespace
 }  // namespace kestrelon::test

@@ -56,18 +56,31 @@ TEST_F(TimingBox, BaselineFiguresFollowInBrackets) {
 
 TEST_F(TimingBox, BoxIsWhiteOutlinedAndHoldsItsLines) {
   LoadSyntheticRun();
-  RecordingCanvas pic(1000, 600);
-  pic.Scale(-100, 1000, 1400, -100);
-  DrawPerfBox(pic);
-  int fills = 0, texts = 0;
-  for (const DrawOp& op : pic.ops) {
-    if (op.kind == DrawOp::FillBox && op.color == QBColor(15)) ++fills;
-    if (op.kind == DrawOp::Text && op.color == QBColor(9)) ++texts;
+  for (const Single spot : {0.0f, 400.0f}) {
+    SCOPED_TRACE(spot);
+    S.SimDistance = spot;
+    const int n = spot > 0 ? 6 : 5;  // the spot line counts in the box's height
+    RecordingCanvas pic(1000, 600);
+    pic.Scale(-100, 1000, 1400, -100);
+    DrawPerfBox(pic);
+    const double th = CLng(std::fabs(pic.TextHeight("60ft")));
+    int texts = 0;
+    std::vector<const DrawOp*> boxes;  // the white box, then its black outline
+    for (const DrawOp& op : pic.ops) {
+      if ((op.kind == DrawOp::FillBox && op.color == QBColor(15)) || (op.kind == DrawOp::Box && op.color == QBColor(0)))
+        boxes.push_back(&op);
+      if (op.kind == DrawOp::Text && op.color == QBColor(9)) ++texts;
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const DrawOp* box : boxes) {
+      EXPECT_DOUBLE_EQ(std::max(box->y1, box->y2), (th + 10) * n + 50);
+      EXPECT_DOUBLE_EQ(std::max(box->x1, box->x2), 1240);
+      EXPECT_DOUBLE_EQ(std::min(box->x1, box->x2), std::min(boxes[0]->x1, boxes[0]->x2));  // 1200 - the widest line
+      EXPECT_LT(std::min(box->x1, box->x2), 1200);
+    }
+    EXPECT_EQ(texts, n);
   }
-  EXPECT_EQ(fills, 1);
-  EXPECT_EQ(texts, 5);
-  EXPECT_GT(S.Time60ft, 0);  // recomputed from the run: 60 ft at 1.5 t^2 = 18.288 m
-  EXPECT_NEAR(S.Time60ft, std::sqrt(18.288 / 1.5), 0.02);
+  EXPECT_NEAR(S.Time60ft, std::sqrt(18.288 / 1.5), 0.02);  // recomputed from the run: 1.5 t^2 = 18.288 m
 }
 
 class Baseline : public RunGraphTest {};

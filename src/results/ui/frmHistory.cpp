@@ -135,6 +135,8 @@ void frmHistory::FillHistory() {
   histReady = false;
   const HistoryListing listing = BuildHistoryListing(histScrollOffset);
   HistVS->setMaximum(listing.ScrollMax);
+  HistVS->setValue(listing.ScrollOffset);
+  histScrollOffset = listing.ScrollOffset;
   QStringList lines;
   for (const std::string& line : listing.Lines) lines << QText(line);
   HistBox->setPlainText(lines.join(QLatin1Char('\n')));
@@ -171,6 +173,7 @@ void frmHistory::HistClear_Click() {
   if (ClearHistoryRecords()) {
     HistBox->clear();
     HistVS->setValue(0);
+    HistVS->setMaximum(BuildHistoryListing(0).ScrollMax);
     histScrollOffset = 0;  // the next listing starts at the oldest line again
   }
   histReady = true;
