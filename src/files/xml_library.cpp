@@ -291,7 +291,7 @@ XmlElement FindVehicle(const XmlDocument& doc, std::string_view name) {
   for (XmlElement vehicle : doc.Children(doc.Root())) {
     if (doc.Name(vehicle) != "VEHICLE") continue;
     const XmlElement nameElement = FindChild(doc, vehicle, "Name");
-    if (nameElement != NoXmlElement && doc.ElementText(nameElement) == name) return vehicle;
+    if (nameElement != NoXmlElement && doc.ElementText(nameElement) == XmlText(name)) return vehicle;
   }
   return NoXmlElement;
 }

@@ -20,7 +20,8 @@ class XmlDocument {
   virtual ~XmlDocument() = default;
   // Replaces the document by the parsed text; false (document empty) when it is not XML.
   virtual bool Parse(std::string_view text) = 0;
-  // The document as the text of a file.
+  // The document as the text of a file, in the encoding its declaration names (UTF-8 when it
+  // names none).
   virtual std::string Text() const = 0;
   virtual XmlElement Root() const = 0;
   virtual std::string Name(XmlElement element) const = 0;
@@ -40,5 +41,14 @@ extern std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
 
 // The first child element of that name, or NoXmlElement.
 XmlElement FindChild(const XmlDocument& doc, XmlElement parent, std::string_view name);
+
+// The text as an XML document can hold it: a control character the format has no place for
+// (any below the blank but tab, line feed and carriage return) becomes a blank, as a line break
+// does in a vehicle file. SetText stores every text this way.
+std::string XmlText(std::string_view text);
+
+// Whether two documents hold the same elements, in the same order, with the same texts. A text
+// of white space alone counts as empty, since reading a document drops it.
+bool SameDocument(const XmlDocument& a, const XmlDocument& b);
 
 }  // namespace kestrelon

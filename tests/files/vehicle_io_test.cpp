@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "core/settings.h"
 #include "core/state.h"
 #include "files/vehicle_io.h"
 #include "scripted_file_windows.h"
+#include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
 
@@ -120,26 +123,64 @@ TEST_F(VehicleIo, SavingUnderAFolderNameRefusesAndWritesNothing) {
   EXPECT_EQ(left, (std::vector<std::string>{"BIKES.VCD", "CARS.WCD"}));
 }
 
-TEST_F(VehicleIo, FailedSaveLeavesBothOldFilesExactlyAsTheyWereWhateverTheirPermissions) {
-  namespace fs = std::filesystem;
+// Each call of a save failed in turn, on a file system with hard links and on one without, with
+// the racer's own files under the names a save might use: a failed save leaves both old files and
+// the racer's files exactly as they were and nothing else; a save that comes through (a refused
+// link only changes how the old file is kept) replaces both and leaves the racer's files alone.
+TEST_F(VehicleIo, EveryFailingStepOfASaveLeavesBothOldFilesExactlyAsTheyWere) {
+  using Fs = test::FailingFileSystem;
+  using Files = std::map<std::string, std::string>;
+  const Files before = {{"CAR.WCD", "old vehicle\r\n"}, {"CAR.VCD", "old power\r\n"},
+                        {"CAR.WCD.old~", "racer's"}, {"CAR.WCD.part~", "racer's"}, {"CAR.VCD.part~", "racer's"}};
+  auto inFolder = [&] {
+    Files files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+      files[entry.path().filename()] = test::TempFolder::read(entry.path());
+    return files;
+  };
+  auto save = [&] {
+    std::filesystem::remove_all(folder.file(""));
+    std::filesystem::create_directory(folder.file(""));
+    for (const auto& [name, bytes] : before) folder.write(name, bytes);
+    Cfg.LastChassis.clear();
+    windows.answers = {{folder.file("CAR.WCD"), "new"}, {folder.file("CAR.VCD"), "new"}};
+    return SaveVehicleAndPower();
+  };
+  for (const bool noLinks : {false, true}) {
+    std::array<int, Fs::Calls> calls{};
+    {
+      Fs counting;
+      counting.noLinks = noLinks;
+      ASSERT_EQ(save(), SaveOutcome::Saved);
+      calls = counting.count;
+    }
+    for (const Fs::Call call : {Fs::CreateCall, Fs::WriteCall, Fs::FlushCall, Fs::CloseCall, Fs::LinkCall, Fs::RenameCall}) {
+      for (int n = 1; n <= calls[call]; ++n) {
+        SCOPED_TRACE(testing::Message() << "links " << !noLinks << ", call " << call << " #" << n);
+        Fs failing({{call, n}});
+        failing.noLinks = noLinks;
+        const SaveOutcome outcome = save();
+        Files after = inFolder();
+        if (outcome == SaveOutcome::Saved) {
+          EXPECT_EQ(FirstLine(folder.file("CAR.WCD")) + FirstLine(folder.file("CAR.VCD")), "//*new//*new");
+          after["CAR.WCD"] = before.at("CAR.WCD");
+          after["CAR.VCD"] = before.at("CAR.VCD");
+        }
+        EXPECT_EQ(after, before);
+      }
+    }
+  }
+}
+
+TEST_F(VehicleIo, AReadOnlyVehicleFileIsRefusedAsADirectWriteWouldBe) {
   const std::string car = folder.write("CAR.WCD", "old vehicle\r\n");
-  const std::string engine = folder.write("CAR.VCD", "old power\r\n");
-  fs::permissions(car, fs::perms::none);  // cannot even be read back
-  fs::permissions(engine, fs::perms::owner_read);
-  // The power file cannot be written: a folder of that name's temporary file is in the way.
-  fs::create_directory(engine + ".part~");
-  S.DataSaved = False;
-  windows.answers = {{car}, {engine}};
+  std::filesystem::permissions(car, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  windows.answers = {{car}, {folder.file("CAR.VCD")}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
-  EXPECT_EQ(S.DataSaved, False);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].title, "Open File");
-  EXPECT_EQ(std::tuple(fs::status(car).permissions(), fs::status(engine).permissions()),
-            std::tuple(fs::perms::none, fs::perms::owner_read));
-  fs::permissions(car, fs::perms::owner_read);
-  EXPECT_EQ(std::tuple(test::TempFolder::read(car), test::TempFolder::read(engine)),
-            std::tuple("old vehicle\r\n", "old power\r\n"));
-  EXPECT_FALSE(fs::exists(car + ".part~"));
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Open File"}}));
+  EXPECT_EQ(test::TempFolder::read(car), "old vehicle\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("CAR.VCD")));
 }
 
 }  // namespace

@@ -189,6 +189,63 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryIsRefusedAndLeftAlone) {
   }
 }
 
+TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEncoding) {
+  const std::string library = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<KESTRELON/>\n";
+  folder.write("KOBEX.XML", library);
+  const std::string car = WriteVehicle("\xC3\x81ngel");
+  std::filesystem::rename(folder.file("\xC3\x81ngel.WCD"), car);
+  S.VehicleFileDescription.clear();
+  {
+    // Texts as the vehicle file carries them: a stray control character and a code-page letter.
+    SharedState working = S;
+    S.DataDescription = "caf\xE9\x1A";
+    S.VehicleData[2][1] = "x\x01y";
+    S.PowerDescript[0] = "\x07Gas";
+    S.PowerCurve[0][35] = 245.5f;
+    ASSERT_TRUE(WriteVehicleFile(car).ok());
+    ASSERT_TRUE(WritePowerFile(folder.file("\xC3\x81ngel.VCD")).ok());
+    S = working;
+  }
+  windows.answers = {{car}, {car}};
+  FileConvert();
+  seam.answers = {Msg::Yes};
+  FileConvert();  // the same name is found again: one question, one vehicle
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "A vehicle called \xC1ngel already exists.\r\nDo you want to overwrite it?");
+  const std::string bytes = test::TempFolder::read(LibraryPath());
+  EXPECT_NE(bytes.find("<Name>\xC1ngel</Name>"), std::string::npos) << bytes;
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes);
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->Children(doc->Root()).size(), 1u);
+  const XmlElement vehicle = FindVehicle(*doc, "\xC1ngel");
+  ASSERT_NE(vehicle, NoXmlElement);
+  auto text = [&](XmlElement parent, std::initializer_list<const char*> path) {
+    for (const char* name : path) parent = FindChild(*doc, parent, name);
+    return doc->ElementText(parent);
+  };
+  EXPECT_EQ(text(vehicle, {"Description"}), "caf\xE9 \r\ncaf\xE9 ");
+  EXPECT_EQ(text(vehicle, {"CHASSIS", "ChassisWheelbase"}), "x y");
+  EXPECT_EQ(text(vehicle, {"POWER", "CURVE0", "TITLE"}), " Gas");
+}
+
+TEST_F(VehicleLibrary, ALibraryThatWouldNotReadBackIsLeftAsItWas) {
+  // The euro sign of a curve title has no place in the encoding another program chose.
+  const std::string library = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<KESTRELON/>\n";
+  folder.write("KOBEX.XML", library);
+  const std::string car = WriteVehicle("CAR");
+  const SharedState working = S;
+  S.PowerDescript[0] = "\x80 5000";
+  S.PowerCurve[0][35] = 245.5f;
+  ASSERT_TRUE(WritePowerFile(folder.file("CAR.VCD")).ok());
+  S = working;
+  windows.answers = {{car}};
+  FileConvert();
+  EXPECT_EQ(test::TempFolder::read(LibraryPath()), library);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{LibraryPath() + " could not be written so that it reads back - it has not been changed",
+                                      Msg::Exclamation, "Convert"}}));
+}
+
 TEST_F(VehicleLibrary, CancelledDialogsAndRejectedFilesStopTheConversion) {
   const std::string car = WriteVehicle("CAR");
   std::filesystem::remove(folder.file("CAR.VCD"));
@@ -214,8 +271,9 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
 }
 
 TEST(LibraryTexts, NamesAndTorques) {
-  EXPECT_EQ(LibraryVehicleName("/data/CAR.2024.WCD"), "CAR");
-  EXPECT_EQ(LibraryVehicleName("/data/.hidden"), ".hidden");
+  EXPECT_EQ(VehicleNameOfFile("/data/CAR.2024.WCD"), "CAR");
+  EXPECT_EQ(VehicleNameOfFile("/data/.hidden"), ".hidden");
+  EXPECT_EQ(VehicleNameOfFile("/data/\xC3\x81ngel.WCD"), "\xC1ngel");  // the file system's UTF-8 as program text
   EXPECT_EQ(LibraryTorqueText(245.5f), "245.5");
   EXPECT_EQ(LibraryTorqueText(0.1f), "0.1");
   EXPECT_EQ(LibraryTorqueText(1234.567f), "1234.567");
