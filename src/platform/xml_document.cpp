@@ -4,27 +4,13 @@ namespace kestrelon {
 
 std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
 
-XmlElement FindChild(const XmlDocument& doc, XmlElement parent, std::string_view name) {
-  for (XmlElement child : doc.Children(parent))
-    if (doc.Name(child) == name) return child;
-  return NoXmlElement;
-}
-
 std::string XmlText(std::string_view text) {
   std::string held(text);
   for (char& c : held)
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = ' ';
+  if (held.find_first_not_of(" \t\r\n") == std::string::npos) held.clear();
   return held;
 }
-
-namespace {
-
-std::string ReadBackText(std::string text) {
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) text.clear();
-  return text;
-}
-
-}  // namespace
 
 bool SameDocument(const XmlDocument& a, const XmlDocument& b) {
   // Walked with a list of pairs still to compare rather than by recursion: a document read from
@@ -38,7 +24,7 @@ bool SameDocument(const XmlDocument& a, const XmlDocument& b) {
     if (a.Name(x) != b.Name(y)) return false;
     const std::vector<XmlElement> xs = a.Children(x), ys = b.Children(y);
     if (xs.size() != ys.size()) return false;
-    if (xs.empty() && ReadBackText(a.ElementText(x)) != ReadBackText(b.ElementText(y))) return false;
+    if (xs.empty() && a.ElementText(x) != b.ElementText(y)) return false;
     for (std::size_t i = 0; i < xs.size(); ++i) pending.emplace_back(xs[i], ys[i]);
   }
   return true;

@@ -220,7 +220,7 @@ TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEnc
   const XmlElement vehicle = FindVehicle(*doc, "\xC1ngel");
   ASSERT_NE(vehicle, NoXmlElement);
   auto text = [&](XmlElement parent, std::initializer_list<const char*> path) {
-    for (const char* name : path) parent = FindChild(*doc, parent, name);
+    for (const char* name : path) parent = doc->FirstChild(parent, name);
     return doc->ElementText(parent);
   };
   EXPECT_EQ(text(vehicle, {"Description"}), "caf\xE9 \r\ncaf\xE9 ");

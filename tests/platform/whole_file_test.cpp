@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "core/scoped_env.h"
+#include "support/failing_file_system.h"
 
 namespace kestrelon {
 namespace {
@@ -16,6 +19,56 @@ namespace fs = std::filesystem;
 
 std::size_t Entries(const std::string& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// Each call of a two-file commit failed in turn, on a file system with hard links and on one
+// without, with the user's own files under the names a commit might use: a failed commit leaves
+// both old files and the user's files exactly as they were and nothing else; one that comes
+// through (a refused link only changes how the old file is kept) replaces both and leaves the
+// user's files alone.
+TEST(WholeFile, EveryFailingCallOfACommitLeavesBothOldFilesExactlyAsTheyWere) {
+  using Fs = test::FailingFileSystem;
+  using Files = std::map<std::string, std::string>;
+  const Files before = {{"CAR.WCD", "old vehicle"}, {"CAR.VCD", "old power"}, {"CAR.WCD.old~", "user's"},
+                        {"CAR.WCD.part~", "user's"}, {"CAR.VCD.part~", "user's"}};
+  test::TempFolder dir;
+  auto inFolder = [&] {
+    Files files;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+      files[entry.path().filename()] = test::FileText(entry.path());
+    return files;
+  };
+  auto save = [&] {
+    fs::remove_all(dir.path());
+    for (const auto& [name, bytes] : before) dir.Write(name, bytes);
+    PendingFile vehicle, power;
+    FileWriteResult result = vehicle.Prepare(dir / "CAR.WCD", "new vehicle");
+    if (result.ok()) result = power.Prepare(dir / "CAR.VCD", "new power");
+    if (result.ok()) result = CommitFiles({&vehicle, &power});
+    return result.ok();
+  };
+  for (const bool noLinks : {false, true}) {
+    std::array<int, Fs::Calls> calls{};
+    {
+      Fs counting;
+      counting.noLinks = noLinks;
+      ASSERT_TRUE(save());
+      calls = counting.count;
+    }
+    for (const Fs::Call call : {Fs::CreateCall, Fs::WriteCall, Fs::FlushCall, Fs::CloseCall, Fs::LinkCall, Fs::RenameCall}) {
+      for (int n = 1; n <= calls[call]; ++n) {
+        SCOPED_TRACE(testing::Message() << "links " << !noLinks << ", call " << call << " #" << n);
+        Fs failing({{call, n}});
+        failing.noLinks = noLinks;
+        Files after = before;
+        if (save()) {
+          after["CAR.WCD"] = "new vehicle";
+          after["CAR.VCD"] = "new power";
+        }
+        EXPECT_EQ(inFolder(), after);
+      }
+    }
+  }
 }
 
 TEST(WholeFile, AFileMarkedReadOnlyIsRefusedAndLeftAsItWas) {

@@ -93,6 +93,10 @@ std::vector<XmlElement> QtXmlDocument::Children(XmlElement element) const {
   return children;
 }
 
+XmlElement QtXmlDocument::FirstChild(XmlElement element, std::string_view name) const {
+  return Handle(At(element).firstChildElement(QText(name)));
+}
+
 std::string QtXmlDocument::ElementText(XmlElement element) const {
   return StdText(At(element).text());
 }
