@@ -34,9 +34,9 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (!line.empty()) line += ' ';
-    // Blanks and commas separate arguments on the line: an argument holding one travels quoted,
-    // a double quote inside it doubled.
-    if (arg.find_first_of(" ,") == std::string_view::npos) {
+    // Blanks and commas separate arguments on the line and quotes group them: an argument
+    // holding any of them travels quoted, a double quote inside it doubled.
+    if (arg.find_first_of(" ,\"") == std::string_view::npos) {
       line += arg;
       continue;
     }

@@ -8,8 +8,8 @@
 namespace kestrelon {
 
 // The text after the program's name as one line: the arguments joined by blanks, an argument
-// that holds a blank or a comma put in double quotes (a quote inside it doubled) so that it
-// stays whole.
+// that holds a blank, a comma or a double quote put in double quotes (a quote inside it doubled)
+// so that it stays whole.
 std::string CommandLineFromArguments(int argc, const char* const* argv);
 
 // Splits the command line into `CommandArgs`, `CommandArgCount` (at most 10) and

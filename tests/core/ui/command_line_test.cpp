@@ -62,12 +62,12 @@ TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
 }
 
 TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksAndCommasInsideQuotes) {
-  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "d\"e.vcd"};
-  EXPECT_EQ(CommandLineFromArguments(5, argv),
-            "\"/my cars/a.wcd\" \"b,c.vcd\" \"/my \"\"best\"\" car.vcd\" d\"e.vcd");
-  ParseCommandLine(CommandLineFromArguments(5, argv));
+  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"};
+  EXPECT_EQ(CommandLineFromArguments(6, argv),
+            "\"/my cars/a.wcd\" \"b,c.vcd\" \"/my \"\"best\"\" car.vcd\" \"\"\"e.vcd\" f.wcd");
+  ParseCommandLine(CommandLineFromArguments(6, argv));
   EXPECT_EQ(std::vector<std::string>(S.CommandArgs.begin(), S.CommandArgs.begin() + S.CommandArgCount),
-            (std::vector<std::string>{"/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "d\"e.vcd"}));
+            (std::vector<std::string>{"/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"}));
 }
 
 TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {
