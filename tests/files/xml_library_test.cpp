@@ -7,7 +7,9 @@
 
 #include <QDomDocument>
 #include <QStringList>
+#include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -108,6 +110,36 @@ TEST_F(VehicleLibrary, ItemsAndCurvesAreWrittenInTheirNamedElements) {
     order << e.tagName();
   EXPECT_EQ(order.join(','), "Name,Description,CLUTCH,TIMERS,CHASSIS,TYRES,LAUNCH,AERO,"
                              "TRANSMISSION,POWER,INERTIA,NITROUS,ProfOpts,THROTTLESTOP");
+}
+
+// Every vehicle text the library carries as typed lands in exactly one element (a throttle-stop
+// list of one piece too); the texts it does not carry, and the Yes/No items (written as "1" or
+// "0"), land in none.
+TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
+  const std::set<std::pair<int, int>> notCarried = {{3, 20}, {5, 4},  {5, 6},  {5, 9},  {5, 14},
+                                                    {5, 19}, {5, 20}, {8, 19}, {8, 20}, {9, 1},
+                                                    {9, 3},  {9, 8},  {9, 9},  {9, 11}};
+  for (int g = 0; g <= 10; ++g)
+    for (int i = 0; i <= 20; ++i) S.VehicleData[g][i] = std::to_string(g) + "." + std::to_string(i);
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary("<KESTRELON/>");
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "CAR"));
+  std::multiset<std::pair<int, int>> found;
+  std::vector<XmlElement> pending = {doc->Root()};
+  while (!pending.empty()) {
+    const XmlElement e = pending.back();
+    pending.pop_back();
+    const std::vector<XmlElement> children = doc->Children(e);
+    pending.insert(pending.end(), children.begin(), children.end());
+    int g = 0, i = 0;
+    if (children.empty() && std::sscanf(doc->ElementText(e).c_str(), "%d.%d", &g, &i) == 2) found.insert({g, i});
+  }
+  std::set<std::pair<int, int>> distinct(found.begin(), found.end());
+  EXPECT_EQ(distinct.size(), found.size());
+  EXPECT_EQ(found.size(), 164u);  // 183 items, 22 of them Yes/No, and the three lists' one piece
+  for (const auto& item : found) {
+    EXPECT_TRUE(item.first >= 1 && item.second >= 1) << item.first << "." << item.second;
+    EXPECT_FALSE(notCarried.count(item)) << item.first << "." << item.second;
+  }
 }
 
 TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
