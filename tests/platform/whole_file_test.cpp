@@ -55,6 +55,9 @@ TEST(WholeFile, EveryFailingCallOfACommitLeavesBothOldFilesExactlyAsTheyWere) {
       ASSERT_TRUE(save());
       calls = counting.count;
     }
+    // Each kind of call is made: the new content reaches the disk before it replaces anything.
+    for (const Fs::Call call : {Fs::CreateCall, Fs::WriteCall, Fs::FlushCall, Fs::CloseCall, Fs::LinkCall, Fs::RenameCall})
+      EXPECT_GT(calls[call], 0) << call;
     for (const Fs::Call call : {Fs::CreateCall, Fs::WriteCall, Fs::FlushCall, Fs::CloseCall, Fs::LinkCall, Fs::RenameCall}) {
       for (int n = 1; n <= calls[call]; ++n) {
         SCOPED_TRACE(testing::Message() << "links " << !noLinks << ", call " << call << " #" << n);
@@ -81,6 +84,10 @@ TEST(WholeFile, AFileMarkedReadOnlyIsRefusedAndLeftAsItWas) {
   EXPECT_EQ(fs::status(path).permissions(),
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_EQ(Entries(dir.path()), 1u);
+  // A folder in the way is no missing path; a missing folder is.
+  EXPECT_EQ(std::tuple(WriteFileReplacing(dir.path(), "new").error, WriteFileReplacing(dir.path(), "new").pathMissing(),
+                       WriteFileReplacing(dir / "gone/report.txt", "new").pathMissing()),
+            std::tuple(EISDIR, false, true));
 }
 
 TEST(WholeFile, ALinkStaysALinkAndTheFileItLeadsToIsReplacedKeepingItsPermissions) {
