@@ -142,6 +142,21 @@ TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
   }
 }
 
+TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {
+  S.PowerCurve[2] = {};
+  S.PowerCurve[2][0] = 9;
+  S.PowerCurve[2][1] = 2;
+  S.PowerCurve[2][200] = 1.5f;
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary("<KESTRELON/>");
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "CAR"));
+  const XmlElement curve = doc->FirstChild(doc->FirstChild(FindVehicle(*doc, "CAR"), "POWER"), "CURVE2");
+  std::vector<std::string> points;
+  for (const XmlElement point : doc->Children(curve))
+    if (doc->Name(point) == "POINT")
+      points.push_back(doc->ElementText(doc->FirstChild(point, "RPM")) + "=" + doc->ElementText(doc->FirstChild(point, "TORQUE")));
+  EXPECT_EQ(points, (std::vector<std::string>{"100=2", "20000=1.5"}));
+}
+
 TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
   windows.answers = {{WriteVehicle("CAR")}};
   const SharedState before = S;
