@@ -8,7 +8,8 @@ std::string XmlText(std::string_view text) {
   std::string held(text);
   for (char& c : held)
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = ' ';
-  if (held.find_first_not_of(" \t\r\n") == std::string::npos) held.clear();
+  // The reader counts the no-break space as white space too.
+  if (held.find_first_not_of(" \t\r\n\xA0") == std::string::npos) held.clear();
   return held;
 }
 

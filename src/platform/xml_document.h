@@ -43,8 +43,8 @@ extern std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
 
 // The text as an XML document can hold it and gives it back when read: a control character the
 // format has no place for (any below the blank but tab, line feed and carriage return) becomes
-// a blank, as a line break does in a vehicle file, and white space alone, which a reader drops,
-// is written as no text. SetText stores every text this way.
+// a blank, as a line break does in a vehicle file, and white space alone (the no-break space
+// counting as such), which a reader drops, is written as no text. SetText stores every text this way.
 std::string XmlText(std::string_view text);
 
 // Whether two documents hold the same elements, in the same order, with the same texts.

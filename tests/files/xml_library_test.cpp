@@ -247,6 +247,7 @@ TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEnc
     SharedState working = S;
     S.DataDescription = "caf\xE9\x1A";
     S.VehicleData[2][1] = "x\x01y";
+    S.VehicleData[2][2] = "\xA0\xA0";  // no-break spaces alone, which a reader drops
     S.PowerDescript[0] = "\x07Gas";
     S.PowerCurve[0][35] = 245.5f;
     ASSERT_TRUE(WriteVehicleFile(car).ok());
@@ -272,6 +273,7 @@ TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEnc
   };
   EXPECT_EQ(text(vehicle, {"Description"}), "caf\xE9 \r\ncaf\xE9 ");
   EXPECT_EQ(text(vehicle, {"CHASSIS", "ChassisWheelbase"}), "x y");
+  EXPECT_EQ(text(vehicle, {"CHASSIS", "ChassisWeight"}), "");
   EXPECT_EQ(text(vehicle, {"POWER", "CURVE0", "TITLE"}), " Gas");
 }
 
