@@ -1,6 +1,7 @@
 // Writes the starting corpus of every fuzz target into the folder given as the argument, one
 // subfolder per target, from the built-in example vehicles: their vehicle and power files, their
 // typed texts, settings files, command lines and description lines.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "files/example_vehicles.h"
 #include "files/power_file.h"
 #include "files/vehicle_file.h"
+#include "files/xml_library.h"
 #include "fuzz_support.h"
 
 using namespace kestrelon;
@@ -97,10 +99,21 @@ void SeedsOfImports() {
     for (char column = 0; column < CurveColumns; ++column)
       Seed("superflow_import", id + "-curve" + std::to_string(column), column + dyno);
   }
-  Seed("xml_library", "small",
-       "<?xml version=\"1.0\"?>\n<KESTRELON><VEHICLE><Name>Lotus</Name><CHASSIS><Weight>660</Weight>"
-       "</CHASSIS><POWER><CURVE0><TITLE>NA</TITLE><POINT><RPM>3500</RPM><TORQUE>120.5</TORQUE></POINT>"
-       "</CURVE0></POWER></VEHICLE><VEHICLE><Name>Bob's car</Name></VEHICLE></KESTRELON>\n");
+}
+
+// The library target's input: an encoding byte, then each text as a length byte and its bytes:
+// the first example's carried texts, once declared Windows-1252 and once UTF-8.
+void SeedsOfLibrary() {
+  fuzz::FreshModel();
+  LoadExampleVehicle(Tbl.ExampleKey[1]);
+  auto text = [](const std::string& t) { return std::string(1, static_cast<char>(std::min<std::size_t>(t.size(), 255))) + t.substr(0, 255); };
+  std::string library = std::string(1, '\0') + text("Bob's car") + text("Example vehicle") + text("caf\xE9\x1A");
+  for (const std::string& title : S.PowerDescript) library += text(title);
+  for (const LibraryItem& item : LibraryItems()) library += text(S.VehicleData[item.vehicleGroup][item.vehicleItem]);
+  for (int item : {13, 14, 15}) library += text(S.VehicleData[9][item]);
+  Seed("xml_library", "example1", library);
+  library[0] = 1;  // declared UTF-8
+  Seed("xml_library", "example1-utf8", library);
 }
 
 }  // namespace
@@ -117,6 +130,7 @@ int main(int argc, char** argv) {
   SeedsOfSettings();
   SeedsOfCommandLines();
   SeedsOfImports();
+  SeedsOfLibrary();
   Seed("typed_values", "expressions", std::string(1, 0) + "2*21.5IN");
   Seed("typed_values", "fraction", std::string(1, 1) + "37/17");
   return 0;

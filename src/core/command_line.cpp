@@ -34,14 +34,15 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (!line.empty()) line += ' ';
-    // Blanks and commas separate arguments on the line: an argument holding one travels quoted.
-    if (arg.find_first_of(" ,") != std::string_view::npos && arg.find('"') == std::string_view::npos) {
-      line += '"';
+    // Blanks and commas separate arguments on the line and quotes group them: an argument
+    // holding any of them travels quoted, a double quote inside it doubled.
+    if (arg.find_first_of(" ,\"") == std::string_view::npos) {
       line += arg;
-      line += '"';
-    } else {
-      line += arg;
+      continue;
     }
+    line += '"';
+    for (const char c : arg) line += c == '"' ? std::string("\"\"") : std::string(1, c);
+    line += '"';
   }
   return line;
 }
@@ -52,18 +53,28 @@ void ParseCommandLine(std::string_view commandLine) {
   std::string rest = Trim(commandLine);
   while (!rest.empty() && S.CommandArgCount < 10) {
     if (rest.front() == ',') rest = Trim(std::string_view(rest).substr(1));
-    std::size_t start = 0;
     std::size_t end = std::string::npos;
-    if (!rest.empty() && rest.front() == '"') {
-      start = 1;
-      end = rest.find('"', 1);
+    std::string arg;
+    const bool quoted = !rest.empty() && rest.front() == '"';
+    if (quoted) {
+      // A doubled quote inside quotes stands for one quote of the argument.
+      for (end = 1; end < rest.size(); ++end) {
+        if (rest[end] != '"') {
+          arg += rest[end];
+        } else if (end + 1 < rest.size() && rest[end + 1] == '"') {
+          arg += '"';
+          ++end;
+        } else {
+          break;
+        }
+      }
     } else {
       // A blank ends an argument before a comma does.
       end = rest.find(' ');
       if (end == std::string::npos) end = rest.find(',');
     }
     if (end == std::string::npos) end = rest.size();
-    const std::string arg = rest.substr(start, end > start ? end - start : 0);
+    if (!quoted) arg = rest.substr(0, end);
     S.CommandArgs[S.CommandArgCount] = arg;
     S.CommandLineText += " " + arg;
     ++S.CommandArgCount;

@@ -8,11 +8,13 @@
 namespace kestrelon {
 
 // The text after the program's name as one line: the arguments joined by blanks, an argument
-// that holds a blank or a comma put in double quotes so that it stays whole.
+// that holds a blank, a comma or a double quote put in double quotes (a quote inside it doubled)
+// so that it stays whole.
 std::string CommandLineFromArguments(int argc, const char* const* argv);
 
 // Splits the command line into `CommandArgs`, `CommandArgCount` (at most 10) and
-// `CommandLineText`. Blanks and commas separate arguments and double quotes group them.
+// `CommandLineText`. Blanks and commas separate arguments and double quotes group them; inside
+// quotes a doubled quote is one quote of the argument.
 void ParseCommandLine(std::string_view commandLine);
 
 // Checks the split arguments and hands the vehicle and power file to the load-and-run command;

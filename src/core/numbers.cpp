@@ -125,7 +125,16 @@ std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
 
 std::string UCase(std::string_view s) {
   std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : r) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
+      c = static_cast<char>(b - 0x20);
+    } else if (b == 0x9A || b == 0x9C || b == 0x9E) {  // the code page's s, oe and z with caron
+      c = static_cast<char>(b - 0x10);
+    } else if (b == 0xFF) {  // y with diaeresis
+      c = static_cast<char>(0x9F);
+    }
+  }
   return r;
 }
 
@@ -135,7 +144,11 @@ std::string LCase(std::string_view s) {
   return r;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return UCase(a) == UCase(b); }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
 
 std::string Format(double x, std::string_view pattern) {
   const auto first = pattern.find_first_of("#0.,");

@@ -52,8 +52,11 @@ std::string NumText(double x);
 std::string Trim(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
+// Upper case of program text: every letter of the Windows-1252 code page.
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
+// Equal but for the case of ASCII letters: file names are compared as the file system's bytes,
+// where a code-page upper case would pair different names.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Number shaped by a digit pattern: "0" a digit always shown, "#" a digit shown only when

@@ -274,6 +274,9 @@ void LoadSettings(const SettingsFiles& files) {
 bool SaveSettings(const SettingsFiles& files) {
   if (files.Store.empty()) return false;
   IniFile store = IniFile::Read(files.Store);
+  // A store that is there but could not be read is kept: rewriting it would lose every place,
+  // font, colour and folder it holds.
+  if (store.Unreadable()) return false;
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {

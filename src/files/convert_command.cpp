@@ -10,6 +10,7 @@
 #include "files/vehicle_file.h"
 #include "files/xml_library.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 #include "power/import_text.h"
 
 namespace kestrelon {
@@ -51,7 +52,7 @@ bool ReadVehicleToConvert(std::string& name) {
   S.LoadFailed = False;
   LoadVehicleFile(vehiclePath);
   if (S.LoadFailed != False) return false;
-  name = LibraryVehicleName(vehiclePath);
+  name = VehicleNameOfFile(vehiclePath);
 
   std::string powerPath = PowerFileBeside(vehiclePath);
   if (powerPath.empty() || !FileExistsQuietly(powerPath)) {
@@ -70,13 +71,21 @@ std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
   std::string bytes;
   if (ReadFileBytes(path, bytes))
     if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes)) return doc;
-  ui().MsgBox(path + " is not a Kestrelon vehicle library - it has not been changed",
+  ui().MsgBox(PathText(path) + " is not a Kestrelon vehicle library - it has not been changed",
               Msg::Exclamation, Title);
   return nullptr;
 }
 
 void SaveLibrary(const XmlDocument& doc, const std::string& path) {
-  const FileWriteResult result = WriteFileReplacing(path, doc.Text());
+  // The written form must read back as the same library before it may replace the old one.
+  const std::string bytes = doc.Text();
+  const std::unique_ptr<XmlDocument> written = ParseVehicleLibrary(bytes);
+  if (!written || !SameDocument(doc, *written)) {
+    ui().MsgBox(PathText(path) + " could not be written so that it reads back - it has not been changed",
+                Msg::Exclamation, Title);
+    return;
+  }
+  const FileWriteResult result = WriteFileReplacing(path, bytes);
   if (result.ok()) return;
   if (result.pathMissing())
     ui().MsgBox("Drive or path does not exist", Msg::Exclamation, Title);
@@ -85,14 +94,6 @@ void SaveLibrary(const XmlDocument& doc, const std::string& path) {
 }
 
 }  // namespace
-
-std::string LibraryVehicleName(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
 
 void FileConvert() {
   if (!MakeXmlDocument) return;

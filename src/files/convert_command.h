@@ -8,8 +8,4 @@ namespace kestrelon {
 
 void FileConvert();
 
-// The vehicle's name in the library: the file name without its folder, cut before its first
-// "." when that is not its first character.
-std::string LibraryVehicleName(const std::string& path);
-
 }  // namespace kestrelon

@@ -28,13 +28,6 @@ void ExitWhenCancelled() {
   if (S.CancelFlag == 1) RunFileExit();
 }
 
-// The name without folder, cut before a "." that is not its first character.
-std::string NameWithoutExtension(const std::string& path) {
-  std::string name = std::filesystem::path(path).filename().string();
-  if (const auto dot = name.find('.'); dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
-
 }  // namespace
 
 void FileNew() {
@@ -93,7 +86,7 @@ void FileChassis() {
   }
   S.VehicleFileName = path;
   Cfg.LastChassis = path;
-  S.VehicleName = NameWithoutExtension(path);
+  S.VehicleName = VehicleNameOfFile(path);
   S.RevLimitIndex = 0;  // the new vehicle's own limit within the kept curve
   TakeRevLimitItem();
   ClampRevLimit();

@@ -86,10 +86,10 @@ std::optional<std::string> DialogResultPath(std::string_view folder, std::string
 
 std::optional<std::size_t> IncrementalSearch(const std::vector<std::string>& entries,
                                              std::string_view text) {
-  const std::string key = UCase(Trim(text));
+  const std::string key = Trim(text);
   if (key.empty()) return std::nullopt;
   for (std::size_t i = 0; i < entries.size(); ++i)
-    if (UCase(std::string_view(entries[i]).substr(0, key.size())) == key) return i;
+    if (EqualsNoCase(std::string_view(entries[i]).substr(0, key.size()), key)) return i;
   return std::nullopt;
 }
 

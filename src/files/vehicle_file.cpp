@@ -13,6 +13,13 @@ constexpr int BodyLines = 200;  // groups 1..10, items 1..20
 
 }  // namespace
 
+std::string VehicleNameOfFile(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  std::string name = PathText(slash == std::string::npos ? path : path.substr(slash + 1));
+  if (const std::size_t dot = name.find('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
 std::string InvalidFileText(const std::string& path) {
   return PathText(path) + " contains invalid data - loading will be aborted";
 }

@@ -21,6 +21,10 @@ std::string VehicleFileContent();
 // Writes VehicleFileContent to a vehicle file at path.
 FileWriteResult WriteVehicleFile(const std::string& path);
 
+// The vehicle's name taken from its file's path, as program text: the file's own name without
+// its folder, cut before its first "." when that is not its first character.
+std::string VehicleNameOfFile(const std::string& path);
+
 // The message shown for a rejected vehicle or power file.
 std::string InvalidFileText(const std::string& path);
 

@@ -1,10 +1,8 @@
 #include "files/vehicle_io.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 #include "core/numbers.h"
 #include "core/program_title.h"
@@ -24,14 +22,11 @@ namespace {
 
 constexpr const char* SaveTitle = "Save data";
 
-// The file's own name without folder, cut before its first "." when that is not its first
-// character; nothing when the file cannot be found.
+// The vehicle's name from its file; nothing when the file cannot be found.
 std::optional<std::string> VehicleNameOf(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return std::nullopt;
-  std::string name = std::filesystem::path(path).filename().string();
-  if (const auto dot = name.find('.'); dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
+  return VehicleNameOfFile(path);
 }
 
 void ResetHistory() {
@@ -76,24 +71,6 @@ bool PrepareWithRetry(PendingFile& file, const std::string& path, const std::str
     if (result.ok()) return true;
     if (!RetryAfter(result)) return false;
   }
-}
-
-// Puts both written files in their places. The old vehicle file is kept under a second name
-// until the power file is in place too, so that it can come back should that fail.
-bool CommitPair(PendingFile& vehicle, const std::string& vehiclePath, PendingFile& power) {
-  std::error_code ec;
-  const bool existed = std::filesystem::exists(vehiclePath, ec);
-  const std::string kept = vehiclePath + ".old~";
-  const bool keeping = existed && ::link(vehiclePath.c_str(), kept.c_str()) == 0;
-  FileWriteResult result = vehicle.Commit();
-  if (result.ok()) {
-    result = power.Commit();
-    if (!result.ok() && keeping) std::rename(kept.c_str(), vehiclePath.c_str());
-    if (!result.ok() && !existed) std::remove(vehiclePath.c_str());
-  }
-  if (keeping) std::remove(kept.c_str());
-  if (!result.ok()) RetryAfter(result);
-  return result.ok();
 }
 
 }  // namespace
@@ -195,8 +172,13 @@ SaveOutcome SaveVehicleAndPower() {
   S.DataDescription = powerDescription;
   const std::string powerBytes = PowerFileContent();
   PendingFile vehicle, power;
-  if (!PrepareWithRetry(vehicle, vehiclePath, vehicleBytes) || !PrepareWithRetry(power, powerPath, powerBytes) ||
-      !CommitPair(vehicle, vehiclePath, power)) {
+  bool written = PrepareWithRetry(vehicle, vehiclePath, vehicleBytes) && PrepareWithRetry(power, powerPath, powerBytes);
+  if (written) {
+    const FileWriteResult result = CommitFiles({&vehicle, &power});
+    written = result.ok();
+    if (!written) RetryAfter(result);
+  }
+  if (!written) {
     S.VehicleFileDescription = keptVehicleDescription;
     S.PowerFileDescription = keptPowerDescription;
     return SaveOutcome::Failed;

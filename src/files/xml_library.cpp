@@ -35,7 +35,7 @@ std::vector<std::string> SplitPieces(const std::string& list) {
 }
 
 XmlElement FindOrAppend(XmlDocument& doc, XmlElement parent, const std::string& name) {
-  const XmlElement found = FindChild(doc, parent, name);
+  const XmlElement found = doc.FirstChild(parent, name);
   return found != NoXmlElement ? found : doc.AppendChild(parent, name);
 }
 
@@ -256,7 +256,7 @@ void XmlSetChildText(XmlDocument& doc, XmlElement parent, const std::string& gro
 void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int row) {
   const XmlElement power = FindOrAppend(doc, vehicle, "POWER");
   const std::string curveName = "CURVE" + std::to_string(column);
-  XmlElement curve = FindChild(doc, power, curveName);
+  XmlElement curve = doc.FirstChild(power, curveName);
   if (curve == NoXmlElement) {
     curve = doc.AppendChild(power, curveName);
     doc.SetText(doc.AppendChild(curve, "TITLE"), S.PowerDescript[column]);
@@ -265,7 +265,7 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
   XmlElement point = NoXmlElement;
   for (XmlElement candidate : doc.Children(curve)) {
     if (doc.Name(candidate) != "POINT") continue;
-    const XmlElement rpmElement = FindChild(doc, candidate, "RPM");
+    const XmlElement rpmElement = doc.FirstChild(candidate, "RPM");
     if (rpmElement != NoXmlElement && doc.ElementText(rpmElement) == rpm) {
       point = candidate;
       break;
@@ -290,8 +290,8 @@ std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes) {
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name) {
   for (XmlElement vehicle : doc.Children(doc.Root())) {
     if (doc.Name(vehicle) != "VEHICLE") continue;
-    const XmlElement nameElement = FindChild(doc, vehicle, "Name");
-    if (nameElement != NoXmlElement && doc.ElementText(nameElement) == name) return vehicle;
+    const XmlElement nameElement = doc.FirstChild(vehicle, "Name");
+    if (nameElement != NoXmlElement && doc.ElementText(nameElement) == XmlText(name)) return vehicle;
   }
   return NoXmlElement;
 }

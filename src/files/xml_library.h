@@ -48,8 +48,8 @@ void XmlSetChildText(XmlDocument& doc, XmlElement parent, const std::string& gro
 // of that rpm with its RPM and TORQUE.
 void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int row);
 
-// The VEHICLE of that name under the root, or NoXmlElement. Names are compared as they are, so
-// any character may be part of one.
+// The VEHICLE of that name under the root, or NoXmlElement. Names are compared as the library
+// holds them (XmlText), so any character may be part of one.
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
 
 // The library held in a file's bytes: the parsed document, or nothing when the bytes are not

@@ -1,10 +1,12 @@
 #include "platform/ini_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+
+#include "platform/whole_file.h"
 
 namespace kestrelon {
 namespace {
@@ -41,12 +43,17 @@ bool IsKeyLine(std::string_view line, std::string_view key) {
 
 IniFile IniFile::Read(const std::string& path) {
   IniFile file;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
+  std::string bytes;
+  const int error = FileSystem().Read(path, bytes);
+  file.unreadable_ = error != 0 && error != ENOENT && error != ENOTDIR;
+  for (std::size_t start = 0; start < bytes.size();) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
     // Line ends written as CR LF, or worse, leave no CR in a value.
     while (!line.empty() && line.back() == '\r') line.pop_back();
-    file.lines_.push_back(line);
+    file.lines_.push_back(std::move(line));
+    start = end + 1;
   }
   return file;
 }
@@ -95,22 +102,9 @@ bool IniFile::Write(const std::string& path) const {
   std::error_code ec;
   const fs::path target(path);
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  const fs::path temp = target.string() + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines_) out << line << '\n';
-    out.flush();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  std::string text;
+  for (const auto& line : lines_) text += line + '\n';
+  return WriteFileReplacing(path, text).ok();
 }
 
 }  // namespace kestrelon

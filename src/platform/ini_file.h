@@ -12,20 +12,23 @@ namespace kestrelon {
 
 class IniFile {
  public:
-  // A missing or unreadable file reads as an empty one.
+  // A missing or unreadable file reads as an empty one; Unreadable tells the two apart.
   static IniFile Read(const std::string& path);
+  // The file exists but could not be read: writing this one would lose what it holds.
+  bool Unreadable() const { return unreadable_; }
 
   // The text after the "=" of the first line with this key in this section; nothing if absent.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   // Replaces the key's value, or adds the key (and its section) at the end of the section.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
-  // Writes the whole file to a temporary file beside the target and renames it over the
-  // target, so that a failed write leaves the old file as it was. Creates missing folders.
+  // Writes the whole file through the whole-file commit, so that a failed write leaves the old
+  // file as it was. Creates missing folders.
   bool Write(const std::string& path) const;
 
  private:
   std::vector<std::string> lines_;
+  bool unreadable_ = false;
 };
 
 }  // namespace kestrelon

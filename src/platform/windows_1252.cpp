@@ -44,6 +44,8 @@ char16_t Cp1252ToUnicode(unsigned char byte) {
 char UnicodeToCp1252(char32_t character) {
   if (character < 0x80 || (character >= 0xA0 && character < 0x100))
     return static_cast<char>(character);
+  // The five unused codes stand for themselves both ways.
+  if (character < 0xA0 && kHighControls[character - 0x80] == 0) return static_cast<char>(character);
   for (std::size_t i = 0; i < kHighControls.size(); ++i)
     if (kHighControls[i] == character) return static_cast<char>(0x80 + i);
   return '?';

@@ -10,7 +10,8 @@ namespace kestrelon {
 // The Unicode character of a Windows-1252 byte (the five unused codes give their own value).
 char16_t Cp1252ToUnicode(unsigned char byte);
 
-// The Windows-1252 byte of a Unicode character; '?' when the code page has none.
+// The Windows-1252 byte of a Unicode character; '?' when the code page has none. Undoes
+// Cp1252ToUnicode for every byte.
 char UnicodeToCp1252(char32_t character);
 
 // A file-system path (UTF-8) as program text, so that a message shows its characters as they

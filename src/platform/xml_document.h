@@ -20,11 +20,14 @@ class XmlDocument {
   virtual ~XmlDocument() = default;
   // Replaces the document by the parsed text; false (document empty) when it is not XML.
   virtual bool Parse(std::string_view text) = 0;
-  // The document as the text of a file.
+  // The document as the text of a file, in the encoding its declaration names (UTF-8 when it
+  // names none).
   virtual std::string Text() const = 0;
   virtual XmlElement Root() const = 0;
   virtual std::string Name(XmlElement element) const = 0;
   virtual std::vector<XmlElement> Children(XmlElement element) const = 0;
+  // The first child element of that name, or NoXmlElement.
+  virtual XmlElement FirstChild(XmlElement element, std::string_view name) const = 0;
   // The text of the element and everything inside it.
   virtual std::string ElementText(XmlElement element) const = 0;
   virtual XmlElement AppendChild(XmlElement parent, const std::string& name) = 0;
@@ -38,7 +41,13 @@ class XmlDocument {
 // Filled at start-up with the implementation; empty, no document can be made.
 extern std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
 
-// The first child element of that name, or NoXmlElement.
-XmlElement FindChild(const XmlDocument& doc, XmlElement parent, std::string_view name);
+// The text as an XML document can hold it and gives it back when read: a control character the
+// format has no place for (any below the blank but tab, line feed and carriage return) becomes
+// a blank, as a line break does in a vehicle file, and white space alone (the no-break space
+// counting as such), which a reader drops, is written as no text. SetText stores every text this way.
+std::string XmlText(std::string_view text);
+
+// Whether two documents hold the same elements, in the same order, with the same texts.
+bool SameDocument(const XmlDocument& a, const XmlDocument& b);
 
 }  // namespace kestrelon

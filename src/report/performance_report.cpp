@@ -8,6 +8,7 @@
 
 #include "core/numbers.h"
 #include "core/state.h"
+#include "platform/windows_1252.h"
 #include "report/report_sections.h"
 
 namespace kestrelon {
@@ -62,8 +63,9 @@ std::string ReportVehicleName(ReportSink sink) {
   if (!S.VehicleFileDescription.empty() || S.VehicleFileName.empty()) return {};
   const std::optional<std::string> listed = ListedFileName(S.VehicleFileName);
   if (!listed) return S.VehicleName;
-  const auto dot = listed->find('.');
-  return dot != std::string::npos && dot > 0 ? listed->substr(0, dot) : *listed;
+  const std::string name = PathText(*listed);
+  const auto dot = name.find('.');
+  return dot != std::string::npos && dot > 0 ? name.substr(0, dot) : name;
 }
 
 ReportOps PerformanceReport(ReportSink sink, ReportSizes sizes) {

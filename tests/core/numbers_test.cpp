@@ -64,6 +64,15 @@ TEST(Numbers, TrimRemovesBlanksOnly) {
   EXPECT_TRUE(EqualsNoCase("wcd", "WCD"));
 }
 
+TEST(Numbers, UpperCaseCoversTheCodePageWhileFileNamesCompareByAsciiLetters) {
+  // Every Windows-1252 letter with an upper case, and the signs that have none.
+  EXPECT_EQ(UCase("dr\xE4gster \xE0\xFE \x9A\x9C\x9E\xFF \xF7\xDF\xB5"),
+            "DR\xC4GSTER \xC0\xDE \x8A\x8C\x8E\x9F \xF7\xDF\xB5");
+  // File names are the file system's UTF-8: "\xC3\xA4" and "\xC3\x84" are different names.
+  EXPECT_FALSE(EqualsNoCase("\xC3\xA4.VCD", "\xC3\x84.vcd"));
+  EXPECT_TRUE(EqualsNoCase("\xC3\xA4.VCD", "\xC3\xA4.vcd"));
+}
+
 TEST(Numbers, FormatPatterns) {
   struct Row {
     double value;

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "scoped_env.h"
+#include "support/failing_file_system.h"
 
 namespace kestrelon {
 namespace {
@@ -174,12 +175,16 @@ TEST_F(SettingsTest, SaveKeepsWhatItDoesNotOwn) {
   EXPECT_EQ(Cfg.DebugMode, True);
 }
 
-TEST_F(SettingsTest, AFailedSaveLeavesTheOldStore) {
+TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
+  using Fs = test::FailingFileSystem;
   Store("PUnits=M\n");
-  std::filesystem::create_directories(files.Store + ".new");  // the temporary cannot be written
   Cfg.PUnits = "I";
-  EXPECT_FALSE(SaveSettings(files));
-  EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
+  for (const auto& failing : {std::pair(Fs::RenameCall, EIO), std::pair(Fs::ReadCall, EACCES)}) {
+    Fs fs({{failing.first, 1}}, failing.second);
+    EXPECT_FALSE(SaveSettings(files));
+    EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "config/Kestrelon"), {}), 1);
+  }
   EXPECT_FALSE(SaveSettings(SettingsFiles{}));
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "support/failing_file_system.h"
 #include "core/state.h"
 #include "files/vehicle_file.h"
 #include "support/scripted_ui.h"
@@ -138,8 +139,10 @@ TEST_F(VehicleFileTest, AFolderIsRejectedLikeAnUnreadableFile) {
 
 TEST_F(VehicleFileTest, FailedWriteLeavesTheOldFile) {
   const auto path = folder.write("keep.wcd", "old content");
-  std::filesystem::create_directory(path + ".part~");  // the temporary file cannot be made
-  EXPECT_FALSE(WriteVehicleFile(path).ok());
+  {
+    test::FailingFileSystem fs({{test::FailingFileSystem::WriteCall, 1}}, ENOSPC);
+    EXPECT_EQ(WriteVehicleFile(path).error, ENOSPC);
+  }
   EXPECT_EQ(test::TempFolder::read(path), "old content");
   EXPECT_TRUE(WriteVehicleFile(folder.file("no/such/folder.wcd")).pathMissing());
 }

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "core/settings.h"
 #include "core/state.h"
 #include "files/vehicle_io.h"
 #include "scripted_file_windows.h"
+#include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
 
@@ -120,26 +122,35 @@ TEST_F(VehicleIo, SavingUnderAFolderNameRefusesAndWritesNothing) {
   EXPECT_EQ(left, (std::vector<std::string>{"BIKES.VCD", "CARS.WCD"}));
 }
 
-TEST_F(VehicleIo, FailedSaveLeavesBothOldFilesExactlyAsTheyWereWhateverTheirPermissions) {
-  namespace fs = std::filesystem;
-  const std::string car = folder.write("CAR.WCD", "old vehicle\r\n");
-  const std::string engine = folder.write("CAR.VCD", "old power\r\n");
-  fs::permissions(car, fs::perms::none);  // cannot even be read back
-  fs::permissions(engine, fs::perms::owner_read);
-  // The power file cannot be written: a folder of that name's temporary file is in the way.
-  fs::create_directory(engine + ".part~");
-  S.DataSaved = False;
-  windows.answers = {{car}, {engine}};
+// The old vehicle file cannot get a second name (a backup left by a killed save, a file system
+// without hard links) and the power file cannot be put in place: both old files stay as they
+// were, and the racer's own files under the names a save might use are left alone.
+TEST_F(VehicleIo, AFailedSaveLeavesBothOldFilesAndTheRacersFilesAsTheyWere) {
+  const std::map<std::string, std::string> before = {
+      {"CAR.WCD", "old vehicle\r\n"}, {"CAR.VCD", "old power\r\n"}, {"CAR.WCD.old~", "racer's"},
+      {"CAR.WCD.part~", "racer's"}, {"CAR.VCD.part~", "racer's"}};
+  for (const auto& [name, bytes] : before) folder.write(name, bytes);
+  test::FailingFileSystem fs({{test::FailingFileSystem::RenameCall, 3}});  // aside, vehicle in, power in
+  fs.noLinks = true;
+  windows.answers = {{folder.file("CAR.WCD"), "new"}, {folder.file("CAR.VCD"), "new"}};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
-  EXPECT_EQ(S.DataSaved, False);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].title, "Open File");
-  EXPECT_EQ(std::tuple(fs::status(car).permissions(), fs::status(engine).permissions()),
-            std::tuple(fs::perms::none, fs::perms::owner_read));
-  fs::permissions(car, fs::perms::owner_read);
-  EXPECT_EQ(std::tuple(test::TempFolder::read(car), test::TempFolder::read(engine)),
-            std::tuple("old vehicle\r\n", "old power\r\n"));
-  EXPECT_FALSE(fs::exists(car + ".part~"));
+  std::map<std::string, std::string> after;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+    after[entry.path().filename()] = test::TempFolder::read(entry.path());
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error", Msg::OKOnly | Msg::Critical, "Open File"}}));
+}
+
+TEST_F(VehicleIo, AReadOnlyVehicleFileIsRefusedAsADirectWriteWouldBe) {
+  const std::string car = folder.write("CAR.WCD", "old vehicle\r\n");
+  std::filesystem::permissions(car, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  windows.answers = {{car}, {folder.file("CAR.VCD")}};
+  EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Open File"}}));
+  EXPECT_EQ(test::TempFolder::read(car), "old vehicle\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("CAR.VCD")));
 }
 
 }  // namespace

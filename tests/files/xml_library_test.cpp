@@ -7,7 +7,9 @@
 
 #include <QDomDocument>
 #include <QStringList>
+#include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -110,6 +112,51 @@ TEST_F(VehicleLibrary, ItemsAndCurvesAreWrittenInTheirNamedElements) {
                              "TRANSMISSION,POWER,INERTIA,NITROUS,ProfOpts,THROTTLESTOP");
 }
 
+// Every vehicle text the library carries as typed lands in exactly one element (a throttle-stop
+// list of one piece too); the texts it does not carry, and the Yes/No items (written as "1" or
+// "0"), land in none.
+TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
+  const std::set<std::pair<int, int>> notCarried = {{3, 20}, {5, 4},  {5, 6},  {5, 9},  {5, 14},
+                                                    {5, 19}, {5, 20}, {8, 19}, {8, 20}, {9, 1},
+                                                    {9, 3},  {9, 8},  {9, 9},  {9, 11}};
+  for (int g = 0; g <= 10; ++g)
+    for (int i = 0; i <= 20; ++i) S.VehicleData[g][i] = std::to_string(g) + "." + std::to_string(i);
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary("<KESTRELON/>");
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "CAR"));
+  std::multiset<std::pair<int, int>> found;
+  std::vector<XmlElement> pending = {doc->Root()};
+  while (!pending.empty()) {
+    const XmlElement e = pending.back();
+    pending.pop_back();
+    const std::vector<XmlElement> children = doc->Children(e);
+    pending.insert(pending.end(), children.begin(), children.end());
+    int g = 0, i = 0;
+    if (children.empty() && std::sscanf(doc->ElementText(e).c_str(), "%d.%d", &g, &i) == 2) found.insert({g, i});
+  }
+  std::set<std::pair<int, int>> distinct(found.begin(), found.end());
+  EXPECT_EQ(distinct.size(), found.size());
+  EXPECT_EQ(found.size(), 164u);  // 183 items, 22 of them Yes/No, and the three lists' one piece
+  for (const auto& item : found) {
+    EXPECT_TRUE(item.first >= 1 && item.second >= 1) << item.first << "." << item.second;
+    EXPECT_FALSE(notCarried.count(item)) << item.first << "." << item.second;
+  }
+}
+
+TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {
+  S.PowerCurve[2] = {};
+  S.PowerCurve[2][0] = 9;
+  S.PowerCurve[2][1] = 2;
+  S.PowerCurve[2][200] = 1.5f;
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary("<KESTRELON/>");
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "CAR"));
+  const XmlElement curve = doc->FirstChild(doc->FirstChild(FindVehicle(*doc, "CAR"), "POWER"), "CURVE2");
+  std::vector<std::string> points;
+  for (const XmlElement point : doc->Children(curve))
+    if (doc->Name(point) == "POINT")
+      points.push_back(doc->ElementText(doc->FirstChild(point, "RPM")) + "=" + doc->ElementText(doc->FirstChild(point, "TORQUE")));
+  EXPECT_EQ(points, (std::vector<std::string>{"100=2", "20000=1.5"}));
+}
+
 TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
   windows.answers = {{WriteVehicle("CAR")}};
   const SharedState before = S;
@@ -189,6 +236,65 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryIsRefusedAndLeftAlone) {
   }
 }
 
+TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEncoding) {
+  const std::string library = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<KESTRELON/>\n";
+  folder.write("KOBEX.XML", library);
+  const std::string car = WriteVehicle("\xC3\x81ngel");
+  std::filesystem::rename(folder.file("\xC3\x81ngel.WCD"), car);
+  S.VehicleFileDescription.clear();
+  {
+    // Texts as the vehicle file carries them: a stray control character and a code-page letter.
+    SharedState working = S;
+    S.DataDescription = "caf\xE9\x1A";
+    S.VehicleData[2][1] = "x\x01y";
+    S.VehicleData[2][2] = "\xA0\xA0";  // no-break spaces alone, which a reader drops
+    S.PowerDescript[0] = "\x07Gas";
+    S.PowerCurve[0][35] = 245.5f;
+    ASSERT_TRUE(WriteVehicleFile(car).ok());
+    ASSERT_TRUE(WritePowerFile(folder.file("\xC3\x81ngel.VCD")).ok());
+    S = working;
+  }
+  windows.answers = {{car}, {car}};
+  FileConvert();
+  seam.answers = {Msg::Yes};
+  FileConvert();  // the same name is found again: one question, one vehicle
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(seam.asked[0].text, "A vehicle called \xC1ngel already exists.\r\nDo you want to overwrite it?");
+  const std::string bytes = test::TempFolder::read(LibraryPath());
+  EXPECT_NE(bytes.find("<Name>\xC1ngel</Name>"), std::string::npos) << bytes;
+  const std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes);
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->Children(doc->Root()).size(), 1u);
+  const XmlElement vehicle = FindVehicle(*doc, "\xC1ngel");
+  ASSERT_NE(vehicle, NoXmlElement);
+  auto text = [&](XmlElement parent, std::initializer_list<const char*> path) {
+    for (const char* name : path) parent = doc->FirstChild(parent, name);
+    return doc->ElementText(parent);
+  };
+  EXPECT_EQ(text(vehicle, {"Description"}), "caf\xE9 \r\ncaf\xE9 ");
+  EXPECT_EQ(text(vehicle, {"CHASSIS", "ChassisWheelbase"}), "x y");
+  EXPECT_EQ(text(vehicle, {"CHASSIS", "ChassisWeight"}), "");
+  EXPECT_EQ(text(vehicle, {"POWER", "CURVE0", "TITLE"}), " Gas");
+}
+
+TEST_F(VehicleLibrary, ALibraryThatWouldNotReadBackIsLeftAsItWas) {
+  // The euro sign of a curve title has no place in the encoding another program chose.
+  const std::string library = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<KESTRELON/>\n";
+  folder.write("KOBEX.XML", library);
+  const std::string car = WriteVehicle("CAR");
+  const SharedState working = S;
+  S.PowerDescript[0] = "\x80 5000";
+  S.PowerCurve[0][35] = 245.5f;
+  ASSERT_TRUE(WritePowerFile(folder.file("CAR.VCD")).ok());
+  S = working;
+  windows.answers = {{car}};
+  FileConvert();
+  EXPECT_EQ(test::TempFolder::read(LibraryPath()), library);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{LibraryPath() + " could not be written so that it reads back - it has not been changed",
+                                      Msg::Exclamation, "Convert"}}));
+}
+
 TEST_F(VehicleLibrary, CancelledDialogsAndRejectedFilesStopTheConversion) {
   const std::string car = WriteVehicle("CAR");
   std::filesystem::remove(folder.file("CAR.VCD"));
@@ -214,8 +320,9 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
 }
 
 TEST(LibraryTexts, NamesAndTorques) {
-  EXPECT_EQ(LibraryVehicleName("/data/CAR.2024.WCD"), "CAR");
-  EXPECT_EQ(LibraryVehicleName("/data/.hidden"), ".hidden");
+  EXPECT_EQ(VehicleNameOfFile("/data/CAR.2024.WCD"), "CAR");
+  EXPECT_EQ(VehicleNameOfFile("/data/.hidden"), ".hidden");
+  EXPECT_EQ(VehicleNameOfFile("/data/\xC3\x81ngel.WCD"), "\xC1ngel");  // the file system's UTF-8 as program text
   EXPECT_EQ(LibraryTorqueText(245.5f), "245.5");
   EXPECT_EQ(LibraryTorqueText(0.1f), "0.1");
   EXPECT_EQ(LibraryTorqueText(1234.567f), "1234.567");

@@ -49,6 +49,8 @@ TEST_F(ReportFileTest, TitleNamesTheVehicleFileWithoutChangingVehicleName) {
   };
   for (const Case& c : {Case{"DRAG.V2.WCD", true, "PERFORMANCE DATA FOR DRAG"},
                         Case{".HIDDEN.WCD", true, "PERFORMANCE DATA FOR .HIDDEN.WCD"},
+                        // The file system's UTF-8 name as the file's Windows-1252 text.
+                        Case{"dr\xC3\xA4gster.WCD", true, "PERFORMANCE DATA FOR DR\xC4GSTER"},
                         Case{"GONE.WCD", false, "PERFORMANCE DATA"}}) {
     S.VehicleFileName = c.create ? folder.write(c.file, "x\r\n") : folder.file(c.file);
     const std::string path = folder.file("out.txt");
@@ -82,6 +84,14 @@ TEST_F(ReportFileTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
             std::tuple(Msg::OKOnly | Msg::Critical, "Save Performance Data to File"));
   EXPECT_TRUE(std::filesystem::is_directory(taken));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(taken), {}), 0);
+
+  // A file the racer made read-only: refused as a direct write would be, and left alone.
+  const std::string kept = folder.write("kept.txt", "kept");
+  std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(FilePerformanceData(kept));
+  ASSERT_EQ(seam.asked.size(), 3u);
+  EXPECT_EQ(seam.asked[2].text, "Unexpected Error # 13 : Permission denied");
+  EXPECT_EQ(test::TempFolder::read(kept), "kept");
 }
 
 TEST_F(ReportFileTest, TheFileIgnoresSizesAndFonts) {

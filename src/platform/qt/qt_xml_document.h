@@ -16,6 +16,7 @@ class QtXmlDocument : public XmlDocument {
   XmlElement Root() const override;
   std::string Name(XmlElement element) const override;
   std::vector<XmlElement> Children(XmlElement element) const override;
+  XmlElement FirstChild(XmlElement element, std::string_view name) const override;
   std::string ElementText(XmlElement element) const override;
   XmlElement AppendChild(XmlElement parent, const std::string& name) override;
   void MoveToEnd(XmlElement parent, XmlElement child) override;

@@ -62,11 +62,12 @@ TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
 }
 
 TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksAndCommasInsideQuotes) {
-  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "d.vcd"};
-  EXPECT_EQ(CommandLineFromArguments(4, argv), "\"/my cars/a.wcd\" \"b,c.vcd\" d.vcd");
-  ParseCommandLine(CommandLineFromArguments(4, argv));
-  EXPECT_EQ(std::tie(S.CommandArgCount, S.CommandArgs[0], S.CommandArgs[1], S.CommandArgs[2]),
-            std::tuple(3, "/my cars/a.wcd", "b,c.vcd", "d.vcd"));
+  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"};
+  EXPECT_EQ(CommandLineFromArguments(6, argv),
+            "\"/my cars/a.wcd\" \"b,c.vcd\" \"/my \"\"best\"\" car.vcd\" \"\"\"e.vcd\" f.wcd");
+  ParseCommandLine(CommandLineFromArguments(6, argv));
+  EXPECT_EQ(std::vector<std::string>(S.CommandArgs.begin(), S.CommandArgs.begin() + S.CommandArgCount),
+            (std::vector<std::string>{"/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"}));
 }
 
 TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {
