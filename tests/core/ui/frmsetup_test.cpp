@@ -99,9 +99,8 @@ TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
   for (const auto& [path, message] : cases) {
     const auto asked = Browse(setup, path);
     ASSERT_EQ(asked.size(), 1u) << path;
-    EXPECT_EQ(asked[0].text, message);
-    EXPECT_EQ(asked[0].style, 0);
-    EXPECT_EQ(asked[0].title, "Select an image");
+    EXPECT_EQ(std::tie(asked[0].text, asked[0].style, asked[0].title),
+              std::tuple(message, 0, "Select an image"));
   }
   EXPECT_TRUE(Browse(setup, "").empty());  // a cancelled file dialog says nothing
   EXPECT_EQ(Cfg.SplashImage, "");
