@@ -168,6 +168,12 @@ TEST_F(FileCommands, OpenChassisKeepsTheEngineAndTheRing) {
   EXPECT_EQ(std::tie(S.VehicleName, Cfg.LastChassis), std::tuple("BODY", folder.file("BODY.WCD")));
   EXPECT_EQ(windows.unloaded, WindowsClosedByOpenChassis);
   EXPECT_EQ(windows.menusEnabled, 0);
+
+  // A file without an extension is named in full.
+  S.DataSaved = True;
+  windows.answers = {{folder.write("PLAIN", test::TempFolder::read(test::ReferenceFile("golden.wcd")))}};
+  FileChassis();
+  EXPECT_EQ(S.VehicleName, "PLAIN");
 }
 
 TEST_F(FileCommands, OpenChassisEndsOnARejectedFileWithNothingChanged) {
