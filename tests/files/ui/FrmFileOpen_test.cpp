@@ -57,6 +57,18 @@ TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
   EXPECT_EQ(S.FileDialogResult, folder.file("my.car.WCD"));
 }
 
+TEST_F(FileDialogWindow, ChosenFolderAndItsParentListTheirFiles) {
+  std::filesystem::create_directory(folder.file("cars"));
+  folder.write("cars/A.WCD", "");
+  folder.write("TOP.WCD", "");
+  FrmFileOpen dialog;
+  Open(dialog, "*.WCD");
+  dialog.Dirlist_Change(QStringLiteral("cars"));
+  EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"A.WCD"});
+  dialog.Dirlist_Change(QStringLiteral(".."));
+  EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"TOP.WCD"});
+}
+
 TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
   folder.write("CAR.WCD", "");
   S.FileDialogPattern = "*.WCD";
