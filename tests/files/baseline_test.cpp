@@ -61,6 +61,7 @@ TEST_F(ReloadBaseline, AnythingButOkChangesNothingAndOkRestoresTextsAndCurves) {
   EXPECT_EQ(std::tie(S.VehicleFileName, S.PowerFileName), std::tuple("/b/BASE.WCD", "/b/BASE.VCD"));
   EXPECT_EQ(S.PowerDescript, (std::array<std::string, 3>{"", "", ""}));
   EXPECT_EQ(std::tuple(S.BaselineSet, S.ChassisEntered, S.ClutchUseSpec), std::tuple(False, False, False));
+  EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousSG2, S.ClutchTimerLPercent), std::tuple(10, 10, 1.0f));
   EXPECT_EQ(windows.baselineMenu, std::vector<bool>{false});
   EXPECT_EQ(windows.baselineChecksCleared, 1);
   // The result windows stay open.

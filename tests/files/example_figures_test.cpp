@@ -144,19 +144,12 @@ TEST(ExampleVehicles, WhatTheSettersWrite) {
       {19, "//*500cc Grand Prix road racer"},
       {20, "//*Stock + boost jets + stage 3"},
       {24, "//*Fireblade 929"}};
-  const std::set<int> moreComments = {3, 11, 15, 17, 22, 25};
   const std::map<int, std::string> presetCodes = {
       {8, "TF-QX"}, {19, "QRVD"}, {23, "QRVD"}, {24, "ZX10"}, {25, "ZX10"}};
   const std::map<int, std::string> revLimitCodes = {
       {2, "E"}, {3, "F"}, {6, "E"}, {8, "E"}, {18, "E"}, {19, "3"}, {22, "E"}, {23, "3"},
       {24, "E"}, {25, "E"}};
-  const std::set<std::string> frictionNames = {"(none)", "Aluminium/Asbestos", "Sintered Bronze",
-                                               "Carbon fibre"};
-  const std::set<std::string> plateNames = {"(none)", "Steel", "Carbon fibre"};
-
   std::set<std::pair<int, int>> distinct;
-  int withStage1Curve = 0, withStage2Curve = 0, with91 = 0, with93 = 0, with98 = 0, with911 = 0,
-      codedRevLimits = 0;
   for (const auto& f : Table) {
     SCOPED_TRACE(f.key);
     LoadExample(f.key);
@@ -164,86 +157,21 @@ TEST(ExampleVehicles, WhatTheSettersWrite) {
     for (int g = 0; g <= 10; ++g)
       for (int i = 0; i <= 20; ++i)
         if (!d[g][i].empty()) distinct.insert({g, i});
-    for (int i = 0; i <= 20; ++i) EXPECT_EQ(d[0][i], "") << "group 0 is never written";
-    for (int g = 2; g <= 10; ++g) EXPECT_EQ(d[g][0], "");
-    EXPECT_GE(f.items, 52);
-    EXPECT_LE(f.items, 107);
-
-    if (comments.count(f.row))
-      EXPECT_EQ(d[1][0], comments.at(f.row));
-    else if (moreComments.count(f.row))
-      EXPECT_TRUE(d[1][0].size() > 3 && d[1][0].substr(0, 3) == "//*") << d[1][0];
-    else
-      EXPECT_EQ(d[1][0], "");
-
+    if (comments.count(f.row)) EXPECT_EQ(d[1][0], comments.at(f.row));
     EXPECT_EQ(d[5][4], presetCodes.count(f.row) ? presetCodes.at(f.row) : "");
-    if (revLimitCodes.count(f.row)) {
-      EXPECT_EQ(d[9][2], revLimitCodes.at(f.row));
-      ++codedRevLimits;
-    } else if (!d[9][2].empty()) {
-      EXPECT_EQ(d[9][2].find_first_not_of("0123456789"), std::string::npos) << d[9][2];
-    }
-    with91 += !d[9][1].empty();
-    EXPECT_TRUE(d[9][1].empty() || d[9][1] == "1" || d[9][1] == "2" || d[9][1] == "3") << d[9][1];
-    with93 += !d[9][3].empty();
-    EXPECT_TRUE(d[9][3].empty() || d[9][3] == "I") << d[9][3];
-    EXPECT_EQ(d[9][8].empty(), d[9][9].empty());
-    if (!d[9][8].empty()) {
-      ++with98;
-      for (const auto* text : {&d[9][8], &d[9][9]}) {
-        char* end = nullptr;
-        std::strtod(text->c_str(), &end);
-        EXPECT_EQ(*end, '\0') << *text;
-        EXPECT_NE(text->find('.'), std::string::npos) << *text;
-      }
-    }
-    with911 += !d[9][11].empty();
-    EXPECT_TRUE(d[9][11].empty() || d[9][11] == "Y") << d[9][11];
-
-    // Each written item holds one of its allowed texts.
-    if (f.row == 21) EXPECT_EQ(d[1][4], ".45");
-    else EXPECT_TRUE(d[1][4].empty() || frictionNames.count(d[1][4])) << d[1][4];
-    EXPECT_TRUE(d[6][20].empty() || plateNames.count(d[6][20])) << d[6][20];
+    if (revLimitCodes.count(f.row)) EXPECT_EQ(d[9][2], revLimitCodes.at(f.row));
     // A clutch described by its springs and bob-weight arms runs on that description.
-    if (!d[1][5].empty() && !d[1][7].empty()) {
-      EXPECT_EQ(d[1][13], "Y");
-    }
-    EXPECT_TRUE(d[1][19].empty() || d[1][19] == "Dry" || d[1][19] == "Wet") << d[1][19];
-    EXPECT_TRUE(d[2][20].empty() || d[2][20] == "RWD") << d[2][20];
-    for (int i = 13; i <= 15; ++i) EXPECT_TRUE(d[9][i].empty() || d[9][i] == ":::") << d[9][i];
-    EXPECT_TRUE(d[2][11].empty() || std::string("HMS").find(d[2][11]) != std::string::npos) << d[2][11];
-    for (int i : {1, 2}) {
-      EXPECT_FALSE(d[6][i].empty());
-      EXPECT_EQ(d[6][i].find_first_not_of("0123456789"), std::string::npos);
-    }
-    withStage1Curve += f.columns[1].from > 0;
-    withStage2Curve += f.columns[2].from > 0;
+    if (!d[1][5].empty() && !d[1][7].empty()) EXPECT_EQ(d[1][13], "Y");
   }
+  // No item outside the slots the setters write (group 0 and item 0 of groups 2-10 among them).
   EXPECT_EQ(distinct.size(), 152u);
-  EXPECT_EQ(std::tuple(withStage1Curve, withStage2Curve, with91, with93, with98, with911, codedRevLimits),
-            std::tuple(7, 3, 16, 10, 5, 1, 10));
+  for (int g = 2; g <= 10; ++g) EXPECT_FALSE(distinct.contains({g, 0}));
+  for (int i = 0; i <= 20; ++i) EXPECT_FALSE(distinct.contains({0, i}));
 }
 
-TEST(ExampleVehicles, LotusSevenInFull) {
+TEST(ExampleVehicles, LotusSevenCurve) {
   LoadExample("WESTFLD");
   EXPECT_EQ(WrittenItems(), 67);
-  const std::map<std::pair<int, int>, std::string> items = {
-      {{1, 0}, "//*Westfield with quick motor"}, {{1, 4}, "(none)"}, {{1, 6}, "50"}, {{1, 13}, "N"},
-      {{1, 19}, "Dry"}, {{2, 1}, "98in"}, {{2, 2}, "660kg"}, {{2, 3}, "47in"}, {{2, 4}, "24in"},
-      {{2, 8}, "5in"}, {{2, 9}, "200lb/in"}, {{2, 10}, "300lb"}, {{2, 11}, "M"}, {{2, 20}, "RWD"},
-      {{3, 1}, "23.2in"}, {{3, 2}, "70"}, {{3, 3}, "185mm"}, {{3, 4}, "1.6"}, {{3, 5}, "18psi"},
-      {{3, 8}, "2"}, {{3, 9}, "13in"}, {{3, 10}, "5.5kg"}, {{3, 11}, "13in"}, {{3, 12}, "185mm"},
-      {{3, 13}, "70"}, {{3, 14}, "18psi"}, {{3, 15}, "10.5kg"}, {{3, 16}, "5lbft"}, {{3, 19}, "70c"},
-      {{4, 1}, "60"}, {{4, 2}, "1.5"}, {{4, 3}, "4500"}, {{4, 4}, "16"}, {{4, 9}, "60ft"},
-      {{4, 10}, "0"}, {{4, 11}, "60ft"}, {{4, 12}, "0"}, {{5, 1}, "17sqft"}, {{5, 2}, ".55"},
-      {{5, 13}, "N"}, {{6, 1}, "7500"}, {{6, 2}, "162"}, {{6, 5}, "76mm"}, {{6, 6}, "35lb"},
-      {{6, 8}, "159.9lb/ft"}, {{6, 10}, ".2"}, {{6, 11}, ".75"}, {{6, 12}, "N"}, {{6, 13}, "10in"},
-      {{6, 14}, "20lb"}, {{6, 16}, "1"}, {{6, 17}, "3.77"}, {{6, 19}, "N"}, {{6, 20}, "(none)"},
-      {{7, 1}, "2.9"}, {{7, 4}, "2"}, {{7, 7}, "1.4"}, {{7, 10}, "1"}, {{8, 18}, "70c"},
-      {{9, 4}, "70"}, {{9, 5}, ".2"}, {{9, 6}, "100"}, {{9, 7}, "1.2"}, {{9, 13}, ":::"},
-      {{9, 14}, ":::"}, {{9, 15}, ":::"}, {{10, 17}, ".5"}};
-  ASSERT_EQ(items.size(), 67u);
-  for (const auto& [at, text] : items) ExpectItem(at.first, at.second, text.c_str());
   const Single torque[] = {115, 116, 117, 118, 119, 120, 120.2128f, 120.4255f, 120.6383f,
                            120.851f, 121.0638f, 122.5092f, 123.9546f, 125.4f, 128.2f, 131,
                            132.2f, 133.4f, 134.6f, 135.8f, 137, 137.4f, 137.8f, 138.2f, 138.6f,

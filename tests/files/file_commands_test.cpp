@@ -163,11 +163,17 @@ TEST_F(FileCommands, OpenChassisKeepsTheEngineAndTheRing) {
   EXPECT_TRUE(RingUntouched());
   EXPECT_EQ(S.LastRunVehicleData[1][1], "old chassis");
   EXPECT_EQ(S.PowerCurve[0][40], 120);
-  EXPECT_EQ(std::tuple(S.EngineEntered, S.ChassisEntered, S.ClutchUseSpec, S.DataSaved),
-            std::tuple(True, False, False, False));
+  EXPECT_EQ(std::tuple(S.EngineEntered, S.ChassisEntered, S.ClutchUseSpec, S.DataSaved, S.CancelFlag),
+            std::tuple(True, False, False, False, 0));
   EXPECT_EQ(std::tie(S.VehicleName, Cfg.LastChassis), std::tuple("BODY", folder.file("BODY.WCD")));
   EXPECT_EQ(windows.unloaded, WindowsClosedByOpenChassis);
   EXPECT_EQ(windows.menusEnabled, 0);
+
+  // A file without an extension is named in full.
+  S.DataSaved = True;
+  windows.answers = {{folder.write("PLAIN", test::TempFolder::read(test::ReferenceFile("golden.wcd")))}};
+  FileChassis();
+  EXPECT_EQ(S.VehicleName, "PLAIN");
 }
 
 TEST_F(FileCommands, OpenChassisEndsOnARejectedFileWithNothingChanged) {

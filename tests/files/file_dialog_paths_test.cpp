@@ -46,6 +46,7 @@ TEST(FileDialogPaths, ListedTypedAndChosenNames) {
   // Typed paths: from the root, or under the listed folder; dotted folders keep their names.
   EXPECT_EQ(DialogResultPath("/d/", "/home/racer/my.cars/CAR.old", "", "WCD"), "/home/racer/my.cars/CAR.WCD");
   EXPECT_EQ(DialogResultPath("/d", "old.runs/CAR", "", "WCD"), "/d/old.runs/CAR.WCD");
+  EXPECT_EQ(DialogResultPath("/d/", "v1./CAR", "", "WCD"), "/d/v1./CAR.WCD");
 }
 
 TEST(FileDialogPaths, SearchFindsTheFirstEntryBeginningWithTheText) {

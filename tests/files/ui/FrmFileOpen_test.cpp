@@ -57,6 +57,18 @@ TEST_F(FileDialogWindow, ClickedEntriesShowAndOpenAsTheFileTheyAre) {
   EXPECT_EQ(S.FileDialogResult, folder.file("my.car.WCD"));
 }
 
+TEST_F(FileDialogWindow, ChosenFolderAndItsParentListTheirFiles) {
+  std::filesystem::create_directory(folder.file("cars"));
+  folder.write("cars/A.WCD", "");
+  folder.write("TOP.WCD", "");
+  FrmFileOpen dialog;
+  Open(dialog, "*.WCD");
+  dialog.Dirlist_Change(QStringLiteral("cars"));
+  EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"A.WCD"});
+  dialog.Dirlist_Change(QStringLiteral(".."));
+  EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"TOP.WCD"});
+}
+
 TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
   folder.write("CAR.WCD", "");
   S.FileDialogPattern = "*.WCD";
@@ -70,15 +82,19 @@ TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
   EXPECT_EQ(S.LoadFailed, True);
 }
 
-TEST_F(FileDialogWindow, TypedNameIsSavedUnderThePatternsExtension) {
+TEST_F(FileDialogWindow, ATypedNameReplacesTheOfferedOneUnderThePatternsExtension) {
+  folder.write("OLD.WCD", "");
   DialogDriver driver;
   driver.actions = {[](FrmFileOpen& dialog) {
     EXPECT_EQ(dialog.OpenButton->text(), QStringLiteral("Save"));
     EXPECT_FALSE(dialog.File_Descript->isReadOnly());
     dialog.File_Descript->setText(QStringLiteral("Old car"));
-    TypeAndOpen(QStringLiteral("car.old"))(dialog);
+    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("OLD"));
+    QTest::keyClicks(dialog.FileName, "car.old");
+    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("car.old"));
+    QTest::keyClick(dialog.FileName, Qt::Key_Return);
   }};
-  EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("x.WCD")), folder.file("car.WCD"));
+  EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("OLD.WCD")), folder.file("car.WCD"));
   EXPECT_EQ(std::tuple(S.DataDescription, driver.shown), std::tuple("Old car", 1));
 }
 
@@ -153,18 +169,6 @@ TEST_F(FileDialogWindow, EscCloseBoxAndCancelWriteAndLoadNothing) {
     EXPECT_EQ(OpenFileDialog("*.WCD", "Select Vehicle data", old), "");
     EXPECT_EQ(std::tuple(S.LoadFailed, driver.shown), std::tuple(True, 1));
   }
-}
-
-TEST_F(FileDialogWindow, ATypedNameReplacesTheOfferedOne) {
-  folder.write("OLD.WCD", "");
-  DialogDriver driver;
-  driver.actions = {[](FrmFileOpen& dialog) {
-    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("OLD"));
-    QTest::keyClicks(dialog.FileName, "NEW");
-    EXPECT_EQ(dialog.FileName->text(), QStringLiteral("NEW"));
-    QTest::keyClick(dialog.FileName, Qt::Key_Return);
-  }};
-  EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", folder.file("OLD.WCD")), folder.file("NEW.WCD"));
 }
 
 TEST_F(FileDialogWindow, AMistypedFolderGivesOneMessageAndTheDialogBack) {
