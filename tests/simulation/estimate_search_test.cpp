@@ -62,7 +62,7 @@ class EstimateSearch : public EstimateTest {
 };
 
 TEST_F(EstimateSearch, RecoversPowerScaledDownByATenthAtTheDefaults) {
-  RunExampleRowOne();
+  RunExample();
   const Single et = S.Time1320ft, mph = S.Speed1320ft, peak = S.EngineSummary[0][2];
   TicketOfLastRun();
   Allow(false, false, true, false);
@@ -78,7 +78,7 @@ TEST_F(EstimateSearch, RecoversPowerScaledDownByATenthAtTheDefaults) {
 }
 
 TEST_F(EstimateSearch, RecoversDragRaisedByAFifthAtTheDefaults) {
-  RunExampleRowOne();
+  RunExample();
   const Single et = S.Time1320ft, mph = S.Speed1320ft;
   TicketOfLastRun();
   Allow(true, false, false, false);

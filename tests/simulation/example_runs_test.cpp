@@ -12,18 +12,11 @@ namespace {
 class ExampleRuns : public EstimateTest {};
 
 TEST_F(ExampleRuns, EveryExampleRunsToItsRecordedFingerprint) {
-  RegisterDataForms();
   InitExampleCatalogue();
   for (int row = 1; row < ExampleSlots && !Tbl.ExampleKey[row].empty(); ++row) {
     SCOPED_TRACE(Tbl.ExampleKey[row]);
     S = SharedState{};
-    EnterExampleAutomatically(row);
-    ClampRevLimit();
-    LaunchBoxes boxes;
-    S.CalcRequested = True;
-    OpenLaunchSetup(boxes);
-    ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
-    CalculatePerformance(0);
+    RunExampleAutomatically(row);
     EXPECT_EQ(RunFingerprint(), RecordedRunFingerprints.at(Tbl.ExampleKey[row]));
   }
 }

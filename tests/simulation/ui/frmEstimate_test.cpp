@@ -190,15 +190,7 @@ TEST_F(EstimateWindowTest, FinishWithoutRestoringKeepsTheNewPowerAsUnsavedData) 
 }
 
 TEST_F(EstimateWindowTest, AKeptDragCoefficientShowsInTheOpenAeroFormWhoseEnterKeepsIt) {
-  RegisterDataForms();
-  EnterExampleAutomatically(1);
-  ClampRevLimit();
-  LaunchBoxes boxes;
-  S.CalcRequested = True;
-  OpenLaunchSetup(boxes);
-  ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
-  CalculatePerformance(0);
-  CalcTimingPoints();
+  RunExampleAutomatically(1);
   auto* aero = static_cast<frmDataAero*>(Form::Instance("frmDataAero"));
   ShowAndPaint(aero);
   ASSERT_EQ(aero->AeroCD->text(), ".55");
