@@ -46,6 +46,7 @@ TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
       {"  \"/my cars/a b.vcd\"   c.wcd  ", {"/my cars/a b.vcd", "c.wcd"}},
       {"a.wcd,b.vcd", {"a.wcd", "b.vcd"}},
       {"a.wcd, b.vcd", {"a.wcd,", "b.vcd"}},
+      {"\"my car.wcd\",b.vcd", {"my car.wcd", "b.vcd"}},
       {"   ", {}},
       {"1 2 3 4 5 6 7 8 9 10 11 12", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}}};
   for (const auto& [line, args] : rows) {
