@@ -7,6 +7,7 @@
 #include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "core/tables.h"
 #include "platform/paths.h"
 #include "platform/ui_seam.h"
 
@@ -31,7 +32,8 @@ bool NeedsQuotes(std::string_view word) {
   if (word.find_first_of(" \"") != std::string_view::npos) return true;
   if (word.find(',') == std::string_view::npos) return false;
   std::error_code ec;
-  return std::filesystem::is_regular_file(InDataFolder(std::string(word), Cfg.DataPath), ec);
+  // Start-up has not yet completed the data folder from the environment.
+  return std::filesystem::is_regular_file(InDataFolder(std::string(word), CompletedDataPath()), ec);
 }
 
 void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, ProgramTitle); }

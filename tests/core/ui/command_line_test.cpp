@@ -92,20 +92,25 @@ TEST_F(CommandLine, ShellWordsKeepBlanksQuotesAndCommasOfFileNames) {
   }
 }
 
-// The program's words are joined only after the settings have named the data folder.
-TEST_F(CommandLine, StartUpLooksForACommaNameInTheStoredDataFolder) {
+// The program's words are joined once start-up knows the data folder: the stored one, else the
+// one WCDPATH names.
+TEST_F(CommandLine, StartUpLooksForACommaNameInTheDataFolderOfTheSettingsOrTheEnvironment) {
   test::TempFolder data;
   data.Write("my,car.WCD", "");
-  data.Write("Kestrelon.ini", "[Data]\nDataPath=" + data.path() + "\n");
-  test::ScopedEnv env;
-  env.Set("WCDPATH", std::nullopt);
-  SettingsFiles files;
-  files.Store = data / "Kestrelon.ini";
-  Cfg = Settings{};
-  const char* argv[] = {"kestrelon", "my,car.WCD", "my,car.VCD"};
-  StartupBeforeSplash(CommandLineSource(3, argv), files);
-  EXPECT_EQ(std::tuple(S.CommandArgCount, S.CommandArgs[0], S.CommandArgs[1]),
-            std::tuple(3, "my,car.WCD", "my"));
+  const std::string stored = data.Write("stored.ini", "[Data]\nDataPath=" + data.path() + "\n");
+  const std::string empty = data.Write("empty.ini", "[Data]\n");
+  for (const auto& [store, wcdPath] : {std::pair(stored, std::string("/elsewhere")), std::pair(empty, data.path())}) {
+    test::ScopedEnv env;
+    env.Set("WCDPATH", wcdPath);
+    SettingsFiles files;
+    files.Store = store;
+    Cfg = Settings{};
+    const char* argv[] = {"kestrelon", "my,car.WCD", "my,car.VCD"};
+    StartupBeforeSplash(CommandLineSource(3, argv), files);
+    EXPECT_EQ(std::tuple(S.CommandArgCount, S.CommandArgs[0], S.CommandArgs[1]),
+              std::tuple(3, "my,car.WCD", "my"))
+        << store;
+  }
 }
 
 TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {
