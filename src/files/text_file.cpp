@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "files/file_exists.h"
+#include "core/numbers.h"
 
 namespace kestrelon {
 
@@ -31,10 +31,21 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
 }
 
 std::string PowerFileBeside(const std::string& vehiclePath) {
-  std::filesystem::path power(vehiclePath);
-  if (!power.has_extension()) return {};
+  namespace fs = std::filesystem;
+  const fs::path vehicle(vehiclePath);
+  if (!vehicle.has_extension()) return {};
+  fs::path power = vehicle;
   power.replace_extension(".VCD");
-  return FileWithExtensionInAnyCase(power.string());
+  std::error_code ec;
+  if (fs::exists(power, ec)) return power.string();
+  const fs::path folder = vehicle.has_parent_path() ? vehicle.parent_path() : fs::path(".");
+  const std::string wanted = power.filename().string();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (EqualsNoCase(name, wanted))
+      return vehicle.has_parent_path() ? (vehicle.parent_path() / name).string() : name;
+  }
+  return power.string();
 }
 
 }  // namespace kestrelon
