@@ -89,6 +89,11 @@ bool Form::Unload() {
   return true;
 }
 
+void Form::Hide() {
+  hide();
+  if (modalLoop_) modalLoop_->quit();
+}
+
 void Form::Forget() {
   if (!loaded_) return;
   loaded_ = false;

@@ -7,9 +7,10 @@
 //                on this); a listed window's caption goes into the Window list first.
 //   Show()       loads when needed, brings a minimised window back to normal (a maximised one
 //                stays maximised), shows it modeless and brings it to the front.
-//   ShowModal()  the same, then waits until the window is unloaded.
+//   ShowModal()  the same, then waits until the window is unloaded or hidden with Hide().
 //   Unload()     asks Form_QueryUnload (which may refuse), runs Form_Unload, withdraws the
 //                caption and hides the window. Closing the window's frame does the same.
+//   Hide()       hides the window and keeps it loaded; a ShowModal waiting for it returns.
 //
 // One shared instance per form name: Register(name, factory) once at start-up, Instance(name)
 // to reach it (nullptr while no such window is registered). LoadedForms() walks the loaded
@@ -45,6 +46,9 @@ class Form : public QWidget {
   void ShowModal();
   // False when Form_QueryUnload kept the window.
   bool Unload();
+  // Hides the window and keeps it loaded, its caption in the Window list; a ShowModal waiting
+  // for it returns.
+  void Hide();
 
   bool IsLoaded() const { return loaded_; }
   bool IsMinimised() const { return windowState() & Qt::WindowMinimized; }
