@@ -38,10 +38,13 @@ void FileExample() {
   S.VehicleName.clear();
   S.DataSequence = True;
 
-  // The example is what the next logged run is compared with.
+  // The example is what the next logged run is compared with, and its history starts afresh
+  // as a loaded file's does: emptied lines left at the ring's head would list as blank pages.
   S.LastRunEngineSummary = S.EngineSummary;
   S.LastRunVehicleData = S.VehicleData;
   for (auto& line : S.HistoryLines) line.clear();
+  S.HistoryNext = 1;
+  S.HistoryHead = 1;
 
   CloseWindows(WindowsClosedByExample);
   S.AutoAccept = False;

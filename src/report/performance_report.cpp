@@ -34,7 +34,8 @@ std::string WindText() {
 
 std::string WindDirectionText() {
   std::string direction = S.AeroSpeed < 0 ? " tailwind" : " headwind";
-  const double degrees = LeadingNumber(S.VehicleData[5][12]);
+  // Read as the aerodynamics form reads it, so the report names the angle the run used.
+  const double degrees = PlainNumber(Trim(S.VehicleData[5][12]));
   if (degrees != 0) {
     // The remainder keeps the sign of the angle; taken on the whole number itself so a typed
     // angle of any size gives its direction.

@@ -13,8 +13,8 @@ namespace kestrelon {
 ReportOps PerformanceReport(ReportSink sink, ReportSizes sizes);
 
 // The vehicle name the title carries. The file names the vehicle after its vehicle file when
-// that file has no description, without changing VehicleName; the screen and the printer use
-// VehicleName.
+// that file has no description (FilePerformanceData then keeps that name in VehicleName); the
+// screen and the printer use VehicleName.
 std::string ReportVehicleName(ReportSink sink);
 
 }  // namespace kestrelon

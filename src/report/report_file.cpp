@@ -1,6 +1,7 @@
 #include "report/report_file.h"
 
 #include "core/numbers.h"
+#include "core/state.h"
 #include "files/file_exists.h"
 #include "files/text_file.h"
 #include "platform/ui_seam.h"
@@ -38,6 +39,9 @@ std::string ReportText(const ReportOps& ops) {
 
 bool FilePerformanceData(const std::string& fileName) {
   static const char* const title = "Save Performance Data to File";
+  // A vehicle known only by its file takes the file's name, here and from now on.
+  if (S.VehicleFileDescription.empty() && !S.VehicleFileName.empty())
+    S.VehicleName = ReportVehicleName(ReportSink::File);
   const FileWriteResult result =
       WriteFileReplacing(fileName, ReportText(PerformanceReport(ReportSink::File, {})));
   if (result.ok()) return true;

@@ -93,7 +93,7 @@ int MaxZoomSpin(double screenWidthTwips) {
 std::optional<Single> ParseZoom(const std::string& text, int maxPercent) {
   const double percent = LeadingNumber(Trim(text));
   if (percent == 0) return 1.0f;
-  if (percent < 10 || percent > maxPercent) return std::nullopt;
+  if (percent < 0 || percent > maxPercent) return std::nullopt;
   return static_cast<Single>(percent / 100);
 }
 

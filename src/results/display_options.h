@@ -41,8 +41,8 @@ void EncodeTraceChoice(const std::array<int, GraphChannels>& listTraces);
 // The largest zoom, in per cent, the spinner offers on a screen this many twips wide.
 int MaxZoomSpin(double screenWidthTwips);
 
-// The zoom factor of a typed zoom text: a leading number of 0 (or none) is 100 %; any other
-// below 10 % or above the spinner's limit is refused.
+// The zoom factor of a typed zoom text, the per cent over 100: a leading number of 0 (or none)
+// is 100 %; a negative one, or one above the spinner's limit, is refused.
 std::optional<Single> ParseZoom(const std::string& text, int maxPercent);
 
 // The dialog's state as the Display command reads it.

@@ -157,8 +157,10 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
   const SearchedQuantities atStart;
   KeptRun runBefore;
 
+  SearchedQuantities ofLastRun;
   for (int attempt = 1; attempt <= S.EstNumber; ++attempt) {
     CalculatePerformance(S.EstimateShowProgress);
+    ofLastRun = SearchedQuantities{};
     // A run clears the request that the run set-up be filled from the vehicle again; after a
     // search, however it ends, the set-up opens with the stored launch values.
     S.CalcRequested = True;
@@ -175,11 +177,11 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     S.EstEighthMile = ToFlag(EighthMileIsReference());
     const EstimateRatios ratios = RatiosOfLastRun();
     if (TicketMatches(ratios)) break;
-    // The last attempt changes nothing more, so the results describe the model as it stays.
-    if (attempt < S.EstNumber) ApplyEstimateChange(ChooseEstimateChange(ratios));
+    // The last attempt changes the model too, without running it: the results show the last
+    // run's ticket beside the model as that change leaves it.
+    ApplyEstimateChange(ChooseEstimateChange(ratios));
   }
 
-  const SearchedQuantities ofLastRun;
   S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = True;
   ui().ShowEstimateResult();
   KeepOrRestore(gears);

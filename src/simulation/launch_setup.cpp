@@ -139,9 +139,13 @@ LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
   if (!ReadTrap(boxes.Launch4Trap, v.trap4))
     return Refuse(LaunchField::Launch4Trap, "Invalid speed trap length " + S.UnitsErrorText);
 
-  // The run holds at most MaxSteps steps; a longer time is offered the longest allowed.
+  // The run holds at most MaxSteps steps; a longer time is offered the longest allowed. No
+  // keeps that time as the analysis time and stores nothing else.
   if (ExceedsStepLimit(v.time)) {
-    if (!OfferLongestTime(v.time)) return {false, LaunchField::None};
+    if (!OfferLongestTime(v.time)) {
+      S.LaunchTime = static_cast<Single>(v.time);
+      return {false, LaunchField::None};
+    }
     boxes.LaunchTime = GeneralNumber(static_cast<Single>(v.time));
   }
 

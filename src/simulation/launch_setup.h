@@ -54,7 +54,7 @@ struct LaunchCheck {
 
 // Reads and checks the boxes in order. The first refusal shows its message and stores nothing.
 // An analysis time above the step limit asks whether to run the longest allowed time instead;
-// No stores nothing, Yes puts that time into its box. When accepted, the numeric run settings
+// No stores only that time as LaunchTime, Yes puts it into its box too. When accepted, the numeric run settings
 // and the point spacing hold the set-up and the box texts are written back into the vehicle.
 LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes);
 

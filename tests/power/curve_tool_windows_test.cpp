@@ -22,6 +22,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "core/window_list.h"
 #include "files/file_windows.h"
 #include "platform/qt/form.h"
 #include "power/superflow_import.h"
@@ -135,6 +136,11 @@ TEST_F(CurveToolWindows, ChosenOperationAndFieldsSurviveCancelAndReopening) {
   });
   EXPECT_EQ(S.PowerCurve[0][30], 200);
   EXPECT_EQ(S.ManipSettings.Option, "SHIFT");
+  // Cancel hides the dialog: it stays loaded, listed in the Window menu.
+  auto* dialog = static_cast<frmPowerManipulate*>(Form::FindLoaded(QStringLiteral("frmPowerManipulate")));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(OpenWindows.Contains("Manipulate Power"));
   Manipulate([](frmPowerManipulate& d) {
     EXPECT_TRUE(d.ManShift->isChecked());
     EXPECT_TRUE(d.MovePowerFrame->isVisible());
@@ -144,8 +150,9 @@ TEST_F(CurveToolWindows, ChosenOperationAndFieldsSurviveCancelAndReopening) {
     d.ManComp->click();
     d.OldCR->setText(QStringLiteral("10"));
     d.OKButton->click();
-    EXPECT_FALSE(d.IsLoaded());
+    EXPECT_TRUE(d.IsLoaded() && !d.isVisible());
   });
+  EXPECT_TRUE(OpenWindows.Contains("Manipulate Power"));
   EXPECT_NEAR(S.PowerCurve[0][20], 200 * 1.0465, 0.01);  // the whole curve
   EXPECT_NEAR(S.PowerCurve[0][60], 200 * 1.0465, 0.01);
   EXPECT_EQ(std::tuple(S.ManipSettings.Option, S.ManipSettings.NewCR, S.ManipSettings.MoveUp),
@@ -179,7 +186,7 @@ TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
     EXPECT_TRUE(d.NitrousCalculate->isChecked());
     EXPECT_FALSE(d.NitrousCalculate->isEnabled());
     d.OKButton->click();  // nothing to calculate for the no-nitrous curve
-    EXPECT_FALSE(d.IsLoaded());
+    EXPECT_TRUE(d.IsLoaded() && !d.isVisible());
   });
   EXPECT_EQ(S.PowerCurve[0][40], 200);
 }

@@ -39,29 +39,35 @@ TEST_F(ReportFileTest, GoldenReportByteForByte) {
   EXPECT_EQ(S.VehicleName, "Golden");
 }
 
-TEST_F(ReportFileTest, TitleNamesTheVehicleFileWithoutChangingVehicleName) {
+// Without a description the file names the vehicle after its vehicle file, in the title and
+// in VehicleName from then on; the screen and the printer take VehicleName as it is.
+TEST_F(ReportFileTest, TitleAndVehicleNameFollowTheVehicleFile) {
   S.VehicleFileDescription.clear();
-  S.VehicleName = "Kept";
   struct Case {
     std::string file;
     bool create;
-    std::string title;
+    std::string title, name;
   };
-  for (const Case& c : {Case{"DRAG.V2.WCD", true, "PERFORMANCE DATA FOR DRAG"},
-                        Case{".HIDDEN.WCD", true, "PERFORMANCE DATA FOR .HIDDEN.WCD"},
+  for (const Case& c : {Case{"DRAG.V2.WCD", true, "PERFORMANCE DATA FOR DRAG", "DRAG"},
+                        Case{".HIDDEN.WCD", true, "PERFORMANCE DATA FOR .HIDDEN.WCD", ".HIDDEN.WCD"},
                         // The file system's UTF-8 name as the file's Windows-1252 text.
-                        Case{"dr\xC3\xA4gster.WCD", true, "PERFORMANCE DATA FOR DR\xC4GSTER"},
-                        Case{"GONE.WCD", false, "PERFORMANCE DATA"}}) {
+                        Case{"dr\xC3\xA4gster.WCD", true, "PERFORMANCE DATA FOR DR\xC4GSTER", "dr\xE4gster"},
+                        Case{"GONE.WCD", false, "PERFORMANCE DATA", ""}}) {
+    S.VehicleName = "Kept";
     S.VehicleFileName = c.create ? folder.write(c.file, "x\r\n") : folder.file(c.file);
     const std::string path = folder.file("out.txt");
     ASSERT_TRUE(FilePerformanceData(path));
     const std::string text = test::TempFolder::read(path);
     EXPECT_EQ(text.substr(0, text.find("\r\n", 3) + 2), " \r\n" + c.title + "\r\n") << c.file;
-    EXPECT_EQ(S.VehicleName, "Kept");
+    EXPECT_EQ(S.VehicleName, c.name) << c.file;
   }
-  // The screen and the printer keep VehicleName.
+  S.VehicleName = "Kept";
   EXPECT_EQ(ReportVehicleName(ReportSink::Listing), "Kept");
   EXPECT_EQ(ReportVehicleName(ReportSink::Printer), "Kept");
+  // A description keeps VehicleName as it is.
+  S.VehicleFileDescription = "Described";
+  ASSERT_TRUE(FilePerformanceData(folder.file("out.txt")));
+  EXPECT_EQ(S.VehicleName, "Kept");
 }
 
 TEST_F(ReportFileTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {

@@ -76,6 +76,8 @@ TEST_F(ReportSectionsTest, WeatherLines) {
                         Case{" 5kph ", 0, "0", "5kph headwind"},
                         Case{"3mph", 1, "-400", "3mph headwind at -40 degrees"},
                         Case{"3mph", 1, "359.5", "3mph headwind at 0 degrees"},
+                        // Blanks inside the number are passed over, as the aerodynamics form does.
+                        Case{"3mph", -1, "1 80", "3mph tailwind at 180 degrees"},
                         // Far beyond a whole turn: still its remainder by 360.
                         Case{"3mph", 1, "100000000000000000000", "3mph headwind at 280 degrees"},
                         // More digits than a number holds: no direction to speak of.

@@ -83,8 +83,8 @@ TEST_F(DisplayOptions, ZoomTexts) {
     const char* text;
     std::optional<Single> zoom;
   } cases[] = {{"0", 1.0f},      {"abc", 1.0f},         {"", 1.0f},   {"150", 1.5f},
-               {"10", 0.1f},     {"370", 3.7f},         {"5", {}},    {"-50", {}},
-               {"380", {}},      {"  200 %", 2.0f}};
+               {"10", 0.1f},     {"370", 3.7f},         {"5", 0.05f}, {"0.5", 0.005f},
+               {"-50", {}},      {"-0.5", {}},          {"380", {}},  {"  200 %", 2.0f}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ParseZoom(c.text, 370), c.zoom);
@@ -132,7 +132,7 @@ TEST_F(DisplayOptions, RefusalsTellAndChangeNothingAfterTheTraces) {
        "You must select a unit type", "Simulation display"},
       {"negative spot", [](DisplayChoice& c) { c.spotText = "-5m"; },
        DisplayRefusal::SpotDistance, "Invalid 'Spot Check' Distance", "Simulation Display"},
-      {"small zoom", [](DisplayChoice& c) { c.zoomText = "5"; }, DisplayRefusal::Zoom,
+      {"negative zoom", [](DisplayChoice& c) { c.zoomText = "-5"; }, DisplayRefusal::Zoom,
        "Invalid zoom factor", "Simulation Display"},
       {"large zoom", [](DisplayChoice& c) { c.zoomText = "371"; }, DisplayRefusal::Zoom,
        "Invalid zoom factor", "Simulation Display"},

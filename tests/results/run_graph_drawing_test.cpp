@@ -84,6 +84,27 @@ TEST_F(Drawing, DivisionsFollowTheAxisStepTable) {
   EXPECT_FLOAT_EQ(graph.XGridStep, 0.5f);
 }
 
+// A zoom of a few per cent or less narrows the picture: one division at least, and every line
+// inside the picture's scale.
+TEST_F(Drawing, SmallZoomDrawsInsideTheNarrowPicture) {
+  Choose(2, 10);
+  for (const Single zoom : {0.05f, 0.001f}) {
+    SCOPED_TRACE(zoom);
+    S.GraphZoom = zoom;
+    Draw(std::max(static_cast<int>(1000 * zoom), 1), 600);
+    EXPECT_GE(graph.XGridCount, 1);
+    EXPECT_LE(graph.XGridCount, 12);
+    const double left = std::min(pic.ScaleLeft(), pic.ScaleLeft() + pic.ScaleWidth());
+    const double right = std::max(pic.ScaleLeft(), pic.ScaleLeft() + pic.ScaleWidth());
+    int lines = 0;
+    for (const DrawOp& op : Ops(DrawOp::Line, QBColor(GraphDisplay.ChannelColour[1]))) {
+      EXPECT_TRUE(op.x1 >= left && op.x2 <= right) << op.x1 << " " << op.x2;
+      ++lines;
+    }
+    EXPECT_GT(lines, 0);
+  }
+}
+
 TEST_F(Drawing, WindowHeightLimitsVerticalDivisions) {
   struct Case {
     int windowHeight, limit;

@@ -37,6 +37,7 @@ class EstimateUi : public ScriptedUi {
   bool keepDragOnly = false;  // the drag coefficient kept, every other change put back
   bool retry = false;
   std::function<void()> afterAttempt;  // once per attempt, as its bar is drawn
+  std::function<void()> onResults;     // as the results window shows
 
   void SetEstimateProgress(int attempt) override {
     progress.push_back(attempt);
@@ -46,6 +47,7 @@ class EstimateUi : public ScriptedUi {
     ++resultsShown;
     shownTime = S.Time1320ft;
     shownSpeed = S.Speed1320ft;
+    if (onResults) onResults();
     const Integer restore = ToFlag(!keepAll);
     S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = restore;
     if (keepDragOnly) S.EstCDRestore = False;

@@ -197,17 +197,32 @@ TEST_F(EstimateSearch, CancelBetweenAttemptsEndsTheSearchWithTheModelPutBack) {
   EXPECT_EQ(S.CalcRequested, True);
 }
 
-TEST_F(EstimateSearch, WhenTheAttemptsRunOutTheModelIsThatOfTheLastRun) {
-  UnreachableTicket();
-  Allow(false, false, true, false);
-  S.EstNumber = 3;
-  std::vector<Single> peakOfRun;  // the power each run was made with
-  ui.afterAttempt = [&] { peakOfRun.push_back(S.EngineSummary[0][2]); };
-  ui.keepAll = true;
-  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
-  ASSERT_EQ(peakOfRun.size(), 3u);
-  EXPECT_NE(peakOfRun[0], peakOfRun[1]);
-  EXPECT_EQ(S.EngineSummary[0][2], peakOfRun[2]);
+// When the attempts run out the last attempt still makes its change: the results window shows
+// the last run's ticket beside the model as changed after it, so even one attempt moves the model.
+TEST_F(EstimateSearch, WhenTheAttemptsRunOutTheLastChangeIsMadeButNotRun) {
+  for (const Integer attempts : {Integer{1}, Integer{3}}) {
+    SCOPED_TRACE(attempts);
+    UnreachableTicket();
+    Allow(false, false, true, false);
+    S.EstNumber = attempts;
+    const Single peakBefore = S.EngineSummary[0][2];
+    std::vector<Single> peakOfRun;  // the power each run was made with
+    ui.afterAttempt = [&] { peakOfRun.push_back(S.EngineSummary[0][2]); };
+    Single peakShown = 0;
+    ui.keepAll = true;
+    ui.onResults = [&] { peakShown = S.EngineSummary[0][2]; };
+    EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+    ASSERT_EQ(peakOfRun.size(), static_cast<std::size_t>(attempts));
+    EXPECT_EQ(peakOfRun[0], peakBefore);
+    EXPECT_NE(peakShown, peakOfRun.back());
+    EXPECT_EQ(S.EngineSummary[0][2], peakShown);
+    EXPECT_EQ(S.EstOrigEngineSummary[0][2], peakBefore);
+    // The result windows then show a run of the model as kept.
+    const ShownRun shown = ShownRun::Now();
+    RunAndTime();
+    EXPECT_TRUE(shown == ShownRun::Now());
+    EXPECT_NE(shown.et, ui.shownTime);
+  }
 }
 
 // Kept changes go into the vehicle as unsaved data, restored ones do not; the result windows
@@ -245,7 +260,8 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
         EXPECT_EQ(S.VehicleData[5][2], NumText(S.AeroCD));
         EXPECT_EQ(S.VehicleData[3][4], NumText(S.TyreMu));
         EXPECT_EQ(S.VehicleData[6][17], NumText(S.TransFinal));
-        EXPECT_EQ(std::tuple(shown.et, shown.mph), std::tuple(ui.shownTime, ui.shownSpeed));
+        RunAndTime();  // the last attempt's change stays: the vehicle is run as it is
+        EXPECT_TRUE(shown == ShownRun::Now());
         break;
       case RestoreAllAndRetry:
         EXPECT_TRUE(Quantities::Now() == before);

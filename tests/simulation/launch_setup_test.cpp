@@ -88,14 +88,16 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   boxes.LaunchRPM = "9999999999";
   EXPECT_EQ(Refused(LaunchField::LaunchRPM), "Invalid launch RPM");
 
-  // No to the step-limit question stores nothing at all, not even the shortened time.
+  // No to the step-limit question keeps the shortened time and stores nothing else.
   boxes.LaunchRPM = "5000";
   boxes.LaunchTime = "99999999999999999999";
   ui.answers = {Msg::No};
   const LaunchCheck check = Accept();
   EXPECT_TRUE(!check.accepted && check.refused == LaunchField::None);
   EXPECT_EQ(ui.asked.back().text, "Maximum calculation time is 60 seconds. Do you want to continue?");
-  EXPECT_TRUE(S.LaunchTime == 0 && S.PointSpacing == 0 && S.VehicleData[4][4].empty());
+  EXPECT_EQ(S.LaunchTime, 60);
+  EXPECT_TRUE(S.PointSpacing == 0 && S.LaunchRPM == 0 && S.VehicleData[4][4].empty());
+  EXPECT_EQ(boxes.LaunchTime, "99999999999999999999");
 
   // Yes runs the longest allowed time and shows it in the box; 60 itself asks nothing.
   for (const char* typed : {"61", "60"}) {

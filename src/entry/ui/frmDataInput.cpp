@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/state.h"
+#include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
 
 namespace kestrelon {
@@ -25,12 +25,8 @@ frmDataInput::frmDataInput() : Form("frmDataInput", QString()) {
   auto* row = new QHBoxLayout;
   ItemValue = new QLineEdit(this);
   ItemValue->setObjectName("ItemValue");
-  ItemSpin = new QScrollBar(Qt::Vertical, this);
+  ItemSpin = new SpinButton(this, -kSpinLimit, kSpinLimit);
   ItemSpin->setObjectName("ItemSpin");
-  ItemSpin->setRange(-kSpinLimit, kSpinLimit);
-  ItemSpin->setInvertedAppearance(true);  // the upper arrow steps up
-  ItemSpin->setInvertedControls(true);
-  ItemSpin->setFixedHeight(ItemValue->sizeHint().height());
   row->addWidget(ItemValue);
   row->addWidget(ItemSpin);
   layout->addLayout(row);
@@ -44,7 +40,7 @@ frmDataInput::frmDataInput() : Form("frmDataInput", QString()) {
   layout->addLayout(buttons);
   connect(ItemOK, &QPushButton::clicked, this, &frmDataInput::ItemOK_Click);
   connect(ItemCancel, &QPushButton::clicked, this, &frmDataInput::ItemCancel_Click);
-  connect(ItemSpin, &QScrollBar::valueChanged, this, &frmDataInput::ItemSpin_Change);
+  connect(ItemSpin, &SpinButton::valueChanged, this, &frmDataInput::ItemSpin_Change);
 }
 
 void frmDataInput::Form_Load() {

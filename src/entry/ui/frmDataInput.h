@@ -8,9 +8,10 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
 
 namespace kestrelon {
+
+class SpinButton;
 
 class frmDataInput : public Form {
   Q_OBJECT
@@ -20,7 +21,7 @@ class frmDataInput : public Form {
 
   QLabel* ItemLabel;
   QLineEdit* ItemValue;
-  QScrollBar* ItemSpin;
+  SpinButton* ItemSpin;
   QPushButton *ItemOK, *ItemCancel;
 
   void ItemOK_Click();

@@ -99,6 +99,12 @@ bool Form::Unload() {
   return true;
 }
 
+void Form::Hide() {
+  hide();
+  setWindowModality(Qt::NonModal);
+  for (QEventLoop* wait : std::exchange(waits_, {})) wait->quit();
+}
+
 void Form::Forget() {
   if (!loaded_) return;
   loaded_ = false;

@@ -7,12 +7,13 @@
 //                on this); a listed window's caption goes into the Window list first.
 //   Show()       loads when needed, brings a minimised window back to normal (a maximised one
 //                stays maximised), shows it modeless and brings it to the front.
-//   ShowModal()  the same, then waits until the window is unloaded.
+//   ShowModal()  the same, then waits until the window is unloaded or hidden with Hide().
 //   Unload()     asks Form_QueryUnload (which may refuse), runs Form_Unload, withdraws the
 //                caption and hides the window. Closing the window's frame does the same.
+//   Hide()       hides the window and keeps it loaded; a ShowModal waiting for it returns.
 //
 // Waits: each ShowModal owns its wait, which ends when that life of the window ends (its
-// unload), even when the window is loaded and waited for again before the first wait has
+// unload or Hide), even when the window is loaded and waited for again before the first wait has
 // returned (a curve graph whose OK carries the entry on to the next curve's graph). A window
 // waited for takes the program's input; a window shown modeless while another is waited for
 // takes input above it (the run set-up or the progress window opened from a waiting graph) until
@@ -52,6 +53,9 @@ class Form : public QWidget {
   void ShowModal();
   // False when Form_QueryUnload kept the window.
   bool Unload();
+  // Hides the window and keeps it loaded, its caption in the Window list; a ShowModal waiting
+  // for it returns.
+  void Hide();
 
   bool IsLoaded() const { return loaded_; }
   bool IsMinimised() const { return windowState() & Qt::WindowMinimized; }

@@ -15,7 +15,7 @@
 namespace kestrelon {
 namespace {
 
-// The folder of the last PDF printout that started; the next one is offered there.
+// The folder of the last PDF printout written; the next one is offered there.
 QString& LastPdfFolder() {
   static QString folder;
   return folder;
@@ -69,9 +69,18 @@ QPrinter& ProgramPrinter() {
   return *printer;
 }
 
-bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw) {
+bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw,
+              NotReady notReady) {
   QPrinter& printer = ProgramPrinter();
   const QString caption = parent ? parent->window()->windowTitle().trimmed() : QString();
+  // A job that prints nothing puts these back, so no later print is offered its file.
+  const QPrinter::OutputFormat formatBefore = printer.outputFormat();
+  const QString fileBefore = printer.outputFileName();
+  const auto nothingPrinted = [&] {
+    printer.setOutputFileName(fileBefore);
+    printer.setOutputFormat(formatBefore);
+    return false;
+  };
   QString pdf;
   if (WritesPdf(printer)) {
     pdf = AskPdfFile(parent, OfferedPdf(StartFolder(printer), caption));
@@ -81,11 +90,14 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
   }
   printer.setDocName(caption);
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
-    return false;
+  while (!painter.begin(&printer)) {
+    if (notReady == NotReady::Ends) {
+      ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
+      return nothingPrinted();
+    }
+    if (ui().MsgBox("Printer not ready", Msg::RetryCancel + Msg::Exclamation, title) != Msg::Retry)
+      return nothingPrinted();
   }
-  if (!pdf.isEmpty()) LastPdfFolder() = QFileInfo(pdf).absolutePath();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   draw(painter);
   const bool failed = printer.printerState() == QPrinter::Error;
@@ -95,8 +107,9 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
   if (failed || !ended) {
     ui().MsgBox("Unexpected Error #" + Str(static_cast<int>(QPrinter::Error)) + " : The print job failed",
                 Msg::Critical, title);
-    return false;
+    return nothingPrinted();
   }
+  if (!pdf.isEmpty()) LastPdfFolder() = QFileInfo(pdf).absolutePath();
   return true;
 }
 

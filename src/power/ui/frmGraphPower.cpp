@@ -1,15 +1,12 @@
 #include "power/ui/frmGraphPower.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 
@@ -19,6 +16,7 @@
 #include "core/units.h"
 #include "entry/entry_chain.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/printer.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "files/file_dialog.h"
@@ -475,33 +473,16 @@ void frmGraphPower::PrintPowerGraph() {
   PowerFill_Click();
   graph.GraphPrinting = true;
   Form_Paint();
-
-  QPrinter printer(QPrinter::HighResolution);
-  bool go = true;
-  if (QPrinterInfo::defaultPrinter().isNull()) {
-    // Without a printer the page goes to a PDF file of the user's choice.
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Print Power"),
-                                                      QStringLiteral("power.pdf"),
-                                                      QStringLiteral("PDF files (*.pdf)"));
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    go = !file.isEmpty();
-  }
-  QPainter painter;
-  while (go && !painter.begin(&printer))
-    go = ui().MsgBox("Printer not ready", Msg::RetryCancel + Msg::Exclamation, "Print Power") ==
-         Msg::Retry;
-  if (go) {
-    const QRect page = painter.viewport();
-    const double factor = std::min(page.width() / double(width()), page.height() / double(height()));
-    painter.scale(factor, factor);
-    render(&painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-      ui().MsgBox("Unexpected Error #" + Str(static_cast<int>(QPrinter::Error)) +
-                      " : The print job failed",
-                  Msg::Critical, "Print Power");
-  }
-
+  // The window as it looks, scaled to the page, through the program's one print job.
+  PrintJob(
+      this, "Print Power",
+      [this](QPainter& painter) {
+        const QRect page = painter.viewport();
+        const double factor = std::min(page.width() / double(width()), page.height() / double(height()));
+        painter.scale(factor, factor);
+        render(&painter);
+      },
+      NotReady::OffersRetry);
   graph.GraphPrinting = false;
   Form_Paint();
 }

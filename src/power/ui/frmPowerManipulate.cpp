@@ -399,13 +399,14 @@ void frmPowerManipulate::Accept() {
   SavePlace(S.PowerManipulateTop, S.PowerManipulateLeft);
   SaveManipulationSettings();
   closedByButton = true;
-  Unload();
+  Hide();
 }
 
+// OK and Cancel hide the dialog: it stays loaded with its field texts, listed in the Window menu.
 void frmPowerManipulate::CancelButton_Click() {
   Request.ManipulateOK = False;
   closedByButton = true;
-  Unload();
+  Hide();
 }
 
 void frmPowerManipulate::HelpButton_Click() { ShowHelpTopic(HelpContext); }

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -20,6 +19,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
 #include "results/set_baseline.h"
 
@@ -28,6 +28,9 @@ namespace {
 
 constexpr int HelpContext = 15;
 const QString None = QStringLiteral("(none)");
+// The zoom spin moves in tens of per cent from 10 % up to the limit the screen sets.
+constexpr int ZoomSpinLowest = 10;
+constexpr int ZoomSpinStep = 10;
 
 }  // namespace
 
@@ -70,13 +73,8 @@ frmSimDisplay::frmSimDisplay() : Form("frmSimDisplay", QStringLiteral("Display O
   ZoomText = new QLineEdit(this);
   ZoomText->setObjectName(QStringLiteral("ZoomText"));
   ZoomText->setMaximumWidth(60);
-  ZoomSpin = new QScrollBar(Qt::Vertical, this);
+  ZoomSpin = new SpinButton(this, ZoomSpinLowest, ZoomSpinLowest, ZoomSpinStep);
   ZoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
-  ZoomSpin->setInvertedAppearance(true);
-  ZoomSpin->setInvertedControls(false);
-  ZoomSpin->setFixedSize(16, ZoomText->sizeHint().height());
-  ZoomSpin->setSingleStep(10);
-  ZoomSpin->setPageStep(10);
   SimDistance = new QLineEdit(this);
   SimDistance->setObjectName(QStringLiteral("SimDistance"));
   SimDistance->setMaximumWidth(100);
@@ -132,7 +130,7 @@ frmSimDisplay::frmSimDisplay() : Form("frmSimDisplay", QStringLiteral("Display O
   connect(CheckGridLines, &QCheckBox::toggled, this, [](bool on) { Cfg.ShowGridLines = ToFlag(on); });
   connect(CheckRollout, &QCheckBox::toggled, this, [](bool on) { Cfg.AlignRollout = ToFlag(on); });
   connect(CheckBaseline, &QCheckBox::clicked, this, [](bool on) { S.ShowBaseline = ToFlag(on); });
-  connect(ZoomSpin, &QScrollBar::valueChanged, this,
+  connect(ZoomSpin, &SpinButton::valueChanged, this,
           [this](int value) { ZoomText->setText(QString::number(value)); });
   connect(SimOKButton, &QPushButton::clicked, this, &frmSimDisplay::SimOKButton_Click);
   connect(SimBaselineButton, &QPushButton::clicked, this, &frmSimDisplay::SimBaselineButton_Click);
@@ -188,7 +186,7 @@ void frmSimDisplay::Form_Load() {
   maxZoomPercent_ = MaxZoomSpin(screenTwips);
   {
     const QSignalBlocker quiet(ZoomSpin);
-    ZoomSpin->setRange(10, std::max(maxZoomPercent_, 10));
+    ZoomSpin->setRange(ZoomSpinLowest, std::max(maxZoomPercent_, ZoomSpinLowest));
     ZoomSpin->setValue(CLng(S.GraphZoom * 100.0));
   }
   ZoomText->setText(QText(NumText(static_cast<Single>(S.GraphZoom * 100))));

@@ -16,9 +16,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace kestrelon {
+
+class SpinButton;
 
 class frmSimDisplay : public Form {
   Q_OBJECT
@@ -31,7 +32,7 @@ class frmSimDisplay : public Form {
   QCheckBox *CheckRollout, *CheckGridLines, *CheckGearChange, *CheckPerfBox, *CheckBaseline;
   QRadioButton *SimImperial, *SimMetric;
   QLineEdit* ZoomText;
-  QScrollBar* ZoomSpin;
+  SpinButton* ZoomSpin;
   QLineEdit* SimDistance;
   QPushButton *SimOKButton, *SimBaselineButton, *SimHelpButton;
 

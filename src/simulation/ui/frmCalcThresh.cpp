@@ -1,12 +1,14 @@
 #include "simulation/ui/frmCalcThresh.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 #include "platform/qt/text.h"
-#include "simulation/wheelie_threshold.h"
 
 namespace kestrelon {
 
@@ -34,6 +36,20 @@ frmCalcThresh::frmCalcThresh() : Form("frmCalcThresh", QStringLiteral("Wheelie t
 
 void frmCalcThresh::Form_Load() { CentreOnScreen(); }
 
+void frmCalcThresh::ShowCaptions(const WheelieCaptions& captions) {
+  GearRatio->setText(QText(captions.GearRatio));
+  TorqueKGM->setText(QText(captions.TorqueKGM));
+  TorqueLBFT->setText(QText(captions.TorqueLBFT));
+  Acceleration->setText(QText(captions.Acceleration));
+  // The load centred the box before the captions widened it: its layout, not yet shown, is told
+  // of the new texts, and the box takes the width its caption needs before it is centred.
+  layout()->invalidate();
+  layout()->activate();
+  adjustSize();
+  resize(std::max(width(), CaptionWidth(Caption())), height());
+  CentreOnScreen();
+}
+
 // The base's unload withdraws the caption from the Window list, however the box is closed.
 void frmCalcThresh::ThreshOKButton_Click() { Unload(); }
 
@@ -50,10 +66,7 @@ void mnuCalcWheelie_Click() {
   auto* box = static_cast<frmCalcThresh*>(Form::Instance("frmCalcThresh"));
   if (!box) return;
   box->Load();
-  box->GearRatio->setText(QText(captions.GearRatio));
-  box->TorqueKGM->setText(QText(captions.TorqueKGM));
-  box->TorqueLBFT->setText(QText(captions.TorqueLBFT));
-  box->Acceleration->setText(QText(captions.Acceleration));
+  box->ShowCaptions(captions);
   box->ShowModal();
 }
 

@@ -3,6 +3,7 @@
 // front wheels lift (kgf m and lb-ft) and the vehicle acceleration it gives.
 
 #include "platform/qt/form.h"
+#include "simulation/wheelie_threshold.h"
 
 class QLabel;
 class QPushButton;
@@ -19,6 +20,8 @@ class frmCalcThresh : public Form {
   QPushButton* ThreshOKButton;
 
   void ThreshOKButton_Click();
+  // Fills the four captions, then sizes the box to them and centres it on the screen.
+  void ShowCaptions(const WheelieCaptions& captions);
 
  protected:
   void Form_Load() override;

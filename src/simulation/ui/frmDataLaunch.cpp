@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 #include <array>
 
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
 #include "simulation/calculate_performance.h"
 
@@ -44,17 +44,8 @@ void ChoosePosition(const TrapOptions& options, Integer code) {
     options[static_cast<std::size_t>(code)]->setChecked(true);
 }
 
-// A spin button without a box of its own: only its arrows show.
-QSpinBox* MakeSpin(QWidget* parent, int step) {
-  auto* spin = new QSpinBox(parent);
-  spin->setSingleStep(step);
-  spin->setFixedWidth(18);
-  spin->setFocusPolicy(Qt::NoFocus);
-  return spin;
-}
-
 // The spin steps from the value its box shows: its arrows then move what the racer reads.
-void SpinFollowsBox(QSpinBox* spin, const QLineEdit* box) {
+void SpinFollowsBox(SpinButton* spin, const QLineEdit* box) {
   const QSignalBlocker quiet(spin);
   spin->setValue(CInt(LeadingNumber(StdText(box->text()))));
 }
@@ -65,15 +56,16 @@ frmDataLaunch::frmDataLaunch() : Form("frmDataLaunch", QStringLiteral("Launch In
   auto* launchGrid = new QGridLayout;
   int row = 0;
   const auto field = [&](QGridLayout* grid, const char* caption, QLineEdit*& box, QWidget* owner,
-                         QSpinBox* spin = nullptr) {
+                         SpinButton* spin = nullptr) {
     grid->addWidget(new QLabel(QString::fromLatin1(caption), owner), row, 0);
     box = new QLineEdit(owner);
     grid->addWidget(box, row, 1);
     if (spin) grid->addWidget(spin, row, 2);
     ++row;
   };
-  LaunchRPMSpin = MakeSpin(this, 100);
-  LaunchATSpin = MakeSpin(this, 2);
+  // Their ranges follow the curve and the step rate at load.
+  LaunchRPMSpin = new SpinButton(this, 0, 0, 100);
+  LaunchATSpin = new SpinButton(this, 0, 0, 2);
   field(launchGrid, "Initial Throttle opening (%)", LaunchThrottle, this);
   field(launchGrid, "Rise-time to full power (seconds)", LaunchRisetime, this);
   field(launchGrid, "Launch RPM", LaunchRPM, this, LaunchRPMSpin);
@@ -131,8 +123,8 @@ frmDataLaunch::frmDataLaunch() : Form("frmDataLaunch", QStringLiteral("Launch In
   connect(LaunchHelpButton, &QPushButton::clicked, this, &frmDataLaunch::LaunchHelpButton_Click);
   connect(LaunchRPM, &QLineEdit::textChanged, this, [this] { SpinFollowsBox(LaunchRPMSpin, LaunchRPM); });
   connect(LaunchTime, &QLineEdit::textChanged, this, [this] { SpinFollowsBox(LaunchATSpin, LaunchTime); });
-  connect(LaunchRPMSpin, &QSpinBox::valueChanged, this, &frmDataLaunch::LaunchRPMSpin_Change);
-  connect(LaunchATSpin, &QSpinBox::valueChanged, this, &frmDataLaunch::LaunchATSpin_Change);
+  connect(LaunchRPMSpin, &SpinButton::valueChanged, this, &frmDataLaunch::LaunchRPMSpin_Change);
+  connect(LaunchATSpin, &SpinButton::valueChanged, this, &frmDataLaunch::LaunchATSpin_Change);
 }
 
 void frmDataLaunch::Form_Load() {
@@ -144,10 +136,10 @@ void frmDataLaunch::Form_Load() {
   ShowBoxes(boxes);
 
   // Setting the spins' ranges must not touch the boxes; the spins then start from the boxes.
-  for (QSpinBox* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(true);
+  for (SpinButton* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(true);
   LaunchRPMSpin->setRange(S.MinRPMIndex * 100, S.MaxRPMIndex * 100);
   LaunchATSpin->setRange(2, CInt(static_cast<double>(MaxSteps) / S.StepsPerSecond));
-  for (QSpinBox* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(false);
+  for (SpinButton* spin : {LaunchRPMSpin, LaunchATSpin}) spin->blockSignals(false);
   SpinFollowsBox(LaunchRPMSpin, LaunchRPM);
   SpinFollowsBox(LaunchATSpin, LaunchTime);
 

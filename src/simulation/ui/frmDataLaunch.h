@@ -11,9 +11,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 
 namespace kestrelon {
+
+class SpinButton;
 
 class frmDataLaunch : public Form {
   Q_OBJECT
@@ -23,7 +24,7 @@ class frmDataLaunch : public Form {
 
   QLineEdit *LaunchThrottle, *LaunchRisetime, *LaunchRPM, *LaunchTime, *LaunchStage;
   QLineEdit *LaunchHeight, *Launch8Trap, *Launch4Trap;
-  QSpinBox *LaunchRPMSpin, *LaunchATSpin;
+  SpinButton *LaunchRPMSpin, *LaunchATSpin;
   QRadioButton *Trap8Before, *Trap8Straddle, *Trap8After;
   QRadioButton *Trap4Before, *Trap4Straddle, *Trap4After;
   QGroupBox *TrackFrame, *Trap8Frame, *Trap4Frame;

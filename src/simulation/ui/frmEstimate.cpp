@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/spin_button.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/text.h"
 #include "simulation/estimate_search.h"
@@ -25,15 +25,6 @@ namespace {
 
 constexpr int HelpContext = 6;
 constexpr int ProgressColour = 9;  // light blue
-
-// Up-down arrows beside a value the spin does not show itself.
-QSpinBox* MakeSpin(QWidget* parent, int lowest, int highest) {
-  auto* spin = new QSpinBox(parent);
-  spin->setRange(lowest, highest);
-  spin->setFixedWidth(18);
-  spin->setFocusPolicy(Qt::NoFocus);
-  return spin;
-}
 
 }  // namespace
 
@@ -63,11 +54,11 @@ frmEstimate::frmEstimate() : Form("frmEstimate", QStringLiteral("Estimate Power"
 
   auto* settings = new QGridLayout;
   EstNumber = new QLineEdit(this);
-  EstNoSpin = MakeSpin(this, 1, 100);
+  EstNoSpin = new SpinButton(this, 1, 100);
   EstError = new QLabel(this);
   EstError->setFrameShape(QFrame::Panel);
   EstError->setFrameShadow(QFrame::Sunken);
-  EstErrSpin = MakeSpin(this, 1, 40);
+  EstErrSpin = new SpinButton(this, 1, 40);
   settings->addWidget(new QLabel(QStringLiteral("Matching Attempts"), this), 0, 0);
   settings->addWidget(EstNumber, 0, 1);
   settings->addWidget(EstNoSpin, 0, 2);
@@ -104,8 +95,8 @@ frmEstimate::frmEstimate() : Form("frmEstimate", QStringLiteral("Estimate Power"
   connect(OKButton, &QPushButton::clicked, this, &frmEstimate::OKButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, &frmEstimate::CancelButton_Click);
   connect(HelpButton, &QPushButton::clicked, this, &frmEstimate::HelpButton_Click);
-  connect(EstErrSpin, &QSpinBox::valueChanged, this, &frmEstimate::EstErrSpin_Change);
-  connect(EstNoSpin, &QSpinBox::valueChanged, this, &frmEstimate::EstNoSpin_Change);
+  connect(EstErrSpin, &SpinButton::valueChanged, this, &frmEstimate::EstErrSpin_Change);
+  connect(EstNoSpin, &SpinButton::valueChanged, this, &frmEstimate::EstNoSpin_Change);
 }
 
 void frmEstimate::Form_Load() {
@@ -131,12 +122,12 @@ void frmEstimate::Fill() {
   EstMUAdjust->setChecked(b.EstMUAdjust);
   EstBHPAdjust->setChecked(b.EstBHPAdjust);
   // The spins follow the stored values without writing into their boxes.
-  for (QSpinBox* spin : {EstErrSpin, EstNoSpin}) spin->blockSignals(true);
+  for (SpinButton* spin : {EstErrSpin, EstNoSpin}) spin->blockSignals(true);
   EstError->setText(QText(b.EstError));
   EstErrSpin->setValue(CInt(S.EstError * 2.0));
   EstNumber->setText(QText(b.EstNumber));
   EstNoSpin->setValue(S.EstNumber);
-  for (QSpinBox* spin : {EstErrSpin, EstNoSpin}) spin->blockSignals(false);
+  for (SpinButton* spin : {EstErrSpin, EstNoSpin}) spin->blockSignals(false);
   Est60time->setText(QText(b.Est60time));
   Est330time->setText(QText(b.Est330time));
   Est660time->setText(QText(b.Est660time));

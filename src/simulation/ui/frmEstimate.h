@@ -9,9 +9,10 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace kestrelon {
+
+class SpinButton;
 
 class PictureBox;
 struct EstimateBoxes;
@@ -26,9 +27,9 @@ class frmEstimate : public Form {
   QLineEdit *Est60time, *Est330time, *Est660time, *Est660speed, *Est1320time, *Est1320speed;
   QCheckBox *EstGearAdjust, *EstCDAdjust, *EstMUAdjust, *EstBHPAdjust;
   QLineEdit* EstNumber;
-  QSpinBox* EstNoSpin;
+  SpinButton* EstNoSpin;
   QLabel* EstError;
-  QSpinBox* EstErrSpin;
+  SpinButton* EstErrSpin;
   PictureBox* EstProgress;
   QPushButton *OKButton, *CancelButton, *HelpButton;
 

@@ -7,6 +7,8 @@
 #include <QWindow>
 
 #include "entry/entry_test_support.h"
+#include "platform/qt/spin_button.h"
+#include "support/spin_presses.h"
 
 namespace kestrelon {
 namespace {
@@ -36,6 +38,30 @@ TEST_F(OneValue, OkReturnsTheTextCancelKeepsTheStartAndSpinStepsWhole) {
   EXPECT_EQ(dialog.ItemValue->text(), "3");
   dialog.ItemOK->click();
   EXPECT_EQ(S.InputItemValue, "3");
+}
+
+// Every way of working the spin moves the gradient the way its arrow points, and stops at the
+// gradient the cascade accepts.
+TEST_F(OneValue, SpinRaisesByItsUpperArrowKeyAndWheelAndLowersByTheOthers) {
+  S.InputItemValue = "0";
+  dialog.Show();
+  for (const test::SpinWay way : {test::SpinWay::Arrow, test::SpinWay::Key, test::SpinWay::Wheel}) {
+    test::StepSpin(dialog.ItemSpin, true, way);
+    EXPECT_EQ(dialog.ItemValue->text(), "1") << int(way);
+    test::StepSpin(dialog.ItemSpin, false, way);
+    test::StepSpin(dialog.ItemSpin, false, way);
+    EXPECT_EQ(dialog.ItemValue->text(), "-1") << int(way);
+    test::StepSpin(dialog.ItemSpin, true, way);
+    EXPECT_EQ(dialog.ItemValue->text(), "0") << int(way);
+  }
+  dialog.Unload();
+  S.InputItemValue = "50";
+  dialog.Show();
+  test::StepSpin(dialog.ItemSpin, true, test::SpinWay::Arrow);
+  EXPECT_EQ(dialog.ItemValue->text(), "50");
+  test::StepSpin(dialog.ItemSpin, false, test::SpinWay::Arrow);
+  EXPECT_EQ(dialog.ItemValue->text(), "49");
+  dialog.Unload();
 }
 
 // The dialog has no caption: its title bar shows none, where the window system would put the

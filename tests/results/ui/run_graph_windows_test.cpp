@@ -17,6 +17,8 @@
 #include "platform/qt/printer.h"
 #include "results/run_graph_readout.h"
 #include "run_graph_window_fixture.h"
+#include "platform/qt/spin_button.h"
+#include "support/spin_presses.h"
 
 namespace kestrelon::test {
 namespace {
@@ -132,10 +134,44 @@ TEST_F(RunGraphWindowTest, OptionsZoomTooltipsAndRefusals) {
   EXPECT_EQ(Graph(), nullptr);
 
   options->Trace[0]->setCurrentIndex(0);
-  options->ZoomText->setText(QStringLiteral("5"));
+  options->ZoomText->setText(QStringLiteral("500000"));
   options->SimOKButton->click();
   EXPECT_EQ(ui.asked.back().text, "Invalid zoom factor");
   EXPECT_FLOAT_EQ(S.GraphZoom, 1);
+}
+
+// The zoom spin moves by tens the way its arrow points, by mouse, key and wheel, within the
+// screen's limit.
+TEST_F(RunGraphWindowTest, ZoomSpinRaisesByItsUpperArrowKeyAndWheel) {
+  Form::Instance("frmSimDisplay")->Show();
+  frmSimDisplay* options = Options();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+  for (const SpinWay way : {SpinWay::Arrow, SpinWay::Key, SpinWay::Wheel}) {
+    StepSpin(options->ZoomSpin, true, way);
+    EXPECT_EQ(options->ZoomText->text(), QStringLiteral("110")) << int(way);
+    StepSpin(options->ZoomSpin, false, way);
+    StepSpin(options->ZoomSpin, false, way);
+    EXPECT_EQ(options->ZoomText->text(), QStringLiteral("90")) << int(way);
+    StepSpin(options->ZoomSpin, true, way);
+  }
+  options->ZoomSpin->setValue(options->MaxZoomPercent());
+  StepSpin(options->ZoomSpin, true, SpinWay::Arrow);
+  EXPECT_EQ(options->ZoomText->text(), QString::number(options->MaxZoomPercent()));
+  options->ZoomSpin->setValue(10);
+  StepSpin(options->ZoomSpin, false, SpinWay::Key);
+  EXPECT_EQ(options->ZoomText->text(), QStringLiteral("10"));
+}
+
+// A zoom below 10 % is taken as typed: the graph opens narrower, with no message.
+TEST_F(RunGraphWindowTest, SmallZoomIsAcceptedAndTheGraphShows) {
+  RunExample();
+  ASSERT_NE(Options(), nullptr);
+  Options()->ZoomText->setText(QStringLiteral("5"));
+  Options()->SimOKButton->click();
+  EXPECT_TRUE(ui.asked.empty());
+  EXPECT_FLOAT_EQ(S.GraphZoom, 0.05f);
+  ASSERT_NE(Graph(), nullptr);
+  EXPECT_TRUE(Graph()->isVisible());
 }
 
 TEST_F(RunGraphWindowTest, ColoursDialogSetChangesOnlyTheChosenChannelAndCancelNothing) {

@@ -1,10 +1,12 @@
 // Printing from the history and cascade windows in turn on a machine that prints to PDF files:
 // every print asks for its own file and offers a name no earlier printout has, Cancel prints
-// nothing, and a file that could not be started is asked for again at the next print.
+// nothing, and a file that could not be started is forgotten and asked for again at the next print.
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 
+#include "platform/qt/printer.h"
 #include "results/ui/frmGraphCascade.h"
 #include "results/ui/frmHistory.h"
 #include "results_window_test.h"
@@ -72,12 +74,15 @@ TEST_F(WindowPrintouts, EachPrintAsksForItsOwnFileAndKeepsTheEarlierOnes) {
 }
 
 TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
+  const std::string outputBefore = ProgramPrinter().outputFileName().toStdString();
   {
     PdfAnswer answer(PdfPath(QStringLiteral("no-such-folder/history.pdf")));
     history->HistPrint->trigger();
   }
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].title), std::tuple("Printer not ready", "Print History Log"));
+  // The printer keeps nothing of the file that failed: no later print is offered its folder.
+  EXPECT_EQ(ProgramPrinter().outputFileName().toStdString(), outputBefore);
   // The window goes on, and the next print asks again.
   PdfAnswer again(PdfPath(QStringLiteral("history.pdf")));
   history->HistPrint->trigger();

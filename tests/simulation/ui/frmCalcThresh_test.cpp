@@ -5,10 +5,12 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
+#include <cstdlib>
 #include <tuple>
 
 #include "core/commands.h"
 #include "core/window_list.h"
+#include "platform/qt/screen_place.h"
 #include "support/westfield_fixture.h"
 #include "window_test_ui.h"
 
@@ -29,6 +31,8 @@ TEST_F(ThresholdBoxTest, ShowsFourBelievableCaptionsForTheExampleAndLeavesTheWin
 
   QStringList captions;
   bool listedWhileShown = false;
+  QSize boxSize;
+  QPoint offCentre;
   QTimer::singleShot(0, [&] {
     auto* box = static_cast<frmCalcThresh*>(Form::FindLoaded("frmCalcThresh"));
     ASSERT_NE(box, nullptr);
@@ -36,12 +40,18 @@ TEST_F(ThresholdBoxTest, ShowsFourBelievableCaptionsForTheExampleAndLeavesTheWin
     listedWhileShown = OpenWindows.Contains("Wheelie threshold");
     captions = {box->GearRatio->text(), box->TorqueKGM->text(), box->TorqueLBFT->text(),
                 box->Acceleration->text()};
+    // Centred as it shows, with its captions filled.
+    boxSize = box->frameGeometry().size();
+    offCentre = box->frameGeometry().topLeft() - CentredPlace(boxSize);
     // Closed by its frame rather than OK: the caption still leaves the list.
     box->close();
   });
   RunHook(Hooks.CalcWheelie);
 
   EXPECT_TRUE(listedWhileShown);
+  // Within the few pixels a window frame adds once shown.
+  EXPECT_LE(std::abs(offCentre.x()), 4);
+  EXPECT_LE(std::abs(offCentre.y()), 4);
   EXPECT_FALSE(OpenWindows.Contains("Wheelie threshold"));
   // First gear 2.9 x 3.77 = 10.933. With 660 kg, about 0.88 kg m2 in the rear wheels and
   // 0.18 kg m2 at the crank, M is about 744 kg; the axle takes about 429 kgf m before the front

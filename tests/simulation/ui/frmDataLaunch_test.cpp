@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStringList>
 #include <QTest>
 
 #include "core/window_list.h"
+#include "platform/qt/spin_button.h"
 #include "support/westfield_fixture.h"
 #include "window_test_ui.h"
 

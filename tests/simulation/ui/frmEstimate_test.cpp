@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStringList>
 
 #include "core/window_list.h"
 #include "entry/ui/data_forms.h"
 #include "entry/ui/frmDataAero.h"
+#include "platform/qt/spin_button.h"
 #include "power/power_curve.h"
 #include "simulation/launch_setup.h"
 #include "support/example_entry.h"
