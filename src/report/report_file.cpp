@@ -39,9 +39,9 @@ std::string ReportText(const ReportOps& ops) {
 
 bool FilePerformanceData(const std::string& fileName) {
   static const char* const title = "Save Performance Data to File";
-  // A vehicle known only by its file takes the file's name, here and from now on.
-  if (S.VehicleFileDescription.empty() && !S.VehicleFileName.empty())
-    S.VehicleName = ReportVehicleName(ReportSink::File);
+  // The file's title names the vehicle after its vehicle file, and VehicleName keeps that name
+  // from now on (none when the file has a description or there is no file).
+  S.VehicleName = ReportVehicleName(ReportSink::File);
   const FileWriteResult result =
       WriteFileReplacing(fileName, ReportText(PerformanceReport(ReportSink::File, {})));
   if (result.ok()) return true;

@@ -35,8 +35,8 @@ TEST_F(ReportFileTest, GoldenReportByteForByte) {
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(test::TempFolder::read(path), expected);
   EXPECT_TRUE(seam.asked.empty());
-  // The file's title is worked out for the file alone.
-  EXPECT_EQ(S.VehicleName, "Golden");
+  // A vehicle file with a description gives the plain title and leaves no vehicle name.
+  EXPECT_EQ(S.VehicleName, "");
 }
 
 // Without a description the file names the vehicle after its vehicle file, in the title and
@@ -64,10 +64,15 @@ TEST_F(ReportFileTest, TitleAndVehicleNameFollowTheVehicleFile) {
   S.VehicleName = "Kept";
   EXPECT_EQ(ReportVehicleName(ReportSink::Listing), "Kept");
   EXPECT_EQ(ReportVehicleName(ReportSink::Printer), "Kept");
-  // A description keeps VehicleName as it is.
+  // A description, or no vehicle file at all, leaves no vehicle name.
   S.VehicleFileDescription = "Described";
   ASSERT_TRUE(FilePerformanceData(folder.file("out.txt")));
-  EXPECT_EQ(S.VehicleName, "Kept");
+  EXPECT_EQ(S.VehicleName, "");
+  S.VehicleFileDescription.clear();
+  S.VehicleFileName.clear();
+  S.VehicleName = "Kept";
+  ASSERT_TRUE(FilePerformanceData(folder.file("out.txt")));
+  EXPECT_EQ(S.VehicleName, "");
 }
 
 TEST_F(ReportFileTest, AFileThatCannotBeWrittenIsReportedAndNothingIsWritten) {
