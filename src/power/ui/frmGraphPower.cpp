@@ -19,6 +19,7 @@
 #include "core/units.h"
 #include "entry/entry_chain.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/letter_keys.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "files/file_dialog.h"
@@ -445,7 +446,8 @@ bool frmGraphPower::Form_KeyDown(QKeyEvent* event) {
   if (!graph.GraphReady || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
     return false;
   const auto plot = [this](int row, bool draw) { PlotRow(row, draw); };
-  switch (event->key()) {
+  const int letter = LetterKey(*event);
+  switch (letter ? letter : event->key()) {
     case Qt::Key_E: graph.EraseKeyHeld = true; return true;
     case Qt::Key_R: PowerManipulateRPMlimit_Click(); return true;
     case Qt::Key_F2:
@@ -465,7 +467,7 @@ bool frmGraphPower::Form_KeyDown(QKeyEvent* event) {
 }
 
 bool frmGraphPower::Form_KeyUp(QKeyEvent* event) {
-  if (event->key() != Qt::Key_E || event->isAutoRepeat()) return false;
+  if (LetterKey(*event) != Qt::Key_E || event->isAutoRepeat()) return false;
   graph.EraseKeyHeld = false;
   return true;
 }
