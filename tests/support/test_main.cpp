@@ -3,11 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The toolkit's own settings (the file dialog's last folder and history) go to a folder of
+  // this run: test executables running side by side would otherwise share and rewrite them.
+  const QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
   QApplication app(argc, argv);
+  QLocale::setDefault(QLocale::c());  // as the program does at start
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
