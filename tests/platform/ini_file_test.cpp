@@ -43,11 +43,12 @@ TEST(IniFile, KeysWithAnIMatchOnATurkishDesktop) {
   test::ScopedLocale locale;
   ASSERT_TRUE(locale.Use("tr_TR.UTF-8"));
   test::TempFolder dir;
-  IniFile file = IniFile::Read(dir.Write("KESTR.INI", "[KESTRELON]\nHISTFONTNAME=Arial\n"));
-  EXPECT_EQ(file.Get("Kestrelon", "HistFontName"), "Arial");
+  IniFile file = IniFile::Read(dir.Write("KESTR.INI", "[KESTRELON]\nHISTFONTNAME=Arial\nHISTFONTSIZE=12\n"));
+  EXPECT_EQ(std::tuple(file.Get("Kestrelon", "HistFontName"), file.Get("kestrelon", "histfontsize")),
+            std::tuple("Arial", "12"));
   file.Set("kestrelon", "histfontname", "Times");
   ASSERT_TRUE(file.Write(dir / "KESTR.INI"));
-  EXPECT_EQ(test::FileText(dir / "KESTR.INI"), "[KESTRELON]\nhistfontname=Times\n");
+  EXPECT_EQ(test::FileText(dir / "KESTR.INI"), "[KESTRELON]\nhistfontname=Times\nHISTFONTSIZE=12\n");
 }
 
 }  // namespace
