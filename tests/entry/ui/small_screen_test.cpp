@@ -21,6 +21,7 @@ class SmallScreen : public EntryTest {
   void TearDown() override {
     const std::vector<Form*> loaded = Form::LoadedForms();
     for (Form* form : loaded) form->Unload();
+    Form::DeleteInstances();
   }
 };
 
