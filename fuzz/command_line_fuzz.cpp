@@ -21,10 +21,10 @@ std::vector<std::string> Lines(std::string_view text) {
   return lines;
 }
 
-// An argument the system can hand over and the line can carry: not empty, no quote, no NUL, and
-// not made of blanks and commas alone.
+// An argument the system can hand over and the line carries whole: not blank, no quote, no NUL,
+// and no comma (two names joined by a comma run as two unless the word names a file).
 bool Carried(const std::string& arg) {
-  return arg.find_first_not_of(" ,") != std::string::npos && arg.find_first_of("\"\0", 0, 2) == std::string::npos;
+  return arg.find_first_not_of(' ') != std::string::npos && arg.find_first_of("\",\0", 0, 3) == std::string::npos;
 }
 
 }  // namespace

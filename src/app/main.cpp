@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   RegisterProgramWindows();
 
   int result = 0;
-  if (auto bar = SubMain(CommandLineFromArguments(argc, argv))) result = RunProgram(*bar);
+  if (auto bar = SubMain(CommandLineSource(argc, argv))) result = RunProgram(*bar);
   Form::DeleteInstances();
   setUi(nullptr);
   return result;

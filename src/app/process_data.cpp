@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <optional>
 
 #include "core/program_title.h"
 #include "core/state.h"
@@ -64,26 +65,29 @@ bool AutomaticPassCompleted() {
   return S.VehicleLoadDone != False;
 }
 
+// The file the command line names as this system has it: a racer's own files often carry their
+// extension in lower case, and are found as the file dialog finds them. A file not there is
+// told by its kind and the name looked for; a missing folder has been told by the look-up first.
+std::optional<std::string> FindNamedFile(const std::string& named, const std::string& kind) {
+  const std::string path = FileWithExtensionInAnyCase(named);
+  if (FileExists(path)) return path;
+  ui().MsgBox(kind + PathText(named) + " not found", Msg::OKOnly, ProgramTitle);
+  return std::nullopt;
+}
+
 }  // namespace
 
-void Process_Data(const std::string& chassis, const std::string& engine) {
-  // A missing folder has been told by the look-up itself: one message for one mistake.
-  if (const LookUpOutcome found = LookUpFile(chassis); found != LookUpOutcome::Found) {
-    if (found == LookUpOutcome::Missing)
-      ui().MsgBox("Chassis file " + PathText(chassis) + " not found", Msg::OKOnly, ProgramTitle);
-    return;
-  }
-  if (const LookUpOutcome found = LookUpFile(engine); found != LookUpOutcome::Found) {
-    if (found == LookUpOutcome::Missing)
-      ui().MsgBox("Engine file " + PathText(engine) + " not found", Msg::OKOnly, ProgramTitle);
-    return;
-  }
+void Process_Data(const std::string& chassisNamed, const std::string& engineNamed) {
+  const auto chassis = FindNamedFile(chassisNamed, "Chassis file ");
+  if (!chassis) return;
+  const auto engine = FindNamedFile(engineNamed, "Engine file ");
+  if (!engine) return;
   if (Form1* bar = Form1::Instance()) {
     bar->CommandLineLoad = true;
-    bar->CommandLineEngine = engine;
-    bar->CommandLineChassis = chassis;
+    bar->CommandLineEngine = *engine;
+    bar->CommandLineChassis = *chassis;
   }
-  if (!FileVehicle(chassis, engine)) return;
+  if (!FileVehicle(*chassis, *engine)) return;
   if (!AutomaticPassCompleted()) return;
   // The run set-up accepts its stored settings as it loads and runs the vehicle.
   S.AutoAccept = True;

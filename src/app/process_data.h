@@ -7,8 +7,9 @@
 
 namespace kestrelon {
 
-// A missing file is reported and nothing is loaded. A rejected file, or an automatic pass the
-// user abandons, leaves the program as the load left it, without a run.
+// Each file is taken as named, else with its extension in another case; a missing file is
+// reported and nothing is loaded. A rejected file, or an automatic pass the user abandons,
+// leaves the program as the load left it, without a run.
 void Process_Data(const std::string& chassis, const std::string& engine);
 
 }  // namespace kestrelon

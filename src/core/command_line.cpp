@@ -1,10 +1,13 @@
 #include "core/command_line.h"
 
+#include <filesystem>
+
 #include "core/commands.h"
 #include "core/numbers.h"
 #include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "core/tables.h"
 #include "platform/paths.h"
 #include "platform/ui_seam.h"
 
@@ -17,12 +20,20 @@ bool EndsWithNoCase(std::string_view text, std::string_view ending) {
          EqualsNoCase(text.substr(text.size() - ending.size()), ending);
 }
 
-// A name without a folder is taken from the data folder; with no data folder set it stays
-// relative to the working directory.
-// A name without a folder lies in the data folder; the root folder "/" keeps it absolute.
+// A name without a folder lies in the data folder; with no data folder set it stays relative to
+// the working folder.
 std::string InDataFolder(const std::string& name, const std::string& folder) {
   if (name.find('/') != std::string::npos || folder.empty()) return name;
   return CompleteFolder(folder) + name;
+}
+
+// A word that must travel quoted to stay one argument.
+bool NeedsQuotes(std::string_view word) {
+  if (word.find_first_of(" \"") != std::string_view::npos) return true;
+  if (word.find(',') == std::string_view::npos) return false;
+  std::error_code ec;
+  // Start-up has not yet completed the data folder from the environment.
+  return std::filesystem::is_regular_file(InDataFolder(std::string(word), CompletedDataPath()), ec);
 }
 
 void Tell(const std::string& text) { ui().MsgBox(text, Msg::OKOnly, ProgramTitle); }
@@ -34,9 +45,7 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (!line.empty()) line += ' ';
-    // Blanks and commas separate arguments on the line and quotes group them: an argument
-    // holding any of them travels quoted, a double quote inside it doubled.
-    if (arg.find_first_of(" ,\"") == std::string_view::npos) {
+    if (!NeedsQuotes(arg)) {
       line += arg;
       continue;
     }
@@ -45,6 +54,10 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
     line += '"';
   }
   return line;
+}
+
+std::string CommandLineSource::Text() const {
+  return argv_ ? CommandLineFromArguments(argc_, argv_) : text_;
 }
 
 void ParseCommandLine(std::string_view commandLine) {

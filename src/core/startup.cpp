@@ -8,11 +8,11 @@
 
 namespace kestrelon {
 
-bool StartupBeforeSplash(std::string_view commandLine, const SettingsFiles& files) {
+bool StartupBeforeSplash(const CommandLineSource& commandLine, const SettingsFiles& files) {
   // The window places not yet set, the empty history ring and the estimate defaults are the
   // state's start values.
   LoadSettings(files);
-  ParseCommandLine(commandLine);
+  ParseCommandLine(commandLine.Text());
   return S.CommandArgCount == 0 && Cfg.ShowLogo != False;
 }
 

@@ -7,15 +7,14 @@
 //   StartupAfterSplash();
 //   show the main window bar.
 
-#include <string_view>
-
+#include "core/command_line.h"
 #include "core/settings.h"
 
 namespace kestrelon {
 
 // Reads the settings and splits the command line (the text after the program's name). Returns
 // true when the splash is to be shown: no arguments and the ShowLogo setting on.
-bool StartupBeforeSplash(std::string_view commandLine,
+bool StartupBeforeSplash(const CommandLineSource& commandLine,
                          const SettingsFiles& files = DefaultSettingsFiles());
 
 // Builds the reference tables, resets the model and sets the import folder from SFDATA (else

@@ -10,11 +10,14 @@ namespace kestrelon {
 
 ReferenceTables Tbl;
 
+std::string CompletedDataPath() {
+  return CompleteFolder(Trim(Cfg.DataPath).empty() ? EnvironmentText("WCDPATH") : Cfg.DataPath);
+}
+
 namespace {
 
 void CompleteDataFolders() {
-  if (Trim(Cfg.DataPath).empty()) Cfg.DataPath = EnvironmentText("WCDPATH");
-  Cfg.DataPath = CompleteFolder(Cfg.DataPath);
+  Cfg.DataPath = CompletedDataPath();
   if (Trim(Cfg.EADataPath).empty()) Cfg.EADataPath = EnvironmentText("EADATA");
   if (Trim(Cfg.EADataPath).empty()) Cfg.EADataPath = Cfg.DataPath;
   Cfg.EADataPath = CompleteFolder(Cfg.EADataPath);

@@ -70,6 +70,10 @@ extern ReferenceTables Tbl;
 // it at start-up. Until then the catalogue stays empty.
 inline void (*InitExampleCatalogueHook)() = nullptr;
 
+// The data folder as start-up completes it: the stored one, else WCDPATH, ready to have a file
+// name appended.
+std::string CompletedDataPath();
+
 // Completes the data folders from the environment (WCDPATH, EADATA), fills the example
 // catalogue, builds every table and sets the run-time values that start with the tables.
 void InitTables();

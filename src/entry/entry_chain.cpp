@@ -125,6 +125,9 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
       ui().SetBusyCursor(false);
       return;
     }
+    // The curve graph's OK carries the entry on, its Cancel ends it: going on here as well
+    // would ask again for a stage the racer has just accepted or cancelled.
+    if (!S.AutoAccept) return;
   }
   if (S.CancelFlag == 0 && !EnterStage(1, CurveEntryMode, AskAllStages)) return;
   if (S.CancelFlag == 0 && !EnterStage(2, CurveEntryMode, AskAllStages)) return;

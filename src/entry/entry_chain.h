@@ -7,8 +7,11 @@
 //                       on the forms are only loaded and accept themselves, so a stored vehicle
 //                       becomes a model without a window (the forms' loads nest).
 //   InputData           the engine curves first (no nitrous, then both stages), the throttle
-//                       stops, then the chain of data forms.
-//   InputDataResume     carries on with InputData's last arguments after a modeless step.
+//                       stops, then the chain of data forms. A curve entered on the graph
+//                       ends the call: the graph's OK carries the entry on, also when the
+//                       graph was waited for, so each step has one caller.
+//   InputDataResume     carries on with InputData's last arguments after a curve or the
+//                       throttle form.
 
 #include <functional>
 

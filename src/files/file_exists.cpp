@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "core/numbers.h"
@@ -47,6 +49,28 @@ std::string UnexpectedErrorText(int number, const std::string& description) {
 bool FileExistsQuietly(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && IsNormalFile(path, st);
+}
+
+std::string FileWithExtensionInAnyCase(const std::string& path) {
+  if (FileExistsQuietly(path)) return path;
+  const auto slash = path.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const auto dot = path.rfind('.');
+  if (dot == std::string::npos || dot < nameStart) return path;
+  const std::string folder = path.substr(0, nameStart);
+  const std::string_view stem = std::string_view(path).substr(nameStart, dot + 1 - nameStart);
+  const std::string_view extension = std::string_view(path).substr(dot + 1);
+  std::optional<std::string> first;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(FolderOf(path), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0 ||
+        !EqualsNoCase(std::string_view(name).substr(stem.size()), extension))
+      continue;
+    if ((!first || name < *first) && FileExistsQuietly(folder + name)) first = name;
+  }
+  return first ? folder + *first : path;
 }
 
 LookUpOutcome LookUpFile(const std::string& path) {

@@ -20,6 +20,12 @@ bool FileExists(const std::string& path);
 // The same look-up without any message.
 bool FileExistsQuietly(const std::string& path);
 
+// The file a path names on this system, where the file dialog lists a file whatever the case of
+// its extension: the path itself when that file exists, else the first file, in name order, of
+// the same name with its extension in another case ("car.wcd" for "car.WCD"), else the path
+// itself. Says nothing, even when the folder is missing.
+std::string FileWithExtensionInAnyCase(const std::string& path);
+
 // The trimmed text after "//*" on the file's first line; "" for an empty path, a missing or
 // unreadable file, or a first line that is no description.
 std::string ReadFileDescription(const std::string& path);

@@ -166,11 +166,17 @@ TEST(ExampleVehicles, WhatTheSettersWrite) {
     for (int g = 0; g <= 10; ++g)
       for (int i = 0; i <= 20; ++i)
         if (!d[g][i].empty()) distinct.insert({g, i});
-    if (comments.count(f.row)) EXPECT_EQ(d[1][0], comments.at(f.row));
+    if (comments.count(f.row)) {
+      EXPECT_EQ(d[1][0], comments.at(f.row));
+    }
     EXPECT_EQ(d[5][4], presetCodes.count(f.row) ? presetCodes.at(f.row) : "");
-    if (revLimitCodes.count(f.row)) EXPECT_EQ(d[9][2], revLimitCodes.at(f.row));
+    if (revLimitCodes.count(f.row)) {
+      EXPECT_EQ(d[9][2], revLimitCodes.at(f.row));
+    }
     // A clutch described by its springs and bob-weight arms runs on that description.
-    if (!d[1][5].empty() && !d[1][7].empty()) EXPECT_EQ(d[1][13], "Y");
+    if (!d[1][5].empty() && !d[1][7].empty()) {
+      EXPECT_EQ(d[1][13], "Y");
+    }
   }
   // No item outside the slots the setters write (group 0 and item 0 of groups 2-10 among them).
   EXPECT_EQ(distinct.size(), 152u);

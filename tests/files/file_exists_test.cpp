@@ -44,6 +44,19 @@ TEST_F(FileLookUp, HiddenFilesAreMissingButFilesInAHiddenFolderAreFound) {
   EXPECT_TRUE(seam.asked.empty());
 }
 
+TEST_F(FileLookUp, AFileIsFoundWithItsExtensionInAnyCaseButNotAFolderOrAHiddenFile) {
+  std::filesystem::create_directories(folder.file("car.Wcd"));
+  folder.write("car.wcd", "x\r\n");
+  folder.write(".car.WCD", "x\r\n");
+  folder.write("car", "x\r\n");
+  EXPECT_EQ(FileWithExtensionInAnyCase(folder.file("car.WCD")), folder.file("car.wcd"));
+  // Nothing of that name: the path as given, also for a hidden file, a name without an
+  // extension and a folder that is not there.
+  for (const char* name : {".car.wcd", "CAR", "car.W", "gone/car.WCD"})
+    EXPECT_EQ(FileWithExtensionInAnyCase(folder.file(name)), folder.file(name)) << name;
+  EXPECT_TRUE(seam.asked.empty());
+}
+
 TEST_F(FileLookUp, DescriptionIsTheTrimmedRestOfADescriptionFirstLine) {
   for (auto [bytes, description] :
        {std::pair("//*  Quick car  \r\n1\r\n", "Quick car"), {"//*Lone line", "Lone line"}, {"//no\r\n", ""}, {"", ""}})

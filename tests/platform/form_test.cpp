@@ -118,6 +118,49 @@ TEST_F(FormLife, ModalShowWaitsUntilUnloaded) {
   EXPECT_FALSE(probe.IsLoaded() || probe.isModal());
 }
 
+// A window whose unload carries on at once into its own next life (a curve graph whose OK opens
+// the next stage's graph) is waited for anew: the second wait lasts until that life ends too,
+// and only then do both waits return, innermost first.
+TEST_F(FormLife, AWindowWaitedForAgainBeforeItsFirstWaitReturnedGetsAWaitOfItsOwn) {
+  Probe probe;
+  std::vector<std::string> steps;
+  bool secondLifeWaited = false;
+  QTimer::singleShot(0, [&] {
+    probe.Unload();
+    QTimer::singleShot(0, [&] {
+      secondLifeWaited = probe.IsShownModal() && probe.isVisible() && probe.isModal();
+      probe.Unload();
+    });
+    probe.ShowModal();
+    steps.push_back(probe.IsLoaded() ? "second wait ended early" : "second wait ended");
+  });
+  probe.ShowModal();
+  steps.push_back("first wait ended");
+  EXPECT_TRUE(secondLifeWaited);
+  EXPECT_EQ(steps, (std::vector<std::string>{"second wait ended", "first wait ended"}));
+  EXPECT_FALSE(probe.isModal() || probe.IsShownModal());
+}
+
+// A modeless window opened while another is waited for takes the input above it (it would
+// otherwise be unusable), and is modeless again once it goes; so is a window once its wait ends.
+TEST_F(FormLife, AModelessWindowOverAWaitTakesInputAndNoWindowStaysModal) {
+  Probe waited;
+  Probe over(QStringLiteral("Over"));
+  bool overModal = false;
+  QTimer::singleShot(0, [&] {
+    over.Show();
+    overModal = over.isModal() && QApplication::activeModalWidget() == &over;
+    over.Unload();
+    waited.Unload();
+  });
+  waited.ShowModal();
+  EXPECT_TRUE(overModal);
+  over.Show();  // nothing waits now
+  EXPECT_FALSE(over.isModal() || waited.isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  over.Unload();
+}
+
 TEST_F(FormLife, AWindowShowsItsWholeCaption) {
   Probe probe;
   probe.SetCaption(QStringLiteral("Nitrous Oxide Settings"));

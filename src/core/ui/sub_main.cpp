@@ -8,7 +8,7 @@
 
 namespace kestrelon {
 
-std::unique_ptr<Form1> SubMain(std::string_view commandLine) {
+std::unique_ptr<Form1> SubMain(const CommandLineSource& commandLine) {
   if (StartupBeforeSplash(commandLine)) ShowSplash();
   StartupAfterSplash();
   auto bar = std::make_unique<Form1>();

@@ -16,6 +16,9 @@
 namespace kestrelon {
 
 frmDataClutchTimers::frmDataClutchTimers() : Form("frmDataClutchTimers", "Clutch Timers") {
+  // Modal as the clutch form's Timers button shows it, also when the automatic pass brings it
+  // forward to correct a figure.
+  HoldInputWhenShown();
   auto* layout = new QVBoxLayout(this);
   auto* launch = new QHBoxLayout;
   launch->addWidget(new QLabel("Percentage of clutch lockup weight available at launch", this));
@@ -90,10 +93,7 @@ void frmDataClutchTimers::ClTimerOK_Click() {
   if (const Verdict refusal = AcceptClutchTimers(t)) {
     // Loaded by the automatic pass: the form comes forward, modal as the Timers button shows
     // it, so that the figure is corrected before the clutch form goes on.
-    if (!isVisible()) {
-      setWindowModality(Qt::ApplicationModal);
-      Show();
-    }
+    if (!isVisible()) Show();
     ui().MsgBox(refusal->message, Msg::Question, "Clutch Timers");
     if (QWidget* field = FieldControl(refusal->field)) field->setFocus();
     return;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "core/window_list.h"
 #include "platform/qt/screen_place.h"
@@ -56,6 +57,28 @@ void Form::Load() {
 void Form::Show() {
   Load();
   if (!loaded_) return;  // the window accepted itself and went during its load
+  // Beneath a window that is waited for, a modeless window would take no input at all.
+  const bool aboveAWait = QApplication::activeModalWidget() && QApplication::activeModalWidget() != this;
+  const bool holdsInput = !waits_.empty() || holdsInput_ || aboveAWait;
+  ShowWithModality(holdsInput ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+void Form::ShowModal() {
+  Load();
+  if (!loaded_) return;
+  QEventLoop wait;
+  waits_.push_back(&wait);
+  ShowWithModality(Qt::ApplicationModal);
+  wait.exec();
+  // The window's unload ended this wait and every other of the same life.
+  std::erase(waits_, &wait);
+}
+
+void Form::ShowWithModality(Qt::WindowModality modality) {
+  if (windowModality() != modality) {
+    hide();
+    setWindowModality(modality);
+  }
   // A minimised window comes back as a normal one; a maximised one stays maximised.
   if (IsMinimised()) SetNormalState();
   if (const int needed = CaptionWidth(Caption()); width() < needed) resize(needed, height());
@@ -63,20 +86,6 @@ void Form::Show() {
   show();
   raise();
   activateWindow();
-}
-
-void Form::ShowModal() {
-  Load();
-  if (!loaded_) return;
-  // Already waited for further down: a second wait would outlive the window.
-  if (modalLoop_) return Show();
-  setWindowModality(Qt::ApplicationModal);
-  Show();
-  QEventLoop loop;
-  modalLoop_ = &loop;
-  loop.exec();
-  modalLoop_ = nullptr;
-  setWindowModality(Qt::NonModal);
 }
 
 bool Form::Unload() {
@@ -87,6 +96,7 @@ bool Form::Unload() {
   Form_Unload();
   Forget();
   hide();
+  setWindowModality(Qt::NonModal);
   return true;
 }
 
@@ -96,7 +106,8 @@ void Form::Forget() {
   auto& loaded = Loaded();
   loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
   if (listed_) windowlistRemove(StdText(Caption()));
-  if (modalLoop_) modalLoop_->quit();
+  // This life's waits end; a later load of the window starts waits of its own.
+  for (QEventLoop* wait : std::exchange(waits_, {})) wait->quit();
 }
 
 void Form::SetNormalState() {

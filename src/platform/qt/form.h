@@ -11,6 +11,13 @@
 //   Unload()     asks Form_QueryUnload (which may refuse), runs Form_Unload, withdraws the
 //                caption and hides the window. Closing the window's frame does the same.
 //
+// Waits: each ShowModal owns its wait, which ends when that life of the window ends (its
+// unload), even when the window is loaded and waited for again before the first wait has
+// returned (a curve graph whose OK carries the entry on to the next curve's graph). A window
+// waited for takes the program's input; a window shown modeless while another is waited for
+// takes input above it (the run set-up or the progress window opened from a waiting graph) until
+// it goes. No window stays modal once nothing waits for it.
+//
 // One shared instance per form name: Register(name, factory) once at start-up, Instance(name)
 // to reach it (nullptr while no such window is registered). LoadedForms() walks the loaded
 // windows in load order. Places are in twips, as they are saved: PlaceAt(top, left) with a
@@ -78,12 +85,16 @@ class Form : public QWidget {
   void SetCancelButton(QPushButton* button) { cancelButton_ = button; }
   QPushButton* CancelButton() const { return cancelButton_; }
   // Shown modal and waiting for its unload.
-  bool IsShownModal() const { return modalLoop_ != nullptr; }
+  bool IsShownModal() const { return !waits_.empty(); }
 
  protected:
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(bool& /*cancel*/) {}
   virtual void Form_Unload() {}
+
+  // The window takes the program's input whenever it shows, waited for or not (a run's
+  // progress, beneath which the run goes on).
+  void HoldInputWhenShown() { holdsInput_ = true; }
 
   void CentreOnScreen();
   void PlaceAt(Long top, Long left);
@@ -97,10 +108,14 @@ class Form : public QWidget {
  private:
   void Forget();
   void SetTitle(const QString& caption);
+  // Shows the window modal or modeless; a change of modality takes effect only on a hidden window.
+  void ShowWithModality(Qt::WindowModality modality);
 
   bool listed_;
   bool loaded_ = false;
-  QEventLoop* modalLoop_ = nullptr;
+  bool holdsInput_ = false;
+  // The waits for this life of the window, innermost last.
+  std::vector<QEventLoop*> waits_;
   QPushButton* cancelButton_ = nullptr;
 };
 

@@ -32,7 +32,7 @@ frmCalcProgress::frmCalcProgress()
   CalcCancelButton = new QPushButton(QStringLiteral("Cancel"), this);
   // The run lets window events through while this window shows; only its Cancel may take
   // them, so no other command (a second run, an edit of the model) starts meanwhile.
-  setWindowModality(Qt::ApplicationModal);
+  HoldInputWhenShown();
 
   auto* top = new QHBoxLayout;
   top->addWidget(Image1);

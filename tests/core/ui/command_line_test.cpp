@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
-
 #include <utility>
 #include <vector>
 
+#include "../scoped_env.h"
 #include "core/commands.h"
 #include "core/settings.h"
+#include "core/startup.h"
 #include "core/state.h"
 #include "support/scripted_ui.h"
 
@@ -62,13 +64,50 @@ TEST_F(CommandLine, SplitsOnBlanksCommasAndQuotes) {
   EXPECT_EQ(S.CommandLineText, "");
 }
 
-TEST_F(CommandLine, JoinsProgramArgumentsKeepingBlanksAndCommasInsideQuotes) {
-  const char* argv[] = {"kestrelon", "/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"};
-  EXPECT_EQ(CommandLineFromArguments(6, argv),
-            "\"/my cars/a.wcd\" \"b,c.vcd\" \"/my \"\"best\"\" car.vcd\" \"\"\"e.vcd\" f.wcd");
-  ParseCommandLine(CommandLineFromArguments(6, argv));
-  EXPECT_EQ(std::vector<std::string>(S.CommandArgs.begin(), S.CommandArgs.begin() + S.CommandArgCount),
-            (std::vector<std::string>{"/my cars/a.wcd", "b,c.vcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"}));
+// The words a shell passes become the arguments the line is split into: blanks and quotes stay
+// inside a word; a comma stays inside only when the whole word names a file.
+TEST_F(CommandLine, ShellWordsKeepBlanksQuotesAndCommasOfFileNames) {
+  test::TempFolder data;
+  data.Write("my,car.WCD", "");
+  data.Write("x/a,b.vcd", "");
+  Cfg.DataPath = data.path();
+  using Words = std::vector<std::string>;
+  const std::pair<Words, Words> rows[] = {
+      {{"/my cars/a.wcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"},
+       {"/my cars/a.wcd", "/my \"best\" car.vcd", "\"e.vcd", "f.wcd"}},
+      {{"my,car.WCD", "b.vcd"}, {"my,car.WCD", "b.vcd"}},  // in the data folder
+      {{"my,car"}, {"my", "car"}},                         // only its vehicle file exists
+      {{data / "x/a,b.vcd"}, {data / "x/a,b.vcd"}},        // a path is taken as given
+      {{"x/a,b.vcd"}, {"x/a", "b.vcd"}},                   // ... not in the data folder
+      {{"my car,1.wcd"}, {"my car,1.wcd"}},
+  };
+  for (const auto& [words, args] : rows) {
+    std::vector<const char*> argv{"kestrelon"};
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    ParseCommandLine(CommandLineFromArguments(static_cast<int>(argv.size()), argv.data()));
+    EXPECT_EQ(Words(S.CommandArgs.begin(), S.CommandArgs.begin() + S.CommandArgCount), args) << words[0];
+  }
+}
+
+// The program's words are joined once start-up knows the data folder: the stored one, else the
+// one WCDPATH names.
+TEST_F(CommandLine, StartUpLooksForACommaNameInTheDataFolderOfTheSettingsOrTheEnvironment) {
+  test::TempFolder data;
+  data.Write("my,car.WCD", "");
+  const std::string stored = data.Write("stored.ini", "[Data]\nDataPath=" + data.path() + "\n");
+  const std::string empty = data.Write("empty.ini", "[Data]\n");
+  for (const auto& [store, wcdPath] : {std::pair(stored, std::string("/elsewhere")), std::pair(empty, data.path())}) {
+    test::ScopedEnv env;
+    env.Set("WCDPATH", wcdPath);
+    SettingsFiles files;
+    files.Store = store;
+    Cfg = Settings{};
+    const char* argv[] = {"kestrelon", "my,car.WCD", "my,car.VCD"};
+    StartupBeforeSplash(CommandLineSource(3, argv), files);
+    EXPECT_EQ(std::tuple(S.CommandArgCount, S.CommandArgs[0], S.CommandArgs[1]),
+              std::tuple(3, "my,car.WCD", "my"))
+        << store;
+  }
 }
 
 TEST_F(CommandLine, BaseNameRunsBothFilesFromTheDataFolder) {

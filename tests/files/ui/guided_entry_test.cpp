@@ -1,0 +1,357 @@
+// The guided entry as a racer walks it on screen: File > Example and File > New, every window
+// answered from the keyboard (Enter) or with its OK button, through the peak figures, the curve
+// graphs of every nitrous stage and the data forms, then a run and File > Exit. Keys and clicks
+// go through the window system, so a window that another window's wait blocks takes nothing, as
+// for the racer; a time limit turns a freeze into a failure.
+#include <QAction>
+#include <QCheckBox>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "core/tables.h"
+#include "core/ui/form1.h"
+#include "core/ui/sub_main.h"
+#include "file_window_fixture.h"
+#include "entry/ui/frmDataClutch.h"
+#include "entry/ui/frmDataNitrous.h"
+#include "entry/ui/frmNitrousAdjust.h"
+#include "simulation/ui/frmCalcProgress.h"
+#include "simulation/ui/estimate_windows.h"
+#include "simulation/ui/frmEstimate.h"
+
+namespace kestrelon::test {
+namespace {
+
+// Watches windows come on screen and answers the one that takes input, each time it becomes the
+// window that takes input.
+class Racer : public QObject {
+ public:
+  // Each window that came on screen, as "form name: caption", in order.
+  std::vector<std::string> shown;
+  // What the racer does in a window before pressing Enter (by form name): types into it, or
+  // returns a button (or check box) to click instead of Enter.
+  std::map<QString, std::function<QAbstractButton*(Form&)>> typing;
+  // Curve graphs (by caption) answered with Cancel instead of OK.
+  std::set<QString> cancelled;
+
+  Racer() {
+    qApp->installEventFilter(this);
+    timer_.setInterval(15);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+    timer_.start();
+  }
+  ~Racer() override { qApp->removeEventFilter(this); }
+
+  // The window that would take the racer's next key: a window that holds the input, else the
+  // window that came on screen last and is still there (the bar and the progress window are not
+  // answered).
+  Form* Target() const {
+    if (auto* modal = dynamic_cast<Form*>(QApplication::activeModalWidget()))
+      return dynamic_cast<frmCalcProgress*>(modal) ? nullptr : modal;
+    for (auto it = order_.rbegin(); it != order_.rend(); ++it)
+      if (*it && (*it)->isVisible()) return *it;
+    return nullptr;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* form = dynamic_cast<Form*>(watched);
+    if (!form || !form->isWindow() || dynamic_cast<Form1*>(form) || dynamic_cast<frmCalcProgress*>(form))
+      return false;
+    if (event->type() == QEvent::Show) {
+      shown.push_back(form->FormName().toStdString() + ": " + form->Caption().toStdString());
+      ++showings_;
+      order_.push_back(form);
+    }
+    return false;
+  }
+
+ private:
+  void Answer() {
+    Form* form = Target();
+    if (!form || (form == answered_ && showings_ == answeredAt_) || !form->windowHandle() ||
+        !form->windowHandle()->isExposed())
+      return;
+    answered_ = form;
+    answeredAt_ = showings_;
+    // Typed and pressed from the event queue, as the racer's keys come: whatever the press opens
+    // waits inside it, and the racer's next look must not wait with it.
+    QMetaObject::invokeMethod(form, [this, form] { Press(*form); }, Qt::QueuedConnection);
+  }
+
+  void Press(Form& form) {
+    QAbstractButton* button = nullptr;
+    if (const auto typed = typing.find(form.FormName()); typed != typing.end()) button = typed->second(form);
+    if (auto* graph = dynamic_cast<frmGraphPower*>(&form))
+      button = cancelled.contains(form.Caption()) ? graph->CancelButton : graph->GraphOKButton;
+    QWindow* window = form.windowHandle();
+    if (button)
+      QTest::mouseClick(window, Qt::LeftButton, {}, button->mapTo(&form, button->rect().center()));
+    else
+      QTest::keyClick(window, Qt::Key_Return);
+  }
+
+  QTimer timer_;
+  std::vector<QPointer<Form>> order_;
+  int showings_ = 0;
+  QPointer<Form> answered_;
+  int answeredAt_ = -1;
+};
+
+class GuidedEntry : public FileWindowTest {
+ protected:
+  void SetUp() override {
+    FileWindowTest::SetUp();
+    previousConfig_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.file("config")));
+  }
+  void TearDown() override {
+    FileWindowTest::TearDown();
+    qputenv("XDG_CONFIG_HOME", previousConfig_);
+  }
+
+  // One thing the racer does from the bar once the windows before it have been answered and
+  // `ready` holds.
+  struct Step {
+    std::function<bool()> ready;
+    std::function<void()> act;
+  };
+
+  // The usual session: `start` from the bar, a run once every section is in, then File > Exit.
+  std::vector<Step> RunAndExit(Form1& bar, std::function<void()> start) {
+    return {{[] { return true; }, std::move(start)},
+            {EverySectionIn, [&bar] { bar.mnuCalcAcc->trigger(); }},
+            {RunEnded, [this, &bar] { Exit(bar); }}};
+  }
+
+  // File > Exit: No to saving first, or Yes to the question whether to exit once saved.
+  void Exit(Form1& bar) {
+    ui.answers = {S.DataSaved ? Msg::Yes : Msg::No};
+    bar.mnuFileExit->trigger();
+  }
+
+  // Runs the steps in the program's event loop, with the racer answering every window. False
+  // when the program did not end, after the last step, within the time limit.
+  static bool Session(const std::vector<Step>& steps, Racer& racer) {
+    std::size_t next = 0;
+    QTimer director;
+    director.setInterval(30);
+    QObject::connect(&director, &QTimer::timeout, [&] {
+      if (racer.Target() || next == steps.size() || !steps[next].ready()) return;
+      steps[next++].act();
+    });
+    director.start();
+    bool inTime = true;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&] {
+      inTime = false;
+      for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+      QCoreApplication::exit(1);
+    });
+    limit.start(30000);
+    auto* bar = dynamic_cast<Form1*>(Form::FindLoaded(QStringLiteral("Form1")));
+    if (!bar) return false;
+    RunProgram(*bar);
+    return inTime && next == steps.size();
+  }
+
+  static bool RunEnded() { return S.RunDone && !Form::FindLoaded(QStringLiteral("frmCalcProgress")); }
+
+  static bool EverySectionIn() {
+    for (Integer entered : {S.EngineEntered, S.ChassisEntered, S.TyreEntered, S.AeroEntered,
+                            S.TransmissionEntered, S.ClutchEntered, S.InertiaEntered})
+      if (!entered) return false;
+    return true;
+  }
+
+  // Each window came on screen once.
+  static void ExpectEachShownOnce(const std::vector<std::string>& shown) {
+    std::set<std::string> seen;
+    for (const std::string& window : shown) EXPECT_TRUE(seen.insert(window).second) << window << " shown again";
+  }
+
+ private:
+  QByteArray previousConfig_;
+};
+
+// Chooses example `row` (1-based) in the chooser by keys: End and Home (the list's first row is
+// current but not chosen when it takes the focus), then Down to the row; then Enter.
+std::function<QAbstractButton*(Form&)> ChooseRow(int row) {
+  return [row](Form& form) -> QAbstractButton* {
+    auto& chooser = dynamic_cast<frmExample&>(form);
+    chooser.ExList->setFocus();
+    QTest::keyClick(chooser.windowHandle(), Qt::Key_End);
+    QTest::keyClick(chooser.windowHandle(), Qt::Key_Home);
+    for (int i = 1; i < row; ++i) QTest::keyClick(chooser.windowHandle(), Qt::Key_Down);
+    return nullptr;
+  };
+}
+
+// What the racer saw and was asked, for a session that did not end.
+std::string Froze(const Racer& racer, const std::vector<Asked>& asked) {
+  std::string questions;
+  for (const Asked& a : asked) questions += " \"" + a.text + "\"";
+  return "froze after: " + testing::PrintToString(racer.shown) + ", asked:" + questions;
+}
+
+TEST_F(GuidedEntry, EveryExampleWalksItsWindowsOnceAndRuns) {
+  for (int row = 1; row <= 25; ++row) {
+    SCOPED_TRACE(Tbl.ExampleDescription[row]);
+    S = SharedState{};
+    S.DataSaved = True;
+    Cfg.ShowLogo = False;
+    auto bar = std::make_unique<Form1>();
+    bar->Load();
+    bar->Show();
+    Racer racer;
+    racer.typing[QStringLiteral("frmExample")] = ChooseRow(row);
+    ASSERT_TRUE(Session(RunAndExit(*bar, [&] { bar->mnuFileExample->trigger(); }), racer))
+        << Froze(racer, ui.asked);
+    ExpectEachShownOnce(racer.shown);
+    EXPECT_NE(S.Time1320ft, 0) << "no run";
+    for (QWidget* window : QApplication::topLevelWidgets())
+      EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
+    for (Form* form : std::vector<Form*>(Form::LoadedForms())) form->Unload();
+    Form::DeleteInstances();
+  }
+}
+
+// Types a stage's peak figures: power at its rpm (and the top rpm for the curve without nitrous).
+QAbstractButton* TypePeakFigures(Form& form) {
+  auto& peaks = dynamic_cast<frmPNAData&>(form);
+  static const std::map<Integer, std::pair<const char*, const char*>> figures{
+      {0, {"300", "10000"}}, {1, {"400", "10000"}}, {2, {"480", "10000"}}};
+  const auto& [power, rpm] = figures.at(S.PowerCurveIndex);
+  const auto type = [](QLineEdit* box, const char* text) {
+    box->selectAll();
+    QTest::keyClicks(box, QString::fromLatin1(text));
+  };
+  if (peaks.MaxRPM->isVisible()) type(peaks.MaxRPM, "10500");
+  type(peaks.MaxBHP, power);
+  type(peaks.MaxPRPM, rpm);
+  peaks.MaxBHP->setFocus();
+  return nullptr;
+}
+
+TEST_F(GuidedEntry, NewVehicleWithTwoNitrousStagesIsEnteredAndRuns) {
+  // The sections typed as the turbo nitrous funny bike has them; the engine's figures (top rpm,
+  // peak power, launch temperature, rev limit) come from the peak figures typed.
+  const SharedState before = S;
+  LoadExampleVehicle("TNFUNNY");
+  const auto typed = S.VehicleData;
+  S = before;
+
+  Cfg.ShowLogo = False;
+  auto bar = std::make_unique<Form1>();
+  bar->Load();
+  bar->Show();
+  Racer racer;
+  racer.typing[QStringLiteral("frmPNAData")] = TypePeakFigures;
+  for (const char* name : {"frmDataChassis", "frmDataTyre", "frmDataAero", "frmDataGears", "frmDataNitrous",
+                           "frmDataClutch", "frmDataInertia"}) {
+    racer.typing[QString::fromLatin1(name)] = [&typed](Form& form) -> QAbstractButton* {
+      for (int group = 1; group <= 10; ++group)
+        for (int item = 0; item <= 20; ++item)
+          if (!(group == 6 && item <= 2) && !(group == 9 && item == 2) && !(group == 8 && item == 18))
+            S.VehicleData[group][item] = typed[group][item];
+      dynamic_cast<DataForm&>(form).ShowVehicleData();
+      return nullptr;
+    };
+  }
+  ASSERT_TRUE(Session(RunAndExit(*bar, [&] { bar->mnuFileNew->trigger(); }), racer)) << Froze(racer, ui.asked);
+  ExpectEachShownOnce(racer.shown);
+  const std::vector<std::string> curves(racer.shown.begin(), racer.shown.begin() + 6);
+  EXPECT_EQ(curves, (std::vector<std::string>{
+                        "frmPNAData: Power with no nitrous", "frmGraphPower: Power with no Nitrous",
+                        "frmPNAData: 1st stage nitrous", "frmGraphPower: Power with 1st stage Nitrous",
+                        "frmPNAData: 2nd stage nitrous", "frmGraphPower: Power with 2nd stage Nitrous"}));
+  EXPECT_NE(S.EngineSummary[2][0], 0);
+  EXPECT_EQ(S.NitrousEntered, True);
+  EXPECT_NE(S.Time1320ft, 0) << "no run";
+  EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
+}
+
+// Cancel on a nitrous stage's graph ends the guided entry there: the stage is not asked for
+// again, and the program takes input as before (File > Exit answers).
+TEST_F(GuidedEntry, CancelOnAStageGraphEndsTheEntryOnce) {
+  Cfg.ShowLogo = False;
+  auto bar = std::make_unique<Form1>();
+  bar->Load();
+  bar->Show();
+  Racer racer;
+  racer.typing[QStringLiteral("frmExample")] = ChooseRow(3);  // two nitrous stages
+  racer.cancelled = {QStringLiteral("Power with 1st stage Nitrous")};
+  ASSERT_TRUE(Session({{[] { return true; }, [&] { bar->mnuFileExample->trigger(); }},
+                       {[] { return true; }, [&] { Exit(*bar); }}},
+                      racer))
+      << Froze(racer, ui.asked);
+  EXPECT_EQ(racer.shown, (std::vector<std::string>{
+                             "frmExample: Examples", "frmPNAData: Power with no nitrous",
+                             "frmGraphPower: Power with no Nitrous", "frmPNAData: 1st stage nitrous",
+                             "frmGraphPower: Power with 1st stage Nitrous"}));
+  EXPECT_EQ(std::tuple(S.CurveEntered[0], S.CurveEntered[1], S.DataSequence, S.InputDataPending),
+            std::tuple(True, False, False, False));
+}
+
+// The windows that wait inside others: the clutch timers inside the clutch form and the nitrous
+// calculator inside the nitrous form during the entry (the calculator left with Cancel), the file dialog inside File > Save, and
+// the estimate's results inside its dialog; each answered, the program goes on taking input.
+TEST_F(GuidedEntry, WindowsWaitedForInsideOthersHandTheInputBack) {
+  RegisterEstimateWindows();
+  Cfg.ShowLogo = False;
+  auto bar = std::make_unique<Form1>();
+  bar->Load();
+  bar->Show();
+  Racer racer;
+  racer.typing[QStringLiteral("frmExample")] = ChooseRow(3);
+  // The first time each form is answered, its button that opens the inner window.
+  const auto firstClick = [](auto button) {
+    return [button, clicked = false](Form& form) mutable -> QAbstractButton* {
+      return std::exchange(clicked, true) ? nullptr : button(form);
+    };
+  };
+  racer.typing[QStringLiteral("frmDataClutch")] =
+      firstClick([](Form& form) { return dynamic_cast<frmDataClutch&>(form).ClutchTimerButton; });
+  racer.typing[QStringLiteral("frmDataNitrous")] =
+      firstClick([](Form& form) { return dynamic_cast<frmDataNitrous&>(form).NCalculate[1]; });
+  racer.typing[QStringLiteral("frmNitrousAdjust")] = [](Form& form) -> QAbstractButton* {
+    return dynamic_cast<frmNitrousAdjust&>(form).cmdCancel;
+  };
+  racer.typing[QStringLiteral("frmEstimate")] = [](Form& form) -> QAbstractButton* {
+    auto& estimate = dynamic_cast<frmEstimate&>(form);
+    estimate.Est1320time->setText(QString::number(S.Time1320ft + 0.2, 'f', 2));
+    return nullptr;
+  };
+  int fileDialogs = 0;
+  racer.typing[QStringLiteral("FrmFileOpen")] = [&fileDialogs](Form& form) -> QAbstractButton* {
+    auto& dialog = dynamic_cast<FrmFileOpen&>(form);
+    ++fileDialogs;
+    dialog.FileName->setText(QStringLiteral("NESTED"));
+    return dialog.OpenButton;
+  };
+  ASSERT_TRUE(Session({{[] { return true; }, [&] { bar->mnuFileExample->trigger(); }},
+                       {EverySectionIn, [&] { bar->mnuCalcAcc->trigger(); }},
+                       {RunEnded, [&] { bar->mnuFileSave->trigger(); }},
+                       {[] { return S.DataSaved == True; }, [&] { bar->mnuCalcEstimate->trigger(); }},
+                       {RunEnded, [&] { Exit(*bar); }}},
+                      racer))
+      << Froze(racer, ui.asked);
+  for (const char* inner : {"frmDataClutchTimers: Clutch Timers", "frmEstResult"}) {
+    EXPECT_TRUE(std::any_of(racer.shown.begin(), racer.shown.end(),
+                            [inner](const std::string& window) { return window.starts_with(inner); }))
+        << inner;
+  }
+  EXPECT_TRUE(std::any_of(racer.shown.begin(), racer.shown.end(),
+                          [](const std::string& window) { return window.starts_with("frmNitrousAdjust"); }));
+  EXPECT_EQ(fileDialogs, 2);  // the vehicle file, then the power file
+  EXPECT_TRUE(std::filesystem::exists(folder.file("NESTED.WCD")) && std::filesystem::exists(folder.file("NESTED.VCD")));
+}
+
+}  // namespace
+}  // namespace kestrelon::test
