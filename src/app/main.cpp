@@ -1,6 +1,7 @@
 // The program: a Qt application whose start-up shows the main window bar; the event loop then
 // drives everything until the bar is closed.
 #include <QApplication>
+#include <QLocale>
 
 #include "core/command_line.h"
 #include "core/ui/sub_main.h"
@@ -13,6 +14,9 @@
 int main(int argc, char** argv) {
   using namespace kestrelon;
   QApplication app(argc, argv);
+  // Numbers the toolkit shows or reads (spin boxes) use "." whatever the desktop's locale, as
+  // every other number of the program does.
+  QLocale::setDefault(QLocale::c());
   // Only closing the bar ends the program; hiding every window (minimise all) does not.
   QApplication::setQuitOnLastWindowClosed(false);
   QtUi qtUi;

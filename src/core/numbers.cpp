@@ -1,7 +1,7 @@
 #include "core/numbers.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -30,15 +30,23 @@ struct Decimal {
   int exponent = 0;
 };
 
+// ASCII digits only: the C library's digit test follows the desktop's locale.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The conversions here are the C++ library's locale-free ones, so that a desktop whose locale
+// writes "1,5" neither changes how numbers read nor how they are written.
 Decimal ToDecimal(double x, int significant) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(x));
+  const auto end =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, significant - 1).ptr;
+  const std::string_view s(buf, static_cast<std::size_t>(end - buf));
   Decimal d;
-  const std::string s(buf);
   const auto e = s.find('e');
   for (std::size_t i = 0; i < e; ++i)
-    if (std::isdigit(static_cast<unsigned char>(s[i]))) d.digits += s[i];
-  d.exponent = std::stoi(s.substr(e + 1));
+    if (IsDigit(s[i])) d.digits += s[i];
+  const char* exponent = s.data() + e + 1;
+  if (*exponent == '+') ++exponent;
+  std::from_chars(exponent, s.data() + s.size(), d.exponent);
   return d;
 }
 
@@ -80,22 +88,28 @@ Long IntDiv(double a, double b) {
 double LeadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
-  bool point = false, digit = false;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t start = i;
+  bool point = false, digit = false, nonZero = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (std::isdigit(static_cast<unsigned char>(c))) {
+    if (IsDigit(c)) {
       digit = true;
+      nonZero = nonZero || (c != '0' && !point);
     } else if (c == '.' && !point) {
       point = true;
     } else {
       break;
     }
-    number += c;
   }
   if (!digit) return 0;
-  return std::strtod(number.c_str(), nullptr);
+  double value = 0;
+  const auto read = std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+  // Too many digits for a double: a whole part beyond its range is infinite, a fraction
+  // below it is zero.
+  if (read.ec == std::errc::result_out_of_range) value = nonZero ? HUGE_VAL : 0.0;
+  return negative ? -value : value;
 }
 
 double PlainNumber(std::string_view text) {
@@ -140,13 +154,27 @@ std::string UCase(std::string_view s) {
 
 std::string LCase(std::string_view s) {
   std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : r) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+      c = static_cast<char>(b + 0x20);
+    } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
+      c = static_cast<char>(b + 0x10);
+    } else if (b == 0x9F) {
+      c = static_cast<char>(0xFF);
+    }
+  }
   return r;
 }
 
+namespace {
+// The C library's case rules follow the desktop's locale (a Turkish "i" has no ASCII capital).
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+}  // namespace
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           return AsciiUpper(x) == AsciiUpper(y);
          });
 }
 

@@ -31,6 +31,7 @@ Long IntDiv(double a, double b);
 
 // The number at the start of a text: leading blanks skipped, an optional sign, digits and one
 // "." as the decimal point, read up to the first character that cannot continue it; 0 if none.
+// The desktop's locale plays no part.
 double LeadingNumber(std::string_view text);
 
 // A plain number typed into a data form or a curve cell (an rpm, a time, a count, a
@@ -52,7 +53,8 @@ std::string NumText(double x);
 std::string Trim(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
-// Upper case of program text: every letter of the Windows-1252 code page.
+// Upper and lower case of program text: every letter of the Windows-1252 code page, whatever
+// the desktop's locale.
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
 // Equal but for the case of ASCII letters: file names are compared as the file system's bytes,

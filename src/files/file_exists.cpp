@@ -11,6 +11,7 @@
 
 #include "core/numbers.h"
 #include "files/file_description.h"
+#include "platform/system_error_text.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -95,7 +96,7 @@ LookUpOutcome LookUpFile(const std::string& path) {
           continue;
         return LookUpOutcome::Told;
       default:
-        ui().MsgBox(UnexpectedErrorText(error, std::strerror(error)), Msg::OKOnly | Msg::Critical,
+        ui().MsgBox(UnexpectedErrorText(error, SystemErrorText(error)), Msg::OKOnly | Msg::Critical,
                     LookUpTitle);
         return LookUpOutcome::Told;
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -18,11 +17,12 @@ std::string_view TrimBlanks(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
+// Names match by ASCII letters only: the C library's case rules follow the desktop's locale,
+// where a Turkish "i" has no ASCII capital.
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The name of a "[section]" line, or nothing for any other line.

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace kestrelon {
 
@@ -13,10 +15,24 @@ std::string ProgramFolder() {
   return exe.parent_path().string();
 }
 
+namespace {
+
+// $HOME, else the home folder the user database gives (a session started without HOME).
+std::string HomeFolder() {
+  std::string home = EnvironmentText("HOME");
+  if (!home.empty()) return home;
+  if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) home = user->pw_dir;
+  return home;
+}
+
+}  // namespace
+
 std::string UserConfigFolder() {
+  // A relative XDG_CONFIG_HOME is not valid and is ignored: it would put the settings under
+  // whatever folder the program happened to start in.
   const std::string xdg = EnvironmentText("XDG_CONFIG_HOME");
-  if (!xdg.empty()) return xdg;
-  const std::string home = EnvironmentText("HOME");
+  if (!xdg.empty() && xdg.front() == '/') return xdg;
+  const std::string home = HomeFolder();
   return home.empty() ? std::string() : home + "/.config";
 }
 

@@ -9,7 +9,9 @@ namespace kestrelon {
 // The folder that holds the running program, without a trailing "/".
 std::string ProgramFolder();
 
-// The user's configuration folder: $XDG_CONFIG_HOME, else ~/.config ("" when neither is known).
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config, the home folder taken from the user database when HOME is unset ("" when no home
+// folder is known).
 std::string UserConfigFolder();
 
 // The value of an environment variable; "" when it is not set.

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/system_error_text.h"
+
 namespace kestrelon {
 
 bool FileWriteResult::pathMissing() const {
@@ -80,7 +82,7 @@ constexpr int NameTries = 100;
 // Hops along symbolic links before a loop of them is given up on.
 constexpr int LinkHops = 40;
 
-FileWriteResult Failure(int error) { return {error, std::strerror(error)}; }
+FileWriteResult Failure(int error) { return {error, SystemErrorText(error)}; }
 
 bool Exists(const std::string& path) {
   struct stat st {};

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <pwd.h>
+#include <unistd.h>
 #include <tuple>
 
 #include "scoped_env.h"
@@ -198,6 +200,14 @@ TEST_F(SettingsTest, StoreLivesInTheUserConfigFolder) {
   EXPECT_EQ(defaults.Fallbacks[1], dir / "Kestrelon/KESTR.INI");
   env.Set("XDG_CONFIG_HOME", std::nullopt).Set("HOME", "/home/racer");
   EXPECT_EQ(DefaultSettingsFiles().Store, "/home/racer/.config/Kestrelon/Kestrelon.ini");
+  // A relative XDG_CONFIG_HOME would follow the folder the program was started from.
+  env.Set("XDG_CONFIG_HOME", "settings");
+  EXPECT_EQ(DefaultSettingsFiles().Store, "/home/racer/.config/Kestrelon/Kestrelon.ini");
+  // Without HOME, the user database knows the home folder.
+  env.Set("HOME", std::nullopt);
+  const passwd* user = getpwuid(getuid());
+  ASSERT_TRUE(user && user->pw_dir);
+  EXPECT_EQ(DefaultSettingsFiles().Store, std::string(user->pw_dir) + "/.config/Kestrelon/Kestrelon.ini");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // or stops with the one message that says it cannot be simulated. Either way its cascade, run
 // graph and report are then drawn and written, each in a moment.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -81,12 +82,14 @@ class RandomVehicles : public EntryTest {
                    unit(rng) < 0.15) {
           const bool extreme = unit(rng) < 0.1;
           const double decades = extreme ? (unit(rng) < 0.5 ? -1 : 1) * (6 + 24 * unit(rng)) : 4 * unit(rng) - 2;
-          const double value = std::stod(m[1]) * std::pow(10.0, decades);
+          double typed = 0;
+          std::from_chars(m[1].first.base(), m[1].second.base(), typed);
+          const double value = typed * std::pow(10.0, decades);
           // Typed as a racer types it: digits and a point, no exponent.
           const int decimals = std::clamp(6 - static_cast<int>(std::floor(std::log10(value))), 0, 45);
           char number[128];
-          std::snprintf(number, sizeof number, "%.*f", decimals, value);
-          text = number + m[2].str();
+          char* end = std::to_chars(number, number + sizeof number, value, std::chars_format::fixed, decimals).ptr;
+          text = std::string(number, end) + m[2].str();
         }
       }
     const Single curveScale = static_cast<Single>(std::pow(10.0, 2 * unit(rng) - 1));

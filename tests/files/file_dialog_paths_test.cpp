@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "files/file_dialog_paths.h"
+#include "support/scoped_locale.h"
 
 namespace kestrelon {
 namespace {
@@ -55,6 +56,13 @@ TEST(FileDialogPaths, SearchFindsTheFirstEntryBeginningWithTheText) {
                        IncrementalSearch(entries, "A")),
             std::tuple(1u, 2u, 0u));
   for (const char* text : {"Z", "   ", "ACE.WCD.OLD"}) EXPECT_FALSE(IncrementalSearch(entries, text)) << text;
+}
+
+TEST(FileDialogPaths, SearchFindsAnIOnATurkishDesktop) {
+  test::ScopedLocale locale;
+  ASSERT_TRUE(locale.Use("tr_TR.UTF-8"));
+  const std::vector<std::string> entries{"Alpha", "Impala", "Mini"};
+  EXPECT_EQ(std::tuple(IncrementalSearch(entries, "imp"), IncrementalSearch(entries, "MINI")), std::tuple(1u, 2u));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/scoped_env.h"
+#include "support/scoped_locale.h"
 
 namespace kestrelon {
 namespace {
@@ -36,6 +37,18 @@ TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
   file.Set("Three", "D", "4");
   ASSERT_TRUE(file.Write(dir / "sub/b.ini"));
   EXPECT_EQ(test::FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
+}
+
+TEST(IniFile, KeysWithAnIMatchOnATurkishDesktop) {
+  test::ScopedLocale locale;
+  ASSERT_TRUE(locale.Use("tr_TR.UTF-8"));
+  test::TempFolder dir;
+  IniFile file = IniFile::Read(dir.Write("KESTR.INI", "[KESTRELON]\nHISTFONTNAME=Arial\nHISTFONTSIZE=12\n"));
+  EXPECT_EQ(std::tuple(file.Get("Kestrelon", "HistFontName"), file.Get("kestrelon", "histfontsize")),
+            std::tuple("Arial", "12"));
+  file.Set("kestrelon", "histfontname", "Times");
+  ASSERT_TRUE(file.Write(dir / "KESTR.INI"));
+  EXPECT_EQ(test::FileText(dir / "KESTR.INI"), "[KESTRELON]\nhistfontname=Times\nHISTFONTSIZE=12\n");
 }
 
 }  // namespace

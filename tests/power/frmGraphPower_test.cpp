@@ -237,6 +237,22 @@ TEST_F(CurveGraphWindow, RevLimitPickWritesTheLimitText) {
   EXPECT_EQ(shown.pixelColor(At(65, 200)), QColor(255, 0, 0));
 }
 
+TEST_F(CurveGraphWindow, LetterKeysActOnARussianLayout) {
+  // The keys at the places of W, R and E give Cyrillic letters there (X key codes 25, 27, 26).
+  const auto press = [&](QEvent::Type type, quint32 keyCode, char16_t cyrillic) {
+    QKeyEvent event(type, cyrillic - 0x20, Qt::NoModifier, keyCode, 0, 0, QString(QChar(cyrillic)));
+    QApplication::sendEvent(graph->PowerPic, &event);
+  };
+  press(QEvent::KeyPress, 25, u'\u0446');
+  EXPECT_TRUE(graph->PowerEraseOn->isChecked());
+  press(QEvent::KeyPress, 26, u'\u0443');
+  EXPECT_TRUE(graph->Graph().EraseKeyHeld);
+  press(QEvent::KeyRelease, 26, u'\u0443');
+  EXPECT_FALSE(graph->Graph().EraseKeyHeld);
+  press(QEvent::KeyPress, 27, u'\u043A');
+  EXPECT_TRUE(graph->Graph().RPMLimitMode);
+}
+
 TEST_F(CurveGraphWindow, FillAndOriginal) {
   QTest::keyClick(graph, Qt::Key_F);
   EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 350);

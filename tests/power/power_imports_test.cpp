@@ -2,6 +2,8 @@
 // *.SD9 file, and what a good, a refused and an empty file do to the curve and its span.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -32,12 +34,16 @@ class ExportFile {
 // fifth line closes it), then a group of four lines per reading and the end line.
 std::string SD9(const std::vector<std::pair<double, double>>& readings, bool endLine = true) {
   std::string s = "SuperFlow\r\nengine\r\n\ntest\r\n\nrun 1\r\ncolumns\r\n";
+  // Numbers written with a point whatever the test's locale, right-aligned in their columns.
+  const auto column = [](double value, int width, std::chars_format format, int precision) {
+    char number[64];
+    char* end = std::to_chars(number, number + sizeof number, value, format, precision).ptr;
+    const std::string text(number, end);
+    return std::string(std::max(0, width - static_cast<int>(text.size())), ' ') + text;
+  };
   for (auto [rpm, torque] : readings) {
-    char line1[64], line2[64];
-    std::snprintf(line1, sizeof line1, "%5g  data\r\n", rpm);
-    std::snprintf(line2, sizeof line2, "%-20s%9.1f\r\n", "  torque", torque);
-    s += line1;
-    s += line2;
+    s += column(rpm, 5, std::chars_format::general, 6) + "  data\r\n";
+    s += "  torque" + std::string(12, ' ') + column(torque, 9, std::chars_format::fixed, 1) + "\r\n";
     s += "  line three\r\n  line four\r\n";
   }
   if (endLine) s += "          \r\n";

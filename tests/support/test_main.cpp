@@ -1,26 +1,20 @@
 // Test entry point: a QApplication under the offscreen platform, so window tests can run
-// headless beside the logic tests. The tests keep their settings, and the toolkit's own (the file
-// dialog's last folder), in a config folder of their own, so that no test run reads what another
-// program or an earlier run left there.
+// headless beside the logic tests.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  std::string config = (std::filesystem::temp_directory_path() / "kestrelon-tests-XXXXXX").string();
-  if (!mkdtemp(config.data())) return 1;
-  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  int result = 0;
-  {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    result = RUN_ALL_TESTS();
-  }
-  std::error_code ignored;
-  std::filesystem::remove_all(config, ignored);
-  return result;
+  // The toolkit's own settings (the file dialog's last folder and history) go to a folder of
+  // this run: test executables running side by side would otherwise share and rewrite them.
+  const QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale::c());  // as the program does at start
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
 }

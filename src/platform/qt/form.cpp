@@ -82,6 +82,7 @@ void Form::ShowWithModality(Qt::WindowModality modality) {
   // A minimised window comes back as a normal one; a maximised one stays maximised.
   if (IsMinimised()) SetNormalState();
   if (const int needed = CaptionWidth(Caption()); width() < needed) resize(needed, height());
+  if (!isVisible()) FitOnScreen(*this);
   show();
   raise();
   activateWindow();

@@ -99,6 +99,7 @@ void ShowHelpTopic(int contextId) {
   if (!helpWindow) helpWindow = new HelpViewer;
   BelongTo(QApplication::activeModalWidget());
   helpWindow->Open(contextId);
+  if (!helpWindow->isVisible()) FitOnScreen(*helpWindow);
   helpWindow->show();
   helpWindow->raise();
   helpWindow->activateWindow();

@@ -1,8 +1,12 @@
 #include "platform/qt/screen_place.h"
 
+#include <QApplication>
 #include <QGuiApplication>
-#include <QRect>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWidget>
 #include <algorithm>
 
 #include "core/settings.h"
@@ -10,7 +14,48 @@
 namespace kestrelon {
 namespace {
 
-QRect MainScreen() { return QGuiApplication::primaryScreen()->geometry(); }
+QRect MainArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+QMargins MarginsOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), inside = window.geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
+}
+
+// The frame the window system puts around a window: its own once it has been shown, else that
+// of a window already shown (the main bar is shown first), else none, as without a window
+// manager.
+QMargins FrameOf(const QWidget& window) {
+  if (const QMargins own = MarginsOf(window); !own.isNull()) return own;
+  for (const QWidget* shown : QApplication::topLevelWidgets())
+    if (shown->isVisible())
+      if (const QMargins frame = MarginsOf(*shown); !frame.isNull()) return frame;
+  return {};
+}
+
+// One coordinate of a frame `length` long placed at `at` inside [start, start + room).
+int Inside(int at, int length, int start, int room) {
+  return length >= room ? start : std::clamp(at, start, start + room - length);
+}
+
+// Moves the window's controls into a scroll area filling the window, so that the window can be
+// smaller than they need. Their look stays the window's own: neither the area nor the page
+// paints a background, so the window goes on receiving its paints.
+void ScrollContent(QWidget& window) {
+  QLayout* content = window.layout();
+  if (!content) return;  // controls placed by the window itself follow its size
+  auto* page = new QWidget;
+  page->setLayout(content);  // takes the layout, and its controls, from the window
+  auto* area = new QScrollArea;
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  page->setAutoFillBackground(false);
+  area->viewport()->setAutoFillBackground(false);
+  auto* fill = new QVBoxLayout(&window);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(area);
+}
 
 }  // namespace
 
@@ -25,14 +70,40 @@ bool CaptionBarOnScreen(QPoint frameTopLeft, int width) {
 }
 
 QPoint CentredPlace(QSize frame) {
-  const QRect screen = MainScreen();
-  return {screen.x() + (screen.width() - frame.width()) / 2,
-          screen.y() + (screen.height() - frame.height()) / 2};
+  const QRect area = MainArea();
+  return {area.x() + std::max(0, (area.width() - frame.width()) / 2),
+          area.y() + std::max(0, (area.height() - frame.height()) / 2)};
 }
 
 QPoint RightEdgePlace(QSize frame) {
-  const QRect screen = MainScreen();
-  return {screen.x() + screen.width() - frame.width(), CentredPlace(frame).y()};
+  const QRect area = MainArea();
+  return {area.x() + std::max(0, area.width() - frame.width()), CentredPlace(frame).y()};
+}
+
+void FitOnScreen(QWidget& window) {
+  const QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
+  FitInto(window, screen ? screen->availableGeometry() : MainArea());
+}
+
+void FitInto(QWidget& window, const QRect& area) {
+  if (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  // Shown without a size of its own, a window takes the size its controls ask for.
+  if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+  const QMargins frame = FrameOf(window);
+  const QSize room = area.size().shrunkBy(frame);
+  QPoint place = window.pos();
+  if (window.width() > room.width() || window.height() > room.height()) {
+    if (window.width() > room.width()) place.setX(area.x());
+    if (window.height() > room.height()) place.setY(area.y());
+    const QSize fitted = window.size().boundedTo(room);
+    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+    if (least.width() > fitted.width() || least.height() > fitted.height()) ScrollContent(window);
+    window.setMinimumSize(window.minimumSize().boundedTo(fitted));
+    window.resize(fitted);
+  }
+  const QSize outer = window.size().grownBy(frame);
+  window.move(Inside(place.x(), outer.width(), area.x(), area.width()),
+              Inside(place.y(), outer.height(), area.y(), area.height()));
 }
 
 }  // namespace kestrelon

@@ -3,7 +3,10 @@
 // corner in pixels, as windows are moved.
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace kestrelon {
 
@@ -13,10 +16,19 @@ namespace kestrelon {
 // screen no longer there, fails this.
 bool CaptionBarOnScreen(QPoint frameTopLeft, int width);
 
-// The place that centres a frame of this size on the main screen.
+// The place that centres a frame of this size on the main screen's available area; a frame
+// larger than the area stands at its top or left edge instead.
 QPoint CentredPlace(QSize frame);
-// The place that stands a frame of this size against the right edge of the main screen,
-// halfway down.
+// The place that stands a frame of this size against the right edge of the main screen's
+// available area, halfway down.
 QPoint RightEdgePlace(QSize frame);
+
+// Brings a window about to be shown inside the available area of its screen (`FitOnScreen`) or
+// of the given area (`FitInto`): a window larger than the area is made as large as the area,
+// its content scrolling where it cannot shrink that far, and its frame is moved inside the
+// area, to the area's top-left corner when it fills it. Small screens, and large scale factors,
+// would otherwise leave a window's caption bar or its buttons out of reach.
+void FitOnScreen(QWidget& window);
+void FitInto(QWidget& window, const QRect& area);
 
 }  // namespace kestrelon

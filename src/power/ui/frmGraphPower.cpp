@@ -16,6 +16,7 @@
 #include "core/units.h"
 #include "entry/entry_chain.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/letter_keys.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
@@ -443,7 +444,8 @@ bool frmGraphPower::Form_KeyDown(QKeyEvent* event) {
   if (!graph.GraphReady || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
     return false;
   const auto plot = [this](int row, bool draw) { PlotRow(row, draw); };
-  switch (event->key()) {
+  const int letter = LetterKey(*event);
+  switch (letter ? letter : event->key()) {
     case Qt::Key_E: graph.EraseKeyHeld = true; return true;
     case Qt::Key_R: PowerManipulateRPMlimit_Click(); return true;
     case Qt::Key_F2:
@@ -463,7 +465,7 @@ bool frmGraphPower::Form_KeyDown(QKeyEvent* event) {
 }
 
 bool frmGraphPower::Form_KeyUp(QKeyEvent* event) {
-  if (event->key() != Qt::Key_E || event->isAutoRepeat()) return false;
+  if (LetterKey(*event) != Qt::Key_E || event->isAutoRepeat()) return false;
   graph.EraseKeyHeld = false;
   return true;
 }

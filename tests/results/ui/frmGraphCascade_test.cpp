@@ -206,14 +206,14 @@ TEST_F(CascadeWindow, PrintsToPdfAndClosesKeepingItsPlace) {
   w->PrintCascadeGraph->trigger();
   EXPECT_EQ(PdfPages(), 1);
   EXPECT_TRUE(ui.asked.empty());
-  w->resize(800, 600);
+  w->resize(700, 500);  // with its frame, inside the 800 x 600 screen
   QApplication::processEvents();
   w->CloseCascadeGraph->trigger();
   EXPECT_FALSE(w->IsLoaded());
-  EXPECT_EQ(Cfg.GraphCascadeWidth, 800 * 15);
-  EXPECT_EQ(Cfg.GraphCascadeHeight, 600 * 15);
+  EXPECT_EQ(Cfg.GraphCascadeWidth, 700 * 15);
+  EXPECT_EQ(Cfg.GraphCascadeHeight, 500 * 15);
   w = Cascade();
-  EXPECT_EQ(w->width(), 800);
+  EXPECT_EQ(w->width(), 700);
 }
 
 TEST_F(CascadeWindow, PrinterThatCannotStartIsReportedAndTheWindowGoesOn) {
