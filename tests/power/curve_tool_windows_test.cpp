@@ -31,6 +31,7 @@
 #include "power/ui/frmPowerText.h"
 #include "power/ui/frmSuperFloPower.h"
 #include "power/ui/power_curve_windows.h"
+#include "flat_curve_graph.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -43,13 +44,7 @@ class CurveToolWindows : public ::testing::Test {
     S = SharedState{};
     Cfg = Settings{};
     RegisterPowerCurveWindows();
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 60;
-    S.GraphRPMTop = 7000;
-    S.CurvePeakValue = 500;
-    for (int j = 20; j <= 60; ++j) S.PowerCurve[0][j] = 200;
-    graph = static_cast<frmGraphPower*>(Form::Instance("frmGraphPower"));
-    graph->Show();
+    graph = test::ShowFlatCurveGraph();
     ASSERT_TRUE(graph->Graph().GraphReady);
     // The file dialog answers with the file a test names.
     FileWindows.ShowFileDialog = [this](const FileDialogLook&) { S.FileDialogResult = chosen; };

@@ -24,6 +24,7 @@
 #include "results/ui/cascade_history_windows.h"
 #include "results/ui/frmHistory.h"
 #include "simulation/history_log.h"
+#include "flat_curve_graph.h"
 #include "support/pdf_answer.h"
 #include "support/recording_qt_ui.h"
 
@@ -39,13 +40,7 @@ class PowerGraphPrint : public ::testing::Test {
     previous_ = setUi(&ui);
     RegisterPowerCurveWindows();
     RegisterCascadeHistoryWindows();
-    S.MinRPMIndex = 20;
-    S.MaxRPMIndex = 60;
-    S.GraphRPMTop = 7000;
-    S.CurvePeakValue = 500;
-    for (int j = 20; j <= 60; ++j) S.PowerCurve[0][j] = 200;
-    graph = static_cast<frmGraphPower*>(Form::Instance("frmGraphPower"));
-    graph->Show();
+    graph = ShowFlatCurveGraph();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
     ASSERT_TRUE(graph->Graph().GraphReady);
     // A question nobody answers (an overwrite check, a message box) fails the test instead of
