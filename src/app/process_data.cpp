@@ -10,6 +10,7 @@
 #include "entry/entry_chain.h"
 #include "files/file_commands.h"
 #include "files/file_exists.h"
+#include "files/left_over_file.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
 
@@ -67,6 +68,7 @@ bool AutomaticPassCompleted() {
 }  // namespace
 
 void Process_Data(const std::string& chassis, const std::string& engine) {
+  for (const std::string* file : {&chassis, &engine}) PutBackLeftOverFile(*file);
   // A missing folder has been told by the look-up itself: one message for one mistake.
   if (const LookUpOutcome found = LookUpFile(chassis); found != LookUpOutcome::Found) {
     if (found == LookUpOutcome::Missing)
