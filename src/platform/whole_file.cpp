@@ -268,10 +268,7 @@ int PendingFile::KeepOld() {
 }
 
 int PendingFile::PutBackOld() {
-  if (!existed_) return FileSystem().Remove(target_);
-  const int error = FileSystem().Rename(kept_, target_);
-  if (error == 0) kept_.clear();
-  return error;
+  return existed_ ? FileSystem().Rename(kept_, target_) : FileSystem().Remove(target_);
 }
 
 FileWriteResult CommitFiles(const std::vector<PendingFile*>& files) {
