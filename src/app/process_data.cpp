@@ -11,6 +11,7 @@
 #include "entry/entry_chain.h"
 #include "files/file_commands.h"
 #include "files/file_exists.h"
+#include "files/left_over_file.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
 
@@ -78,6 +79,7 @@ std::optional<std::string> FindNamedFile(const std::string& named, const std::st
 }  // namespace
 
 void Process_Data(const std::string& chassisNamed, const std::string& engineNamed) {
+  for (const std::string* file : {&chassisNamed, &engineNamed}) PutBackLeftOverFile(*file);
   const auto chassis = FindNamedFile(chassisNamed, "Chassis file ");
   if (!chassis) return;
   const auto engine = FindNamedFile(engineNamed, "Engine file ");

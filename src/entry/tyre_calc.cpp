@@ -1,6 +1,8 @@
 #include "entry/tyre_calc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -29,6 +31,10 @@ Verdict ReadFriction(const std::string& text, Single& field, int fieldNo) {
   field = static_cast<Single>(NumberOr(text, 1.0));
   if (field <= 0) return Refuse("Invalid Friction Coefficient", fieldNo);
   return std::nullopt;
+}
+
+bool AllFinite(std::initializer_list<Single> figures) {
+  return std::all_of(figures.begin(), figures.end(), [](Single v) { return std::isfinite(v); });
 }
 
 // The figures that follow from an accepted entry; the growth feasibility can still refuse.
@@ -167,6 +173,11 @@ Verdict AcceptTyre(TyreEntry& entry) {
   }
 
   if (auto r = DeriveTyreFigures(frontWheelMass)) return r;
+  // An aspect ratio typed beyond any tyre (3.5e38) gives figures that are no numbers: the tyre
+  // size the report prints, the diameter, the wheel's inertia. It is refused as mistyped.
+  if (S.TyreAspect > 0 && !AllFinite({static_cast<Single>(S.TyreAspect * 100), S.TyreDia, S.RearWheelInertia,
+                                      S.RearTyreStiffness, S.RearTyreHeatMass}))
+    return Refuse("Invalid aspect ratio", TyreAspectItem);
   for (int item = 1; item <= TyreItems; ++item) S.VehicleData[3][item] = Trim(t[item]);
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "files/file_dialog.h"
 #include "files/file_exists.h"
+#include "files/left_over_file.h"
 #include "files/power_file.h"
 #include "files/power_import_commands.h"
 #include "files/text_file.h"
@@ -55,6 +56,7 @@ bool ReadVehicleToConvert(std::string& name) {
   name = VehicleNameOfFile(vehiclePath);
 
   std::string powerPath = PowerFileBeside(vehiclePath);
+  PutBackLeftOverFile(powerPath);
   if (powerPath.empty() || !FileExistsQuietly(powerPath)) {
     const std::string start = powerPath.empty() ? Cfg.DataPath : powerPath;
     powerPath = OpenFileDialog("*.VCD", "Select Power data", start);
@@ -67,6 +69,8 @@ bool ReadVehicleToConvert(std::string& name) {
 // Opens the library: an empty one when the file does not exist; nothing (with a message) when
 // the file is there but is no library, so that it is never overwritten.
 std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
+  // A library left only beside its name would otherwise be replaced by one vehicle alone.
+  PutBackLeftOverFile(path);
   if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
   std::string bytes;
   if (ReadFileBytes(path, bytes))

@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "files/file_dialog_paths.h"
 #include "files/file_exists.h"
+#include "files/left_over_file.h"
 #include "files/file_windows.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
@@ -55,6 +56,7 @@ std::string OpenFileDialog(const std::string& pattern, const std::string& title,
     if (chosen.empty()) return chosen;
     // A name with wildcards would stand for any file it matches: it is no file at all. A
     // missing folder has been told by the look-up: one message for one mistake.
+    if (!HoldsWildcard(chosen)) PutBackLeftOverFile(chosen);
     const LookUpOutcome found = HoldsWildcard(chosen) ? LookUpOutcome::Missing : LookUpFile(chosen);
     if (found == LookUpOutcome::Found) return chosen;
     if (found == LookUpOutcome::Missing) TellNotFound(chosen);

@@ -11,6 +11,7 @@
 #include "entry/entry_chain.h"
 #include "files/file_dialog.h"
 #include "files/file_exists.h"
+#include "files/left_over_file.h"
 #include "files/power_file.h"
 #include "files/text_file.h"
 #include "files/vehicle_file.h"
@@ -105,6 +106,7 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
   std::string defaultPower = PowerFileBeside(S.VehicleFileName);
   if (defaultPower.empty()) defaultPower = Cfg.LastPower.empty() ? Cfg.DataPath : Cfg.LastPower;
   if (!direct) {
+    if (defaultPower != Cfg.DataPath) PutBackLeftOverFile(defaultPower);
     if (defaultPower != Cfg.DataPath && FileExistsQuietly(defaultPower)) {
       S.PowerFileName = defaultPower;
     } else {

@@ -3,11 +3,20 @@
 // power files, the vehicle library, the report file, the settings) goes through PendingFile and
 // CommitFiles. The new content is written and flushed beside its target under a name nobody
 // uses, and put in the target's place only when everything is ready; any failure leaves every
-// old file exactly as it was. A target the user may not write is refused as a direct write
-// would be, and a symbolic link stays a link: the file it points to is the one replaced.
+// old file exactly as it was. A target the user may not write, and anything that is no regular
+// file (a folder, a FIFO, a device), is refused; a symbolic link stays a link: the file it points
+// to is the one replaced, and it keeps its owner, group and permissions.
+//
+// The target's own name always holds a whole file, old or new: it is only ever replaced by a
+// rename. A program killed in the middle of a save can leave only names the program makes beside
+// the target, "<name>.part~" (a new content, or a copy of the old one on its way) and
+// "<name>.old~" (a second name or a copy of the old content), numbered on ("<name>.part1~") when
+// one is taken. The next save of that target that comes through removes them; an old content
+// whose target is missing is put back under the target's name first.
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace kestrelon {
@@ -30,6 +39,8 @@ class FileSystemCalls {
   // Makes a new file for writing, failing with EEXIST when the name is taken; mode < 0 gives a
   // new file's usual permissions.
   virtual int Create(const std::string& path, int mode, int& fd);
+  // Gives the open file this owner and group; where they are its own already, nothing changes.
+  virtual int SetOwner(int fd, uid_t owner, gid_t group);
   virtual int Write(int fd, std::string_view bytes);
   // Puts what was written on the disk.
   virtual int Flush(int fd);
@@ -37,7 +48,8 @@ class FileSystemCalls {
   virtual int Link(const std::string& existing, const std::string& name);
   virtual int Rename(const std::string& from, const std::string& to);
   virtual int Remove(const std::string& path);
-  // The whole content of a file.
+  // The whole content of a regular file (links followed). Anything else is EINVAL (EISDIR for a
+  // folder) and is never opened: a FIFO would wait for a writer, a device need never end.
   virtual int Read(const std::string& path, std::string& bytes);
 };
 
@@ -54,12 +66,17 @@ class PendingFile {
   PendingFile& operator=(const PendingFile&) = delete;
   ~PendingFile();
 
-  // Writes the bytes beside path (beside the file a symbolic link leads to). A folder (EISDIR)
-  // or a file the user may not write (EACCES) is refused with nothing written.
+  // Writes the bytes beside path (beside the file a symbolic link leads to), after putting back
+  // an old content a killed save left while the target is missing. A folder (EISDIR), anything
+  // else that is no regular file (EINVAL), a file the user may not write (EACCES) and one whose
+  // owner and group the user may not give the new file (EPERM) are refused with nothing written.
   FileWriteResult Prepare(const std::string& path, const std::string& bytes);
 
  private:
   friend FileWriteResult CommitFiles(const std::vector<PendingFile*>& files);
+  // Writes the bytes to disk under a fresh "part" name beside the target, owned and permitted
+  // like the old file; answers 0 and the name, or the error (nothing left behind).
+  int WriteBeside(const std::string& bytes, std::string& name) const;
   int KeepOld();
   int PutBackOld();
   void Discard();
@@ -68,14 +85,22 @@ class PendingFile {
   std::string temp_;    // the new content, until it is in place
   std::string kept_;    // the old content, until every file of the set is in place
   bool existed_ = false;
-  bool keptByLink_ = false;
+  uid_t owner_ = 0;     // the old file's owner, group and permissions, which the new one keeps
+  gid_t group_ = 0;
+  int mode_ = -1;
 };
 
 // Puts every prepared file in its place, in order. When one cannot be, those already in place
 // get their old content back (a file that was new is removed again): all are replaced or none.
+// Once all are in place, the names killed saves left beside each target are removed.
 FileWriteResult CommitFiles(const std::vector<PendingFile*>& files);
 
 // Writes the bytes as the whole new content of the file at path.
 FileWriteResult WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+// When the file at path (links followed) is missing and a save killed in the middle left its old
+// content beside it ("<name>.old~"), puts that back under the file's own name: the most recent
+// one, when there are several. Nothing else is touched. Not ok when it could not be put back.
+FileWriteResult PutBackLeftOver(const std::string& path);
 
 }  // namespace kestrelon

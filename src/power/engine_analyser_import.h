@@ -33,7 +33,8 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
 // emptied, rows outside the readings kept. Refusals are shown and set CancelFlag to 1 (an
 // invalid line also sets LoadFailed) and change nothing else. On success MinRPMIndex (column 0
 // starts afresh), PowerMaxPower and the rev limit follow the new curve. Returns the highest row
-// stored (0 when none). MaxRPMIndex is neither raised nor used beyond skipping readings.
+// of a reading with a torque (of any reading when none has one; 0 when none is stored).
+// MaxRPMIndex is neither raised nor used beyond skipping readings.
 Integer ImportEngineAnalyserPower(const std::string& fileName, int column);
 
 // Raises PowerMaxPower to a new peak power (BHP); a short span (MaxRPMIndex 1..64) scales it up

@@ -31,14 +31,17 @@ double ImportRowPower(int row, Single torque) { return row * static_cast<double>
 
 bool PowerFileHolds(Single torque) { return std::fabs(torque) <= MaxFileTorque; }
 
+CurveSpan ReadBackSpan() {
+  auto first = S.PowerCurve[0];
+  std::fill(first.begin() + std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow) + 1, first.end(), 0.0f);
+  return SpanOfColumn(first);
+}
+
 bool PowerFileKeepsCurve(int column) {
   const int top = std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow);
   for (int r = 1; r <= top; ++r)
     if (!PowerFileHolds(S.PowerCurve[column][r])) return false;
-  // The file holds 0 above MaxRPMIndex; its reader ends every column where column 0 ends.
-  auto first = S.PowerCurve[0];
-  std::fill(first.begin() + top + 1, first.end(), 0.0f);
-  const int end = SpanOfColumn(first).last;
+  const int end = ReadBackSpan().last;
   for (const auto& curve : S.PowerCurve)
     for (int r = end + 1; r <= top; ++r)
       if (curve[r] != 0) return false;

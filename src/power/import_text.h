@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "power/power_curve.h"
 
 namespace kestrelon {
 
@@ -21,6 +22,11 @@ double ImportRowPower(int row, Single torque);
 
 // True when a power file can hold the torque: a number no larger than any engine's.
 bool PowerFileHolds(Single torque);
+
+// The span of the no-nitrous curve that a power file written from the model now gives back: the
+// file holds 0 above MaxRPMIndex, and its reader ends the curve at its first empty row after a
+// point (and every other curve with it).
+CurveSpan ReadBackSpan();
 
 // True when a power file written from the model now gives the same curve back: every row of
 // the column up to MaxRPMIndex is a torque the file holds, and no column has a point above the

@@ -121,6 +121,10 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     ui().MsgBox("RPM above 20000 ignored", Msg::Exclamation, Title);
   if (used < 2) return noData();
 
+  // A nitrous curve never cuts the no-nitrous one short: the power file holds no row of any
+  // curve above MaxRPMIndex.
+  const CurveSpan noNitrous = ReadBackSpan();
+  const int noNitrousTop = column != 0 && noNitrous.first > 0 ? noNitrous.last : 0;
   const CurveState before = S;
   auto& curve = S.PowerCurve[column];
   std::fill(curve.begin() + 1, curve.begin() + CurveTopRow + 1, 0.0f);
@@ -137,7 +141,7 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     top = last;
   }
   if (column == 0) S.MinRPMIndex = static_cast<Integer>(std::ceil(readings[0].RPM / 100.0));
-  S.MaxRPMIndex = static_cast<Integer>(top);
+  S.MaxRPMIndex = static_cast<Integer>(std::max(top, noNitrousTop));
   // A first reading just below the top row's hundred would put the span's bottom above its top.
   S.MinRPMIndex = std::min(S.MinRPMIndex, S.MaxRPMIndex);
   // Readings that all lie below the first row's hundred write no row at all: no data.

@@ -128,6 +128,17 @@ bool RunStateFinite() {
   return true;
 }
 
+// A run that ends behind its start line on a track that does not climb: nothing a vehicle does
+// takes it there, so its numbers (an accepted weight of a milligram, a gear of 1e30) are no run.
+bool EndedBehindTheStart() { return S.TrackSlope <= 0 && S.RunResults[PtDistance][CurrentRun][S.PointCount] < 0; }
+
+// Ends a run whose numbers are no run of the vehicle as a cancelled one ends, and says why.
+void StopUnsimulable() {
+  S.CancelFlag = 1;
+  ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing", Msg::OKOnly | Msg::Exclamation,
+              "Performance Calculator");
+}
+
 void EstimateVerdicts(const RunContext& __restrict c) {
   if (S.EstGearAdjust != False && S.EstGearingHint < 1) {
     if (c.MaxSlipRatio > 0.4f)
@@ -182,11 +193,13 @@ void CalculatePerformance(Integer ShowProgress) {
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
       } else if (recorded && !RunStateFinite()) {
         c.StepCounter = c.LoopEnd;
-        S.CancelFlag = 1;  // ends like a cancelled run
         simulable = false;
-        ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
-                    Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
+        StopUnsimulable();
       }
+    }
+    if (simulable && S.CancelFlag != 1 && EndedBehindTheStart()) {
+      simulable = false;
+      StopUnsimulable();
     }
   }
 
@@ -201,7 +214,7 @@ void CalculatePerformance(Integer ShowProgress) {
   EstimateVerdicts(c);
   if (Cfg.HistoryLog != False) LogRunResults();
   // The history has the lines of the run that did not complete; the windows keep the last one
-  // that did. A run whose numbers left the finite leaves nothing of itself.
+  // that did. A run whose numbers are no run leaves nothing of itself.
   if (!done && completed)
     completed->PutBack();
   else if (!simulable)

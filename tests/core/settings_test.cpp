@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
 #include <pwd.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 #include "scoped_env.h"
 #include "support/failing_file_system.h"
@@ -181,13 +185,52 @@ TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
   using Fs = test::FailingFileSystem;
   Store("PUnits=M\n");
   Cfg.PUnits = "I";
-  for (const auto& failing : {std::pair(Fs::RenameCall, EIO), std::pair(Fs::ReadCall, EACCES)}) {
+  // EINVAL: what reading a store that is no regular file answers.
+  for (const auto& failing : {std::pair(Fs::RenameCall, EIO), std::pair(Fs::ReadCall, EACCES), std::pair(Fs::ReadCall, EINVAL)}) {
     Fs fs({{failing.first, 1}}, failing.second);
     EXPECT_FALSE(SaveSettings(files));
     EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "config/Kestrelon"), {}), 1);
   }
   EXPECT_FALSE(SaveSettings(SettingsFiles{}));
+}
+
+// A FIFO in the store's place, or a link to one, is a store that cannot be read: the program
+// starts without waiting for a writer, with its first values, and never writes over it at exit.
+// A link to a regular store is read and written through, and stays a link.
+TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNeitherWaitedOnNorWrittenOver) {
+  namespace fs = std::filesystem;
+  fs::create_directories(dir / "config/Kestrelon");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0666), 0);
+  Fallback("PUnits=M\n");
+  for (const bool throughLink : {false, true}) {
+    SCOPED_TRACE(throughLink ? "a link to a FIFO" : "a FIFO");
+    fs::remove(files.Store);
+    if (throughLink)
+      fs::create_symlink(dir / "fifo", files.Store);
+    else
+      ASSERT_EQ(::mkfifo(files.Store.c_str(), 0666), 0);
+    Cfg = Settings{};
+    auto loading = std::async(std::launch::async, [this] { LoadSettings(files); });
+    if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      // A writer lets the waiting read go, so that the test ends.
+      ::close(::open(files.Store.c_str(), O_WRONLY | O_NONBLOCK));
+      FAIL() << "the start-up waited on the settings store";
+    }
+    EXPECT_EQ(Cfg.PUnits, "M");
+    EXPECT_FALSE(SaveSettings(files));
+    EXPECT_TRUE(fs::is_fifo(fs::status(files.Store)));
+    EXPECT_EQ(fs::is_symlink(files.Store), throughLink);
+  }
+  fs::remove(files.Store);
+  dir.Write("real.ini", "[Data]\nDUnits=M\n");
+  fs::create_symlink(dir / "real.ini", files.Store);
+  LoadSettings(files);
+  EXPECT_EQ(Cfg.DUnits, "M");
+  Cfg.DUnits = "I";
+  EXPECT_TRUE(SaveSettings(files));
+  EXPECT_TRUE(fs::is_symlink(files.Store));
+  EXPECT_NE(FileText(dir / "real.ini").find("DUnits=I\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, StoreLivesInTheUserConfigFolder) {

@@ -76,6 +76,24 @@ TEST_F(TyreCalc, FlatTyreWheelCountsAndFigures) {
   }
 }
 
+// An aspect ratio far beyond any tyre whose figures leave the numbers (3.5e38 would print as
+// "Inf" in the report's tyre size, 1e20 gives an endless wheel inertia) is refused; a merely
+// absurd one whose figures are numbers is taken.
+TEST_F(TyreCalc, AnAspectRatioWhoseFiguresAreNoNumbersIsRefused) {
+  TyreEntry e = Typical();
+  e.Text[TyreWidthItem] = "190mm";
+  e.Text[TyreWDiaItem] = "17in";
+  for (const char* aspect : {"350000000000000000000000000000000000000", "100000000000000000000"}) {
+    e.Text[TyreAspectItem] = aspect;
+    const Verdict v = AcceptTyre(e);
+    ASSERT_TRUE(v) << aspect;
+    EXPECT_EQ(std::tie(v->message, v->field), std::tuple("Invalid aspect ratio", TyreAspectItem)) << aspect;
+  }
+  e.Text[TyreAspectItem] = "99999";
+  EXPECT_FALSE(AcceptTyre(e));
+  EXPECT_FLOAT_EQ(S.TyreAspect * 100, 99999);
+}
+
 TEST_F(TyreCalc, GrowthMustBeFeasible) {
   EXPECT_EQ(Refused(Growing("10m/s")), "Tyre Growth is unfeasable");  // quotient 800
   EXPECT_EQ(Refused(Growing("80m/s")), "accepted");                   // quotient 51200

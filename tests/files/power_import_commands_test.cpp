@@ -7,6 +7,8 @@
 
 #include "core/settings.h"
 #include "core/state.h"
+#include "files/example_vehicles.h"
+#include "files/power_file.h"
 #include "power/superflow_import.h"
 #include "scripted_file_windows.h"
 #include "support/scripted_ui.h"
@@ -100,9 +102,78 @@ TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
   FilePowerSuper();
   EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 200);
   EXPECT_EQ(S.PowerCurve[0][25], 50);
-  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(15, 30));
+  // The no-nitrous curve still ends at its own top.
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(15, 60));
   EXPECT_EQ(std::tuple(S.DataSaved, S.EngineEntered, S.CancelFlag), std::tuple(False, False, 0));
   EXPECT_EQ(S.InputDataMode, 1);
+}
+
+// The curves and span a power file saved now gives back when it is opened.
+struct ReadBack {
+  CurveTable curve;
+  Integer min, max;
+  bool operator==(const ReadBack&) const = default;
+  friend void PrintTo(const ReadBack& r, std::ostream* os) {
+    *os << "span " << r.min << ".." << r.max << ", last points";
+    for (const auto& column : r.curve)
+      for (int row = CurveTopRow; row >= 0; --row)
+        if (column[row] != 0 || row == 0) {
+          *os << " " << row;
+          break;
+        }
+  }
+};
+ReadBack Now() { return {S.PowerCurve, S.MinRPMIndex, S.MaxRPMIndex}; }
+ReadBack SavedAndReopened(const test::TempFolder& folder) {
+  const std::string path = folder.file("SAVED.VCD");
+  EXPECT_TRUE(WritePowerFile(path).ok());
+  const ReadBack kept = Now();
+  LoadPowerFile(path);
+  const ReadBack back = Now();
+  S.PowerCurve = kept.curve;
+  S.MinRPMIndex = kept.min;
+  S.MaxRPMIndex = kept.max;
+  return back;
+}
+
+// A SuperFlow curve ending below the no-nitrous curve's top, imported into either nitrous column
+// of an example, leaves the span where it was: a power file saved then keeps every row of every
+// curve and opens as the same curves and span.
+TEST_F(PowerImportCommands, ANitrousImportKeepsEveryCurveThroughASaveAndReopen) {
+  for (const int column : {1, 2}) {
+    SCOPED_TRACE(column);
+    S = SharedState{};
+    LoadExampleVehicle("NFUNNY16");
+    RebuildExamplePeakSummary();
+    const Integer min = S.MinRPMIndex, max = S.MaxRPMIndex;
+    ASSERT_GT(max - min, 20);
+    std::string sd9 = "a\r\n\nb\r\n\nc\r\nd\r\n";
+    for (const int rpm : {min * 100, (min + 10) * 100, (max - 10) * 100}) {
+      const std::string speed = std::to_string(rpm);  // in characters 1 to 5
+      sd9 += std::string(5 - speed.size(), ' ') + speed + "\r\nTorque (lb-ft)      150.0\r\n3\r\n4\r\n";
+    }
+    windows.answers = {{folder.write("RUN.SD9", sd9)}};
+    SuperFlowChoice.ChooseCurve = [column] { S.CurrentStage = column; };
+    S.DataSaved = True;
+    FilePowerSuper();
+    ASSERT_EQ(S.DataSaved, False);
+    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(min, max));
+    EXPECT_FLOAT_EQ(S.PowerCurve[column][max - 10], 150);
+    EXPECT_EQ(S.PowerCurve[column][max - 9], 0);
+    EXPECT_EQ(SavedAndReopened(folder), Now());
+  }
+}
+
+// An Engine Analyser file whose last reading has no torque: the curve ends at the last reading
+// with one, and a power file saved then opens with the same span and curve.
+TEST_F(PowerImportCommands, AnEngineAnalyserCurveEndsAtItsLastReadingWithATorque) {
+  S.PowerCurve[0] = {};
+  windows.answers = {{folder.write("dyno.csv", "3000,100,1\n4000,120,1\n5000,110,1\n6000,0,1\n")}};
+  FilePowerEA();
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(30, 50, 50));
+  EXPECT_FLOAT_EQ(S.PowerCurve[0][45], 115);
+  EXPECT_EQ(S.PowerCurve[0][51], 0);
+  EXPECT_EQ(SavedAndReopened(folder), Now());
 }
 
 TEST_F(PowerImportCommands, UnexpectedErrorsAreShownAndTheProgramGoesOn) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <sys/stat.h>
 #include <tuple>
 
 #include "core/settings.h"
@@ -122,9 +123,8 @@ TEST_F(VehicleIo, SavingUnderAFolderNameRefusesAndWritesNothing) {
   EXPECT_EQ(left, (std::vector<std::string>{"BIKES.VCD", "CARS.WCD"}));
 }
 
-// The old vehicle file cannot get a second name (a backup left by a killed save, a file system
-// without hard links) and the power file cannot be put in place: both old files stay as they
-// were, and the racer's own files under the names a save might use are left alone.
+// The old vehicle file is copied (a file system without hard links) and the power file cannot be
+// put in place: both old files stay as they were, and so do the names killed saves left.
 TEST_F(VehicleIo, AFailedSaveLeavesBothOldFilesAndTheRacersFilesAsTheyWere) {
   const std::map<std::string, std::string> before = {
       {"CAR.WCD", "old vehicle\r\n"}, {"CAR.VCD", "old power\r\n"}, {"CAR.WCD.old~", "racer's"},
@@ -140,6 +140,51 @@ TEST_F(VehicleIo, AFailedSaveLeavesBothOldFilesAndTheRacersFilesAsTheyWere) {
   EXPECT_EQ(after, before);
   EXPECT_EQ(test::AllSaid(seam.asked),
             (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error", Msg::OKOnly | Msg::Critical, "Open File"}}));
+}
+
+// A FIFO, or a link to one, where the vehicle file should be, and a power file whose owner the
+// racer may not give the new file: the save is refused with the message for that error, and
+// nothing changes.
+TEST_F(VehicleIo, ASaveOntoAFifoOrOverAFileItMayNotGiveBackIsRefusedWithNothingChanged) {
+  namespace fs = std::filesystem;
+  ASSERT_EQ(::mkfifo(folder.file("CAR.WCD").c_str(), 0666), 0);
+  fs::create_symlink(folder.file("CAR.WCD"), folder.file("LINK.WCD"));
+  for (const char* name : {"CAR.WCD", "LINK.WCD"}) {
+    seam.asked.clear();
+    windows.answers = {{folder.file(name)}, {folder.file("CAR.VCD")}};
+    EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+    EXPECT_EQ(test::AllSaid(seam.asked),
+              (std::vector<test::Said>{{"Unexpected Error # 22 : Not a regular file", Msg::OKOnly | Msg::Critical, "Open File"}}));
+  }
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder.file("CAR.WCD"))));
+  EXPECT_TRUE(fs::is_symlink(folder.file("LINK.WCD")));
+  EXPECT_FALSE(fs::exists(folder.file("CAR.VCD")));
+
+  folder.write("OWN.WCD", "old vehicle\r\n");
+  folder.write("OWN.VCD", "old power\r\n");
+  seam.asked.clear();
+  test::FailingFileSystem failing({{test::FailingFileSystem::SetOwnerCall, 2}}, EPERM);  // the power file's
+  windows.answers = {{folder.file("OWN.WCD")}, {folder.file("OWN.VCD")}};
+  EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Unexpected Error # 1 : Operation not permitted", Msg::OKOnly | Msg::Critical, "Open File"}}));
+  EXPECT_EQ(std::tuple(test::TempFolder::read(folder.file("OWN.WCD")), test::TempFolder::read(folder.file("OWN.VCD"))),
+            std::tuple("old vehicle\r\n", "old power\r\n"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("")), {}), 4);
+}
+
+// A vehicle whose files a killed save left only beside their names opens with one dialog, as
+// the vehicle it was: each old file is put back before it is looked for.
+TEST_F(VehicleIo, OpeningAVehicleLeftBesideItsNamesPutsItsFilesBackFirst) {
+  folder.write("CAR.WCD.old~", test::TempFolder::read(test::ReferenceFile("golden.wcd")));
+  folder.write("CAR.VCD.old~", test::TempFolder::read(test::ReferenceFile("golden.vcd")));
+  windows.answers = {{folder.file("CAR.WCD")}};
+  EXPECT_TRUE(LoadVehicleAndPower("", ""));
+  EXPECT_EQ(windows.dialogs.size(), 1u);
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_EQ(std::tuple(S.VehicleFileName, S.PowerFileName), std::tuple(folder.file("CAR.WCD"), folder.file("CAR.VCD")));
+  EXPECT_EQ(test::TempFolder::read(folder.file("CAR.VCD")), test::TempFolder::read(test::ReferenceFile("golden.vcd")));
+  EXPECT_FALSE(std::filesystem::exists(folder.file("CAR.WCD.old~")));
 }
 
 TEST_F(VehicleIo, AReadOnlyVehicleFileIsRefusedAsADirectWriteWouldBe) {

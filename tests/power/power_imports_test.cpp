@@ -207,13 +207,20 @@ TEST_F(PowerImports, SuperFlowJoinsReadingsAndTheLaterSegmentWins) {
   EXPECT_EQ(S.PowerCurve[0][40], 0);
 }
 
-TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpanBottom) {
+TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
   ExportFile file(SD9({{2000, 200}, {2450, 245}, {2900, 290}}));
   S.CurrentStage = 1;
   ImportSuperFlowPower(file.path, 0);
-  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 29));
+  // The span stays the no-nitrous curve's: a power file keeps no row above MaxRPMIndex.
+  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(20, 60));
   EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 250);  // the second pair starts at row 25
   EXPECT_EQ(S.PowerCurve[0][40], 100);
+  // Without a no-nitrous curve the nitrous one ends at its own top.
+  const CurveTable curves = S.PowerCurve;
+  S.PowerCurve[0] = {};
+  ImportSuperFlowPower(file.path, 0);
+  EXPECT_EQ(S.MaxRPMIndex, 29);
+  S.PowerCurve = curves;
   // A nitrous curve reaching above the no-nitrous one's last row: a saved power file would
   // lose its top, so the file is refused.
   S.MaxRPMIndex = 60;

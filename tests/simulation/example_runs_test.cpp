@@ -2,8 +2,10 @@
 // the bits it left when these fingerprints were taken (recorded channels, gear and wheelie records,
 // ticket). Between them the examples take every phase through its branches: wheelie bars,
 // converters and sliders, throttle stops, nitrous stages, growing tyres. A change to the run that
-// is meant to keep its results must keep these.
+// is meant to keep its results must keep these. Examples retyped into vehicles no road could hold
+// end their runs with a message instead.
 #include "estimate_fixture.h"
+#include "entry/form_openers.h"
 #include "support/run_fingerprint.h"
 
 namespace kestrelon::test {
@@ -18,6 +20,74 @@ TEST_F(ExampleRuns, EveryExampleRunsToItsRecordedFingerprint) {
     S = SharedState{};
     RunExampleAutomatically(row);
     EXPECT_EQ(RunFingerprint(), RecordedRunFingerprints.at(Tbl.ExampleKey[row]));
+  }
+}
+
+// A racer's retyping of one item, accepted by its own form as its OK would, without a new entry
+// sequence: the run of the vehicle as it was stays the last completed one.
+void Retype(EntryForm form, int group, int item, const char* typed) {
+  S.VehicleData[group][item] = typed;
+  S.AutoAccept = True;
+  S.DataSequence = False;
+  OpenEntryForm(form);
+  S.AutoAccept = False;
+}
+
+// Vehicles the forms accept but no road could hold: a first gear of -1, a weight of a milligram,
+// a first gear of 1e30. A run may not end behind the start on a level track: it stops with the
+// message, and the run before stays the one every window shows. On a climbing track a run that
+// rolls back is a run.
+TEST_F(ExampleRuns, ARunEndingBehindTheStartOnALevelTrackStopsWithTheMessage) {
+  InitExampleCatalogue();
+  const auto rowOf = [](const std::string& key) {
+    int row = 1;
+    while (row < ExampleSlots && Tbl.ExampleKey[row] != key) ++row;
+    return row;
+  };
+  const auto endDistance = [] { return S.RunResults[PtDistance][CurrentRun][S.PointCount]; };
+  const char* const unsimulable = "This vehicle cannot be simulated: check its weight, power and gearing";
+  struct Case {
+    const char* example;
+    EntryForm form;
+    int group, item;
+    const char* typed;
+    bool behind;  // the run of these numbers ends behind the start
+  };
+  for (const Case& c : {Case{"FUNNYCAR", EntryForm::Gears, 7, 1, "-1", false},
+                        Case{"GP500", EntryForm::Chassis, 2, 2, "0.000001kg", true},
+                        Case{"PS-CAR", EntryForm::Gears, 7, 1, "1000000000000000000000000000000", true}}) {
+    SCOPED_TRACE(c.example);
+    S = SharedState{};
+    RunExampleAutomatically(rowOf(c.example));
+    ASSERT_EQ(S.RunDone, True);
+    const auto before = S.RunResults;
+    const Single ticket = S.Time1320ft;
+    ui.asked.clear();
+    Retype(c.form, c.group, c.item, c.typed);
+    RunAndTime();
+    if (!c.behind) {
+      // The slipping clutch holds the car: it stalls on the line.
+      EXPECT_TRUE(ui.asked.empty());
+      EXPECT_EQ(endDistance(), 0.0f);
+      continue;
+    }
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style), std::tuple(unsimulable, Msg::OKOnly | Msg::Exclamation));
+    EXPECT_EQ(S.RunResults, before);
+    EXPECT_EQ(S.Time1320ft, ticket);
+    EXPECT_EQ(std::tuple(S.RunDone, S.CancelFlag, S.Calculating), std::tuple(True, 0, False));
+
+    // The same vehicle on a track whose finish lies 2 m above its start.
+    ui.asked.clear();
+    S.VehicleData[4][7] = "2m";
+    LaunchBoxes boxes;
+    S.CalcRequested = True;
+    OpenLaunchSetup(boxes);
+    ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+    ASSERT_GT(S.TrackSlope, 0.0f);
+    RunAndTime();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_LT(endDistance(), 0.0f);
   }
 }
 
