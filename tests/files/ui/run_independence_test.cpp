@@ -156,11 +156,16 @@ TEST_F(ExampleAsItComes, RunsAsTheSameExampleSavedAndOpenedAgain) {
     FreshStart();
     FileWindows.ChooseExample = [key] { return key; };
     FileExample();
-    QTRY_VERIFY_WITH_TIMEOUT(S.EngineEntered != False && S.ChassisEntered != False &&
-                                 S.TransmissionEntered != False && S.TyreEntered != False &&
-                                 S.AeroEntered != False && S.InertiaEntered != False &&
-                                 S.ClutchEntered != False && S.ThrottleEntered != False,
-                             20000);
+    // A wait that fails the test when the entry does not complete (the toolkit's own waiting
+    // check would only leave the test).
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+          return S.EngineEntered != False && S.ChassisEntered != False && S.TransmissionEntered != False &&
+                 S.TyreEntered != False && S.AeroEntered != False && S.InertiaEntered != False &&
+                 S.ClutchEntered != False && S.ThrottleEntered != False;
+        },
+        20000))
+        << "the entry did not complete";
     const std::uint64_t example = Run();
     if (!curvePastMaximum.contains(key)) {
       EXPECT_EQ(example, reopened);
