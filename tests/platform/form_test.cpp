@@ -204,6 +204,18 @@ TEST_F(FormLife, PlacesInTwipsAndCentringWhenNotSet) {
                              2);
 }
 
+// A centred window narrower than its caption is widened before it is placed, so it shows
+// centred.
+TEST_F(FormLife, ACentredWindowWidenedToItsCaptionStaysCentred) {
+  Probe probe(QStringLiteral("A caption much wider than the window it names"));
+  probe.resize(60, 60);
+  probe.PlaceAt(-1, -1);
+  probe.Show();
+  const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_NEAR(probe.frameGeometry().center().x(), centre.x(), 2);
+  probe.Unload();
+}
+
 TEST(FormKeys, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
   Form form("frmKeys", QStringLiteral("Keys"));
   auto* ok = new QPushButton("OK", &form);

@@ -81,7 +81,7 @@ void Form::ShowWithModality(Qt::WindowModality modality) {
   }
   // A minimised window comes back as a normal one; a maximised one stays maximised.
   if (IsMinimised()) SetNormalState();
-  if (const int needed = CaptionWidth(Caption()); width() < needed) resize(needed, height());
+  WidenToCaption();
   if (!isVisible()) FitOnScreen(*this);
   show();
   raise();
@@ -181,8 +181,14 @@ int Form::CaptionWidth(const QString& caption) {
 
 void Form::CentreOnScreen() { PlaceAt(-1, -1); }
 
+void Form::WidenToCaption() {
+  if (const int needed = CaptionWidth(Caption()); width() < needed) resize(needed, height());
+}
+
 void Form::PlaceAt(Long top, Long left) {
   if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  // Widened before it is placed, so that a centred window stays centred when it shows.
+  WidenToCaption();
   const QPoint fallback = DefaultPlace();
   const QPoint place(left >= 0 ? left / TwipsPerPixel : fallback.x(), top >= 0 ? top / TwipsPerPixel : fallback.y());
   move(CaptionBarOnScreen(place, frameGeometry().width()) ? place : fallback);

@@ -112,6 +112,8 @@ class Form : public QWidget {
  private:
   void Forget();
   void SetTitle(const QString& caption);
+  // A window narrower than its caption is widened to show it whole.
+  void WidenToCaption();
   // Shows the window modal or modeless; a change of modality takes effect only on a hidden window.
   void ShowWithModality(Qt::WindowModality modality);
 
