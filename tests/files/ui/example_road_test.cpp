@@ -29,13 +29,6 @@ class ExampleRoad : public FileWindowTest {
   QByteArray previousConfig_;
 };
 
-bool EverySectionIn() {
-  for (Integer entered : {S.EngineEntered, S.ChassisEntered, S.TyreEntered, S.AeroEntered,
-                          S.TransmissionEntered, S.ClutchEntered, S.InertiaEntered})
-    if (!entered) return false;
-  return true;
-}
-
 TEST_F(ExampleRoad, ExampleRunSaveAndExitEndWithNoWindowAndNoLoop) {
   auto bar = std::make_unique<Form1>();
   bar->Load();

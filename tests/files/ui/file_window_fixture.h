@@ -107,6 +107,14 @@ inline void AcceptWaitingWindow(const std::string& example, std::vector<QString>
   }
 }
 
+// Every section a run needs has been entered.
+inline bool EverySectionIn() {
+  for (Integer entered : {S.EngineEntered, S.ChassisEntered, S.TyreEntered, S.AeroEntered,
+                          S.TransmissionEntered, S.ClutchEntered, S.InertiaEntered})
+    if (!entered) return false;
+  return true;
+}
+
 class FileWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
