@@ -71,8 +71,10 @@ StandardAir StandardAtmosphereAt(Single altitude) {
           lo.Temperature + (hi.Temperature - lo.Temperature) * f};
 }
 
+double WindDirectionDegrees(const std::string& directionText) { return PlainNumber(Trim(directionText)); }
+
 Single HeadWind(Single speed, const std::string& directionText) {
-  const double degrees = std::fmod(RoundHalfEven(PlainNumber(Trim(directionText))), 360.0);
+  const double degrees = std::fmod(RoundHalfEven(WindDirectionDegrees(directionText)), 360.0);
   return static_cast<Single>(speed * std::cos(static_cast<double>(Pi) * degrees / 180));
 }
 

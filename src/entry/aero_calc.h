@@ -38,6 +38,9 @@ StandardAir StandardAtmosphereAt(Single altitude);
 // The head-wind component of a wind of the given speed from the typed direction in degrees
 // (0 head wind, 90 cross wind, 180 tail wind).
 Single HeadWind(Single speed, const std::string& directionText);
+// The wind direction in degrees as typed: the number at the start of the text, blanks anywhere
+// skipped ("1 80" is 180).
+double WindDirectionDegrees(const std::string& directionText);
 
 // Humidity correction of the air density; the temperature counts within 0 to 100 degrees C.
 Single HumidityFactorOf(Single humidity, Single temperature);

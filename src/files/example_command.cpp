@@ -7,6 +7,7 @@
 #include "files/example_vehicles.h"
 #include "files/file_windows.h"
 #include "files/open_pattern.h"
+#include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -38,13 +39,9 @@ void FileExample() {
   S.VehicleName.clear();
   S.DataSequence = True;
 
-  // The example is what the next logged run is compared with, and its history starts afresh
-  // as a loaded file's does: emptied lines left at the ring's head would list as blank pages.
-  S.LastRunEngineSummary = S.EngineSummary;
-  S.LastRunVehicleData = S.VehicleData;
-  for (auto& line : S.HistoryLines) line.clear();
-  S.HistoryNext = 1;
-  S.HistoryHead = 1;
+  // The example's history starts afresh as a loaded file's does: emptied lines left at the
+  // ring's head would list as blank pages.
+  ResetHistory();
 
   CloseWindows(WindowsClosedByExample);
   S.AutoAccept = False;

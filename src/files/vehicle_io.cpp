@@ -30,14 +30,6 @@ std::optional<std::string> VehicleNameOf(const std::string& path) {
   return VehicleNameOfFile(path);
 }
 
-void ResetHistory() {
-  S.LastRunEngineSummary = S.EngineSummary;
-  S.LastRunVehicleData = S.VehicleData;
-  for (auto& line : S.HistoryLines) line.clear();
-  S.HistoryNext = 1;
-  S.HistoryHead = 1;
-}
-
 // The power file that the last load or save paired with this vehicle file name: kept when the
 // vehicle is saved again under the same name and the power file shares its stem.
 std::string PairedPowerFile(const std::string& vehiclePath) {
@@ -75,6 +67,14 @@ bool PrepareWithRetry(PendingFile& file, const std::string& path, const std::str
 }
 
 }  // namespace
+
+void ResetHistory() {
+  S.LastRunEngineSummary = S.EngineSummary;
+  S.LastRunVehicleData = S.VehicleData;
+  for (auto& line : S.HistoryLines) line.clear();
+  S.HistoryNext = 1;
+  S.HistoryHead = 1;
+}
 
 bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powerPath) {
   const bool direct = !chassisPath.empty() && !powerPath.empty();

@@ -19,4 +19,8 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
 // failed write leaves neither file changed.
 SaveOutcome SaveVehicleAndPower();
 
+// Takes the vehicle now in the model as what the next logged run is compared with, and starts
+// the history afresh: every line emptied, both ring positions back to the start.
+void ResetHistory();
+
 }  // namespace kestrelon

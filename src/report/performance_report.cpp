@@ -8,6 +8,7 @@
 
 #include "core/numbers.h"
 #include "core/state.h"
+#include "entry/aero_calc.h"
 #include "platform/windows_1252.h"
 #include "report/report_sections.h"
 
@@ -35,7 +36,7 @@ std::string WindText() {
 std::string WindDirectionText() {
   std::string direction = S.AeroSpeed < 0 ? " tailwind" : " headwind";
   // Read as the aerodynamics form reads it, so the report names the angle the run used.
-  const double degrees = PlainNumber(Trim(S.VehicleData[5][12]));
+  const double degrees = WindDirectionDegrees(S.VehicleData[5][12]);
   if (degrees != 0) {
     // The remainder keeps the sign of the angle; taken on the whole number itself so a typed
     // angle of any size gives its direction.

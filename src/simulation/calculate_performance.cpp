@@ -130,13 +130,15 @@ bool RunStateFinite() {
 
 // A run that ends behind its start line on a track that does not climb: nothing a vehicle does
 // takes it there, so its numbers (an accepted weight of a milligram, a gear of 1e30) are no run.
-bool EndedBehindTheStart() { return S.TrackSlope <= 0 && S.RunResults[PtDistance][CurrentRun][S.PointCount] < 0; }
+bool EndedBehindTheStart() {
+  return S.TrackSlope <= 0 && S.RunResults[PtDistance][CurrentRun][S.PointCount] < 0;
+}
 
 // Ends a run whose numbers are no run of the vehicle as a cancelled one ends, and says why.
 void StopUnsimulable() {
   S.CancelFlag = 1;
-  ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing", Msg::OKOnly | Msg::Exclamation,
-              "Performance Calculator");
+  ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
+              Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
 }
 
 void EstimateVerdicts(const RunContext& __restrict c) {

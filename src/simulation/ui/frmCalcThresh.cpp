@@ -1,7 +1,5 @@
 #include "simulation/ui/frmCalcThresh.h"
 
-#include <algorithm>
-
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,11 +40,10 @@ void frmCalcThresh::ShowCaptions(const WheelieCaptions& captions) {
   TorqueLBFT->setText(QText(captions.TorqueLBFT));
   Acceleration->setText(QText(captions.Acceleration));
   // The load centred the box before the captions widened it: its layout, not yet shown, is told
-  // of the new texts, and the box takes the width its caption needs before it is centred.
+  // of the new texts, and the box is sized to them and centred again.
   layout()->invalidate();
   layout()->activate();
   adjustSize();
-  resize(std::max(width(), CaptionWidth(Caption())), height());
   CentreOnScreen();
 }
 
