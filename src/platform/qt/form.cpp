@@ -95,14 +95,17 @@ bool Form::Unload() {
   if (cancel) return false;
   Form_Unload();
   Forget();
-  hide();
-  setWindowModality(Qt::NonModal);
+  Hide();
   return true;
 }
 
 void Form::Hide() {
   hide();
   setWindowModality(Qt::NonModal);
+  EndWaits();
+}
+
+void Form::EndWaits() {
   for (QEventLoop* wait : std::exchange(waits_, {})) wait->quit();
 }
 
@@ -113,7 +116,7 @@ void Form::Forget() {
   loaded.erase(std::remove(loaded.begin(), loaded.end(), this), loaded.end());
   if (listed_) windowlistRemove(StdText(Caption()));
   // This life's waits end; a later load of the window starts waits of its own.
-  for (QEventLoop* wait : std::exchange(waits_, {})) wait->quit();
+  EndWaits();
 }
 
 void Form::SetNormalState() {

@@ -111,6 +111,8 @@ class Form : public QWidget {
 
  private:
   void Forget();
+  // Ends every wait for this life of the window.
+  void EndWaits();
   void SetTitle(const QString& caption);
   // A window narrower than its caption is widened to show it whole.
   void WidenToCaption();
