@@ -113,6 +113,17 @@ TEST_F(EntryChain, AutomaticPassSkipsEmptyNitrousAndThrottleSections) {
   DataFormsSequence();
   EXPECT_EQ(S.VehicleLoadDone, True);
   EXPECT_EQ(ui.asked.size(), 1u);
+
+  // An entry the racer made form by form is no load: no box, and no pass is marked done.
+  S = SharedState{};
+  S.EngineEntered = True;
+  S.AutoAccept = True;
+  DataFormsSequence();
+  S.AutoAccept = False;
+  S.VehicleLoadDone = False;
+  DataFormsSequence();
+  EXPECT_EQ(S.VehicleLoadDone, False);
+  EXPECT_EQ(ui.asked.size(), 2u);  // only the first, automatic pass told of its load
 }
 
 TEST_F(EntryChain, ThrottleStopsAndNitrousCurveOpenTheirForms) {

@@ -43,6 +43,11 @@ TEST_F(TyreCalc, AcceptedTyreDerivesItsFigures) {
   EXPECT_NEAR(S.TyreDia, 0.5892f, 1e-5);
   EXPECT_EQ(S.VehicleData[3][1], "23.2in");
   EXPECT_NEAR(S.RearTyreStiffness, 6186.4f, 0.5f);
+  EXPECT_EQ(S.RearTyreStiffnessHalf, S.RearTyreStiffness / 2);
+  // Two wheels: 2 x (0.875 (D^4 - d^4) + 0.15 m d^2 + 6.75 w D^3), d the 13 in rim, m 5.5 kg;
+  // sidewalls and tread, ((D^2 - d^2) Pi / 2 + w D Pi) x 9.5.
+  EXPECT_NEAR(S.RearWheelInertia, 0.88086f, 1e-4);
+  EXPECT_NEAR(S.RearTyreHeatMass, 6.8066f, 1e-3);
   EXPECT_EQ(S.TyreGrowthRate, 0);
   // The front wheel count takes the rear one, and the box shows it.
   EXPECT_EQ(S.FTyreNum, 2);
