@@ -27,7 +27,8 @@ namespace kestrelon {
 
 namespace {
 
-// How many steps lie between two recorded points, so that the run fits in points 0..1000.
+// How many steps lie between two recorded points, so that the run fits in points 0..1000, and
+// the time between them, which every reader of the points goes by.
 void PlanRecording(RunContext& __restrict c, Long totalSteps) {
   c.RecordInterval = totalSteps / 1000;
   if (c.RecordInterval < 1) {
@@ -37,6 +38,10 @@ void PlanRecording(RunContext& __restrict c, Long totalSteps) {
     // A step count that is no multiple of 1000 would run past the last point: spread it wider.
     ++c.RecordInterval;
     S.PointSpacing = c.RecordInterval * c.StepDt;
+  } else {
+    // 1000 points over the analysis time, LaunchTime / 1000 as the set-up gives it; set here
+    // too, so that no spacing left from another set-up can be read with these points.
+    S.PointSpacing = static_cast<Single>(static_cast<double>(c.RecordInterval) / c.Sps);
   }
 }
 

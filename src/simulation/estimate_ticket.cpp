@@ -135,10 +135,7 @@ EstimateCheck AcceptEstimateBoxes(const EstimateBoxes& b) {
   S.Est60time = static_cast<Single>(t60);
   S.Est1320speed = v1320;
   S.Est660speed = v660;
-  if (time > S.LaunchTime) {
-    S.LaunchTime = static_cast<Single>(time);
-    S.PointSpacing = S.LaunchTime / 1000;
-  }
+  if (time > S.LaunchTime) SetLaunchTime(static_cast<Single>(time));
   return {true, EstimateField::None};
 }
 

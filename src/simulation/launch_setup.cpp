@@ -61,6 +61,11 @@ std::string GeneralNumber(Single value) {
   return text;
 }
 
+void SetLaunchTime(Single time) {
+  S.LaunchTime = time;
+  S.PointSpacing = time / 1000;
+}
+
 bool ExceedsStepLimit(double time) { return S.StepsPerSecond * time > MaxSteps; }
 
 bool OfferLongestTime(double& time) {
@@ -140,10 +145,10 @@ LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
     return Refuse(LaunchField::Launch4Trap, "Invalid speed trap length " + S.UnitsErrorText);
 
   // The run holds at most MaxSteps steps; a longer time is offered the longest allowed. No
-  // keeps that time as the analysis time and stores nothing else.
+  // keeps that time as the analysis time, with its point spacing, and stores nothing else.
   if (ExceedsStepLimit(v.time)) {
     if (!OfferLongestTime(v.time)) {
-      S.LaunchTime = static_cast<Single>(v.time);
+      SetLaunchTime(static_cast<Single>(v.time));
       return {false, LaunchField::None};
     }
     boxes.LaunchTime = GeneralNumber(static_cast<Single>(v.time));
@@ -152,14 +157,13 @@ LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
   S.LaunchThrottle = v.throttle;
   S.LaunchRisetime = v.risetime;
   S.LaunchRPM = v.rpmRow;
-  S.LaunchTime = static_cast<Single>(v.time);
+  SetLaunchTime(static_cast<Single>(v.time));
   S.LaunchStage = v.stage;
   S.TrackSlope = v.slope;
   S.Trap8Length = v.trap8;
   S.Trap4Length = v.trap4;
   S.Trap8Position = boxes.Trap8Position == NoTrapPosition ? Integer{0} : boxes.Trap8Position;
   S.Trap4Position = boxes.Trap4Position == NoTrapPosition ? Integer{0} : boxes.Trap4Position;
-  S.PointSpacing = S.LaunchTime / 1000;
 
   LaunchItem(1) = boxes.LaunchThrottle;
   LaunchItem(2) = boxes.LaunchRisetime;

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "simulation/calculate_performance.h"
+#include "support/run_fingerprint.h"
 #include "support/scripted_ui.h"
+#include "support/westfield_fixture.h"
 
 namespace kestrelon {
 namespace {
@@ -96,7 +100,7 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   EXPECT_TRUE(!check.accepted && check.refused == LaunchField::None);
   EXPECT_EQ(ui.asked.back().text, "Maximum calculation time is 60 seconds. Do you want to continue?");
   EXPECT_EQ(S.LaunchTime, 60);
-  EXPECT_TRUE(S.PointSpacing == 0 && S.LaunchRPM == 0 && S.VehicleData[4][4].empty());
+  EXPECT_TRUE(S.PointSpacing == 0.06f && S.LaunchRPM == 0 && S.VehicleData[4][4].empty());
   EXPECT_EQ(boxes.LaunchTime, "99999999999999999999");
 
   // Yes runs the longest allowed time and shows it in the box; 60 itself asks nothing.
@@ -110,6 +114,23 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
     EXPECT_FLOAT_EQ(S.PointSpacing, 0.06f);
     EXPECT_EQ(S.VehicleData[4][4], "60");
   }
+}
+
+// After No, a run started without the dialog (F2, an estimate) reads its points as a run set up
+// for 60 s does, not at the spacing of the set-up before (0.012 s after 12 s).
+TEST_F(LaunchSetupTest, ARunAfterNoToTheLongestTimeGivesTheTicketOfA60SecondRun) {
+  ScopedUi guard(ui);
+  Cfg.HistoryLog = False;
+  test::LoadWestfield(60);
+  CalculatePerformance(0);
+  const std::uint64_t sixty = test::RunFingerprint();
+
+  test::LoadWestfield(12);
+  boxes = {"60", "1.5", "4500", "70", "", "", "60ft", "60ft", 0, 0};
+  ui.answers = {Msg::No};
+  ASSERT_FALSE(AcceptLaunchSetup(boxes).accepted);
+  CalculatePerformance(0);
+  EXPECT_EQ(test::RunFingerprint(), sixty);
 }
 
 TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestKeepsTheRPMOnTheCurveAndHoldsTheRiseTime) {
