@@ -3,6 +3,7 @@
 #include "core/program_title.h"
 #include "core/state.h"
 #include "entry/model_snapshot.h"
+#include "entry/nitrous_power_calc.h"
 #include "platform/ui_seam.h"
 
 namespace kestrelon {
@@ -182,6 +183,11 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     S.N2RunPressure = 1.0f;
     S.N2DropPressure = 0;
   }
+
+  // A stage whose "Calculate Nitrous" is not ticked runs from its own curve column as it now
+  // stands, whatever the calculator set up before.
+  for (int s = 1; s <= 2; ++s)
+    if (!e.Stage[s].Calculate) ClearNitrousCalcSetup(s);
 
   auto& vd = S.VehicleData;
   vd[8][1] = e.SG1;

@@ -115,6 +115,13 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   return std::nullopt;
 }
 
+void ClearNitrousCalcSetup(int stage) {
+  for (auto* figures : {&S.NitrousCapacity, &S.NitrousCylinders, &S.NitrousVolEff, &S.NitrousTransEff,
+                        &S.NitrousNumJets, &S.NitrousJetSize, &S.NitrousPercentage, &S.NitrousBottlePress,
+                        &S.NitrousPCurve})
+    (*figures)[stage] = 0;
+}
+
 Single NitrousFlowFactor(int stage) {
   const double refPressure = ParseValueWithUnits("850psi", "pressure");
   const double refJet = ParseValueWithUnits("0.043in", "length");

@@ -40,6 +40,10 @@ NitrousCalcEntry LoadNitrousCalcEntry(int stage);
 // rebuilds its curve. A refusal changes nothing.
 Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e);
 
+// Takes the stage off the calculator: its nine figures become 0, so the run reads the stage's
+// own curve column. The stage's texts stay for the next opening of the calculator.
+void ClearNitrousCalcSetup(int stage);
+
 // Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
 Single NitrousFlowFactor(int stage);
 

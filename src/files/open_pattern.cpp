@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "core/state.h"
+#include "entry/nitrous_power_calc.h"
 #include "files/file_windows.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
@@ -66,6 +67,9 @@ void ClearEntryFlags() {
   S.ClutchTimerWeight = start.ClutchTimerWeight;
   S.ClutchTimerStart = start.ClutchTimerStart;
   S.ClutchTimerBuild = start.ClutchTimerBuild;
+  // Nor does the nitrous calculator's set-up: a vehicle that asks for it gets its own from the
+  // nitrous form.
+  for (int stage = 1; stage <= 2; ++stage) ClearNitrousCalcSetup(stage);
 }
 
 void ClearCurves() {

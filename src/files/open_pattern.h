@@ -12,7 +12,8 @@ namespace kestrelon {
 // and icon, and saves on Yes. False when the user chose to stop after a save that failed.
 bool OfferSaveFirst(const std::string& title, int icon);
 
-// The section flags and the entry state that go with a vehicle, all cleared.
+// The section flags and the entry state that go with a vehicle (what only the nitrous, clutch
+// timer and nitrous calculator forms set), all as the program starts.
 void ClearEntryFlags();
 
 // Empties rows 0..200 of the three curve columns, their flags, summaries and titles.

@@ -1,5 +1,7 @@
-// A vehicle's run depends on that vehicle alone: not on the vehicle open before it, nor on
-// whether it came from File > Example or from its saved files.
+// A vehicle's run depends on that vehicle alone: not on the vehicle open before it (one whose
+// nitrous stage the calculator builds included), nor on whether it came from File > Example or
+// from its saved files.
+#include <QCheckBox>
 #include <QListWidget>
 #include <QTimer>
 #include <chrono>
@@ -11,6 +13,7 @@
 
 #include "entry/ui/data_form.h"
 #include "entry/ui/frmDataClutchTimers.h"
+#include "entry/ui/frmDataNitrous.h"
 #include "file_window_fixture.h"
 #include "files/example_command.h"
 #include "files/file_commands.h"
@@ -48,6 +51,33 @@ class RunIndependence : public FileWindowTest {
   void SetUp() override {
     FileWindowTest::SetUp();
     for (int row = 1; row < ExampleSlots && !Tbl.ExampleKey[row].empty(); ++row) keys.push_back(Tbl.ExampleKey[row]);
+    CalculatorPair();
+  }
+
+  // "Turbo Nitrous Suzuki Funny bike" with its first stage built by the nitrous calculator, as
+  // a racer sets it up: "Calculate Nitrous" ticked, 1300cc on "Power with no Nitrous", every
+  // other figure as the calculator offers it. Saved as Calculator.WCD and .VCD.
+  void CalculatorPair() {
+    S = SharedState{};
+    LoadExampleVehicle("TNFUNNY");
+    RebuildExamplePeakSummary();
+    S.VehicleData[5][19] = "Y";
+    S.VehicleData[0][1] = "1300cc";
+    S.VehicleData[0][8] = "0";
+    EXPECT_TRUE(WriteVehicleFile(Vehicle(Calculator)).ok());
+    EXPECT_TRUE(WritePowerFile(Power(Calculator)).ok());
+    FreshStart();
+  }
+  static constexpr const char* Calculator = "Calculator";
+
+  // The nitrous calculator's figures of both stages, as the run reads them.
+  static std::uint64_t CalculatorSetUp() {
+    Fnv1a h;
+    for (const auto* figures : {&S.NitrousCapacity, &S.NitrousCylinders, &S.NitrousVolEff, &S.NitrousTransEff,
+                                &S.NitrousNumJets, &S.NitrousJetSize, &S.NitrousPercentage,
+                                &S.NitrousBottlePress, &S.NitrousPCurve})
+      h.Add(*figures);
+    return h.value();
   }
 
   // The program as it starts: no window open, a fresh model.
@@ -83,24 +113,57 @@ class RunIndependence : public FileWindowTest {
 TEST_F(RunIndependence, EveryExampleRunsAlikeAfterEveryOtherAsFromAFreshStart) {
   const auto started = std::chrono::steady_clock::now();
   for (const std::string& key : keys) ExamplePair(key, key);
-  std::map<std::string, std::uint64_t> fresh;
-  for (const std::string& key : keys) {
+  std::vector<std::string> vehicles = keys;
+  vehicles.push_back(Calculator);
+  std::map<std::string, std::uint64_t> fresh, freshSetUp;
+  for (const std::string& key : vehicles) {
     FreshStart();
     Open(key);
+    freshSetUp[key] = CalculatorSetUp();
     fresh[key] = Run();
   }
 
   FreshStart();
-  const std::vector<int> walk = EveryOrderedPairWalk(static_cast<int>(keys.size()));
-  ASSERT_EQ(walk.size(), keys.size() * (keys.size() - 1) + 1);
-  Open(keys[walk[0]]);
+  const std::vector<int> walk = EveryOrderedPairWalk(static_cast<int>(vehicles.size()));
+  ASSERT_EQ(walk.size(), vehicles.size() * (vehicles.size() - 1) + 1);
+  Open(vehicles[walk[0]]);
   for (std::size_t i = 1; i < walk.size(); ++i) {
-    const std::string& before = keys[walk[i - 1]];
-    const std::string& key = keys[walk[i]];
+    const std::string& before = vehicles[walk[i - 1]];
+    const std::string& key = vehicles[walk[i]];
     Open(key);
+    // The vehicle's own calculator set-up, also where no run reads it (no nitrous).
+    EXPECT_EQ(CalculatorSetUp(), freshSetUp[key]) << key << " opened after " << before;
     EXPECT_EQ(Run(), fresh[key]) << key << " opened after " << before;
   }
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::minutes(1));
+}
+
+// Unticking "Calculate Nitrous" and accepting the nitrous form runs the stage from its curve
+// column as the calculator left it: the ticket of that vehicle saved and opened again (to the
+// seven digits a power file keeps of each torque).
+TEST_F(RunIndependence, AStageNoLongerCalculatedRunsFromItsColumnAsItStands) {
+  FreshStart();
+  Open(Calculator);
+  Run();
+  EXPECT_NEAR(S.Time1320ft, 7.847f, 0.001f);  // as the racer saw it
+  auto* nitrous = static_cast<frmDataNitrous*>(Form::Instance("frmDataNitrous"));
+  ShowAndPaint(nitrous);
+  ASSERT_TRUE(nitrous->NCalculate[1]->isChecked());
+  QTest::mouseClick(nitrous->NCalculate[1], Qt::LeftButton, {}, QPoint(4, nitrous->NCalculate[1]->height() / 2));
+  ASSERT_FALSE(nitrous->NCalculate[1]->isChecked());
+  nitrous->RunOK();
+  ASSERT_EQ(S.VehicleData[5][19], "");
+  Run();
+  const Single et = S.Time1320ft, mph = S.Speed1320ft, sixty = S.Time60ft;
+
+  ASSERT_TRUE(WriteVehicleFile(Vehicle("Unticked")).ok());
+  ASSERT_TRUE(WritePowerFile(Power("Unticked")).ok());
+  FreshStart();
+  Open("Unticked");
+  Run();
+  EXPECT_NEAR(S.Time1320ft, et, 0.0005f);
+  EXPECT_NEAR(S.Speed1320ft, mph, 0.005f);
+  EXPECT_NEAR(S.Time60ft, sixty, 0.0005f);
 }
 
 // Goes through File > Example as a racer who accepts every window as it comes. Each click runs
@@ -153,7 +216,9 @@ TEST_F(ExampleAsItComes, RunsAsTheSameExampleSavedAndOpenedAgain) {
     Open(key);
     const std::uint64_t reopened = Run();
 
+    // The example comes after a vehicle whose nitrous the calculator builds.
     FreshStart();
+    Open(Calculator);
     FileWindows.ChooseExample = [key] { return key; };
     FileExample();
     // A wait that fails the test when the entry does not complete (the toolkit's own waiting
