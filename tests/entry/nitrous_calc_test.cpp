@@ -50,11 +50,15 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   e.SG2 = "4";  // = GearCount
   e.DT2 = "1";
   e.Stage[2].Correct = true;
+  // The calculator set up both stages; only stage 1 stays ticked, stage 2 runs from its column.
+  e.Stage[1].Calculate = true;
+  S.NitrousCapacity = {0, 1.3f, 1.3f};
   ASSERT_FALSE(AcceptNitrous(e));
+  EXPECT_EQ(S.NitrousCapacity, (std::array<Single, 3>{0, 1.3f, 0}));
   EXPECT_EQ(S.NitrousCorrect[2], True);
   EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousDT1, S.NitrousSG2, S.NitrousEntered), std::tuple(2, 0.5f, 4, True));
   // An unticked box is stored empty, not "N".
-  test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}});
+  test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}, {5, 19, "Y"}, {5, 20, ""}});
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
   // A stage without a curve is not used whatever its boxes hold.
