@@ -221,14 +221,13 @@ TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
   ImportSuperFlowPower(file.path, 0);
   EXPECT_EQ(S.MaxRPMIndex, 29);
   S.PowerCurve = curves;
-  // A nitrous curve reaching above the no-nitrous one's last row: a saved power file would
-  // lose its top, so the file is refused.
+  // A nitrous curve reaching above the no-nitrous one's last row leaves the span too: a saved
+  // power file keeps the nitrous curve whole.
   S.MaxRPMIndex = 60;
-  const CurveTable before = S.PowerCurve;
   ExportFile higher(SD9({{5000, 200}, {7000, 300}}));
   ImportSuperFlowPower(higher.path, 0);
-  EXPECT_EQ(std::tuple(S.CancelFlag, S.MaxRPMIndex), std::tuple(1, 60));
-  EXPECT_EQ(S.PowerCurve, before);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 60));
+  EXPECT_FLOAT_EQ(S.PowerCurve[1][70], 300);
 }
 
 TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
@@ -249,6 +248,8 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
       // A torque line meeting zero at row 25: a saved power file would end the curve there.
       {SD9({{2000, 100}, {3000, -100}, {4000, 100}}), "* contains invalid data - loading will be aborted"},
+      // No torque above 0: a saved power file would open with no curve.
+      {SD9({{2000, 0}, {3000, -50}, {4000, 0}}), "No data in file "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
