@@ -222,11 +222,12 @@ TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
   EXPECT_EQ(S.MaxRPMIndex, 29);
   S.PowerCurve = curves;
   // A nitrous curve reaching above the no-nitrous one's last row leaves the span too: a saved
-  // power file keeps the nitrous curve whole.
-  S.MaxRPMIndex = 60;
+  // power file keeps the nitrous curve whole. Rows the no-nitrous column holds above the span
+  // (as an Engine Analyser import leaves them) are no part of its curve.
+  S.MaxRPMIndex = 50;
   ExportFile higher(SD9({{5000, 200}, {7000, 300}}));
   ImportSuperFlowPower(higher.path, 0);
-  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 60));
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 50));
   EXPECT_FLOAT_EQ(S.PowerCurve[1][70], 300);
 }
 
@@ -248,6 +249,8 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
       // A torque line meeting zero at row 25: a saved power file would end the curve there.
       {SD9({{2000, 100}, {3000, -100}, {4000, 100}}), "* contains invalid data - loading will be aborted"},
+      // A point after an empty row at the top: a saved power file would end the curve before it.
+      {SD9({{2000, 100}, {3000, 0}, {3100, 50}}), "* contains invalid data - loading will be aborted"},
       // No torque above 0: a saved power file would open with no curve.
       {SD9({{2000, 0}, {3000, -50}, {4000, 0}}), "No data in file "},
   };
