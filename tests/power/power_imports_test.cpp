@@ -205,6 +205,11 @@ TEST_F(PowerImports, SuperFlowJoinsReadingsAndTheLaterSegmentWins) {
   EXPECT_FLOAT_EQ(S.PowerCurve[0][24], 244 + (2400 - 2440) * (290 - 244) / 460.0f);
   EXPECT_EQ(S.PowerCurve[0][30], 0);  // the whole column was emptied first
   EXPECT_EQ(S.PowerCurve[0][40], 0);
+  // The span is the one a saved power file gives back: it starts at the row written below a
+  // first reading off the hundred, and ends before the empty row of a last reading of torque 0.
+  ExportFile ends(SD9({{2040, 200}, {2500, 250}, {2900, 0}}));
+  ImportSuperFlowPower(ends.path, 0);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 28));
 }
 
 TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
