@@ -1,8 +1,8 @@
 #pragma once
 // What the two curve-import targets share: a vehicle with a curve to import into, the File
 // menu's import command run on the bytes as the chosen file, and the property every import
-// keeps: a refused file changes nothing of the curve, and what an import accepts, a power file
-// saved afterwards gives back when it is opened again.
+// keeps: a refused file changes nothing of the curve, and what an import accepts (curves and
+// span), a power file saved afterwards gives back when it is opened again.
 #include <cmath>
 #include <functional>
 #include <string>
@@ -55,9 +55,12 @@ inline void CheckImportCommand(std::string_view bytes, const std::function<void(
   Check(WritePowerFile(saved).ok(), "the curve of an accepted import can be saved");
   LoadPowerFile(saved);
   Check(S.LoadFailed == False, "the power file saved after an import opens again");
+  Check(S.MinRPMIndex == imported.MinRPMIndex && S.MaxRPMIndex == imported.MaxRPMIndex,
+        "the power file saved after an import gives the same span back");
+  // The no-nitrous curve ends with the span; the nitrous curves are kept whole.
   for (int c = 0; c < CurveColumns; ++c)
     for (int r = 1; r <= CurveTopRow; ++r)
-      Check(SameTorque(S.PowerCurve[c][r], r <= imported.MaxRPMIndex ? imported.PowerCurve[c][r] : 0),
+      Check(SameTorque(S.PowerCurve[c][r], c > 0 || r <= imported.MaxRPMIndex ? imported.PowerCurve[c][r] : 0),
             "the power file saved after an import gives the same curve back");
 }
 

@@ -1,5 +1,6 @@
 #include "files/power_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -50,10 +51,10 @@ std::optional<PowerFileRead> ReadPowerFile(const std::vector<std::string>& lines
       content.curve[c][r] = v;
     }
   }
-  // The no-nitrous curve's span bounds every column: nothing is kept above its top.
+  // The no-nitrous curve ends at its first empty row after a point; the nitrous curves are kept
+  // whole, also above that row, so that a curve lower than theirs loses none of their rows.
   const CurveSpan span = SpanOfColumn(content.curve[0]);
-  for (auto& column : content.curve)
-    for (int r = span.last + 1; r <= CurveTopRow; ++r) column[r] = 0;
+  for (int r = span.last + 1; r <= CurveTopRow; ++r) content.curve[0][r] = 0;
   content.minIndex = span.first;
   content.maxIndex = span.last;
   return content;
@@ -104,6 +105,12 @@ std::string CurveValueText(Single value) {
   return (value < 0 ? "-" : " ") + text;
 }
 
+int LastWrittenRow(int column) {
+  // What the no-nitrous column holds above the span (rows an import left beyond its readings) is
+  // no part of the curve: written, it would move the span the reader finds.
+  return column == 0 ? std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow) : CurveTopRow;
+}
+
 std::string PowerFileContent() {
   S.PowerFileDescription = S.DataDescription;
   std::string out;
@@ -111,8 +118,9 @@ std::string PowerFileContent() {
   for (int c = 0; c < CurveColumns; ++c) {
     const std::string title = Trim(S.PowerDescript[c]);
     if (!title.empty()) out += FileLine(TitleMark + title);
+    const int last = LastWrittenRow(c);
     for (int r = 1; r <= CurveTopRow; ++r)
-      out += FileLine(r <= S.MaxRPMIndex ? CurveValueText(S.PowerCurve[c][r]) : " 0");
+      out += FileLine(r <= last ? CurveValueText(S.PowerCurve[c][r]) : " 0");
   }
   return out;
 }

@@ -9,15 +9,20 @@
 
 namespace kestrelon {
 
-// Reads the power file at path into the curve model, derives the span, rebuilds the peak
-// summary and clamps the rev limit. A value line that is not a number, a torque beyond
+// Reads the power file at path into the curve model, derives the span from the no-nitrous
+// curve (which ends there; the nitrous curves are kept whole), rebuilds the peak summary and
+// clamps the rev limit. A value line that is not a number, a torque beyond
 // MaxFileTorque either way, a misplaced title or a file that ends early rejects the file with a message: the curves in memory then stay as they
 // were and LoadFailed is set.
 void LoadPowerFile(const std::string& path);
 
 // The content of a power file holding the three curve columns, with DataDescription as its
-// description (which becomes PowerFileDescription); rows above MaxRPMIndex are written as 0.
+// description (which becomes PowerFileDescription); rows above LastWrittenRow are written as 0.
 std::string PowerFileContent();
+
+// The last row of a curve column that a power file holds: MaxRPMIndex for the no-nitrous curve,
+// where its reader ends the span, and the top row for a nitrous curve, kept whole.
+int LastWrittenRow(int column);
 
 // Writes PowerFileContent to a power file at path.
 FileWriteResult WritePowerFile(const std::string& path);

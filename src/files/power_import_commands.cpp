@@ -69,7 +69,7 @@ void FilePowerEA() {
     S.CancelFlag = 0;
     const CurveState before = S;
     const Integer top = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
-    // A refused file, or one without readings, has changed nothing.
+    // A refused file, or one without a reading of torque above 0, has changed nothing.
     if (S.CancelFlag == 1) return;
     S.MaxRPMIndex = top;
     S.MinRPMIndex = NextNonZeroPowerIndex(0);
@@ -83,6 +83,9 @@ void FilePowerEA() {
       S.CancelFlag = 1;
       return;
     }
+    // The span starts where a saved power file starts it, at the first torque above 0, not at a
+    // first reading below it.
+    TakeReadBackSpan();
     UpdateEngineSummary(S.PowerCurveIndex);
     ClampRevLimit();
     S.DataSaved = False;

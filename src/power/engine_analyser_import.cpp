@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/state.h"
-#include "platform/ui_seam.h"
 #include "power/import_text.h"
 #include "power/power_curve.h"
 
@@ -63,9 +62,11 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
     S.CancelFlag = 1;
     return 0;
   }
-  if (data.readings.empty()) {
-    ui().MsgBox("No data in file " + fileName, Msg::Exclamation, "Engine Analyser Power Data");
-    S.CancelFlag = 1;
+  // Readings without a torque above 0 are no curve: a power file saved with them would open with
+  // none.
+  if (std::none_of(data.readings.begin(), data.readings.end(),
+                   [](const EngineAnalyserReading& reading) { return reading.torque > 0; })) {
+    ShowNoData(fileName, "Engine Analyser Power Data");
     return 0;
   }
 

@@ -30,9 +30,10 @@ struct EngineAnalyserData {
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow);
 
 // Reads the file into PowerCurve(column): each reading at its row, the rows between two readings
-// emptied, rows outside the readings kept. Refusals are shown and set CancelFlag to 1 (an
-// invalid line also sets LoadFailed) and change nothing else. On success MinRPMIndex (column 0
-// starts afresh), PowerMaxPower and the rev limit follow the new curve. Returns the highest row
+// emptied, rows outside the readings kept. Refusals (an invalid line, which also sets
+// LoadFailed, and readings none of which has a torque above 0) are shown and set CancelFlag to 1
+// and change nothing else. On success MinRPMIndex (column 0 starts afresh), PowerMaxPower and
+// the rev limit follow the new curve. Returns the highest row
 // of a reading with a torque (of any reading when none has one; 0 when none is stored).
 // MaxRPMIndex is neither raised nor used beyond skipping readings.
 Integer ImportEngineAnalyserPower(const std::string& fileName, int column);

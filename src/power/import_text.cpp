@@ -33,19 +33,29 @@ bool PowerFileHolds(Single torque) { return std::fabs(torque) <= MaxFileTorque; 
 
 CurveSpan ReadBackSpan() {
   auto first = S.PowerCurve[0];
-  std::fill(first.begin() + std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow) + 1, first.end(), 0.0f);
+  std::fill(first.begin() + LastWrittenRow(0) + 1, first.end(), 0.0f);
   return SpanOfColumn(first);
 }
 
 bool PowerFileKeepsCurve(int column) {
-  const int top = std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow);
-  for (int r = 1; r <= top; ++r)
+  for (int r = 1; r <= LastWrittenRow(column); ++r)
     if (!PowerFileHolds(S.PowerCurve[column][r])) return false;
-  const int end = ReadBackSpan().last;
-  for (const auto& curve : S.PowerCurve)
-    for (int r = end + 1; r <= top; ++r)
-      if (curve[r] != 0) return false;
+  // The reader would lose a point of the no-nitrous curve above its first empty row.
+  const int top = LastWrittenRow(0);
+  for (int r = ReadBackSpan().last + 1; r <= top; ++r)
+    if (S.PowerCurve[0][r] != 0) return false;
   return true;
+}
+
+void TakeReadBackSpan() {
+  const CurveSpan span = ReadBackSpan();
+  S.MinRPMIndex = span.first;
+  S.MaxRPMIndex = span.last;
+}
+
+void ShowNoData(const std::string& fileName, const std::string& title) {
+  ui().MsgBox("No data in file " + fileName, Msg::Exclamation, title);
+  S.CancelFlag = 1;
 }
 
 void ShowInvalidImport(const std::string& what) {

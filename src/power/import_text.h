@@ -24,14 +24,24 @@ double ImportRowPower(int row, Single torque);
 bool PowerFileHolds(Single torque);
 
 // The span of the no-nitrous curve that a power file written from the model now gives back: the
-// file holds 0 above MaxRPMIndex, and its reader ends the curve at its first empty row after a
-// point (and every other curve with it).
+// file holds that curve up to MaxRPMIndex, and its reader ends it at its first empty row after a
+// point.
 CurveSpan ReadBackSpan();
 
-// True when a power file written from the model now gives the same curve back: every row of
-// the column up to MaxRPMIndex is a torque the file holds, and no column has a point above the
-// row where the file's reader ends the no-nitrous curve (its first empty row after a point).
+// True when a power file written from the model now gives the same curves back: every row of the
+// column that the file holds is a torque it can hold, and the no-nitrous curve has no point
+// between the row where the file's reader ends it (its first empty row after a point) and
+// MaxRPMIndex.
 bool PowerFileKeepsCurve(int column);
+
+// Makes the span after an import into the no-nitrous curve the one a power file saved now gives
+// back, so that the import reopens as it was accepted: from the first row with a torque above 0
+// to the row before the next empty one.
+void TakeReadBackSpan();
+
+// Refuses an import that brings no curve: "No data in file " and the file's name, under the
+// import's own title; CancelFlag becomes 1.
+void ShowNoData(const std::string& fileName, const std::string& title);
 
 // Tells the racer that an import is refused: what (a line, a speed, the file) is followed by
 // " contains invalid data - loading will be aborted".

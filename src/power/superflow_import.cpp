@@ -1,7 +1,6 @@
 #include "power/superflow_import.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/state.h"
 #include "platform/ui_seam.h"
@@ -97,11 +96,7 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
   if (data.tooMuch)
     ui().MsgBox("Too much data; first 100 readings used", Msg::Information, Title);
   const auto& readings = data.readings;
-  const auto noData = [&fileName] {
-    ui().MsgBox("No data in file " + fileName, Msg::Exclamation, Title);
-    S.CancelFlag = 1;
-  };
-  if (readings.size() < 2) return noData();
+  if (readings.size() < 2) return ShowNoData(fileName, Title);
   for (std::size_t k = 1; k < readings.size(); ++k)
     if (!(readings[k].RPM > readings[k - 1].RPM)) {
       ui().MsgBox("Power readings not consecutive; data file unusable", Msg::Exclamation, Title);
@@ -119,12 +114,9 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
   while (used < readings.size() && readings[used].RPM <= HighestRPM) ++used;
   if (used < readings.size())
     ui().MsgBox("RPM above 20000 ignored", Msg::Exclamation, Title);
-  if (used < 2) return noData();
+  if (used < 2) return ShowNoData(fileName, Title);
 
-  // A nitrous curve never cuts the no-nitrous one short: the power file holds no row of any
-  // curve above MaxRPMIndex.
   const CurveSpan noNitrous = ReadBackSpan();
-  const int noNitrousTop = column != 0 && noNitrous.first > 0 ? noNitrous.last : 0;
   const CurveState before = S;
   auto& curve = S.PowerCurve[column];
   std::fill(curve.begin() + 1, curve.begin() + CurveTopRow + 1, 0.0f);
@@ -140,22 +132,26 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     }
     top = last;
   }
-  if (column == 0) S.MinRPMIndex = static_cast<Integer>(std::ceil(readings[0].RPM / 100.0));
-  S.MaxRPMIndex = static_cast<Integer>(std::max(top, noNitrousTop));
-  // A first reading just below the top row's hundred would put the span's bottom above its top.
-  S.MinRPMIndex = std::min(S.MinRPMIndex, S.MaxRPMIndex);
-  // Readings that all lie below the first row's hundred write no row at all: no data.
-  if (top < FirstRow(readings[0].RPM)) {
+  // The span is the no-nitrous curve's: a power file keeps a nitrous curve whole, above or below
+  // it, so a nitrous import moves it only where there is no no-nitrous curve.
+  S.MaxRPMIndex = static_cast<Integer>(column == 0 || noNitrous.first == 0 ? top : noNitrous.last);
+  // No row with a torque above 0 (readings that reach no row, or none above 0) is no curve: a
+  // power file saved with it would open with none.
+  if (SpanOfColumn(curve).first == 0) {
     static_cast<CurveState&>(S) = before;
-    return noData();
+    return ShowNoData(fileName, Title);
   }
-  // Readings close together extrapolate far; a curve the power file cannot keep is refused whole.
+  // Readings close together extrapolate far, and readings that cross zero leave an empty row
+  // inside the curve; a curve the power file cannot keep is refused whole.
   if (!PowerFileKeepsCurve(column)) {
     static_cast<CurveState&>(S) = before;
     ShowInvalidImport(PathText(fileName));
     S.CancelFlag = 1;
     return;
   }
+  // The no-nitrous curve starts and ends where a power file saved now would: at its first row
+  // with a torque above 0, and before an empty row after a last reading of torque 0.
+  if (column == 0) TakeReadBackSpan();
   UpdatePowerMaxPower(peak);
 }
 

@@ -37,9 +37,11 @@ extern SuperFlowWindows SuperFlowChoice;
 
 // With askForCurve not 0 asks for the column first; then reads the file into
 // PowerCurve(CurrentStage): the whole column is emptied and the readings joined by straight
-// lines onto the 100 rpm rows. MaxRPMIndex becomes the top row written and, for column 0,
-// MinRPMIndex the first row at or above the first reading. Refusals (and a cancelled choice)
-// set CancelFlag to 1 and leave the curve and its span as they were.
+// lines onto the 100 rpm rows. For column 0 the span becomes the one a power file saved then
+// gives back (its first row with a torque above 0 to the row before its next empty one); a
+// nitrous column leaves the span of a no-nitrous curve as it is. Refusals (no torque above 0
+// included, and a cancelled choice) set CancelFlag to 1 and leave the curve and its span as they
+// were.
 void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve);
 
 }  // namespace kestrelon

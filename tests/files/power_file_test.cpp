@@ -47,14 +47,14 @@ class PowerFileTest : public ::testing::Test {
   test::ScopedUi guard{seam};
 };
 
-TEST_F(PowerFileTest, SpanComesFromColumnZeroAndBoundsEveryColumn) {
+TEST_F(PowerFileTest, SpanComesFromColumnZeroAndNitrousCurvesAreKeptWhole) {
   S.LowRPM = 40;
   S.HighRPM = 60;
   const auto path = Load(Span(10, 65) + Column({{70, " 150"}, {30, " 200"}}) + Empty);
   EXPECT_EQ(std::tuple(S.LoadFailed, S.MinRPMIndex, S.MaxRPMIndex, S.LowRPM, S.HighRPM),
             std::tuple(False, 10, 65, 0, 0));
-  // Column 1 is cut above the no-nitrous curve's top; an unset rev limit becomes the span's top.
-  EXPECT_EQ(std::tuple(S.PowerCurve[1][70], S.PowerCurve[1][30], S.RevLimitIndex), std::tuple(0.0f, 200.0f, 65));
+  // Column 1 is kept above the no-nitrous curve's top; an unset rev limit becomes the span's top.
+  EXPECT_EQ(std::tuple(S.PowerCurve[1][70], S.PowerCurve[1][30], S.RevLimitIndex), std::tuple(150.0f, 200.0f, 65));
   EXPECT_EQ(std::tuple(S.EngineSummary[0][0], S.EngineSummary[0][1], S.EngineSummary[0][3], S.EngineSummary[1][0]),
             std::tuple(300.0f, 10.0f, 65.0f, 200.0f));
 

@@ -11,6 +11,7 @@
 #include "files/power_file.h"
 #include "power/superflow_import.h"
 #include "scripted_file_windows.h"
+#include "superflow_sheet.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
 
@@ -37,6 +38,8 @@ class PowerImportCommands : public ::testing::Test {
   test::ScopedUi guard{seam};
   test::ScriptedFileWindows windows;
 };
+
+using test::SuperFlowSheet;
 
 TEST_F(PowerImportCommands, EngineAnalyserJoinsReadingsWithStraightLines) {
   S.PowerCurveIndex = 2;  // whichever column the graph shows, column 0 is filled
@@ -68,6 +71,8 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
       // 25, where a saved power file would end the curve.
       {"2000,100,1\n2500,20000000,1\n", "2500,20000000,1" + invalid},
       {"2000,100,1\n3000,-100,1\n4000,100,1\n", path + invalid},
+      // No torque above 0: a saved power file would open with no curve.
+      {"2000,0,1\n3000,-5,1\n", "No data in file " + path},
   };
   for (const auto& [bytes, message] : cases) {
     SCOPED_TRACE(bytes);
@@ -94,10 +99,7 @@ TEST_F(PowerImportCommands, SuperFlowCancelledChoiceEndsQuietly) {
 }
 
 TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
-  std::string sd9 = "a\r\n\nb\r\n\nc\r\nd\r\n";
-  for (const char* rpm : {" 2000", " 3000"})
-    sd9 += std::string(rpm) + "\r\nTorque (lb-ft)      200.0\r\n3\r\n4\r\n";
-  windows.answers = {{folder.write("RUN.SD9", sd9)}};
+  windows.answers = {{folder.write("RUN.SD9", SuperFlowSheet({{2000, "200.0"}, {3000, "200.0"}}))}};
   SuperFlowChoice.ChooseCurve = [] { S.CurrentStage = 1; };
   FilePowerSuper();
   EXPECT_FLOAT_EQ(S.PowerCurve[1][25], 200);
@@ -136,44 +138,56 @@ ReadBack SavedAndReopened(const test::TempFolder& folder) {
   return back;
 }
 
-// A SuperFlow curve ending below the no-nitrous curve's top, imported into either nitrous column
-// of an example, leaves the span where it was: a power file saved then keeps every row of every
-// curve and opens as the same curves and span.
-TEST_F(PowerImportCommands, ANitrousImportKeepsEveryCurveThroughASaveAndReopen) {
-  for (const int column : {1, 2}) {
-    SCOPED_TRACE(column);
-    S = SharedState{};
-    LoadExampleVehicle("NFUNNY16");
-    RebuildExamplePeakSummary();
-    const Integer min = S.MinRPMIndex, max = S.MaxRPMIndex;
-    ASSERT_GT(max - min, 20);
-    std::string sd9 = "a\r\n\nb\r\n\nc\r\nd\r\n";
-    for (const int rpm : {min * 100, (min + 10) * 100, (max - 10) * 100}) {
-      const std::string speed = std::to_string(rpm);  // in characters 1 to 5
-      sd9 += std::string(5 - speed.size(), ' ') + speed + "\r\nTorque (lb-ft)      150.0\r\n3\r\n4\r\n";
+// Accepted imports into an example (none: the fixture's curve, its no-nitrous column emptied) keep
+// the other curves, and a power file saved then opens with the same curves and span: a first
+// reading without a torque above 0 does not start the span, and a last one of torque 0 does not
+// end it.
+TEST_F(PowerImportCommands, AcceptedImportsReopenAsAccepted) {
+  struct Case {
+    const char* example;
+    int column;
+    std::string superFlow, engineAnalyser;
+    Integer min, max;
+  };
+  const Case cases[] = {
+      {nullptr, 0, "", "3000,100,1\n4000,120,1\n5000,110,1\n6000,0,1\n", 30, 50},
+      {nullptr, 0, "", "2000,-10,1\n3000,100,1\n4000,120,1\n", 21, 40},
+      {"WESTFLD", 0, SuperFlowSheet({{2000, "100.0"}, {5000, "130.0"}, {7000, "0.0"}}), "", 20, 69},
+      {"WESTFLD", 0, SuperFlowSheet({{2000, "0.0"}, {3000, "100.0"}, {7000, "120.0"}}), "", 21, 70},
+      {"WESTFLD", 0, SuperFlowSheet({{2000, "-20.0"}, {3000, "100.0"}, {7000, "120.0"}}), "", 22, 70},
+      {"NFUNNY16", 1, SuperFlowSheet({{3000, "150.0"}, {4000, "150.0"}, {11000, "150.0"}}), "", 30, 120},
+      {"NFUNNY16", 2, SuperFlowSheet({{3000, "150.0"}, {11000, "150.0"}}), "", 30, 120},
+      // A nitrous curve above the no-nitrous one's top: the file keeps it whole.
+      {"TGHARLEY", 1, SuperFlowSheet({{3000, "150.0"}, {9000, "150.0"}}), "", 30, 68},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.example ? c.example : "fixture") + " column " + std::to_string(c.column));
+    if (c.example) {
+      S = SharedState{};
+      LoadExampleVehicle(c.example);
+      RebuildExamplePeakSummary();
+    } else {
+      SetUp();
+      S.PowerCurve[0] = {};
     }
-    windows.answers = {{folder.write("RUN.SD9", sd9)}};
-    SuperFlowChoice.ChooseCurve = [column] { S.CurrentStage = column; };
     S.DataSaved = True;
-    FilePowerSuper();
+    const CurveTable before = S.PowerCurve;
+    if (c.engineAnalyser.empty()) {
+      windows.answers = {{folder.write("RUN.SD9", c.superFlow)}};
+      SuperFlowChoice.ChooseCurve = [&c] { S.CurrentStage = c.column; };
+      FilePowerSuper();
+    } else {
+      windows.answers = {{folder.write("dyno.csv", c.engineAnalyser)}};
+      FilePowerEA();
+    }
     ASSERT_EQ(S.DataSaved, False);
-    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(min, max));
-    EXPECT_FLOAT_EQ(S.PowerCurve[column][max - 10], 150);
-    EXPECT_EQ(S.PowerCurve[column][max - 9], 0);
+    EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(c.min, c.max));
+    for (int other = 0; other < CurveColumns; ++other)
+      if (other != c.column) {
+        EXPECT_EQ(S.PowerCurve[other], before[other]) << other;
+      }
     EXPECT_EQ(SavedAndReopened(folder), Now());
   }
-}
-
-// An Engine Analyser file whose last reading has no torque: the curve ends at the last reading
-// with one, and a power file saved then opens with the same span and curve.
-TEST_F(PowerImportCommands, AnEngineAnalyserCurveEndsAtItsLastReadingWithATorque) {
-  S.PowerCurve[0] = {};
-  windows.answers = {{folder.write("dyno.csv", "3000,100,1\n4000,120,1\n5000,110,1\n6000,0,1\n")}};
-  FilePowerEA();
-  EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(30, 50, 50));
-  EXPECT_FLOAT_EQ(S.PowerCurve[0][45], 115);
-  EXPECT_EQ(S.PowerCurve[0][51], 0);
-  EXPECT_EQ(SavedAndReopened(folder), Now());
 }
 
 TEST_F(PowerImportCommands, UnexpectedErrorsAreShownAndTheProgramGoesOn) {

@@ -205,6 +205,11 @@ TEST_F(PowerImports, SuperFlowJoinsReadingsAndTheLaterSegmentWins) {
   EXPECT_FLOAT_EQ(S.PowerCurve[0][24], 244 + (2400 - 2440) * (290 - 244) / 460.0f);
   EXPECT_EQ(S.PowerCurve[0][30], 0);  // the whole column was emptied first
   EXPECT_EQ(S.PowerCurve[0][40], 0);
+  // The span is the one a saved power file gives back: it starts at the row written below a
+  // first reading off the hundred, and ends before the empty row of a last reading of torque 0.
+  ExportFile ends(SD9({{2040, 200}, {2500, 250}, {2900, 0}}));
+  ImportSuperFlowPower(ends.path, 0);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 28));
 }
 
 TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
@@ -221,14 +226,14 @@ TEST_F(PowerImports, SuperFlowNitrousCurveKeepsTheSpan) {
   ImportSuperFlowPower(file.path, 0);
   EXPECT_EQ(S.MaxRPMIndex, 29);
   S.PowerCurve = curves;
-  // A nitrous curve reaching above the no-nitrous one's last row: a saved power file would
-  // lose its top, so the file is refused.
-  S.MaxRPMIndex = 60;
-  const CurveTable before = S.PowerCurve;
+  // A nitrous curve reaching above the no-nitrous one's last row leaves the span too: a saved
+  // power file keeps the nitrous curve whole. Rows the no-nitrous column holds above the span
+  // (as an Engine Analyser import leaves them) are no part of its curve.
+  S.MaxRPMIndex = 50;
   ExportFile higher(SD9({{5000, 200}, {7000, 300}}));
   ImportSuperFlowPower(higher.path, 0);
-  EXPECT_EQ(std::tuple(S.CancelFlag, S.MaxRPMIndex), std::tuple(1, 60));
-  EXPECT_EQ(S.PowerCurve, before);
+  EXPECT_EQ(std::tuple(S.CancelFlag, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 20, 50));
+  EXPECT_FLOAT_EQ(S.PowerCurve[1][70], 300);
 }
 
 TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
@@ -249,6 +254,10 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       {SD9({{2049, 9000000}, {2051, -9000000}}), "* contains invalid data - loading will be aborted"},
       // A torque line meeting zero at row 25: a saved power file would end the curve there.
       {SD9({{2000, 100}, {3000, -100}, {4000, 100}}), "* contains invalid data - loading will be aborted"},
+      // A point after an empty row at the top: a saved power file would end the curve before it.
+      {SD9({{2000, 100}, {3000, 0}, {3100, 50}}), "* contains invalid data - loading will be aborted"},
+      // No torque above 0: a saved power file would open with no curve.
+      {SD9({{2000, 0}, {3000, -50}, {4000, 0}}), "No data in file "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
