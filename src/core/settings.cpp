@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 
 #include "core/expression.h"
 #include "platform/paths.h"
+#include "platform/system_error_text.h"
 
 namespace kestrelon {
 
@@ -271,12 +273,13 @@ void LoadSettings(const SettingsFiles& files) {
   Cfg.DebugMode = ToFlag(store.ReadSetting("Debug", "") == "True");
 }
 
-bool SaveSettings(const SettingsFiles& files) {
-  if (files.Store.empty()) return false;
+FileWriteResult SaveSettings(const SettingsFiles& files) {
+  // Without a home folder there is no folder to keep the store in.
+  if (files.Store.empty()) return {ENOENT, SystemErrorText(ENOENT)};
   IniFile store = IniFile::Read(files.Store);
   // A store that is there but could not be read is kept: rewriting it would lose every place,
   // font, colour and folder it holds.
-  if (store.Unreadable()) return false;
+  if (const int error = store.ReadError()) return {error, SystemErrorText(error)};
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {
