@@ -14,7 +14,6 @@
 
 #include "core/expression.h"
 #include "platform/paths.h"
-#include "platform/system_error_text.h"
 
 namespace kestrelon {
 
@@ -275,11 +274,11 @@ void LoadSettings(const SettingsFiles& files) {
 
 FileWriteResult SaveSettings(const SettingsFiles& files) {
   // Without a home folder there is no folder to keep the store in.
-  if (files.Store.empty()) return {ENOENT, SystemErrorText(ENOENT)};
+  if (files.Store.empty()) return FileError(ENOENT);
   IniFile store = IniFile::Read(files.Store);
   // A store that is there but could not be read is kept: rewriting it would lose every place,
   // font, colour and folder it holds.
-  if (const int error = store.ReadError()) return {error, SystemErrorText(error)};
+  if (const int error = store.ReadError()) return FileError(error);
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {

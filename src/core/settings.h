@@ -15,6 +15,7 @@
 
 #include "core/numbers.h"
 #include "platform/ini_file.h"
+#include "platform/whole_file.h"
 
 namespace kestrelon {
 

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <system_error>
 
-#include "platform/system_error_text.h"
 
 namespace kestrelon {
 namespace {
@@ -108,8 +107,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
 }
 
 FileWriteResult IniFile::Write(const std::string& path) const {
-  if (const int error = MakeFolders(std::filesystem::path(path).parent_path()))
-    return {error, SystemErrorText(error)};
+  if (const int error = MakeFolders(std::filesystem::path(path).parent_path())) return FileError(error);
   std::string text;
   for (const auto& line : lines_) text += line + '\n';
   return WriteFileReplacing(path, text);
