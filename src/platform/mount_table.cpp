@@ -13,8 +13,9 @@ std::string Unescaped(std::string_view field) {
   const auto octal = [](char c) { return c >= '0' && c <= '7'; };
   std::string out;
   for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) && octal(field[i + 2]) && octal(field[i + 3])) {
-      out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+    const std::string_view code = field.substr(i + 1, 3);
+    if (field[i] == '\\' && code.size() == 3 && std::all_of(code.begin(), code.end(), octal)) {
+      out += static_cast<char>((code[0] - '0') * 64 + (code[1] - '0') * 8 + (code[2] - '0'));
       i += 3;
     } else {
       out += field[i];

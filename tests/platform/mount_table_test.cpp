@@ -28,11 +28,12 @@ TEST(MountTable, MountPointsAreTheTablesNamesInOrderEachOnce) {
       "overlay /tmp tmpfs rw 0 0\n"
       "/dev/sdc1 /devices ext4 rw 0 0\n"
       "/dev/sdd1 /odd\\04 ext4 rw 0 0\n"
+      "/dev/sde1 /not\\048octal ext4 rw 0 0\n"
       "broken-line\n"
       "\n"
       "fuse /mnt/stuck fuse.sshfs rw 0 0";
   EXPECT_EQ(MountPoints(table), (Points{"/", "/net/race cars", "/media/tab\tback\\slash", "/tmp", "/devices",
-                                        "/odd\\04", "/mnt/stuck"}));
+                                        "/odd\\04", "/not\\048octal", "/mnt/stuck"}));
 }
 
 TEST(MountTable, AFolderLiesOnTheLongestMountPointThatHoldsIt) {
