@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "entry/entry_chain.h"
 #include "files/file_dialog.h"
+#include "files/file_error.h"
 #include "files/file_exists.h"
 #include "files/left_over_file.h"
 #include "files/power_file.h"
@@ -47,14 +48,7 @@ std::string PairedPowerFile(const std::string& vehiclePath) {
 // Shows why a file of the pair could not be written, followed by what else the racer has to
 // know. True when the user asks to try again (a drive that was not ready).
 bool RetryAfter(const FileWriteResult& result, const std::string& more = {}) {
-  if (result.error == ENOMEDIUM)
-    return ui().MsgBox("Insert a disk in the drive" + more, Msg::OKCancel | Msg::Exclamation, SaveTitle) == Msg::Ok;
-  if (result.pathMissing()) {
-    ui().MsgBox("Drive or path does not exist" + more, Msg::OKOnly | Msg::Exclamation, SaveTitle);
-  } else {
-    ui().MsgBox(UnexpectedErrorText(result.error, result.description) + more, Msg::OKOnly | Msg::Critical, "Open File");
-  }
-  return false;
+  return TellFileError(result, SaveTitle, "Open File", more);
 }
 
 // A pair save that failed after the vehicle file was in place, and whose old vehicle file could
