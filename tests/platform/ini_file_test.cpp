@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <tuple>
 
 #include "core/scoped_env.h"
@@ -18,6 +20,9 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
   EXPECT_EQ(file.Get("Two", "Key"), "2");
   EXPECT_EQ(file.Get("Three", "Key"), std::nullopt);
   EXPECT_EQ(IniFile::Read(dir / "missing.ini").Get("One", "Key"), std::nullopt);
+  // A missing file is an empty one; a folder is a file that cannot be read.
+  EXPECT_EQ(std::tuple(file.ReadError(), IniFile::Read(dir / "missing.ini").ReadError(), IniFile::Read(dir.path()).ReadError()),
+            std::tuple(0, 0, EISDIR));
 }
 
 TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "core/scoped_env.h"
 #include "support/failing_file_system.h"
 
 namespace kestrelon {
@@ -16,8 +17,9 @@ using Points = std::vector<std::string>;
 
 TEST(MountTable, MountPointsAreTheTablesNamesInOrderEachOnce) {
   const std::string table =
-      "/dev/sda1 / ext4 rw,relatime 0 0\n"
       "rootfs / rootfs rw 0 0\n"
+      "srv:/three /three nfs\n"
+      "/dev/sda1 / ext4 rw,relatime 0 0\n"
       "proc /proc proc rw,nosuid 0 0\n"
       "sysfs /sys sys rw 0 0\n"
       "devpts /dev/pts devpts rw 0 0\n"
@@ -32,7 +34,7 @@ TEST(MountTable, MountPointsAreTheTablesNamesInOrderEachOnce) {
       "broken-line\n"
       "\n"
       "fuse /mnt/stuck fuse.sshfs rw 0 0";
-  EXPECT_EQ(MountPoints(table), (Points{"/", "/net/race cars", "/media/tab\tback\\slash", "/tmp", "/devices",
+  EXPECT_EQ(MountPoints(table), (Points{"/three", "/", "/net/race cars", "/media/tab\tback\\slash", "/tmp", "/devices",
                                         "/odd\\04", "/not\\048octal", "/mnt/stuck"}));
 }
 
@@ -45,7 +47,9 @@ TEST(MountTable, AFolderLiesOnTheLongestMountPointThatHoldsIt) {
   EXPECT_EQ(MountHolding(Points{"/mnt"}, "/home/"), std::nullopt);
 }
 
-TEST(MountTable, AnUnreadableTableLeavesTheRoot) {
+TEST(MountTable, TheTableIsReadAndAnUnreadableOneLeavesTheRoot) {
+  test::TempFolder dir;
+  EXPECT_EQ(MountedVolumes(dir.Write("mounts", "tmpfs /tmp tmpfs rw 0 0\n")), Points{"/tmp"});
   test::FailingFileSystem failing({{test::FailingFileSystem::ReadCall, 1}}, EACCES);
   EXPECT_EQ(MountedVolumes(), Points{"/"});
   EXPECT_EQ(failing.count[test::FailingFileSystem::ReadCall], 1);
