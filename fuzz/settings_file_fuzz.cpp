@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The two delay switches are written as their size and read back negated.
   expected.UseDelay = static_cast<Integer>(-std::abs(expected.UseDelay));
   expected.UseHandicap = static_cast<Integer>(-std::abs(expected.UseHandicap));
-  fuzz::Check(SaveSettings(files), "the settings can be written");
+  fuzz::Check(SaveSettings(files).ok(), "the settings can be written");
 
   Cfg = Settings{};
   LoadSettings(files);

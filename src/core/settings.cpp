@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -271,12 +272,13 @@ void LoadSettings(const SettingsFiles& files) {
   Cfg.DebugMode = ToFlag(store.ReadSetting("Debug", "") == "True");
 }
 
-bool SaveSettings(const SettingsFiles& files) {
-  if (files.Store.empty()) return false;
+FileWriteResult SaveSettings(const SettingsFiles& files) {
+  // Without a home folder there is no folder to keep the store in.
+  if (files.Store.empty()) return FileError(ENOENT);
   IniFile store = IniFile::Read(files.Store);
   // A store that is there but could not be read is kept: rewriting it would lose every place,
   // font, colour and folder it holds.
-  if (store.Unreadable()) return false;
+  if (const int error = store.ReadError()) return FileError(error);
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {

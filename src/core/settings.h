@@ -15,6 +15,7 @@
 
 #include "core/numbers.h"
 #include "platform/ini_file.h"
+#include "platform/whole_file.h"
 
 namespace kestrelon {
 
@@ -116,8 +117,9 @@ class SettingsStore {
 
 // Fills every field of Cfg from the settings.
 void LoadSettings(const SettingsFiles& files = DefaultSettingsFiles());
-// Writes every key except Debug to the store; false when the store could not be written, or is
-// there but could not be read (the old store is then left as it was).
-bool SaveSettings(const SettingsFiles& files = DefaultSettingsFiles());
+// Writes every key except Debug to the store, making its missing folders for the user alone.
+// Not ok when the store could not be written, or is there but could not be read (the old store
+// is then left as it was), or when there is no folder to keep it in.
+FileWriteResult SaveSettings(const SettingsFiles& files = DefaultSettingsFiles());
 
 }  // namespace kestrelon

@@ -43,7 +43,7 @@ void BuildUnitTable() {
       {"KM", 1000, "length", 0, "Kilometres"},
       {"MI", 1609.3, "length", 0, "Miles"},
       {"KG", 1, "mass", 0, "Kilogrammes"},
-      {"PA", 1, "pressure", 0, "Pascals (Newtons per square millimetre)"},
+      {"PA", 1, "pressure", 0, "Pascals (Newtons per square metre)"},
       {"M/S", 1, "speed", 0, "Metres per second"},
       {"MM", 0.001, "length", 0, "Millimetres"},
       {"IN", 0.0254, "length", 0, "Inches"},

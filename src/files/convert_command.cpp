@@ -12,7 +12,6 @@
 #include "files/xml_library.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
-#include "power/import_text.h"
 
 namespace kestrelon {
 
@@ -72,9 +71,9 @@ std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
   // A library left only beside its name would otherwise be replaced by one vehicle alone.
   PutBackLeftOverFile(path);
   if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
-  std::string bytes;
-  if (ReadFileBytes(path, bytes))
-    if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(bytes)) return doc;
+  const std::optional<std::string> bytes = ReadWholeFile(path, Title);
+  if (!bytes) return nullptr;
+  if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(*bytes)) return doc;
   ui().MsgBox(PathText(path) + " is not a Kestrelon vehicle library - it has not been changed",
               Msg::Exclamation, Title);
   return nullptr;

@@ -42,10 +42,6 @@ bool IsNormalFile(const std::string& path, const struct stat& st) {
 
 }  // namespace
 
-std::string UnexpectedErrorText(int number, const std::string& description) {
-  return "Unexpected Error #" + Str(number) + " : " + description;
-}
-
 bool FileExistsQuietly(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && IsNormalFile(path, st);

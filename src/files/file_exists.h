@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/file_error_text.h"
+
 namespace kestrelon {
 
 // What looking a file up found: the file, no such file (in a folder that exists), or a failure
@@ -29,8 +31,5 @@ std::string FileWithExtensionInAnyCase(const std::string& path);
 // The trimmed text after "//*" on the file's first line; "" for an empty path, a missing or
 // unreadable file, or a first line that is no description.
 std::string ReadFileDescription(const std::string& path);
-
-// "Unexpected Error #" with the error's number and description.
-std::string UnexpectedErrorText(int number, const std::string& description);
 
 }  // namespace kestrelon

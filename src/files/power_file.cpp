@@ -64,10 +64,10 @@ std::optional<PowerFileRead> ReadPowerFile(const std::vector<std::string>& lines
 
 void LoadPowerFile(const std::string& path) {
   S.LoadFailed = False;
-  const auto lines = ReadTextLines(path);
+  const auto lines = ReadTextLines(path, "Load power data");
   const auto content = lines ? ReadPowerFile(*lines) : std::nullopt;
   if (!content) {
-    ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load power data");
+    if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load power data");
     S.LoadFailed = True;
     return;
   }

@@ -1,23 +1,25 @@
 #include "files/text_file.h"
 
-#include <cstdio>
 #include <filesystem>
 
 #include "core/numbers.h"
+#include "files/file_error.h"
 
 namespace kestrelon {
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
+std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title) {
+  for (;;) {
+    std::string bytes;
+    const int error = FileSystem().Read(path, bytes);
+    if (error == 0) return bytes;
+    if (!TellFileError(FileError(error), title, title)) return std::nullopt;
+  }
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, const std::string& title) {
+  const std::optional<std::string> read = ReadWholeFile(path, title);
+  if (!read) return std::nullopt;
+  const std::string& bytes = *read;
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {

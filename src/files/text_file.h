@@ -11,10 +11,14 @@
 
 namespace kestrelon {
 
-// The lines of a text file without their line ends; nothing when it cannot be read or is no
-// normal file (a folder, a device). A last line without a line end counts; a file that ends with
-// a line end has no empty line after it.
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// The whole content of a file; nothing when it cannot be read or is no normal file (a folder, a
+// device), after the racer has been told why under the title (TellFileError): a file error is
+// never taken for a file with bad content.
+std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title);
+
+// The lines of a text file without their line ends, read as ReadWholeFile reads. A last line
+// without a line end counts; a file that ends with a line end has no empty line after it.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, const std::string& title);
 
 // Where the power file of a vehicle file is found: the vehicle path with its extension
 // replaced by "VCD", or by an existing file of that name whose extension differs only in

@@ -10,6 +10,7 @@ namespace kestrelon {
 namespace {
 
 constexpr int BodyLines = 200;  // groups 1..10, items 1..20
+constexpr const char* LoadTitle = "Load chassis data";
 
 }  // namespace
 
@@ -26,12 +27,12 @@ std::string InvalidFileText(const std::string& path) {
 
 void LoadVehicleFile(const std::string& path) {
   S.LoadFailed = False;
-  const auto lines = ReadTextLines(path);
+  const auto lines = ReadTextLines(path, LoadTitle);
   std::size_t next = 0;
   std::string description;
   if (lines) description = TakeFileDescription(*lines, next);
   if (!lines || lines->size() < next + BodyLines) {
-    ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load chassis data");
+    if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, LoadTitle);
     S.LoadFailed = True;
     return;
   }

@@ -10,12 +10,14 @@
 #include "core/state.h"
 #include "entry/entry_chain.h"
 #include "files/file_dialog.h"
+#include "files/file_error.h"
 #include "files/file_exists.h"
 #include "files/left_over_file.h"
 #include "files/power_file.h"
 #include "files/text_file.h"
 #include "files/vehicle_file.h"
 #include "platform/ui_seam.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
@@ -43,17 +45,19 @@ std::string PairedPowerFile(const std::string& vehiclePath) {
   return Cfg.LastPower;
 }
 
-// Shows why a file of the pair could not be written. True when the user asks to try again (a
-// drive that was not ready).
-bool RetryAfter(const FileWriteResult& result) {
-  if (result.error == ENOMEDIUM)
-    return ui().MsgBox("Insert a disk in the drive", Msg::OKCancel | Msg::Exclamation, SaveTitle) == Msg::Ok;
-  if (result.pathMissing()) {
-    ui().MsgBox("Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, SaveTitle);
-  } else {
-    ui().MsgBox(UnexpectedErrorText(result.error, result.description), Msg::OKOnly | Msg::Critical, "Open File");
-  }
-  return false;
+// Shows why a file of the pair could not be written, followed by what else the racer has to
+// know. True when the user asks to try again (a drive that was not ready).
+bool RetryAfter(const FileWriteResult& result, const std::string& more = {}) {
+  return TellFileError(result, SaveTitle, "Open File", more);
+}
+
+// A pair save that failed after the vehicle file was in place, and whose old vehicle file could
+// not be put back either, leaves the new vehicle beside the old curves: the racer is told which
+// file holds what, so as to save again. Empty when both files are as they were.
+std::string HalfSavedText(const FileWriteResult& result, const std::string& vehiclePath, const std::string& powerPath) {
+  if (result.leftNew.empty()) return {};
+  return "\r\nThe vehicle file " + PathText(vehiclePath) + " now holds the new data and the power file " +
+         PathText(powerPath) + (FileExistsQuietly(powerPath) ? " the old" : " is not written") + ": save again.";
 }
 
 // Writes one file of the pair beside its target, asking again while a drive is not ready. False
@@ -178,7 +182,7 @@ SaveOutcome SaveVehicleAndPower() {
   if (written) {
     const FileWriteResult result = CommitFiles({&vehicle, &power});
     written = result.ok();
-    if (!written) RetryAfter(result);
+    if (!written) RetryAfter(result, HalfSavedText(result, vehiclePath, powerPath));
   }
   if (!written) {
     S.VehicleFileDescription = keptVehicleDescription;

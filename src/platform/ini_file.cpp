@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
-#include "platform/whole_file.h"
 
 namespace kestrelon {
 namespace {
@@ -39,13 +39,22 @@ bool IsKeyLine(std::string_view line, std::string_view key) {
   return eq != std::string_view::npos && SameName(TrimBlanks(line.substr(0, eq)), key);
 }
 
+// Makes the folder and the missing ones above it, each for its owner alone (0700); 0 when it
+// is there, else the system's error number.
+int MakeFolders(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (folder.empty() || std::filesystem::is_directory(folder, ec)) return 0;
+  if (const int error = MakeFolders(folder.parent_path())) return error;
+  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+
 }  // namespace
 
 IniFile IniFile::Read(const std::string& path) {
   IniFile file;
   std::string bytes;
   const int error = FileSystem().Read(path, bytes);
-  file.unreadable_ = error != 0 && error != ENOENT && error != ENOTDIR;
+  if (error != ENOENT && error != ENOTDIR) file.readError_ = error;
   for (std::size_t start = 0; start < bytes.size();) {
     std::size_t end = bytes.find('\n', start);
     if (end == std::string::npos) end = bytes.size();
@@ -97,14 +106,11 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   lines_.push_back(entry);
 }
 
-bool IniFile::Write(const std::string& path) const {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target(path);
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+FileWriteResult IniFile::Write(const std::string& path) const {
+  if (const int error = MakeFolders(std::filesystem::path(path).parent_path())) return FileError(error);
   std::string text;
   for (const auto& line : lines_) text += line + '\n';
-  return WriteFileReplacing(path, text).ok();
+  return WriteFileReplacing(path, text);
 }
 
 }  // namespace kestrelon

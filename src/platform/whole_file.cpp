@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <tuple>
+#include <utility>
 #include <unistd.h>
 
 #include "platform/system_error_text.h"
@@ -106,8 +107,6 @@ constexpr int LinkHops = 40;
 // How a FIFO, a device or a socket in the target's place is told.
 constexpr const char* NotRegularFile = "Not a regular file";
 
-FileWriteResult Failure(int error) { return {error, SystemErrorText(error)}; }
-
 bool Exists(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
@@ -186,14 +185,16 @@ std::string FollowLinks(std::string path) {
 // let it be replaced.
 FileWriteResult Refusal(const std::string& target, bool& existed, struct stat& st) {
   existed = ::stat(target.c_str(), &st) == 0;
-  if (!existed) return errno == ENOENT ? FileWriteResult{} : Failure(errno);
-  if (const int error = NotAFile(st)) return error == EINVAL ? FileWriteResult{error, NotRegularFile} : Failure(error);
-  if (::access(target.c_str(), W_OK) != 0) return Failure(errno);
-  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Failure(EACCES);
+  if (!existed) return errno == ENOENT ? FileWriteResult{} : FileError(errno);
+  if (const int error = NotAFile(st)) return error == EINVAL ? FileWriteResult{error, NotRegularFile, {}} : FileError(error);
+  if (::access(target.c_str(), W_OK) != 0) return FileError(errno);
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return FileError(EACCES);
   return {};
 }
 
 }  // namespace
+
+FileWriteResult FileError(int error) { return {error, SystemErrorText(error), {}}; }
 
 FileSystemCalls& FileSystem() { return *current; }
 
@@ -238,7 +239,7 @@ FileWriteResult PendingFile::Prepare(const std::string& path, const std::string&
   group_ = st.st_gid;
   mode_ = existed_ ? static_cast<int>(st.st_mode & 07777) : -1;
   std::string temp;
-  if (const int error = WriteBeside(bytes, temp)) return Failure(error);
+  if (const int error = WriteBeside(bytes, temp)) return FileError(error);
   temp_ = temp;
   return {};
 }
@@ -294,15 +295,21 @@ FileWriteResult CommitFiles(const std::vector<PendingFile*>& files) {
     }
     file.temp_.clear();
   }
+  std::vector<std::size_t> leftNew;
   if (error != 0)
-    while (placed > 0) files[--placed]->PutBackOld();
+    while (placed > 0)
+      if (files[--placed]->PutBackOld() != 0) leftNew.insert(leftNew.begin(), placed);
   for (PendingFile* file : files) {
     // After a failure an old content that could not go back stays under its second name.
     if (error == 0 && !file->kept_.empty()) fs.Remove(file->kept_);
     file->kept_.clear();
     file->Discard();
   }
-  if (error != 0) return Failure(error);
+  if (error != 0) {
+    FileWriteResult result = FileError(error);
+    result.leftNew = std::move(leftNew);
+    return result;
+  }
   // Every target holds its new content: what killed saves left beside them goes, so that the
   // names never run out. A file of the set is never taken for one.
   const auto inSet = [&files](const std::string& name) {
@@ -336,7 +343,7 @@ FileWriteResult PutBackLeftOver(const std::string& path) {
     }
   }
   if (newest.empty()) return {};
-  if (const int error = FileSystem().Rename(newest, target)) return Failure(error);
+  if (const int error = FileSystem().Rename(newest, target)) return FileError(error);
   return {};
 }
 

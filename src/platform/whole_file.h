@@ -26,6 +26,10 @@ namespace kestrelon {
 struct FileWriteResult {
   int error = 0;
   std::string description;
+  // After a failed CommitFiles: the files of the set (by their place in it) that hold their new
+  // content all the same, because their old one could not be put back (it stays beside them as
+  // "<name>.old~"). The set is then half old, half new until it is saved again.
+  std::vector<std::size_t> leftNew;
   bool ok() const { return error == 0; }
   // The folder or the device does not exist.
   bool pathMissing() const;
@@ -52,6 +56,9 @@ class FileSystemCalls {
   // folder) and is never opened: a FIFO would wait for a writer, a device need never end.
   virtual int Read(const std::string& path, std::string& bytes);
 };
+
+// A failure with the system's error number and its description.
+FileWriteResult FileError(int error);
 
 FileSystemCalls& FileSystem();
 // nullptr puts the system's own calls back.
@@ -91,7 +98,8 @@ class PendingFile {
 };
 
 // Puts every prepared file in its place, in order. When one cannot be, those already in place
-// get their old content back (a file that was new is removed again): all are replaced or none.
+// get their old content back (a file that was new is removed again): all are replaced or none,
+// unless putting one back fails too, which the result's leftNew tells.
 // Once all are in place, the names killed saves left beside each target are removed.
 FileWriteResult CommitFiles(const std::vector<PendingFile*>& files);
 

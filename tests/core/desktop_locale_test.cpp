@@ -55,7 +55,7 @@ TEST_F(CommaDecimalDesktop, SettingsReadBackWhatTheyWrote) {
   Cfg = Settings{};
   Cfg.DelayTime = 1.5f;
   Cfg.HandicapTime = 0.25f;
-  ASSERT_TRUE(SaveSettings(files));
+  ASSERT_TRUE(SaveSettings(files).ok());
   EXPECT_NE(test::FileText(files.Store).find("DelayTime=1.500\n"), std::string::npos);
   Cfg = Settings{};
   LoadSettings(files);

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "scoped_env.h"
+#include "platform/system_error_text.h"
 #include "support/failing_file_system.h"
 
 namespace kestrelon {
@@ -112,7 +113,7 @@ TEST_F(SettingsTest, TheDelaySwitchesStayOnThroughASaveWhateverNumberTurnedThemO
     Store(std::string("UseDelay=") + text + "\nUseHandicap=0\n");
     LoadSettings(files);
     EXPECT_NE(Cfg.UseDelay, False);
-    ASSERT_TRUE(SaveSettings(files));
+    ASSERT_TRUE(SaveSettings(files).ok());
     LoadSettings(files);
     EXPECT_EQ(std::tuple(Cfg.UseDelay < 0, Cfg.UseHandicap), std::tuple(true, False));
   }
@@ -149,7 +150,7 @@ TEST_F(SettingsTest, SaveWritesEveryKeyButDebugAndReadsBack) {
   Cfg.UseDelay = True;
   Cfg.LastChassis = "/cars/a b.WCD";
   Cfg.DebugMode = True;
-  ASSERT_TRUE(SaveSettings(files));
+  ASSERT_TRUE(SaveSettings(files).ok());
 
   const std::string text = FileText(files.Store);
   EXPECT_EQ(text.rfind("[Data]\nHistFontName=Courier\nHistFontBold=0\n", 0), 0u) << text;
@@ -174,7 +175,7 @@ TEST_F(SettingsTest, SaveKeepsWhatItDoesNotOwn) {
   dir.Write("config/Kestrelon/Kestrelon.ini",
             "; kept\n[Other]\nA=1\n\n[Data]\nDebug=True\nPUnits=I\n");
   Cfg.PUnits = "M";
-  ASSERT_TRUE(SaveSettings(files));
+  ASSERT_TRUE(SaveSettings(files).ok());
   const std::string text = FileText(files.Store);
   EXPECT_EQ(text.rfind("; kept\n[Other]\nA=1\n\n[Data]\nDebug=True\nPUnits=M\n", 0), 0u) << text;
   LoadSettings(files);
@@ -188,11 +189,33 @@ TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
   // EINVAL: what reading a store that is no regular file answers.
   for (const auto& failing : {std::pair(Fs::RenameCall, EIO), std::pair(Fs::ReadCall, EACCES), std::pair(Fs::ReadCall, EINVAL)}) {
     Fs fs({{failing.first, 1}}, failing.second);
-    EXPECT_FALSE(SaveSettings(files));
+    const FileWriteResult saved = SaveSettings(files);
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(failing.second, SystemErrorText(failing.second)));
     EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "config/Kestrelon"), {}), 1);
   }
-  EXPECT_FALSE(SaveSettings(SettingsFiles{}));
+  // No home folder: nowhere to keep the store.
+  EXPECT_EQ(SaveSettings(SettingsFiles{}).error, ENOENT);
+}
+
+// The folders made for the store are the user's alone, whatever the umask; folders that were
+// there keep their permissions. A file where a folder should be is told.
+TEST_F(SettingsTest, FoldersMadeForTheStoreAreTheUsersAlone) {
+  namespace fs = std::filesystem;
+  const mode_t umask = ::umask(0);
+  const auto modeOf = [](const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+  };
+  fs::permissions(dir.path(), fs::perms(0755));
+  const FileWriteResult saved = SaveSettings(files);
+  ::umask(umask);
+  ASSERT_TRUE(saved.ok()) << saved.description;
+  EXPECT_EQ(std::tuple(modeOf(dir / "config"), modeOf(dir / "config/Kestrelon"), modeOf(dir.path())),
+            std::tuple(0700u, 0700u, 0755u));
+  fs::remove_all(dir / "config");
+  dir.Write("config", "a file");
+  EXPECT_EQ(SaveSettings(files).error, ENOTDIR);
 }
 
 // A FIFO in the store's place, or a link to one, is a store that cannot be read: the program
@@ -218,7 +241,7 @@ TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNeitherWaitedOnNorWrittenOver) {
       FAIL() << "the start-up waited on the settings store";
     }
     EXPECT_EQ(Cfg.PUnits, "M");
-    EXPECT_FALSE(SaveSettings(files));
+    EXPECT_EQ(SaveSettings(files).error, EINVAL);
     EXPECT_TRUE(fs::is_fifo(fs::status(files.Store)));
     EXPECT_EQ(fs::is_symlink(files.Store), throughLink);
   }
@@ -228,7 +251,7 @@ TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNeitherWaitedOnNorWrittenOver) {
   LoadSettings(files);
   EXPECT_EQ(Cfg.DUnits, "M");
   Cfg.DUnits = "I";
-  EXPECT_TRUE(SaveSettings(files));
+  EXPECT_TRUE(SaveSettings(files).ok());
   EXPECT_TRUE(fs::is_symlink(files.Store));
   EXPECT_NE(FileText(dir / "real.ini").find("DUnits=I\n"), std::string::npos);
 }

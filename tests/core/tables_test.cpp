@@ -30,6 +30,8 @@ TEST_F(Tables, ReferenceTablesEndWhereExpected) {
             std::tuple("", "LB", "mass", -32.0f, -273.0f));
   EXPECT_EQ(std::tuple(u[UnitEndRow].Code, u[UnitEndRow].Description),
             std::tuple("ZZZ", "End of List"));
+  EXPECT_EQ(std::tuple(u[9].Code, u[9].Factor, u[9].Type, u[9].Description),
+            std::tuple("PA", 1.0f, "pressure", "Pascals (Newtons per square metre)"));
 
   const auto& air = Tbl.AtmosphereTable;
   EXPECT_EQ(std::tuple(air[5].Pressure, air[26].Altitude, air[27].Pressure),

@@ -7,6 +7,7 @@
 
 #include "core/state.h"
 #include "files/power_file.h"
+#include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
 
@@ -124,16 +125,22 @@ TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
   }
 }
 
-TEST_F(PowerFileTest, TorqueUpToTenMillionIsReadAndAFolderIsRejected) {
+TEST_F(PowerFileTest, TorqueUpToTenMillionIsReadAndAFileErrorIsToldAsOne) {
   Load(Span(20, 60, "10000000") + Empty + Empty);
   EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(False, 1e7f));
   EXPECT_TRUE(std::isfinite(S.EngineSummary[0][2]));
 
+  // A folder and a file the racer may not read are file errors, not invalid data.
   std::filesystem::create_directory(folder.file("cars.vcd"));
-  EXPECT_NO_THROW(LoadPowerFile(folder.file("cars.vcd")));
-  EXPECT_EQ(S.LoadFailed, True);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(seam.asked[0].text, folder.file("cars.vcd") + " contains invalid data - loading will be aborted");
+  test::FailingFileSystem fs;
+  fs.unreadable = {folder.write("theirs.vcd", Span(20, 60, "100") + Empty + Empty)};
+  for (const auto& [name, told] : {std::pair("theirs.vcd", "Unexpected Error # 13 : Permission denied"),
+                                   std::pair("cars.vcd", "Unexpected Error # 21 : Is a directory")}) {
+    seam.asked.clear();
+    EXPECT_NO_THROW(LoadPowerFile(folder.file(name)));
+    EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(True, 1e7f));
+    EXPECT_EQ(test::AllSaid(seam.asked), (std::vector<test::Said>{{told, Msg::OKOnly | Msg::Critical, "Load power data"}}));
+  }
 }
 
 TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {

@@ -128,13 +128,20 @@ TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
             std::tuple("98  in", "660kg", "two lines"));
 }
 
-TEST_F(VehicleFileTest, AFolderIsRejectedLikeAnUnreadableFile) {
+// A file the racer may not read and a folder are file errors, not invalid data: each is told
+// with the system's reason, and the texts in memory stay as they were.
+TEST_F(VehicleFileTest, AFileTheRacerMayNotReadOrAFolderIsToldAsTheFileErrorItIs) {
   std::filesystem::create_directory(folder.file("cars.wcd"));
-  EXPECT_NO_THROW(LoadVehicleFile(folder.file("cars.wcd")));
-  EXPECT_EQ(S.LoadFailed, True);
-  ASSERT_EQ(seam.asked.size(), 1u);
-  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].title),
-            std::tuple(folder.file("cars.wcd") + " contains invalid data - loading will be aborted", "Load chassis data"));
+  test::FailingFileSystem fs;
+  fs.unreadable = {folder.write("theirs.wcd", test::NumberedLines(220))};
+  S.VehicleData[1][1] = "mine";
+  for (const auto& [name, told] : {std::pair("theirs.wcd", "Unexpected Error # 13 : Permission denied"),
+                                   std::pair("cars.wcd", "Unexpected Error # 21 : Is a directory")}) {
+    seam.asked.clear();
+    EXPECT_NO_THROW(LoadVehicleFile(folder.file(name)));
+    EXPECT_EQ(std::tuple(S.LoadFailed, S.VehicleData[1][1]), std::tuple(True, "mine"));
+    EXPECT_EQ(test::AllSaid(seam.asked), (std::vector<test::Said>{{told, Msg::OKOnly | Msg::Critical, "Load chassis data"}}));
+  }
 }
 
 TEST_F(VehicleFileTest, FailedWriteLeavesTheOldFile) {

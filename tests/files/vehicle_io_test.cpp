@@ -142,6 +142,27 @@ TEST_F(VehicleIo, AFailedSaveLeavesBothOldFilesAndTheRacersFilesAsTheyWere) {
             (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error", Msg::OKOnly | Msg::Critical, "Open File"}}));
 }
 
+// The power file cannot be put in place and the old vehicle file cannot be put back: the racer
+// is told which file now holds what, so as to save again.
+TEST_F(VehicleIo, AHalfSavedPairSaysWhichFileHoldsTheNewData) {
+  for (const bool powerExisted : {true, false}) {
+    std::filesystem::remove(folder.file("CAR.VCD"));
+    folder.write("CAR.WCD", "old vehicle\r\n");
+    if (powerExisted) folder.write("CAR.VCD", "old power\r\n");
+    seam.asked.clear();
+    test::FailingFileSystem fs({{test::FailingFileSystem::RenameCall, 2}, {test::FailingFileSystem::RenameCall, 3}});
+    windows.answers = {{folder.file("CAR.WCD"), "new"}, {folder.file("CAR.VCD"), "new"}};
+    EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+    EXPECT_EQ(test::AllSaid(seam.asked),
+              (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error\r\nThe vehicle file " + folder.file("CAR.WCD") +
+                                            " now holds the new data and the power file " + folder.file("CAR.VCD") +
+                                            (powerExisted ? " the old" : " is not written") + ": save again.",
+                                        Msg::OKOnly | Msg::Critical, "Open File"}}));
+    EXPECT_EQ(FirstLine(folder.file("CAR.WCD")), "//*new");
+    EXPECT_EQ(S.DataSaved, False);
+  }
+}
+
 // A FIFO, or a link to one, where the vehicle file should be, and a power file whose owner the
 // racer may not give the new file: the save is refused with the message for that error, and
 // nothing changes.

@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "files/convert_command.h"
+#include "support/failing_file_system.h"
 #include "files/power_file.h"
 #include "files/vehicle_file.h"
 #include "platform/qt/qt_xml_document.h"
@@ -219,7 +220,7 @@ TEST_F(VehicleLibrary, NoAsksForAnotherNameAndCancelChangesNothing) {
   EXPECT_NE(test::TempFolder::read(LibraryPath()), saved);
 }
 
-TEST_F(VehicleLibrary, AFileThatIsNoLibraryIsRefusedAndLeftAlone) {
+TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
   const std::string car = WriteVehicle("CAR");
   for (const std::string& bytes : {std::string("<KESTRELON><VEHICLE>"), std::string("<OTHER/>")}) {
     SCOPED_TRACE(bytes);
@@ -234,6 +235,15 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryIsRefusedAndLeftAlone) {
     EXPECT_EQ(std::tie(seam.asked[0].style, seam.asked[0].title),
               std::tuple(Msg::Exclamation, "Convert"));
   }
+  // A library the racer may not read is a file error, told as one, and is left alone too.
+  test::FailingFileSystem fs;
+  fs.unreadable = {LibraryPath()};
+  windows.answers = {{car}};
+  seam.asked.clear();
+  FileConvert();
+  EXPECT_EQ(test::AllSaid(seam.asked),
+            (std::vector<test::Said>{{"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Convert"}}));
+  EXPECT_EQ(test::TempFolder::read(LibraryPath()), "<OTHER/>");
 }
 
 TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEncoding) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <tuple>
 
 #include "core/scoped_env.h"
@@ -18,13 +20,16 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
   EXPECT_EQ(file.Get("Two", "Key"), "2");
   EXPECT_EQ(file.Get("Three", "Key"), std::nullopt);
   EXPECT_EQ(IniFile::Read(dir / "missing.ini").Get("One", "Key"), std::nullopt);
+  // A missing file is an empty one; a folder is a file that cannot be read.
+  EXPECT_EQ(std::tuple(file.ReadError(), IniFile::Read(dir / "missing.ini").ReadError(), IniFile::Read(dir.path()).ReadError()),
+            std::tuple(0, 0, EISDIR));
 }
 
 TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
   test::TempFolder dir;
   IniFile file = IniFile::Read(dir.Write("a.ini", "[One]\r\nA=1\r\r\nB=2\r\r\r\n"));
   EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
-  ASSERT_TRUE(file.Write(dir / "b.ini"));
+  ASSERT_TRUE(file.Write(dir / "b.ini").ok());
   file = IniFile::Read(dir / "b.ini");
   EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
 }
@@ -35,7 +40,7 @@ TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
   file.Set("One", "C", "3");
   file.Set("Two", "B", "");
   file.Set("Three", "D", "4");
-  ASSERT_TRUE(file.Write(dir / "sub/b.ini"));
+  ASSERT_TRUE(file.Write(dir / "sub/b.ini").ok());
   EXPECT_EQ(test::FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
 }
 
@@ -47,7 +52,7 @@ TEST(IniFile, KeysWithAnIMatchOnATurkishDesktop) {
   EXPECT_EQ(std::tuple(file.Get("Kestrelon", "HistFontName"), file.Get("kestrelon", "histfontsize")),
             std::tuple("Arial", "12"));
   file.Set("kestrelon", "histfontname", "Times");
-  ASSERT_TRUE(file.Write(dir / "KESTR.INI"));
+  ASSERT_TRUE(file.Write(dir / "KESTR.INI").ok());
   EXPECT_EQ(test::FileText(dir / "KESTR.INI"), "[KESTRELON]\nhistfontname=Times\nHISTFONTSIZE=12\n");
 }
 

@@ -43,13 +43,15 @@ void Refill(const test::TempFolder& dir, const Files& files) {
 }
 
 // A vehicle and its power file saved together, as "<content> vehicle" and "<content> power".
-bool SavePair(const test::TempFolder& dir, const std::string& content) {
+FileWriteResult CommitPair(const test::TempFolder& dir, const std::string& content) {
   PendingFile vehicle, power;
   FileWriteResult result = vehicle.Prepare(dir / "CAR.WCD", content + " vehicle");
   if (result.ok()) result = power.Prepare(dir / "CAR.VCD", content + " power");
   if (result.ok()) result = CommitFiles({&vehicle, &power});
-  return result.ok();
+  return result;
 }
+
+bool SavePair(const test::TempFolder& dir, const std::string& content) { return CommitPair(dir, content).ok(); }
 
 // The racer's own files, named like what a save leaves but not as the program names them.
 const Files Racers = {{"CAR.WCD.old", "racer's"}, {"CAR.WCD.part01~", "racer's"}, {"CAR.WCD.partX~", "racer's"},
@@ -93,6 +95,28 @@ TEST(WholeFile, EveryFailingCallOfACommitLeavesBothOldFilesExactlyAsTheyWere) {
         EXPECT_EQ(InFolder(dir), after);
       }
     }
+  }
+}
+
+// The power file cannot be put in place, and the vehicle file cannot get its old content back
+// either (nor be removed again when it was new): the commit tells that the vehicle file holds
+// its new content, the old one kept beside it, and the next save clears up.
+TEST(WholeFile, AVehicleFileThatCannotBePutBackIsToldAsHoldingTheNewContent) {
+  test::TempFolder dir;
+  for (const bool existed : {true, false}) {
+    SCOPED_TRACE(existed ? "over old files" : "new files");
+    Refill(dir, existed ? Files{{"CAR.WCD", "old vehicle"}, {"CAR.VCD", "old power"}} : Files{});
+    FileWriteResult result;
+    {
+      Fs failing(existed ? std::set<std::pair<Fs::Call, int>>{{Fs::RenameCall, 2}, {Fs::RenameCall, 3}}
+                         : std::set<std::pair<Fs::Call, int>>{{Fs::RenameCall, 2}, {Fs::RemoveCall, 1}});
+      result = CommitPair(dir, "new");
+    }
+    EXPECT_EQ(std::tuple(result.error, result.leftNew), std::tuple(EIO, std::vector<std::size_t>{0}));
+    EXPECT_EQ(InFolder(dir), (existed ? Files{{"CAR.WCD", "new vehicle"}, {"CAR.WCD.old~", "old vehicle"}, {"CAR.VCD", "old power"}}
+                                      : Files{{"CAR.WCD", "new vehicle"}}));
+    ASSERT_TRUE(SavePair(dir, "newer"));
+    EXPECT_EQ(InFolder(dir), (Files{{"CAR.WCD", "newer vehicle"}, {"CAR.VCD", "newer power"}}));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <set>
+#include <string>
 #include <utility>
 
 #include "platform/whole_file.h"
@@ -25,6 +26,8 @@ class FailingFileSystem : public FileSystemCalls {
 
   // Every link refused, as on a file system without hard links.
   bool noLinks = false;
+  // Files the user may not read (another user's, mode 0600), even when the tests run as root.
+  std::set<std::string> unreadable;
   // The call (counting every kind, from 1) at which the program is killed; 0 = never.
   int killedAt = 0;
   std::array<int, Calls> count{};
@@ -57,7 +60,8 @@ class FailingFileSystem : public FileSystemCalls {
     return Fails(RemoveCall) ? error_ : FileSystemCalls::Remove(path);
   }
   int Read(const std::string& path, std::string& bytes) override {
-    return Fails(ReadCall) ? error_ : FileSystemCalls::Read(path, bytes);
+    if (Fails(ReadCall)) return error_;
+    return unreadable.count(path) ? EACCES : FileSystemCalls::Read(path, bytes);
   }
 
   bool Killed() const { return killedAt > 0 && total >= killedAt; }

@@ -11,6 +11,8 @@
 
 #include "core/command_line.h"
 #include "core/commands.h"
+#include "core/file_error_text.h"
+#include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/ui/frmAbout.h"
@@ -234,7 +236,9 @@ void Form1::Form_Unload() {
   // asks its own exit question.
   for (const QPointer<Form>& form : std::vector<QPointer<Form>>(LoadedForms().begin(), LoadedForms().end()))
     if (form && !qobject_cast<Form1*>(form.data())) form->Unload();
-  SaveSettings();
+  // Settings that cannot be kept are lost with the program: the racer is told why, once.
+  if (const FileWriteResult saved = SaveSettings(); !saved.ok())
+    ui().MsgBox(UnexpectedErrorText(saved.error, saved.description), Msg::OKOnly | Msg::Critical, ProgramTitle);
   CloseAllHelp();
   emit ProgramEnds();
 }

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "core/ui/pictures.h"
 #include "files/file_dialog_paths.h"
 #include "files/file_exists.h"
+#include "platform/mount_table.h"
 #include "platform/qt/text.h"
 
 namespace kestrelon {
@@ -135,21 +135,15 @@ void FrmFileOpen::ShowFolder(const std::string& folder) {
   for (const std::string& name : SortedNames(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)))
     Dirlist->addItem(QPath(name));
 
-  // The drive is the mounted volume the folder lies on.
+  // The drive is the mounted volume the folder lies on. The list comes from the mount table
+  // alone: a volume that does not answer must not keep the dialog waiting.
   {
     const QSignalBlocker quiet(Drvlist);
     Drvlist->clear();
-    int best = -1, bestLength = -1;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-      if (!volume.isValid() || !volume.isReady()) continue;
-      const std::string root = FolderWithSlash(StdPath(volume.rootPath()));
-      Drvlist->addItem(QPath(root));
-      if (folder_.compare(0, root.size(), root) == 0 && static_cast<int>(root.size()) > bestLength) {
-        best = Drvlist->count() - 1;
-        bestLength = static_cast<int>(root.size());
-      }
-    }
-    Drvlist->setCurrentIndex(best);
+    const std::vector<std::string> volumes = MountedVolumes();
+    for (const std::string& volume : volumes) Drvlist->addItem(QPath(FolderWithSlash(volume)));
+    const auto drive = MountHolding(volumes, folder_);
+    Drvlist->setCurrentIndex(drive ? static_cast<int>(*drive) : -1);
   }
 
   const QSignalBlocker quiet(Filist);

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QThread>
 #include <QTimer>
+#include <filesystem>
+#include <functional>
 #include <tuple>
 
 #include "bar_fixture.h"
@@ -247,6 +249,36 @@ TEST_F(ExitQuestions, WindowsOpenAtExitStoreWhatTheirClosingStores) {
   const QByteArray stored = store.readAll();
   for (const char* line : {"HistFontBold=1", "HistFontSize=14", "ListTop=1350", "ListLeft=1800"})
     EXPECT_TRUE(stored.contains(line)) << line;
+}
+
+// A settings store that cannot be written is told once at exit, with the system's reason, and
+// the program ends all the same: a file marked read-only, a folder in the store's place, a
+// file where the store's folder should be.
+TEST_F(ExitQuestions, SettingsThatCannotBeKeptAreToldOnceAndTheProgramStillEnds) {
+  namespace fs = std::filesystem;
+  const std::string store = config / "Kestrelon/Kestrelon.ini";
+  const std::pair<std::function<void()>, const char*> cases[] = {
+      {[&] {
+         config.Write("Kestrelon/Kestrelon.ini", "[Data]\n");
+         fs::permissions(store, fs::perms(0444));
+       },
+       "Unexpected Error # 13 : Permission denied"},
+      {[&] { fs::create_directories(store); }, "Unexpected Error # 21 : Is a directory"},
+      {[&] { config.Write("Kestrelon", "a file"); }, "Unexpected Error # 20 : Not a directory"},
+  };
+  for (const auto& [make, told] : cases) {
+    fs::remove_all(config / "Kestrelon");
+    make();
+    Form1 another;
+    another.Load();
+    scripted.asked.clear();
+    scripted.answers = {Msg::Yes};
+    another.mnuFileExit_Click();
+    EXPECT_FALSE(another.IsLoaded());
+    ASSERT_EQ(scripted.asked.size(), 2u) << told;
+    EXPECT_EQ(std::tie(scripted.asked[1].text, scripted.asked[1].style, scripted.asked[1].title),
+              std::tuple(told, Msg::OKOnly | Msg::Critical, "Kestrelon"));
+  }
 }
 
 TEST_F(ExitQuestions, WithoutTheSaveCommandYesStillExits) {

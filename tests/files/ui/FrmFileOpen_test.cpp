@@ -1,6 +1,7 @@
 // The file dialog on screen: the search as the user types, names that take the pattern's
 // extension, entries with several dots, the Open button before the first paint, and the
 // dialogs a load or a save of a vehicle takes.
+#include <QComboBox>
 #include <filesystem>
 #include <tuple>
 
@@ -9,6 +10,7 @@
 #include "files/file_commands.h"
 #include "files/vehicle_io.h"
 #include "platform/qt/text.h"
+#include "support/failing_file_system.h"
 
 namespace kestrelon::test {
 namespace {
@@ -67,6 +69,28 @@ TEST_F(FileDialogWindow, ChosenFolderAndItsParentListTheirFiles) {
   EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"A.WCD"});
   dialog.Dirlist_Change(QStringLiteral(".."));
   EXPECT_EQ(dialog.Entries(), std::vector<std::string>{"TOP.WCD"});
+}
+
+// The drive list is read from the mount table alone: a share whose server has stopped answering
+// is listed by its name, and the folder's own volume is the drive shown.
+TEST_F(FileDialogWindow, TheDriveListIsTheMountTable) {
+  struct GivenMountTable : FailingFileSystem {
+    std::string table;
+    int Read(const std::string& path, std::string& bytes) override {
+      if (path != "/proc/self/mounts") return FailingFileSystem::Read(path, bytes);
+      bytes = table;
+      return 0;
+    }
+  } mounts;
+  const std::string here = folder.file("");
+  mounts.table = "/dev/sda1 / ext4 rw 0 0\nserver:/cars /net/dead\\040share nfs rw,hard 0 0\nproc /proc proc rw 0 0\n"
+                 "tmpfs " + here.substr(0, here.size() - 1) + " tmpfs rw 0 0\n";
+  FrmFileOpen dialog;
+  Open(dialog, "*.WCD");
+  QStringList drives;
+  for (int i = 0; i < dialog.Drvlist->count(); ++i) drives << dialog.Drvlist->itemText(i);
+  EXPECT_EQ(drives.join('|').toStdString(), "/|/net/dead share/|" + here);
+  EXPECT_EQ(dialog.Drvlist->currentIndex(), 2);
 }
 
 TEST_F(FileDialogWindow, OpenBeforeTheFirstPaintDoesNothing) {
