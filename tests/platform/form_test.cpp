@@ -245,6 +245,17 @@ TEST(FormKeys, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
   form.setFocus();
   QTest::keyClick(&form, Qt::Key_Return);
   EXPECT_EQ(oks, 1);
+
+  // Kept loaded and shown again, the window takes Enter as its OK, as at its first opening,
+  // wherever the focus went while it was hidden (a late activation by the window system).
+  ok->setEnabled(true);
+  form.Show();
+  help->setFocus();
+  form.Hide();
+  cancel->setFocus();
+  form.Show();
+  QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+  EXPECT_EQ(std::tuple(oks, cancels), std::tuple(2, 1));
   form.Unload();
 }
 

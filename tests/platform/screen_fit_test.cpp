@@ -1,6 +1,9 @@
 // Windows on a small or scaled screen: 1024 x 768 at scale 1.5 leaves about 683 x 512 pixels.
 #include <gtest/gtest.h>
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -41,13 +44,53 @@ class TallForm : public Form {
   }
 };
 
+// A window whose first paint widens a heading inside a frame of its controls, as the
+// transmission form's speed heading does.
+class HeadingForm : public Form {
+ public:
+  HeadingForm() : Form("frmHeading", QStringLiteral("Heading")) {
+    auto* table = new QGroupBox(QStringLiteral("Table"), this);
+    auto* grid = new QGridLayout(table);
+    Heading = new QLabel(QStringLiteral("Speed"), table);
+    Heading->setMinimumWidth(600);
+    grid->addWidget(Heading, 0, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    layout->addWidget(new QPushButton(QStringLiteral("OK"), this));
+  }
+  QLabel* Heading;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (++paints == 1) Heading->setMinimumWidth(700);
+    Form::paintEvent(event);
+  }
+};
+
 class ScreenFit : public ::testing::Test {
  protected:
   void SetUp() override {
     OpenWindows = WindowList{};
     Cfg = Settings{};
   }
+  void TearDown() override { WindowSystem = WindowSystemLook{}; }
 };
+
+TEST_F(ScreenFit, AWindowIsFittedWithWhatItsFirstPaintShowsAndWithItsFrame) {
+  const QMargins frame(4, 30, 4, 4);
+  WindowSystem.ScreenArea = [](const QWidget&) { return SmallScreen; };
+  // The window system tells a window's frame once it shows it.
+  WindowSystem.Frame = [frame](const QWidget& window) { return window.isVisible() ? frame : QMargins(); };
+  HeadingForm form;
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  QTRY_VERIFY(form.paints > 0);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(SmallScreen.contains(QRect(form.pos(), form.size().grownBy(frame))));
+  EXPECT_TRUE(form.findChild<QScrollArea*>()->isAncestorOf(form.Heading));
+  form.Unload();
+}
 
 TEST_F(ScreenFit, AFormTallerThanTheScreenScrollsAndKeepsItsButtonsAndPaints) {
   TallForm form;

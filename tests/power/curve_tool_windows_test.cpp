@@ -23,6 +23,7 @@
 #include "core/state.h"
 #include "core/tables.h"
 #include "core/window_list.h"
+#include "entry/ui/frmNitrousAdjust.h"
 #include "files/file_windows.h"
 #include "platform/qt/form.h"
 #include "power/superflow_import.h"
@@ -174,6 +175,8 @@ TEST_F(CurveToolWindows, ChangesPastTheMostPowerAreRefused) {
   EXPECT_EQ(S.PowerCurve[0][40], 200);
 }
 
+// "Calc." is offered at every opening on a nitrous stage's curve only, though OK and Cancel
+// keep the dialog loaded between the curves.
 TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
   S.ManipSettings.NitrousMode = 2;
   Manipulate([](frmPowerManipulate& d) {
@@ -184,6 +187,28 @@ TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
     EXPECT_TRUE(d.IsLoaded() && !d.isVisible());
   });
   EXPECT_EQ(S.PowerCurve[0][40], 200);
+
+  S.PowerCurveIndex = 1;
+  S.VehicleData[0][1] = "1300cc";  // the first stage's engine capacity
+  QString calculated;
+  Manipulate([&calculated](frmPowerManipulate& d) {
+    EXPECT_TRUE(d.NitrousCalculate->isEnabled());
+    d.NitrousCalculate->click();
+    QTimer::singleShot(0, [&calculated] {
+      auto* calculator = static_cast<frmNitrousAdjust*>(Form::FindLoaded(QStringLiteral("frmNitrousAdjust")));
+      ASSERT_NE(calculator, nullptr);
+      calculated = calculator->Capacity->text();
+      calculator->cmdCancel->click();
+    });
+    d.OKButton->click();
+  });
+  EXPECT_EQ(calculated, QStringLiteral("1300cc"));  // the calculator of stage 1
+
+  S.PowerCurveIndex = 0;
+  Manipulate([](frmPowerManipulate& d) {
+    EXPECT_FALSE(d.NitrousCalculate->isEnabled());
+    d.CancelButton->click();
+  });
 }
 
 TEST_F(CurveToolWindows, MaximumRPMChangeAndTheCloseBox) {

@@ -309,6 +309,15 @@ TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex, S.GraphRPMTop),
             std::tuple(30, 70, 70, 8000));
   EXPECT_EQ(std::tuple(S.InputDataPending, S.DataSequence), std::tuple(False, False));
+
+  // The next time the graph appears, Enter is its OK again, not the Cancel clicked last: the
+  // curve as it then stands is kept.
+  graph->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(graph));
+  QApplication::processEvents();
+  S.PowerCurve[0][60] = 450;
+  QTest::keyClick(graph->windowHandle(), Qt::Key_Return);
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][60], graph->IsLoaded()), std::tuple(450, false));
 }
 
 }  // namespace

@@ -160,8 +160,10 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     // entered: that box's own handler waits until the user leaves it, or two refused boxes
     // would hand the focus and their messages to each other without end.
     // Leaving a box for Cancel, or because the form is going, checks nothing: Cancel keeps
-    // nothing of what the boxes hold.
-    const bool leaving = !IsLoaded() || !isVisible() ||
+    // nothing of what the boxes hold. Nor does a box that hides as its controls move into a
+    // scroll area on a small screen: the racer did not leave it.
+    const auto* box = qobject_cast<const QWidget*>(watched);
+    const bool leaving = !IsLoaded() || !isVisible() || (box && !box->isVisible()) ||
                          (CancelButton() && QApplication::focusWidget() == static_cast<QWidget*>(CancelButton()));
     auto it = lostFocus_.find(watched);
     if (it != lostFocus_.end() && !inLostFocus_ && !leaving) {

@@ -51,7 +51,10 @@ void Form::Load() {
   loaded_ = true;
   Loaded().push_back(this);
   if (listed_) windowlistAdd(StdText(Caption()));
+  // A new life starts without a focused control, as a window does at its first show.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   Form_Load();
+  openingFocus_ = focusWidget();
 }
 
 void Form::Show() {
@@ -75,6 +78,7 @@ void Form::ShowModal() {
 }
 
 void Form::ShowWithModality(Qt::WindowModality modality) {
+  const bool opening = !isVisible();
   if (windowModality() != modality) {
     hide();
     setWindowModality(modality);
@@ -82,10 +86,30 @@ void Form::ShowWithModality(Qt::WindowModality modality) {
   // A minimised window comes back as a normal one; a maximised one stays maximised.
   if (IsMinimised()) SetNormalState();
   WidenToCaption();
-  if (!isVisible()) FitOnScreen(*this);
+  if (opening) {
+    RestoreOpeningFocus();
+    FitOnScreen(*this);
+    fitAfterPaint_ = true;
+  }
   show();
   raise();
   activateWindow();
+}
+
+void Form::RestoreOpeningFocus() {
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
+  if (openingFocus_) openingFocus_->setFocus();
+}
+
+bool Form::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // A paint may change what the controls hold (a heading, a caption), and the layout follows
+  // from the event queue; by the first paint the window system has framed the window too.
+  if (event->type() == QEvent::Paint && std::exchange(fitAfterPaint_, false)) {
+    QMetaObject::invokeMethod(
+        this, [this] { if (isVisible()) FitShownWindow(*this); }, Qt::QueuedConnection);
+  }
+  return handled;
 }
 
 bool Form::Unload() {

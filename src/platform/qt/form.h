@@ -12,6 +12,12 @@
 //                caption and hides the window. Closing the window's frame does the same.
 //   Hide()       hides the window and keeps it loaded; a ShowModal waiting for it returns.
 //
+// Every opening (a show of a hidden window) starts from the focus the window's load gave it, so
+// Enter presses the window's OK as at its first show, whatever moved the focus while it was
+// hidden (a late activation by the window system, a Cancel clicked at its last opening). It is
+// fitted into its screen before it shows, and again once its first paint has settled what its
+// controls hold and the window system has put its frame around it.
+//
 // Waits: each ShowModal owns its wait, which ends when that life of the window ends (its
 // unload or Hide), even when the window is loaded and waited for again before the first wait has
 // returned (a curve graph whose OK carries the entry on to the next curve's graph). A window
@@ -26,6 +32,7 @@
 // SavePlace(top, left) to keep it. A stored place that would leave the caption bar off every
 // screen gives the default place too.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -106,6 +113,7 @@ class Form : public QWidget {
   virtual QPoint DefaultPlace() const;
   void SavePlace(Long& top, Long& left) const;
 
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -118,6 +126,8 @@ class Form : public QWidget {
   void WidenToCaption();
   // Shows the window modal or modeless; a change of modality takes effect only on a hidden window.
   void ShowWithModality(Qt::WindowModality modality);
+  // Puts the focus back where the window's load left it (nowhere, for most windows).
+  void RestoreOpeningFocus();
 
   bool listed_;
   bool loaded_ = false;
@@ -125,6 +135,10 @@ class Form : public QWidget {
   // The waits for this life of the window, innermost last.
   std::vector<QEventLoop*> waits_;
   QPushButton* cancelButton_ = nullptr;
+  // The control the window's load gave the focus, if any.
+  QPointer<QWidget> openingFocus_;
+  // Shown, and not yet fitted after its first paint.
+  bool fitAfterPaint_ = false;
 };
 
 }  // namespace kestrelon

@@ -3,20 +3,26 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "core/settings.h"
 
 namespace kestrelon {
+
+WindowSystemLook WindowSystem;
+
 namespace {
 
 QRect MainArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 QMargins MarginsOf(const QWidget& window) {
+  if (WindowSystem.Frame) return WindowSystem.Frame(window);
   const QRect frame = window.frameGeometry(), inside = window.geometry();
   return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
           frame.bottom() - inside.bottom()};
@@ -38,15 +44,22 @@ int Inside(int at, int length, int start, int room) {
   return length >= room ? start : std::clamp(at, start, start + room - length);
 }
 
+// The scroll area a window's controls are moved into.
+const QString ContentScrollName = QStringLiteral("ContentScroll");
+
 // Moves the window's controls into a scroll area filling the window, so that the window can be
 // smaller than they need. Their look stays the window's own: neither the area nor the page
 // paints a background, so the window goes on receiving its paints.
 void ScrollContent(QWidget& window) {
   QLayout* content = window.layout();
   if (!content) return;  // controls placed by the window itself follow its size
+  if (window.findChild<QScrollArea*>(ContentScrollName, Qt::FindDirectChildrenOnly)) return;  // scrolls already
+  // A shown window's controls keep the focus through the move.
+  const QPointer<QWidget> focused = window.focusWidget();
   auto* page = new QWidget;
   page->setLayout(content);  // takes the layout, and its controls, from the window
   auto* area = new QScrollArea;
+  area->setObjectName(ContentScrollName);
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);
   area->setWidget(page);
@@ -55,6 +68,16 @@ void ScrollContent(QWidget& window) {
   auto* fill = new QVBoxLayout(&window);
   fill->setContentsMargins(0, 0, 0, 0);
   fill->addWidget(area);
+  if (focused && window.focusWidget() != focused) focused->setFocus();
+}
+
+// Lays the window's controls out now, innermost first, as the layout requests that a changed
+// control posts would, one level per turn of the event loop.
+void SettleLayouts(QWidget& window) {
+  const QList<QWidget*> controls = window.findChildren<QWidget*>();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+    if (QLayout* layout = (*it)->layout()) layout->activate();
+  if (QLayout* layout = window.layout()) layout->activate();
 }
 
 }  // namespace
@@ -81,8 +104,20 @@ QPoint RightEdgePlace(QSize frame) {
 }
 
 void FitOnScreen(QWidget& window) {
+  if (WindowSystem.ScreenArea) return FitInto(window, WindowSystem.ScreenArea(window));
   const QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
-  FitInto(window, screen ? screen->availableGeometry() : MainArea());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  QRect area = screen->availableGeometry();
+  // Windows stand on whole pixels of the scaled screen. At a fractional scale (1.5) the window
+  // system rounds each edge of a window, and of its frame, to a device pixel either way: a
+  // pixel of room along each edge keeps the frame on the screen.
+  if (const qreal ratio = screen->devicePixelRatio(); ratio != std::round(ratio)) area.adjust(1, 1, -1, -1);
+  FitInto(window, area);
+}
+
+void FitShownWindow(QWidget& window) {
+  SettleLayouts(window);
+  FitOnScreen(window);
 }
 
 void FitInto(QWidget& window, const QRect& area) {

@@ -2,13 +2,25 @@
 // Where a window may stand on the screens of this session. Places are the frame's top-left
 // corner in pixels, as windows are moved.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
 namespace kestrelon {
+
+// What the window system tells of where windows stand: the available area of the screen a
+// window is on, and the frame it has put around a window it shows (none before it shows).
+// Left empty, each is asked of the window system; a test stands in for a screen and frames of
+// its choosing (the offscreen platform has one fixed screen and thin frames).
+struct WindowSystemLook {
+  std::function<QRect(const QWidget&)> ScreenArea;
+  std::function<QMargins(const QWidget&)> Frame;
+};
+extern WindowSystemLook WindowSystem;
 
 // Whether the caption bar of a window `width` pixels wide, with its frame's top-left corner at
 // `frameTopLeft`, can be reached: on one screen it shows its whole height (the desktop's caption
@@ -30,5 +42,9 @@ QPoint RightEdgePlace(QSize frame);
 // would otherwise leave a window's caption bar or its buttons out of reach.
 void FitOnScreen(QWidget& window);
 void FitInto(QWidget& window, const QRect& area);
+// Fits a window on screen again once it shows: with what its controls hold after its first
+// paint (which may change a heading, and with it the room the window needs) and with the frame
+// the window system has put around it, which it may not have told before the window showed.
+void FitShownWindow(QWidget& window);
 
 }  // namespace kestrelon

@@ -94,6 +94,7 @@ frmGraphPower::frmGraphPower() : Form("frmGraphPower", QStringLiteral("Graph")) 
   CurrentTorque = new QLabel(QStringLiteral("lb/ft :"), this);
   GraphOKButton = new QPushButton(QStringLiteral("OK"), this);
   CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  GraphOKButton->setDefault(true);  // Enter accepts the curve
   Image1 = new QLabel(this);
   Image1->setPixmap(CurveIconPicture());
 

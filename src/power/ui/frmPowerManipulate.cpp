@@ -149,13 +149,15 @@ void frmPowerManipulate::Form_Load() {
   closedByButton = false;
   RestoreManipulationSettings();
   Request = ManipulationRequest{};
-  NitrousCalculate->setEnabled(S.PowerCurveIndex != 0);
   if (Cfg.ShowToolTips != False) ApplyTags();
 }
 
-// What the window does when it paints in its first life: ready, the remembered operation shown.
+// What the window does each time it paints: ready, the remembered operation shown. OK and
+// Cancel keep the dialog loaded, so "Calc." follows the curve it opens on here, at every
+// opening: a nitrous stage's curve has a stage to calculate, the no-nitrous curve has none.
 void frmPowerManipulate::showEvent(QShowEvent* event) {
   Form::showEvent(event);
+  NitrousCalculate->setEnabled(S.PowerCurveIndex != 0);
   FormReady = true;
   closedByButton = false;
   RestoreManipulationSettings();

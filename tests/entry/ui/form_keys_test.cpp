@@ -154,7 +154,10 @@ TEST_F(FormKeys, F2InTheTimersNeverOpensThemAgainInsideTheClutchOK) {
 }
 
 // Timers opened with the mouse and left with Enter hand the focus back to the Timers button;
-// the next Enter accepts the clutch form as its OK does, rather than opening them again.
+// the next Enter accepts the clutch form as its OK does, rather than opening them again. The
+// window system's activation of the clutch form, queued when the timers closed, comes after the
+// form has hidden and moves the focus off its OK to Cancel: at the next opening Enter is still
+// its OK.
 TEST_F(FormKeys, EnterAcceptsTheClutchWhereverTheTimersLeftTheFocus) {
   EnterExampleAutomatically(2);  // the nitrous funny bike: a slider built to its specification
   ASSERT_EQ(Tbl.ExampleKey[2], "NFUNNY16");
@@ -173,6 +176,15 @@ TEST_F(FormKeys, EnterAcceptsTheClutchWhereverTheTimersLeftTheFocus) {
   QTest::mouseClick(clutch->ClutchTimerButton, Qt::LeftButton);
   ASSERT_EQ(timersShown, 1);
   QTest::keyClick(clutch->focusWidget() ? clutch->focusWidget() : clutch, Qt::Key_Return);
+  EXPECT_EQ(timersShown, 1);
+  EXPECT_EQ(S.ClutchEntered, True);
+  EXPECT_FALSE(clutch->IsLoaded());
+
+  QApplication::setActiveWindow(clutch);  // the late activation, on the hidden form
+  ASSERT_EQ(clutch->focusWidget(), clutch->ClutchCancelButton);
+  S.ClutchEntered = False;
+  Open("frmDataClutch");
+  QTest::keyClick(clutch->windowHandle(), Qt::Key_Return);
   racer.stop();
   EXPECT_EQ(timersShown, 1);
   EXPECT_EQ(S.ClutchEntered, True);
