@@ -65,6 +65,14 @@ TEST_F(PowerFileTest, SpanComesFromColumnZeroAndNitrousCurvesAreKeptWhole) {
 
   Load(Span(1, 200) + Empty + Empty);
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(1, 200));
+
+  // The no-nitrous curve ends at its first gap: its points beyond it, up to the last row, are
+  // no part of it, while column 1's are kept.
+  std::map<int, std::string> gapped{{80, " 250"}, {200, " 250"}};
+  for (int r = 10; r <= 65; ++r) gapped[r] = " 300";
+  Load(Column(gapped) + Column({{200, " 150"}}) + Empty);
+  EXPECT_EQ(std::tuple(S.MaxRPMIndex, S.PowerCurve[0][80], S.PowerCurve[0][200], S.PowerCurve[1][200]),
+            std::tuple(65, 0.0f, 0.0f, 150.0f));
 }
 
 TEST_F(PowerFileTest, PeakPowerOfThreeHundredAtRowFifty) {
