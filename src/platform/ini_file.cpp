@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <system_error>
 
-
 namespace kestrelon {
 namespace {
 

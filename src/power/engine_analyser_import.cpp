@@ -71,13 +71,12 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   }
 
   auto& curve = S.PowerCurve[column];
-  Integer last = 0, highest = 0, highestWithTorque = 0;
+  Integer last = 0, highestWithTorque = 0;
   for (const EngineAnalyserReading& reading : data.readings) {
     if (last > 0)
       for (int j = last + 1; j <= reading.row; ++j) curve[j] = 0;
     curve[reading.row] = reading.torque;
     last = reading.row;
-    highest = std::max(highest, reading.row);
     if (reading.torque != 0) highestWithTorque = std::max(highestWithTorque, reading.row);
   }
 
@@ -91,7 +90,7 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   ClampRevLimit();
   // A reading of torque 0 is no point of the curve: the curve ends at the last reading with a
   // torque, where a power file's reader ends it too.
-  return highestWithTorque > 0 ? highestWithTorque : highest;
+  return highestWithTorque;
 }
 
 }  // namespace kestrelon

@@ -33,8 +33,8 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
 // emptied, rows outside the readings kept. Refusals (an invalid line, which also sets
 // LoadFailed, and readings none of which has a torque above 0) are shown and set CancelFlag to 1
 // and change nothing else. On success MinRPMIndex (column 0 starts afresh), PowerMaxPower and
-// the rev limit follow the new curve. Returns the highest row
-// of a reading with a torque (of any reading when none has one; 0 when none is stored).
+// the rev limit follow the new curve. Returns the highest row of a reading with a torque (0
+// after a refusal).
 // MaxRPMIndex is neither raised nor used beyond skipping readings.
 Integer ImportEngineAnalyserPower(const std::string& fileName, int column);
 
