@@ -62,22 +62,25 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
     S.CancelFlag = 1;
     return 0;
   }
-  // Readings without a torque above 0 are no curve: a power file saved with them would open with
-  // none.
-  if (std::none_of(data.readings.begin(), data.readings.end(),
-                   [](const EngineAnalyserReading& reading) { return reading.torque > 0; })) {
-    ShowNoData(fileName, "Engine Analyser Power Data");
-    return 0;
-  }
-
   auto& curve = S.PowerCurve[column];
-  Integer last = 0, highestWithTorque = 0;
+  const auto kept = curve;
+  Integer last = 0, lowest = CurveTopRow, highestWithTorque = 0;
   for (const EngineAnalyserReading& reading : data.readings) {
     if (last > 0)
       for (int j = last + 1; j <= reading.row; ++j) curve[j] = 0;
     curve[reading.row] = reading.torque;
     last = reading.row;
+    lowest = std::min(lowest, reading.row);
     if (reading.torque != 0) highestWithTorque = std::max(highestWithTorque, reading.row);
+  }
+  // Readings that leave no torque above 0 are no curve: a power file saved with them would open
+  // with none. A later reading of a row, or the rows emptied between two readings, can undo an
+  // earlier reading's torque, so the rows as written decide.
+  if (highestWithTorque == 0 ||
+      std::none_of(curve.begin() + lowest, curve.begin() + highestWithTorque + 1, [](Single t) { return t > 0; })) {
+    curve = kept;
+    ShowNoData(fileName, "Engine Analyser Power Data");
+    return 0;
   }
 
   if (column == 0) S.MinRPMIndex = 0;

@@ -73,6 +73,8 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
       {"2000,100,1\n3000,-100,1\n4000,100,1\n", path + invalid},
       // No torque above 0: a saved power file would open with no curve.
       {"2000,0,1\n3000,-5,1\n", "No data in file " + path},
+      // A torque that a later reading of its row takes back.
+      {"3000,100,1\n3000,-5,1\n", "No data in file " + path},
   };
   for (const auto& [bytes, message] : cases) {
     SCOPED_TRACE(bytes);
