@@ -98,7 +98,7 @@ void PerformanceSection(ReportWriter& out) {
   out.BlankLine();
   StepRows(out);
 
-  const bool staged = S.LaunchStage != 0;
+  const bool staged = S.RecordedWith.LaunchStage != 0;
   if (staged)
     out.LabelledValueTab("Rollout", {Format(S.RunRolloutTime, "#0.000"), " seconds"}, 20);
   TimingLines(out);

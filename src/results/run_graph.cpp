@@ -91,12 +91,12 @@ void DrawAxes(Canvas& pic, RunGraph& g, int windowHeightPx) {
     GraphSeries& s = g.Series[r];
     const bool base = r == BaselineRun;
     s.rollout = base ? S.BaselineRolloutTime : S.RunRolloutTime;
-    s.launchTime = base ? S.BaselineLaunchTime : S.LaunchTime;
-    s.launchStage = base ? S.BaselineLaunchStage : S.LaunchStage;
+    s.launchTime = base ? S.BaselineLaunchTime : S.RecordedWith.LaunchTime;
+    s.launchStage = base ? S.BaselineLaunchStage : S.RecordedWith.LaunchStage;
     s.pointCount = std::clamp(SeriesPointCount(r), 0, static_cast<int>(LastRunPoint));
   }
 
-  double span = S.LaunchTime;
+  double span = S.RecordedWith.LaunchTime;
   if (S.ShowBaseline != False && S.BaselineLaunchTime > span) span = S.BaselineLaunchTime;
   const double extra = S.RunRolloutTime <= 2 ? 1 : 2;
   if (TimeAxis()) {
@@ -149,7 +149,7 @@ void DrawAxes(Canvas& pic, RunGraph& g, int windowHeightPx) {
   // Where each series lies, for the marks and the read-out.
   for (int r = 0; r < 2; ++r) {
     GraphSeries& s = g.Series[r];
-    s.pointStep = (r == BaselineRun ? S.BaselinePointSpacing : S.PointSpacing) * g.XPerUnit;
+    s.pointStep = (r == BaselineRun ? S.BaselinePointSpacing : S.RecordedWith.PointSpacing) * g.XPerUnit;
     s.gridOffset = static_cast<Single>(
         (RolloutDivision(s.rollout, g.XGridStep, 1) * static_cast<double>(g.XGridStep) - s.rollout) *
         g.XPerUnit);
@@ -246,7 +246,7 @@ void DrawTraces(Canvas& pic, RunGraph& g, int k, int r) {
   const double x0 = xpu * s.traceXOffset;
   if (!std::isfinite(x0)) return;
   pic.PSet(x0, !(first > 0) || first > g.ChannelMax[k] ? 0 : ypu * first, colour);
-  const double spacing = r == CurrentRun ? S.PointSpacing : S.BaselinePointSpacing;
+  const double spacing = r == CurrentRun ? S.RecordedWith.PointSpacing : S.BaselinePointSpacing;
   const auto& distance = S.RunResults[PtDistance][r];
   for (int i = 1; i <= s.pointCount; i += stride) {
     const double v = std::max(0.0f, data[i]);

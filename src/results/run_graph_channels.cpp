@@ -38,7 +38,7 @@ ChannelText SetupChannels(int traceId, int series, ChannelPoints& values) {
     case 2: fill([&](int i) { return pt(PtSpeed, i) / S.SpeedFactor; }); text.unit = S.SpeedUnit; break;
     case 3:
       if (Cfg.XAxisTime != False) {
-        const Single stage = aligned ? S.LaunchStage : 0;
+        const Single stage = aligned ? S.RecordedWith.LaunchStage : 0;
         fill([&](int i) { return (pt(PtDistance, i) - stage) * S.LengthFactor; });
         text.unit = S.LengthUnit;
       } else {
@@ -46,7 +46,7 @@ ChannelText SetupChannels(int traceId, int series, ChannelPoints& values) {
         // counted from the end of its rollout when it is aligned.
         const bool base = series == BaselineRun;
         const int points = SeriesPointCount(series);
-        const double length = base ? S.BaselineLaunchTime : S.LaunchTime;
+        const double length = base ? S.BaselineLaunchTime : S.RecordedWith.LaunchTime;
         const double perPoint = points > 0 ? length / points : 0;
         const double rollout = !aligned ? 0 : base ? S.BaselineRolloutTime : S.RunRolloutTime;
         fill([&](int i) { return i * perPoint - rollout; });

@@ -51,7 +51,7 @@ std::optional<ReadOut> ReadOutAt(const RunGraph& g, double x) {
       p[r] = (Cfg.AlignRollout != False && s.rollout != 0 ? x - s.gridOffset : x) / s.pointStep;
       at[r] = PointAtPosition(p[r], s.pointCount);
     }
-    double t = S.PointCount > 0 ? S.LaunchTime * p[0] / S.PointCount : 0;
+    double t = S.PointCount > 0 ? S.RecordedWith.LaunchTime * p[0] / S.PointCount : 0;
     if (aligned) t -= S.RunRolloutTime;
     out.position = Format(t, "##0.00") + " sec";
   } else {
@@ -61,7 +61,7 @@ std::optional<ReadOut> ReadOutAt(const RunGraph& g, double x) {
       d[r] = (x / g.XPerUnit - g.Series[r].traceXOffset) / S.LengthFactor;
       at[r] = PointAtDistance(r, g.Series[r].pointCount, d[r]);
     }
-    out.position = Format((aligned ? d[0] - S.LaunchStage : d[0]) * S.LengthFactor, "####0.0") + S.LengthUnit;
+    out.position = Format((aligned ? d[0] - S.RecordedWith.LaunchStage : d[0]) * S.LengthFactor, "####0.0") + S.LengthUnit;
   }
   if (!at[0].read && !at[1].read) return std::nullopt;
 

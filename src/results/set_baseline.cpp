@@ -24,12 +24,12 @@ void SetBaseline() {
   S.WheelieTime[BaselineRun] = S.WheelieTime[CurrentRun];
   S.GearEngagedRPM[BaselineRun] = S.GearEngagedRPM[CurrentRun];
   S.BaselinePointCount = S.PointCount;
-  S.BaselinePointSpacing = S.PointSpacing;
-  S.BaselineLaunchTime = S.LaunchTime;
+  S.BaselinePointSpacing = S.RecordedWith.PointSpacing;
+  S.BaselineLaunchTime = S.RecordedWith.LaunchTime;
 
   CalcTimingPoints();
   S.BaselineRolloutTime = S.RunRolloutTime;
-  S.BaselineLaunchStage = S.LaunchStage;
+  S.BaselineLaunchStage = S.RecordedWith.LaunchStage;
   S.BaselinePerfText[0] = " (" + Format(S.RunRolloutTime, "0.000") + "s)";
   S.BaselinePerfText[1] = Bracketed(S.Time60ft, S.Speed60ft);
   S.BaselinePerfText[2] = Bracketed(S.Time330ft, S.Speed330ft);

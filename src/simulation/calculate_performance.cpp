@@ -28,7 +28,7 @@ namespace kestrelon {
 namespace {
 
 // How many steps lie between two recorded points, so that the run fits in points 0..1000, and
-// the time between them, which every reader of the points goes by.
+// the time between them; both are noted with the rest of the set-up the points are read with.
 void PlanRecording(RunContext& __restrict c, Long totalSteps) {
   c.RecordInterval = totalSteps / 1000;
   if (c.RecordInterval < 1) {
@@ -43,6 +43,7 @@ void PlanRecording(RunContext& __restrict c, Long totalSteps) {
     // too, so that no spacing left from another set-up can be read with these points.
     S.PointSpacing = static_cast<Single>(static_cast<double>(c.RecordInterval) / c.Sps);
   }
+  NoteRecording();
 }
 
 // The bottle pressure and jet that the nitrous figures refer to: constant texts, read once the
@@ -213,10 +214,7 @@ void CalculatePerformance(Integer ShowProgress) {
   S.CalcDuration = std::chrono::duration<Single>(std::chrono::steady_clock::now() - c.CalcStartTimer).count();
   if (c.ShowProgress) ui().ShowRunProgress(false);
   const bool done = S.CancelFlag == 0;
-  if (done) {
-    S.RunDone = True;
-    NoteCompletedRun();
-  }
+  if (done) S.RunDone = True;
   S.CancelFlag = 0;
   EstimateVerdicts(c);
   if (Cfg.HistoryLog != False) LogRunResults();

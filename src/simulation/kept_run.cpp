@@ -24,7 +24,7 @@ template <typename Move>
 void Pair(KeptRun::Results& r, Move move) {
   for (int ch = 0; ch < RunChannelCount; ++ch) move(r.points[ch], S.RunResults[ch][CurrentRun]);
   move(r.PointCount, S.PointCount);
-  move(r.settings, S.CompletedRunSettings);
+  move(r.settings, S.RecordedWith);
   move(r.GearEngagedTime, S.GearEngagedTime[CurrentRun]);
   move(r.GearEngagedRPM, S.GearEngagedRPM[CurrentRun]);
   move(r.WheelieTime, S.WheelieTime[CurrentRun]);
@@ -44,20 +44,7 @@ KeptRun& KeptRun::operator=(KeptRun&&) noexcept = default;
 
 void KeptRun::PutBack() {
   Pair(*results_, [](const auto& kept, auto& model) { model = kept; });
-  const RecordedRunSettings& r = S.CompletedRunSettings;
-  S.PointSpacing = r.PointSpacing;
-  S.LaunchTime = r.LaunchTime;
-  S.LaunchStage = r.LaunchStage;
-  S.Trap8Length = r.Trap8Length;
-  S.Trap4Length = r.Trap4Length;
-  S.Trap8Position = r.Trap8Position;
-  S.Trap4Position = r.Trap4Position;
   CalcTimingPoints();
-}
-
-void NoteCompletedRun() {
-  S.CompletedRunSettings = {S.PointSpacing, S.LaunchTime,    S.LaunchStage,  S.Trap8Length,
-                            S.Trap4Length,  S.Trap8Position, S.Trap4Position};
 }
 
 void ClearRunResults() {

@@ -9,15 +9,15 @@ namespace kestrelon {
 
 class KeptRun {
  public:
-  // Copies the current run's results aside: its recorded points with the settings of the last
-  // completed run, its gear and wheelie records, and the rear wheel load its last step left.
+  // Copies the current run's results aside: its recorded points with the settings they were
+  // recorded with, its gear and wheelie records, and the rear wheel load its last step left.
   KeptRun();
   ~KeptRun();
   KeptRun(KeptRun&&) noexcept;
   KeptRun& operator=(KeptRun&&) noexcept;
 
-  // Makes them the current run's results again, read with their settings, and works out their
-  // timing ticket anew.
+  // Makes them the current run's results again, read with their own settings, and works out
+  // their timing ticket anew. The set-up for the next run stays as it was last stored.
   void PutBack();
 
   struct Results;
@@ -25,10 +25,6 @@ class KeptRun {
  private:
   std::unique_ptr<Results> results_;
 };
-
-// At the end of a run that completed: notes the settings its points are read with, which the
-// set-up of a later run may change before that run is kept aside.
-void NoteCompletedRun();
 
 // No results: every recorded point, gear and wheelie record of the current run 0, and no wheel
 // load left from its last step.

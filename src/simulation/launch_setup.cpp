@@ -145,10 +145,11 @@ LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
     return Refuse(LaunchField::Launch4Trap, "Invalid speed trap length " + S.UnitsErrorText);
 
   // The run holds at most MaxSteps steps; a longer time is offered the longest allowed. No
-  // keeps that time as the analysis time, with its point spacing, and stores nothing else.
+  // keeps that time as the analysis time and stores nothing else: the next run records its
+  // points at the spacing it plans for itself.
   if (ExceedsStepLimit(v.time)) {
     if (!OfferLongestTime(v.time)) {
-      SetLaunchTime(static_cast<Single>(v.time));
+      S.LaunchTime = static_cast<Single>(v.time);
       return {false, LaunchField::None};
     }
     boxes.LaunchTime = GeneralNumber(static_cast<Single>(v.time));

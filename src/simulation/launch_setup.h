@@ -54,12 +54,13 @@ struct LaunchCheck {
 
 // Reads and checks the boxes in order. The first refusal shows its message and stores nothing.
 // An analysis time above the step limit asks whether to run the longest allowed time instead;
-// No stores only that time as LaunchTime (with its point spacing), Yes puts it into its box too. When accepted, the numeric run settings
-// and the point spacing hold the set-up and the box texts are written back into the vehicle.
+// No stores only that time as LaunchTime, Yes puts it into its box too. When accepted, the
+// numeric run settings and the point spacing hold the set-up and the box texts are written back
+// into the vehicle.
 LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes);
 
-// The analysis time (s) with the time between its 1000 recorded points, LaunchTime / 1000: the
-// two are only ever stored together, so a run's points are read at the spacing they have.
+// Stores the analysis time (s) with the time between its 1000 recorded points, LaunchTime / 1000,
+// as an accepted set-up does.
 void SetLaunchTime(Single time);
 
 // The run holds at most 30000 steps: an analysis time (s) above that needs the question below.

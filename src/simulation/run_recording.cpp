@@ -16,6 +16,11 @@ Single Ratio(Single a, Single b) { return b != 0 ? a / b : 0.0f; }
 
 }  // namespace
 
+void NoteRecording() {
+  S.RecordedWith = {S.PointSpacing, S.LaunchTime,    S.LaunchStage,  S.Trap8Length,
+                    S.Trap4Length,  S.Trap8Position, S.Trap4Position};
+}
+
 void RecordRunPoint() {
   const int p = std::clamp<int>(S.LoopIndex, 0, LastRunPoint);
   const Single values[RunChannelCount] = {

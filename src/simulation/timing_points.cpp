@@ -39,7 +39,7 @@ Single TimeToDistance(Single TargetDistance, Integer PointIndex) {
   const Single dx = TargetDistance - d0;
   const Single v = Pt(PtSpeed, p - 1);
   if (a > 0 && a0 > 0 && a1 > 0) return (std::sqrt(v * v + 2 * a * dx) - v) / a;
-  return S.PointSpacing * frac;
+  return S.RecordedWith.PointSpacing * frac;
 }
 
 void CalcTimingPoints() {
@@ -48,13 +48,13 @@ void CalcTimingPoints() {
   S.Time660ft = S.Speed660ft = S.Time1320ft = S.Speed1320ft = 0;
   S.TimeSimDistance = S.SpeedSimDistance = 0;
   const Single fpu = S.FeetPerUnit;
-  S.Mark60ft = 60 / fpu + S.LaunchStage;
-  S.Mark330ft = 330 / fpu + S.LaunchStage;
-  S.Mark660ft = 660 / fpu + S.LaunchStage;
-  S.Mark1320ft = 1320 / fpu + S.LaunchStage;
-  const Single spot = S.SimDistance + S.LaunchStage;
-  TrapWindow trap8 = MakeTrap(S.Mark660ft, S.Trap8Length, S.Trap8Position);
-  TrapWindow trap4 = MakeTrap(S.Mark1320ft, S.Trap4Length, S.Trap4Position);
+  S.Mark60ft = 60 / fpu + S.RecordedWith.LaunchStage;
+  S.Mark330ft = 330 / fpu + S.RecordedWith.LaunchStage;
+  S.Mark660ft = 660 / fpu + S.RecordedWith.LaunchStage;
+  S.Mark1320ft = 1320 / fpu + S.RecordedWith.LaunchStage;
+  const Single spot = S.SimDistance + S.RecordedWith.LaunchStage;
+  TrapWindow trap8 = MakeTrap(S.Mark660ft, S.RecordedWith.Trap8Length, S.RecordedWith.Trap8Position);
+  TrapWindow trap4 = MakeTrap(S.Mark1320ft, S.RecordedWith.Trap4Length, S.RecordedWith.Trap4Position);
   const Single speedFactor = S.SpeedFactor != 0 ? S.SpeedFactor : 1.0f;
 
   const int last = std::clamp<int>(S.PointCount, 0, LastRunPoint);
@@ -62,10 +62,10 @@ void CalcTimingPoints() {
     const Single before = Pt(PtDistance, i - 1);
     const Single at = Pt(PtDistance, i);
     auto crosses = [&](Single x, Single result) { return at >= x && before < x && result == 0; };
-    auto elapsed = [&](Single t) { return t + (i - 1) * S.PointSpacing - S.RunRolloutTime; };
+    auto elapsed = [&](Single t) { return t + (i - 1) * S.RecordedWith.PointSpacing - S.RunRolloutTime; };
     // Speed at the crossing, interpolated over the recorded interval.
     auto speedAt = [&](Single t) {
-      const Single frac = S.PointSpacing > 0 ? t / S.PointSpacing : 0.0f;
+      const Single frac = S.RecordedWith.PointSpacing > 0 ? t / S.RecordedWith.PointSpacing : 0.0f;
       return (Pt(PtSpeed, i - 1) + (Pt(PtSpeed, i) - Pt(PtSpeed, i - 1)) * frac) / speedFactor;
     };
     auto line = [&](Single x, Single& time, Single* speed) {
@@ -83,13 +83,13 @@ void CalcTimingPoints() {
     line(trap4.start, trap4.entry, nullptr);
     line(S.Mark1320ft, S.Time1320ft, nullptr);
     line(trap4.end, trap4.exit, nullptr);
-    if (crosses(S.LaunchStage, S.RunRolloutTime))
-      S.RunRolloutTime = TimeToDistance(S.LaunchStage, static_cast<Integer>(i)) + (i - 1) * S.PointSpacing;
+    if (crosses(S.RecordedWith.LaunchStage, S.RunRolloutTime))
+      S.RunRolloutTime = TimeToDistance(S.RecordedWith.LaunchStage, static_cast<Integer>(i)) + (i - 1) * S.RecordedWith.PointSpacing;
   }
   if (trap8.exit - trap8.entry > 0)
-    S.Speed660ft = static_cast<Single>(S.Trap8Length / ((trap8.exit - trap8.entry) * speedFactor));
+    S.Speed660ft = static_cast<Single>(S.RecordedWith.Trap8Length / ((trap8.exit - trap8.entry) * speedFactor));
   if (trap4.exit - trap4.entry > 0)
-    S.Speed1320ft = static_cast<Single>(S.Trap4Length / ((trap4.exit - trap4.entry) * speedFactor));
+    S.Speed1320ft = static_cast<Single>(S.RecordedWith.Trap4Length / ((trap4.exit - trap4.entry) * speedFactor));
 }
 
 }  // namespace kestrelon

@@ -19,7 +19,7 @@ inline void SetSteadyRun(int points, Single spacing, Single acceleration) {
     r[PtEngineSpeed][CurrentRun][n] = 30 + 1.7f * t;
   }
   S.PointCount = static_cast<Integer>(points);
-  S.PointSpacing = spacing;
+  S.RecordedWith.PointSpacing = spacing;
 }
 
 inline void GoldenVehicle() {
@@ -132,13 +132,13 @@ inline void GoldenVehicle() {
 
   // The run: staged 0.2 m, spot distance 100 m, speed traps of 100 ft and 80 ft ending at
   // their marks, 18 s at 2.5 m/s^2.
-  S.LaunchStage = 0.2f;
+  S.RecordedWith.LaunchStage = 0.2f;
   V[4][5] = "20cm";
   S.LaunchRPM = 45;
-  S.LaunchTime = 18;
+  S.RecordedWith.LaunchTime = 18;
   S.SimDistance = 100;
-  S.Trap8Length = 30.48;
-  S.Trap4Length = 24.384;
+  S.RecordedWith.Trap8Length = 30.48;
+  S.RecordedWith.Trap4Length = 24.384;
   SetSteadyRun(18, 1.0f, 2.5f);
   S.RunDone = True;
 }

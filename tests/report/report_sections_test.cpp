@@ -178,7 +178,7 @@ TEST_F(ReportSectionsTest, TypedItemsChooseTheirLines) {
   EXPECT_TRUE(Has(ReportLines(), "Lockup RPM                     5200rpm"));
   S.VehicleData[1][20] = "   ";
   S.ClutchArms = 0;
-  S.LaunchStage = 0;  // not staged: no rollout time, no staging line
+  S.RecordedWith.LaunchStage = 0;  // not staged: no rollout time, no staging line
   const auto lines = ReportLines();
   for (const char* label : {"Air gap", "Number of arms", "Rollout"}) EXPECT_EQ(IndexOf(lines, label), -1) << label;
 }

@@ -27,7 +27,7 @@ class SpeedStepsTest : public ::testing::Test {
   static void Interval(Single spacing, Single u0, Single u1, Single a0, Single a1, Single d0, Single d1) {
     auto& r = S.RunResults;
     S.PointCount = 1;
-    S.PointSpacing = spacing;
+    S.RecordedWith.PointSpacing = spacing;
     r[PtSpeed][CurrentRun][0] = u0;
     r[PtSpeed][CurrentRun][1] = u1;
     r[PtAcceleration][CurrentRun][0] = a0;
@@ -97,7 +97,7 @@ TEST_F(SpeedStepsTest, AlignedOnRolloutNeverBelowZero) {
   Cfg.AlignRollout = True;
   test::SetSteadyRun(10, 1.0f, 2.5f);
   S.RunRolloutTime = 3;
-  S.LaunchStage = 5;
+  S.RecordedWith.LaunchStage = 5;
   const auto steps = SpeedSteps();
   ASSERT_GE(steps.size(), 2u);
   EXPECT_EQ(steps[0].time, 0);  // 1.788 s from the start

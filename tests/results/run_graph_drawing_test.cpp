@@ -180,7 +180,7 @@ TEST_F(Drawing, AlignedAxisHoldsTheWholeShiftedRun) {
   LoadSyntheticRun(1000, 15);
   Cfg.AlignRollout = True;
   S.RunRolloutTime = 0.39f;
-  S.LaunchStage = 0.2286f;
+  S.RecordedWith.LaunchStage = 0.2286f;
   Choose(2);
   for (const bool timeAxis : {true, false}) {
     SCOPED_TRACE(timeAxis);

@@ -39,8 +39,8 @@ inline void LoadSyntheticRun(int points = 1000, float seconds = 10, int series =
   }
   if (series == CurrentRun) {
     S.PointCount = static_cast<Integer>(points);
-    S.PointSpacing = spacing;
-    S.LaunchTime = seconds;
+    S.RecordedWith.PointSpacing = spacing;
+    S.RecordedWith.LaunchTime = seconds;
   } else {
     S.BaselinePointCount = static_cast<Integer>(points);
     S.BaselinePointSpacing = spacing;

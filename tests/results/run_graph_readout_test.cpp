@@ -11,7 +11,7 @@ class ReadOutTest : public RunGraphTest {
   void SetUp() override {
     RunGraphTest::SetUp();
     LoadSyntheticRun();
-    S.LaunchStage = 1.5f;  // covered at 1 s (1.5 t^2)
+    S.RecordedWith.LaunchStage = 1.5f;  // covered at 1 s (1.5 t^2)
     S.GraphDynRecalc = True;
     Cfg.ShowPerfBox = False;
     Choose(10, 3);
@@ -32,14 +32,14 @@ TEST_F(ReadOutTest, TimeAxisCountsFromTheRolloutLine) {
   Draw();
   ASSERT_NEAR(S.RunRolloutTime, 1, 0.01);
   // 3.25 s into the run, 2.25 s after the rollout.
-  const double x = graph.Series[0].gridOffset + 3.25 / S.PointSpacing * graph.Series[0].pointStep;
+  const double x = graph.Series[0].gridOffset + 3.25 / S.RecordedWith.PointSpacing * graph.Series[0].pointStep;
   const std::optional<ReadOut> out = ReadOutAt(graph, x);
   ASSERT_TRUE(out);
   EXPECT_EQ(out->position, Format(3.25 - S.RunRolloutTime, "##0.00") + " sec");
   EXPECT_EQ(out->values[1], "Engine RPM : " + Format(3000 + 400 * 3.25, "####0.0#"));
   EXPECT_TRUE(out->values[3].empty());
   // Between the start and the rollout line the time is negative; left of the start nothing.
-  const double step = graph.Series[0].pointStep / S.PointSpacing;  // plot units per second
+  const double step = graph.Series[0].pointStep / S.RecordedWith.PointSpacing;  // plot units per second
   const std::optional<ReadOut> early = ReadOutAt(graph, graph.Series[0].gridOffset + 0.5 * step);
   ASSERT_TRUE(early);
   EXPECT_EQ(early->position, Format(0.5 - S.RunRolloutTime, "##0.00") + " sec");
@@ -91,7 +91,7 @@ TEST_F(ReadOutTest, DistanceAxisReadsEachSeriesWithItsOwnStaging) {
   Cfg.XAxisTime = False;
   S.ShowBaseline = True;
   LoadSyntheticRun(1000, 10, BaselineRun);
-  S.LaunchStage = 6;  // the run staged at 6 m, its rollout over at 2 s
+  S.RecordedWith.LaunchStage = 6;  // the run staged at 6 m, its rollout over at 2 s
   S.RunRolloutTime = 2;
   S.BaselineLaunchStage = 1.5f;
   S.BaselineRolloutTime = 1;

@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "results/run_graph_channels.h"
 #include "simulation/calculate_performance.h"
 #include "support/run_fingerprint.h"
 #include "support/scripted_ui.h"
@@ -26,6 +27,7 @@ class LaunchSetupTest : public ::testing::Test {
     S.MaxRPMIndex = 80;
     boxes = {"100", "0.2", "5000", "8", "", "", "66ft", "66ft", 0, 0};
   }
+  void TearDown() override { Cfg = Settings{}; }
 
   LaunchCheck Accept() {
     ScopedUi guard(ui);
@@ -95,12 +97,13 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   // No to the step-limit question keeps the shortened time and stores nothing else.
   boxes.LaunchRPM = "5000";
   boxes.LaunchTime = "99999999999999999999";
+  S.PointSpacing = 0.012f;
   ui.answers = {Msg::No};
   const LaunchCheck check = Accept();
   EXPECT_TRUE(!check.accepted && check.refused == LaunchField::None);
   EXPECT_EQ(ui.asked.back().text, "Maximum calculation time is 60 seconds. Do you want to continue?");
   EXPECT_EQ(S.LaunchTime, 60);
-  EXPECT_TRUE(S.PointSpacing == 0.06f && S.LaunchRPM == 0 && S.VehicleData[4][4].empty());
+  EXPECT_TRUE(S.PointSpacing == 0.012f && S.LaunchRPM == 0 && S.VehicleData[4][4].empty());
   EXPECT_EQ(boxes.LaunchTime, "99999999999999999999");
 
   // Yes runs the longest allowed time and shows it in the box; 60 itself asks nothing.
@@ -116,19 +119,31 @@ TEST_F(LaunchSetupTest, HugeNumbersAreRefusedOrOfferedTheLimitWithoutOverflow) {
   }
 }
 
-// After No, a run started without the dialog (F2, an estimate) reads its points as a run set up
-// for 60 s does, not at the spacing of the set-up before (0.012 s after 12 s).
+// After No, the 12-s run on screen still reads as the 12-s run it was (its ticket, and the time
+// the graph gives its points), while a run started without the dialog (F2, an estimate) records
+// and reads its points as a run set up for 60 s does.
 TEST_F(LaunchSetupTest, ARunAfterNoToTheLongestTimeGivesTheTicketOfA60SecondRun) {
   ScopedUi guard(ui);
   Cfg.HistoryLog = False;
+  Cfg.XAxisTime = False;  // the Time trace: each point's time since the start
   test::LoadWestfield(60);
   CalculatePerformance(0);
   const std::uint64_t sixty = test::RunFingerprint();
 
   test::LoadWestfield(12);
+  CalculatePerformance(0);
+  const std::uint64_t twelve = test::RunFingerprint();
+  ChannelPoints timesBefore{}, timesAfter{};
+  SetupChannels(3, CurrentRun, timesBefore);
+  ASSERT_FLOAT_EQ(timesBefore[S.PointCount], 12);
+
   boxes = {"60", "1.5", "4500", "70", "", "", "60ft", "60ft", 0, 0};
   ui.answers = {Msg::No};
   ASSERT_FALSE(AcceptLaunchSetup(boxes).accepted);
+  EXPECT_EQ(test::RunFingerprint(), twelve);
+  SetupChannels(3, CurrentRun, timesAfter);
+  EXPECT_TRUE(timesAfter == timesBefore);
+
   CalculatePerformance(0);
   EXPECT_EQ(test::RunFingerprint(), sixty);
 }

@@ -17,8 +17,8 @@ constexpr double A = 6.0;  // m/s^2
 // Points 0..1000 of a run at constant acceleration, spaced `spacing` seconds.
 void RecordConstantAcceleration(Single spacing) {
   S = SharedState{};
-  S.PointSpacing = spacing;
-  S.LaunchTime = spacing * 1000;
+  S.RecordedWith.PointSpacing = spacing;
+  S.RecordedWith.LaunchTime = spacing * 1000;
   S.PointCount = 1000;
   S.SpeedFactor = 1;
   for (int p = 0; p <= 1000; ++p) {
@@ -47,10 +47,10 @@ TEST(TimeToDistance, ExactAtConstantAccelerationLinearWithout) {
 
 TEST(CalcTimingPoints, TicketOfAConstantAccelerationRun) {
   RecordConstantAcceleration(0.016f);
-  S.Trap8Length = 20;
-  S.Trap8Position = 1;  // straddles the line: 10 m either side
-  S.Trap4Length = 20;
-  S.Trap4Position = 0;  // ends at the line
+  S.RecordedWith.Trap8Length = 20;
+  S.RecordedWith.Trap8Position = 1;  // straddles the line: 10 m either side
+  S.RecordedWith.Trap4Length = 20;
+  S.RecordedWith.Trap4Position = 0;  // ends at the line
   S.SimDistance = 50;
   CalcTimingPoints();
   const double ft = 1 / 3.2808399;
@@ -70,7 +70,7 @@ TEST(CalcTimingPoints, TicketOfAConstantAccelerationRun) {
 
 TEST(CalcTimingPoints, RolloutShortRunsAndLinesNotReached) {
   RecordConstantAcceleration(0.016f);
-  S.LaunchStage = 0.3f;  // the rollout is taken off every time
+  S.RecordedWith.LaunchStage = 0.3f;  // the rollout is taken off every time
   CalcTimingPoints();
   EXPECT_NEAR(S.RunRolloutTime, TimeAt(0.3), 1e-4);
   EXPECT_NEAR(S.Time60ft, TimeAt(60 / 3.2808399 + 0.3) - TimeAt(0.3), 1e-4);
@@ -79,14 +79,14 @@ TEST(CalcTimingPoints, RolloutShortRunsAndLinesNotReached) {
   // with the spacing of the recorded points, whatever the analysis time.
   RecordConstantAcceleration(0.05f);
   S.PointCount = 600;
-  S.LaunchTime = 60;
+  S.RecordedWith.LaunchTime = 60;
   CalcTimingPoints();
   EXPECT_NEAR(S.Speed60ft, A * TimeAt(60 / 3.2808399), 2e-3);
 
   RecordConstantAcceleration(0.002f);
   S.PointCount = 500;  // 1 s: 3 m
-  S.LaunchTime = 1;
-  S.Trap8Length = 18;
+  S.RecordedWith.LaunchTime = 1;
+  S.RecordedWith.Trap8Length = 18;
   CalcTimingPoints();
   for (Single v : {S.Time60ft, S.Speed60ft, S.Speed660ft, S.Time1320ft}) EXPECT_EQ(v, 0.0f);
 }

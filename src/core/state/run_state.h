@@ -133,7 +133,9 @@ struct RunState {
   // Recorded points of the current and the baseline run.
   RunTable RunResults{};
   Integer PointCount = 0;      // last point recorded in the current run
-  RecordedRunSettings CompletedRunSettings{};  // those of the last run that completed
+  // What the current run's points were recorded with. The set-up fields above plan the next
+  // run; every reader of the recorded points goes by these instead.
+  RecordedRunSettings RecordedWith{};
   GearRecord GearEngagedTime{};  // run time of the upshift out of each gear
   GearRecord GearEngagedRPM{};   // engine speed (rows) at that upshift
   GearRecord WheelieTime{};      // [run][n], n = 1..10: start of the n-th wheelie

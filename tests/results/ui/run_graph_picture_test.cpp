@@ -43,7 +43,7 @@ class RunGraphPicture : public RunGraphWindowTest {
     S.NewRunPending = False;
     // The baseline: the first example from a 4500 rpm launch; the run: from 5500 rpm.
     LoadWestfield(16);
-    S.LaunchStage = 0.2286f;  // 9 in of rollout
+    S.RecordedWith.LaunchStage = 0.2286f;  // 9 in of rollout
     ApplyDisplayUnits("I");
     CalculatePerformance(0);
     SetBaseline();
@@ -82,7 +82,7 @@ TEST_F(RunGraphPicture, ShowsBothRunsTheGridTheShiftsAndTheTimingBox) {
     const double ypu = GridHeight / (graph.YGridCount * static_cast<double>(step));
     for (int i : {200, 500, 800}) {
       SCOPED_TRACE(testing::Message() << "channel " << k << " point " << i);
-      const double x = graph.XPerUnit * (i * S.PointSpacing + run.traceXOffset);
+      const double x = graph.XPerUnit * (i * S.RecordedWith.PointSpacing + run.traceXOffset);
       const double y = ypu * std::max(0.0f, graph.ChannelData[CurrentRun][k][i]);
       EXPECT_TRUE(Near(image, pic->ToPixelX(x), pic->ToPixelY(y), k == 1 ? green : lightRed));
     }
