@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/window_list.h"
+#include "platform/qt/active_window.h"
 #include "platform/qt/screen_place.h"
 #include "platform/qt/text.h"
 
@@ -40,6 +41,7 @@ const QString BlankTitle = QStringLiteral(" ");
 }  // namespace
 
 Form::Form(const char* formName, const QString& caption, bool listed) : listed_(listed) {
+  KeepActiveWindowVisible();
   setObjectName(formName);
   SetTitle(caption);
 }

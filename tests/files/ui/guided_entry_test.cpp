@@ -5,6 +5,7 @@
 // for the racer; a time limit turns a freeze into a failure.
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -37,6 +38,8 @@ class Racer : public QObject {
   std::map<QString, std::function<QAbstractButton*(Form&)>> typing;
   // Curve graphs (by caption) answered with Cancel instead of OK.
   std::set<QString> cancelled;
+  // Windows (by form name) the racer leaves open and unanswered, working on from the bar.
+  std::set<QString> leftOpen;
 
   Racer() {
     qApp->installEventFilter(this);
@@ -47,28 +50,28 @@ class Racer : public QObject {
   ~Racer() override { qApp->removeEventFilter(this); }
 
   // The window that would take the racer's next key: a window that holds the input, else the
-  // window that came on screen last and is still there (the bar and the progress window are not
-  // answered).
+  // window that came on screen last and is still there (the bar, the progress window and the
+  // windows left open are not answered).
   Form* Target() const {
     if (auto* modal = dynamic_cast<Form*>(QApplication::activeModalWidget()))
       return dynamic_cast<frmCalcProgress*>(modal) ? nullptr : modal;
     for (auto it = order_.rbegin(); it != order_.rend(); ++it)
-      if (*it && (*it)->isVisible()) return *it;
+      if (*it && (*it)->isVisible() && !leftOpen.contains((*it)->FormName())) return *it;
     return nullptr;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* form = dynamic_cast<Form*>(watched);
-    if (!form || !form->isWindow() || dynamic_cast<Form1*>(form) || dynamic_cast<frmCalcProgress*>(form))
-      return false;
-    if (event->type() == QEvent::Show) {
+    if (!form || !form->isWindow() || dynamic_cast<Form1*>(form)) return false;
+    if (event->type() == QEvent::Show && !dynamic_cast<frmCalcProgress*>(form)) {
       shown.push_back(form->FormName().toStdString() + ": " + form->Caption().toStdString());
       ++showings_;
       order_.push_back(form);
     }
     // The window system's activation of a window, queued while it was on screen (when a
-    // window it waited for closed), arrives after it has hidden, as it does on a desktop.
+    // window it waited for closed, or the run's progress window within the run), arrives after
+    // it has hidden, as it does on a desktop.
     if (event->type() == QEvent::Hide) {
       QMetaObject::invokeMethod(
           form, [window = QPointer<Form>(form)] {
@@ -245,6 +248,50 @@ TEST_F(GuidedEntry, EveryExampleWalksItsWindowsOnceAndRuns) {
   for (QWidget* window : QApplication::topLevelWidgets())
     EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
   EXPECT_EQ(QThread::currentThread()->loopLevel(), 0);
+}
+
+// After a run the keys reach the window the racer works in, however late the window system's
+// activation of the hidden progress window comes. With the results windows open: a run from the
+// bar leaves the bar's menus answering (Alt+F opens File); after an F2 run from the chassis form,
+// Esc closes that form and cancels nothing, even when the window system still sends the key to
+// the progress window.
+TEST_F(GuidedEntry, AfterARunTheKeysReachTheWindowTheRacerWorksIn) {
+  auto bar = ShownBar();
+  Racer racer;
+  racer.typing[QStringLiteral("frmExample")] = ChooseRow(7);  // Pro Stock car
+  racer.leftOpen = {QStringLiteral("frmSimDisplay"), QStringLiteral("frmGraphDyn")};
+  const auto active = [](const QWidget* window) { return [window] { return QApplication::activeWindow() == window; }; };
+  const auto chassis = [] { return Form::FindLoaded(QStringLiteral("frmDataChassis")); };
+  int menusOpened = 0, formsClosed = 0;
+  std::vector<Step> steps = {{[] { return true; }, [&] { bar->mnuFileExample->trigger(); }},
+                             {EverySectionIn, [&] { bar->mnuCalcAcc->trigger(); }}};
+  constexpr int Rounds = 2;
+  for (int round = 0; round < Rounds; ++round) {
+    steps.push_back({RunEnded, [&] { bar->activateWindow(); }});
+    steps.push_back({active(bar.get()), [&] { bar->mnuCalcAcc->trigger(); }});
+    steps.push_back({RunEnded, [&] {
+                       EXPECT_EQ(QApplication::activeWindow(), bar.get());
+                       QTest::keyClick(bar->windowHandle(), Qt::Key_F, Qt::AltModifier);
+                       menusOpened += bar->mnuFile->menu()->isVisible();
+                       bar->mnuFile->menu()->hide();
+                       racer.leftOpen.insert(QStringLiteral("frmDataChassis"));  // entered: the racer runs from it
+                       bar->mnuDataChassis->trigger();
+                     }});
+    steps.push_back({[&] { return chassis() && active(chassis())(); },
+                     [&] { QTest::keyClick(chassis()->windowHandle(), Qt::Key_F2); }});
+    steps.push_back({RunEnded, [&] {
+                       Form* form = chassis();
+                       ASSERT_TRUE(form);
+                       EXPECT_EQ(QApplication::activeWindow(), form);
+                       const Integer cancelFlag = S.CancelFlag;
+                       QTest::keyClick(Form::Instance("frmCalcProgress")->windowHandle(), Qt::Key_Escape);
+                       formsClosed += !form->isVisible();
+                       EXPECT_EQ(S.CancelFlag, cancelFlag);
+                     }});
+  }
+  steps.push_back({[] { return true; }, [&] { Exit(*bar); }});
+  ASSERT_TRUE(Session(steps, racer)) << Froze(racer, ui.asked);
+  EXPECT_EQ(std::tuple(menusOpened, formsClosed), std::tuple(Rounds, Rounds));
 }
 
 // Types a stage's peak figures: power at its rpm (and the top rpm for the curve without nitrous).
