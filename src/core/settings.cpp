@@ -278,7 +278,7 @@ FileWriteResult SaveSettings(const SettingsFiles& files) {
   IniFile store = IniFile::Read(files.Store);
   // A store that is there but could not be read is kept: rewriting it would lose every place,
   // font, colour and folder it holds.
-  if (const int error = store.ReadError()) return FileError(error);
+  if (const int error = store.ReadError()) return FileAccessError(error);
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {

@@ -186,7 +186,7 @@ std::string FollowLinks(std::string path) {
 FileWriteResult Refusal(const std::string& target, bool& existed, struct stat& st) {
   existed = ::stat(target.c_str(), &st) == 0;
   if (!existed) return errno == ENOENT ? FileWriteResult{} : FileError(errno);
-  if (const int error = NotAFile(st)) return error == EINVAL ? FileWriteResult{error, NotRegularFile, {}} : FileError(error);
+  if (const int error = NotAFile(st)) return FileAccessError(error);
   if (::access(target.c_str(), W_OK) != 0) return FileError(errno);
   if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return FileError(EACCES);
   return {};
@@ -195,6 +195,10 @@ FileWriteResult Refusal(const std::string& target, bool& existed, struct stat& s
 }  // namespace
 
 FileWriteResult FileError(int error) { return {error, SystemErrorText(error), {}}; }
+
+FileWriteResult FileAccessError(int error) {
+  return error == EINVAL ? FileWriteResult{error, NotRegularFile, {}} : FileError(error);
+}
 
 FileSystemCalls& FileSystem() { return *current; }
 

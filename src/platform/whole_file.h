@@ -60,6 +60,11 @@ class FileSystemCalls {
 // A failure with the system's error number and its description.
 FileWriteResult FileError(int error);
 
+// A file that could not be read or replaced, told as FileError tells it, except that anything
+// that is no regular file (a FIFO, a device, a socket: EINVAL from Read and from the writes'
+// refusal) is "Not a regular file", for which the system has no description of its own.
+FileWriteResult FileAccessError(int error);
+
 FileSystemCalls& FileSystem();
 // nullptr puts the system's own calls back.
 void SetFileSystem(FileSystemCalls* calls);

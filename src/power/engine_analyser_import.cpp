@@ -1,12 +1,20 @@
 #include "power/engine_analyser_import.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/state.h"
+#include "files/text_file.h"
 #include "power/import_text.h"
 #include "power/power_curve.h"
 
 namespace kestrelon {
+
+namespace {
+
+constexpr const char* Title = "Engine Analyser Power Data";
+
+}  // namespace
 
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow) {
   EngineAnalyserData data;
@@ -50,12 +58,16 @@ void UpdatePowerMaxPower(double peak) {
 }
 
 Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
+  // A file that cannot be read has been told as the file error it is; the import is refused
+  // with nothing else changed.
+  const std::optional<std::string> bytes = ReadWholeFile(fileName, Title);
+  if (!bytes) {
+    S.CancelFlag = 1;
+    return 0;
+  }
   S.LoadFailed = False;
   const Integer top = S.MaxRPMIndex;
-  std::string bytes;
-  // An unreadable file holds no readings.
-  const EngineAnalyserData data =
-      ReadFileBytes(fileName, bytes) ? ReadEngineAnalyserExport(bytes, top) : EngineAnalyserData{};
+  const EngineAnalyserData data = ReadEngineAnalyserExport(*bytes, top);
   if (data.refused) {
     ShowInvalidImport(data.invalidLine);
     S.LoadFailed = True;
@@ -79,7 +91,7 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   if (highestWithTorque == 0 ||
       std::none_of(curve.begin() + lowest, curve.begin() + highestWithTorque + 1, [](Single t) { return t > 0; })) {
     curve = kept;
-    ShowNoData(fileName, "Engine Analyser Power Data");
+    ShowNoData(fileName, Title);
     return 0;
   }
 

@@ -30,11 +30,11 @@ struct EngineAnalyserData {
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow);
 
 // Reads the file into PowerCurve(column): each reading at its row, the rows between two readings
-// emptied, rows outside the readings kept. Refusals (an invalid line, which also sets
-// LoadFailed, and readings that leave no row of theirs with a torque above 0) are shown and set CancelFlag to 1
-// and change nothing else. On success MinRPMIndex (column 0 starts afresh), PowerMaxPower and
-// the rev limit follow the new curve. Returns the highest row of a reading with a torque (0
-// after a refusal).
+// emptied, rows outside the readings kept. Refusals (a file that cannot be read, told as its
+// file error; an invalid line, which also sets LoadFailed; readings that leave no row of theirs
+// with a torque above 0) are shown and set CancelFlag to 1 and change nothing else. On success
+// MinRPMIndex (column 0 starts afresh), PowerMaxPower and the rev limit follow the new curve.
+// Returns the highest row of a reading with a torque (0 after a refusal).
 // MaxRPMIndex is neither raised nor used beyond skipping readings.
 Integer ImportEngineAnalyserPower(const std::string& fileName, int column);
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "core/state.h"
 #include "files/power_file.h"
@@ -16,15 +14,6 @@ namespace kestrelon {
 Single ToSingle(double x) {
   constexpr double Largest = std::numeric_limits<Single>::max();
   return static_cast<Single>(std::clamp(x, -Largest, Largest));
-}
-
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  bytes = content.str();
-  return !in.bad();
 }
 
 double ImportRowPower(int row, Single torque) { return row * static_cast<double>(torque) / 52.52; }

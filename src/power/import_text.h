@@ -1,7 +1,7 @@
 #pragma once
-// What the curve imports share in reading another program's export: the file's bytes as they
-// are, numbers held inside the range of a Single, the power a reading gives, and the rule that an
-// import takes only a curve the power file keeps.
+// What the curve imports share in reading another program's export: numbers held inside the
+// range of a Single, the power a reading gives, and the rule that an import takes only a curve
+// the power file keeps.
 
 #include <string>
 
@@ -9,9 +9,6 @@
 #include "power/power_curve.h"
 
 namespace kestrelon {
-
-// The whole file as bytes; false when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // A number read from a file, held inside the range of a Single.
 Single ToSingle(double x);

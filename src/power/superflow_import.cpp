@@ -1,8 +1,10 @@
 #include "power/superflow_import.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/state.h"
+#include "files/text_file.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
 #include "power/engine_analyser_import.h"
@@ -90,9 +92,13 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     return;
   }
 
-  std::string bytes;
-  const SuperFlowData data =
-      ReadFileBytes(fileName, bytes) ? ReadSuperFlowExport(bytes) : SuperFlowData{};
+  // A file that cannot be read has been told as the file error it is.
+  const std::optional<std::string> bytes = ReadWholeFile(fileName, Title);
+  if (!bytes) {
+    S.CancelFlag = 1;
+    return;
+  }
+  const SuperFlowData data = ReadSuperFlowExport(*bytes);
   if (data.tooMuch)
     ui().MsgBox("Too much data; first 100 readings used", Msg::Information, Title);
   const auto& readings = data.readings;

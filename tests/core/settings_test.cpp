@@ -186,11 +186,13 @@ TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
   using Fs = test::FailingFileSystem;
   Store("PUnits=M\n");
   Cfg.PUnits = "I";
-  // EINVAL: what reading a store that is no regular file answers.
-  for (const auto& failing : {std::pair(Fs::RenameCall, EIO), std::pair(Fs::ReadCall, EACCES), std::pair(Fs::ReadCall, EINVAL)}) {
-    Fs fs({{failing.first, 1}}, failing.second);
+  // EINVAL: what reading a store that is no regular file answers, told as the writes tell it.
+  for (const auto& [call, error, told] : {std::tuple(Fs::RenameCall, EIO, SystemErrorText(EIO)),
+                                          std::tuple(Fs::ReadCall, EACCES, SystemErrorText(EACCES)),
+                                          std::tuple(Fs::ReadCall, EINVAL, std::string("Not a regular file"))}) {
+    Fs fs({{call, 1}}, error);
     const FileWriteResult saved = SaveSettings(files);
-    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(failing.second, SystemErrorText(failing.second)));
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tie(error, told));
     EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "config/Kestrelon"), {}), 1);
   }
@@ -241,7 +243,8 @@ TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNeitherWaitedOnNorWrittenOver) {
       FAIL() << "the start-up waited on the settings store";
     }
     EXPECT_EQ(Cfg.PUnits, "M");
-    EXPECT_EQ(SaveSettings(files).error, EINVAL);
+    const FileWriteResult saved = SaveSettings(files);
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(EINVAL, "Not a regular file"));
     EXPECT_TRUE(fs::is_fifo(fs::status(files.Store)));
     EXPECT_EQ(fs::is_symlink(files.Store), throughLink);
   }

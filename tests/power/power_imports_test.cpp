@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "power/engine_analyser_import.h"
 #include "power/superflow_import.h"
+#include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -151,6 +152,21 @@ TEST_F(PowerImports, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
   EXPECT_EQ(seam.asked.back().text, "No data in file " + empty.path);
   EXPECT_EQ(seam.asked.back().title, "Engine Analyser Power Data");
   EXPECT_EQ(S.CancelFlag, 1);
+
+  // A file the racer may not read is told as the file error it is, as every reader tells it.
+  S.CancelFlag = 0;
+  seam.asked.clear();
+  const Integer loadFailed = S.LoadFailed;
+  ExportFile theirs("3000,200,1\n4000,250,1\n");
+  test::FailingFileSystem fs;
+  fs.unreadable = {theirs.path};
+  ImportEngineAnalyserPower(theirs.path, 0);
+  ExpectUntouched(before);
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.CancelFlag), std::tuple(loadFailed, 1));
+  ASSERT_EQ(seam.asked.size(), 1u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
+            std::tuple("Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical,
+                       "Engine Analyser Power Data"));
 }
 
 TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
@@ -240,8 +256,10 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
   const CurveTable before = S.PowerCurve;
   struct Case {
     std::string bytes, message;
+    bool unreadable = false;  // a file the racer may not read
   };
   const Case cases[] = {
+      {SD9({{2000, 200}, {3000, 300}}), "Unexpected Error # 13 : Permission denied", true},
       {SD9({{2000, 200}}), "No data in file "},
       {SD9({{2000, 200}, {1900, 210}}), "Power readings not consecutive; data file unusable"},
       {SD9({{2000, 200}, {2000, 210}}), "Power readings not consecutive; data file unusable"},
@@ -259,9 +277,11 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       // No torque above 0: a saved power file would open with no curve.
       {SD9({{2000, 0}, {3000, -50}, {4000, 0}}), "No data in file "},
   };
+  test::FailingFileSystem fs;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     ExportFile file(c.bytes);
+    fs.unreadable = c.unreadable ? std::set{file.path} : std::set<std::string>{};
     S.CancelFlag = 0;
     seam.asked.clear();
     ImportSuperFlowPower(file.path, 0);
@@ -270,6 +290,11 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
     ASSERT_FALSE(seam.asked.empty());
     const std::string expected = c.message[0] == '*' ? file.path + c.message.substr(1) : c.message;
     EXPECT_EQ(seam.asked.back().text.substr(0, expected.size()), expected);
+    // Told as every reader tells a file error, under the import's own title.
+    if (c.unreadable) {
+      EXPECT_EQ(std::tie(seam.asked.back().style, seam.asked.back().title),
+                std::tuple(Msg::OKOnly | Msg::Critical, "SuperFlow Power Data"));
+    }
   }
 }
 
