@@ -17,25 +17,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One folder per process, so that parallel fuzzers (-jobs) never share a file.
-const fs::path& ScratchFolder() {
-  static const fs::path folder = [] {
-    std::error_code ec;
-    const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path f = base / ("kestrelon-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(f);
-    std::atexit([] {
-      std::error_code ignored;
-      fs::remove_all(ScratchFolder(), ignored);
-    });
-    return f;
-  }();
-  return folder;
+// Where the scratch folders go: the folder scripts/fuzz makes for the target and removes when
+// the target ends, however it ends (a finding or a time-out leaves no exit handler to run);
+// run by hand, memory where the system offers it, else the temporary folder.
+fs::path ScratchBase() {
+  if (const char* given = std::getenv("KESTRELON_FUZZ_SCRATCH"); given && *given) return given;
+  std::error_code ec;
+  return fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+}
+
+// One folder per process, so that parallel fuzzers (-jobs) never share a file. A run that ends
+// normally removes it as the static below is destroyed, while its path still lives.
+struct ScratchFolder {
+  fs::path path = ScratchBase() / ("kestrelon-fuzz-" + std::to_string(::getpid()));
+  ScratchFolder() { fs::create_directories(path); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+  }
+};
+
+const fs::path& Scratch() {
+  static const ScratchFolder folder;
+  return folder.path;
 }
 
 }  // namespace
 
-std::string ScratchPath(std::string_view name) { return (ScratchFolder() / name).string(); }
+std::string ScratchPath(std::string_view name) { return (Scratch() / name).string(); }
 
 std::string WriteScratch(std::string_view name, std::string_view bytes) {
   const std::string path = ScratchPath(name);

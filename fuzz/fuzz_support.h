@@ -9,7 +9,8 @@
 
 namespace kestrelon::fuzz {
 
-// The path of a scratch file of this process (in memory where the system offers it).
+// The path of a scratch file of this process, in a folder of its own under KESTRELON_FUZZ_SCRATCH
+// when that names a folder, else in memory where the system offers it.
 std::string ScratchPath(std::string_view name);
 
 // Writes the bytes to the scratch file of that name and returns its path.

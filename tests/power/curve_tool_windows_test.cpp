@@ -176,31 +176,37 @@ TEST_F(CurveToolWindows, ChangesPastTheMostPowerAreRefused) {
 }
 
 // "Calc." is offered at every opening on a nitrous stage's curve only, though OK and Cancel
-// keep the dialog loaded between the curves.
+// keep the dialog loaded between the curves. Remembered, it stays chosen there, greyed, and OK
+// asks for an operation it can do, keeping the choice for the next nitrous curve.
 TEST_F(CurveToolWindows, NitrousCalculationNeedsANitrousCurve) {
+  S.ManipSettings.Option = "N2O";
   S.ManipSettings.NitrousMode = 2;
-  Manipulate([](frmPowerManipulate& d) {
-    d.ManAddN2O->click();
+  Manipulate([this](frmPowerManipulate& d) {
+    EXPECT_TRUE(d.NitrousFrame->isVisible());
     EXPECT_TRUE(d.NitrousCalculate->isChecked());
     EXPECT_FALSE(d.NitrousCalculate->isEnabled());
-    d.OKButton->click();  // nothing to calculate for the no-nitrous curve
-    EXPECT_TRUE(d.IsLoaded() && !d.isVisible());
+    QTest::keyClick(&d, Qt::Key_Return);  // nothing to calculate for the no-nitrous curve
+    ASSERT_EQ(seam.asked.size(), 1u);
+    EXPECT_EQ(seam.asked[0].text, "Insufficient information");
+    EXPECT_TRUE(d.isVisible());
+    d.CancelButton->click();
   });
   EXPECT_EQ(S.PowerCurve[0][40], 200);
+  EXPECT_EQ(S.ManipSettings.NitrousMode, 2);
 
   S.PowerCurveIndex = 1;
   S.VehicleData[0][1] = "1300cc";  // the first stage's engine capacity
   QString calculated;
   Manipulate([&calculated](frmPowerManipulate& d) {
     EXPECT_TRUE(d.NitrousCalculate->isEnabled());
-    d.NitrousCalculate->click();
+    EXPECT_TRUE(d.NitrousCalculate->isChecked());
     QTimer::singleShot(0, [&calculated] {
       auto* calculator = static_cast<frmNitrousAdjust*>(Form::FindLoaded(QStringLiteral("frmNitrousAdjust")));
       ASSERT_NE(calculator, nullptr);
       calculated = calculator->Capacity->text();
       calculator->cmdCancel->click();
     });
-    d.OKButton->click();
+    QTest::mouseClick(d.OKButton, Qt::LeftButton);
   });
   EXPECT_EQ(calculated, QStringLiteral("1300cc"));  // the calculator of stage 1
 

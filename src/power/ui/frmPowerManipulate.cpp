@@ -322,8 +322,9 @@ bool frmPowerManipulate::DecideOperation() {
   }
   if (ManAddN2O->isChecked()) {
     if (NitrousCalculate->isChecked()) {
-      // The calculator builds a nitrous stage; the no-nitrous curve has none to build.
-      if (S.PowerCurveIndex < 1 || S.PowerCurveIndex > 2) return true;
+      // The calculator builds a nitrous stage; on the no-nitrous curve "Calc." is greyed but
+      // stays chosen when remembered, and the racer is asked for a mode that can act.
+      if (!NitrousCalculate->isEnabled()) return Refuse("Insufficient information");
       frmNitrousAdjust calculator;
       calculator.NitrousStage(S.PowerCurveIndex);
       calculator.ShowModal();
