@@ -12,7 +12,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, const std::str
     std::string bytes;
     const int error = FileSystem().Read(path, bytes);
     if (error == 0) return bytes;
-    if (!TellFileError(FileError(error), title, title)) return std::nullopt;
+    if (!TellFileError(FileAccessError(error), title, title)) return std::nullopt;
   }
 }
 

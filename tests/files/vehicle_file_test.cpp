@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <tuple>
 
@@ -128,15 +130,17 @@ TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
             std::tuple("98  in", "660kg", "two lines"));
 }
 
-// A file the racer may not read and a folder are file errors, not invalid data: each is told
-// with the system's reason, and the texts in memory stay as they were.
-TEST_F(VehicleFileTest, AFileTheRacerMayNotReadOrAFolderIsToldAsTheFileErrorItIs) {
+// A file the racer may not read, a folder and a FIFO are file errors, not invalid data: each is
+// told with its reason, and the texts in memory stay as they were.
+TEST_F(VehicleFileTest, AFileTheRacerMayNotReadAFolderOrAFifoIsToldAsTheFileErrorItIs) {
   std::filesystem::create_directory(folder.file("cars.wcd"));
+  ASSERT_EQ(::mkfifo(folder.file("pipe.wcd").c_str(), 0600), 0);
   test::FailingFileSystem fs;
   fs.unreadable = {folder.write("theirs.wcd", test::NumberedLines(220))};
   S.VehicleData[1][1] = "mine";
   for (const auto& [name, told] : {std::pair("theirs.wcd", "Unexpected Error # 13 : Permission denied"),
-                                   std::pair("cars.wcd", "Unexpected Error # 21 : Is a directory")}) {
+                                   std::pair("cars.wcd", "Unexpected Error # 21 : Is a directory"),
+                                   std::pair("pipe.wcd", "Unexpected Error # 22 : Not a regular file")}) {
     seam.asked.clear();
     EXPECT_NO_THROW(LoadVehicleFile(folder.file(name)));
     EXPECT_EQ(std::tuple(S.LoadFailed, S.VehicleData[1][1]), std::tuple(True, "mine"));
