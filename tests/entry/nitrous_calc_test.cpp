@@ -97,12 +97,13 @@ TEST_F(Nitrous, GearRefusals) {
 TEST_F(Nitrous, ProgressiveByPowerRpmOrTime) {
   NitrousEntry e = Progressive();
   e.Stage[1].StartPower = "50";
+  e.Stage[1].FinalPower = "90";
   e.Stage[1].StartRPM = "2000";
   e.Stage[1].FinalRPM = "4550";
   ASSERT_FALSE(AcceptNitrous(e));
   const NitrousStageRecord& rec = S.NitrousStageData[1];
   const auto record = [&rec] { return std::tuple(rec.ProgStage, rec.StartPower, rec.FinalPower, rec.StartRPM, rec.FinalRPM, rec.ProgTime); };
-  EXPECT_EQ(record(), std::tuple(True, 0.5f, 1.0f, 20, 45, 0.0f));
+  EXPECT_EQ(record(), std::tuple(True, 0.5f, 0.9f, 20, 45, 0.0f));
   e = Progressive();
   e.Stage[1].ProgTime = "1.5";
   ASSERT_FALSE(AcceptNitrous(e));
@@ -124,6 +125,7 @@ TEST_F(Nitrous, ProgressionRefusals) {
   };
   const Case cases[] = {
       {"1900", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
+      {"150", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},  // row 1
       {"7000", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
       {"-500", "", "", "", "", "Invalid Nitrous Start RPM", NStartRPMField + 1},
       {"", "", "", "-500", "", "Invalid Full power RPM", NFinalRPMField + 1},
@@ -154,7 +156,7 @@ TEST_F(Nitrous, BottlePressures) {
   e.PowerPressure = "850psi";
   ASSERT_FALSE(AcceptNitrous(e));
   EXPECT_NEAR(S.N2PowerPressure, 850 * 6899, 1);
-  EXPECT_FLOAT_EQ(S.N2RunPressure, S.N2PowerPressure);
+  EXPECT_EQ(std::tuple(S.N2RunPressure, S.N2DropPressure), std::tuple(S.N2PowerPressure, 0.0f));
 
   SetUp();
   e.DropPressure = "0psi";
@@ -182,6 +184,20 @@ TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
   EXPECT_TRUE(e.Stage[1].Correct);
   S.VehicleData[10][19] = "N";
   EXPECT_FALSE(LoadNitrousEntry().Stage[1].UseStage);
+
+  // Every item the form owns, each with a text of its own, comes back from the form's OK as it
+  // was read (the items emptied in between): each box reads its own item and writes it there.
+  SetUp();
+  const auto items = {test::StoredItem{8, 1, "2"}, {8, 2, "0.5"}, {8, 3, "3"}, {8, 4, "1.2"}, {8, 7, "Y"},
+                      {8, 8, "Y"}, {5, 19, "Y"}, {5, 20, ""}, {10, 1, "Y"}, {10, 6, "Y"}, {10, 19, "Y"},
+                      {10, 20, "Y"}, {10, 2, "3000"}, {10, 3, "40"}, {8, 5, "90"}, {10, 4, "5000"},
+                      {10, 5, ""}, {10, 7, ""}, {10, 8, "30"}, {8, 6, "80"}, {10, 9, ""}, {10, 10, "1.5"},
+                      {9, 18, "50psi"}, {9, 19, "850psi"}, {9, 20, "800psi"}};
+  test::SetItems(items);
+  const NitrousEntry read = LoadNitrousEntry();
+  for (const test::StoredItem& i : items) S.VehicleData[i.row][i.col] = "-";
+  ASSERT_FALSE(AcceptNitrous(read));
+  test::ExpectItems(items);
 }
 
 }  // namespace

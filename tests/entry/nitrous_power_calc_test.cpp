@@ -31,6 +31,9 @@ TEST_F(NitrousCalculator, ReferenceHardwareGivesFlowFactor100) {
   EXPECT_NEAR(NitrousFlowFactor(1), 100, 1e-3);
   test::ExpectItems({{0, 1, "5.7l"}, {0, 5, "100"}, {0, 8, "0"}});
   EXPECT_FLOAT_EQ(S.NitrousPercentage[1], 100);
+  // Stage 2 keeps its figures in the ten items after stage 1's.
+  ASSERT_FALSE(AcceptNitrousCalc(2, Filled()));
+  test::ExpectItems({{0, 11, "5.7l"}, {0, 15, "100"}, {0, 18, "0"}, {0, 1, "5.7l"}});
 }
 
 TEST_F(NitrousCalculator, OnlyTheAddedTorqueLosesToTheTransmission) {
@@ -77,6 +80,7 @@ TEST_F(NitrousCalculator, RefusalsChangeNothing) {
       {[](NitrousCalcEntry& e) { e.Percentage = "0"; }, "Invalid nitrous percentage", PercentageField},
       {[](NitrousCalcEntry& e) { e.PCurve = -1; }, "You must select a power curve", PCurveField},
       {[](NitrousCalcEntry& e) { e.PCurve = 1; }, "You must select a power curve", PCurveField},
+      {[](NitrousCalcEntry& e) { e.PCurve = 3; }, "You must select a power curve", PCurveField},
   };
   for (const Case& c : cases) {
     NitrousCalcEntry e = Filled();

@@ -164,7 +164,8 @@ TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
   EXPECT_EQ(test::TempFolder::read(path), test::TempFolder::read(test::ReferenceFile("golden.vcd")));
   EXPECT_EQ(S.PowerFileDescription, "Golden engine");
   // Fixed notation at every size, never an exponent.
-  EXPECT_EQ(std::tuple(CurveValueText(6044.542f), CurveValueText(1.0f / 3)), std::tuple(" 6044.542", " .3333333"));
+  EXPECT_EQ(std::tuple(CurveValueText(6044.542f), CurveValueText(1.0f / 3), CurveValueText(0), CurveValueText(-2.5f)),
+            std::tuple(" 6044.542", " .3333333", " 0", "-2.5"));
 }
 
 TEST_F(PowerFileTest, PowerFileBesideAVehicleFileWhateverTheCaseOfItsExtension) {
