@@ -34,8 +34,11 @@ void FilePowerSuper() {
       S.CancelFlag = 0;
       return;
     }
+    // The import tells a refusal by CancelFlag alone: a failed load an earlier command left
+    // behind must not keep a good import from the data entry, nor have it called cancelled.
+    S.LoadFailed = False;
     ImportSuperFlowPower(S.PowerFileName, 1);
-    if (S.LoadFailed == False && S.CancelFlag == 0) {
+    if (S.CancelFlag == 0) {
       S.EngineEntered = False;
       S.DataSaved = False;
       S.CalcRequested = True;

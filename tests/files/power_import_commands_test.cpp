@@ -109,6 +109,7 @@ TEST_F(PowerImportCommands, SuperFlowCancelledChoiceEndsQuietly) {
 }
 
 TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
+  S.LoadFailed = True;  // left by an earlier refused import or cancelled file dialog
   windows.answers = {{folder.write("RUN.SD9", SuperFlowSheet({{2000, "200.0"}, {3000, "200.0"}}))}};
   SuperFlowChoice.ChooseCurve = [] { S.CurrentStage = 1; };
   FilePowerSuper();
