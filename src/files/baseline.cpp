@@ -34,6 +34,10 @@ void FileBaseline() {
   S.NitrousSG1 = 10;
   S.NitrousSG2 = 10;
 
+  // A cancel or a failed load that an earlier command left behind would stop the entry of the
+  // restored vehicle or call it cancelled.
+  S.CancelFlag = 0;
+  S.LoadFailed = False;
   S.AutoAccept = True;
   CloseWindows(WindowsClosedByBaseline);
   S.DataSequence = True;

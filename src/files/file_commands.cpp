@@ -54,10 +54,13 @@ bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) 
     MarkLoaded();
   } else {
     if (!commandLine) {
-      // The file dialogs keep what was chosen in them, for the next try.
+      // The file dialogs keep what was chosen in them, for the next try, and the cancel is this
+      // load's own: one left by an earlier command would turn the refusal into the exit question.
       auto starts = std::move(S.FileDialogStarts);
+      const Integer cancel = S.CancelFlag;
       S = before;
       S.FileDialogStarts = std::move(starts);
+      S.CancelFlag = cancel;
     }
     S.LoadFailed = False;
   }

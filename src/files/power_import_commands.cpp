@@ -34,8 +34,11 @@ void FilePowerSuper() {
       S.CancelFlag = 0;
       return;
     }
+    // The import tells a refusal by CancelFlag alone: a failed load an earlier command left
+    // behind must not keep a good import from the data entry, nor have it called cancelled.
+    S.LoadFailed = False;
     ImportSuperFlowPower(S.PowerFileName, 1);
-    if (S.LoadFailed == False && S.CancelFlag == 0) {
+    if (S.CancelFlag == 0) {
       S.EngineEntered = False;
       S.DataSaved = False;
       S.CalcRequested = True;
@@ -66,12 +69,12 @@ void FilePowerEA() {
     S.PowerImportFileName = OpenFileDialog("*.*", "Select Power data", Cfg.EADataPath);
     if (S.PowerImportFileName.empty()) return;
     S.PowerCurveIndex = 0;
-    S.CancelFlag = 0;
     const CurveState before = S;
-    const Integer top = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
-    // A refused file, or one without a reading of torque above 0, has changed nothing.
-    if (S.CancelFlag == 1) return;
-    S.MaxRPMIndex = top;
+    const EngineAnalyserImport import = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
+    // A file read tells whether the last load came through; one refused has changed nothing.
+    if (import.end != ImportEnd::Unreadable) S.LoadFailed = import.end == ImportEnd::InvalidData;
+    if (import.end != ImportEnd::Taken) return;
+    S.MaxRPMIndex = import.top;
     S.MinRPMIndex = NextNonZeroPowerIndex(0);
     JoinReadings(S.PowerCurveIndex);
     // Readings that cross zero can leave an empty row inside the curve, where a saved power
@@ -80,7 +83,6 @@ void FilePowerEA() {
       static_cast<CurveState&>(S) = before;
       ShowInvalidImport(PathText(S.PowerImportFileName));
       S.LoadFailed = True;
-      S.CancelFlag = 1;
       return;
     }
     // The span starts where a saved power file starts it, at the first torque above 0, not at a
@@ -91,6 +93,9 @@ void FilePowerEA() {
     S.DataSaved = False;
     S.CalcRequested = True;
   });
+  // The command ends here, whatever became of the file: no later command takes a refusal of
+  // this one for its own cancel.
+  S.CancelFlag = 0;
 }
 
 }  // namespace kestrelon

@@ -29,7 +29,8 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
     const std::size_t p1 = line.find(separator);
     if (p1 == std::string::npos) continue;
     const auto refuse = [&data, &line] {
-      data.invalidLine = line;
+      constexpr std::size_t quoted = EngineAnalyserData::QuotedLineLength;
+      data.invalidLine = line.size() > quoted ? line.substr(0, quoted) + "..." : line;
       data.refused = true;
       data.readings.clear();
     };
@@ -57,22 +58,16 @@ void UpdatePowerMaxPower(double peak) {
     S.PowerMaxPower = CInt(S.PowerMaxPower * 65.0 / S.MaxRPMIndex);
 }
 
-Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
+EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column) {
   // A file that cannot be read has been told as the file error it is; the import is refused
   // with nothing else changed.
   const std::optional<std::string> bytes = ReadWholeFile(fileName, Title);
-  if (!bytes) {
-    S.CancelFlag = 1;
-    return 0;
-  }
-  S.LoadFailed = False;
+  if (!bytes) return {ImportEnd::Unreadable};
   const Integer top = S.MaxRPMIndex;
   const EngineAnalyserData data = ReadEngineAnalyserExport(*bytes, top);
   if (data.refused) {
     ShowInvalidImport(data.invalidLine);
-    S.LoadFailed = True;
-    S.CancelFlag = 1;
-    return 0;
+    return {ImportEnd::InvalidData};
   }
   auto& curve = S.PowerCurve[column];
   const auto kept = curve;
@@ -91,8 +86,8 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   if (highestWithTorque == 0 ||
       std::none_of(curve.begin() + lowest, curve.begin() + highestWithTorque + 1, [](Single t) { return t > 0; })) {
     curve = kept;
-    ShowNoData(fileName, Title);
-    return 0;
+    TellNoData(fileName, Title);
+    return {ImportEnd::NoData};
   }
 
   if (column == 0) S.MinRPMIndex = 0;
@@ -105,7 +100,7 @@ Integer ImportEngineAnalyserPower(const std::string& fileName, int column) {
   ClampRevLimit();
   // A reading of torque 0 is no point of the curve: the curve ends at the last reading with a
   // torque, where a power file's reader ends it too.
-  return highestWithTorque;
+  return {ImportEnd::Taken, highestWithTorque};
 }
 
 }  // namespace kestrelon

@@ -4,6 +4,7 @@
 // the torque curve. The reading itself is a plain function over the file's bytes; the import
 // checks the whole file before it writes anything, so a refused file leaves the curve as it was.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,10 @@ struct EngineAnalyserReading {
 
 struct EngineAnalyserData {
   // The first line with a separator whose speed gives no row of the curve (below row 1), or
-  // whose torque a power file cannot hold; the file is refused with it.
+  // whose torque a power file cannot hold; the file is refused with it. A line longer than
+  // QuotedLineLength is kept as its first QuotedLineLength characters followed by "...", so
+  // the message that quotes it stays one line of a box.
+  static constexpr std::size_t QuotedLineLength = 80;
   std::string invalidLine;
   bool refused = false;
   // The readings in file order; readings above maxRow are skipped.
@@ -29,14 +33,22 @@ struct EngineAnalyserData {
 // Reads the export's text; readings whose row lies above maxRow are skipped.
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow);
 
+// How an import ended: taken, or refused as a file that cannot be read (told as its file
+// error), for an invalid line, or for readings that leave no row of theirs with a torque above 0.
+enum class ImportEnd { Taken, Unreadable, InvalidData, NoData };
+
+struct EngineAnalyserImport {
+  ImportEnd end = ImportEnd::Taken;
+  Integer top = 0;  // the highest row of a reading with a torque; 0 when refused
+};
+
 // Reads the file into PowerCurve(column): each reading at its row, the rows between two readings
-// emptied, rows outside the readings kept. Refusals (a file that cannot be read, told as its
-// file error; an invalid line, which also sets LoadFailed; readings that leave no row of theirs
-// with a torque above 0) are shown and set CancelFlag to 1 and change nothing else. On success
-// MinRPMIndex (column 0 starts afresh), PowerMaxPower and the rev limit follow the new curve.
-// Returns the highest row of a reading with a torque (0 after a refusal).
-// MaxRPMIndex is neither raised nor used beyond skipping readings.
-Integer ImportEngineAnalyserPower(const std::string& fileName, int column);
+// emptied, rows outside the readings kept. A refusal is shown and changes nothing else; it
+// leaves LoadFailed and CancelFlag to the caller too, so a guided entry whose curve graph
+// imports a refused file goes on. On success MinRPMIndex (column 0 starts afresh),
+// PowerMaxPower and the rev limit follow the new curve. MaxRPMIndex is neither raised nor used
+// beyond skipping readings.
+EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column);
 
 // Raises PowerMaxPower to a new peak power (BHP); a short span (MaxRPMIndex 1..64) scales it up
 // to what it would be at row 65.

@@ -42,8 +42,12 @@ void TakeReadBackSpan() {
   S.MaxRPMIndex = span.last;
 }
 
-void ShowNoData(const std::string& fileName, const std::string& title) {
+void TellNoData(const std::string& fileName, const std::string& title) {
   ui().MsgBox("No data in file " + fileName, Msg::Exclamation, title);
+}
+
+void ShowNoData(const std::string& fileName, const std::string& title) {
+  TellNoData(fileName, title);
   S.CancelFlag = 1;
 }
 

@@ -36,8 +36,11 @@ bool PowerFileKeepsCurve(int column);
 // to the row before the next empty one.
 void TakeReadBackSpan();
 
-// Refuses an import that brings no curve: "No data in file " and the file's name, under the
-// import's own title; CancelFlag becomes 1.
+// Tells the racer that an import brings no curve: "No data in file " and the file's name, under
+// the import's own title.
+void TellNoData(const std::string& fileName, const std::string& title);
+
+// Refuses an import that brings no curve: TellNoData, and CancelFlag becomes 1.
 void ShowNoData(const std::string& fileName, const std::string& title);
 
 // Tells the racer that an import is refused: what (a line, a speed, the file) is followed by

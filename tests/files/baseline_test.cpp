@@ -75,5 +75,20 @@ TEST_F(ReloadBaseline, AnythingButOkChangesNothingAndOkRestoresTextsAndCurves) {
                                                 "Restore data"}}));
 }
 
+// The estimate dialog's Cancel leaves CancelFlag 1, a cancelled file dialog LoadFailed True:
+// neither stops the entry of the restored vehicle nor calls it cancelled.
+TEST_F(ReloadBaseline, ACancelOrFailedLoadLeftByAnEarlierCommandDoesNotStopTheEntry) {
+  S.CancelFlag = 1;
+  S.LoadFailed = True;
+  int curvesEntered = 0;
+  Hooks.EnterPowerCurve = [&curvesEntered](Integer, Integer) { ++curvesEntered; };
+  seam.answers = {Msg::Ok};
+  FileBaseline();
+  EXPECT_GT(curvesEntered, 0);
+  EXPECT_EQ(seam.asked.back().text, "Baseline data has been restored");
+  EXPECT_EQ(seam.asked.size(), 2u);  // no "Data entry cancelled" between
+  EXPECT_EQ(S.CancelFlag, 0);
+}
+
 }  // namespace
 }  // namespace kestrelon

@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "files/file_commands.h"
 #include "files/open_pattern.h"
+#include "power/engine_analyser_import.h"
 #include "scripted_file_windows.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
@@ -114,6 +115,25 @@ TEST_F(FileCommands, CancelledEntryRunsExitAndEndsWithCancelFlagClear) {
   EXPECT_EQ(std::tuple(windows.exits, S.CancelFlag), std::tuple(1, 0));
 }
 
+TEST_F(FileCommands, ImportRefusedInTheCurveGraphLetsNewsEntryGoOn) {
+  // The curve graph of New's entry imports an Engine Analyser file it refuses (a line that is
+  // no reading, a file with no reading), then its OK accepts the curve drawn by hand.
+  for (const char* bytes : {"RPM,Torque,Power\n", "3000,200\n"}) {
+    SCOPED_TRACE(bytes);
+    const std::string file = folder.write("dyno.csv", bytes);
+    seam.asked.clear();
+    S.DataSaved = True;
+    windows.exits = windows.menusEnabled = 0;
+    Hooks.EnterPowerCurve = [&file](Integer column, Integer) {
+      ImportEngineAnalyserPower(file, column);
+      S.CurveEntered[column] = True;
+    };
+    FileNew();
+    ASSERT_EQ(seam.asked.size(), 1u);  // the refusal, and no "Data entry cancelled"
+    EXPECT_EQ(std::tuple(windows.exits, windows.menusEnabled, S.DataLoaded), std::tuple(0, 1, True));
+  }
+}
+
 TEST_F(FileCommands, OpenCompleteVehicleEmptiesTheRingAndComparesWithTheNewVehicle) {
   const std::string car = test::GoldenPair(folder, "CAR");
   windows.answers = {{car}};
@@ -144,16 +164,19 @@ TEST_F(FileCommands, OpenCompleteVehicleCancelledClearsLoadFailed) {
 TEST_F(FileCommands, OpenCompleteVehicleCancelledOrRejectedKeepsTheVehicleInMemory) {
   S.DataLoaded = True;
   const std::string rejected = folder.write("BAD.WCD", test::NumberedLines(150));
-  for (const std::vector<test::DialogAnswer>& answers :
-       {std::vector<test::DialogAnswer>{{""}}, std::vector<test::DialogAnswer>{{rejected}}}) {
+  // The dialog's answer, and the CancelFlag an earlier command left behind (the estimate
+  // dialog's Cancel leaves 1): the load that did not come through asks no exit question.
+  for (const auto& [answer, cancelLeft] : {std::pair<std::string, Integer>{"", 0}, {"", 1}, {rejected, 1}}) {
+    SCOPED_TRACE(answer + " " + std::to_string(cancelLeft));
+    S.CancelFlag = cancelLeft;
     const SharedState before = S;
-    windows.answers.assign(answers.begin(), answers.end());
+    windows.answers = {{answer}};
     EXPECT_FALSE(FileVehicle());
     EXPECT_EQ(std::tie(S.VehicleData, S.PowerCurve[0][40], S.EngineEntered, S.ChassisEntered),
               std::tie(before.VehicleData, before.PowerCurve[0][40], before.EngineEntered,
                        before.ChassisEntered));
     EXPECT_TRUE(RingUntouched());
-    EXPECT_EQ(std::tuple(S.LoadFailed, S.DataLoaded, S.CancelFlag), std::tuple(False, True, 0));
+    EXPECT_EQ(std::tuple(S.LoadFailed, S.DataLoaded, S.CancelFlag, windows.exits), std::tuple(False, True, 0, 0));
   }
 }
 

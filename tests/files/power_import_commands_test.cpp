@@ -63,8 +63,14 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
   const PeakSummary summary = S.EngineSummary;
   const std::string invalid = " contains invalid data - loading will be aborted";
   const std::string path = folder.file("dyno.csv");
-  const std::pair<const char*, std::string> cases[] = {
+  // A line is quoted up to 80 characters; a longer one is cut there and "..." follows.
+  const std::string title80 = "RPM,Torque,Power" + std::string(64, 'x');
+  std::string megabyteLine;
+  while (megabyteLine.size() < 1000000) megabyteLine += "A ";
+  const std::pair<std::string, std::string> cases[] = {
       {"RPM,Torque,Power\n2000,100,1\n", "RPM,Torque,Power" + invalid},
+      {title80 + "\n", title80 + invalid},
+      {megabyteLine, megabyteLine.substr(0, 80) + "..." + invalid},
       {"2000,100\n", "No data in file " + path},
       {"", "No data in file " + path},
       // A typing slip no power file holds, and readings whose joining line meets zero at row
@@ -77,14 +83,16 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
       {"3000,100,1\n3000,-5,1\n", "No data in file " + path},
   };
   for (const auto& [bytes, message] : cases) {
-    SCOPED_TRACE(bytes);
+    SCOPED_TRACE(bytes.substr(0, 100));
     windows.answers = {{folder.write("dyno.csv", bytes)}};
     FilePowerEA();
-    EXPECT_EQ(seam.asked.back().text, message);
+    const std::string& said = seam.asked.back().text;
+    EXPECT_TRUE(said == message) << said.substr(0, 200);
     EXPECT_EQ(S.PowerCurve, curve);
     EXPECT_EQ(S.EngineSummary, summary);
     EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(15, 60, 58));
     EXPECT_EQ(std::tuple(S.DataSaved, S.CalcRequested), std::tuple(True, False));
+    EXPECT_EQ(S.CancelFlag, 0);  // no later command finds the refusal
   }
 }
 
@@ -101,6 +109,7 @@ TEST_F(PowerImportCommands, SuperFlowCancelledChoiceEndsQuietly) {
 }
 
 TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
+  S.LoadFailed = True;  // left by an earlier refused import or cancelled file dialog
   windows.answers = {{folder.write("RUN.SD9", SuperFlowSheet({{2000, "200.0"}, {3000, "200.0"}}))}};
   SuperFlowChoice.ChooseCurve = [] { S.CurrentStage = 1; };
   FilePowerSuper();
