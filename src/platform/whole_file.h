@@ -36,10 +36,10 @@ struct FileWriteResult {
   bool pathMissing() const;
 };
 
-// The most a file the program reads may hold: 64 MiB. Far above any it reads: a vehicle file
-// (221 lines) and a power file (604 lines) hold a few kilobytes, an engine export a few hundred,
-// the settings less, and the vehicle library about 50 kB a vehicle (some 1300 vehicles). A
-// larger file is no file of the program's, and reading it whole could take all the memory.
+// The most a file the program reads may hold: 64 MiB, far above any it reads. A vehicle file
+// (221 lines), a power file (604 lines), the settings and an engine export of a few hundred
+// readings hold kilobytes; the vehicle library at most some 53 kB a vehicle, over 1200 of them.
+// A larger file is no file of the program's, and reading it whole could take all the memory.
 inline constexpr std::size_t MostFileBytes = std::size_t{64} << 20;
 
 // The file-system calls that change files. Each answers 0 or the system's error number. The
