@@ -19,6 +19,8 @@ namespace kestrelon {
 namespace {
 
 constexpr const char* TitleMark = "///*";
+// The description, and each column's title and rows: lines after them are never used, nor kept.
+constexpr std::size_t MostLines = 1 + CurveColumns * (1 + CurveTopRow);
 
 // What a power file holds once read, before it replaces the curves in memory.
 struct PowerFileRead {
@@ -64,7 +66,7 @@ std::optional<PowerFileRead> ReadPowerFile(const std::vector<std::string>& lines
 
 void LoadPowerFile(const std::string& path) {
   S.LoadFailed = False;
-  const auto lines = ReadTextLines(path, "Load power data");
+  const auto lines = ReadTextLines(path, "Load power data", MostLines);
   const auto content = lines ? ReadPowerFile(*lines) : std::nullopt;
   if (!content) {
     if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, "Load power data");

@@ -10,6 +10,8 @@ namespace kestrelon {
 namespace {
 
 constexpr int BodyLines = 200;  // groups 1..10, items 1..20
+// The description, the body and group 0: lines after them are never used, nor kept.
+constexpr std::size_t MostLines = 1 + BodyLines + 20;
 constexpr const char* LoadTitle = "Load chassis data";
 
 }  // namespace
@@ -27,7 +29,7 @@ std::string InvalidFileText(const std::string& path) {
 
 void LoadVehicleFile(const std::string& path) {
   S.LoadFailed = False;
-  const auto lines = ReadTextLines(path, LoadTitle);
+  const auto lines = ReadTextLines(path, LoadTitle, MostLines);
   std::size_t next = 0;
   std::string description;
   if (lines) description = TakeFileDescription(*lines, next);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -72,6 +73,15 @@ namespace {
 // Why a file of this kind is not read or replaced as a file: 0 for a regular one.
 int NotAFile(const struct stat& st) { return S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? 0 : EINVAL; }
 
+// An open file closed however the work on it ends, running out of memory included.
+struct ClosedAtEnd {
+  int fd;
+  ~ClosedAtEnd() {
+    if (fd >= 0) ::close(fd);
+  }
+  operator int() const { return fd; }
+};
+
 }  // namespace
 
 int FileSystemCalls::Read(const std::string& path, std::string& bytes) {
@@ -80,18 +90,22 @@ int FileSystemCalls::Read(const std::string& path, std::string& bytes) {
   if (::stat(path.c_str(), &st) != 0) return errno;
   if (const int error = NotAFile(st)) return error;
   // Not waiting, should the name have become a FIFO since.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const ClosedAtEnd fd{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
   if (fd < 0) return errno;
   int error = ::fstat(fd, &st) != 0 ? errno : NotAFile(st);
+  if (error == 0 && static_cast<std::uintmax_t>(st.st_size) > MostFileBytes) error = EFBIG;
+  if (error == 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   while (error == 0) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) error = errno;
     if (n <= 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    // A file that grows while it is read is held to the same bound.
+    if (bytes.size() + static_cast<std::size_t>(n) > MostFileBytes) error = EFBIG;
+    else bytes.append(buffer, static_cast<std::size_t>(n));
   }
-  ::close(fd);
+  if (error != 0) bytes.clear();
   return error;
 }
 

@@ -14,6 +14,7 @@
 // one is taken. The next save of that target that comes through removes them; an old content
 // whose target is missing is put back under the target's name first.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -35,6 +36,12 @@ struct FileWriteResult {
   bool pathMissing() const;
 };
 
+// The most a file the program reads may hold: 64 MiB, far above any it reads. A vehicle file
+// (221 lines), a power file (604 lines), the settings and an engine export of a few hundred
+// readings hold kilobytes; the vehicle library at most some 53 kB a vehicle, over 1200 of them.
+// A larger file is no file of the program's, and reading it whole could take all the memory.
+inline constexpr std::size_t MostFileBytes = std::size_t{64} << 20;
+
 // The file-system calls that change files. Each answers 0 or the system's error number. The
 // program uses the system's own; a test puts in its own to make any one of them fail.
 class FileSystemCalls {
@@ -53,7 +60,8 @@ class FileSystemCalls {
   virtual int Rename(const std::string& from, const std::string& to);
   virtual int Remove(const std::string& path);
   // The whole content of a regular file (links followed). Anything else is EINVAL (EISDIR for a
-  // folder) and is never opened: a FIFO would wait for a writer, a device need never end.
+  // folder) and is never opened: a FIFO would wait for a writer, a device need never end. A file
+  // of more than MostFileBytes is EFBIG, read no further. On an error the bytes are empty.
   virtual int Read(const std::string& path, std::string& bytes);
 };
 

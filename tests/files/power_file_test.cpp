@@ -134,16 +134,25 @@ TEST_F(PowerFileTest, RejectedFilesLeaveTheCurvesAsTheyWere) {
 }
 
 TEST_F(PowerFileTest, TorqueUpToTenMillionIsReadAndAFileErrorIsToldAsOne) {
-  Load(Span(20, 60, "10000000") + Empty + Empty);
+  // Lines after the third column are not read, whatever they hold.
+  std::string trailing;
+  for (int i = 0; i < 100000; ++i) trailing += i % 2 ? "\r\n" : "torque\n";
+  Load(Span(20, 60, "10000000") + Empty + Empty + trailing);
   EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(False, 1e7f));
   EXPECT_TRUE(std::isfinite(S.EngineSummary[0][2]));
+  EXPECT_TRUE(seam.asked.empty());
 
-  // A folder and a file the racer may not read are file errors, not invalid data.
+  // A folder, a file the racer may not read, one far larger than any power file and one whose
+  // read runs out of memory are file errors, not invalid data.
   std::filesystem::create_directory(folder.file("cars.vcd"));
+  std::filesystem::resize_file(folder.write("huge.vcd", Span(20, 60, "100") + Empty + Empty), MostFileBytes + 1);
   test::FailingFileSystem fs;
   fs.unreadable = {folder.write("theirs.vcd", Span(20, 60, "100") + Empty + Empty)};
+  fs.outOfMemory = {folder.write("short.vcd", Span(20, 60, "100") + Empty + Empty)};
   for (const auto& [name, told] : {std::pair("theirs.vcd", "Unexpected Error # 13 : Permission denied"),
-                                   std::pair("cars.vcd", "Unexpected Error # 21 : Is a directory")}) {
+                                   std::pair("cars.vcd", "Unexpected Error # 21 : Is a directory"),
+                                   std::pair("huge.vcd", "Unexpected Error # 27 : File too large"),
+                                   std::pair("short.vcd", "Unexpected Error # 12 : Cannot allocate memory")}) {
     seam.asked.clear();
     EXPECT_NO_THROW(LoadPowerFile(folder.file(name)));
     EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(True, 1e7f));

@@ -37,6 +37,13 @@ TEST_F(VehicleFileTest, LinesMapToGroupsAndItemsAndAShortGroupZeroKeepsTheRest) 
   EXPECT_EQ(S.VehicleData[0][1], "old0-1");
   LoadVehicleFile(folder.write("210.wcd", test::NumberedLines(210)));
   EXPECT_EQ(std::tie(S.VehicleData[0][10], S.VehicleData[0][11]), std::tuple("v210", "old0-11"));
+  // Lines after group 0 are not read, whatever they hold.
+  std::string trailing;
+  for (int i = 0; i < 100000; ++i) trailing += i % 2 ? "\r\n" : "more\n";
+  LoadVehicleFile(folder.write("long.wcd", "//*Long\r\n" + test::NumberedLines(220) + trailing));
+  EXPECT_EQ(std::tie(S.LoadFailed, S.DataDescription, S.VehicleData[1][1], S.VehicleData[0][20]),
+            std::tuple(False, "Long", "v1", "v220"));
+  EXPECT_TRUE(seam.asked.empty());
 }
 
 TEST_F(VehicleFileTest, DescriptionLineIsRecognisedByItsFirstThreeCharacters) {
@@ -130,17 +137,22 @@ TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
             std::tuple("98  in", "660kg", "two lines"));
 }
 
-// A file the racer may not read, a folder and a FIFO are file errors, not invalid data: each is
-// told with its reason, and the texts in memory stay as they were.
+// A file the racer may not read, a folder, a FIFO, a file far larger than any vehicle file and
+// one whose read runs out of memory are file errors, not invalid data: each is told with its
+// reason, and the texts in memory stay as they were.
 TEST_F(VehicleFileTest, AFileTheRacerMayNotReadAFolderOrAFifoIsToldAsTheFileErrorItIs) {
   std::filesystem::create_directory(folder.file("cars.wcd"));
   ASSERT_EQ(::mkfifo(folder.file("pipe.wcd").c_str(), 0600), 0);
+  std::filesystem::resize_file(folder.write("huge.wcd", test::NumberedLines(220)), MostFileBytes + 1);
   test::FailingFileSystem fs;
   fs.unreadable = {folder.write("theirs.wcd", test::NumberedLines(220))};
+  fs.outOfMemory = {folder.write("short.wcd", test::NumberedLines(220))};
   S.VehicleData[1][1] = "mine";
   for (const auto& [name, told] : {std::pair("theirs.wcd", "Unexpected Error # 13 : Permission denied"),
                                    std::pair("cars.wcd", "Unexpected Error # 21 : Is a directory"),
-                                   std::pair("pipe.wcd", "Unexpected Error # 22 : Not a regular file")}) {
+                                   std::pair("pipe.wcd", "Unexpected Error # 22 : Not a regular file"),
+                                   std::pair("huge.wcd", "Unexpected Error # 27 : File too large"),
+                                   std::pair("short.wcd", "Unexpected Error # 12 : Cannot allocate memory")}) {
     seam.asked.clear();
     EXPECT_NO_THROW(LoadVehicleFile(folder.file(name)));
     EXPECT_EQ(std::tuple(S.LoadFailed, S.VehicleData[1][1]), std::tuple(True, "mine"));

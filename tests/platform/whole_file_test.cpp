@@ -344,5 +344,19 @@ TEST(WholeFile, ANameAsLongAsTheFileSystemAllowsSavesAndIsReplaced) {
   EXPECT_EQ(Entries(dir.path()), 1u);
 }
 
+// A file as large as any the program reads is read whole; one byte more and it is refused
+// unread, its content never held in memory.
+TEST(WholeFile, AFileLargerThanAnyTheProgramReadsIsRefused) {
+  test::TempFolder dir;
+  const std::string path = dir.Write("BIG.WCD", "first line\r\n");
+  for (const auto& [size, error] : {std::pair(MostFileBytes, 0), std::pair(MostFileBytes + 1, EFBIG)}) {
+    fs::resize_file(path, size);  // the rest a hole, read as zeros
+    std::string bytes;
+    EXPECT_EQ(FileSystem().Read(path, bytes), error) << size;
+    EXPECT_EQ(bytes.size(), error == 0 ? size : 0u);
+  }
+  EXPECT_EQ(FileError(EFBIG).description, "File too large");
+}
+
 }  // namespace
 }  // namespace kestrelon

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <new>
 #include <set>
 #include <string>
 #include <utility>
@@ -28,6 +29,8 @@ class FailingFileSystem : public FileSystemCalls {
   bool noLinks = false;
   // Files the user may not read (another user's, mode 0600), even when the tests run as root.
   std::set<std::string> unreadable;
+  // Files whose read runs out of memory.
+  std::set<std::string> outOfMemory;
   // The call (counting every kind, from 1) at which the program is killed; 0 = never.
   int killedAt = 0;
   std::array<int, Calls> count{};
@@ -61,6 +64,7 @@ class FailingFileSystem : public FileSystemCalls {
   }
   int Read(const std::string& path, std::string& bytes) override {
     if (Fails(ReadCall)) return error_;
+    if (outOfMemory.count(path)) throw std::bad_alloc();
     return unreadable.count(path) ? EACCES : FileSystemCalls::Read(path, bytes);
   }
 

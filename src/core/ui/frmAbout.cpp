@@ -10,7 +10,6 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/ui/pictures.h"
-#include "platform/qt/text.h"
 
 namespace kestrelon {
 namespace {
@@ -60,7 +59,7 @@ void frmAbout::Form_Load() {
 
   bool builtIn = Cfg.SplashImage.empty();
   if (!builtIn) {
-    const QPixmap chosen(QPath(Cfg.SplashImage));
+    const QPixmap chosen = QPixmap::fromImage(PictureFile(Cfg.SplashImage));
     if (chosen.isNull()) {
       // A picture that cannot be read is dropped for good; the built-in one shows instead.
       Cfg.SplashImage.clear();

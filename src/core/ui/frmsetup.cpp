@@ -17,6 +17,7 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "core/ui/pictures.h"
 #include "core/units.h"
 #include "platform/paths.h"
 #include "platform/qt/help_window.h"
@@ -169,7 +170,7 @@ void frmsetup::PrintSetup_Click() {
 }
 
 bool frmsetup::Preview(const std::string& path) {
-  const QImage picture(QPath(path));
+  const QImage picture = PictureFile(path);
   if (picture.isNull()) return false;
   TestImage->setPixmap(QPixmap::fromImage(
       picture.scaled(TestImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+#include "platform/whole_file.h"
+
 namespace kestrelon {
 namespace {
 
@@ -268,6 +270,12 @@ QImage LogoPicture() {
   p.setFont(QFont(QStringLiteral("Sans"), 22, QFont::Bold));
   p.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("KESTRELON"));
   return logo;
+}
+
+QImage PictureFile(const std::string& path) {
+  std::string bytes;
+  if (FileSystem().Read(path, bytes) != 0) return {};
+  return QImage::fromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 }  // namespace kestrelon

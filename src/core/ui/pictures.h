@@ -1,8 +1,10 @@
 #pragma once
-// The program's built-in pictures, drawn in code: the 17 command icons of the main bar, the
-// splash picture in full and in 16 colours, and the product logo laid over a chosen picture.
+// The program's pictures: the built-in ones, drawn in code (the 17 command icons of the main bar,
+// the splash picture in full and in 16 colours, and the product logo laid over a chosen picture),
+// and the picture file the racer chose for the splash.
 
 #include <QImage>
+#include <string>
 
 namespace kestrelon {
 
@@ -15,5 +17,10 @@ QImage IconStripPicture();
 QImage SplashPicture(bool sixteenColours);
 // 284 x 47 pixels.
 QImage LogoPicture();
+
+// The picture in the file at path, read only from a regular file as every file the program
+// reads: a FIFO would keep the window from ever opening while it waits for a writer, and a
+// device need never end. A null image when the file cannot be read or holds no picture.
+QImage PictureFile(const std::string& path);
 
 }  // namespace kestrelon

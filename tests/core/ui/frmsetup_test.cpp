@@ -7,15 +7,19 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <string>
 #include <tuple>
 
 #include "core/commands.h"
 #include "core/settings.h"
+#include "core/scoped_env.h"
 #include "core/state.h"
+#include "core/ui/fifo_watch.h"
 #include "core/window_list.h"
 #include "support/scripted_ui.h"
 
@@ -86,15 +90,19 @@ TEST_F(SetupDialog, ShowsTheSettingsAndStoresThemOnOK) {
 }
 
 TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
+  TempFolder folder;
+  const FifoWatch fifo(folder / "pipe.bmp");  // would wait for a writer for ever
+  ASSERT_TRUE(fifo.made());
   frmsetup setup;
   LoadForOwnPicture(setup);
-  const std::pair<const char*, const char*> cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"/pics/photo.jpeg", "Unrecognised file type JPEG for image"},
       {"/pics/logo.gif", "GIF files are unsupported for copyright reasons"},
       {"/pics/photo", "Unrecognised file type for image"},
       {"/my.pics/photo", "Unrecognised file type PICS/PHOTO for image"},
       {"/pics/missing.bmp", "Could not load picture /pics/missing.bmp"},
       {"/pics/drawing.wmf", "Could not load picture /pics/drawing.wmf"},
+      {fifo.path(), "Could not load picture " + fifo.path()},
   };
   for (const auto& [path, message] : cases) {
     const auto asked = Browse(setup, path);
@@ -104,6 +112,17 @@ TEST_F(SetupDialog, RefusesPicturesItCannotShow) {
   }
   EXPECT_TRUE(Browse(setup, "").empty());  // a cancelled file dialog says nothing
   EXPECT_EQ(Cfg.SplashImage, "");
+
+  // The stored picture is previewed as the dialog opens.
+  Cfg.SplashImage = fifo.path();
+  scripted.asked.clear();
+  frmsetup again;
+  LoadForOwnPicture(again);
+  EXPECT_FALSE(fifo.waited());
+  EXPECT_TRUE(again.TestImage->pixmap().isNull());
+  ASSERT_FALSE(scripted.asked.empty());
+  EXPECT_EQ(std::tie(scripted.asked.back().text, scripted.asked.back().title),
+            std::tuple("Could not load picture " + fifo.path(), "Logo picture"));
 }
 
 TEST_F(SetupDialog, ChosenPictureIsKeptEvenWhenCancelled) {
