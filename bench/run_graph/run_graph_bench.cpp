@@ -26,7 +26,7 @@ void BM_DrawRunGraph60sWithBaseline(benchmark::State& state) {
   InitTables();
   Cfg.HistoryLog = False;
   test::LoadWestfield(60);
-  S.RecordedWith.LaunchStage = 0.2286f;
+  S.LaunchStage = 0.2286f;  // staged 9 in
   ApplyDisplayUnits("I");
   CalculatePerformance(0);
   SetBaseline();

@@ -1,5 +1,6 @@
 // PERFORMANCE DATA: the speed-step table and the timing ticket of the last run, with the spot
-// distance placed among the marks by its distance, the launch speed and the staging distance.
+// distance placed among the marks by its distance, and the launch speed and staging distance that
+// run was set up with (a set-up stored since, by a run that did not complete, is not shown).
 #include <cmath>
 #include <string>
 
@@ -103,10 +104,10 @@ void PerformanceSection(ReportWriter& out) {
     out.LabelledValueTab("Rollout", {Format(S.RunRolloutTime, "#0.000"), " seconds"}, 20);
   TimingLines(out);
   out.BlankLine();
-  out.LabelledValueTab("Launch RPM ", {std::to_string(static_cast<Integer>(S.LaunchRPM * 100))}, 20);
+  out.LabelledValueTab("Launch RPM ", {std::to_string(static_cast<Integer>(S.RecordedWith.LaunchRPM * 100))}, 20);
   if (staged) {
     out.BlankLine();
-    out.LabelledValueTab("Rollout ", {Trim(S.VehicleData[4][5])}, 20);
+    out.LabelledValueTab("Rollout ", {Trim(S.RecordedWith.LaunchStageText)}, 20);
   }
   if (out.sink() != ReportSink::Printer) {
     out.EmptyLine();

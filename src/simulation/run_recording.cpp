@@ -17,8 +17,15 @@ Single Ratio(Single a, Single b) { return b != 0 ? a / b : 0.0f; }
 }  // namespace
 
 void NoteRecording() {
-  S.RecordedWith = {S.PointSpacing, S.LaunchTime,    S.LaunchStage,  S.Trap8Length,
-                    S.Trap4Length,  S.Trap8Position, S.Trap4Position};
+  S.RecordedWith = {.PointSpacing = S.PointSpacing,
+                    .LaunchTime = S.LaunchTime,
+                    .LaunchStage = S.LaunchStage,
+                    .Trap8Length = S.Trap8Length,
+                    .Trap4Length = S.Trap4Length,
+                    .Trap8Position = S.Trap8Position,
+                    .Trap4Position = S.Trap4Position,
+                    .LaunchRPM = S.LaunchRPM,
+                    .LaunchStageText = S.VehicleData[4][5]};
 }
 
 void RecordRunPoint() {

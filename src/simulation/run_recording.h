@@ -7,8 +7,9 @@ namespace kestrelon {
 // every channel and makes it the last point.
 void RecordRunPoint();
 
-// Notes the set-up the run's points are about to be recorded with (RecordedWith): the set-up
-// may change before the next run, while the points are still read as they were recorded.
+// Notes the set-up the run's points are about to be recorded with (RecordedWith), with the
+// launch rpm and staging distance as typed for its report: the set-up may change before the
+// next run, while the points are still read as they were recorded.
 void NoteRecording();
 
 }  // namespace kestrelon

@@ -133,8 +133,8 @@ inline void GoldenVehicle() {
   // The run: staged 0.2 m, spot distance 100 m, speed traps of 100 ft and 80 ft ending at
   // their marks, 18 s at 2.5 m/s^2.
   S.RecordedWith.LaunchStage = 0.2f;
-  V[4][5] = "20cm";
-  S.LaunchRPM = 45;
+  V[4][5] = S.RecordedWith.LaunchStageText = "20cm";
+  S.LaunchRPM = S.RecordedWith.LaunchRPM = 45;
   S.RecordedWith.LaunchTime = 18;
   S.SimDistance = 100;
   S.RecordedWith.Trap8Length = 30.48;

@@ -10,10 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "core/tables.h"
 #include "report/performance_report.h"
 #include "report/report_drawing.h"
 #include "report/report_file.h"
 #include "report_fixture.h"
+#include "simulation/calculate_performance.h"
+#include "simulation/launch_setup.h"
+#include "support/scripted_ui.h"
+#include "support/westfield_fixture.h"
 
 namespace kestrelon {
 namespace {
@@ -263,6 +268,38 @@ TEST_F(ReportSectionsTest, SpotDistanceStandsByItsDistance) {
   S.SimDistance = 0;
   const auto lines = ReportLines();
   EXPECT_EQ(IndexOf(lines, "1/4 mile") + 1, IndexOf(lines, "Launch RPM") - 1);
+}
+
+// Presses Cancel as the run records its 100th point.
+class CancellingUi : public test::ScriptedUi {
+ public:
+  bool cancel = false;
+  void SetRunProgress(int point) override {
+    if (cancel && point == 100) S.CancelFlag = 1;
+  }
+};
+
+// The report of the last run gives the launch rpm and staging distance that run was set up with,
+// not those of a set-up a cancelled run stored since.
+TEST_F(ReportSectionsTest, LaunchLinesOfTheLastRunNotOfACancelledOne) {
+  CancellingUi seam;
+  test::ScopedUi guard(seam);
+  InitTables();
+  Cfg.HistoryLog = False;
+  test::LoadWestfield(16);
+  LaunchBoxes boxes{"60", "1.5", "4500", "16", " 9in ", "", "60ft", "60ft", 0, 0};
+  ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+  CalculatePerformance(1);
+  boxes.LaunchRPM = "5500";
+  boxes.LaunchStage = "50cm";
+  ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+  seam.cancel = true;
+  CalculatePerformance(1);
+  ASSERT_EQ(S.RunDone, True);
+
+  const auto lines = ReportLines();
+  EXPECT_TRUE(Has(lines, "Launch RPM         4500"));
+  EXPECT_TRUE(Has(lines, "Rollout            9in"));
 }
 
 TEST_F(ReportSectionsTest, PrinterLacksTheEmptyAndClosingLinesAndUsesItsSizes) {

@@ -57,15 +57,18 @@ TEST_F(SpeedStepsTest, ASpeedExactlyOnAStepIsNoCrossing) {
 }
 
 // Where the recorded accelerations cannot account for the rise in speed across the interval,
-// the step's time is taken from the speeds; time and distance stay inside the interval.
+// the step's time is taken from the speeds; time and distance stay inside the interval. Where
+// they can, however small, the time is the one they give.
 TEST_F(SpeedStepsTest, TimeAndDistanceStayInsideTheirInterval) {
   struct Case {
     const char* what;
     Single spacing, u0, u1, a0, a1, d0, d1;
+    bool fromSpeeds = true;
   } cases[] = {
       {"deceleration before the point", 0.5f, 4, 6, -8, 2, 10, 12.5f},
       {"acceleration far too small", 1.49f, 2, 6, 0.02f, 0.02f, 100, 115},
       {"zero acceleration", 1, 4, 6, 0, 0, 10, 15},
+      {"a rising acceleration below 1", 0.5f, 4.4f, 4.6f, 0.2f, 0.6f, 10, 12.25f, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -73,8 +76,10 @@ TEST_F(SpeedStepsTest, TimeAndDistanceStayInsideTheirInterval) {
     const auto steps = SpeedSteps();
     ASSERT_EQ(steps.size(), 1u);
     const double f = (10 * 0.447 - c.u0) / (c.u1 - c.u0);  // the step's share of the interval
-    EXPECT_NEAR(steps[0].time, f * c.spacing, 1e-5);
-    EXPECT_NEAR(steps[0].distance, c.d0 + (c.u0 + 4.47) / 2 * f * c.spacing, 1e-3);
+    const double mean = c.a0 + f * (c.a1 - c.a0) / 2;      // the acceleration up to the step
+    const double time = c.fromSpeeds ? f * c.spacing : (4.47 - c.u0) / mean;
+    EXPECT_NEAR(steps[0].time, time, 1e-5);
+    EXPECT_NEAR(steps[0].distance, c.d0 + (c.u0 + 4.47) / 2 * time, 1e-3);
     EXPECT_GE(steps[0].distance, c.d0);
     EXPECT_LE(steps[0].distance, c.d1);
     EXPECT_NEAR(steps[0].acceleration, c.a0 + f * (c.a1 - c.a0), 1e-4);

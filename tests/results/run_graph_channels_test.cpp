@@ -88,6 +88,10 @@ TEST_F(Channels, MetricUnitsChangeFactorsAndTexts) {
   EXPECT_NEAR(values[500], 15 / 0.2778, 1e-3);
   EXPECT_EQ(SetupChannels(3, CurrentRun, values).unit, "m");
   EXPECT_NEAR(values[500], 37.5, 1e-4);
+  S.RecordedWith.LaunchStage = 1.5f;  // staged: aligned, counted from the start beam
+  S.RunRolloutTime = 1;
+  SetupChannels(3, CurrentRun, values);
+  EXPECT_NEAR(values[500], 36, 1e-4);
   EXPECT_EQ(SetupChannels(11, CurrentRun, values).unit, "cm");
   EXPECT_NEAR(values[500], 30, 1e-4);
 }
@@ -99,6 +103,8 @@ TEST_F(Channels, LiftTitleFollowsTheLastPointAndValuesAreShownPositive) {
   for (int i = 0; i <= 1000; ++i) S.RunResults[PtLiftForce][CurrentRun][i] = -100;
   EXPECT_EQ(SetupChannels(23, CurrentRun, values).title, "Downforce");
   EXPECT_GT(values[1000], 0);
+  S.RunResults[PtLiftForce][CurrentRun][1000] = 0;  // none at the end: no downforce either
+  EXPECT_EQ(SetupChannels(23, CurrentRun, values).title, "Lift");
   // The baseline keeps the sign and the listed title.
   LoadSyntheticRun(1000, 10, BaselineRun);
   EXPECT_EQ(SetupChannels(23, BaselineRun, values).title, "Lift/Downforce");

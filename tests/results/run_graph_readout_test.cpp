@@ -58,10 +58,18 @@ TEST_F(ReadOutTest, DistanceAxisCountsFromTheStagingDistance) {
   EXPECT_EQ(out->position, Format(4.5 * S.LengthFactor, "####0.0") + "ft");
   // Trace 3 is the time after the rollout, shown as stored.
   EXPECT_EQ(out->values[2], "Time : " + Format(2 - S.RunRolloutTime, "####0.0#"));
+
+  // Not aligned: counted from the start of motion.
+  Cfg.AlignRollout = False;
+  Draw();
+  const std::optional<ReadOut> unaligned = ReadOutAt(graph, graph.XPerUnit * 6 * S.LengthFactor);
+  ASSERT_TRUE(unaligned);
+  EXPECT_EQ(unaligned->position, Format(6 * S.LengthFactor, "####0.0") + "ft");
 }
 
 // Each series is read over its own length: past the end of one, its value or its bracket is
-// blank and the other is still read.
+// blank and the other is still read. The time is the run's; a run without points (one that could
+// not be simulated) has none to give.
 TEST_F(ReadOutTest, BaselineOfAnotherLengthReadOverItsOwnPoints) {
   Cfg.AlignRollout = False;
   S.ShowBaseline = True;
@@ -69,20 +77,24 @@ TEST_F(ReadOutTest, BaselineOfAnotherLengthReadOverItsOwnPoints) {
     int baselinePoints;
     float baselineSeconds, t;
     const char* value;
+    int runPoints = 1000;
   } cases[] = {
       {600, 6, 3, "Engine RPM : 4200.0 (4200.0)"},
       {1000, 6, 3, "Engine RPM : 4200.0 (4200.0)"},  // less than a pixel per point
       {600, 6, 8, "Engine RPM : 6200.0"},
       {3, 0.03f, 5, "Engine RPM : 5000.0"},
       {1000, 12, 11, "Engine RPM :  (7400.0)"},
+      {1000, 10, 3, "Engine RPM :  (4200.0)", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
+    S.PointCount = static_cast<Integer>(c.runPoints);
     LoadSyntheticRun(c.baselinePoints, c.baselineSeconds, BaselineRun);
     Draw();
     const std::optional<ReadOut> out = ReadOutAt(graph, c.t * graph.XPerUnit);
     ASSERT_TRUE(out);
     EXPECT_EQ(out->values[1], c.value);
+    EXPECT_EQ(out->position, Format(c.runPoints > 0 ? c.t : 0.0f, "##0.00") + " sec");
   }
   EXPECT_FALSE(ReadOutAt(graph, 12.5 * graph.XPerUnit));  // beyond both
 }

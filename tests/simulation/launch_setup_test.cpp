@@ -1,13 +1,30 @@
-// The set-up's checks without the dialog; the dialog's own tests type the common cases.
+// The set-up's checks without the dialog; the dialog's own tests type the common cases. And a
+// set-up stored after a run, which every reader of that run leaves alone.
 #include "simulation/launch_setup.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "core/units.h"
+#include "platform/recording_canvas.h"
+#include "report/report_file.h"
+#include "report/report_sections.h"
+#include "report/speed_steps.h"
+#include "results/run_graph.h"
 #include "results/run_graph_channels.h"
+#include "results/run_graph_display.h"
+#include "results/run_graph_readout.h"
+#include "results/set_baseline.h"
 #include "simulation/calculate_performance.h"
+#include "simulation/timing_points.h"
 #include "support/run_fingerprint.h"
 #include "support/scripted_ui.h"
 #include "support/westfield_fixture.h"
@@ -146,6 +163,103 @@ TEST_F(LaunchSetupTest, ARunAfterNoToTheLongestTimeGivesTheTicketOfA60SecondRun)
 
   CalculatePerformance(0);
   EXPECT_EQ(test::RunFingerprint(), sixty);
+}
+
+// Presses Cancel as the run records its 100th point.
+class CancellingUi : public ScriptedUi {
+ public:
+  bool cancel = false;
+  void SetRunProgress(int point) override {
+    if (cancel && point == 100) S.CancelFlag = 1;
+  }
+};
+
+template <typename Numbers>
+std::string Figures(const Numbers& numbers) {
+  std::ostringstream text;
+  text.precision(9);
+  for (const auto& n : numbers) text << n << ' ';
+  return text.str();
+}
+
+std::string Figures(std::initializer_list<double> numbers) { return Figures<>(numbers); }
+
+// What every reader of the last run gives, as text: the timing ticket with the spot distance;
+// on each axis the graph as drawn (traces, marks, timing box) and a read-out; Set Baseline's
+// stage, rollout and figures; the speed steps; the report's performance data.
+std::map<std::string, std::string> ReadLastRun() {
+  std::map<std::string, std::string> read;
+  CalcTimingPoints();
+  read["ticket"] = Figures({S.Mark60ft, S.Mark330ft, S.Mark660ft, S.Mark1320ft, S.RunRolloutTime, S.Time60ft,
+                            S.Speed60ft, S.Time330ft, S.Speed330ft, S.Time660ft, S.Speed660ft, S.Time1320ft,
+                            S.Speed1320ft, S.TimeSimDistance, S.SpeedSimDistance});
+  for (const Integer timeAxis : {True, False}) {
+    Cfg.XAxisTime = timeAxis;
+    const std::string axis = timeAxis != False ? "time axis " : "distance axis ";
+    RecordingCanvas pic(1000, 600);
+    RunGraph graph;
+    PrepareRunGraph(graph);
+    DrawRunGraph(pic, graph, 600);
+    std::string drawn;
+    for (const DrawOp& op : pic.ops) drawn += Figures({double(op.kind), op.x1, op.y1, op.x2, op.y2}) + op.text + "\n";
+    read[axis + "graph"] = drawn;
+    const std::optional<ReadOut> out = ReadOutAt(graph, 0.4 * GridWidth);
+    read[axis + "read-out"] = out ? out->position + "|" + out->values[1] + "|" + out->values[2] : "none";
+  }
+  SetBaseline();
+  read["baseline"] = Figures({S.BaselineLaunchStage, S.BaselineRolloutTime}) + Figures(S.BaselinePerfText);
+  for (const SpeedStep& row : SpeedSteps())
+    read["speed steps"] += Figures({double(row.step), row.time, row.distance, row.engineRows, row.acceleration});
+  ReportWriter report(ReportSink::File, {});
+  PerformanceSection(report);
+  read["performance data"] = ReportText(report.ops());
+  return read;
+}
+
+// A staged run with two speed traps of their own; then a set-up stored since, by No to the
+// 60-second question or by a run cancelled on its way, each with another stage, rpm and traps:
+// every reader of the run reads it as before, with what the run noted of its own set-up.
+TEST_F(LaunchSetupTest, ASetUpStoredSinceLeavesEveryReaderOfTheLastRunAsItWas) {
+  CancellingUi seam;
+  ScopedUi guard(seam);
+  Cfg.HistoryLog = False;
+  const struct {
+    const char* what;
+    LaunchBoxes later;
+    bool run;  // accepted and run until Cancel; else No to the question
+  } since[] = {
+      {"No to the 60-second question", {"80", "1.2", "5500", "70", "50cm", "", "80ft", "40ft", 2, 0}, false},
+      {"a cancelled run", {"80", "1.2", "5500", "10", "50cm", "", "80ft", "40ft", 2, 0}, true},
+  };
+  for (const auto& row : since) {
+    SCOPED_TRACE(row.what);
+    test::LoadWestfield(16);
+    ApplyDisplayUnits("I");
+    S.SimDistance = 100;
+    GraphDisplay = RunGraphDisplay{};
+    GraphDisplay.TraceChoice = {0, 3, 10, 2, 0};
+    boxes = {"60", "1.5", "4500", "16", "9in", "", "60ft", "100ft", 1, 2};
+    ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
+    CalculatePerformance(1);
+    const RecordedRunSettings& noted = S.RecordedWith;
+    ASSERT_EQ(std::tuple(noted.LaunchTime, noted.LaunchStage, noted.Trap8Length, noted.Trap4Length,
+                         noted.Trap8Position, noted.Trap4Position, noted.LaunchRPM, noted.LaunchStageText),
+              std::tuple(S.LaunchTime, S.LaunchStage, S.Trap8Length, S.Trap4Length, S.Trap8Position,
+                         S.Trap4Position, S.LaunchRPM, S.VehicleData[4][5]));
+    const auto before = ReadLastRun();
+    ASSERT_GT(S.Time1320ft, 0);
+
+    boxes = row.later;
+    seam.answers = {Msg::No};
+    ASSERT_EQ(AcceptLaunchSetup(boxes).accepted, row.run);
+    seam.cancel = true;
+    if (row.run) CalculatePerformance(1);
+    seam.cancel = false;
+    ASSERT_NE(S.LaunchTime, noted.LaunchTime);
+    const auto after = ReadLastRun();
+    for (const auto& [reader, text] : before) EXPECT_EQ(after.at(reader), text) << reader;
+  }
+  GraphDisplay = RunGraphDisplay{};
 }
 
 TEST_F(LaunchSetupTest, OpeningRefillsOnlyOnRequestKeepsTheRPMOnTheCurveAndHoldsTheRiseTime) {

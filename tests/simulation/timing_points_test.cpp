@@ -49,8 +49,8 @@ TEST(CalcTimingPoints, TicketOfAConstantAccelerationRun) {
   RecordConstantAcceleration(0.016f);
   S.RecordedWith.Trap8Length = 20;
   S.RecordedWith.Trap8Position = 1;  // straddles the line: 10 m either side
-  S.RecordedWith.Trap4Length = 20;
-  S.RecordedWith.Trap4Position = 0;  // ends at the line
+  S.RecordedWith.Trap4Length = 30;
+  S.RecordedWith.Trap4Position = 2;  // begins at the line
   S.SimDistance = 50;
   CalcTimingPoints();
   const double ft = 1 / 3.2808399;
@@ -65,7 +65,7 @@ TEST(CalcTimingPoints, TicketOfAConstantAccelerationRun) {
   const double mark8 = 660 * ft;
   EXPECT_NEAR(S.Speed660ft, 20 / (TimeAt(mark8 + 10) - TimeAt(mark8 - 10)), 2e-3);
   const double mark4 = 1320 * ft;
-  EXPECT_NEAR(S.Speed1320ft, 20 / (TimeAt(mark4) - TimeAt(mark4 - 20)), 2e-3);
+  EXPECT_NEAR(S.Speed1320ft, 30 / (TimeAt(mark4 + 30) - TimeAt(mark4)), 2e-3);
 }
 
 TEST(CalcTimingPoints, RolloutShortRunsAndLinesNotReached) {

@@ -52,13 +52,16 @@ using RunTable = std::array<std::array<std::array<Single, RunPoints>, 2>, RunCha
 using GearRecord = std::array<std::array<Single, 11>, 2>;  // [run][gear index 0..10]
 
 // The settings a run's recorded points are read with: their spacing, the run's length and
-// staging, and the speed traps.
+// staging, and the speed traps; with the launch rpm and the staging distance as typed, which the
+// report of the run shows.
 struct RecordedRunSettings {
   Single PointSpacing = 0;
   Single LaunchTime = 0;
   Single LaunchStage = 0;
   double Trap8Length = 0, Trap4Length = 0;
   Integer Trap8Position = 0, Trap4Position = 0;
+  Integer LaunchRPM = 0;        // row = rpm / 100
+  std::string LaunchStageText;  // vehicle item (4,5), with its unit
 };
 
 struct RunState {

@@ -43,7 +43,7 @@ class RunGraphPicture : public RunGraphWindowTest {
     S.NewRunPending = False;
     // The baseline: the first example from a 4500 rpm launch; the run: from 5500 rpm.
     LoadWestfield(16);
-    S.RecordedWith.LaunchStage = 0.2286f;  // 9 in of rollout
+    S.LaunchStage = 0.2286f;  // staged 9 in
     ApplyDisplayUnits("I");
     CalculatePerformance(0);
     SetBaseline();
@@ -87,6 +87,14 @@ TEST_F(RunGraphPicture, ShowsBothRunsTheGridTheShiftsAndTheTimingBox) {
       EXPECT_TRUE(Near(image, pic->ToPixelX(x), pic->ToPixelY(y), k == 1 ? green : lightRed));
     }
   }
+
+  // Staged runs on the aligned axis: the run's rollout ends on the first grid line, so its
+  // traces begin right of the Y axis.
+  const double start = pic->ToPixelX(run.traceXOffset * graph.XPerUnit);
+  EXPECT_GT(start - pic->ToPixelX(0), 20);
+  const double y0 = GridHeight / (graph.YGridCount * static_cast<double>(ChannelStep(graph.YGridCount, graph.ChannelMax[2]))) *
+                    graph.ChannelData[CurrentRun][2][0];
+  EXPECT_TRUE(Near(image, start, pic->ToPixelY(y0), lightRed));
 
   // The baseline adds dotted traces of the same colours.
   S.ShowBaseline = False;
