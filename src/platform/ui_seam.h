@@ -56,6 +56,10 @@ class UiSeam {
   virtual bool RefreshSimDisplay() { return false; }
   // End of a run with neither window open: shows the display options modeless.
   virtual void ShowSimDisplay() {}
+  // What the result windows draw has changed (a run ended, another vehicle or curve came in, a
+  // form was accepted, the units changed): each open listing, cascade and history log that is
+  // visible and not minimised draws the model anew, without being shown, raised or activated.
+  virtual void RefreshResultWindows() {}
   // A command changed vehicle values behind the data forms: each open one shows them again.
   virtual void ShowVehicleData() {}
   // The clutch form, when visible, shows the static and locked capacity texts.

@@ -159,7 +159,7 @@ void EstimateVerdicts(const RunContext& __restrict c) {
 
 }  // namespace
 
-void CalculatePerformance(Integer ShowProgress) {
+void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
   if (S.Calculating != False) return;  // no run inside a run
 
   RunContext c;
@@ -226,7 +226,10 @@ void CalculatePerformance(Integer ShowProgress) {
     ClearRunResults();
   S.CalcRequested = False;
   S.Calculating = False;
-  ShowRunResults();
+  if (searchAttempt)
+    ShowRunInGraph();
+  else
+    ShowRunResults();
 }
 
 }  // namespace kestrelon

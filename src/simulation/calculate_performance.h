@@ -6,8 +6,9 @@
 
 namespace kestrelon {
 
-// Runs one simulation; ShowProgress not 0 shows the progress window while it runs. Does nothing
-// while a run is already being calculated.
-void CalculatePerformance(Integer ShowProgress);
+// Runs one simulation; ShowProgress not 0 shows the progress window while it runs. At its end
+// the result windows show it (ShowRunResults); an attempt of the power estimate's search shows it
+// in the run graph only (ShowRunInGraph). Does nothing while a run is already being calculated.
+void CalculatePerformance(Integer ShowProgress, bool searchAttempt = false);
 
 }  // namespace kestrelon

@@ -127,8 +127,8 @@ EstimateEnd EndEarly(const SavedGears& gears, KeptRun& runBefore, EstimateEnd en
 }
 
 // The result windows show the run of the vehicle as the search leaves it: the run from before
-// the search when every change was put back, the last attempt's when its model stays, and a
-// run of the model as it now is when only some changes stay.
+// the search when every change was put back, the last attempt's when its model stays (the run
+// graph shows it already), and a run of the model as it now is when only some changes stay.
 void ShowRunOfModel(const SearchedQuantities& atStart, const SearchedQuantities& ofLastRun,
                     KeptRun& runBefore) {
   const SearchedQuantities now;
@@ -137,6 +137,8 @@ void ShowRunOfModel(const SearchedQuantities& atStart, const SearchedQuantities&
     ShowRunResults();
   } else if (!(now == ofLastRun)) {
     CalculatePerformance(S.EstimateShowProgress);
+  } else {
+    ui().RefreshResultWindows();
   }
 }
 
@@ -159,7 +161,7 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
 
   SearchedQuantities ofLastRun;
   for (int attempt = 1; attempt <= S.EstNumber; ++attempt) {
-    CalculatePerformance(S.EstimateShowProgress);
+    CalculatePerformance(S.EstimateShowProgress, true);
     ofLastRun = SearchedQuantities{};
     // A run clears the request that the run set-up be filled from the vehicle again; after a
     // search, however it ends, the set-up opens with the stored launch values.

@@ -59,6 +59,11 @@ void ClearRunResults() {
 }
 
 void ShowRunResults() {
+  ui().RefreshResultWindows();
+  ShowRunInGraph();
+}
+
+void ShowRunInGraph() {
   S.GraphDynRecalc = True;
   S.NewRunPending = False;
   if (ui().RefreshRunGraph() || ui().RefreshSimDisplay()) {

@@ -30,8 +30,13 @@ class KeptRun {
 // load left from its last step.
 void ClearRunResults();
 
-// The result windows show the current run: the run graph when it is open, else its display
-// options when they are open, else the display options open.
+// The result windows show the current run: the open listing, cascade and history log draw it
+// anew, and the run graph shows it (ShowRunInGraph).
 void ShowRunResults();
+
+// The run graph shows the current run: the graph when it is open, else its display options when
+// they are open, else the display options open. Each attempt of the power estimate shows its run
+// only there; the other result windows wait for the search's end.
+void ShowRunInGraph();
 
 }  // namespace kestrelon

@@ -36,6 +36,13 @@ constexpr int kCascadeStep = 32;  // pixels between cascaded windows
 // start under the bar.
 QRect BarArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
+// A File command may bring in another vehicle or curve, or leave the model cleared: the result
+// windows that stay open show the model as the command leaves it.
+void RunFileCommand(const std::function<void()>& command) {
+  RunHook(command);
+  ui().RefreshResultWindows();
+}
+
 }  // namespace
 
 Form1::Form1()
@@ -350,16 +357,16 @@ void Form1::RunCommand(MenuCommand command) {
 
 // ---- File menu: carried out by the file commands ----
 
-void Form1::mnuFileExample_Click() { RunHook(Hooks.FileExample); }
-void Form1::mnuFileNew_Click() { RunHook(Hooks.FileNew); }
-void Form1::mnuFileConvert_Click() { RunHook(Hooks.FileConvert); }
-void Form1::mnuFileVehicle_Click() { RunHook(Hooks.FileVehicle); }
-void Form1::mnuFilePowerVCAL_Click() { RunHook(Hooks.FilePowerVCAL); }
-void Form1::mnuFilePowerSuper_Click() { RunHook(Hooks.FilePowerSuper); }
-void Form1::mnuFilePowerEA_Click() { RunHook(Hooks.FilePowerEA); }
-void Form1::mnuFileChassis_Click() { RunHook(Hooks.FileChassis); }
-void Form1::mnuFileSave_Click() { RunHook(Hooks.FileSave); }
-void Form1::mnuFileBaseline_Click() { RunHook(Hooks.FileBaseline); }
+void Form1::mnuFileExample_Click() { RunFileCommand(Hooks.FileExample); }
+void Form1::mnuFileNew_Click() { RunFileCommand(Hooks.FileNew); }
+void Form1::mnuFileConvert_Click() { RunFileCommand(Hooks.FileConvert); }
+void Form1::mnuFileVehicle_Click() { RunFileCommand(Hooks.FileVehicle); }
+void Form1::mnuFilePowerVCAL_Click() { RunFileCommand(Hooks.FilePowerVCAL); }
+void Form1::mnuFilePowerSuper_Click() { RunFileCommand(Hooks.FilePowerSuper); }
+void Form1::mnuFilePowerEA_Click() { RunFileCommand(Hooks.FilePowerEA); }
+void Form1::mnuFileChassis_Click() { RunFileCommand(Hooks.FileChassis); }
+void Form1::mnuFileSave_Click() { RunFileCommand(Hooks.FileSave); }
+void Form1::mnuFileBaseline_Click() { RunFileCommand(Hooks.FileBaseline); }
 // Closing the bar asks first; a declined exit leaves everything running.
 void Form1::mnuFileExit_Click() { Unload(); }
 

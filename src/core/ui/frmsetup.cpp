@@ -153,6 +153,7 @@ void frmsetup::OKButton_Click() {
   S.UnitsChanged = ToFlag(Cfg.DUnits != units);
   Cfg.DUnits = units;
   ApplyDisplayUnits(units);
+  ui().RefreshResultWindows();
 
   Cfg.ShowLogo = ToFlag(ShowKestrelonLogo->isChecked());
   Cfg.SplashImage = SplashDefault->isChecked() ? std::string() : Trim(StdPath(SplashFile->text()));

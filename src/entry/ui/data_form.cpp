@@ -77,6 +77,7 @@ void DataForm::RunOK() {
   FieldRejected = False;
   SavePlace(*section_.top, *section_.left);
   AfterAccepted();
+  ui().RefreshResultWindows();
   if (KeyboardAccept) return;
 
   // A form that stopped the automatic pass for correction lets the pass go on as it hands on;

@@ -167,4 +167,19 @@ void QtUi::ShowSimDisplay() {
   if (Form* options = Form::Instance("frmSimDisplay")) options->Show();
 }
 
+void QtUi::RefreshResultWindows() {
+  if (resultsDue_) return;
+  resultsDue_ = true;
+  QMetaObject::invokeMethod(
+      &resultsContext_,
+      [this] {
+        resultsDue_ = false;
+        for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+          if (form->isVisible() && !form->IsMinimised() &&
+              form->metaObject()->indexOfMethod("RedrawFromModel()") >= 0)
+            QMetaObject::invokeMethod(form, "RedrawFromModel");
+      },
+      Qt::QueuedConnection);
+}
+
 }  // namespace kestrelon

@@ -2,6 +2,7 @@
 // The answerer the running program installs: message boxes with the requested buttons, icon,
 // default button and title, pending events, the busy cursor and windows shown by name.
 
+#include <QObject>
 #include <chrono>
 
 #include "platform/ui_seam.h"
@@ -30,6 +31,10 @@ class QtUi : public UiSeam {
   bool RefreshRunGraph() override;
   bool RefreshSimDisplay() override;
   void ShowSimDisplay() override;
+  // Every visible, not minimised window that answers "RedrawFromModel()" (the listing, the
+  // cascade, the history log). Requests in a row (each form of an automatic entry pass) are
+  // drawn once, when pending events next run, from the model as it is then.
+  void RefreshResultWindows() override;
 
  private:
   // While a run shows its progress, the bar and the pending events are taken at most once
@@ -38,6 +43,8 @@ class QtUi : public UiSeam {
   bool runShown_ = false;
   bool eventsDue_ = true;
   std::chrono::steady_clock::time_point lastProgress_{};
+  bool resultsDue_ = false;
+  QObject resultsContext_;  // a redraw still pending goes with the answerer
 };
 
 }  // namespace kestrelon

@@ -301,6 +301,7 @@ void frmGraphPower::PowerFill_Click() {
 void frmGraphPower::GraphOKButton_Click() {
   const bool fromF2 = graph.AcceptFromF2;
   if (!AcceptPowerCurve(graph, [this](int row, bool draw) { PlotRow(row, draw); })) return;
+  ui().RefreshResultWindows();
   if (fromF2) return;
   Unload();
   if (S.InputDataPending != False) InputDataResume();

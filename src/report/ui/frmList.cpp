@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/menu_gating.h"
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "core/state.h"
@@ -161,8 +162,19 @@ void frmList::Form_Paint() {
   const ReportSizes sizes = ListingSizes(font_.size, fontSet_, TwipsPerPixel);
   Canvas& c = ListingCanvas(sizes.base);
   c.Cls();
+  reportBottom_ = 0;
+  // Without a completed run the model may hold a cleared vehicle beside an earlier run's points.
+  if (S.RunDone == False) return;
   reportBottom_ = DrawReport(c, PerformanceReport(ReportSink::Listing, sizes));
   if (reportBottom_ > Listing->height()) Form_Resize();
+}
+
+void frmList::RedrawFromModel() {
+  if (S.Calculating != False) return;
+  const QSize before = Listing->size();
+  Form_Resize();
+  // A picture of the same size is not cleared, so nothing else draws it again.
+  if (Listing->size() == before) Form_Paint();
 }
 
 void frmList::VScroll1_Change(int value) { Listing->move(0, -value); }
@@ -176,15 +188,15 @@ void frmList::ListFont_Click() {
 void frmList::ApplyListFont(const ListingFont& font) {
   font_ = font;
   fontSet_ = true;
-  const QSize before = Listing->size();
-  Form_Resize();
-  // A picture of the same size is not cleared, so nothing else draws it again.
-  if (Listing->size() == before) Form_Paint();
+  RedrawFromModel();
 }
 
-void frmList::ListPrint_Click() { PrintPerformanceData(this); }
+void frmList::ListPrint_Click() {
+  if (CommandAllowed(MenuCommand::DisplayPerf)) PrintPerformanceData(this);
+}
 
 void frmList::FilePrint_Click() {
+  if (!CommandAllowed(MenuCommand::DisplayPerf)) return;
   const std::string path = SaveFileDialog("*.*", "Save Performance Data to File", "");
   if (path.empty()) return;
   ui().SetBusyCursor(true);
@@ -213,9 +225,7 @@ void frmList::resizeEvent(QResizeEvent* event) {
 
 void frmList::showEvent(QShowEvent* event) {
   Form::showEvent(event);
-  const QSize before = Listing->size();
-  Form_Resize();
-  if (Listing->size() == before) Form_Paint();
+  RedrawFromModel();
 }
 
 // The wheel over the report moves it as the scroll bar does.

@@ -46,11 +46,16 @@ class frmList : public Form {
   double ReportBottom() const { return reportBottom_; }
 
   void Form_Resize();
+  // The report of the model, or nothing before a run has completed.
   void Form_Paint();
+  // The model changed behind the window: laid out and drawn again. A run being calculated
+  // draws nothing of itself here; its end asks again.
+  Q_INVOKABLE void RedrawFromModel();
   void VScroll1_Change(int value);
   void ListFont_Click();
   // Set Font confirmed: the new font, then the window laid out and drawn again.
   void ApplyListFont(const ListingFont& font);
+  // Both print commands refuse, as the Display menu does, until a run has completed.
   void ListPrint_Click();
   void FilePrint_Click();
   void ListExit_Click();

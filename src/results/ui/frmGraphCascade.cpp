@@ -67,10 +67,11 @@ frmGraphCascade::frmGraphCascade() : Form("frmGraphCascade", QStringLiteral("Cas
   CascadePic->setCursor(Qt::CrossCursor);
   Image1 = new QLabel(this);
   Image1->setPixmap(QPixmap::fromImage(IconStripPicture().copy((CascadeIcon - 1) * 32, 0, 32, 32)));
-  CurrentGear = new QLabel(QStringLiteral("Gear :"), this);
-  CurrentRPM = new QLabel(QStringLiteral("RPM :"), this);
-  CurrentForce = new QLabel(QStringLiteral("Force : "), this);
-  CurrentSpeed = new QLabel(QStringLiteral("Speed : "), this);
+  CurrentGear = new QLabel(this);
+  CurrentRPM = new QLabel(this);
+  CurrentForce = new QLabel(this);
+  CurrentSpeed = new QLabel(this);
+  ClearReadout();
 
   resize(Px(DesignWidth), MenuBar->sizeHint().height() + Px(DesignPictureHeight + 840));
   setMinimumSize(Px(5800), 334 - static_cast<int>(Cfg.CaptionHeight));
@@ -110,8 +111,18 @@ void frmGraphCascade::Form_Load() {
   resize(widthKept ? Px(Cfg.GraphCascadeWidth) : Px(DesignWidth),
          heightKept ? Px(Cfg.GraphCascadeHeight) : designHeight);
   if (Cfg.GraphCascadeState == 2) setWindowState(windowState() | Qt::WindowMaximized);
+  ShowVehicleName();
+}
+
+void frmGraphCascade::ShowVehicleName() {
   SetCaption(S.VehicleName.empty() ? QStringLiteral("Cascade Graph")
                                    : QStringLiteral("Cascade Graph for ") + QText(S.VehicleName));
+}
+
+void frmGraphCascade::RedrawFromModel() {
+  if (S.Calculating != False) return;
+  ShowVehicleName();
+  Form_Paint();
 }
 
 void frmGraphCascade::Form_Unload() {
@@ -172,7 +183,11 @@ void frmGraphCascade::Form_Paint() {
   ++paints;
   DrawCascade(CascadePic->canvas(), scene);
   ui().SetBusyCursor(false);
-  if (!scene.Drawable) return;
+  if (!scene.Drawable) {
+    // Nothing drawn: no figures of an earlier vehicle stay beneath it.
+    ClearReadout();
+    return;
+  }
 
   // Gears the vehicle has are offered; the rest are hidden.
   const int gears = static_cast<int>(scene.Gears.size());
@@ -202,6 +217,13 @@ void frmGraphCascade::Form_Paint() {
 
 void frmGraphCascade::CheckGearItems(int checked) {
   for (int i = 0; i <= 8; ++i) SelectGearNumber[static_cast<std::size_t>(i)]->setChecked(i == checked);
+}
+
+void frmGraphCascade::ClearReadout() {
+  CurrentGear->setText(QStringLiteral("Gear :"));
+  CurrentRPM->setText(QStringLiteral("RPM :"));
+  CurrentForce->setText(QStringLiteral("Force : "));
+  CurrentSpeed->setText(QStringLiteral("Speed : "));
 }
 
 void frmGraphCascade::ShowTexts(const ReadoutTexts& t) {

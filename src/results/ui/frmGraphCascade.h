@@ -4,8 +4,8 @@
 // menus that choose the read-out gear, the gradient and the shift points, print and help.
 //
 // The cascade is worked out and drawn when the window shows, after a resize, when it is
-// activated again (the model may have changed meanwhile) and when a menu changes what is drawn;
-// Qt's own repaints only copy the picture.
+// activated again, when a menu changes what is drawn and whenever the model changes behind it
+// (RedrawFromModel); Qt's own repaints only copy the picture.
 
 #include <array>
 
@@ -46,8 +46,12 @@ class frmGraphCascade : public Form {
   bool CascadeReady() const { return ready; }
   int PaintCount() const { return paints; }
 
-  // Works the cascade out from the model and draws it.
+  // Works the cascade out from the model and draws it; a model without every section it
+  // needs gives an empty picture and empty read-outs.
   void Form_Paint();
+  // The model changed behind the window: the vehicle's name and its cascade shown anew. A run
+  // being calculated is not drawn; its end asks again.
+  Q_INVOKABLE void RedrawFromModel();
   void SelectGearNumber_Click(int index);
   void SelectResCurve_Click();
   void ShiftPointsShow_Click();
@@ -68,9 +72,12 @@ class frmGraphCascade : public Form {
 
  private:
   void LayOut();
+  void ShowVehicleName();
   void StorePlace();
   void CheckGearItems(int checked);
   void ShowTexts(const ReadoutTexts& texts);
+  // The read-out labels as the window was designed: names without figures.
+  void ClearReadout();
 
   CascadeScene scene;
   CascadeReadout readout;

@@ -3,8 +3,8 @@
 // position to the newest, its own scroll bar with Page Up, Page Down and the arrows, Print,
 // Clear, Refresh and the listing's font. Place, size and font are kept in the settings.
 //
-// The listing is rebuilt when the window shows, when it is activated (so an open history follows
-// new runs), on Refresh and on every scroll.
+// The listing is rebuilt when the window shows, when it is activated, on Refresh, on every
+// scroll and whenever the ring changes behind it (RedrawFromModel: a run, a new vehicle).
 
 #include "platform/qt/form.h"
 #include "results/history_font.h"
@@ -30,6 +30,8 @@ class frmHistory : public Form {
   int ScrollOffset() const { return histScrollOffset; }
 
   void FillHistory();
+  // The ring changed behind the window: the listing is rebuilt.
+  Q_INVOKABLE void RedrawFromModel() { FillHistory(); }
   void HistClear_Click();
   void HistPrint_Click();
   void Fontset_Click();
