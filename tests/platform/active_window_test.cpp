@@ -47,7 +47,7 @@ class KeptActiveWindow : public ::testing::Test {
     window.show();
     window.hide();
   }
-  // That activation, delivered at once.
+  // Such an activation, delivered at once.
   static void LateActivation(QWidget& window) { QApplication::setActiveWindow(&window); }
   // The active window once the event loop has run until it is `expected`, or a while.
   static QWidget* ActiveOnceSettled(QWidget* expected) {
@@ -64,10 +64,12 @@ TEST_F(KeptActiveWindow, ALateActivationGoesToTheVisibleWindowActivatedLast) {
   ShowActive(bar);
   ShowActive(form);
   Flash(progress);
+  LateActivation(progress);
   EXPECT_EQ(ActiveOnceSettled(&form), &form);
 
   form.hide();
   Flash(progress);
+  LateActivation(progress);
   EXPECT_EQ(ActiveOnceSettled(&bar), &bar);
 }
 
@@ -79,6 +81,7 @@ TEST_F(KeptActiveWindow, ALateActivationGoesToTheWindowThatHoldsTheInput) {
   ShowActive(question);
   ShowActive(other);
   Flash(progress);
+  LateActivation(progress);
   EXPECT_EQ(ActiveOnceSettled(&question), &question);
 }
 
