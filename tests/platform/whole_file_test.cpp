@@ -292,16 +292,28 @@ TEST(WholeFile, AFileOfAnotherUserKeepsItsOwnerAndGroupOrIsNotReplaced) {
   EXPECT_EQ(owned(dir / "CAR.WCD"), std::tuple(Nobody, Nobody, 0640u));
   EXPECT_EQ(test::FileText(dir / "CAR.WCD"), "new vehicle");
 
-  // In a folder every user may write, another user may not give root's file back to root.
-  fs::permissions(dir.path(), fs::perms::all);
-  ASSERT_EQ(::chmod((dir / "CAR.VCD").c_str(), 0666), 0);
+  // In a folder every user may write, another user may not give root's file back to root. That
+  // user must reach the folder: where the temporary folder lies inside one only its owner may
+  // enter, the folder is made in the system's shared temporary folder.
+  const auto reachable = [](const std::string& folder) {
+    ActingAs nobody(Nobody);
+    struct stat st {};
+    return ::stat((folder + "/.").c_str(), &st) == 0;
+  };
+  test::ScopedEnv shared;
+  if (!reachable(fs::temp_directory_path())) shared.Set("TMPDIR", "/tmp");
+  test::TempFolder everyone;
+  fs::permissions(everyone.path(), fs::perms::all);
+  if (!reachable(everyone.path())) GTEST_SKIP() << "no folder another user may reach: " << everyone.path();
+  const std::string power = everyone.Write("CAR.VCD", "root's power");
+  ASSERT_EQ(::chmod(power.c_str(), 0666), 0);
   {
     ActingAs nobody(Nobody);
-    const FileWriteResult result = WriteFileReplacing(dir / "CAR.VCD", "nobody's power");
+    const FileWriteResult result = WriteFileReplacing(power, "nobody's power");
     EXPECT_EQ(result.error, EPERM);
   }
-  EXPECT_EQ(InFolder(dir), (Files{{"CAR.WCD", "new vehicle"}, {"CAR.VCD", "new power"}}));
-  EXPECT_EQ(owned(dir / "CAR.VCD"), std::tuple(0u, 0u, 0666u));
+  EXPECT_EQ(InFolder(everyone), (Files{{"CAR.VCD", "root's power"}}));
+  EXPECT_EQ(owned(power), std::tuple(0u, 0u, 0666u));
 }
 
 TEST(WholeFile, AFileMarkedReadOnlyIsRefusedAndLeftAsItWas) {

@@ -22,10 +22,6 @@ class ActiveWindowKeeper : public QObject {
       case QEvent::WindowActivate:
         if (QWidget* window = TopLevel(watched)) Activated(window);
         break;
-      case QEvent::Hide:
-        if (QWidget* window = TopLevel(watched); window && window == QApplication::activeWindow())
-          HandBackLater(window);
-        break;
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
       case QEvent::ShortcutOverride:

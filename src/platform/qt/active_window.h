@@ -7,10 +7,13 @@
 // and the keys the window system sends to it: the bar's menu letters would open nothing, and
 // Esc would press the hidden window's Cancel. The window system sends no new activation to the
 // window that really has its focus, so the program mends it itself:
-//   - a window that is activated while hidden, or hides while it is the active one, hands the
-//     activation to the window the racer works in: the window that holds the program's input,
-//     else the visible window activated last;
+//   - a window that is activated while hidden hands the activation, once the activation is
+//     through, to the window the racer works in: the window that holds the program's input,
+//     else the visible window activated last. A window shown again meanwhile keeps it, and one
+//     the desktop has activated meanwhile (or another program's) is left with it;
 //   - a key that reaches a hidden window goes to that window instead.
+// A window that hides while it is the active one needs nothing: the toolkit stops holding it as
+// the active one as it hides, and the window system chooses the next.
 
 namespace kestrelon {
 

@@ -56,7 +56,6 @@ TEST_F(CascadeWindow, ExampleRowOneDrawnInItsColours) {
   ASSERT_TRUE(w->Scene().Drawable);
   EXPECT_TRUE(w->Caption().startsWith("Cascade Graph"));
   const QImage image = w->CascadePic->image();
-  image.save(QDir::temp().filePath(QStringLiteral("kestrelon-cascade-example1.png")));
   EXPECT_GT(Pixels(image, QColor(0, 128, 0)), 800);   // force curves and the correction text
   EXPECT_GT(Pixels(image, QColor(0, 0, 255)), 400);   // four engine speed lines
   EXPECT_GT(Pixels(image, QColor(255, 0, 0)), 200);   // the level-road resistance
