@@ -87,6 +87,7 @@ class Baseline : public RunGraphTest {};
 
 TEST_F(Baseline, CopiesTheRunUpToItsLastPointAndZerosTheRest) {
   LoadSyntheticRun(1000, 10, BaselineRun);  // an older, longer baseline
+  for (auto& channel : S.RunResults) channel[BaselineRun][0] = -1;  // its start point goes too
   LoadSyntheticRun(600, 6);
   S.RevLimitIndex = 75;
   S.VehicleData[2][1] = "98in";
