@@ -1,6 +1,7 @@
 #include "power/superflow_import.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "core/state.h"
@@ -20,19 +21,28 @@ namespace {
 constexpr const char* Title = "SuperFlow Power Data";
 constexpr double HighestRPM = 20000;
 
-// Splits at carriage returns; a line feed right after one is part of the line end.
-std::vector<std::string_view> SuperFlowLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\r', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 1;
-    if (start < bytes.size() && bytes[start] == '\n') ++start;
+// The export's lines one after another, split at carriage returns; a line feed right after one
+// is part of the line end. Nothing is kept but the place of the next line, so a file of endless
+// line ends costs no memory.
+class SuperFlowLines {
+ public:
+  explicit SuperFlowLines(std::string_view bytes) : bytes_(bytes) {}
+
+  // The next line, or nothing once the text is used up.
+  std::optional<std::string_view> Next() {
+    if (start_ >= bytes_.size()) return std::nullopt;
+    std::size_t end = bytes_.find('\r', start_);
+    if (end == std::string_view::npos) end = bytes_.size();
+    const std::string_view line = bytes_.substr(start_, end - start_);
+    start_ = end + 1;
+    if (start_ < bytes_.size() && bytes_[start_] == '\n') ++start_;
+    return line;
   }
-  return lines;
-}
+
+ private:
+  std::string_view bytes_;
+  std::size_t start_ = 0;
+};
 
 // Characters first..first+count-1, counted from 1; shorter when the line is.
 std::string_view Mid(std::string_view line, std::size_t first, std::size_t count) {
@@ -52,21 +62,29 @@ Long FirstRow(Single rpm) { return (CLng(rpm) + 50) / 100; }
 
 SuperFlowData ReadSuperFlowExport(std::string_view bytes) {
   SuperFlowData data;
-  const std::vector<std::string_view> lines = SuperFlowLines(bytes);
+  SuperFlowLines lines(bytes);
   // The header runs to the second line that begins with a line feed, and one line more.
-  std::size_t next = 0;
-  for (int feeds = 0; next < lines.size() && feeds < 2; ++next)
-    if (!lines[next].empty() && lines[next][0] == '\n') ++feeds;
-  ++next;
-  while (next + 4 <= lines.size()) {
+  for (int feeds = 0; feeds < 2;) {
+    const std::optional<std::string_view> line = lines.Next();
+    if (!line) return data;
+    if (!line->empty() && (*line)[0] == '\n') ++feeds;
+  }
+  lines.Next();
+  // Each reading takes four lines; a reading without all four is not one.
+  for (;;) {
+    std::array<std::string_view, 4> group;
+    for (std::string_view& line : group) {
+      const std::optional<std::string_view> next = lines.Next();
+      if (!next) return data;
+      line = *next;
+    }
     SuperFlowReading reading;
     for (int k = 0; k < 4; ++k) {
-      const std::string_view line = lines[next + k];
+      const std::string_view line = group[static_cast<std::size_t>(k)];
       if (EndsData(line)) return data;
       if (k == 0) reading.RPM = FieldNumber(Mid(line, 1, 5));
       if (k == 1) reading.torque = FieldNumber(Mid(line, 21, 9));
     }
-    next += 4;
     data.readings.push_back(reading);
     if (data.readings.size() == SuperFlowMaxReadings) {
       data.tooMuch = true;
