@@ -68,6 +68,8 @@ void RunSimulationCheck() {
 void DataFormsSequence() {
   S.DataSequence = True;
   S.RunDone = False;
+  // The open result windows show no run of the vehicle being entered, while it is entered.
+  ui().RefreshResultWindows();
   if (S.AutoAccept) ui().SetBusyCursor(true);
 
   if (S.CancelFlag == 0) {
@@ -114,6 +116,7 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
   S.InputDataOption = AskAllStages;
   S.InputDataPending = True;
   S.RunDone = False;
+  ui().RefreshResultWindows();
   if (S.AutoAccept) ui().SetBusyCursor(true);
 
   if (!S.CurveEntered[0] && S.CancelFlag == 0) {

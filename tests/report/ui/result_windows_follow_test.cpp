@@ -132,9 +132,12 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
   // OK to "Data entry cancelled".
   answering_.stop();
   QTimer cancelling;
-  QObject::connect(&cancelling, &QTimer::timeout, [] {
+  bool blankWhileEntered = false;  // the listing while the new vehicle's first form waits
+  QObject::connect(&cancelling, &QTimer::timeout, [&] {
     auto* peaks = dynamic_cast<frmPNAData*>(Form::FindLoaded(QStringLiteral("frmPNAData")));
-    if (peaks && peaks->isVisible()) peaks->CancelButton_Click();
+    if (!peaks || !peaks->isVisible()) return;
+    blankWhileEntered = Blank(listing->Listing->image());
+    peaks->CancelButton_Click();
   });
   cancelling.start(20);
   ui.answers = {Msg::No, Msg::Ok};
@@ -145,6 +148,7 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
   ASSERT_TRUE(bar_->IsLoaded());
   ASSERT_EQ(S.RunDone, False);
 
+  EXPECT_TRUE(blankWhileEntered);
   EXPECT_TRUE(Blank(listing->Listing->image()));
   EXPECT_EQ(listing->ReportBottom(), 0);
   EXPECT_TRUE(Blank(cascade->CascadePic->image()));
