@@ -96,5 +96,36 @@ TEST(ContextHelp, OpensThePageOfTheContextOrSaysThereIsNone) {
   EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
 }
 
+// A result window that counts what it is asked to draw.
+class RedrawCounter : public Form {
+  Q_OBJECT
+ public:
+  explicit RedrawCounter(const char* name) : Form(name, QString::fromLatin1(name)) {}
+  int redraws = 0;
+  Q_INVOKABLE void RedrawFromModel() { ++redraws; }
+};
+
+TEST(ResultWindowRefresh, DrawsEachShownWindowOnceForABurstAndLeavesTheRestAlone) {
+  QtUi qt;
+  RedrawCounter shown("frmShown"), minimised("frmMinimised"), hidden("frmHidden");
+  shown.Show();
+  minimised.Show();
+  minimised.setWindowState(Qt::WindowMinimized);
+  hidden.Load();
+  QApplication::processEvents();
+  qt.RefreshResultWindows();
+  qt.RefreshResultWindows();  // an entry pass asks once a form
+  EXPECT_EQ(shown.redraws, 0);  // drawn when pending events run, from the model as it is then
+  QApplication::processEvents();
+  EXPECT_EQ(std::tuple(shown.redraws, minimised.redraws, hidden.redraws), std::tuple(1, 0, 0));
+  qt.RefreshResultWindows();  // a later change is drawn again
+  QApplication::processEvents();
+  EXPECT_EQ(shown.redraws, 2);
+  for (Form* form : {static_cast<Form*>(&shown), static_cast<Form*>(&minimised), static_cast<Form*>(&hidden)})
+    form->Unload();
+}
+
 }  // namespace
 }  // namespace kestrelon
+
+#include "qt_ui_test.moc"

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -12,6 +13,17 @@
 
 namespace kestrelon {
 namespace {
+
+// Calls the method of that name, without arguments, on every visible window that offers it:
+// how a request reaches windows of subsystems this layer does not know. A minimised window is
+// left out unless evenMinimised.
+void CallOnVisibleForms(const char* method, bool evenMinimised) {
+  const QByteArray signature = QByteArray(method) + "()";
+  for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+    if (form->isVisible() && (evenMinimised || !form->IsMinimised()) &&
+        form->metaObject()->indexOfMethod(signature.constData()) >= 0)
+      QMetaObject::invokeMethod(form, method);
+}
 
 struct ButtonAnswer {
   QMessageBox::StandardButton button;
@@ -113,11 +125,7 @@ void QtUi::SetRunProgress(int point) {
     QMetaObject::invokeMethod(progress, "SetRunProgress", Q_ARG(int, point));
 }
 
-void QtUi::ShowVehicleData() {
-  for (Form* form : std::vector<Form*>(Form::LoadedForms()))
-    if (form->isVisible() && form->metaObject()->indexOfMethod("ShowVehicleData()") >= 0)
-      QMetaObject::invokeMethod(form, "ShowVehicleData");
-}
+void QtUi::ShowVehicleData() { CallOnVisibleForms("ShowVehicleData", true); }
 
 void QtUi::ShowClutchCapacities(const std::string& staticText, const std::string& lockedText) {
   // Only a clutch form the racer can see follows a capacity worked out elsewhere.
@@ -174,10 +182,7 @@ void QtUi::RefreshResultWindows() {
       &resultsContext_,
       [this] {
         resultsDue_ = false;
-        for (Form* form : std::vector<Form*>(Form::LoadedForms()))
-          if (form->isVisible() && !form->IsMinimised() &&
-              form->metaObject()->indexOfMethod("RedrawFromModel()") >= 0)
-            QMetaObject::invokeMethod(form, "RedrawFromModel");
+        CallOnVisibleForms("RedrawFromModel", false);
       },
       Qt::QueuedConnection);
 }
