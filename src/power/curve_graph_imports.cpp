@@ -13,8 +13,31 @@
 
 namespace kestrelon {
 
+namespace {
+
+// Puts back, on every way out of a Get command, what its dialog and its import may leave
+// behind: the Cancel of the file dialog sets LoadFailed, a refused file sets CancelFlag, and
+// the SuperFlow import is pointed at the edited column through CurrentStage.
+class KeptEntryFlags {
+ public:
+  KeptEntryFlags() : cancel_(S.CancelFlag), loadFailed_(S.LoadFailed), stage_(S.CurrentStage) {}
+  ~KeptEntryFlags() {
+    S.CancelFlag = cancel_;
+    S.LoadFailed = loadFailed_;
+    S.CurrentStage = stage_;
+  }
+  KeptEntryFlags(const KeptEntryFlags&) = delete;
+  KeptEntryFlags& operator=(const KeptEntryFlags&) = delete;
+
+ private:
+  Integer cancel_, loadFailed_, stage_;
+};
+
+}  // namespace
+
 bool GetEngineAnalyserCurve(const PowerGraphState& graph, const PlotRow& plot) {
   if (!graph.GraphReady) return false;
+  const KeptEntryFlags kept;
   bool chosen = false;
   RunGuarded("Engine Analyser Power Data", [&] {
     const std::string start =
@@ -30,15 +53,14 @@ bool GetEngineAnalyserCurve(const PowerGraphState& graph, const PlotRow& plot) {
 }
 
 bool GetSuperFlowCurve() {
+  const KeptEntryFlags kept;
   bool chosen = false;
   RunGuarded("SuperFlow Power Data", [&] {
     S.PowerImportFileName = OpenFileDialog("*.SD9", "Select Power data", S.SuperFlowDataPath);
     if (S.PowerImportFileName.empty()) return;
-    // The import fills the column this window edits; the stage in use stays as it was.
-    const Integer stage = S.CurrentStage;
+    // The import fills the column the graph edits.
     S.CurrentStage = S.PowerCurveIndex;
     ImportSuperFlowPower(S.PowerImportFileName, 0);
-    S.CurrentStage = stage;
     chosen = true;
   });
   return chosen;
