@@ -8,8 +8,16 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "../files/scripted_file_windows.h"
 #include "core/state.h"
+#include "entry/entry_chain.h"
+#include "files/example_command.h"
+#include "files/example_vehicles.h"
+#include "files/file_commands.h"
+#include "power/curve_graph_commands.h"
+#include "power/curve_graph_imports.h"
 #include "power/engine_analyser_import.h"
+#include "power/enter_power_curve.h"
 #include "power/superflow_import.h"
 #include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
@@ -372,6 +380,73 @@ TEST_F(PowerImports, ReadersTakeAnyBytesWithoutFault) {
     (void)ReadEngineAnalyserExport(bytes, 200);
     const SuperFlowData data = ReadSuperFlowExport(bytes);
     EXPECT_LE(data.readings.size(), 101u);
+  }
+}
+
+// The curve graphs of a guided entry without their windows: the racer types 6000 as the top
+// rpm, runs the Get commands in the graph of one column, and accepts every graph as its OK does.
+struct GraphGets : test::ScriptedUi {
+  int column = 0;
+  bool superFlow = false;
+  std::size_t commands = 0;
+  std::vector<Integer> graphs;
+  void ShowPowerEntryForm() override {
+    if (S.PowerCurveIndex == 0) S.MaxRPMIndex = 60;
+  }
+  void ShowPowerGraph(int) override {
+    graphs.push_back(S.PowerCurveIndex);
+    PowerGraphState graph;
+    graph.GraphReady = true;
+    const PlotRow plot = [](int, bool) {};
+    const auto flags = [] { return std::tuple(S.CancelFlag, S.LoadFailed, S.CurrentStage); };
+    for (std::size_t k = 0; S.PowerCurveIndex == column && k < commands; ++k) {
+      const auto before = flags();
+      superFlow ? GetSuperFlowCurve() : GetEngineAnalyserCurve(graph, plot);
+      EXPECT_EQ(flags(), before) << "Get command " << k + 1;
+    }
+    AcceptPowerCurve(graph, plot);
+    if (S.InputDataPending) InputDataResume();
+  }
+};
+
+// A Get command never ends the entry, whatever its file dialog or its file: File > New (in the
+// graph of the curve without nitrous or of the first stage) and File > Example end with the
+// vehicle loaded, and a good file's curve is the one the column keeps.
+TEST(GetCommandsInGuidedEntry, NeitherEndsTheEntry) {
+  InitExampleCatalogue();
+  const ExportFile eaGood("3000,200,1\n4000,250,1\n5000,240,1\n"), eaRefused("3000,200,1\nRPM,Torque,x\n"),
+      sfGood(SD9({{3000, 200}, {4000, 250}, {5000, 240}})), sfRefused(SD9({{3000, 200}, {2000, 250}})), empty("");
+  const std::string esc;
+  const struct {
+    const char* example;  // File > Example with this one, else File > New
+    int column;
+    bool superFlow;
+    std::vector<std::string> answers;  // the file dialog's, one a Get command; "" is Esc
+  } rows[] = {{"", 0, false, {esc}},        {"", 0, false, {eaRefused.path}}, {"", 0, false, {empty.path}},
+              {"", 0, false, {eaGood.path}}, {"", 0, false, {esc, eaGood.path}},
+              {"", 0, true, {esc}},          {"", 0, true, {sfRefused.path}}, {"", 0, true, {empty.path}},
+              {"", 0, true, {sfGood.path}},  {"", 0, true, {esc, sfGood.path}},
+              {"", 1, true, {sfRefused.path}}, {"WESTFLD", 0, true, {sfRefused.path}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE((row.superFlow ? "SuperFlow " : "Engine Analyser ") + testing::PrintToString(row.answers) +
+                 " in column " + std::to_string(row.column) + " " + row.example);
+    S = SharedState{};
+    S.DataSaved = True;
+    GraphGets seam;
+    test::ScopedUi guard{seam};
+    test::ScriptedFileWindows windows;
+    Hooks.EnterPowerCurve = EnterPowerCurve;
+    windows.exampleKey = row.example;
+    windows.answers.assign(row.answers.begin(), row.answers.end());
+    std::tie(seam.column, seam.superFlow, seam.commands) = std::tuple(row.column, row.superFlow, row.answers.size());
+    *row.example ? FileExample() : FileNew();
+    EXPECT_EQ(seam.graphs, (*row.example ? std::vector<Integer>{0} : std::vector<Integer>{0, 1, 2}));
+    EXPECT_TRUE(std::none_of(seam.asked.begin(), seam.asked.end(),
+                             [](const test::Asked& a) { return a.text == "Data entry cancelled"; }));
+    EXPECT_EQ(std::tuple(windows.exits, windows.menusEnabled, S.DataLoaded), std::tuple(0, 1, True));
+    if (const std::string& last = row.answers.back(); last == eaGood.path || last == sfGood.path) {
+      EXPECT_EQ(S.PowerCurve[row.column][40], 250);
+    }
   }
 }
 

@@ -20,12 +20,9 @@
 #include "platform/qt/printer.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
-#include "files/file_dialog.h"
-#include "files/power_import_commands.h"
 #include "power/curve_graph_commands.h"
+#include "power/curve_graph_imports.h"
 #include "power/curve_manipulation.h"
-#include "power/engine_analyser_import.h"
-#include "power/superflow_import.h"
 #include "power/ui/frmPowerManipulate.h"
 #include "power/curve_mouse_edit.h"
 #include "power/power_curve.h"
@@ -375,30 +372,12 @@ void frmGraphPower::PowerManipulateText_Click() {
 }
 
 void frmGraphPower::PowerSuper_Click() {
-  RunGuarded("SuperFlow Power Data", [this] {
-    S.PowerImportFileName = OpenFileDialog("*.SD9", "Select Power data", S.SuperFlowDataPath);
-    if (S.PowerImportFileName.empty()) return;
-    // The import fills the column this window edits; the stage in use stays as it was.
-    const Integer stage = S.CurrentStage;
-    S.CurrentStage = S.PowerCurveIndex;
-    ImportSuperFlowPower(S.PowerImportFileName, 0);
-    S.CurrentStage = stage;
-    Form_Paint();
-  });
+  if (GetSuperFlowCurve()) Form_Paint();
 }
 
 void frmGraphPower::PowerEA_Click() {
-  if (!graph.GraphReady) return;
-  RunGuarded("Engine Analyser Power Data", [this] {
-    const std::string start =
-        S.PowerImportFileName.empty() ? Cfg.EADataPath : S.PowerImportFileName;
-    S.PowerImportFileName = OpenFileDialog("*.*", "Select Power data", start);
-    if (S.PowerImportFileName.empty()) return;
-    ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
-    PowerFill_Click();
-    S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
-    Form_Paint();
-  });
+  const auto plot = [this](int row, bool draw) { PlotRow(row, draw); };
+  if (GetEngineAnalyserCurve(graph, plot)) Form_Paint();
 }
 
 void frmGraphPower::PowerUnitsBHP_Click() {
