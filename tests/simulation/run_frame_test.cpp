@@ -26,7 +26,6 @@ class RunUi : public test::ScriptedUi {
   std::vector<bool> progressShown;
   int cancelAtPoint = -1;
   bool graphOpen = false;
-  int graphAsked = 0;
   int simDisplayShown = 0;
   int resultsRedrawn = 0;
 
@@ -35,10 +34,7 @@ class RunUi : public test::ScriptedUi {
     progress.push_back(n);
     if (n == cancelAtPoint) S.CancelFlag = 1;
   }
-  bool RefreshRunGraph() override {
-    ++graphAsked;
-    return graphOpen;
-  }
+  bool RefreshRunGraph() override { return graphOpen; }
   void ShowSimDisplay() override { ++simDisplayShown; }
   void RefreshResultWindows() override { ++resultsRedrawn; }
 };
@@ -55,13 +51,6 @@ bool AllRecordedFinite() {
   for (int ch = 0; ch < RunChannelCount; ++ch)
     for (int p = 0; p <= LastRunPoint; ++p)
       if (!std::isfinite(S.RunResults[ch][CurrentRun][p])) return false;
-  return true;
-}
-
-bool NoPointRecorded() {
-  for (int ch = 0; ch < RunChannelCount; ++ch)
-    for (int p = 0; p <= LastRunPoint; ++p)
-      if (S.RunResults[ch][CurrentRun][p] != 0) return false;
   return true;
 }
 
@@ -118,7 +107,7 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     SCOPED_TRACE(cancel ? "cancelled" : "cannot be simulated");
     const auto runThatStops = [&] {
       seam.asked.clear();
-      seam.graphAsked = seam.simDisplayShown = seam.resultsRedrawn = 0;
+      seam.simDisplayShown = seam.resultsRedrawn = 0;
       seam.cancelAtPoint = cancel ? 100 : -1;
       if (!cancel) S.AeroLiftFactor = 1e30f;
       S.LaunchTime = 18;  // set up as the run set-up does
@@ -137,8 +126,8 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     runThatStops();
     EXPECT_EQ(S.RunDone, False);
     EXPECT_EQ(S.PointCount, 0);
-    EXPECT_TRUE(NoPointRecorded());
-    EXPECT_EQ(std::tuple(seam.graphAsked, seam.simDisplayShown, seam.resultsRedrawn), std::tuple(0, 0, 1));
+    EXPECT_TRUE(S.RunResults == RunTable{});
+    EXPECT_EQ(std::tuple(seam.simDisplayShown, seam.resultsRedrawn), std::tuple(0, 1));
     EXPECT_EQ(std::tuple(S.WheelieCount[CurrentRun], S.WheelieTime[CurrentRun]),
               std::tuple(0, GearRecord::value_type{}));  // the car never lifts its wheels
 
@@ -146,11 +135,9 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     S.AeroLiftFactor = lift;
     S.LaunchTime = 16;
     CalculatePerformance(0);
-    EXPECT_EQ(S.RunDone, True);
     const auto ticket = ticketOf();
     EXPECT_EQ(ticket, examplesOwn);
     EXPECT_TRUE(S.RunResults == examplesPoints);
-
     const RunTable points = S.RunResults;
     Cfg.HistoryLog = True;
     const Integer historyBefore = S.HistoryNext;
