@@ -166,7 +166,6 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
   // A run that does not complete leaves the last completed run's results as they were.
   std::optional<KeptRun> completed;
   if (S.RunDone != False) completed.emplace();
-  bool simulable = true;
   S.Calculating = True;
   S.FeetPerUnit = 3.2808399f;
   S.CancelFlag = 0;
@@ -201,14 +200,10 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
       } else if (recorded && !RunStateFinite()) {
         c.StepCounter = c.LoopEnd;
-        simulable = false;
         StopUnsimulable();
       }
     }
-    if (simulable && S.CancelFlag != 1 && EndedBehindTheStart()) {
-      simulable = false;
-      StopUnsimulable();
-    }
+    if (S.CancelFlag != 1 && EndedBehindTheStart()) StopUnsimulable();
   }
 
   S.CalcDuration = std::chrono::duration<Single>(std::chrono::steady_clock::now() - c.CalcStartTimer).count();
@@ -218,15 +213,20 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
   S.CancelFlag = 0;
   EstimateVerdicts(c);
   if (Cfg.HistoryLog != False) LogRunResults();
-  // The history has the lines of the run that did not complete; the windows keep the last one
-  // that did. A run whose numbers are no run leaves nothing of itself.
+  // The history has the lines of a run that did not complete; the windows keep the last one
+  // that did. Without one, the run leaves nothing of itself: its points so far are no run (the
+  // time between them holds only for a whole recording), so they go, no display options or run
+  // graph open for them, and only the result windows already open draw anew.
+  const bool leavesARun = done || completed;
   if (!done && completed)
     completed->PutBack();
-  else if (!simulable)
+  else if (!done)
     ClearRunResults();
   S.CalcRequested = False;
   S.Calculating = False;
-  if (searchAttempt)
+  if (!leavesARun)
+    ui().RefreshResultWindows();
+  else if (searchAttempt)
     ShowRunInGraph();
   else
     ShowRunResults();

@@ -8,7 +8,10 @@ namespace kestrelon {
 
 // Runs one simulation; ShowProgress not 0 shows the progress window while it runs. At its end
 // the result windows show it (ShowRunResults); an attempt of the power estimate's search shows it
-// in the run graph only (ShowRunInGraph). Does nothing while a run is already being calculated.
+// in the run graph only (ShowRunInGraph). A run that does not complete (cancelled, or a vehicle
+// that cannot be simulated) shows the last completed run again, or, when there is none, leaves
+// no run: only the result windows already open draw anew. Does nothing while a run is already
+// being calculated.
 void CalculatePerformance(Integer ShowProgress, bool searchAttempt = false);
 
 }  // namespace kestrelon

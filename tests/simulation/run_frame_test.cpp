@@ -27,6 +27,7 @@ class RunUi : public test::ScriptedUi {
   int cancelAtPoint = -1;
   bool graphOpen = false;
   int simDisplayShown = 0;
+  int resultsRedrawn = 0;
 
   void ShowRunProgress(bool show) override { progressShown.push_back(show); }
   void SetRunProgress(int n) override {
@@ -35,6 +36,7 @@ class RunUi : public test::ScriptedUi {
   }
   bool RefreshRunGraph() override { return graphOpen; }
   void ShowSimDisplay() override { ++simDisplayShown; }
+  void RefreshResultWindows() override { ++resultsRedrawn; }
 };
 
 class RunFrame : public ::testing::Test {
@@ -84,16 +86,28 @@ TEST_F(RunFrame, RecordingPlanForShortEvenAndUnevenRuns) {
 
 // A run that does not complete, cancelled or stopped because the vehicle left the numbers
 // (a lift coefficient of 1e30), leaves the last completed run's results to every reader, read
-// with the settings they were recorded with, and the set-up as it was stored for it; without a
-// completed run, a cancelled one leaves its points so far and one that left the numbers leaves
-// none. Either way the history gets its lines.
+// with the settings they were recorded with, and the set-up as it was stored for it. Without a
+// completed run it leaves no run at all: no points, no display options or run graph opened for
+// it, only the open result windows redrawn; the next run is the example's own. Either way the
+// history gets its lines.
 TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
   const char* const cancelled = "Calculation cancelled at user request";
   const char* const unsimulable = "This vehicle cannot be simulated: check its weight, power and gearing";
+  const auto ticketOf = [] {
+    CalcTimingPoints();
+    return std::tuple(S.PointCount, S.RecordedWith.PointSpacing, S.RecordedWith.LaunchTime, S.Time1320ft,
+                      S.Speed1320ft, S.GearEngagedTime[CurrentRun], S.RearWheelLoad);
+  };
+  test::LoadWestfield(16);
+  CalculatePerformance(0);
+  const auto examplesOwn = ticketOf();
+  const RunTable examplesPoints = S.RunResults;
+
   for (const bool cancel : {true, false}) {
     SCOPED_TRACE(cancel ? "cancelled" : "cannot be simulated");
     const auto runThatStops = [&] {
       seam.asked.clear();
+      seam.simDisplayShown = seam.resultsRedrawn = 0;
       seam.cancelAtPoint = cancel ? 100 : -1;
       if (!cancel) S.AeroLiftFactor = 1e30f;
       S.LaunchTime = 18;  // set up as the run set-up does
@@ -108,18 +122,23 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     };
 
     test::LoadWestfield(16);
+    const Single lift = S.AeroLiftFactor;
     runThatStops();
     EXPECT_EQ(S.RunDone, False);
-    EXPECT_EQ(S.PointCount, cancel ? 100 : 0);
+    EXPECT_EQ(S.PointCount, 0);
+    EXPECT_TRUE(S.RunResults == RunTable{});
+    EXPECT_EQ(std::tuple(seam.simDisplayShown, seam.resultsRedrawn), std::tuple(0, 1));
     EXPECT_EQ(std::tuple(S.WheelieCount[CurrentRun], S.WheelieTime[CurrentRun]),
               std::tuple(0, GearRecord::value_type{}));  // the car never lifts its wheels
 
-    test::LoadWestfield(16);
+    // The next run, set up again for the example, completes as the example's own.
+    S.AeroLiftFactor = lift;
+    S.LaunchTime = 16;
     CalculatePerformance(0);
-    CalcTimingPoints();
+    const auto ticket = ticketOf();
+    EXPECT_EQ(ticket, examplesOwn);
+    EXPECT_TRUE(S.RunResults == examplesPoints);
     const RunTable points = S.RunResults;
-    const auto ticket = std::tuple(S.PointCount, S.RecordedWith.PointSpacing, S.RecordedWith.LaunchTime,
-                                   S.Time1320ft, S.Speed1320ft, S.GearEngagedTime[CurrentRun], S.RearWheelLoad);
     Cfg.HistoryLog = True;
     const Integer historyBefore = S.HistoryNext;
     runThatStops();
@@ -131,6 +150,7 @@ TEST_F(RunFrame, ARunThatDoesNotCompleteLeavesTheLastCompletedRun) {
     EXPECT_EQ(std::tuple(S.PointCount, S.RecordedWith.PointSpacing, S.RecordedWith.LaunchTime, S.Time1320ft,
                          S.Speed1320ft, S.GearEngagedTime[CurrentRun], S.RearWheelLoad),
               ticket);
+    EXPECT_EQ(seam.simDisplayShown, 1);  // the completed run is shown again
   }
 }
 
