@@ -5,6 +5,7 @@
 // their places in the Window menu throughout.
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -224,6 +225,15 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
   EXPECT_EQ(cascade->Caption(), QStringLiteral("Cascade Graph for ") + QText(S.VehicleName));
   EXPECT_EQ(ListOrder({listing, cascade, history}),
             (std::vector<QString>{listing->Caption(), cascade->Caption(), history->Caption()}));
+
+  // The rollout box changes the listing's times and distances at once, before any Display.
+  ASSERT_GT(S.RunRolloutTime, 0);
+  const QImage aligned = listing->Listing->image();
+  options = dynamic_cast<frmSimDisplay*>(Form::FindLoaded(QStringLiteral("frmSimDisplay")));
+  ASSERT_TRUE(options && options->CheckRollout->isChecked());
+  options->CheckRollout->click();
+  QApplication::processEvents();
+  EXPECT_NE(listing->Listing->image(), aligned);
 }
 
 }  // namespace
