@@ -21,6 +21,18 @@ void WindowList::Remove(std::string_view caption) {
   stale_ = true;
 }
 
+void WindowList::Rename(std::string_view from, std::string_view to) {
+  if (from == to) return;
+  auto it = std::find(captions_.begin(), captions_.end(), from);
+  if (it == captions_.end() || Trim(to).empty() || Contains(to)) {
+    Remove(from);
+    Add(to);
+    return;
+  }
+  *it = to;
+  stale_ = true;
+}
+
 void WindowList::Cleanup() {
   for (std::size_t i = 0; i < captions_.size(); ++i) {
     for (std::size_t j = captions_.size() - 1; j > i; --j) {
@@ -38,5 +50,6 @@ bool WindowList::Contains(std::string_view caption) const {
 
 void windowlistAdd(std::string_view caption) { OpenWindows.Add(caption); }
 void windowlistRemove(std::string_view caption) { OpenWindows.Remove(caption); }
+void windowlistRename(std::string_view from, std::string_view to) { OpenWindows.Rename(from, to); }
 
 }  // namespace kestrelon

@@ -16,6 +16,10 @@ class WindowList {
   void Add(std::string_view caption);
   // Removes the first entry equal to the caption; an unlisted caption changes nothing.
   void Remove(std::string_view caption);
+  // A window renamed keeps its place: the first entry equal to `from` becomes `to`. A caption
+  // unchanged changes nothing; one that cannot be listed (blank, or listed already) is withdrawn
+  // as at an unload, and an unlisted `from` lists `to` as at a load.
+  void Rename(std::string_view from, std::string_view to);
   // Drops later duplicates, keeping each caption's first place.
   void Cleanup();
 
@@ -38,5 +42,7 @@ extern WindowList OpenWindows;
 // What every listed window calls from its load and unload.
 void windowlistAdd(std::string_view caption);
 void windowlistRemove(std::string_view caption);
+// What a listed window calls when its caption changes while it is loaded.
+void windowlistRename(std::string_view from, std::string_view to);
 
 }  // namespace kestrelon

@@ -137,6 +137,8 @@ DisplayRefusal ApplyDisplayChoice(const DisplayChoice& c, bool silent) {
   Cfg.ShowGridLines = ToFlag(c.gridLines);
   Cfg.ShowGearShift = ToFlag(c.gearChange);
   Cfg.AlignRollout = ToFlag(c.rollout);
+  // The units, spot distance and rollout alignment are drawn by the open result windows too.
+  ui().RefreshResultWindows();
   return DisplayRefusal::None;
 }
 

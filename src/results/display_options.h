@@ -61,8 +61,9 @@ struct DisplayChoice {
 enum class DisplayRefusal { None, Traces, Units, SpotDistance, Zoom };
 
 // Display: stores the trace choice, then checks the units, the spot distance and the zoom
-// and, when all pass, applies them with the X axis and the switches. A refusal is told with a
-// message unless `silent` (the dialog applying itself after a run).
+// and, when all pass, applies them with the X axis and the switches and asks the open result
+// windows to redraw. A refusal is told with a message unless `silent` (the dialog applying
+// itself after a run).
 DisplayRefusal ApplyDisplayChoice(const DisplayChoice& choice, bool silent);
 
 // Sets the display unit labels and factors of "I" or "M".

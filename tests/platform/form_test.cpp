@@ -98,11 +98,18 @@ TEST_F(FormLife, UnlistedWindowAndRenamedWindow) {
   Probe quiet(QStringLiteral("Quiet"), false);
   quiet.Load();
   EXPECT_TRUE(OpenWindows.Captions().empty());
-  Probe probe;
+  Probe probe, later(QStringLiteral("Later"));
   probe.Load();
+  later.Load();
+  // A caption set again on every paint, then renamed: the window keeps its place in the list.
+  OpenWindows.MarkBuilt();
+  probe.SetCaption(QStringLiteral("Probe window"));
+  EXPECT_EQ(std::tuple(OpenWindows.Captions(), OpenWindows.Stale()),
+            std::tuple(std::vector<std::string>{"Probe window", "Later"}, false));
   probe.SetCaption(QStringLiteral("Renamed"));
-  EXPECT_EQ(OpenWindows.Captions(), std::vector<std::string>{"Renamed"});
+  EXPECT_EQ(OpenWindows.Captions(), (std::vector<std::string>{"Renamed", "Later"}));
   probe.Unload();
+  later.Unload();
   EXPECT_TRUE(OpenWindows.Captions().empty());
 }
 

@@ -151,9 +151,9 @@ void Form::SetNormalState() {
 }
 
 void Form::SetCaption(const QString& caption) {
-  if (loaded_ && listed_) windowlistRemove(StdText(Caption()));
+  const QString before = Caption();
   SetTitle(caption);
-  if (loaded_ && listed_) windowlistAdd(StdText(caption));
+  if (loaded_ && listed_) windowlistRename(StdText(before), StdText(caption));
 }
 
 void Form::SetTitle(const QString& caption) { setWindowTitle(caption.isEmpty() ? BlankTitle : caption); }

@@ -70,7 +70,8 @@ class Form : public QWidget {
   void SetNormalState();
   QString FormName() const { return objectName(); }
   QString Caption() const;
-  // Renames the window; a loaded, listed window moves its Window list entry along.
+  // Renames the window; a loaded, listed window's Window list entry is renamed in its place.
+  // The same caption again changes nothing.
   void SetCaption(const QString& caption);
 
   static const std::vector<Form*>& LoadedForms();

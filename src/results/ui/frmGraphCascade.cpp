@@ -121,7 +121,6 @@ void frmGraphCascade::ShowVehicleName() {
 
 void frmGraphCascade::RedrawFromModel() {
   if (S.Calculating != False) return;
-  ShowVehicleName();
   Form_Paint();
 }
 
@@ -174,6 +173,9 @@ void frmGraphCascade::LayOut() {
 
 void frmGraphCascade::Form_Paint() {
   ready = false;
+  // Whatever brings the drawing up to date (a redraw asked for, a show after Restore all, a
+  // click) names the vehicle drawn.
+  ShowVehicleName();
   ui().SetBusyCursor(true);
   CascadeOptions options;
   options.WindowPixelHeight = height();

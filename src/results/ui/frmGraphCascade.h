@@ -46,11 +46,11 @@ class frmGraphCascade : public Form {
   bool CascadeReady() const { return ready; }
   int PaintCount() const { return paints; }
 
-  // Works the cascade out from the model and draws it; a model without every section it
-  // needs gives an empty picture and empty read-outs.
+  // Works the cascade out from the model and draws it under a caption naming the vehicle; a
+  // model without every section it needs gives an empty picture and empty read-outs.
   void Form_Paint();
-  // The model changed behind the window: the vehicle's name and its cascade shown anew. A run
-  // being calculated is not drawn; its end asks again.
+  // The model changed behind the window: the vehicle's cascade shown anew. A run being
+  // calculated is not drawn; its end asks again.
   Q_INVOKABLE void RedrawFromModel();
   void SelectGearNumber_Click(int index);
   void SelectResCurve_Click();

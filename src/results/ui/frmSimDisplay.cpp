@@ -21,6 +21,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
+#include "platform/ui_seam.h"
 #include "results/set_baseline.h"
 
 namespace kestrelon {
@@ -128,7 +129,11 @@ frmSimDisplay::frmSimDisplay() : Form("frmSimDisplay", QStringLiteral("Display O
   connect(CheckPerfBox, &QCheckBox::toggled, this, [](bool on) { Cfg.ShowPerfBox = ToFlag(on); });
   connect(CheckGearChange, &QCheckBox::toggled, this, [](bool on) { Cfg.ShowGearShift = ToFlag(on); });
   connect(CheckGridLines, &QCheckBox::toggled, this, [](bool on) { Cfg.ShowGridLines = ToFlag(on); });
-  connect(CheckRollout, &QCheckBox::toggled, this, [](bool on) { Cfg.AlignRollout = ToFlag(on); });
+  // The listing's times and distances follow the alignment as soon as the box changes it.
+  connect(CheckRollout, &QCheckBox::toggled, this, [](bool on) {
+    Cfg.AlignRollout = ToFlag(on);
+    ui().RefreshResultWindows();
+  });
   connect(CheckBaseline, &QCheckBox::clicked, this, [](bool on) { S.ShowBaseline = ToFlag(on); });
   connect(ZoomSpin, &SpinButton::valueChanged, this,
           [this](int value) { ZoomText->setText(QString::number(value)); });

@@ -188,13 +188,19 @@ void frmTree::Form_Unload() {
   PreStage->setEnabled(true);
 }
 
-// The practice rollout follows the last simulated run's; without one it is 0.2 s.
+// The practice rollout follows the last simulated run's; without one it is 0.2 s. A start the
+// racer has armed keeps the rollout typed for it.
 void frmTree::ShowRollout() {
+  if (tree_.Armed()) return;
   if (S.RunDone != False) {
     CalcTimingPoints();
     RolloutValue = S.RunRolloutTime;
   }
   RolloutTime->setText(QText(Format(RolloutValue, "#.000")));
+}
+
+void frmTree::RedrawFromModel() {
+  if (S.Calculating == False) ShowRollout();
 }
 
 void frmTree::showEvent(QShowEvent* event) {
@@ -204,8 +210,7 @@ void frmTree::showEvent(QShowEvent* event) {
 
 void frmTree::changeEvent(QEvent* event) {
   Form::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && IsLoaded() && !tree_.Armed())
-    ShowRollout();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && IsLoaded()) ShowRollout();
 }
 
 void frmTree::ShowStats() {

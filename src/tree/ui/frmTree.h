@@ -45,6 +45,9 @@ class frmTree : public Form {
   void ClearButton_Click();
   void ExitButton_Click();
   void LightType_Click(int lightType);
+  // A run ended or the vehicle changed behind the open tree: it shows the last run's rollout
+  // as the other result windows show the run.
+  Q_INVOKABLE void RedrawFromModel();
 
  protected:
   void Form_Load() override;

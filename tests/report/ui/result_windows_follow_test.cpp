@@ -1,22 +1,30 @@
 // The result windows a racer leaves open (the listing, the cascade and the history log) follow the
-// model while the racer works in other windows: another example loaded and run from the bar is
-// drawn in each of them without a click, and a vehicle cleared by File > New leaves them with
-// nothing of an earlier run to draw, print or write.
+// model while the racer works in other windows: another example loaded and run from the bar, or
+// Display Options' metric units, are drawn in each of them without a click, and a vehicle cleared
+// by File > New leaves them with nothing of an earlier run to draw, print or write. They keep
+// their places in the Window menu throughout.
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <set>
 
 #include "core/ui/form1.h"
+#include "core/window_list.h"
+#include "files/file_commands.h"
 #include "files/ui/file_window_fixture.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/text.h"
 #include "power/ui/power_graph_picture.h"
 #include "report/ui/frmList.h"
 #include "report/ui/report_windows.h"
 #include "results/ui/cascade_history_windows.h"
 #include "results/ui/frmGraphCascade.h"
 #include "results/ui/frmHistory.h"
+#include "results/ui/frmSimDisplay.h"
 #include "results/ui/run_graph_windows.h"
 #include "support/pdf_answer.h"
 
@@ -41,6 +49,15 @@ bool Blank(const QImage& image) {
     for (int x = 0; x < image.width(); ++x)
       if (image.pixel(x, y) != image.pixel(0, 0)) return false;
   return true;
+}
+
+// The captions of the given windows in their Window list order.
+std::vector<QString> ListOrder(std::initializer_list<Form*> windows) {
+  std::vector<QString> order;
+  for (const std::string& caption : OpenWindows.Captions())
+    for (Form* window : windows)
+      if (StdText(window->Caption()) == caption) order.push_back(window->Caption());
+  return order;
 }
 
 class ResultWindowsFollow : public FileWindowTest {
@@ -76,6 +93,9 @@ class ResultWindowsFollow : public FileWindowTest {
     if (S.DataSaved == False) ui.answers = {Msg::No};
     bar_->mnuFileExample->trigger();
     ASSERT_TRUE(QTest::qWaitFor([] { return EverySectionIn() && S.AutoAccept == False; }, 20000));
+    Run();
+  }
+  void Run() {
     bar_->mnuCalcAcc->trigger();
     ASSERT_TRUE(QTest::qWaitFor(
         [] { return S.RunDone != False && !Form::FindLoaded(QStringLiteral("frmCalcProgress")); }, 20000));
@@ -89,6 +109,7 @@ class ResultWindowsFollow : public FileWindowTest {
 };
 
 TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) {
+  const std::string namedBike = ExamplePair("TNFUNNY", "BIKE");
   LoadAndRun("Turbo Nitrous Suzuki Funny bike");
   bar_->mnuDisplayPerf->trigger();
   bar_->mnuDisplayCascade->trigger();
@@ -110,6 +131,8 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
 
   // Each window shows what it draws from the model as it is now: the Lotus and its run.
   LoadAndRun("Lotus 7 sports car with injected Lotus Twin-Cam");
+  EXPECT_EQ(ListOrder({listing, cascade, history}),
+            (std::vector<QString>{listing->Caption(), cascade->Caption(), history->Caption()}));
   const QImage lotusListing = listing->Listing->image();
   const QImage lotusCascade = cascade->CascadePic->image();
   const QString lotusHistory = history->HistBox->toPlainText();
@@ -127,6 +150,21 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
   EXPECT_EQ(history->HistBox->toPlainText(), lotusHistory);
   cascade->CascadePic_MouseMove(400);  // the read-out of a point of the Lotus's cascade
   ASSERT_NE(cascade->CurrentForce->text(), QStringLiteral("Force : "));
+
+  // Display Options' Display with Metric: the listing and the cascade are drawn in metric.
+  auto* options = dynamic_cast<frmSimDisplay*>(Form::FindLoaded(QStringLiteral("frmSimDisplay")));
+  ASSERT_TRUE(options);
+  options->SimMetric->setChecked(true);
+  options->SimOKButton->click();
+  QApplication::processEvents();
+  const QImage metricListing = listing->Listing->image();
+  const QImage metricCascade = cascade->CascadePic->image();
+  EXPECT_NE(metricListing, lotusListing);
+  EXPECT_NE(metricCascade, lotusCascade);
+  listing->Form_Paint();
+  cascade->Form_Paint();
+  EXPECT_EQ(listing->Listing->image(), metricListing);
+  EXPECT_EQ(cascade->CascadePic->image(), metricCascade);
 
   // File > New: No to saving first, Cancel in the first window of the entry (the peak figures),
   // OK to "Data entry cancelled".
@@ -172,6 +210,27 @@ TEST_F(ResultWindowsFollow, EachRunAndAClearedVehicleAreDrawnWithoutActivation) 
   }
   EXPECT_FALSE(std::filesystem::exists(folder.file("REPORT.TXT")));
   EXPECT_FALSE(std::filesystem::exists(folder.file("report.pdf")));
+
+  // Window > Minimise all, another vehicle loaded and run, Restore all: the cascade shows again
+  // under the name of the vehicle it draws.
+  answering_.start();
+  bar_->mnuWindowMin_Click();
+  ASSERT_TRUE(FileVehicle(namedBike, folder.file("BIKE.VCD")));
+  ASSERT_FALSE(S.VehicleName.empty());
+  Run();
+  bar_->windowlist_build();
+  bar_->mnuWindowRestore_Click();
+  QApplication::processEvents();
+  EXPECT_EQ(cascade->Caption(), QStringLiteral("Cascade Graph for ") + QText(S.VehicleName));
+
+  // The rollout box changes the listing's times and distances at once, before any Display.
+  ASSERT_GT(S.RunRolloutTime, 0);
+  const QImage aligned = listing->Listing->image();
+  options = dynamic_cast<frmSimDisplay*>(Form::FindLoaded(QStringLiteral("frmSimDisplay")));
+  ASSERT_TRUE(options && options->CheckRollout->isChecked());
+  options->CheckRollout->click();
+  QApplication::processEvents();
+  EXPECT_NE(listing->Listing->image(), aligned);
 }
 
 }  // namespace

@@ -83,6 +83,15 @@ TEST_F(frmTreeTest, OpeningShowsTheSettingsAndTheRollout) {
   S.RunDone = True;  // a run that never moved: its rollout time reads 0
   tree->Show();
   EXPECT_EQ(tree->RolloutTime->text(), ".000");
+  // The open tree follows each later run without a click; an armed start keeps what was typed.
+  for (const bool armed : {false, true}) {
+    tree->RolloutTime->setText(".350");
+    if (armed) tree->PreStage->click();
+    ASSERT_EQ(tree->Tree().Armed(), armed);
+    ui.RefreshResultWindows();  // what the end of a run asks
+    QApplication::processEvents();
+    EXPECT_EQ(tree->RolloutTime->text(), armed ? ".350" : ".000");
+  }
 }
 
 TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
