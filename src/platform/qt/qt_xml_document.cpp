@@ -37,9 +37,15 @@ std::string Windows1252Text(const QString& text) {
   return bytes;
 }
 
+// The DOM's own node behind an element: every QDomElement of one element shares it.
+struct DomNode : QDomNode {
+  static constexpr auto Node = &DomNode::impl;
+};
+
 }  // namespace
 
 bool QtXmlDocument::Parse(std::string_view text) {
+  handles_.clear();
   elements_.clear();
   doc_ = QDomDocument();
   bool parsed = false;
@@ -72,7 +78,10 @@ std::string QtXmlDocument::Text() const {
 
 XmlElement QtXmlDocument::Handle(const QDomElement& element) const {
   if (element.isNull()) return NoXmlElement;
+  const void* node = element.*DomNode::Node;
+  if (const auto known = handles_.find(node); known != handles_.end()) return known->second;
   elements_.push_back(element);
+  handles_.emplace(node, elements_.size());
   return elements_.size();
 }
 
