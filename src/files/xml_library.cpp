@@ -296,10 +296,10 @@ std::size_t LibraryElementCount(std::string_view bytes) {
 }
 
 std::size_t MostLibraryElements(std::size_t mostBytes) {
-  // A vehicle as Convert writes it holds some 2,000 elements in 49 to 53 kB, 24 to 26 bytes an
-  // element; even a curve point with a one-digit torque takes more than 22. A library with more
-  // elements could not be written back within its bound.
-  constexpr std::size_t LeastBytesPerElement = 20;
+  // A vehicle as Convert writes it holds some 2,000 elements in 49 to 53 kB: 26 bytes an element
+  // with torques as measured, over 24 even when every torque has one digit. More elements than
+  // that in a file are no vehicles, and would take the parser more memory than there is.
+  constexpr std::size_t LeastBytesPerElement = 24;
   return mostBytes / LeastBytesPerElement;
 }
 
