@@ -163,10 +163,10 @@ T WholeOrDefault(std::string_view text, const char* defaultText) {
   return *StoredWhole<T>(defaultText);
 }
 
-IniFile ReadFirstExisting(const std::vector<std::string>& paths) {
+IniFile ReadFirstExisting(const std::vector<std::string>& paths, std::size_t mostBytes) {
   std::error_code ec;
   for (const auto& path : paths)
-    if (!path.empty() && std::filesystem::is_regular_file(path, ec)) return IniFile::Read(path);
+    if (!path.empty() && std::filesystem::is_regular_file(path, ec)) return IniFile::Read(path, mostBytes);
   return IniFile();
 }
 
@@ -239,8 +239,8 @@ SettingsFiles DefaultSettingsFiles() {
 }
 
 SettingsStore::SettingsStore(const SettingsFiles& files)
-    : store_(files.Store.empty() ? IniFile() : IniFile::Read(files.Store)),
-      fallback_(ReadFirstExisting(files.Fallbacks)) {}
+    : store_(files.Store.empty() ? IniFile() : IniFile::Read(files.Store, files.MostBytes)),
+      fallback_(ReadFirstExisting(files.Fallbacks, files.MostBytes)) {}
 
 std::string SettingsStore::ReadSetting(std::string_view key, std::string_view defaultText) const {
   if (auto stored = store_.Get(StoreSection, key); stored && *stored != AbsentMarker)
@@ -270,14 +270,16 @@ void LoadSettings(const SettingsFiles& files) {
   // This platform has no desktop metrics to read: BorderWidth, MenuHeight and CaptionHeight keep
   // their pixel values.
   Cfg.DebugMode = ToFlag(store.ReadSetting("Debug", "") == "True");
+  Cfg.StoreReadError = store.StoreReadError();
 }
 
 FileWriteResult SaveSettings(const SettingsFiles& files) {
   // Without a home folder there is no folder to keep the store in.
   if (files.Store.empty()) return FileError(ENOENT);
-  IniFile store = IniFile::Read(files.Store);
-  // A store that is there but could not be read is kept: rewriting it would lose every place,
-  // font, colour and folder it holds.
+  // A store that is there but could not be read, at start or now, is kept: rewriting it would
+  // lose every place, font, colour and folder it holds.
+  if (Cfg.StoreReadError != 0) return FileAccessError(Cfg.StoreReadError);
+  IniFile store = IniFile::Read(files.Store, files.MostBytes);
   if (const int error = store.ReadError()) return FileAccessError(error);
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
@@ -291,7 +293,7 @@ FileWriteResult SaveSettings(const SettingsFiles& files) {
       for (const auto& trace : Keys)
         if (isTraceKey(trace)) store.Set(StoreSection, trace.name, SavedText(trace));
   }
-  return store.Write(files.Store);
+  return store.Write(files.Store, files.MostBytes);
 }
 
 }  // namespace kestrelon

@@ -83,6 +83,9 @@ struct Settings {
   Integer ShowLogo = True;
   std::string SplashImage;  // empty = the built-in picture
   Integer DebugMode = False;  // from the key "Debug", read only
+  // Why the store could not be read at start (the system's error number), else 0. Such a store
+  // is not written at exit: the racer's settings are never replaced by the defaults read instead.
+  int StoreReadError = 0;
 
   bool operator==(const Settings&) const = default;
 };
@@ -93,6 +96,7 @@ extern Settings Cfg;
 struct SettingsFiles {
   std::string Store;                   // the per-user store, read and written
   std::vector<std::string> Fallbacks;  // KESTR.INI candidates, first existing one is read
+  std::size_t MostBytes = MostFileBytes;  // the largest file read or written
 };
 
 // The store in the user's config folder; KESTR.INI beside the program, then in that folder.
@@ -109,6 +113,8 @@ class SettingsStore {
   // True (-1) or False (0). A value of 2, or one that is not a number, counts as absent; a key
   // found nowhere is True.
   Integer ReadSettingBool(std::string_view key) const;
+  // Why the store could not be read, else 0.
+  int StoreReadError() const { return store_.ReadError(); }
 
  private:
   IniFile store_;
@@ -118,8 +124,9 @@ class SettingsStore {
 // Fills every field of Cfg from the settings.
 void LoadSettings(const SettingsFiles& files = DefaultSettingsFiles());
 // Writes every key except Debug to the store, making its missing folders for the user alone.
-// Not ok when the store could not be written, or is there but could not be read (the old store
-// is then left as it was), or when there is no folder to keep it in.
+// Not ok when the store could not be written (it would pass the bound, EFBIG, among others), or
+// is there but could not be read now or at start (the old store is then left as it was), or when
+// there is no folder to keep it in.
 FileWriteResult SaveSettings(const SettingsFiles& files = DefaultSettingsFiles());
 
 }  // namespace kestrelon

@@ -1,8 +1,12 @@
 #include "files/convert_command.h"
 
+#include <cerrno>
+#include <cstdint>
+
 #include "core/settings.h"
 #include "core/state.h"
 #include "files/file_dialog.h"
+#include "files/file_error.h"
 #include "files/file_exists.h"
 #include "files/left_over_file.h"
 #include "files/power_file.h"
@@ -66,29 +70,41 @@ bool ReadVehicleToConvert(std::string& name) {
 }
 
 // Opens the library: an empty one when the file does not exist; nothing (with a message) when
-// the file is there but is no library, so that it is never overwritten.
-std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path) {
+// the file is there but is no library, or too large a one, so that it is never overwritten.
+std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path, std::size_t mostBytes) {
   // A library left only beside its name would otherwise be replaced by one vehicle alone.
   PutBackLeftOverFile(path);
   if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
-  const std::optional<std::string> bytes = ReadWholeFile(path, Title);
+  const std::optional<std::string> bytes = ReadWholeFile(path, Title, mostBytes);
   if (!bytes) return nullptr;
+  // Each element costs the parser many times its bytes: a file of more than real vehicles hold
+  // would take more memory than there is.
+  if (LibraryElementCount(*bytes) > MostLibraryElements(mostBytes)) {
+    TellFileError(FileError(EFBIG), Title, Title);
+    return nullptr;
+  }
   if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(*bytes)) return doc;
   ui().MsgBox(PathText(path) + " is not a Kestrelon vehicle library - it has not been changed",
               Msg::Exclamation, Title);
   return nullptr;
 }
 
-void SaveLibrary(const XmlDocument& doc, const std::string& path) {
-  // The written form must read back as the same library before it may replace the old one.
-  const std::string bytes = doc.Text();
-  const std::unique_ptr<XmlDocument> written = ParseVehicleLibrary(bytes);
-  if (!written || !SameDocument(doc, *written)) {
-    ui().MsgBox(PathText(path) + " could not be written so that it reads back - it has not been changed",
-                Msg::Exclamation, Title);
-    return;
+void SaveLibrary(std::unique_ptr<XmlDocument> doc, const std::string& path, std::size_t mostBytes) {
+  const std::string bytes = doc->Text();
+  const std::uint64_t digest = DocumentDigest(*doc);
+  // One document alive at a time: the library is let go before its written form is read.
+  doc.reset();
+  // The written form must read back as the same library before it may replace the old one; a
+  // form past the bound is refused by the write.
+  if (bytes.size() <= mostBytes) {
+    const std::unique_ptr<XmlDocument> written = ParseVehicleLibrary(bytes);
+    if (!written || DocumentDigest(*written) != digest) {
+      ui().MsgBox(PathText(path) + " could not be written so that it reads back - it has not been changed",
+                  Msg::Exclamation, Title);
+      return;
+    }
   }
-  const FileWriteResult result = WriteFileReplacing(path, bytes);
+  const FileWriteResult result = WriteFileReplacing(path, bytes, mostBytes);
   if (result.ok()) return;
   if (result.pathMissing())
     ui().MsgBox("Drive or path does not exist", Msg::Exclamation, Title);
@@ -98,17 +114,19 @@ void SaveLibrary(const XmlDocument& doc, const std::string& path) {
 
 }  // namespace
 
-void FileConvert() {
+void FileConvert() { FileConvertWithin(MostFileBytes); }
+
+void FileConvertWithin(std::size_t mostBytes) {
   if (!MakeXmlDocument) return;
   const WorkingModelCopy copy;
-  RunGuarded(Title, [] {
+  RunGuarded(Title, [mostBytes] {
     S.PowerFileDescription.clear();
     S.VehicleFileDescription.clear();
     std::string name;
     if (!ReadVehicleToConvert(name)) return;
     const std::string path = LibraryPath();
-    std::unique_ptr<XmlDocument> library = OpenLibrary(path);
-    if (library && ConvertToXmlLibrary(*library, name)) SaveLibrary(*library, path);
+    std::unique_ptr<XmlDocument> library = OpenLibrary(path, mostBytes);
+    if (library && ConvertToXmlLibrary(*library, name)) SaveLibrary(std::move(library), path, mostBytes);
   });
   copy.Restore();
 }

@@ -1,6 +1,8 @@
 #include "files/power_import_commands.h"
 
+#include <cerrno>
 #include <exception>
+#include <new>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -20,6 +22,10 @@ namespace kestrelon {
 void RunGuarded(const std::string& title, const std::function<void()>& command) {
   try {
     command();
+  } catch (const std::bad_alloc&) {
+    // What the command held is freed by now; told as the readers tell running out of memory.
+    const FileWriteResult error = FileError(ENOMEM);
+    ui().MsgBox(UnexpectedErrorText(error.error, error.description), Msg::Critical, title);
   } catch (const std::exception& error) {
     ui().MsgBox(UnexpectedErrorText(0, error.what()), Msg::Critical, title);
   }

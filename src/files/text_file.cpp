@@ -7,6 +7,7 @@
 
 #include "core/numbers.h"
 #include "files/file_error.h"
+#include "platform/text_lines.h"
 
 namespace kestrelon {
 
@@ -15,13 +16,13 @@ namespace {
 // What keep makes of the file's bytes, or nothing once the racer has been told why the file
 // could not be read (and has not asked to try again).
 template <class Keep>
-auto ReadAndKeep(const std::string& path, const std::string& title, Keep keep)
+auto ReadAndKeep(const std::string& path, const std::string& title, Keep keep, std::size_t mostBytes = MostFileBytes)
     -> std::optional<decltype(keep(std::string()))> {
   for (;;) {
     int error = 0;
     try {
       std::string bytes;
-      error = FileSystem().Read(path, bytes);
+      error = FileSystem().Read(path, bytes, mostBytes);
       if (error == 0) return keep(std::move(bytes));
     } catch (const std::bad_alloc&) {
       // What was read so far is freed by now: the racer is told, and the program goes on.
@@ -33,22 +34,16 @@ auto ReadAndKeep(const std::string& path, const std::string& title, Keep keep)
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title) {
-  return ReadAndKeep(path, title, [](std::string bytes) { return bytes; });
+std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title, std::size_t mostBytes) {
+  return ReadAndKeep(path, title, [](std::string bytes) { return bytes; }, mostBytes);
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, const std::string& title,
                                                       std::size_t mostLines) {
   return ReadAndKeep(path, title, [mostLines](const std::string& bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size() && lines.size() < mostLines; ++i) {
-      if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-      lines.emplace_back(bytes, start, i - start);
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-    if (start < bytes.size() && lines.size() < mostLines) lines.emplace_back(bytes, start, std::string::npos);
+    for (std::size_t start = 0; start < bytes.size() && lines.size() < mostLines;)
+      lines.emplace_back(LineAt(bytes, start, start));
     return lines;
   });
 }

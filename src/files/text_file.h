@@ -12,10 +12,11 @@
 namespace kestrelon {
 
 // The whole content of a file; nothing when it cannot be read, is no normal file (a folder, a
-// device) or is larger than any file of the program's (MostFileBytes), after the racer has been
-// told why under the title (TellFileError): a file error is never taken for a file with bad
-// content. Running out of memory on the way is told as the file error it is, and loses nothing.
-std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title);
+// device) or is larger than mostBytes, after the racer has been told why under the title
+// (TellFileError): a file error is never taken for a file with bad content. Running out of
+// memory on the way is told as the file error it is, and loses nothing.
+std::optional<std::string> ReadWholeFile(const std::string& path, const std::string& title,
+                                         std::size_t mostBytes = MostFileBytes);
 
 // The first lines of a text file, at most mostLines of them, without their line ends, read as
 // ReadWholeFile reads; what follows them is not kept. A last line without a line end counts; a

@@ -57,6 +57,15 @@ XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
 // MakeXmlDocument.
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes);
 
+// How many elements the bytes open, counted without parsing them: every "<" but those of end
+// tags, comments, declarations and instructions. One inside a comment counts too, so that a
+// file is never taken for smaller than it is.
+std::size_t LibraryElementCount(std::string_view bytes);
+
+// The most elements a library of mostBytes holds when every vehicle in it is a real one, each
+// text filled and all three curves full. A file of more is no library the program wrote.
+std::size_t MostLibraryElements(std::size_t mostBytes);
+
 // Adds the vehicle now in the model under the name. A vehicle of the same name is replaced
 // when the user says so; another name may be given instead, or the conversion cancelled
 // (false, nothing added). The document is not saved.

@@ -84,7 +84,7 @@ struct ClosedAtEnd {
 
 }  // namespace
 
-int FileSystemCalls::Read(const std::string& path, std::string& bytes) {
+int FileSystemCalls::Read(const std::string& path, std::string& bytes, std::size_t mostBytes) {
   bytes.clear();
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return errno;
@@ -93,7 +93,7 @@ int FileSystemCalls::Read(const std::string& path, std::string& bytes) {
   const ClosedAtEnd fd{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
   if (fd < 0) return errno;
   int error = ::fstat(fd, &st) != 0 ? errno : NotAFile(st);
-  if (error == 0 && static_cast<std::uintmax_t>(st.st_size) > MostFileBytes) error = EFBIG;
+  if (error == 0 && static_cast<std::uintmax_t>(st.st_size) > mostBytes) error = EFBIG;
   if (error == 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   while (error == 0) {
@@ -102,7 +102,7 @@ int FileSystemCalls::Read(const std::string& path, std::string& bytes) {
     if (n < 0) error = errno;
     if (n <= 0) break;
     // A file that grows while it is read is held to the same bound.
-    if (bytes.size() + static_cast<std::size_t>(n) > MostFileBytes) error = EFBIG;
+    if (bytes.size() + static_cast<std::size_t>(n) > mostBytes) error = EFBIG;
     else bytes.append(buffer, static_cast<std::size_t>(n));
   }
   if (error != 0) bytes.clear();
@@ -246,9 +246,10 @@ int PendingFile::WriteBeside(const std::string& bytes, std::string& name) const 
   return error;
 }
 
-FileWriteResult PendingFile::Prepare(const std::string& path, const std::string& bytes) {
+FileWriteResult PendingFile::Prepare(const std::string& path, const std::string& bytes, std::size_t mostBytes) {
   Discard();
   kept_.clear();
+  if (bytes.size() > mostBytes) return FileError(EFBIG);
   target_ = FollowLinks(path);
   if (FileWriteResult result = PutBackLeftOver(target_); !result.ok()) return result;
   struct stat st {};
@@ -340,9 +341,9 @@ FileWriteResult CommitFiles(const std::vector<PendingFile*>& files) {
   return {};
 }
 
-FileWriteResult WriteFileReplacing(const std::string& path, const std::string& bytes) {
+FileWriteResult WriteFileReplacing(const std::string& path, const std::string& bytes, std::size_t mostBytes) {
   PendingFile file;
-  if (FileWriteResult result = file.Prepare(path, bytes); !result.ok()) return result;
+  if (FileWriteResult result = file.Prepare(path, bytes, mostBytes); !result.ok()) return result;
   return CommitFiles({&file});
 }
 

@@ -61,8 +61,8 @@ class FileSystemCalls {
   virtual int Remove(const std::string& path);
   // The whole content of a regular file (links followed). Anything else is EINVAL (EISDIR for a
   // folder) and is never opened: a FIFO would wait for a writer, a device need never end. A file
-  // of more than MostFileBytes is EFBIG, read no further. On an error the bytes are empty.
-  virtual int Read(const std::string& path, std::string& bytes);
+  // of more than mostBytes is EFBIG, read no further. On an error the bytes are empty.
+  virtual int Read(const std::string& path, std::string& bytes, std::size_t mostBytes = MostFileBytes);
 };
 
 // A failure with the system's error number and its description.
@@ -89,8 +89,9 @@ class PendingFile {
   // Writes the bytes beside path (beside the file a symbolic link leads to), after putting back
   // an old content a killed save left while the target is missing. A folder (EISDIR), anything
   // else that is no regular file (EINVAL), a file the user may not write (EACCES) and one whose
-  // owner and group the user may not give the new file (EPERM) are refused with nothing written.
-  FileWriteResult Prepare(const std::string& path, const std::string& bytes);
+  // owner and group the user may not give the new file (EPERM) are refused with nothing written,
+  // and so are more bytes than mostBytes (EFBIG): no file is written larger than can be read.
+  FileWriteResult Prepare(const std::string& path, const std::string& bytes, std::size_t mostBytes = MostFileBytes);
 
  private:
   friend FileWriteResult CommitFiles(const std::vector<PendingFile*>& files);
@@ -116,8 +117,10 @@ class PendingFile {
 // Once all are in place, the names killed saves left beside each target are removed.
 FileWriteResult CommitFiles(const std::vector<PendingFile*>& files);
 
-// Writes the bytes as the whole new content of the file at path.
-FileWriteResult WriteFileReplacing(const std::string& path, const std::string& bytes);
+// Writes the bytes as the whole new content of the file at path; more than mostBytes are
+// refused (EFBIG), the file left as it was.
+FileWriteResult WriteFileReplacing(const std::string& path, const std::string& bytes,
+                                   std::size_t mostBytes = MostFileBytes);
 
 // When the file at path (links followed) is missing and a save killed in the middle left its old
 // content beside it ("<name>.old~"), puts that back under the file's own name: the most recent

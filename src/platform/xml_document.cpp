@@ -13,22 +13,28 @@ std::string XmlText(std::string_view text) {
   return held;
 }
 
-bool SameDocument(const XmlDocument& a, const XmlDocument& b) {
-  // Walked with a list of pairs still to compare rather than by recursion: a document read from
+std::uint64_t DocumentDigest(const XmlDocument& doc) {
+  // FNV-1a over each text with its length before it, so that no two lists of texts run together.
+  std::uint64_t digest = 14695981039346656037u;
+  const auto mix = [&digest](unsigned char byte) { digest = (digest ^ byte) * 1099511628211u; };
+  const auto add = [&mix](std::string_view text) {
+    for (std::size_t n = text.size(), i = 0; i < sizeof n; ++i, n >>= 8) mix(static_cast<unsigned char>(n));
+    for (const char c : text) mix(static_cast<unsigned char>(c));
+  };
+  // Walked with a list of elements still to visit rather than by recursion: a document read from
   // any file may nest deeper than the stack allows.
-  std::vector<std::pair<XmlElement, XmlElement>> pending = {{a.Root(), b.Root()}};
+  std::vector<XmlElement> pending = {doc.Root()};
   while (!pending.empty()) {
-    const auto [x, y] = pending.back();
+    const XmlElement element = pending.back();
     pending.pop_back();
-    if ((x == NoXmlElement) != (y == NoXmlElement)) return false;
-    if (x == NoXmlElement) continue;
-    if (a.Name(x) != b.Name(y)) return false;
-    const std::vector<XmlElement> xs = a.Children(x), ys = b.Children(y);
-    if (xs.size() != ys.size()) return false;
-    if (xs.empty() && a.ElementText(x) != b.ElementText(y)) return false;
-    for (std::size_t i = 0; i < xs.size(); ++i) pending.emplace_back(xs[i], ys[i]);
+    if (element == NoXmlElement) continue;
+    const std::vector<XmlElement> children = doc.Children(element);
+    add(doc.Name(element));
+    add(std::to_string(children.size()));
+    if (children.empty()) add(doc.ElementText(element));
+    pending.insert(pending.end(), children.begin(), children.end());
   }
-  return true;
+  return digest;
 }
 
 }  // namespace kestrelon

@@ -3,6 +3,7 @@
 // write the document out as text. Element texts are the program's own bytes (Windows-1252).
 // The Qt implementation lives in platform/qt; logic reaches it through MakeXmlDocument.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,7 +48,9 @@ extern std::function<std::unique_ptr<XmlDocument>()> MakeXmlDocument;
 // counting as such), which a reader drops, is written as no text. SetText stores every text this way.
 std::string XmlText(std::string_view text);
 
-// Whether two documents hold the same elements, in the same order, with the same texts.
-bool SameDocument(const XmlDocument& a, const XmlDocument& b);
+// A digest of the document's elements, their order and the texts of those without children:
+// two documents with the same digest hold the same ones, but for a chance of one in 2^64. It lets
+// a document be compared with another that is made only once the first is gone.
+std::uint64_t DocumentDigest(const XmlDocument& doc);
 
 }  // namespace kestrelon

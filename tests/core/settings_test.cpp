@@ -200,6 +200,40 @@ TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
   EXPECT_EQ(SaveSettings(SettingsFiles{}).error, ENOENT);
 }
 
+// A store that could not be read at start (past the bound, or out of memory) gives the defaults
+// and is not written at exit, even when it could be read then; nor is a save that would take
+// it past the bound.
+TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
+  const std::string text = "[Data]\nPUnits=M\n";
+  Store("PUnits=M\n");
+  for (const auto& [bound, outOfMemory, error, told] :
+       {std::tuple(text.size() - 1, false, EFBIG, "File too large"), std::tuple(text.size(), true, ENOMEM, "Cannot allocate memory"),
+        std::tuple(text.size() + 100, false, EFBIG, "File too large")}) {
+    files.MostBytes = bound;
+    {
+      test::FailingFileSystem fs;
+      if (outOfMemory) fs.outOfMemory = {files.Store};
+      LoadSettings(files);
+    }
+    EXPECT_EQ(Cfg.PUnits, bound < text.size() || outOfMemory ? "I" : "M") << bound;
+    const FileWriteResult saved = SaveSettings(files);
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tie(error, told));
+    EXPECT_EQ(FileText(files.Store), text);
+  }
+}
+
+// Lines that end in CR alone are lines: the keys are read, and written back in their section.
+TEST_F(SettingsTest, AStoreWithCrLineEndsIsReadAndRewrittenInPlace) {
+  dir.Write("config/Kestrelon/Kestrelon.ini", "[Data]\rPUnits=M\rDUnits=M\r");
+  LoadSettings(files);
+  EXPECT_EQ(std::tuple(Cfg.PUnits, Cfg.DUnits), std::tuple("M", "M"));
+  Cfg.DUnits = "I";
+  ASSERT_TRUE(SaveSettings(files).ok());
+  const std::string text = FileText(files.Store);
+  EXPECT_EQ(text.rfind("[Data]\rPUnits=M\rDUnits=I\rHistFontName=unknown\r", 0), 0u) << text;
+  EXPECT_EQ(std::tuple(text.find('\n'), text.find("[Data]", 1)), std::tuple(std::string::npos, std::string::npos)) << text;
+}
+
 // The folders made for the store are the user's alone, whatever the umask; folders that were
 // there keep their permissions. A file where a folder should be is told.
 TEST_F(SettingsTest, FoldersMadeForTheStoreAreTheUsersAlone) {

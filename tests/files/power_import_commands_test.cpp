@@ -203,9 +203,11 @@ TEST_F(PowerImportCommands, AcceptedImportsReopenAsAccepted) {
 
 TEST_F(PowerImportCommands, UnexpectedErrorsAreShownAndTheProgramGoesOn) {
   RunGuarded("Convert", [] { throw std::runtime_error("disk gone"); });
-  ASSERT_EQ(seam.asked.size(), 1u);
+  RunGuarded("Convert", [] { throw std::bad_alloc(); });
+  ASSERT_EQ(seam.asked.size(), 2u);
   EXPECT_EQ(seam.asked[0].text, "Unexpected Error # 0 : disk gone");
   EXPECT_EQ(seam.asked[0].title, "Convert");
+  EXPECT_EQ(seam.asked[1].text, "Unexpected Error # 12 : Cannot allocate memory");
 }
 
 }  // namespace

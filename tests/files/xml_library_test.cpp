@@ -156,6 +156,8 @@ TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {
     if (doc->Name(point) == "POINT")
       points.push_back(doc->ElementText(doc->FirstChild(point, "RPM")) + "=" + doc->ElementText(doc->FirstChild(point, "TORQUE")));
   EXPECT_EQ(points, (std::vector<std::string>{"100=2", "20000=1.5"}));
+  // A walk hands out the numbers it handed out before: walking does not add to the document.
+  EXPECT_EQ(doc->Children(curve), doc->Children(curve));
 }
 
 TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
@@ -175,11 +177,20 @@ TEST_F(VehicleLibrary, TheWorkingModelIsBitForBitAsItWas) {
 TEST_F(VehicleLibrary, ConvertingTwiceWithYesLeavesOneVehicleTheLast) {
   const std::string car = WriteVehicle("CAR");
   const std::string other = WriteVehicle("OTHER");
+  // One library document alive at a time, read or written.
+  struct Counted : QtXmlDocument {
+    int& alive;
+    Counted(int& alive, int& most) : alive(alive) { most = std::max(most, ++alive); }
+    ~Counted() override { --alive; }
+  };
+  int alive = 0, most = 0;
+  MakeXmlDocument = [&] { return std::make_unique<Counted>(alive, most); };
   windows.answers = {{car}, {other}, {car}};
   FileConvert();
   FileConvert();
   seam.answers = {Msg::Yes};
   FileConvert();
+  EXPECT_EQ(std::tuple(alive, most), std::tuple(0, 1));
   ASSERT_EQ(seam.asked.size(), 1u);
   EXPECT_EQ(seam.asked[0].text, "A vehicle called CAR already exists.\r\nDo you want to overwrite it?");
   EXPECT_EQ(seam.asked[0].style, Msg::YesNoCancel + Msg::Exclamation);
@@ -244,6 +255,33 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
   EXPECT_EQ(test::AllSaid(seam.asked),
             (std::vector<test::Said>{{"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Convert"}}));
   EXPECT_EQ(test::TempFolder::read(LibraryPath()), "<OTHER/>");
+}
+
+// A library past the bound, or with more elements than real vehicles fill it with, is refused
+// unread; one that would grow past the bound is not written. Either is told and left as it was.
+TEST_F(VehicleLibrary, ALibraryTooLargeToReadOrToWriteIsLeftAlone) {
+  const std::string car = WriteVehicle("CAR");
+  windows.answers = {{car}};
+  FileConvert();
+  const std::string one = test::TempFolder::read(LibraryPath());
+  const std::string empty = "<KESTRELON>" + std::string(4 * MostLibraryElements(one.size()), 'x') + "</KESTRELON>";
+  std::string crowded = empty;
+  for (std::size_t i = 0; i < MostLibraryElements(one.size()); ++i) crowded.replace(11 + 4 * i, 4, "<a/>");
+  for (const auto& [library, bound] : {std::pair(one, one.size() - 1), std::pair(crowded, one.size()),
+                                       std::pair(one, one.size() + 1000)}) {
+    folder.write("KOBEX.XML", library);
+    windows.answers = {{car}};
+    seam.answers = {Msg::No};
+    LibraryAsk.InputBox = [](const std::string&, const std::string&) { return std::string("OTHER"); };
+    seam.asked.clear();
+    FileConvertWithin(bound);
+    EXPECT_EQ(test::TempFolder::read(LibraryPath()), library);
+    EXPECT_EQ(seam.asked.back().text, "Unexpected Error # 27 : File too large");
+    EXPECT_EQ(seam.asked.back().title, "Convert");
+  }
+  // Every "<" that may open an element counts (one inside a comment too), and nothing else.
+  EXPECT_EQ(std::tuple(LibraryElementCount(crowded), LibraryElementCount(empty)), std::tuple(MostLibraryElements(one.size()) + 1, 1u));
+  EXPECT_EQ(LibraryElementCount("<?xml?><!-- <a> --><A><B/>x</A><"), 3u);
 }
 
 TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEncoding) {

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "core/scoped_env.h"
+#include "support/failing_file_system.h"
 #include "support/scoped_locale.h"
 
 namespace kestrelon {
@@ -20,28 +21,57 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
   EXPECT_EQ(file.Get("Two", "Key"), "2");
   EXPECT_EQ(file.Get("Three", "Key"), std::nullopt);
   EXPECT_EQ(IniFile::Read(dir / "missing.ini").Get("One", "Key"), std::nullopt);
-  // A missing file is an empty one; a folder is a file that cannot be read.
+  // A missing file is an empty one; a folder, a file past the bound and one that takes more
+  // memory than there is are files that cannot be read.
   EXPECT_EQ(std::tuple(file.ReadError(), IniFile::Read(dir / "missing.ini").ReadError(), IniFile::Read(dir.path()).ReadError()),
             std::tuple(0, 0, EISDIR));
+  const std::size_t size = test::FileText(path).size();
+  EXPECT_EQ(std::tuple(IniFile::Read(path, size).ReadError(), IniFile::Read(path, size - 1).ReadError()), std::tuple(0, EFBIG));
+  test::FailingFileSystem fs;
+  fs.outOfMemory = {path};
+  const IniFile unread = IniFile::Read(path);
+  EXPECT_EQ(std::tuple(unread.ReadError(), unread.Get("Two", "Key")), std::tuple(ENOMEM, std::nullopt));
 }
 
 TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
   test::TempFolder dir;
-  IniFile file = IniFile::Read(dir.Write("a.ini", "[One]\r\nA=1\r\r\nB=2\r\r\r\n"));
-  EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
-  ASSERT_TRUE(file.Write(dir / "b.ini").ok());
-  file = IniFile::Read(dir / "b.ini");
-  EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2"));
+  for (const char* text : {"[One]\r\nA=1\r\r\nB=2\r\r\r\n", "[One]\rA=1\rB=2", "[One]\nA=1\r\nB=2\r"}) {
+    IniFile file = IniFile::Read(dir.Write("a.ini", text));
+    EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2")) << text;
+    file.Set("One", "C", "3");
+    ASSERT_TRUE(file.Write(dir / "b.ini").ok());
+    file = IniFile::Read(dir / "b.ini");
+    EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B"), file.Get("One", "C")), std::tuple("1", "2", "3")) << text;
+  }
 }
 
+// Lines not understood are written back byte for byte; new ones end as the file's first line.
 TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
   test::TempFolder dir;
-  IniFile file = IniFile::Read(dir.Write("a.ini", "[One]\nA=1\n\n[Two]\nB=2\n"));
-  file.Set("One", "C", "3");
-  file.Set("Two", "B", "");
-  file.Set("Three", "D", "4");
-  ASSERT_TRUE(file.Write(dir / "sub/b.ini").ok());
-  EXPECT_EQ(test::FileText(dir / "sub/b.ini"), "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\n");
+  for (const auto& [text, written] :
+       {std::pair("[One]\nA=1\n\n[Two]\nB=2\n", "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\nE=5\n"),
+        std::pair("; x\r\n[One]\r\nA=1\r\n[Two]\r\nB=2", "; x\r\n[One]\r\nA=1\r\nC=3\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
+        std::pair("\r\r[one]\r\r[Two]\rB=2\r#\r", "\r\r[one]\rC=3\r\r[Two]\rB=\r#\r\r[Three]\rD=4\rE=5\r")}) {
+    IniFile file = IniFile::Read(dir.Write("a.ini", text));
+    file.Set("One", "C", "3");
+    file.Set("Two", "B", "");
+    file.Set("Three", "D", "4");
+    file.Set("three", "E", "5");
+    ASSERT_TRUE(file.Write(dir / "sub/b.ini").ok());
+    EXPECT_EQ(test::FileText(dir / "sub/b.ini"), written);
+  }
+}
+
+// A write that would pass the bound is refused, and the file stays as it was.
+TEST(IniFile, AWritePastTheBoundIsRefused) {
+  test::TempFolder dir;
+  const std::string path = dir.Write("a.ini", "[One]\nA=1\n");
+  IniFile file = IniFile::Read(path);
+  file.Set("One", "A", "22");
+  EXPECT_EQ(file.Write(path, 10).error, EFBIG);
+  EXPECT_EQ(test::FileText(path), "[One]\nA=1\n");
+  EXPECT_TRUE(file.Write(path, 11).ok());
+  EXPECT_EQ(test::FileText(path), "[One]\nA=22\n");
 }
 
 TEST(IniFile, KeysWithAnIMatchOnATurkishDesktop) {

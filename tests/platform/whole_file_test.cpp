@@ -356,18 +356,33 @@ TEST(WholeFile, ANameAsLongAsTheFileSystemAllowsSavesAndIsReplaced) {
   EXPECT_EQ(Entries(dir.path()), 1u);
 }
 
-// A file as large as any the program reads is read whole; one byte more and it is refused
-// unread, its content never held in memory.
+// A file as large as the bound is read whole; one byte more and it is refused unread, its
+// content never held in memory, however large (a hole of 1 TiB), and a write of it is refused
+// with the old file left as it was. Every read closes its file, ended by an error or not.
 TEST(WholeFile, AFileLargerThanAnyTheProgramReadsIsRefused) {
   test::TempFolder dir;
   const std::string path = dir.Write("BIG.WCD", "first line\r\n");
-  for (const auto& [size, error] : {std::pair(MostFileBytes, 0), std::pair(MostFileBytes + 1, EFBIG)}) {
+  const auto descriptors = [] { return Entries("/proc/self/fd"); };
+  const std::size_t open = descriptors();
+  constexpr std::size_t Small = 100;
+  for (const auto& [size, bound, error] :
+       {std::tuple(MostFileBytes, MostFileBytes, 0), std::tuple(MostFileBytes + 1, MostFileBytes, EFBIG),
+        std::tuple(std::size_t{1} << 40, MostFileBytes, EFBIG), std::tuple(Small, Small, 0),
+        std::tuple(Small + 1, Small, EFBIG)}) {
     fs::resize_file(path, size);  // the rest a hole, read as zeros
     std::string bytes;
-    EXPECT_EQ(FileSystem().Read(path, bytes), error) << size;
+    EXPECT_EQ(bound == MostFileBytes ? FileSystem().Read(path, bytes) : FileSystem().Read(path, bytes, bound), error) << size;
     EXPECT_EQ(bytes.size(), error == 0 ? size : 0u);
   }
+  EXPECT_EQ(descriptors(), open);
+  EXPECT_EQ(MostFileBytes, std::size_t{64} << 20);
   EXPECT_EQ(FileError(EFBIG).description, "File too large");
+  dir.Write("BIG.WCD", "old");
+  EXPECT_EQ(WriteFileReplacing(path, std::string(Small + 1, 'x'), Small).error, EFBIG);
+  EXPECT_EQ(test::FileText(path), "old");
+  EXPECT_EQ(Entries(dir.path()), 1u);
+  EXPECT_TRUE(WriteFileReplacing(path, std::string(Small, 'x'), Small).ok());
+  EXPECT_EQ(test::FileText(path).size(), Small);
 }
 
 }  // namespace

@@ -62,10 +62,10 @@ class FailingFileSystem : public FileSystemCalls {
   int Remove(const std::string& path) override {
     return Fails(RemoveCall) ? error_ : FileSystemCalls::Remove(path);
   }
-  int Read(const std::string& path, std::string& bytes) override {
+  int Read(const std::string& path, std::string& bytes, std::size_t mostBytes) override {
     if (Fails(ReadCall)) return error_;
     if (outOfMemory.count(path)) throw std::bad_alloc();
-    return unreadable.count(path) ? EACCES : FileSystemCalls::Read(path, bytes);
+    return unreadable.count(path) ? EACCES : FileSystemCalls::Read(path, bytes, mostBytes);
   }
 
   bool Killed() const { return killedAt > 0 && total >= killedAt; }

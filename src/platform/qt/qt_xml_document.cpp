@@ -37,9 +37,15 @@ std::string Windows1252Text(const QString& text) {
   return bytes;
 }
 
+// The DOM's own node behind an element: every QDomElement of one element shares it.
+struct DomNode : QDomNode {
+  static constexpr auto Node = &DomNode::impl;
+};
+
 }  // namespace
 
 bool QtXmlDocument::Parse(std::string_view text) {
+  handles_.clear();
   elements_.clear();
   doc_ = QDomDocument();
   bool parsed = false;
@@ -48,21 +54,25 @@ bool QtXmlDocument::Parse(std::string_view text) {
       IsWindows1252(DeclaredEncoding(QString::fromLatin1(text.data(), static_cast<qsizetype>(end))))) {
     parsed = doc_.setContent(QText(text));
   } else {
-    parsed = doc_.setContent(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    // Read in place: a copy of a large library would only add to what its parse costs.
+    parsed = doc_.setContent(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())));
   }
   if (!parsed) doc_ = QDomDocument();
   return parsed;
 }
 
 std::string QtXmlDocument::Text() const {
-  const QString text = doc_.toString();
   const QDomNode first = doc_.firstChild();
   const QString encoding = first.isProcessingInstruction() && first.nodeName() == "xml"
                                ? DeclaredEncoding(first.toProcessingInstruction().data())
                                : QString();
+  // The text in UTF-16, twice the size of the file, is let go as soon as it is encoded.
+  if (encoding.isEmpty() || encoding.compare("UTF-8", Qt::CaseInsensitive) == 0) {
+    const QByteArray bytes = doc_.toString().toUtf8();
+    return bytes.toStdString();
+  }
+  const QString text = doc_.toString();
   if (IsWindows1252(encoding)) return Windows1252Text(text);
-  if (encoding.isEmpty() || encoding.compare("UTF-8", Qt::CaseInsensitive) == 0)
-    return text.toUtf8().toStdString();
   // Any other encoding that cannot hold the document gives no text at all, which no reader
   // takes for the document.
   QStringEncoder encoder(encoding.toLatin1().constData());
@@ -72,7 +82,10 @@ std::string QtXmlDocument::Text() const {
 
 XmlElement QtXmlDocument::Handle(const QDomElement& element) const {
   if (element.isNull()) return NoXmlElement;
+  const void* node = element.*DomNode::Node;
+  if (const auto known = handles_.find(node); known != handles_.end()) return known->second;
   elements_.push_back(element);
+  handles_.emplace(node, elements_.size());
   return elements_.size();
 }
 

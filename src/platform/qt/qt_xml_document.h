@@ -1,8 +1,10 @@
 #pragma once
 // The XML document over QtXml's DOM. Elements are handed out as numbers that index the
-// document's own list of the elements it has handed out (one element may have several).
+// document's own list of the elements it has handed out; an element keeps its number however
+// often it is reached again, so walking the document never makes the list grow.
 
 #include <QDomDocument>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/xml_document.h"
@@ -30,6 +32,9 @@ class QtXmlDocument : public XmlDocument {
 
   QDomDocument doc_;
   mutable std::vector<QDomElement> elements_;  // handle n is elements_[n - 1]
+  // The handle of each element handed out, by the node the DOM keeps it in. The list holds on to
+  // every such node, so none is freed and its place taken by another while it is listed here.
+  mutable std::unordered_map<const void*, XmlElement> handles_;
 };
 
 // Installs QtXmlDocument as the program's XML document.

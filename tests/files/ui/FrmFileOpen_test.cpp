@@ -76,8 +76,8 @@ TEST_F(FileDialogWindow, ChosenFolderAndItsParentListTheirFiles) {
 TEST_F(FileDialogWindow, TheDriveListIsTheMountTable) {
   struct GivenMountTable : FailingFileSystem {
     std::string table;
-    int Read(const std::string& path, std::string& bytes) override {
-      if (path != "/proc/self/mounts") return FailingFileSystem::Read(path, bytes);
+    int Read(const std::string& path, std::string& bytes, std::size_t mostBytes) override {
+      if (path != "/proc/self/mounts") return FailingFileSystem::Read(path, bytes, mostBytes);
       bytes = table;
       return 0;
     }
