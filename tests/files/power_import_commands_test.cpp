@@ -119,6 +119,7 @@ TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(15, 60));
   EXPECT_EQ(std::tuple(S.DataSaved, S.EngineEntered, S.CancelFlag), std::tuple(False, False, 0));
   EXPECT_EQ(S.InputDataMode, 1);
+  EXPECT_TRUE(seam.asked.empty());  // not "Data entry cancelled"
 }
 
 // The curves and span a power file saved now gives back when it is opened.

@@ -195,6 +195,9 @@ TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
   std::string bytes = SD9({{2000, 200}, {2500, 210}}, false);
   bytes += " 3000  data\r\n";
   EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
+  // Three lines of a reading, the last one ended: the end of the file is no fourth line.
+  bytes += "  torque            230.0\r\n  line three\r";
+  EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
   EXPECT_EQ(ReadSuperFlowExport(SD9({{2000, 200}, {2500, 210}}, false)).readings.size(), 2u);
   // A file that ends inside its header has no data.
   EXPECT_TRUE(ReadSuperFlowExport("one\r\n\ntwo\r\n").readings.empty());
