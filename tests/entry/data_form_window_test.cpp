@@ -71,6 +71,7 @@ TEST_F(DataFormWindow, ChassisAcceptedFiguresLandInTheModel) {
   FillChassis(f);
   QTest::mouseClick(f->ChassisOKButton, Qt::LeftButton);
   EXPECT_EQ(S.ChassisEntered, True);
+  EXPECT_EQ(seam.resultRedraws, 1);  // opened on its own: the result windows follow its OK alone
   EXPECT_NEAR(S.ChassisWheelbase, 2.54f, 1e-5);
   EXPECT_NEAR(S.FrontDamping, 7905.7f, 0.1f);
   EXPECT_NEAR(S.FrontDampingHalf, 7905.7f / 2, 0.1f);

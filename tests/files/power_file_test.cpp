@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <tuple>
 
@@ -32,6 +36,26 @@ std::string Span(int from, int to, const std::string& torque = "300") {
 }
 
 const std::string Empty = Column({});  // a column without points
+
+// While it lives, the process may map `more` bytes beyond what it maps now; an allocation past
+// that fails as out of memory.
+class AddressSpaceCap {
+ public:
+  explicit AddressSpaceCap(std::size_t more) {
+    getrlimit(RLIMIT_AS, &kept_);
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit capped = kept_;
+    capped.rlim_cur = std::min<rlim_t>(kept_.rlim_max, pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) + more);
+    setrlimit(RLIMIT_AS, &capped);
+  }
+  ~AddressSpaceCap() { setrlimit(RLIMIT_AS, &kept_); }
+  AddressSpaceCap(const AddressSpaceCap&) = delete;
+  AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
+
+ private:
+  rlimit kept_{};
+};
 
 class PowerFileTest : public ::testing::Test {
  protected:
@@ -89,6 +113,19 @@ TEST_F(PowerFileTest, TitlesAndDescription) {
   // A first line of "///*" is a title, not a description.
   Load("///*Only a title\r\n" + Span(20, 60) + Empty + Empty);
   EXPECT_EQ(std::tie(S.DataDescription, S.PowerDescript[0]), std::tuple("", "Only a title"));
+
+  // Saved with a description and a title for each column, a file has every line the reader takes.
+  S.DataDescription = "Dyno day";
+  S.PowerDescript = {"Gas", "Wet", "Big shot"};
+  const auto saved = folder.file("saved.vcd");
+  ASSERT_TRUE(WritePowerFile(saved).ok());
+  const std::string bytes = test::TempFolder::read(saved);
+  ASSERT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 604);
+  const CurveTable curve = S.PowerCurve;
+  S = SharedState{};
+  LoadPowerFile(saved);
+  EXPECT_EQ(std::tie(S.LoadFailed, S.DataDescription, S.PowerDescript[2], S.PowerCurve),
+            std::tie(False, "Dyno day", "Big shot", curve));
 }
 
 TEST_F(PowerFileTest, NumbersReadWithEitherSeparator) {
@@ -158,6 +195,22 @@ TEST_F(PowerFileTest, TorqueUpToTenMillionIsReadAndAFileErrorIsToldAsOne) {
     EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(True, 1e7f));
     EXPECT_EQ(test::AllSaid(seam.asked), (std::vector<test::Said>{{told, Msg::OKOnly | Msg::Critical, "Load power data"}}));
   }
+
+  // Lines after the curves are not kept either: line ends up to the size bound open within a few
+  // times the file's size.
+  const std::string endless = folder.file("endless.vcd");
+  {
+    std::string bytes = Span(20, 60, "200") + Empty + Empty;
+    bytes.resize(MostFileBytes, '\n');
+    folder.write("endless.vcd", bytes);
+  }
+  seam.asked.clear();
+  {
+    AddressSpaceCap cap(4 * MostFileBytes);
+    LoadPowerFile(endless);
+  }
+  EXPECT_EQ(std::tuple(S.LoadFailed, S.PowerCurve[0][20]), std::tuple(False, 200.0f));
+  EXPECT_TRUE(seam.asked.empty());
 }
 
 TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
@@ -175,6 +228,23 @@ TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
   // Fixed notation at every size, never an exponent.
   EXPECT_EQ(std::tuple(CurveValueText(6044.542f), CurveValueText(1.0f / 3), CurveValueText(0), CurveValueText(-2.5f)),
             std::tuple(" 6044.542", " .3333333", " 0", "-2.5"));
+}
+
+// Lines end in CR LF, CR or LF; a last line without one counts; no more lines are kept than
+// asked for, however many follow.
+TEST_F(PowerFileTest, TextLinesEndEitherWayAndStopAtTheLinesAsked) {
+  using Lines = std::vector<std::string>;
+  const std::tuple<std::string, std::size_t, Lines> rows[] = {
+      {"a\r\nb\rc\nd", 9, {"a", "b", "c", "d"}},
+      {"\r\n\n\rx\n\ny\n", 9, {"", "", "", "x", "", "y"}},
+      {"a\r\nb\r\nc\r\n", 2, {"a", "b"}},
+      {"a\nb\nc", 2, {"a", "b"}},
+      {"", 9, {}},
+  };
+  for (const auto& [bytes, most, lines] : rows) {
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(ReadTextLines(folder.write("lines.txt", bytes), "Load", most), lines);
+  }
 }
 
 TEST_F(PowerFileTest, PowerFileBesideAVehicleFileWhateverTheCaseOfItsExtension) {

@@ -43,8 +43,10 @@ using test::SuperFlowSheet;
 
 TEST_F(PowerImportCommands, EngineAnalyserJoinsReadingsWithStraightLines) {
   S.PowerCurveIndex = 2;  // whichever column the graph shows, column 0 is filled
+  S.LoadFailed = True;     // left by an entry cancelled earlier
   windows.answers = {{folder.write("dyno.csv", "2000,100,1\n2500,150,1\n3000,100,1\n")}};
   FilePowerEA();
+  EXPECT_EQ(S.LoadFailed, False);  // a later entry goes on from the curve taken
   const auto& t = S.PowerCurve[0];
   // Rows below the first reading keep their points, so the span starts where they do.
   EXPECT_EQ(std::tuple(S.PowerCurveIndex, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 15, 30));
@@ -85,9 +87,11 @@ TEST_F(PowerImportCommands, RefusedOrEmptyEngineAnalyserFileChangesNothing) {
   for (const auto& [bytes, message] : cases) {
     SCOPED_TRACE(bytes.substr(0, 100));
     windows.answers = {{folder.write("dyno.csv", bytes)}};
+    S.LoadFailed = False;
     FilePowerEA();
     const std::string& said = seam.asked.back().text;
     EXPECT_TRUE(said == message) << said.substr(0, 200);
+    EXPECT_EQ(S.LoadFailed != False, said.ends_with(invalid));  // a file without data is no failed load
     EXPECT_EQ(S.PowerCurve, curve);
     EXPECT_EQ(S.EngineSummary, summary);
     EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex), std::tuple(15, 60, 58));
@@ -119,6 +123,7 @@ TEST_F(PowerImportCommands, SuperFlowImportGoesOnToTheDataEntry) {
   EXPECT_EQ(std::tuple(S.MinRPMIndex, S.MaxRPMIndex), std::tuple(15, 60));
   EXPECT_EQ(std::tuple(S.DataSaved, S.EngineEntered, S.CancelFlag), std::tuple(False, False, 0));
   EXPECT_EQ(S.InputDataMode, 1);
+  EXPECT_TRUE(seam.asked.empty());  // not "Data entry cancelled"
 }
 
 // The curves and span a power file saved now gives back when it is opened.

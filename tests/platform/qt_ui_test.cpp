@@ -101,8 +101,9 @@ class RedrawCounter : public Form {
   Q_OBJECT
  public:
   explicit RedrawCounter(const char* name) : Form(name, QString::fromLatin1(name)) {}
-  int redraws = 0;
+  int redraws = 0, refills = 0;
   Q_INVOKABLE void RedrawFromModel() { ++redraws; }
+  Q_INVOKABLE void ShowVehicleData() { ++refills; }
 };
 
 TEST(ResultWindowRefresh, DrawsEachShownWindowOnceForABurstAndLeavesTheRestAlone) {
@@ -121,6 +122,10 @@ TEST(ResultWindowRefresh, DrawsEachShownWindowOnceForABurstAndLeavesTheRestAlone
   qt.RefreshResultWindows();  // a later change is drawn again
   QApplication::processEvents();
   EXPECT_EQ(shown.redraws, 2);
+  // Vehicle values changed behind the data forms reach minimised ones as well: an OK there must
+  // not write back what the model no longer holds.
+  qt.ShowVehicleData();
+  EXPECT_EQ(std::tuple(shown.refills, minimised.refills, hidden.refills), std::tuple(1, 1, 0));
   for (Form* form : {static_cast<Form*>(&shown), static_cast<Form*>(&minimised), static_cast<Form*>(&hidden)})
     form->Unload();
 }

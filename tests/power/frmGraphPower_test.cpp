@@ -278,6 +278,11 @@ TEST_F(CurveGraphWindow, OkAcceptsAndResumesTheGuidedEntry) {
   EXPECT_GE(Cfg.GraphPowerWidth, 0);  // the place is kept
 }
 
+TEST_F(CurveGraphWindow, OkOutsideAnEntryHasTheResultWindowsDrawTheAcceptedCurve) {
+  QTest::mouseClick(graph->GraphOKButton, Qt::LeftButton);
+  EXPECT_EQ(std::tuple(graph->IsLoaded(), S.CurveEntered[0], seam.resultRedraws), std::tuple(false, True, 1));
+}
+
 TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
   int checks = 0;
   Hooks.RunSimulationCheck = [&] { ++checks; };

@@ -189,6 +189,10 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
       "AB        end of run\r\n 3000\r\n2\r\n3\r\n4\r\n");
   ASSERT_EQ(short_.readings.size(), 1u);
   EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
+  // Lines may end in a carriage return alone.
+  const SuperFlowData crOnly = ReadSuperFlowExport("A\r\n\nB\r\n\nC\rD\r 2000\rTorque (lb-ft)      150\r3\r4\r");
+  ASSERT_EQ(crOnly.readings.size(), 1u);
+  EXPECT_EQ(std::pair(crOnly.readings[0].RPM, crOnly.readings[0].torque), std::pair(2000.0f, 150.0f));
 }
 
 TEST(SuperFlowReader, BlanksInsideNumbersAreSkipped) {
@@ -197,11 +201,19 @@ TEST(SuperFlowReader, BlanksInsideNumbersAreSkipped) {
   ASSERT_EQ(data.readings.size(), 1u);
   EXPECT_EQ(data.readings[0].RPM, 240);
   EXPECT_FLOAT_EQ(data.readings[0].torque, 756.93f);
+  // A torque line that ends before the field has no torque, whatever the lines after it hold.
+  const SuperFlowData cut =
+      ReadSuperFlowExport(SD9({}, false) + " 2000\r\nTorque\r\n" + std::string(30, '7') + "\r\n4\r\n");
+  ASSERT_EQ(cut.readings.size(), 1u);
+  EXPECT_EQ(cut.readings[0].torque, 0);
 }
 
 TEST(SuperFlowReader, AGroupCutOffByTheEndOfTheFileEndsTheData) {
   std::string bytes = SD9({{2000, 200}, {2500, 210}}, false);
   bytes += " 3000  data\r\n";
+  EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
+  // Three lines of a reading, the last one ended: the end of the file is no fourth line.
+  bytes += "  torque            230.0\r\n  line three\r";
   EXPECT_EQ(ReadSuperFlowExport(bytes).readings.size(), 2u);
   EXPECT_EQ(ReadSuperFlowExport(SD9({{2000, 200}, {2500, 210}}, false)).readings.size(), 2u);
   // A file that ends inside its header has no data.

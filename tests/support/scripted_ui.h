@@ -31,11 +31,13 @@ class RecordingUi : public Base {
   }
 };
 
-// For logic tests: no windows at all.
+// For logic tests: no windows at all; the redraws of the result windows asked for are counted.
 class ScriptedUi : public RecordingUi<UiSeam> {
  public:
   int doEventsCalls = 0;
+  int resultRedraws = 0;
   void DoEvents() override { ++doEventsCalls; }
+  void RefreshResultWindows() override { ++resultRedraws; }
 };
 
 // Installs a seam for the lifetime of the guard.

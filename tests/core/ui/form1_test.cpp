@@ -288,6 +288,36 @@ TEST_F(ExitQuestions, WithoutTheSaveCommandYesStillExits) {
   EXPECT_FALSE(bar->IsLoaded());
 }
 
+// A File command may leave another vehicle or curve, or none, without a run after it: once it
+// has ended, the result windows are asked to draw the model as it leaves it.
+TEST_F(Form1Menus, EachFileCommandAsksTheResultWindowsToDrawWhatItLeaves) {
+  struct Row {
+    const char* name;
+    std::function<void()> CommandHooks::*hook;
+    void (Form1::*click)();
+  };
+  const Row rows[] = {
+      {"Example", &CommandHooks::FileExample, &Form1::mnuFileExample_Click},
+      {"New", &CommandHooks::FileNew, &Form1::mnuFileNew_Click},
+      {"Convert", &CommandHooks::FileConvert, &Form1::mnuFileConvert_Click},
+      {"Complete Vehicle", &CommandHooks::FileVehicle, &Form1::mnuFileVehicle_Click},
+      {"Power Data", &CommandHooks::FilePowerVCAL, &Form1::mnuFilePowerVCAL_Click},
+      {"SuperFlow", &CommandHooks::FilePowerSuper, &Form1::mnuFilePowerSuper_Click},
+      {"Engine Analyser", &CommandHooks::FilePowerEA, &Form1::mnuFilePowerEA_Click},
+      {"Chassis", &CommandHooks::FileChassis, &Form1::mnuFileChassis_Click},
+      {"Save", &CommandHooks::FileSave, &Form1::mnuFileSave_Click},
+      {"Baseline", &CommandHooks::FileBaseline, &Form1::mnuFileBaseline_Click},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    int askedDuring = -1;
+    Hooks.*row.hook = [&] { askedDuring = scripted.resultRedraws; };
+    scripted.resultRedraws = 0;
+    (bar.get()->*row.click)();
+    EXPECT_EQ(std::pair(askedDuring, scripted.resultRedraws), std::pair(0, 1));
+  }
+}
+
 using WindowCommands = BarTest;
 
 QStringList ListedItems(Form1& bar) {

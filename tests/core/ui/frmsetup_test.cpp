@@ -83,6 +83,7 @@ TEST_F(SetupDialog, ShowsTheSettingsAndStoresThemOnOK) {
   EXPECT_EQ(std::tuple(Cfg.DataPath, Cfg.EADataPath), std::tuple("/home/me/cars/", ""));
   EXPECT_EQ(std::tuple(Cfg.PUnits, S.PowerUnit, Cfg.DUnits, S.LengthUnit, S.UnitsChanged),
             std::tuple("M", "KW", "I", "ft", True));
+  EXPECT_EQ(scripted.resultRedraws, 1);  // the open result windows follow the new units
 
   setup.Load();  // OK again with imperial kept: nothing changed
   setup.OKButton_Click();

@@ -90,6 +90,26 @@ TEST_F(ListWindowTest, ALongReportScrollsToItsLastLine) {
   EXPECT_LT(window->VScroll1->value(), max);
 }
 
+// Asked to draw the model anew, the listing draws it even when the report keeps its length; one
+// minimised while the model changed shows the model as it is once restored.
+TEST_F(ListWindowTest, ALaterReportIsDrawnAtTheSameLengthAndAfterBeingMinimised) {
+  GoldenVehicle();
+  frmList* window = Open();
+  const QImage golden = window->Listing->image();
+  const QSize size = window->Listing->size();
+  S.VehicleName = "Silver";  // the same report under another name
+  window->RedrawFromModel();
+  ASSERT_EQ(window->Listing->size(), size);
+  EXPECT_NE(window->Listing->image(), golden);
+
+  window->setWindowState(Qt::WindowMinimized);
+  QApplication::processEvents();
+  S.VehicleName = "Golden";
+  window->setWindowState(Qt::WindowNoState);
+  QApplication::processEvents();
+  EXPECT_EQ(window->Listing->image(), golden);
+}
+
 TEST_F(ListWindowTest, AStoredFontThatCannotBeReadStillListsTheWindow) {
   GoldenVehicle();
   Cfg.ListFontName = "No Such Font";

@@ -55,6 +55,9 @@ TEST_F(CascadeWindow, ExampleRowOneDrawnInItsColours) {
   frmGraphCascade* w = Cascade();
   ASSERT_TRUE(w->Scene().Drawable);
   EXPECT_TRUE(w->Caption().startsWith("Cascade Graph"));
+  // No point read yet: each read-out shows its caption alone.
+  EXPECT_EQ((QStringList{w->CurrentGear->text(), w->CurrentRPM->text(), w->CurrentForce->text(), w->CurrentSpeed->text()}),
+            (QStringList{"Gear : ", "RPM :", "Force : ", "Speed : "}));
   const QImage image = w->CascadePic->image();
   EXPECT_GT(Pixels(image, QColor(0, 128, 0)), 800);   // force curves and the correction text
   EXPECT_GT(Pixels(image, QColor(0, 0, 255)), 400);   // four engine speed lines
@@ -68,6 +71,11 @@ TEST_F(CascadeWindow, ExampleRowOneDrawnInItsColours) {
   for (int dx = -2; dx <= 2; ++dx)
     for (int dy = -2; dy <= 2; ++dy) green += image.pixelColor(x + dx, y + dy) == QColor(0, 128, 0);
   EXPECT_GT(green, 0);
+
+  // The vehicle renamed elsewhere: the caption follows the next drawing.
+  S.VehicleName = "Renamed";
+  w->RedrawFromModel();
+  EXPECT_EQ(w->Caption(), QStringLiteral("Cascade Graph for Renamed"));
 }
 
 // Examples with gearing typed far beyond anything built open and draw at once.
@@ -99,7 +107,9 @@ TEST_F(CascadeWindow, ExtremeGearingOfTheExamplesDrawsAtOnce) {
 }
 
 TEST_F(CascadeWindow, GearMenuFollowsTheGearbox) {
+  S.VehicleName = "WESTFLD";
   frmGraphCascade* w = Cascade();
+  EXPECT_EQ(w->Caption(), QStringLiteral("Cascade Graph for WESTFLD"));
   for (int g = 1; g <= 8; ++g) EXPECT_EQ(w->SelectGearNumber[g]->isVisible(), g <= 4) << g;
   w->Unload();
   S.GearCount = 6;
