@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Check(doc && ConvertToXmlLibrary(*doc, name), "an empty library takes the vehicle");
   const std::unique_ptr<XmlDocument> again = ParseVehicleLibrary(doc->Text());
   fuzz::Check(again != nullptr, "a written library reads back");
-  fuzz::Check(SameDocument(*doc, *again), "a written library reads back as the same document");
+  fuzz::Check(DocumentDigest(*doc) == DocumentDigest(*again), "a written library reads back as the same document");
   const XmlElement vehicle = FindVehicle(*again, name);
   fuzz::Check(vehicle != NoXmlElement, "the vehicle is found again under its name");
   fuzz::Check(Held(*again, vehicle, {"Description"}) ==
