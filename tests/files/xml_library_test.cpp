@@ -279,9 +279,23 @@ TEST_F(VehicleLibrary, ALibraryTooLargeToReadOrToWriteIsLeftAlone) {
     EXPECT_EQ(seam.asked.back().text, "Unexpected Error # 27 : File too large");
     EXPECT_EQ(seam.asked.back().title, "Convert");
   }
+  // Exactly as many elements as the bound allows is still a library, and takes the vehicle.
+  const std::size_t wide = 4 * one.size();
+  std::string full = "<KESTRELON>";
+  for (std::size_t i = 1; i < MostLibraryElements(wide); ++i) full += "<a/>";
+  full += "</KESTRELON>";
+  folder.write("KOBEX.XML", full);
+  windows.answers = {{car}};
+  seam.answers.clear();
+  seam.asked.clear();
+  FileConvertWithin(wide);
+  EXPECT_TRUE(seam.asked.empty());
+  EXPECT_NE(test::TempFolder::read(LibraryPath()), full);
   // Every "<" that may open an element counts (one inside a comment too), and nothing else.
   EXPECT_EQ(std::tuple(LibraryElementCount(crowded), LibraryElementCount(empty)), std::tuple(MostLibraryElements(one.size()) + 1, 1u));
   EXPECT_EQ(LibraryElementCount("<?xml?><!-- <a> --><A><B/>x</A><"), 3u);
+  // A full-size library holds as many elements as real vehicles of at least 24 bytes an element.
+  EXPECT_EQ(MostLibraryElements(MostFileBytes), 2796202u);
 }
 
 TEST_F(VehicleLibrary, ControlCharactersAndCodePageTextsReadBackInTheDeclaredEncoding) {
