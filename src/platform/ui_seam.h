@@ -56,6 +56,9 @@ class UiSeam {
   virtual bool RefreshSimDisplay() { return false; }
   // End of a run with neither window open: shows the display options modeless.
   virtual void ShowSimDisplay() {}
+  // End of a run that leaves no run: unloads the run graph and its display options when they
+  // are open, as loading another vehicle does, so that neither shows or sets a run as baseline.
+  virtual void UnloadRunGraph() {}
   // What the result windows draw has changed (a run ended, another vehicle or curve came in, a
   // form was accepted, the units changed): each open listing, cascade and history log that is
   // visible and not minimised draws the model anew, without being shown, raised or activated.

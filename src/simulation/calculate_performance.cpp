@@ -215,8 +215,9 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
   if (Cfg.HistoryLog != False) LogRunResults();
   // The history has the lines of a run that did not complete; the windows keep the last one
   // that did. Without one, the run leaves nothing of itself: its points so far are no run (the
-  // time between them holds only for a whole recording), so they go, no display options or run
-  // graph open for them, and only the result windows already open draw anew.
+  // time between them holds only for a whole recording), so they go, the run graph and its
+  // display options close rather than show or set them as the baseline, and only the other
+  // result windows already open draw anew.
   const bool leavesARun = done || completed;
   if (!done && completed)
     completed->PutBack();
@@ -224,9 +225,10 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
     ClearRunResults();
   S.CalcRequested = False;
   S.Calculating = False;
-  if (!leavesARun)
+  if (!leavesARun) {
+    ui().UnloadRunGraph();
     ui().RefreshResultWindows();
-  else if (searchAttempt)
+  } else if (searchAttempt)
     ShowRunInGraph();
   else
     ShowRunResults();

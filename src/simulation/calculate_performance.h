@@ -10,8 +10,8 @@ namespace kestrelon {
 // the result windows show it (ShowRunResults); an attempt of the power estimate's search shows it
 // in the run graph only (ShowRunInGraph). A run that does not complete (cancelled, or a vehicle
 // that cannot be simulated) shows the last completed run again, or, when there is none, leaves
-// no run: only the result windows already open draw anew. Does nothing while a run is already
-// being calculated.
+// no run: the run graph and its display options close, the other result windows already open
+// draw anew. Does nothing while a run is already being calculated.
 void CalculatePerformance(Integer ShowProgress, bool searchAttempt = false);
 
 }  // namespace kestrelon

@@ -175,6 +175,11 @@ void QtUi::ShowSimDisplay() {
   if (Form* options = Form::Instance("frmSimDisplay")) options->Show();
 }
 
+void QtUi::UnloadRunGraph() {
+  for (const char* name : {"frmSimDisplay", "frmGraphDyn"})
+    if (Form* form = Form::FindLoaded(name)) form->Unload();
+}
+
 void QtUi::RefreshResultWindows() {
   if (resultsDue_) return;
   resultsDue_ = true;

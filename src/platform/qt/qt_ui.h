@@ -31,6 +31,7 @@ class QtUi : public UiSeam {
   bool RefreshRunGraph() override;
   bool RefreshSimDisplay() override;
   void ShowSimDisplay() override;
+  void UnloadRunGraph() override;
   // Every visible, not minimised window that answers "RedrawFromModel()" (the listing, the
   // cascade, the history log). Requests in a row (each form of an automatic entry pass) are
   // drawn once, when pending events next run, from the model as it is then.

@@ -1,6 +1,7 @@
 // The run graph's windows as a racer uses them: the end of a run opening the options, which
 // open the graph; the next run redrawing it; the read-out under the mouse; the options' lists,
-// zoom and refusals; the colours dialog; the baseline box; the picture and its print.
+// zoom and refusals; the colours dialog; the baseline box; a run that leaves no run closing
+// both; the picture and its print.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "platform/qt/printer.h"
 #include "results/run_graph_readout.h"
 #include "run_graph_window_fixture.h"
+#include "simulation/ui/frmCalcProgress.h"
 #include "platform/qt/spin_button.h"
 #include "support/spin_presses.h"
 
@@ -210,7 +212,7 @@ TEST_F(RunGraphWindowTest, ColoursDialogSetChangesOnlyTheChosenChannelAndCancelN
   EXPECT_EQ(GraphDisplay.ChannelColour[2], 15);
 }
 
-TEST_F(RunGraphWindowTest, ReloadBaselineDataClearsAndHidesTheBaselineBoxAndRedrawsTheGraph) {
+TEST_F(RunGraphWindowTest, ReloadBaselineDataClearsTheBaselineBoxRedrawsTheGraphAndAStoppedRunClosesIt) {
   RunExample();
   Options()->SimBaselineButton_Click();
   Options()->CheckBaseline->click();
@@ -224,6 +226,19 @@ TEST_F(RunGraphWindowTest, ReloadBaselineDataClearsAndHidesTheBaselineBoxAndRedr
   EXPECT_FALSE(Options()->CheckBaseline->isVisibleTo(Options()));
   EXPECT_EQ(Graph()->Graph().SeriesCount, 1);
   EXPECT_TRUE(Graph()->GraphDrawn());
+
+  // Its entry pass leaves no run, and a run cancelled then leaves none either: the graph and its
+  // options close, so no empty run is drawn or set as the baseline.
+  S.RunDone = False;
+  Form::Register("frmCalcProgress", [] { return new frmCalcProgress; });
+  QMetaObject::invokeMethod(
+      qApp, [] { static_cast<frmCalcProgress*>(Form::FindLoaded("frmCalcProgress"))->CalcCancelButton->click(); },
+      Qt::QueuedConnection);
+  CalculatePerformance(1);
+  QApplication::processEvents();
+  ASSERT_EQ(ui.asked.back().text, "Calculation cancelled at user request");
+  EXPECT_EQ(Options(), nullptr);
+  EXPECT_EQ(Graph(), nullptr);
 }
 
 TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
