@@ -92,6 +92,17 @@ TEST_F(frmTreeTest, OpeningShowsTheSettingsAndTheRollout) {
     QApplication::processEvents();
     EXPECT_EQ(tree->RolloutTime->text(), armed ? ".350" : ".000");
   }
+  // Coming back to the tree from another window, once the start is over.
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  tree->RolloutTime->setText(".350");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  tree->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(tree));
+  EXPECT_EQ(tree->RolloutTime->text(), ".000");
 }
 
 TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
