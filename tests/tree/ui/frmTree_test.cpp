@@ -140,6 +140,16 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 1");
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
   EXPECT_FALSE(tree->UseDelay->isChecked());
+
+  // Clear Stats keeps the last result; a tree closed and opened again starts without it.
+  tree->ClearButton->click();
+  EXPECT_EQ(tree->LastRun->text(), "Aborted");
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  tree->PreStage->click();
+  ASSERT_TRUE(tree->Tree().Armed());
+  EXPECT_EQ(tree->LastRun->text(), "");
+  EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
 }
 
 TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
