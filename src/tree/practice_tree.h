@@ -39,6 +39,8 @@ class PracticeTree {
   void Stop();
 
   void ClearStats();
+  // A new window starts without the last result of an earlier one.
+  void ClearLastRun() { lastRun_.clear(); }
 
   bool Armed() const { return armed_; }
   bool Lit(int lane, TreeBulb bulb) const { return lit_[lane][static_cast<int>(bulb)]; }

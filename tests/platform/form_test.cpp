@@ -98,6 +98,12 @@ TEST_F(FormLife, UnlistedWindowAndRenamedWindow) {
   Probe quiet(QStringLiteral("Quiet"), false);
   quiet.Load();
   EXPECT_TRUE(OpenWindows.Captions().empty());
+  // An unlisted window's caption set as it opens (the file dialog's title), and a listed window's
+  // set before its load, stay out of the list.
+  quiet.SetCaption(QStringLiteral("Select Power data"));
+  Probe unloaded;
+  unloaded.SetCaption(QStringLiteral("Set early"));
+  EXPECT_TRUE(OpenWindows.Captions().empty());
   Probe probe, later(QStringLiteral("Later"));
   probe.Load();
   later.Load();

@@ -15,11 +15,13 @@
 #include <tuple>
 #include <vector>
 
+#include "../files/scripted_file_windows.h"
 #include "core/commands.h"
 #include "core/program_title.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "export_files.h"
 #include "platform/qt/form.h"
 #include "power/enter_power_curve.h"
 #include "power/ui/frmPNAData.h"
@@ -263,6 +265,26 @@ TEST_F(CurveGraphWindow, FillAndOriginal) {
   EXPECT_EQ(std::tuple(S.PowerCurve[0][40], S.MaxRPMIndex, S.CurvePeakValue),
             std::tuple(0, 70, 466));
   EXPECT_TRUE(graph->isVisible());
+}
+
+// A good Get shows the imported curve on its own axes at once: the graph is what a fresh paint
+// of the model draws, no longer the curve it showed before.
+TEST_F(CurveGraphWindow, AGoodGetDrawsTheImportedCurve) {
+  const test::ExportFile engineAnalyser("3000,200,1\n4000,250,1\n5000,240,1\n"),
+      superFlow(test::SD9({{3000, 200}, {4000, 250}, {5000, 240}}));
+  for (const bool sd9 : {false, true}) {
+    SCOPED_TRACE(sd9 ? "SuperFlow" : "Engine Analyser");
+    test::ScriptedFileWindows windows;
+    windows.answers = {sd9 ? superFlow.path : engineAnalyser.path};
+    const QImage before = graph->PowerPic->image();
+    (sd9 ? graph->PowerSuper : graph->PowerEA)->trigger();
+    ASSERT_EQ(S.PowerCurve[0][40], 250);
+    const QImage shown = graph->PowerPic->image();
+    EXPECT_EQ(shown.pixelColor(At(40, 250)), QColor(128, 0, 0));
+    EXPECT_FALSE(shown == before);
+    graph->Form_Paint();
+    EXPECT_TRUE(shown == graph->PowerPic->image());
+  }
 }
 
 TEST_F(CurveGraphWindow, OkAcceptsAndResumesTheGuidedEntry) {

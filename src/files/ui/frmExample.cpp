@@ -35,6 +35,7 @@ frmExample::frmExample() : Form("frmExample", QStringLiteral("Examples")) {
   connect(CancelButton, &QPushButton::clicked, this, &frmExample::CancelButton_Click);
   connect(ExList, &QListWidget::itemClicked, this, [this] { ExList_Click(); });
   connect(ExList, &QListWidget::itemDoubleClicked, this, [this] { ExList_DblClick(); });
+  ExList->installEventFilter(this);
 }
 
 void frmExample::Form_Load() {
@@ -80,6 +81,20 @@ void frmExample::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape: return CancelButton_Click();
     default: Form::keyPressEvent(event);
   }
+}
+
+// The list opens with nothing selected and its first row current, from which Down would step
+// past the first example and Up and Home would not move at all. With nothing selected, each of
+// them selects the first row, as list boxes do.
+bool frmExample::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ExList && event->type() == QEvent::KeyPress && ExList->selectedItems().isEmpty()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home) {
+      ExList->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+      return true;
+    }
+  }
+  return Form::eventFilter(watched, event);
 }
 
 void frmExample::closeEvent(QCloseEvent* event) {

@@ -34,6 +34,7 @@ class frmExample : public Form {
   void Form_Load() override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::string chosenKey_;

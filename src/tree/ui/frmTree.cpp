@@ -167,6 +167,7 @@ void frmTree::Form_Load() {
 
   tree_.Stop();
   tree_.ClearStats();
+  tree_.ClearLastRun();
   TreePic->SetShowingRun(false);
   LastRun->clear();
   ShowStats();

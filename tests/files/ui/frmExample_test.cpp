@@ -40,6 +40,19 @@ TEST_F(ExampleChooser, OkWithoutAChoiceAsksAndStaysOpenUntilCancel) {
   EXPECT_EQ(std::tuple(chooser.IsLoaded(), chooser.ChosenKey(), S.CancelFlag), std::tuple(false, "", 1));
 }
 
+// The list opens with its first row current and nothing selected: Down, Up, Home and Space
+// each pick the first example.
+TEST_F(ExampleChooser, FirstKeyPicksTheFirstExample) {
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_Space}) {
+    SCOPED_TRACE(key);
+    frmExample chooser;
+    ShowAndPaint(&chooser);
+    ASSERT_TRUE(chooser.ExList->hasFocus() && chooser.ExList->selectedItems().isEmpty());
+    QTest::keyClick(chooser.ExList, key);
+    EXPECT_EQ(chooser.ExList->selectedItems(), QList{chooser.ExList->item(0)});
+  }
+}
+
 TEST_F(ExampleChooser, DoubleClickChoosesAtOnce) {
   frmExample chooser;
   ShowAndPaint(&chooser);

@@ -92,6 +92,19 @@ TEST_F(frmTreeTest, OpeningShowsTheSettingsAndTheRollout) {
     QApplication::processEvents();
     EXPECT_EQ(tree->RolloutTime->text(), armed ? ".350" : ".000");
   }
+  // Coming back to the tree from another window, once the start is over; leaving it changes
+  // nothing.
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  QWidget other;
+  other.show();
+  QWidget *away = &other, *back = tree;
+  for (QWidget* window : {away, back, away}) {
+    tree->RolloutTime->setText(".350");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(tree->RolloutTime->text(), window == back ? ".000" : ".350");
+  }
 }
 
 TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
@@ -129,6 +142,16 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 1");
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
   EXPECT_FALSE(tree->UseDelay->isChecked());
+
+  // Clear Stats keeps the last result; a tree closed and opened again starts without it.
+  tree->ClearButton->click();
+  EXPECT_EQ(tree->LastRun->text(), "Aborted");
+  QTest::keyClick(tree, Qt::Key_Escape);
+  tree = Open();
+  tree->PreStage->click();
+  ASSERT_TRUE(tree->Tree().Armed());
+  EXPECT_EQ(tree->LastRun->text(), "");
+  EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
 }
 
 TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
