@@ -77,15 +77,16 @@ std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path, std::size_t mo
   if (!FileExistsQuietly(path)) return ParseVehicleLibrary("<KESTRELON></KESTRELON>");
   const std::optional<std::string> bytes = ReadWholeFile(path, Title, mostBytes);
   if (!bytes) return nullptr;
-  // Each element costs the parser many times its bytes: a file of more than real vehicles hold
-  // would take more memory than there is.
-  if (LibraryElementCount(*bytes) > MostLibraryElements(mostBytes)) {
+  // Each node costs the parser many times its bytes: a file of more than real vehicles hold
+  // would take more memory than there is, and is refused before any is built.
+  XmlOutline outline = XmlOutline::Fits;
+  if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(*bytes, MostLibraryElements(mostBytes), &outline))
+    return doc;
+  if (outline == XmlOutline::TooManyNodes)
     TellFileError(FileError(EFBIG), Title, Title);
-    return nullptr;
-  }
-  if (std::unique_ptr<XmlDocument> doc = ParseVehicleLibrary(*bytes)) return doc;
-  ui().MsgBox(PathText(path) + " is not a Kestrelon vehicle library - it has not been changed",
-              Msg::Exclamation, Title);
+  else
+    ui().MsgBox(PathText(path) + " is not a Kestrelon vehicle library - it has not been changed",
+                Msg::Exclamation, Title);
   return nullptr;
 }
 

@@ -278,21 +278,17 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
   doc.SetText(FindOrAppend(doc, point, "TORQUE"), LibraryTorqueText(S.PowerCurve[column][row]));
 }
 
-std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes) {
+std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes, std::size_t mostNodes,
+                                                 XmlOutline* outline) {
   std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
-  if (!doc->Parse(bytes) || doc->Name(doc->Root()) != "KESTRELON") return nullptr;
+  const XmlOutline found = doc->Outline(bytes, MostLibraryDepth, mostNodes);
+  if (outline) *outline = found;
+  if (found != XmlOutline::Fits || !doc->Parse(bytes) || doc->Name(doc->Root()) != "KESTRELON") return nullptr;
   // Some malformed markup (a declaration without a proper name) parses but is written back in
   // a form that does not: such a library is refused now rather than saved unreadable. The
   // written form read back is the document kept, so that only one is ever alive.
   if (!doc->Parse(doc->Text())) return nullptr;
   return doc;
-}
-
-std::size_t LibraryElementCount(std::string_view bytes) {
-  std::size_t count = 0;
-  for (std::size_t at = bytes.find('<'); at != std::string_view::npos; at = bytes.find('<', at + 1))
-    if (at + 1 < bytes.size() && bytes[at + 1] != '/' && bytes[at + 1] != '!' && bytes[at + 1] != '?') ++count;
-  return count;
 }
 
 std::size_t MostLibraryElements(std::size_t mostBytes) {

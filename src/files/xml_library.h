@@ -5,6 +5,7 @@
 // names are fixed by the files already written (other tools read them), misspellings and all.
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,18 +53,24 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 // holds them (XmlText), so any character may be part of one.
 XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
 
+// How deep a library nests its elements at most. The program writes six levels (KESTRELON >
+// VEHICLE > POWER > CURVEn > POINT > RPM); the rest leaves room for wrappers another tool may
+// add, while the toolkit, which writes a document out by recursion over its levels, is only ever
+// given a few dozen of them.
+inline constexpr std::size_t MostLibraryDepth = 32;
+
 // The library held in a file's bytes: the parsed document, or nothing when the bytes are not
-// XML, their root is not KESTRELON, or the document would not read back once written. Needs
-// MakeXmlDocument.
-std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes);
+// XML, hold a document type declaration (whose entities may expand to any size; the program
+// never writes one), nest deeper than MostLibraryDepth or hold more than mostNodes nodes (all
+// found before anything is parsed, and told in outline when it is given), their root is not
+// KESTRELON, or the document would not read back once written. Needs MakeXmlDocument.
+std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes,
+                                                 std::size_t mostNodes = std::numeric_limits<std::size_t>::max(),
+                                                 XmlOutline* outline = nullptr);
 
-// How many elements the bytes open, counted without parsing them: every "<" but those of end
-// tags, comments, declarations and instructions. One inside a comment counts too, so that a
-// file is never taken for smaller than it is.
-std::size_t LibraryElementCount(std::string_view bytes);
-
-// The most elements a library of mostBytes holds when every vehicle in it is a real one, each
-// text filled and all three curves full. A file of more is no library the program wrote.
+// The most nodes a library of mostBytes holds when every vehicle in it is a real one, each text
+// filled and all three curves full: its elements, as the program writes no other node the
+// outline counts. A file of more is no library the program wrote.
 std::size_t MostLibraryElements(std::size_t mostBytes);
 
 // Adds the vehicle now in the model under the name. A vehicle of the same name is replaced

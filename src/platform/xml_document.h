@@ -12,6 +12,15 @@
 
 namespace kestrelon {
 
+// What reading a text through, without building a document, finds first.
+enum class XmlOutline {
+  Fits,          // well-formed XML within the bounds, without a document type declaration
+  NotXml,        // an error: the text is not well-formed XML
+  DeclaresType,  // a document type declaration, whose entities may expand to any size
+  TooDeep,       // an element nested deeper than allowed
+  TooManyNodes,  // more nodes than allowed
+};
+
 // An element of one document; 0 is no element.
 using XmlElement = std::size_t;
 inline constexpr XmlElement NoXmlElement = 0;
@@ -21,6 +30,12 @@ class XmlDocument {
   virtual ~XmlDocument() = default;
   // Replaces the document by the parsed text; false (document empty) when it is not XML.
   virtual bool Parse(std::string_view text) = 0;
+  // Reads the text as Parse would without building anything, and stops at the first document
+  // type declaration, element deeper than mostDepth (the root is at depth 1), node past
+  // mostNodes, or error. Elements, attributes, comments, instructions, CDATA sections and texts
+  // count as nodes, but for a text that is all its element holds (as each text of a library the
+  // program writes), which goes with its element, and white space alone, which the parser drops.
+  virtual XmlOutline Outline(std::string_view text, std::size_t mostDepth, std::size_t mostNodes) const = 0;
   // The document as the text of a file, in the encoding its declaration names (UTF-8 when it
   // names none).
   virtual std::string Text() const = 0;

@@ -1,7 +1,9 @@
 #include "platform/qt/qt_xml_document.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
 #include <QStringEncoder>
+#include <QXmlStreamReader>
 
 #include "platform/qt/text.h"
 #include "platform/windows_1252.h"
@@ -42,23 +44,77 @@ struct DomNode : QDomNode {
   static constexpr auto Node = &DomNode::impl;
 };
 
+// Whether the text's XML declaration names Windows-1252, which the program's own table reads.
+bool DeclaresWindows1252(std::string_view text) {
+  const std::size_t end = text.rfind("?>", text.find('>'));
+  return text.substr(0, 5) == "<?xml" && end != std::string_view::npos &&
+         IsWindows1252(DeclaredEncoding(QString::fromLatin1(text.data(), static_cast<qsizetype>(end))));
+}
+
+// The text's bytes read in place: a copy of a large library would only add to what its parse costs.
+QByteArray InPlace(std::string_view text) {
+  return QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 bool QtXmlDocument::Parse(std::string_view text) {
   handles_.clear();
   elements_.clear();
   doc_ = QDomDocument();
-  bool parsed = false;
-  const std::size_t end = text.rfind("?>", text.find('>'));
-  if (text.substr(0, 5) == "<?xml" && end != std::string_view::npos &&
-      IsWindows1252(DeclaredEncoding(QString::fromLatin1(text.data(), static_cast<qsizetype>(end))))) {
-    parsed = doc_.setContent(QText(text));
-  } else {
-    // Read in place: a copy of a large library would only add to what its parse costs.
-    parsed = doc_.setContent(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())));
-  }
+  const bool parsed = DeclaresWindows1252(text) ? doc_.setContent(QText(text)) : doc_.setContent(InPlace(text));
   if (!parsed) doc_ = QDomDocument();
   return parsed;
+}
+
+XmlOutline QtXmlDocument::Outline(std::string_view text, std::size_t mostDepth, std::size_t mostNodes) const {
+  // The parser's own reader, fed the text Parse feeds the parser and, as the parser, without
+  // namespace processing: it sees exactly what the document would hold, and keeps its open
+  // elements in a list rather than on the stack. Bytes are read a piece at a time where they lie.
+  QXmlStreamReader reader;
+  QBuffer bytes;
+  if (DeclaresWindows1252(text)) {
+    reader.addData(QText(text));
+  } else {
+    bytes.setData(InPlace(text));
+    bytes.open(QIODevice::ReadOnly);
+    reader.setDevice(&bytes);
+  }
+  // Set once the reader has its text, which starts it afresh.
+  reader.setNamespaceProcessing(false);
+  std::size_t depth = 0, nodes = 0;
+  // A text that opens its element is counted only once something other than the element's end
+  // follows it.
+  bool opening = false;
+  QXmlStreamReader::TokenType last = QXmlStreamReader::NoToken;
+  while (!reader.atEnd()) {
+    const QXmlStreamReader::TokenType token = reader.readNext();
+    if (opening && token != QXmlStreamReader::EndElement) ++nodes;
+    opening = false;
+    switch (token) {
+      case QXmlStreamReader::DTD: return XmlOutline::DeclaresType;
+      case QXmlStreamReader::StartElement:
+        if (++depth > mostDepth) return XmlOutline::TooDeep;
+        // Without namespace processing a namespace declaration is an attribute like any other.
+        nodes += 1 + static_cast<std::size_t>(reader.attributes().size());
+        break;
+      case QXmlStreamReader::EndElement: --depth; break;
+      case QXmlStreamReader::Comment:
+      case QXmlStreamReader::ProcessingInstruction: ++nodes; break;
+      case QXmlStreamReader::Characters:
+        if (reader.isCDATA()) {
+          ++nodes;
+        } else if (!reader.isWhitespace()) {  // white space alone the parser drops
+          opening = last == QXmlStreamReader::StartElement;
+          nodes += !opening;
+        }
+        break;
+      default: break;
+    }
+    last = token;
+    if (nodes > mostNodes) return XmlOutline::TooManyNodes;
+  }
+  return reader.hasError() ? XmlOutline::NotXml : XmlOutline::Fits;
 }
 
 std::string QtXmlDocument::Text() const {
