@@ -57,8 +57,8 @@ TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
         std::pair("\xEF\xBB\xBF[One]\r\n[Two]\r\nB=2\r\n", "\xEF\xBB\xBF[One]\r\nC=3\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
         std::pair("\xEF\xBB\xBF", "\xEF\xBB\xBF[One]\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\nE=5\n"),
         std::pair("\r\n\r\n", "\r\n\r\n[One]\r\nC=3\r\n\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
-        std::pair("C=0\n[Two]\nC=9\nb=1\nB=2\n[One]\nA=1\n[two]\nB=3\n",
-                  "C=0\n[Two]\nC=9\nB=\nB=2\n[One]\nA=1\nC=3\n[two]\nB=3\n\n[Three]\nD=4\nE=5\n")}) {
+        std::pair("C=0\n[Two]\nC=9\nb=1\nB=2\n[One]\nA=1\nC\n[two]\nB=3\n",
+                  "C=0\n[Two]\nC=9\nB=\nB=2\n[One]\nA=1\nC=3\nC\n[two]\nB=3\n\n[Three]\nD=4\nE=5\n")}) {
     IniFile file = IniFile::Read(dir.Write("a.ini", text));
     file.Set("One", "C", "3");
     file.Set("Two", "B", "");
