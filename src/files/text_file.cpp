@@ -42,7 +42,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, c
                                                       std::size_t mostLines) {
   return ReadAndKeep(path, title, [mostLines](const std::string& bytes) {
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size() && lines.size() < mostLines;)
+    for (std::size_t start = FirstLineStart(bytes); start < bytes.size() && lines.size() < mostLines;)
       lines.emplace_back(LineAt(bytes, start, start));
     return lines;
   });

@@ -19,8 +19,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path, const std::str
                                          std::size_t mostBytes = MostFileBytes);
 
 // The first lines of a text file, at most mostLines of them, without their line ends, read as
-// ReadWholeFile reads; what follows them is not kept. A last line without a line end counts; a
-// file that ends with a line end has no empty line after it.
+// ReadWholeFile reads; what follows them is not kept. A byte-order mark in front of the first line
+// is not part of it. A last line without a line end counts; a file that ends with a line end has no
+// empty line after it.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, const std::string& title,
                                                       std::size_t mostLines);
 

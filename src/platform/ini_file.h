@@ -2,10 +2,10 @@
 // A text file of "[section]" headers and "key=value" lines, as the settings use. Section and key
 // names match without regard to case; values are kept exactly as written after the "=". Lines
 // end in CR LF, CR or LF. Lines the program does not understand (comments, blank lines) survive
-// a rewrite byte for byte.
+// a rewrite byte for byte, a byte-order mark in front of the first line included.
 //
-// The file's text is held once, with only the places where its section and key lines begin, so
-// that even a file of millions of blank lines costs little more memory than its size.
+// The file's text is held once, with an index of 32-bit places: a key is found without a walk
+// over the file, and even a file of millions of lines costs a few bytes a line beyond its size.
 
 #include <cstdint>
 #include <optional>
@@ -42,18 +42,27 @@ class IniFile {
   struct Change {
     std::string section, key, value;
   };
-  // Where the first line of the key in the section begins, and where the line after the last
-  // section or key line of the last such section begins; nothing for what is not there.
-  struct Found {
-    std::optional<std::size_t> key, afterSection;
-  };
-  Found Find(std::string_view section, std::string_view key) const;
+  // Builds the index of the text's key lines.
+  void Index();
+  // The slot of keys_ that holds the first line of the key in the section, or the empty slot
+  // where it goes, probing from home on; keys_.size() when there is neither.
+  std::size_t KeySlot(std::string_view section, std::string_view key, std::size_t home) const;
+  // Where the first line of the key in the section begins; nothing if there is none.
+  std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
+  // For each of the sections, where the line after the last section or key line of the last
+  // section of that name begins; nothing for a section the file lacks.
+  std::vector<std::optional<std::size_t>> SectionEnds(const std::vector<std::string_view>& sections) const;
   // The file with the changes made.
   std::string Changed() const;
 
   std::string text_;
-  std::vector<std::uint32_t> places_;  // where each section and key line begins, in order
-  std::vector<Change> changes_;        // in the order they were set, one per key
+  // Where each section line that has key lines after it begins, in order.
+  std::vector<std::uint32_t> headers_;
+  // Open addressing by the hash of section and key name: where the first line of each key of
+  // each section name begins, or NoPlace. Half as many slots again as key lines in sections, so
+  // that a probe soon meets an empty one.
+  std::vector<std::uint32_t> keys_;
+  std::vector<Change> changes_;  // in the order they were set, one per key
   int readError_ = 0;
 };
 

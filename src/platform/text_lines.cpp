@@ -2,6 +2,11 @@
 
 namespace kestrelon {
 
+std::size_t FirstLineStart(std::string_view text) {
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  return text.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+}
+
 std::string_view LineAt(std::string_view text, std::size_t start, std::size_t& next) {
   const std::size_t end = text.find_first_of("\r\n", start);
   if (end == std::string_view::npos) {

@@ -1,11 +1,17 @@
 #pragma once
 // The lines of the program's text files: a line ends at CR LF, CR or LF, whichever system wrote
-// the file. The vehicle and power readers and the settings store split their files this way.
+// the file, and the first line begins after the UTF-8 byte-order mark that some editors put in
+// front of a file. The vehicle and power readers, the two curve imports and the settings store
+// split their files this way.
 
 #include <cstddef>
 #include <string_view>
 
 namespace kestrelon {
+
+// Where the first line of the text begins: after one leading UTF-8 byte-order mark (EF BB BF),
+// else at the start.
+std::size_t FirstLineStart(std::string_view text);
 
 // The line that begins at start, without its line end; next is set to where the line after it
 // begins (text.size() after the last one). A last line without a line end is a line all the same.

@@ -5,6 +5,7 @@
 
 #include "core/state.h"
 #include "files/text_file.h"
+#include "platform/text_lines.h"
 #include "power/import_text.h"
 #include "power/power_curve.h"
 
@@ -18,7 +19,7 @@ constexpr const char* Title = "Engine Analyser Power Data";
 
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow) {
   EngineAnalyserData data;
-  std::size_t start = 0;
+  std::size_t start = FirstLineStart(bytes);
   while (start <= bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();

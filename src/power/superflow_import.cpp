@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "files/text_file.h"
+#include "platform/text_lines.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
 #include "power/engine_analyser_import.h"
@@ -21,12 +22,12 @@ namespace {
 constexpr const char* Title = "SuperFlow Power Data";
 constexpr double HighestRPM = 20000;
 
-// The export's lines one after another, split at carriage returns; a line feed right after one
-// is part of the line end. Nothing is kept but the place of the next line, so a file of endless
-// line ends costs no memory.
+// The export's lines one after another, from after a byte-order mark, split at carriage returns;
+// a line feed right after one is part of the line end. Nothing is kept but the place of the next
+// line, so a file of endless line ends costs no memory.
 class SuperFlowLines {
  public:
-  explicit SuperFlowLines(std::string_view bytes) : bytes_(bytes) {}
+  explicit SuperFlowLines(std::string_view bytes) : bytes_(bytes), start_(FirstLineStart(bytes)) {}
 
   // The next line, or nothing once the text is used up.
   std::optional<std::string_view> Next() {
@@ -41,7 +42,7 @@ class SuperFlowLines {
 
  private:
   std::string_view bytes_;
-  std::size_t start_ = 0;
+  std::size_t start_;
 };
 
 // Characters first..first+count-1, counted from 1; shorter when the line is.

@@ -62,7 +62,7 @@ TEST_F(SettingsTest, KestrIniTextIsCutAt254Characters) {
 }
 
 TEST_F(SettingsTest, KestrIniBesideTheProgramComesFirst) {
-  dir.Write("config/Kestrelon/KESTR.INI", "[Kestrelon]\nPUnits=M\nDUnits=M\n");
+  dir.Write("config/Kestrelon/KESTR.INI", "\xEF\xBB\xBF[Kestrelon]\nPUnits=M\nDUnits=M\n");
   EXPECT_EQ(SettingsStore(files).ReadSetting("PUnits", "I"), "M");
   Fallback("PUnits=X\n");
   const SettingsStore store(files);
@@ -222,16 +222,29 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
   }
 }
 
-// Lines that end in CR alone are lines: the keys are read, and written back in their section.
-TEST_F(SettingsTest, AStoreWithCrLineEndsIsReadAndRewrittenInPlace) {
-  dir.Write("config/Kestrelon/Kestrelon.ini", "[Data]\rPUnits=M\rDUnits=M\r");
-  LoadSettings(files);
-  EXPECT_EQ(std::tuple(Cfg.PUnits, Cfg.DUnits), std::tuple("M", "M"));
-  Cfg.DUnits = "I";
-  ASSERT_TRUE(SaveSettings(files).ok());
-  const std::string text = FileText(files.Store);
-  EXPECT_EQ(text.rfind("[Data]\rPUnits=M\rDUnits=I\rHistFontName=unknown\r", 0), 0u) << text;
-  EXPECT_EQ(std::tuple(text.find('\n'), text.find("[Data]", 1)), std::tuple(std::string::npos, std::string::npos)) << text;
+// Lines that end in CR alone are lines, and a byte-order mark is no part of the first line: the
+// keys are read, and written back in their section, every line ending as the store's do, the
+// mark kept in front.
+TEST_F(SettingsTest, AStoreWithCrLineEndsOrAByteOrderMarkIsReadAndRewrittenInPlace) {
+  for (const auto& [mark, end] : {std::pair("", "\r"), std::pair("\xEF\xBB\xBF", "\n"), std::pair("\xEF\xBB\xBF", "\r\n")}) {
+    SCOPED_TRACE(std::string(mark) + end);
+    const auto lines = [&](std::initializer_list<const char*> texts) {
+      std::string s = mark;
+      for (const char* text : texts) s = s + text + end;
+      return s;
+    };
+    Cfg = Settings{};
+    dir.Write("config/Kestrelon/Kestrelon.ini", lines({"[Data]", "PUnits=M", "DUnits=M"}));
+    LoadSettings(files);
+    EXPECT_EQ(std::tuple(Cfg.PUnits, Cfg.DUnits), std::tuple("M", "M"));
+    Cfg.DUnits = "I";
+    ASSERT_TRUE(SaveSettings(files).ok());
+    std::string text = FileText(files.Store);
+    EXPECT_EQ(text.rfind(lines({"[Data]", "PUnits=M", "DUnits=I", "HistFontName=unknown"}), 0), 0u) << text;
+    EXPECT_EQ(text.find("[Data]", 4), std::string::npos) << text;
+    for (std::size_t at; (at = text.find(end)) != std::string::npos;) text.erase(at, std::string_view(end).size());
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+  }
 }
 
 // The folders made for the store are the user's alone, whatever the umask; folders that were

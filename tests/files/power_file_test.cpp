@@ -233,7 +233,7 @@ TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
 }
 
 // Lines end in CR LF, CR or LF; a last line without one counts; no more lines are kept than
-// asked for, however many follow.
+// asked for, however many follow. One byte-order mark in front of the first line is no part of it.
 TEST_F(PowerFileTest, TextLinesEndEitherWayAndStopAtTheLinesAsked) {
   using Lines = std::vector<std::string>;
   const std::tuple<std::string, std::size_t, Lines> rows[] = {
@@ -242,6 +242,9 @@ TEST_F(PowerFileTest, TextLinesEndEitherWayAndStopAtTheLinesAsked) {
       {"a\r\nb\r\nc\r\n", 2, {"a", "b"}},
       {"a\nb\nc", 2, {"a", "b"}},
       {"", 9, {}},
+      {"\xEF\xBB\xBF//*a\r\nb\r\n", 9, {"//*a", "b"}},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" "1\n\xEF\xBB\xBF", 9, {"\xEF\xBB\xBF" "1", "\xEF\xBB\xBF"}},
+      {"\xEF\xBB\xBF", 9, {}},
   };
   for (const auto& [bytes, most, lines] : rows) {
     SCOPED_TRACE(bytes);

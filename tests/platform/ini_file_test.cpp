@@ -45,13 +45,20 @@ TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
   }
 }
 
-// Lines not understood are written back byte for byte; new ones end as the file's first line.
+// Lines not understood are written back byte for byte, a byte-order mark too; new ones end as the
+// file's first line. The first line of a key in any section of its name is the one replaced.
 TEST(IniFile, SetAddsKeysInsideTheirSectionAndNewSectionsAtTheEnd) {
   test::TempFolder dir;
   for (const auto& [text, written] :
        {std::pair("[One]\nA=1\n\n[Two]\nB=2\n", "[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\nE=5\n"),
         std::pair("; x\r\n[One]\r\nA=1\r\n[Two]\r\nB=2", "; x\r\n[One]\r\nA=1\r\nC=3\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
-        std::pair("\r\r[one]\r\r[Two]\rB=2\r#\r", "\r\r[one]\rC=3\r\r[Two]\rB=\r#\r\r[Three]\rD=4\rE=5\r")}) {
+        std::pair("\r\r[one]\r\r[Two]\rB=2\r#\r", "\r\r[one]\rC=3\r\r[Two]\rB=\r#\r\r[Three]\rD=4\rE=5\r"),
+        std::pair("\xEF\xBB\xBF[One]\nA=1\n", "\xEF\xBB\xBF[One]\nA=1\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\nE=5\n"),
+        std::pair("\xEF\xBB\xBF[One]\r\n[Two]\r\nB=2\r\n", "\xEF\xBB\xBF[One]\r\nC=3\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
+        std::pair("\xEF\xBB\xBF", "\xEF\xBB\xBF[One]\nC=3\n\n[Two]\nB=\n\n[Three]\nD=4\nE=5\n"),
+        std::pair("\r\n\r\n", "\r\n\r\n[One]\r\nC=3\r\n\r\n[Two]\r\nB=\r\n\r\n[Three]\r\nD=4\r\nE=5\r\n"),
+        std::pair("C=0\n[Two]\nC=9\nb=1\nB=2\n[One]\nA=1\nC\n[two]\nB=3\n",
+                  "C=0\n[Two]\nC=9\nB=\nB=2\n[One]\nA=1\nC=3\nC\n[two]\nB=3\n\n[Three]\nD=4\nE=5\n")}) {
     IniFile file = IniFile::Read(dir.Write("a.ini", text));
     file.Set("One", "C", "3");
     file.Set("Two", "B", "");

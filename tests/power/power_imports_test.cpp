@@ -45,26 +45,30 @@ class PowerImports : public ::testing::Test {
 };
 
 TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
-  const EngineAnalyserData data = ReadEngineAnalyserExport(
-      "  3000,250.5,99\r\n"
-      "TitleWithoutSeparators\n"
-      "\n"
-      "3050 260 x\n"        // blanks: row 30 again (halves to even)
-      "4000,300\n"          // one separator only: no reading
-      "4000  x\n"           // two blanks end the torque field at once: torque 0
-      "1190  0,396.34,1\n"  // blanks inside a number are skipped
-      "38 9.5,75 6.93,x\n"
-      "15000,10000000,1\n"  // the top row, and the largest torque a power file holds
-      "16000,400,1\n",      // above the top row: skipped
-      150);
-  ASSERT_FALSE(data.refused);
-  ASSERT_EQ(data.readings.size(), 6u);
-  EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
-  EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
-  EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
-  EXPECT_EQ(std::pair(data.readings[3].row, data.readings[3].torque), std::pair(Integer{119}, 396.34f));
-  EXPECT_EQ(std::pair(data.readings[4].row, data.readings[4].torque), std::pair(Integer{4}, 756.93f));
-  EXPECT_EQ(std::pair(data.readings[5].row, data.readings[5].torque), std::pair(Integer{150}, 1e7f));
+  // A byte-order mark in front of the first line is no part of it.
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    SCOPED_TRACE(mark.size());
+    const EngineAnalyserData data = ReadEngineAnalyserExport(
+        mark + "  3000,250.5,99\r\n"
+        "TitleWithoutSeparators\n"
+        "\n"
+        "3050 260 x\n"        // blanks: row 30 again (halves to even)
+        "4000,300\n"          // one separator only: no reading
+        "4000  x\n"           // two blanks end the torque field at once: torque 0
+        "1190  0,396.34,1\n"  // blanks inside a number are skipped
+        "38 9.5,75 6.93,x\n"
+        "15000,10000000,1\n"  // the top row, and the largest torque a power file holds
+        "16000,400,1\n",      // above the top row: skipped
+        150);
+    ASSERT_FALSE(data.refused);
+    ASSERT_EQ(data.readings.size(), 6u);
+    EXPECT_EQ(std::pair(data.readings[0].row, data.readings[0].torque), std::pair(Integer{30}, 250.5f));
+    EXPECT_EQ(std::pair(data.readings[1].row, data.readings[1].torque), std::pair(Integer{30}, 260.0f));
+    EXPECT_EQ(std::pair(data.readings[2].row, data.readings[2].torque), std::pair(Integer{40}, 0.0f));
+    EXPECT_EQ(std::pair(data.readings[3].row, data.readings[3].torque), std::pair(Integer{119}, 396.34f));
+    EXPECT_EQ(std::pair(data.readings[4].row, data.readings[4].torque), std::pair(Integer{4}, 756.93f));
+    EXPECT_EQ(std::pair(data.readings[5].row, data.readings[5].torque), std::pair(Integer{150}, 1e7f));
+  }
 }
 
 TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFile) {
@@ -148,13 +152,17 @@ TEST(SuperFlowReader, HeaderEndsAfterTheSecondLineFeedLine) {
   EXPECT_EQ(data.readings[1].RPM, 2440);
   EXPECT_EQ(data.readings[1].torque, 210);
   EXPECT_FALSE(data.tooMuch);
-  // The file's very first line may be one that begins with a line feed; a torque line may end
-  // right at the field's first character; data end at a line blank in characters 3 to 10.
-  const SuperFlowData short_ = ReadSuperFlowExport(
-      "\nA\r\n\nB\r\nC\r\n 1000\r\n  Torque (lb-ft)    7\r\n3\r\n4\r\n"
-      "AB        end of run\r\n 3000\r\n2\r\n3\r\n4\r\n");
-  ASSERT_EQ(short_.readings.size(), 1u);
-  EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
+  // The file's very first line may be one that begins with a line feed, after a byte-order mark
+  // too; a torque line may end right at the field's first character; data end at a line blank in
+  // characters 3 to 10.
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    SCOPED_TRACE(mark.size());
+    const SuperFlowData short_ = ReadSuperFlowExport(
+        mark + "\nA\r\n\nB\r\nC\r\n 1000\r\n  Torque (lb-ft)    7\r\n3\r\n4\r\n"
+        "AB        end of run\r\n 3000\r\n2\r\n3\r\n4\r\n");
+    ASSERT_EQ(short_.readings.size(), 1u);
+    EXPECT_EQ(std::pair(short_.readings[0].RPM, short_.readings[0].torque), std::pair(1000.0f, 7.0f));
+  }
   // Lines may end in a carriage return alone.
   const SuperFlowData crOnly = ReadSuperFlowExport("A\r\n\nB\r\n\nC\rD\r 2000\rTorque (lb-ft)      150\r3\r4\r");
   ASSERT_EQ(crOnly.readings.size(), 1u);
