@@ -11,6 +11,7 @@
 
 #include "core/numbers.h"
 #include "files/file_description.h"
+#include "platform/text_lines.h"
 #include "platform/system_error_text.h"
 #include "platform/ui_seam.h"
 
@@ -113,7 +114,7 @@ std::string ReadFileDescription(const std::string& path) {
   first.resize(static_cast<std::size_t>(in.gcount()));
   if (const auto end = first.find_first_of("\r\n"); end != std::string::npos) first.resize(end);
   std::size_t next = 0;
-  return TakeFileDescription({first}, next);
+  return TakeFileDescription({first.substr(FirstLineStart(first))}, next);
 }
 
 }  // namespace kestrelon

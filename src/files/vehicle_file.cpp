@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "files/file_description.h"
+#include "platform/text_lines.h"
 #include "platform/ui_seam.h"
 #include "platform/windows_1252.h"
 
@@ -49,7 +50,9 @@ void LoadVehicleFile(const std::string& path) {
 std::string VehicleFileContent() {
   S.VehicleFileDescription = S.DataDescription;
   std::string out;
-  if (!S.DataDescription.empty() || IsDescriptionLine(S.VehicleData[1][1]))
+  // A first text the reader would take for a description, or whose byte-order mark it would pass
+  // over, follows a description line, empty or not.
+  if (!S.DataDescription.empty() || IsDescriptionLine(S.VehicleData[1][1]) || FirstLineStart(S.VehicleData[1][1]) > 0)
     out += DescriptionLine(S.VehicleFileDescription);
   for (int g = 1; g <= 10; ++g)
     for (int i = 1; i <= 20; ++i) out += FileLine(S.VehicleData[g][i]);

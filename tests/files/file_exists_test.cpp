@@ -59,7 +59,8 @@ TEST_F(FileLookUp, AFileIsFoundWithItsExtensionInAnyCaseButNotAFolderOrAHiddenFi
 
 TEST_F(FileLookUp, DescriptionIsTheTrimmedRestOfADescriptionFirstLine) {
   for (auto [bytes, description] :
-       {std::pair("//*  Quick car  \r\n1\r\n", "Quick car"), {"//*Lone line", "Lone line"}, {"//no\r\n", ""}, {"", ""}})
+       {std::pair("//*  Quick car  \r\n1\r\n", "Quick car"), {"//*Lone line", "Lone line"}, {"//no\r\n", ""}, {"", ""},
+        {"\xEF\xBB\xBF//*Marked\n", "Marked"}})
     EXPECT_EQ(ReadFileDescription(folder.write("a.WCD", bytes)), description) << bytes;
   EXPECT_EQ(std::tuple(ReadFileDescription(folder.file("missing.WCD")), ReadFileDescription("")), std::tuple("", ""));
   EXPECT_EQ(UnexpectedErrorText(13, "Permission denied"), "Unexpected Error # 13 : Permission denied");

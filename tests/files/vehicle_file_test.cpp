@@ -108,22 +108,23 @@ TEST_F(VehicleFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
 }
 
 TEST_F(VehicleFileTest, EveryTextReadsBackAsWrittenWhateverItBeginsWith) {
-  for (const char* description : {"", "Quick car"}) {
-    SCOPED_TRACE(description);
-    S = SharedState{};
-    S.VehicleData[1][1] = "//* looks like a description";
-    S.VehicleData[1][2] = "//*";
-    S.VehicleData[10][20] = "N";
-    S.VehicleData[0][20] = "1600cc";
-    S.DataDescription = description;
-    const VehicleTable written = S.VehicleData;
-    ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
-    S = SharedState{};
-    LoadVehicleFile(folder.file("car.wcd"));
-    EXPECT_EQ(S.LoadFailed, False);
-    EXPECT_EQ(S.VehicleData, written);
-    EXPECT_EQ(S.DataDescription, description);
-  }
+  for (const char* description : {"", "Quick car"})
+    for (const char* first : {"//* looks like a description", "\xEF\xBB\xBF" "1/1"}) {
+      SCOPED_TRACE(std::string(description) + " / " + first);
+      S = SharedState{};
+      S.VehicleData[1][1] = first;
+      S.VehicleData[1][2] = "//*";
+      S.VehicleData[10][20] = "N";
+      S.VehicleData[0][20] = "1600cc";
+      S.DataDescription = description;
+      const VehicleTable written = S.VehicleData;
+      ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
+      S = SharedState{};
+      LoadVehicleFile(folder.file("car.wcd"));
+      EXPECT_EQ(S.LoadFailed, False);
+      EXPECT_EQ(S.VehicleData, written);
+      EXPECT_EQ(S.DataDescription, description);
+    }
 }
 
 TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
