@@ -8,6 +8,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <system_error>
+#include <utility>
 
 #include "platform/text_lines.h"
 
@@ -231,24 +232,23 @@ std::string IniFile::Changed() const {
     std::string line;
   };
   std::vector<Edit> edits;
-  std::vector<const Change*> added;
-  std::vector<std::string_view> addedSections;  // each once
+  std::vector<std::pair<const Change*, std::size_t>> added;  // each new key with its section's index
+  std::vector<std::string_view> addedSections;                // each once
   for (const Change& change : changes_) {
     std::size_t next = 0;
     if (const auto place = FindKey(change.section, change.key)) {
       edits.push_back({*place, LineAt(text_, *place, next).size(), Entry(change.key, change.value)});
       continue;
     }
-    added.push_back(&change);
-    if (std::none_of(addedSections.begin(), addedSections.end(), [&](std::string_view s) { return SameName(s, change.section); }))
-      addedSections.push_back(change.section);
+    const auto section = std::find_if(addedSections.begin(), addedSections.end(),
+                                      [&](std::string_view s) { return SameName(s, change.section); });
+    added.emplace_back(&change, static_cast<std::size_t>(section - addedSections.begin()));
+    if (section == addedSections.end()) addedSections.push_back(change.section);
   }
   const std::vector<std::optional<std::size_t>> sectionEnds = SectionEnds(addedSections);
   std::vector<const Change*> atEnd;
-  for (const Change* change : added) {
-    const auto section = std::find_if(addedSections.begin(), addedSections.end(),
-                                      [&](std::string_view s) { return SameName(s, change->section); });
-    if (const auto end = sectionEnds[static_cast<std::size_t>(section - addedSections.begin())])
+  for (const auto& [change, section] : added) {
+    if (const auto end = sectionEnds[section])
       edits.push_back({*end, 0, Entry(change->key, change->value)});
     else
       atEnd.push_back(change);
