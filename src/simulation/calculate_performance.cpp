@@ -125,20 +125,25 @@ bool Step(RunContext& __restrict c) {
   return recorded;
 }
 
-// The state each step carries into the next is still made of numbers. A model the forms accept
-// can leave them (a weight near the largest single), and its points would record as zeros.
-bool RunStateFinite() {
+// An engine past twice the top of its torque table (rows of 100 rpm) turns on no curve at all:
+// locked to a drive line geared far beyond any real one (a final drive typed without its point),
+// its inertia rides on the wheel as a flywheel and would push the car to a ticket no engine gave.
+constexpr Single RunawayEngineSpeed = 2 * CurveTopRow;
+
+// The state each step carries into the next is still made of numbers, and of an engine that
+// still turns on its curve. A model the forms accept can leave them (a weight near the largest
+// single), and its points would record as zeros.
+bool RunStateSimulable() {
   for (const Single v : {S.Speed, S.Distance, S.Acceleration, S.EngineSpeed, S.RearWheelSpeed, S.FrontWheelSpeed,
                          S.DrivelineSpeed, S.RearWheelLoad, S.FrontWheelLoad, S.CGHeight, S.ClutchTemp, S.TyreTemp})
     if (!std::isfinite(v)) return false;
-  return true;
+  return S.EngineSpeed <= RunawayEngineSpeed;
 }
 
-// A run that ends behind its start line on a track that does not climb: nothing a vehicle does
-// takes it there, so its numbers (an accepted weight of a milligram, a gear of 1e30) are no run.
-bool EndedBehindTheStart() {
-  return S.TrackSlope <= 0 && S.RunResults[PtDistance][CurrentRun][S.PointCount] < 0;
-}
+// A run that ends behind its start line is no run of the vehicle: on the level nothing a vehicle
+// does takes it there (an accepted weight of a milligram, a gear of 1e30), and on a climb it is a
+// vehicle that cannot make the climb. A climb it makes rolls back a little at the launch only.
+bool EndedBehindTheStart() { return S.RunResults[PtDistance][CurrentRun][S.PointCount] < 0; }
 
 // Ends a run whose numbers are no run of the vehicle as a cancelled one ends, and says why.
 void StopUnsimulable() {
@@ -198,7 +203,7 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
       if (S.CancelFlag == 1) {
         c.StepCounter = c.LoopEnd;
         ui().MsgBox("Calculation cancelled at user request", Msg::Question, "Performance Calculator");
-      } else if (recorded && !RunStateFinite()) {
+      } else if (recorded && !RunStateSimulable()) {
         c.StepCounter = c.LoopEnd;
         StopUnsimulable();
       }
