@@ -104,6 +104,7 @@ TEST_F(VehicleIo, SavingOverAnExistingPairAsksFirstAndNoKeepsIt) {
     seam.asked.clear();
     seam.answers = row.answers;
     EXPECT_EQ(SaveVehicleAndPower(), row.outcome);
+    ASSERT_FALSE(seam.asked.empty());
     EXPECT_EQ(seam.asked.front().text, car + " and " + power + " already exist. Do you want to replace them?");
     EXPECT_EQ(std::tie(seam.asked.front().style, seam.asked.front().title),
               std::tuple(Msg::YesNo | Msg::Exclamation | Msg::DefaultButton2, "Save Vehicle Data"));
