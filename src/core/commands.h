@@ -12,8 +12,10 @@
 
 namespace kestrelon {
 
-// How a save of the vehicle and its power curve ended. A failed save has shown its message.
-enum class SaveOutcome { Saved, Cancelled, Failed };
+// How a save of the vehicle and its power curve ended. A failed save has shown its message;
+// a declined one was cancelled after the racer refused to replace a file, so the data are in
+// no file.
+enum class SaveOutcome { Saved, Cancelled, Declined, Failed };
 
 struct CommandHooks {
   // File menu commands.

@@ -1,5 +1,8 @@
 #include "files/file_dialog.h"
 
+#include <filesystem>
+#include <vector>
+
 #include "core/numbers.h"
 #include "core/program_title.h"
 #include "core/state.h"
@@ -36,6 +39,33 @@ void TellNotFound(const std::string& path) {
   ui().MsgBox("File " + PathText(path) + " not found", Msg::OKOnly | Msg::Question, ProgramTitle);
 }
 
+// A file a write to the path would replace: any regular file, hidden ones too. Says nothing: a
+// missing folder is told by the write.
+bool FileToReplace(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// True when saving under the chosen name replaces no file, or the racer agrees to replace the
+// ones it would.
+bool MayReplace(const std::string& chosen, const std::string& title, ReplaceQuestion& question) {
+  std::vector<std::string> there;
+  for (const std::string& path :
+       {chosen, question.alsoWritten ? question.alsoWritten(chosen) : std::string()}) {
+    // A file a killed save left beside its name is the racer's file as much as the name's own.
+    PutBackLeftOverFile(path);
+    if (FileToReplace(path)) there.push_back(PathText(path));
+  }
+  if (there.empty()) return true;
+  const std::string text =
+      there.size() == 1 ? there[0] + " already exists. Do you want to replace it?"
+                        : there[0] + " and " + there[1] + " already exist. Do you want to replace them?";
+  if (ui().MsgBox(text, Msg::YesNo | Msg::Exclamation | Msg::DefaultButton2, title) == Msg::Yes)
+    return true;
+  question.declined = true;
+  return false;
+}
+
 }  // namespace
 
 std::string OpenFileDialog(const std::string& pattern, const std::string& title,
@@ -64,7 +94,9 @@ std::string OpenFileDialog(const std::string& pattern, const std::string& title,
 }
 
 std::string SaveFileDialog(const std::string& pattern, const std::string& title,
-                           const std::string& initial) {
+                           const std::string& initial, ReplaceQuestion* question) {
+  ReplaceQuestion plain;
+  ReplaceQuestion& asked = question ? *question : plain;
   S.FileDialogResult.clear();
   S.FileDialogDescEditable = True;
   S.FileDialogPattern = pattern;
@@ -82,8 +114,12 @@ std::string SaveFileDialog(const std::string& pattern, const std::string& title,
   TakeStart(title, initial);
   for (;;) {
     ShowDialog(look);
-    if (!HoldsWildcard(S.FileDialogResult)) return S.FileDialogResult;
-    TellNotFound(S.FileDialogResult);
+    const std::string& chosen = S.FileDialogResult;
+    if (HoldsWildcard(chosen)) {
+      TellNotFound(chosen);
+    } else if (chosen.empty() || MayReplace(chosen, title, asked)) {
+      return chosen;
+    }
   }
 }
 

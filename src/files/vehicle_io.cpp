@@ -141,12 +141,15 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
 }
 
 SaveOutcome SaveVehicleAndPower() {
-  auto cancelled = [] {
+  // The vehicle's question names the power file too when that one is written without asking.
+  ReplaceQuestion vehicleQuestion{PairedPowerFile}, powerQuestion;
+  auto cancelled = [&] {
     ui().MsgBox("Save of Vehicle Data cancelled", Msg::OKOnly, ProgramTitle);
-    return SaveOutcome::Cancelled;
+    return vehicleQuestion.declined || powerQuestion.declined ? SaveOutcome::Declined
+                                                              : SaveOutcome::Cancelled;
   };
   // Both names are asked for before anything is written.
-  S.SaveFileName = SaveFileDialog("*.WCD", "Save Vehicle Data", Cfg.LastChassis);
+  S.SaveFileName = SaveFileDialog("*.WCD", "Save Vehicle Data", Cfg.LastChassis, &vehicleQuestion);
   if (S.SaveFileName.empty()) return cancelled();
   const std::string vehiclePath = S.SaveFileName;
   const std::string vehicleDescription = S.DataDescription;
@@ -161,7 +164,7 @@ SaveOutcome SaveVehicleAndPower() {
     // The power file is offered beside the vehicle file just named.
     const std::string besideVehicle = PowerFileBeside(vehiclePath);
     powerPath = SaveFileDialog("*.VCD", "Save Power Data",
-                               besideVehicle.empty() ? Cfg.LastPower : besideVehicle);
+                               besideVehicle.empty() ? Cfg.LastPower : besideVehicle, &powerQuestion);
     powerDescription = S.DataDescription;
     if (powerPath.empty()) {
       S.VehicleFileDescription = keptDescription;

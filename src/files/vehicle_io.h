@@ -15,8 +15,9 @@ namespace kestrelon {
 bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powerPath);
 
 // Asks for the vehicle file's name and, unless the last pair's power file goes with it, the
-// power file's name, then writes both. DataSaved becomes True only when both were written; a
-// failed write leaves neither file changed.
+// power file's name, then writes both; a file already there is replaced only when the racer
+// says so. DataSaved becomes True only when both were written; a failed write leaves neither
+// file changed.
 SaveOutcome SaveVehicleAndPower();
 
 // Takes the vehicle now in the model as what the next logged run is compared with, and starts

@@ -2,6 +2,7 @@
 // description a save offers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "core/state.h"
@@ -72,13 +73,30 @@ TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
   windows.answers = {{""}};
   EXPECT_EQ(SaveFileDialog("*.*", "Save Performance Data to File", ""), "");
   EXPECT_EQ(std::tie(windows.dialogs[2].look.button, windows.dialogs[2].descriptionShown), std::tuple("Select", "kept"));
-  EXPECT_TRUE(seam.asked.empty());  // no existence or overwrite question
+  EXPECT_TRUE(seam.asked.empty());  // a cancelled dialog asks nothing
 
   // A name holding a wildcard is refused in the words for a missing file.
   windows.answers = {{"/d/c?r.WCD"}, {"/d/car.WCD"}};
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", ""), "/d/car.WCD");
   ASSERT_EQ(seam.asked.size(), 1u);
   EXPECT_EQ(seam.asked[0].text, "File /d/c?r.WCD not found");
+}
+
+// Every file a save would replace is asked about: a hidden one, and one a killed save left
+// beside its name (put back first). A folder is no file to replace: the write refuses it.
+TEST_F(FileDialogTest, SaveAsksBeforeReplacingAnyFileAndNoShowsTheDialogAgain) {
+  folder.write(".profile", "mine");
+  folder.write("CAR.WCD.old~", "old vehicle");
+  std::filesystem::create_directory(folder.file("CARS"));
+  windows.answers = {{folder.file(".profile")}, {folder.file("CAR.WCD")}, {folder.file("CARS")}};
+  seam.answers = {Msg::No, Msg::No};
+  EXPECT_EQ(SaveFileDialog("*.*", "Save Performance Data to File", ""), folder.file("CARS"));
+  EXPECT_EQ(windows.dialogs.size(), 3u);
+  ASSERT_EQ(seam.asked.size(), 2u);
+  EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[1].text),
+            std::tuple(folder.file(".profile") + " already exists. Do you want to replace it?",
+                       folder.file("CAR.WCD") + " already exists. Do you want to replace it?"));
+  EXPECT_EQ(test::TempFolder::read(folder.file("CAR.WCD")), "old vehicle");
 }
 
 TEST_F(FileDialogTest, EachCommandStartsFromItsOwnPathAndName) {

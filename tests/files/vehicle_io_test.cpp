@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <sys/stat.h>
@@ -25,6 +26,11 @@ class VehicleIo : public ::testing::Test {
     S = SharedState{};
     Cfg = Settings{};
     Cfg.DataPath = folder.file("");
+  }
+  // The question a save asks before it replaces an existing file.
+  static test::Said Replace(const std::string& path, const char* title = "Save Vehicle Data") {
+    return {path + " already exists. Do you want to replace it?", Msg::YesNo | Msg::Exclamation | Msg::DefaultButton2,
+            title};
   }
   static std::string FirstLine(const std::string& path) {
     const std::string text = test::TempFolder::read(path);
@@ -70,6 +76,63 @@ TEST_F(VehicleIo, SavingUnderANewNameAsksForBothBeforeWritingEither) {
             std::tuple("Chassis words", "Engine words"));
 }
 
+// The last pair's names offered again after another vehicle came in: one question names both
+// files. No shows the dialog again with what was typed; only Yes replaces the pair.
+TEST_F(VehicleIo, SavingOverAnExistingPairAsksFirstAndNoKeepsIt) {
+  struct Row {
+    const char* what;
+    std::vector<test::DialogAnswer> dialogs;
+    std::deque<int> answers;
+    SaveOutcome outcome;
+    bool pairKept;
+  };
+  const std::string car = folder.file("CAR.WCD"), power = folder.file("CAR.VCD");
+  const Row rows[] = {
+      {"No, Cancel", {{car, "typed"}, {""}}, {Msg::No}, SaveOutcome::Declined, true},
+      {"No, new name", {{car, "typed"}, {folder.file("NEW.WCD")}, {folder.file("NEW.VCD")}}, {Msg::No}, SaveOutcome::Saved, true},
+      {"Yes", {{car, "typed"}}, {Msg::Yes}, SaveOutcome::Saved, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    folder.write("CAR.WCD", "old vehicle\r\n");
+    folder.write("CAR.VCD", "old power\r\n");
+    Cfg.LastChassis = car;
+    Cfg.LastPower = power;
+    S.DataSaved = False;
+    windows.dialogs.clear();
+    windows.answers = {row.dialogs.begin(), row.dialogs.end()};
+    seam.asked.clear();
+    seam.answers = row.answers;
+    EXPECT_EQ(SaveVehicleAndPower(), row.outcome);
+    ASSERT_FALSE(seam.asked.empty());
+    EXPECT_EQ(seam.asked.front().text, car + " and " + power + " already exist. Do you want to replace them?");
+    EXPECT_EQ(std::tie(seam.asked.front().style, seam.asked.front().title),
+              std::tuple(Msg::YesNo | Msg::Exclamation | Msg::DefaultButton2, "Save Vehicle Data"));
+    EXPECT_EQ(seam.asked.size(), row.outcome == SaveOutcome::Declined ? 2u : 1u);  // and "cancelled"
+    if (windows.dialogs.size() > 1) {
+      EXPECT_EQ(std::tie(windows.dialogs[1].descriptionShown, windows.dialogs[1].lastName), std::tuple("typed", "CAR.WCD"));
+    }
+    EXPECT_EQ(test::TempFolder::read(car) == "old vehicle\r\n" && test::TempFolder::read(power) == "old power\r\n",
+              row.pairKept);
+    EXPECT_EQ(S.DataSaved, row.outcome == SaveOutcome::Saved ? True : False);
+  }
+  // Only the power file left of the pair: the question names it alone. The power dialog asks
+  // about its own file.
+  const test::Said cancelled{"Save of Vehicle Data cancelled", Msg::OKOnly, "Kestrelon"};
+  std::filesystem::remove(car);
+  for (const auto& [names, question] :
+       {std::pair{std::vector<std::string>{car}, Replace(power)},
+        std::pair{std::vector<std::string>{folder.file("FRESH.WCD"), power}, Replace(power, "Save Power Data")}}) {
+    seam.asked.clear();
+    seam.answers = {Msg::No};
+    windows.answers = {names.begin(), names.end()};
+    windows.answers.push_back({""});
+    EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Declined);
+    EXPECT_EQ(test::AllSaid(seam.asked), (std::vector<test::Said>{question, cancelled}));
+  }
+  EXPECT_FALSE(std::filesystem::exists(car) || std::filesystem::exists(folder.file("FRESH.WCD")));
+}
+
 TEST_F(VehicleIo, CancelledSaveWritesNothing) {
   Cfg.LastChassis = folder.file("OLD.WCD");
   S.DataSaved = False;
@@ -88,10 +151,11 @@ TEST_F(VehicleIo, CancelledSaveWritesNothing) {
 TEST_F(VehicleIo, FailedPowerWriteLeavesTheVehicleFileAsItWas) {
   const std::string car = folder.write("CAR.WCD", "old content\r\n");
   windows.answers = {{car}, {folder.file("gone/CAR.VCD")}};
+  seam.answers = {Msg::Yes};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   EXPECT_EQ(test::TempFolder::read(car), "old content\r\n");
   EXPECT_EQ(test::AllSaid(seam.asked),
-            (std::vector<test::Said>{{"Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, "Save data"}}));
+            (std::vector<test::Said>{Replace(car), {"Drive or path does not exist", Msg::OKOnly | Msg::Exclamation, "Save data"}}));
   EXPECT_EQ(S.DataSaved, False);
 
   windows.answers = {{folder.file("FRESH.WCD")}, {folder.file("gone/FRESH.VCD")}};
@@ -133,13 +197,15 @@ TEST_F(VehicleIo, AFailedSaveLeavesBothOldFilesAndTheRacersFilesAsTheyWere) {
   test::FailingFileSystem fs({{test::FailingFileSystem::RenameCall, 3}});  // aside, vehicle in, power in
   fs.noLinks = true;
   windows.answers = {{folder.file("CAR.WCD"), "new"}, {folder.file("CAR.VCD"), "new"}};
+  seam.answers = {Msg::Yes, Msg::Yes};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   std::map<std::string, std::string> after;
   for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
     after[entry.path().filename()] = test::TempFolder::read(entry.path());
   EXPECT_EQ(after, before);
   EXPECT_EQ(test::AllSaid(seam.asked),
-            (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error", Msg::OKOnly | Msg::Critical, "Open File"}}));
+            (std::vector<test::Said>{Replace(folder.file("CAR.WCD")), Replace(folder.file("CAR.VCD"), "Save Power Data"),
+                                     {"Unexpected Error # 5 : Input/output error", Msg::OKOnly | Msg::Critical, "Open File"}}));
 }
 
 // The power file cannot be put in place and the old vehicle file cannot be put back: the racer
@@ -152,7 +218,9 @@ TEST_F(VehicleIo, AHalfSavedPairSaysWhichFileHoldsTheNewData) {
     seam.asked.clear();
     test::FailingFileSystem fs({{test::FailingFileSystem::RenameCall, 2}, {test::FailingFileSystem::RenameCall, 3}});
     windows.answers = {{folder.file("CAR.WCD"), "new"}, {folder.file("CAR.VCD"), "new"}};
+    seam.answers = {Msg::Yes, Msg::Yes};
     EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+    seam.asked.erase(seam.asked.begin(), seam.asked.end() - 1);  // after the replace questions
     EXPECT_EQ(test::AllSaid(seam.asked),
               (std::vector<test::Said>{{"Unexpected Error # 5 : Input/output error\r\nThe vehicle file " + folder.file("CAR.WCD") +
                                             " now holds the new data and the power file " + folder.file("CAR.VCD") +
@@ -186,9 +254,11 @@ TEST_F(VehicleIo, ASaveOntoAFifoOrOverAFileItMayNotGiveBackIsRefusedWithNothingC
   seam.asked.clear();
   test::FailingFileSystem failing({{test::FailingFileSystem::SetOwnerCall, 2}}, EPERM);  // the power file's
   windows.answers = {{folder.file("OWN.WCD")}, {folder.file("OWN.VCD")}};
+  seam.answers = {Msg::Yes, Msg::Yes};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   EXPECT_EQ(test::AllSaid(seam.asked),
-            (std::vector<test::Said>{{"Unexpected Error # 1 : Operation not permitted", Msg::OKOnly | Msg::Critical, "Open File"}}));
+            (std::vector<test::Said>{Replace(folder.file("OWN.WCD")), Replace(folder.file("OWN.VCD"), "Save Power Data"),
+                                     {"Unexpected Error # 1 : Operation not permitted", Msg::OKOnly | Msg::Critical, "Open File"}}));
   EXPECT_EQ(std::tuple(test::TempFolder::read(folder.file("OWN.WCD")), test::TempFolder::read(folder.file("OWN.VCD"))),
             std::tuple("old vehicle\r\n", "old power\r\n"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("")), {}), 4);
@@ -212,9 +282,10 @@ TEST_F(VehicleIo, AReadOnlyVehicleFileIsRefusedAsADirectWriteWouldBe) {
   const std::string car = folder.write("CAR.WCD", "old vehicle\r\n");
   std::filesystem::permissions(car, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   windows.answers = {{car}, {folder.file("CAR.VCD")}};
+  seam.answers = {Msg::Yes};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
   EXPECT_EQ(test::AllSaid(seam.asked),
-            (std::vector<test::Said>{{"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Open File"}}));
+            (std::vector<test::Said>{Replace(car), {"Unexpected Error # 13 : Permission denied", Msg::OKOnly | Msg::Critical, "Open File"}}));
   EXPECT_EQ(test::TempFolder::read(car), "old vehicle\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder.file("CAR.VCD")));
 }

@@ -228,10 +228,11 @@ void Form1::Form_QueryUnload(bool& cancel) {
                                    Msg::YesNoCancel | Msg::Question, kExitTitle);
     if (answer == Msg::Cancel) return stay();
     if (answer == Msg::Yes) {
-      // A save the user cancels still exits; one that failed (and said so) keeps the program.
+      // A save the user cancels still exits; one that failed (and said so), or was cancelled
+      // after a No to replacing a file, keeps the program.
       const SaveOutcome saved =
           Hooks.SaveVehicleAndPower ? Hooks.SaveVehicleAndPower() : SaveOutcome::Cancelled;
-      if (saved == SaveOutcome::Failed) return stay();
+      if (saved == SaveOutcome::Failed || saved == SaveOutcome::Declined) return stay();
     }
   }
   S.CancelFlag = 1;

@@ -206,6 +206,7 @@ TEST_F(ExitQuestions, UnsavedDataOffersToSaveFirst) {
       {Msg::Yes, SaveOutcome::Saved, true, 1},
       {Msg::Yes, SaveOutcome::Cancelled, true, 1},  // a cancelled save dialog still exits
       {Msg::Yes, SaveOutcome::Failed, false, 1},    // a failed save keeps the program
+      {Msg::Yes, SaveOutcome::Declined, false, 1},  // so does one cancelled after a No to replacing
   };
   for (const Case& c : cases) {
     Form1 another;

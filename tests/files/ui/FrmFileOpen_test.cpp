@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "core/ui/form1.h"
 #include "file_window_fixture.h"
 #include "files/file_dialog.h"
 #include "files/file_commands.h"
@@ -145,11 +146,34 @@ TEST_F(FileDialogWindow, SavingUnderTheLastNameAsksNothingForThePowerFile) {
     EXPECT_EQ(dialog.File_Descript->text(), QStringLiteral("Golden car"));
     QTest::mouseClick(dialog.OpenButton, Qt::LeftButton);
   }};
+  ui.answers = {Msg::Yes};
   EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Saved);
   EXPECT_EQ(std::tuple(driver.shown, S.DataSaved), std::tuple(1, True));
+  ASSERT_EQ(ui.asked.size(), 1u);  // one question for the pair
+  EXPECT_EQ(ui.asked[0].text, Cfg.LastChassis + " and " + Cfg.LastPower + " already exist. Do you want to replace them?");
   // Both files written under the last names, each with the description.
   for (const char* name : {"CAR.VCD", "CAR.WCD"})
     EXPECT_EQ(TempFolder::read(folder.file(name)).substr(0, 15), "//*Golden car\r\n") << name;
+}
+
+// File > Exit, saving first over the last pair's names: No to replacing them, then Cancel in
+// the dialog that comes back, keeps the program and the old pair.
+TEST_F(FileDialogWindow, AtExitNoToReplacingThenCancelKeepsTheProgramAndTheOldPair) {
+  Cfg.LastChassis = GoldenPair(folder, "CAR");
+  Cfg.LastPower = folder.file("CAR.VCD");
+  const std::string vehicle = TempFolder::read(Cfg.LastChassis), power = TempFolder::read(Cfg.LastPower);
+  auto bar = std::make_unique<Form1>();
+  bar->Load();
+  S.DataSaved = False;
+  ui.answers = {Msg::Yes, Msg::No};  // save first; do not replace
+  DialogDriver driver;
+  driver.actions = {[](FrmFileOpen& dialog) { QTest::mouseClick(dialog.OpenButton, Qt::LeftButton); }};
+  bar->mnuFileExit_Click();  // the dialog comes back and is cancelled
+  EXPECT_EQ(std::tuple(bar->IsLoaded(), S.CancelFlag, driver.shown, S.DataSaved), std::tuple(true, 0, 2, False));
+  EXPECT_EQ(std::tuple(TempFolder::read(Cfg.LastChassis), TempFolder::read(Cfg.LastPower)), std::tuple(vehicle, power));
+  ASSERT_EQ(ui.asked.size(), 3u);
+  EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[2].text),
+            std::tuple("Would you like to save data first?", "Save of Vehicle Data cancelled"));
 }
 
 // Leaves the dialog the way named, with the focus in the name box as a racer leaves it.

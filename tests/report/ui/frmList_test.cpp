@@ -226,6 +226,29 @@ TEST_F(ListWindowTest, PrintToFileCancelledOrRefusedWritesNothing) {
   EXPECT_EQ(QApplication::overrideCursor(), cursor);
 }
 
+// Print to File onto a vehicle file: No brings the dialog back and Cancel there leaves the
+// file byte for byte; Yes replaces it with the report.
+TEST_F(ListWindowTest, PrintToFileOverAnExistingFileAsksFirst) {
+  GoldenVehicle();
+  const std::string car = GoldenPair(folder, "CAR");
+  const std::string vehicle = TempFolder::read(car);
+  frmList* window = Open();
+  for (const int answer : {Msg::No, Msg::Yes}) {
+    ui.asked.clear();
+    ui.answers = {answer};
+    DialogDriver driver;  // after a No the dialog comes back and is cancelled
+    driver.actions = {TypeAndOpen(QStringLiteral("CAR.WCD"))};
+    window->FilePrint_Click();
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style, ui.asked[0].title),
+              std::tuple(car + " already exists. Do you want to replace it?",
+                         Msg::YesNo | Msg::Exclamation | Msg::DefaultButton2, "Save Performance Data to File"));
+    EXPECT_EQ(driver.shown, answer == Msg::No ? 2 : 1);
+    EXPECT_EQ(TempFolder::read(car) == vehicle, answer == Msg::No);
+  }
+  EXPECT_EQ(TempFolder::read(car).rfind(" \r\nPERFORMANCE DATA", 0), 0u);
+}
+
 TEST_F(ListWindowTest, PrintToPrinterMakesAPdfOfSeveralPages) {
   GoldenVehicle();
   frmList* window = Open();
