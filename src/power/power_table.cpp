@@ -63,8 +63,7 @@ CellCheck CheckCell(const PowerTable& table, const TablePoint& point, TableCell 
       return {true, point.power * table.PowerFactor > MostBHP ? TooMuchPowerText : nullptr};
     case TableCell::Torque:
       if (!(point.torque > 0) || !RPMInRange(rpm)) return {};
-      return {true, PowerFromTorque(table, point.torque, rpm) * table.PowerFactor > MostBHP ? TooMuchTorqueText
-                                                                                            : nullptr};
+      return {true, PowerFromTorque(table, point.torque, rpm) * table.PowerFactor > MostBHP ? TooMuchTorqueText : nullptr};
   }
   return {};
 }
@@ -76,7 +75,8 @@ TablePoint RowPoint(const PowerTable& table, int row) {
 std::optional<RowRefusal> FirstRefusedRow(const PowerTable& table) {
   for (int r = 0; r < PowerTableRows; ++r)
     for (TableCell cell : {TableCell::RPM, TableCell::Power, TableCell::Torque})
-      if (const char* refusal = CheckCell(table, RowPoint(table, r), cell).refusal) return RowRefusal{r, cell, refusal};
+      if (const char* refusal = CheckCell(table, RowPoint(table, r), cell).refusal)
+        return RowRefusal{r, cell, refusal};
   return std::nullopt;
 }
 

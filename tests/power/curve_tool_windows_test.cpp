@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -293,64 +292,33 @@ TEST_F(CurveToolWindows, TextEntryCellChecksAndCancel) {
   EXPECT_EQ(S.PowerCurve[0][52], 200);
 }
 
-// Typed through the window system into the window, as the racer types it.
-void TypeInto(QWindow* window, const char* keys) {
-  for (const char* k = keys; *k; ++k) QTest::keyClick(window, *k);
-}
-
-// Enter with the cursor still in the last torque typed leaves no cell: OK itself refuses a torque
-// past the most power and one past any number, keeps the window open and the curve as it was.
-TEST_F(CurveToolWindows, TextEntryOkChecksTheCellTheCursorIsStillIn) {
+// Typed through the window system, as the racer types: Enter with the cursor still in the torque
+// just typed leaves no cell, nor did the scrolling that took its row out of view. OK checks every
+// row as leaving its cells would: the row comes back into view with its message, the window
+// stays open and the curve as it was.
+TEST_F(CurveToolWindows, TextEntryOkChecksEveryRow) {
   const CurveTable before = S.PowerCurve;
-  for (const char* torque : {"50000", "1234567890123456789012345678901234567890"}) {
-    SCOPED_TRACE(torque);
+  for (const auto& [torque, scrolls] :
+       {std::pair("50000", 0), {"1234567890123456789012345678901234567890", 0}, {"50000", 12}}) {
+    SCOPED_TRACE(scrolls);
     seam.asked.clear();
-    With<frmPowerText>(
-        "frmPowerText",
-        [&](frmPowerText& t) {
-          QApplication::setActiveWindow(&t);
-          ASSERT_TRUE(QTest::qWaitForWindowActive(&t));
-          QWindow* window = t.windowHandle();
-          TypeInto(window, "3000\t100\t\t5000\t");
-          TypeInto(window, torque);
-          EXPECT_EQ(std::tuple(t.focusWidget() == t.TorqueValue[1], t.PowerValue[0]->text()),
-                    std::tuple(true, QStringLiteral("57.12")));  // the first point's cells were left
-          QTest::keyClick(window, Qt::Key_Return);
-          ASSERT_EQ(seam.asked.size(), 1u);
-          EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
-                    std::tuple("Kestrelon cannot handle that much torque", Msg::Exclamation, "Power Input"));
-          EXPECT_EQ(std::tuple(t.IsLoaded(), t.TopRow(), t.focusWidget() == t.TorqueValue[0]), std::tuple(true, 21, true));
-          seam.answers = {Msg::Yes};
-          if (t.IsLoaded()) t.CancelButton->click();
-        },
-        [this] { graph->PowerManipulateText->trigger(); });
+    With<frmPowerText>("frmPowerText", [&](frmPowerText& t) {
+      QApplication::setActiveWindow(&t);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&t));
+      for (const char k : std::string("3000\t100\t\t5000\t") + torque) QTest::keyClick(t.windowHandle(), k);
+      EXPECT_EQ(t.PowerValue[0]->text(), QStringLiteral("57.12"));  // the first point's cells were left
+      for (int i = 0; i < scrolls; ++i) t.DownArrow->click();
+      QTest::keyClick(t.windowHandle(), Qt::Key_Return);
+      ASSERT_EQ(seam.asked.size(), 1u);
+      EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
+                std::tuple("Kestrelon cannot handle that much torque", Msg::Exclamation, "Power Input"));
+      EXPECT_EQ(std::tuple(t.IsLoaded(), t.TopRow(), t.focusWidget() == t.TorqueValue[0], t.RPMValue[0]->text()),
+                std::tuple(true, 21, true, QStringLiteral("5000")));
+      seam.answers = {Msg::Yes};
+      if (t.IsLoaded()) t.CancelButton->click();
+    }, [this] { graph->PowerManipulateText->trigger(); });
     EXPECT_EQ(S.PowerCurve, before);
   }
-}
-
-// A row scrolled out of view was never left: OK brings it back into view with its message.
-TEST_F(CurveToolWindows, TextEntryOkRefusesARowScrolledOutOfView) {
-  const CurveTable before = S.PowerCurve;
-  With<frmPowerText>(
-      "frmPowerText",
-      [this](frmPowerText& t) {
-        t.RPMValue[0]->setText(QStringLiteral("3000"));
-        t.TorqueValue[0]->setText(QStringLiteral("300"));
-        t.RPMValue[1]->setText(QStringLiteral("4000"));
-        t.TorqueValue[1]->setText(QStringLiteral("50000"));
-        for (int i = 0; i < 12; ++i) t.DownArrow->click();
-        t.RPMValue[0]->setText(QStringLiteral("5000"));
-        t.TorqueValue[0]->setText(QStringLiteral("250"));
-        QTest::keyClick(&t, Qt::Key_Return);
-        ASSERT_EQ(seam.asked.size(), 1u);
-        EXPECT_EQ(seam.asked[0].text, "Kestrelon cannot handle that much torque");
-        EXPECT_EQ(std::tuple(t.IsLoaded(), t.TopRow(), t.focusWidget() == t.TorqueValue[0], t.RPMValue[0]->text()),
-                  std::tuple(true, 21, true, QStringLiteral("4000")));
-        seam.answers = {Msg::Yes};
-        if (t.IsLoaded()) t.CancelButton->click();
-      },
-      [this] { graph->PowerManipulateText->trigger(); });
-  EXPECT_EQ(S.PowerCurve, before);
 }
 
 TEST_F(CurveToolWindows, GetEngineAnalyserFillsTheEditedColumn) {
