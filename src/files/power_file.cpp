@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -49,7 +50,7 @@ std::optional<PowerFileRead> ReadPowerFile(const std::vector<std::string>& lines
       const Single v = ParseLocaleNumber(*line);
       const std::string trimmed = Trim(*line);
       if (v == 0 && !trimmed.empty() && trimmed != "0") return std::nullopt;
-      if (!(std::fabs(v) <= MaxFileTorque)) return std::nullopt;  // no engine's torque, or no number
+      if (!PowerFileHolds(v)) return std::nullopt;  // no engine's torque, or no number
       content.curve[c][r] = v;
     }
   }
@@ -113,7 +114,19 @@ int LastWrittenRow(int column) {
   return column == 0 ? std::clamp<int>(S.MaxRPMIndex, 0, CurveTopRow) : CurveTopRow;
 }
 
-std::string PowerFileContent() {
+bool PowerFileHolds(Single torque) { return std::fabs(torque) <= MaxFileTorque; }
+
+bool PowerFileHoldsColumn(int column) {
+  for (int r = 1; r <= LastWrittenRow(column); ++r)
+    if (!PowerFileHolds(S.PowerCurve[column][r])) return false;
+  return true;
+}
+
+FileWriteResult CurveBeyondPowerFile() { return FileError(ERANGE); }
+
+std::optional<std::string> PowerFileContent() {
+  for (int c = 0; c < CurveColumns; ++c)
+    if (!PowerFileHoldsColumn(c)) return std::nullopt;
   S.PowerFileDescription = S.DataDescription;
   std::string out;
   if (!S.DataDescription.empty()) out += DescriptionLine(S.PowerFileDescription);
@@ -127,6 +140,9 @@ std::string PowerFileContent() {
   return out;
 }
 
-FileWriteResult WritePowerFile(const std::string& path) { return WriteFileReplacing(path, PowerFileContent()); }
+FileWriteResult WritePowerFile(const std::string& path) {
+  const std::optional<std::string> bytes = PowerFileContent();
+  return bytes ? WriteFileReplacing(path, *bytes) : CurveBeyondPowerFile();
+}
 
 }  // namespace kestrelon

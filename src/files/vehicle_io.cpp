@@ -179,9 +179,10 @@ SaveOutcome SaveVehicleAndPower() {
   S.DataDescription = vehicleDescription;
   const std::string vehicleBytes = VehicleFileContent();
   S.DataDescription = powerDescription;
-  const std::string powerBytes = PowerFileContent();
+  const std::optional<std::string> powerBytes = PowerFileContent();
+  if (!powerBytes) RetryAfter(CurveBeyondPowerFile());
   PendingFile vehicle, power;
-  bool written = PrepareWithRetry(vehicle, vehiclePath, vehicleBytes) && PrepareWithRetry(power, powerPath, powerBytes);
+  bool written = powerBytes && PrepareWithRetry(vehicle, vehiclePath, vehicleBytes) && PrepareWithRetry(power, powerPath, *powerBytes);
   if (written) {
     const FileWriteResult result = CommitFiles({&vehicle, &power});
     written = result.ok();

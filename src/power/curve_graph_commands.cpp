@@ -2,8 +2,11 @@
 
 #include "core/commands.h"
 #include "core/state.h"
+#include "files/power_file.h"
+#include "platform/ui_seam.h"
 #include "power/curve_graph_scale.h"
 #include "power/power_curve.h"
+#include "power/power_table.h"
 #include "simulation/calculate_performance.h"
 
 namespace kestrelon {
@@ -40,6 +43,13 @@ void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
 bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   if (!graph.GraphReady && S.AutoAccept == False) return false;
   graph.AcceptPending = true;
+  // Whatever road brought it in (the table, the mouse, a manipulation, a scaling), a torque no
+  // engine gives, or no number at all, is refused before the fill spreads it along the curve:
+  // the run could not use it and a power file could not hold it.
+  if (!PowerFileHoldsColumn(S.PowerCurveIndex)) {
+    ui().MsgBox(TooMuchTorqueText, Msg::Exclamation, PowerInputTitle);
+    return false;
+  }
   FillPowerCurve(graph, plot);
   UpdateEngineSummary(S.PowerCurveIndex);
   TakeRevLimitItem();  // the vehicle's own limit, not whatever the model held before

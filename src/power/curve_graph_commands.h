@@ -15,8 +15,10 @@ namespace kestrelon {
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
 
 // Fill, peak summary, rev-limit clamp and its text, entered flags. Runs only while GraphReady
-// or AutoAccept; false when it did not run. Unless accepting for F2 it also clears the range
-// marks and the manipulation range (the window then closes).
+// or AutoAccept; false when it did not run, or refused a column holding a torque a power file
+// cannot hold (told as the table tells too much torque; the curve stays as it was). Unless
+// accepting for F2 it also clears the range marks and the manipulation range (the window then
+// closes).
 bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot);
 
 // F2: accepts without closing the window or resuming a guided entry, then runs the simulation

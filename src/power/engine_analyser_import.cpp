@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/state.h"
+#include "files/power_file.h"
 #include "files/text_file.h"
 #include "platform/text_lines.h"
 #include "power/import_text.h"

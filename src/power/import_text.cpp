@@ -18,8 +18,6 @@ Single ToSingle(double x) {
 
 double ImportRowPower(int row, Single torque) { return row * static_cast<double>(torque) / 52.52; }
 
-bool PowerFileHolds(Single torque) { return std::fabs(torque) <= MaxFileTorque; }
-
 CurveSpan ReadBackSpan() {
   auto first = S.PowerCurve[0];
   std::fill(first.begin() + LastWrittenRow(0) + 1, first.end(), 0.0f);
@@ -27,8 +25,7 @@ CurveSpan ReadBackSpan() {
 }
 
 bool PowerFileKeepsCurve(int column) {
-  for (int r = 1; r <= LastWrittenRow(column); ++r)
-    if (!PowerFileHolds(S.PowerCurve[column][r])) return false;
+  if (!PowerFileHoldsColumn(column)) return false;
   // The reader would lose a point of the no-nitrous curve above its first empty row.
   const int top = LastWrittenRow(0);
   for (int r = ReadBackSpan().last + 1; r <= top; ++r)

@@ -17,9 +17,6 @@ Single ToSingle(double x);
 // half (353.5 lb-ft at row 65 gives 437.5) rounds as the figures say, not as a Single would.
 double ImportRowPower(int row, Single torque);
 
-// True when a power file can hold the torque: a number no larger than any engine's.
-bool PowerFileHolds(Single torque);
-
 // The span of the no-nitrous curve that a power file written from the model now gives back: the
 // file holds that curve up to MaxRPMIndex, and its reader ends it at its first empty row after a
 // point.

@@ -10,8 +10,11 @@ namespace kestrelon {
 namespace {
 
 constexpr Single HPConstant = 5252;
+constexpr Single MostBHP = 20000;
 
 bool InUse(const PowerTable& table, int row) { return table.TableRPM[row] >= 100; }
+
+bool RPMInRange(Long rpm) { return rpm >= 100 && rpm <= S.MaxRPMIndex * 100; }
 
 }  // namespace
 
@@ -47,6 +50,34 @@ Single TorqueFromPower(const PowerTable& table, Single power, Long rpm) {
 
 Single PowerFromTorque(const PowerTable& table, Single torque, Long rpm) {
   return static_cast<Single>(rpm) * torque * table.TorqueFactor / HPConstant / table.PowerFactor;
+}
+
+CellCheck CheckCell(const PowerTable& table, const TablePoint& point, TableCell cell) {
+  const Long rpm = CLng(point.rpm);
+  switch (cell) {
+    case TableCell::RPM:
+      if (point.rpm == 0) return {};
+      return {true, RPMInRange(rpm) ? nullptr : RPMOutOfRangeText};
+    case TableCell::Power:
+      if (point.torque > 0 || !RPMInRange(rpm) || !(point.power > 0)) return {};
+      return {true, point.power * table.PowerFactor > MostBHP ? TooMuchPowerText : nullptr};
+    case TableCell::Torque:
+      if (!(point.torque > 0) || !RPMInRange(rpm)) return {};
+      return {true, PowerFromTorque(table, point.torque, rpm) * table.PowerFactor > MostBHP ? TooMuchTorqueText : nullptr};
+  }
+  return {};
+}
+
+TablePoint RowPoint(const PowerTable& table, int row) {
+  return {static_cast<double>(table.TableRPM[row]), table.TablePower[row], table.TableTorque[row]};
+}
+
+std::optional<RowRefusal> FirstRefusedRow(const PowerTable& table) {
+  for (int r = 0; r < PowerTableRows; ++r)
+    for (TableCell cell : {TableCell::RPM, TableCell::Power, TableCell::Torque})
+      if (const char* refusal = CheckCell(table, RowPoint(table, r), cell).refusal)
+        return RowRefusal{r, cell, refusal};
+  return std::nullopt;
 }
 
 std::optional<int> WritePowerTable(PowerTable& table, int column, bool eraseData) {

@@ -33,6 +33,50 @@ std::string TableValueText(Single value);
 // The rows sorted by speed, equal speeds keeping their order, unused rows first.
 std::array<int, PowerTableRows> TableOrder(const PowerTable& table);
 
+// The messages of the table's checks, all under one title.
+inline constexpr const char* PowerInputTitle = "Power Input";
+inline constexpr const char* RPMOutOfRangeText = "RPM value is out of range";
+inline constexpr const char* TooMuchPowerText = "Kestrelon cannot handle that much power";
+inline constexpr const char* TooMuchTorqueText = "Kestrelon cannot handle that much torque";
+inline constexpr const char* InvalidTorqueText = "Invalid Torque Value";
+
+// One point as its three cells give it: the speed as typed (its whole number is the point's
+// rpm), the power and the torque in the table's units.
+struct TablePoint {
+  double rpm = 0;
+  Single power = 0;
+  Single torque = 0;
+};
+
+enum class TableCell { RPM, Power, Torque };
+
+// How the check of one cell ended: whether the point gave it anything to check, and the
+// message when it refused the cell.
+struct CellCheck {
+  bool ran = false;
+  const char* refusal = nullptr;
+};
+
+// The check that leaving a cell runs: a speed other than 0 must lie from 100 rpm to the
+// curve's top; a power the point's torque does not give, or a torque, must come to no more
+// than 20,000 BHP at a speed in that range. Neither runs for a speed outside it.
+CellCheck CheckCell(const PowerTable& table, const TablePoint& point, TableCell cell);
+
+// The point a row of the table holds.
+TablePoint RowPoint(const PowerTable& table, int row);
+
+// A row the checks refuse, the cell they refuse and why.
+struct RowRefusal {
+  int row = 0;
+  TableCell cell = TableCell::Torque;
+  const char* message = nullptr;
+};
+
+// The first row, in the table's own order, whose cells a check refuses, each row's cells
+// checked as leaving them would check them, so that OK takes only points the racer could have
+// left; nothing when every row passes.
+std::optional<RowRefusal> FirstRefusedRow(const PowerTable& table);
+
 // The table's units switched: torques and powers above 0 of the rows in use are converted,
 // rows not in use are emptied.
 void ConvertRowUnits(PowerTable& table, bool toKW);

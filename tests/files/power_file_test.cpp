@@ -3,14 +3,18 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <tuple>
 
 #include "core/state.h"
 #include "files/power_file.h"
+#include "files/vehicle_io.h"
+#include "scripted_file_windows.h"
 #include "support/failing_file_system.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"
@@ -230,6 +234,32 @@ TEST_F(PowerFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
   // Fixed notation at every size, never an exponent.
   EXPECT_EQ(std::tuple(CurveValueText(6044.542f), CurveValueText(1.0f / 3), CurveValueText(0), CurveValueText(-2.5f)),
             std::tuple(" 6044.542", " .3333333", " 0", "-2.5"));
+}
+
+// A curve holding a torque its reader would refuse is never written: the old file stays byte for
+// byte, and the pair save tells it as any other write failure, keeping the old pair.
+TEST_F(PowerFileTest, ACurveTheReaderWouldRefuseIsNeverWritten) {
+  constexpr Single NaN = std::numeric_limits<Single>::quiet_NaN(), Inf = std::numeric_limits<Single>::infinity();
+  const std::string old = folder.write("old.vcd", "old power\r\n"), car = folder.write("CAR.WCD", "old car\r\n");
+  S.MaxRPMIndex = 60;
+  S.PowerCurve[0][61] = NaN;  // above the no-nitrous span: written as 0
+  EXPECT_TRUE(WritePowerFile(folder.file("new.vcd")).ok());
+  for (const auto& [c, r, v] : {std::tuple(0, 30, NaN), {1, 200, Inf}, {2, 1, -2e7f}}) {
+    S.PowerCurve[c][r] = v;
+    EXPECT_EQ(WritePowerFile(old).error, ERANGE);
+    EXPECT_EQ(test::TempFolder::read(old), "old power\r\n");
+    S.PowerCurve[c][r] = 0;
+  }
+  test::ScriptedFileWindows windows;
+  windows.answers = {{car}, {old}};
+  seam.answers = {Msg::Yes, Msg::Yes};  // should the save ask whether to replace the old pair
+  S.PowerCurve[1][40] = Inf;
+  EXPECT_EQ(SaveVehicleAndPower(), SaveOutcome::Failed);
+  ASSERT_FALSE(seam.asked.empty());
+  EXPECT_EQ(test::AllSaid(seam.asked).back(),
+            (test::Said{"Unexpected Error # 34 : Numerical result out of range", Msg::OKOnly | Msg::Critical, "Open File"}));
+  EXPECT_EQ(std::tuple(test::TempFolder::read(car), test::TempFolder::read(old)),
+            std::tuple("old car\r\n", "old power\r\n"));
 }
 
 // Lines end in CR LF, CR or LF; a last line without one counts; no more lines are kept than

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/state.h"
 #include "core/tables.h"
 #include "power/curve_mouse_edit.h"
+#include "support/scripted_ui.h"
 
 namespace kestrelon {
 namespace {
@@ -161,6 +163,23 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   graph.AcceptFromF2 = true;
   AcceptPowerCurve(graph, Recorder());
   EXPECT_EQ(graph.RangeMark1, 40);
+}
+
+// A torque no power file holds, or no number, is refused before the fill spreads it: the graph
+// stays open, the curve as it was and not entered.
+TEST_F(CurveGraphCommands, AcceptRefusesATorqueNoEngineGives) {
+  test::ScriptedUi seam;
+  test::ScopedUi guard{seam};
+  S.PowerCurve[0][30] = S.PowerCurve[0][50] = 300;
+  for (const Single bad : {std::numeric_limits<Single>::quiet_NaN(), std::numeric_limits<Single>::infinity(), -2e7f}) {
+    S.PowerCurve[0][40] = bad;
+    EXPECT_FALSE(AcceptPowerCurve(graph, Recorder()));
+    EXPECT_EQ(std::tuple(S.PowerCurve[0][31], S.MinRPMIndex, S.EngineEntered, graph.AcceptPending),
+              std::tuple(0.0f, 20, False, true));
+  }
+  ASSERT_EQ(seam.asked.size(), 3u);
+  EXPECT_EQ(std::tie(seam.asked[2].text, seam.asked[2].style, seam.asked[2].title),
+            std::tuple("Kestrelon cannot handle that much torque", Msg::Exclamation, "Power Input"));
 }
 
 TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {

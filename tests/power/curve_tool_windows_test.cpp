@@ -292,6 +292,35 @@ TEST_F(CurveToolWindows, TextEntryCellChecksAndCancel) {
   EXPECT_EQ(S.PowerCurve[0][52], 200);
 }
 
+// Typed through the window system, as the racer types: Enter with the cursor still in the torque
+// just typed leaves no cell, nor did the scrolling that took its row out of view. OK checks every
+// row as leaving its cells would: the row comes back into view with its message, the window
+// stays open and the curve as it was.
+TEST_F(CurveToolWindows, TextEntryOkChecksEveryRow) {
+  const CurveTable before = S.PowerCurve;
+  for (const auto& [torque, scrolls] :
+       {std::pair("50000", 0), {"1234567890123456789012345678901234567890", 0}, {"50000", 12}}) {
+    SCOPED_TRACE(scrolls);
+    seam.asked.clear();
+    With<frmPowerText>("frmPowerText", [&](frmPowerText& t) {
+      QApplication::setActiveWindow(&t);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&t));
+      for (const char k : std::string("3000\t100\t\t5000\t") + torque) QTest::keyClick(t.windowHandle(), k);
+      EXPECT_EQ(t.PowerValue[0]->text(), QStringLiteral("57.12"));  // the first point's cells were left
+      for (int i = 0; i < scrolls; ++i) t.DownArrow->click();
+      QTest::keyClick(t.windowHandle(), Qt::Key_Return);
+      ASSERT_EQ(seam.asked.size(), 1u);
+      EXPECT_EQ(std::tie(seam.asked[0].text, seam.asked[0].style, seam.asked[0].title),
+                std::tuple("Kestrelon cannot handle that much torque", Msg::Exclamation, "Power Input"));
+      EXPECT_EQ(std::tuple(t.IsLoaded(), t.TopRow(), t.focusWidget() == t.TorqueValue[0], t.RPMValue[0]->text()),
+                std::tuple(true, 21, true, QStringLiteral("5000")));
+      seam.answers = {Msg::Yes};
+      if (t.IsLoaded()) t.CancelButton->click();
+    }, [this] { graph->PowerManipulateText->trigger(); });
+    EXPECT_EQ(S.PowerCurve, before);
+  }
+}
+
 TEST_F(CurveToolWindows, GetEngineAnalyserFillsTheEditedColumn) {
   WriteExport("3000,250,1\n5000,350,1\n");
   graph->PowerEA->trigger();

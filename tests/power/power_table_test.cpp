@@ -79,6 +79,22 @@ TEST_F(PowerTableTest, NegativeTorqueNamesItsRowAndWritesNothing) {
   EXPECT_EQ(S.PowerCurve, before);
 }
 
+// OK checks each row, in the table's own order, as leaving its cells does: a speed above the
+// curve's top, or one below 100 that leaves its row unused, is refused as leaving it would be.
+TEST_F(PowerTableTest, FirstRefusedRowChecksEveryCellAsLeavingItWould) {
+  Point(0, 3000, 200);
+  Point(90, 5000, 0, 20001);
+  for (const Long rpm : {8500, 50}) {
+    Point(40, rpm, 100);
+    const RowRefusal refused = FirstRefusedRow(table).value();
+    EXPECT_EQ(std::pair(refused.row, refused.cell), std::pair(40, TableCell::RPM));
+  }
+  Point(40, 8000, 13130);  // 20,000 BHP exactly
+  EXPECT_EQ(std::string(FirstRefusedRow(table).value().message), "Kestrelon cannot handle that much power");
+  Point(90, 0, 0);
+  EXPECT_EQ(FirstRefusedRow(table), std::nullopt);
+}
+
 TEST_F(PowerTableTest, UnitRoundTripGivesTheRowsBack) {
   Point(0, 3000, 250.5f, 143.1f);
   Point(1, 50, 9, 9);  // not in use: emptied

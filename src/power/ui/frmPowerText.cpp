@@ -1,5 +1,7 @@
 #include "power/ui/frmPowerText.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -18,14 +20,13 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
+#include "power/import_text.h"
 
 namespace kestrelon {
 
 namespace {
 
 constexpr int HelpContext = 11;
-constexpr const char* Title = "Power Input";
-constexpr Single MostBHP = 20000;
 
 // Cell numbers follow the leading-number rule: blanks before the number skipped, 0 when none.
 // Cells read as plain numbers: blanks anywhere are skipped ("5 000" is 5000).
@@ -150,8 +151,8 @@ void frmPowerText::ReadVisibleRows() {
   for (int p = 0; p < PowerTableVisible; ++p) {
     const int r = topRow + p;
     table.TableRPM[r] = CellRPM(RPMValue[p]);
-    table.TableTorque[r] = static_cast<Single>(CellNumber(TorqueValue[p]));
-    table.TablePower[r] = static_cast<Single>(CellNumber(PowerValue[p]));
+    table.TableTorque[r] = ToSingle(CellNumber(TorqueValue[p]));
+    table.TablePower[r] = ToSingle(CellNumber(PowerValue[p]));
   }
 }
 
@@ -191,44 +192,25 @@ void frmPowerText::Scroll(int step) {
 void frmPowerText::DownArrow_Click() { Scroll(1); }
 void frmPowerText::UpArrow_Click() { Scroll(-1); }
 
-bool frmPowerText::RPMInRange(int p, Long& rpm) const {
-  rpm = CellRPM(RPMValue[p]);
-  return rpm >= 100 && rpm <= S.MaxRPMIndex * 100;
+TablePoint frmPowerText::CellPoint(int p) const {
+  return {CellNumber(RPMValue[p]), ToSingle(CellNumber(PowerValue[p])), ToSingle(CellNumber(TorqueValue[p]))};
 }
 
-bool frmPowerText::CheckRPMCell(int p) {
-  Long rpm = 0;
-  if (RPMValue[p]->text().isEmpty() || CellNumber(RPMValue[p]) == 0 || RPMInRange(p, rpm))
-    return true;
-  ui().MsgBox("RPM value is out of range", Msg::Exclamation, Title);
-  RPMValue[p]->setFocus();
-  return false;
+QLineEdit* frmPowerText::CellAt(int p, TableCell cell) const {
+  return (cell == TableCell::RPM ? RPMValue : cell == TableCell::Power ? PowerValue : TorqueValue)[p];
 }
 
-void frmPowerText::CheckPowerCell(int p) {
-  if (!TorqueValue[p]->text().isEmpty() && CellNumber(TorqueValue[p]) > 0) return;
-  Long rpm = 0;
-  const auto power = static_cast<Single>(CellNumber(PowerValue[p]));
-  if (!RPMInRange(p, rpm) || !(power > 0)) return;
-  if (power * table.PowerFactor > MostBHP) {
-    ui().MsgBox("Kestrelon cannot handle that much power", Msg::Exclamation, Title);
-    PowerValue[p]->setFocus();
-    return;
+void frmPowerText::CheckLeftCell(int p, TableCell cell) {
+  const TablePoint point = CellPoint(p);
+  const CellCheck check = CheckCell(table, point, cell);
+  if (check.refusal) {
+    ui().MsgBox(check.refusal, Msg::Exclamation, PowerInputTitle);
+    CellAt(p, cell)->setFocus();
+  } else if (check.ran && cell == TableCell::Power) {
+    TorqueValue[p]->setText(QText(TableValueText(TorqueFromPower(table, point.power, CLng(point.rpm)))));
+  } else if (check.ran && cell == TableCell::Torque) {
+    PowerValue[p]->setText(QText(TableValueText(PowerFromTorque(table, point.torque, CLng(point.rpm)))));
   }
-  TorqueValue[p]->setText(QText(TableValueText(TorqueFromPower(table, power, rpm))));
-}
-
-void frmPowerText::CheckTorqueCell(int p) {
-  Long rpm = 0;
-  const auto torque = static_cast<Single>(CellNumber(TorqueValue[p]));
-  if (TorqueValue[p]->text().isEmpty() || !(torque > 0) || !RPMInRange(p, rpm)) return;
-  const Single power = PowerFromTorque(table, torque, rpm);
-  if (power * table.PowerFactor > MostBHP) {
-    ui().MsgBox("Kestrelon cannot handle that much torque", Msg::Exclamation, Title);
-    TorqueValue[p]->setFocus();
-    return;
-  }
-  PowerValue[p]->setText(QText(TableValueText(power)));
 }
 
 bool frmPowerText::eventFilter(QObject* watched, QEvent* event) {
@@ -237,26 +219,35 @@ bool frmPowerText::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     checking = true;
-    for (int p = 0; p < PowerTableVisible; ++p) {
-      if (watched == RPMValue[p]) CheckRPMCell(p);
-      if (watched == PowerValue[p]) CheckPowerCell(p);
-      if (watched == TorqueValue[p]) CheckTorqueCell(p);
-    }
+    for (int p = 0; p < PowerTableVisible; ++p)
+      for (TableCell cell : {TableCell::RPM, TableCell::Power, TableCell::Torque})
+        if (watched == CellAt(p, cell)) CheckLeftCell(p, cell);
     checking = false;
   }
   return Form::eventFilter(watched, event);
 }
 
+void frmPowerText::RefuseRow(const RowRefusal& refusal) {
+  // Moving the focus to the refused cell is no leaving of the cell it was in.
+  checking = true;
+  ui().MsgBox(refusal.message, Msg::Exclamation, PowerInputTitle);
+  topRow = std::min(refusal.row, PowerTableLastTop);
+  ShowVisibleRows();
+  CellAt(refusal.row - topRow, refusal.cell)->setFocus();
+  checking = false;
+}
+
 void frmPowerText::OKButton_Click() {
   if (!UnitsReady) return;
   ReadVisibleRows();
-  const std::optional<int> bad = WritePowerTable(table, S.PowerCurveIndex, EraseData->isChecked());
-  if (bad) {
-    ui().MsgBox("Invalid Torque Value", Msg::Exclamation, Title);
-    const int r = *bad;
-    topRow = r < PowerTableLastTop ? r : PowerTableLastTop;
-    ShowVisibleRows();
-    TorqueValue[r - topRow]->setFocus();
+  // Enter leaves no cell, and rows scrolled out of view were never checked: every row is
+  // checked here as leaving its cells would check it.
+  if (const std::optional<RowRefusal> refused = FirstRefusedRow(table)) {
+    RefuseRow(*refused);
+    return;
+  }
+  if (const std::optional<int> bad = WritePowerTable(table, S.PowerCurveIndex, EraseData->isChecked())) {
+    RefuseRow({*bad, TableCell::Torque, InvalidTorqueText});
     return;
   }
   Unload();
@@ -264,7 +255,7 @@ void frmPowerText::OKButton_Click() {
 
 void frmPowerText::CancelButton_Click() {
   if (ui().MsgBox("All input data will by lost, are you sure?",
-                  Msg::YesNo + Msg::Question + Msg::DefaultButton2, Title) == Msg::Yes)
+                  Msg::YesNo + Msg::Question + Msg::DefaultButton2, PowerInputTitle) == Msg::Yes)
     Unload();
 }
 

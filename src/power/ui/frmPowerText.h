@@ -51,12 +51,13 @@ class frmPowerText : public Form {
   void ReadVisibleRows();
   void ChooseUnits(bool kw);
   void Scroll(int step);
-  // The checks when the focus leaves a cell at position p; false when the focus went back.
-  bool CheckRPMCell(int p);
-  void CheckPowerCell(int p);
-  void CheckTorqueCell(int p);
-  // The RPM cell's whole number when it lies from 100 to the curve's top rpm.
-  bool RPMInRange(int p, Long& rpm) const;
+  TablePoint CellPoint(int p) const;
+  QLineEdit* CellAt(int p, TableCell cell) const;
+  // The check when the focus leaves a cell at position p: a refusal sends the focus back, a
+  // point that passes fills its other value.
+  void CheckLeftCell(int p, TableCell cell);
+  // OK refused: the message, the row scrolled into view and the focus on the refused cell.
+  void RefuseRow(const RowRefusal& refusal);
 
   PowerTable table;
   int topRow = 20;
