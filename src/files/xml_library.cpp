@@ -281,7 +281,8 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes, std::size_t mostNodes,
                                                  XmlOutline* outline) {
   std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
-  const XmlOutline found = doc->Outline(bytes, MostLibraryDepth, mostNodes);
+  XmlOutline found = doc->Prescan(bytes, MostLibraryAttributes);
+  if (found == XmlOutline::Fits) found = doc->Outline(bytes, MostLibraryDepth, mostNodes);
   if (outline) *outline = found;
   if (found != XmlOutline::Fits || !doc->Parse(bytes) || doc->Name(doc->Root()) != "KESTRELON") return nullptr;
   // Some malformed markup (a declaration without a proper name) parses but is written back in
