@@ -317,6 +317,8 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
            Row{"<KESTRELON><!-- <a b=\" -->" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON><!-- <a b=\" --><![CDATA[<a b=\"]]><?a <a b=\"?><a" + Attributes(MostLibraryAttributes + 1) + "/></KESTRELON>",
                MostFileBytes, notLibrary, 0, 0},
+           // An instruction amid a text, written with a line break after it that adds to the text.
+           Row{"<KESTRELON><VEHICLE><Name>A<?b?>B</Name></VEHICLE></KESTRELON>", MostFileBytes, notLibrary, 2},
            // Only named like a declaration: the accented text is no UTF-8.
            Row{"<?xmls encoding=\"windows-1252\"?><KESTRELON><VEHICLE><Name>\xC9</Name></VEHICLE></KESTRELON>", MostFileBytes, notLibrary, 0},
            Row{"<OTHER/>", MostFileBytes, notLibrary, 1},
