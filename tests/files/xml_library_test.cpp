@@ -280,6 +280,7 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
   // Declarations the streaming reader takes in time growing with the square of their number,
   // wherever the document type stands.
   const std::string declared = "<!DOCTYPE KESTRELON [" + Repeated(100, "<!ATTLIST a b CDATA \"\">") + "]>";
+  const std::string utf16Declaration = "<?xml version='1.0' encoding='UTF-16LE'?>";
   const std::string notLibrary = LibraryPath() + " is not a Kestrelon vehicle library - it has not been changed";
   const std::string tooLarge = "Unexpected Error # 27 : File too large";
   const std::size_t sixteen = 16 * 24;  // a bound of 16 nodes
@@ -315,7 +316,12 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
            Row{Utf16("<?xml version='1.0' encoding='UTF-16'?><KESTRELON>" + declared + "</KESTRELON>", false, true), MostFileBytes, notLibrary, 0, 0},
            Row{Utf16("<KESTRELON/>" + declared, true, false), MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON><!-- <a b=\" -->" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
-           Row{"<KESTRELON><!-- <a b=\" --><![CDATA[<a b=\"]]><?a <a b=\"?><a" + Attributes(MostLibraryAttributes + 1) + "/></KESTRELON>",
+           // Read in UTF-16 from the place the declaration ends in its 8-bit text, as the reader would.
+           Row{utf16Declaration + std::string(utf16Declaration.size(), ' ') + Utf16("<KESTRELON/>" + declared, false, false),
+               MostFileBytes, notLibrary, 0, 0},
+           // Across the place where the text is cut into pieces to be read.
+           Row{"<KESTRELON>" + std::string((1 << 16) - 15, ' ') + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON><!-- <a b=\" --><![CDATA[<a b=\"]]><?a <a b=\"?><b></b><a" + Attributes(MostLibraryAttributes + 1) + "/></KESTRELON>",
                MostFileBytes, notLibrary, 0, 0},
            // An instruction amid a text, written with a line break after it that adds to the text.
            Row{"<KESTRELON><VEHICLE><Name>A<?b?>B</Name></VEHICLE></KESTRELON>", MostFileBytes, notLibrary, 2},
@@ -465,10 +471,11 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
   // Nested 32 deep is a library; a level more is not.
   for (const std::size_t depth : {32, 33})
     EXPECT_EQ(ParseVehicleLibrary(Repeated(depth, "<KESTRELON>") + Repeated(depth, "</KESTRELON>")) != nullptr, depth == 32);
-  // A declaration, a comment and an instruction before the root, each holding what looks like a
-  // tag, and as many attributes as the bound allows.
-  EXPECT_NE(ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><!-- <a b=\" --><?a <a b=\"?><KESTRELON" +
-                                Attributes(MostLibraryAttributes) + "/>"),
+  // A declaration, a comment and an instruction before a root of as many attributes as the bound
+  // allows, and a CDATA section in it, each holding what looks like a tag of more.
+  const std::string more = " <a" + Attributes(MostLibraryAttributes + 1);
+  EXPECT_NE(ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><!--" + more + " --><?a" + more + "?><KESTRELON" +
+                                Attributes(MostLibraryAttributes) + "><![CDATA[" + more + "]]></KESTRELON>"),
             nullptr);
   // Names with a prefix are names like any other, and a UTF-8 library's letters are read as such.
   EXPECT_NE(ParseVehicleLibrary("<KESTRELON><k:VEHICLE/></KESTRELON>"), nullptr);
