@@ -116,6 +116,20 @@ void SeedsOfLibrary() {
   Seed("xml_library", "example1-utf8", library);
 }
 
+// The library reader's input: a library of one vehicle as Convert writes it, declared
+// Windows-1252, declared UTF-8 and with no declaration.
+void SeedsOfLibraryFiles() {
+  const std::string vehicle = "<KESTRELON>\n <VEHICLE>\n  <Name>Bob's car</Name>\n  <Description>caf\xE9\r\n</Description>\n"
+                              "  <CLUTCH>\n   <ClutchOD>7.5IN</ClutchOD>\n  </CLUTCH>\n  <POWER>\n   <CURVE0>\n"
+                              "    <TITLE>Gas</TITLE>\n    <POINT>\n     <RPM>3500</RPM>\n     <TORQUE>245.5</TORQUE>\n"
+                              "    </POINT>\n   </CURVE0>\n  </POWER>\n </VEHICLE>\n</KESTRELON>\n";
+  Seed("xml_library_reader", "windows-1252", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n" + vehicle);
+  std::string utf8 = vehicle;
+  utf8.replace(utf8.find('\xE9'), 1, "\xC3\xA9");
+  Seed("xml_library_reader", "utf-8", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + utf8);
+  Seed("xml_library_reader", "undeclared", utf8);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,6 +145,7 @@ int main(int argc, char** argv) {
   SeedsOfCommandLines();
   SeedsOfImports();
   SeedsOfLibrary();
+  SeedsOfLibraryFiles();
   Seed("typed_values", "expressions", std::string(1, 0) + "2*21.5IN");
   Seed("typed_values", "fraction", std::string(1, 1) + "37/17");
   return 0;

@@ -1,6 +1,7 @@
 #include "files/xml_library.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -281,13 +282,17 @@ void XmlWritePowerCurve(XmlDocument& doc, XmlElement vehicle, int column, int ro
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes, std::size_t mostNodes,
                                                  XmlOutline* outline) {
   std::unique_ptr<XmlDocument> doc = MakeXmlDocument();
-  const XmlOutline found = doc->Outline(bytes, MostLibraryDepth, mostNodes);
+  XmlOutline found = doc->Prescan(bytes, MostLibraryAttributes);
+  if (found == XmlOutline::Fits) found = doc->Outline(bytes, MostLibraryDepth, mostNodes);
   if (outline) *outline = found;
   if (found != XmlOutline::Fits || !doc->Parse(bytes) || doc->Name(doc->Root()) != "KESTRELON") return nullptr;
   // Some malformed markup (a declaration without a proper name) parses but is written back in
-  // a form that does not: such a library is refused now rather than saved unreadable. The
-  // written form read back is the document kept, so that only one is ever alive.
-  if (!doc->Parse(doc->Text())) return nullptr;
+  // a form that does not, and an instruction amid an element's text is written with a line break
+  // after it that adds to the text at every write: such a library is refused now rather than
+  // saved unreadable or refused at every save. The written form read back is the document kept,
+  // so that only one is ever alive.
+  const std::uint64_t digest = DocumentDigest(*doc);
+  if (!doc->Parse(doc->Text()) || DocumentDigest(*doc) != digest) return nullptr;
   return doc;
 }
 

@@ -59,11 +59,19 @@ XmlElement FindVehicle(const XmlDocument& doc, std::string_view name);
 // given a few dozen of them.
 inline constexpr std::size_t MostLibraryDepth = 32;
 
+// How many attributes an element of a library may have at most. The program writes none; the
+// toolkit's reader checks each new one against all the others, and a few dozen cost it next to
+// nothing where thousands would hold the program for minutes.
+inline constexpr std::size_t MostLibraryAttributes = 16;
+
 // The library held in a file's bytes: the parsed document, or nothing when the bytes are not
-// XML, hold a document type declaration (whose entities may expand to any size; the program
-// never writes one), nest deeper than MostLibraryDepth or hold more than mostNodes nodes (all
-// found before anything is parsed, and told in outline when it is given), their root is not
-// KESTRELON, or the document would not read back once written. Needs MakeXmlDocument.
+// XML, hold a document type declaration anywhere (whose entities may expand to any size, and
+// whose declarations the reader takes in time growing with the square of their number; the
+// program never writes one), have an element of more than MostLibraryAttributes attributes
+// (these two found before the reader sees the text), nest deeper than MostLibraryDepth or hold
+// more than mostNodes nodes (all found before anything is parsed, and told in outline when it
+// is given), their root is not KESTRELON, or the document would not read back once written.
+// Needs MakeXmlDocument.
 std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes,
                                                  std::size_t mostNodes = std::numeric_limits<std::size_t>::max(),
                                                  XmlOutline* outline = nullptr);

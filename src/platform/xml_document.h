@@ -14,11 +14,12 @@ namespace kestrelon {
 
 // What reading a text through, without building a document, finds first.
 enum class XmlOutline {
-  Fits,          // well-formed XML within the bounds, without a document type declaration
-  NotXml,        // an error: the text is not well-formed XML
-  DeclaresType,  // a document type declaration, whose entities may expand to any size
-  TooDeep,       // an element nested deeper than allowed
-  TooManyNodes,  // more nodes than allowed
+  Fits,               // well-formed XML within the bounds, without a document type declaration
+  NotXml,             // an error: the text is not well-formed XML
+  DeclaresType,       // a document type declaration, whose entities may expand to any size
+  TooDeep,            // an element nested deeper than allowed
+  TooManyNodes,       // more nodes than allowed
+  TooManyAttributes,  // an element with more attributes than allowed
 };
 
 // An element of one document; 0 is no element.
@@ -30,6 +31,13 @@ class XmlDocument {
   virtual ~XmlDocument() = default;
   // Replaces the document by the parsed text; false (document empty) when it is not XML.
   virtual bool Parse(std::string_view text) = 0;
+  // Reads the text as Parse's reader will decode it, but without that reader and in time that
+  // grows only as the text does (XmlMarkupScan), and stops at a document type declaration
+  // anywhere or at an element of more than mostAttributes attributes, on which the reader would
+  // spend time growing with the square of their number. A text whose decoding cannot be told
+  // beforehand (an XML declaration that does not end within the text's first 4 KiB, or whose
+  // own text the encoding it names would read otherwise) is NotXml. Run it before Outline.
+  virtual XmlOutline Prescan(std::string_view text, std::size_t mostAttributes) const = 0;
   // Reads the text as Parse would without building anything, and stops at the first document
   // type declaration, element deeper than mostDepth (the root is at depth 1), node past
   // mostNodes, or error. Elements, attributes, comments, instructions, CDATA sections and texts

@@ -231,13 +231,19 @@ TEST_F(VehicleLibrary, NoAsksForAnotherNameAndCancelChangesNothing) {
   EXPECT_NE(test::TempFolder::read(LibraryPath()), saved);
 }
 
-// A document that counts its parses, so that a row can tell a file refused before any parse.
+// A document that counts its parses and its outlines, so that a row can tell a file refused
+// before any parse, or before the streaming reader sees it.
 struct ParseCounted : QtXmlDocument {
   int& parses;
-  explicit ParseCounted(int& parses) : parses(parses) {}
+  int& outlines;
+  ParseCounted(int& parses, int& outlines) : parses(parses), outlines(outlines) {}
   bool Parse(std::string_view text) override {
     ++parses;
     return QtXmlDocument::Parse(text);
+  }
+  XmlOutline Outline(std::string_view text, std::size_t mostDepth, std::size_t mostNodes) const override {
+    ++outlines;
+    return QtXmlDocument::Outline(text, mostDepth, mostNodes);
   }
 };
 
@@ -247,13 +253,34 @@ std::string Repeated(std::size_t times, const std::string& piece) {
   return bytes;
 }
 
+// An ASCII text in UTF-16, with or without its byte-order mark.
+std::string Utf16(const std::string& text, bool bigEndian, bool mark) {
+  std::string bytes = !mark ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : text) {
+    bytes += bigEndian ? '\0' : c;
+    bytes += bigEndian ? c : '\0';
+  }
+  return bytes;
+}
+
+// Attributes a0 to a<count - 1>, each value holding the end of a tag.
+std::string Attributes(std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes += " a" + std::to_string(i) + "=\"/>\"";
+  return bytes;
+}
+
 // A file nested too deep, with a document type declaration, or with more markup than real vehicles
 // fill its bound with is refused before any parse; each kind of markup and each text counts one
 // node, however many "<" it holds.
 TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
   const std::string car = WriteVehicle("CAR");
-  int parses = 0;
-  MakeXmlDocument = [&parses] { return std::make_unique<ParseCounted>(parses); };
+  int parses = 0, outlines = 0;
+  MakeXmlDocument = [&parses, &outlines] { return std::make_unique<ParseCounted>(parses, outlines); };
+  // Declarations the streaming reader takes in time growing with the square of their number,
+  // wherever the document type stands.
+  const std::string declared = "<!DOCTYPE KESTRELON [" + Repeated(100, "<!ATTLIST a b CDATA \"\">") + "]>";
+  const std::string utf16Declaration = "<?xml version='1.0' encoding='UTF-16LE'?>";
   const std::string notLibrary = LibraryPath() + " is not a Kestrelon vehicle library - it has not been changed";
   const std::string tooLarge = "Unexpected Error # 27 : File too large";
   const std::size_t sixteen = 16 * 24;  // a bound of 16 nodes
@@ -262,13 +289,14 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
     std::size_t mostBytes;
     std::string said;
     int parsed;
+    int outlined = 1;
   };
   for (const Row& row : {
            Row{"<KESTRELON><VEHICLE>", MostFileBytes, notLibrary, 0},
            Row{"<KESTRELON>" + Repeated(10000, "<a>") + Repeated(10000, "</a>") + "</KESTRELON>", MostFileBytes, notLibrary, 0},
            Row{"<KESTRELON>" + Repeated(300, "<a b=\"/>\">") + Repeated(300, "</a>") + "</KESTRELON>", MostFileBytes, notLibrary, 0},
            Row{"<!DOCTYPE KESTRELON [<!ENTITY a \"<b/><b/><b/><b/>\"><!ENTITY c \"&a;&a;&a;&a;\">]>"
-               "<KESTRELON>&c;&c;&c;&c;</KESTRELON>", MostFileBytes, notLibrary, 0},
+               "<KESTRELON>&c;&c;&c;&c;</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON>" + Repeated(16, "<a/>") + "</KESTRELON>", sixteen, tooLarge, 0},
            Row{"<KESTRELON>" + Repeated(16, "<!---->") + "</KESTRELON>", sixteen, tooLarge, 0},
            Row{"<KESTRELON>" + Repeated(16, "<?a?>") + "</KESTRELON>", sixteen, tooLarge, 0},
@@ -279,16 +307,36 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
            // its element holds, and white space, are none.
            Row{"<KESTRELON a='' b=''> <!--<a><a><a><a><a><a><a><a>--> <![CDATA[<a><a>]]> <?a <a>?> "
                "<b>all</b> <b>all</b> <b>all</b>x<b/>x<b/> <b>x<!----></b> </KESTRELON>", sixteen, tooLarge, 2},
+           // Refused before the streaming reader sees them: a document type before the root, after
+           // it, inside it, in UTF-16 with or without its mark, and after a comment holding "<a";
+           // an element one attribute past the bound after markup holding what looks like a tag.
+           Row{declared + "<KESTRELON/>", MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON/>" + declared, MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON>" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
+           Row{Utf16("<?xml version='1.0' encoding='UTF-16'?><KESTRELON>" + declared + "</KESTRELON>", false, true), MostFileBytes, notLibrary, 0, 0},
+           Row{Utf16("<KESTRELON/>" + declared, true, false), MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON><!-- <a b=\" -->" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
+           // Read in UTF-16 from the place the declaration ends in its 8-bit text, as the reader would.
+           Row{utf16Declaration + std::string(utf16Declaration.size(), ' ') + Utf16("<KESTRELON/>" + declared, false, false),
+               MostFileBytes, notLibrary, 0, 0},
+           // Across the place where the text is cut into pieces to be read.
+           Row{"<KESTRELON>" + std::string((1 << 16) - 15, ' ') + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON><!-- <a b=\" --><![CDATA[<a b=\"]]><?a <a b=\"?><b></b><a" + Attributes(MostLibraryAttributes + 1) + "/></KESTRELON>",
+               MostFileBytes, notLibrary, 0, 0},
+           // An instruction amid a text, written with a line break after it that adds to the text.
+           Row{"<KESTRELON><VEHICLE><Name>A<?b?>B</Name></VEHICLE></KESTRELON>", MostFileBytes, notLibrary, 2},
+           // Only named like a declaration: the accented text is no UTF-8.
+           Row{"<?xmls encoding=\"windows-1252\"?><KESTRELON><VEHICLE><Name>\xC9</Name></VEHICLE></KESTRELON>", MostFileBytes, notLibrary, 0},
            Row{"<OTHER/>", MostFileBytes, notLibrary, 1},
        }) {
     SCOPED_TRACE(row.bytes.substr(0, 80));
     folder.write("KOBEX.XML", row.bytes);
     windows.answers = {{car}};
     seam.asked.clear();
-    parses = 0;
+    parses = outlines = 0;
     FileConvertWithin(row.mostBytes);
     EXPECT_EQ(test::TempFolder::read(LibraryPath()), row.bytes);
-    EXPECT_EQ(parses, row.parsed);
+    EXPECT_EQ(std::tie(parses, outlines), std::tie(row.parsed, row.outlined));
     ASSERT_EQ(seam.asked.size(), 1u);
     EXPECT_EQ(seam.asked[0].text, row.said);
     EXPECT_EQ(std::tie(seam.asked[0].style, seam.asked[0].title),
@@ -423,6 +471,12 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
   // Nested 32 deep is a library; a level more is not.
   for (const std::size_t depth : {32, 33})
     EXPECT_EQ(ParseVehicleLibrary(Repeated(depth, "<KESTRELON>") + Repeated(depth, "</KESTRELON>")) != nullptr, depth == 32);
+  // A declaration, a comment and an instruction before a root of as many attributes as the bound
+  // allows, and a CDATA section in it, each holding what looks like a tag of more.
+  const std::string more = " <a" + Attributes(MostLibraryAttributes + 1);
+  EXPECT_NE(ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><!--" + more + " --><?a" + more + "?><KESTRELON" +
+                                Attributes(MostLibraryAttributes) + "><![CDATA[" + more + "]]></KESTRELON>"),
+            nullptr);
   // Names with a prefix are names like any other, and a UTF-8 library's letters are read as such.
   EXPECT_NE(ParseVehicleLibrary("<KESTRELON><k:VEHICLE/></KESTRELON>"), nullptr);
   const auto utf8 = ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><KESTRELON><VEHICLE><Name>\xC3\x81</Name></VEHICLE></KESTRELON>");

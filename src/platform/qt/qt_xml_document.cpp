@@ -2,11 +2,15 @@
 
 #include <QBuffer>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <optional>
 
 #include "platform/qt/text.h"
 #include "platform/windows_1252.h"
+#include "platform/xml_markup_scan.h"
 
 namespace kestrelon {
 
@@ -44,16 +48,57 @@ struct DomNode : QDomNode {
   static constexpr auto Node = &DomNode::impl;
 };
 
+// Whether a text begins with an XML declaration as the reader takes one: "<?xml" and a blank
+// ("<?xmls" begins an instruction of another name).
+template <typename Char>
+bool BeginsWithDeclaration(std::basic_string_view<Char> text) {
+  constexpr std::string_view start = "<?xml";
+  if (text.size() <= start.size() || !std::equal(start.begin(), start.end(), text.begin())) return false;
+  const Char blank = text[start.size()];
+  return blank == ' ' || blank == '\t' || blank == '\r' || blank == '\n';
+}
+
 // Whether the text's XML declaration names Windows-1252, which the program's own table reads.
 bool DeclaresWindows1252(std::string_view text) {
   const std::size_t end = text.rfind("?>", text.find('>'));
-  return text.substr(0, 5) == "<?xml" && end != std::string_view::npos &&
+  return BeginsWithDeclaration(text) && end != std::string_view::npos &&
          IsWindows1252(DeclaredEncoding(QString::fromLatin1(text.data(), static_cast<qsizetype>(end))));
 }
 
 // The text's bytes read in place: a copy of a large library would only add to what its parse costs.
 QByteArray InPlace(std::string_view text) {
   return QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The reader decodes bytes with the encoding their first bytes show, UTF-8 when they show none;
+// once it has read an XML declaration that names another, it decodes the bytes it holds again in
+// that one and goes on from the same place in the new text. That place is told beforehand only
+// when the declaration ends within its first piece of bytes (8 KiB): within this many.
+constexpr std::size_t DeclarationBytes = 4096;
+
+// The decoder of the text the reader will read, or nothing when that cannot be told: a
+// declaration that does not end within DeclarationBytes, or whose own text reads otherwise in the
+// encoding it names (a text the reader would go on with from a place the declaration does not
+// end at).
+std::optional<QStringDecoder> ReaderDecoder(std::string_view text) {
+  const QByteArray bytes = InPlace(text);
+  const QStringDecoder::Encoding shown =
+      QStringDecoder::encodingForData(bytes, u'<').value_or(QStringDecoder::Utf8);
+  const QByteArray head = InPlace(text.substr(0, DeclarationBytes));
+  const QString read = QStringDecoder(shown)(head);
+  if (!BeginsWithDeclaration(View(read))) return QStringDecoder(shown);
+  const qsizetype end = read.indexOf(u"?>");
+  if (end < 0) return std::nullopt;
+  const QByteArray name = DeclaredEncoding(read.first(end)).toUtf8();
+  QStringDecoder named(name.constData());
+  // A name the reader knows no decoder for stops it at the declaration.
+  if (name.isEmpty() || !named.isValid()) return QStringDecoder(shown);
+  if (!QString(named(head)).startsWith(read.first(end + 2))) return std::nullopt;
+  return QStringDecoder(name.constData());
 }
 
 }  // namespace
@@ -65,6 +110,24 @@ bool QtXmlDocument::Parse(std::string_view text) {
   const bool parsed = DeclaresWindows1252(text) ? doc_.setContent(QText(text)) : doc_.setContent(InPlace(text));
   if (!parsed) doc_ = QDomDocument();
   return parsed;
+}
+
+XmlOutline QtXmlDocument::Prescan(std::string_view text, std::size_t mostAttributes) const {
+  // Decoded as Parse has the reader decode it: through the program's own table, or by the
+  // reader's own rules.
+  std::optional<QStringDecoder> decoder;
+  if (!DeclaresWindows1252(text)) {
+    decoder = ReaderDecoder(text);
+    if (!decoder) return XmlOutline::NotXml;
+  }
+  XmlMarkupScan scan(mostAttributes);
+  // A piece at a time, so that no decoded copy of the whole text is held.
+  constexpr std::size_t PieceBytes = 1 << 16;
+  for (std::size_t at = 0; at < text.size(); at += PieceBytes) {
+    const std::string_view piece = text.substr(at, PieceBytes);
+    if (!scan.Read(View(decoder ? QString((*decoder)(InPlace(piece))) : QText(piece)))) break;
+  }
+  return scan.Found();
 }
 
 XmlOutline QtXmlDocument::Outline(std::string_view text, std::size_t mostDepth, std::size_t mostNodes) const {

@@ -14,6 +14,7 @@ namespace kestrelon {
 class QtXmlDocument : public XmlDocument {
  public:
   bool Parse(std::string_view text) override;
+  XmlOutline Prescan(std::string_view text, std::size_t mostAttributes) const override;
   XmlOutline Outline(std::string_view text, std::size_t mostDepth, std::size_t mostNodes) const override;
   std::string Text() const override;
   XmlElement Root() const override;
