@@ -229,17 +229,16 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
     return wide;
   };
   for (const bool fallback : {false, true}) {
+    SCOPED_TRACE(fallback);
     const std::string lines = fallback ? "[Kestrelon]\r\nPUnits=M\r\n" : text;
     for (const std::string& bytes : {utf16("\xFF\xFE", lines, true), utf16("", lines, true), utf16("\xFE\xFF", lines, false),
                                      utf16("", lines, false), "\xEF\xBB\xBF\xEF\xBB\xBF" + lines}) {
       std::filesystem::remove(files.Store);
       const std::string path = dir.Write(fallback ? "program/KESTR.INI" : "config/Kestrelon/Kestrelon.ini", bytes);
       LoadSettings(files);
-      EXPECT_EQ(Cfg.PUnits, "I") << fallback;
       const FileWriteResult saved = SaveSettings(files);
-      EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(EILSEQ, SystemErrorText(EILSEQ))) << fallback;
-      EXPECT_EQ(FileText(path), bytes) << fallback;
-      EXPECT_EQ(std::filesystem::exists(files.Store), !fallback) << fallback;
+      EXPECT_EQ(std::tuple(Cfg.PUnits, saved.error, saved.description, FileText(path), std::filesystem::exists(files.Store)),
+                std::tuple("I", EILSEQ, SystemErrorText(EILSEQ), bytes, !fallback));
     }
   }
 }

@@ -153,8 +153,9 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   EXPECT_EQ(tree->LastRun->text(), "");
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
 
-  // Staged, then off to another window with the bar still held: its release there is never
-  // seen here, so the car has left the beams.
+  // The reopened tree made the active window, as a desktop makes it; staged, then off to
+  // another window with the bar still held: its release there is never seen here, so the car
+  // has left the beams.
   QWidget other;
   other.show();
   for (QWidget* window : {static_cast<QWidget*>(&other), static_cast<QWidget*>(tree)}) {
