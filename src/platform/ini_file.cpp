@@ -119,9 +119,7 @@ bool LastLineBlank(std::string_view text) {
 // mark or without, puts a NUL byte beside each ASCII character; after a second UTF-8 mark the
 // first line would hold a mark and no section name.
 bool EightBitText(std::string_view text) {
-  if (text.find('\0') != std::string_view::npos || text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
-    return false;
-  return FirstLineStart(text.substr(FirstLineStart(text))) == 0;
+  return text.find('\0') == std::string_view::npos && FirstLineStart(text.substr(FirstLineStart(text))) == 0;
 }
 
 // Makes the folder and the missing ones above it, each for its owner alone (0700); 0 when it
