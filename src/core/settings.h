@@ -83,8 +83,9 @@ struct Settings {
   Integer ShowLogo = True;
   std::string SplashImage;  // empty = the built-in picture
   Integer DebugMode = False;  // from the key "Debug", read only
-  // Why the store could not be read at start (the system's error number), else 0. Such a store
-  // is not written at exit: the racer's settings are never replaced by the defaults read instead.
+  // Why the store, or else KESTR.INI, could not be read at start (the system's error number),
+  // else 0. The store is then not written at exit: the racer's settings are never replaced by
+  // the defaults read instead.
   int StoreReadError = 0;
 
   bool operator==(const Settings&) const = default;
@@ -113,8 +114,9 @@ class SettingsStore {
   // True (-1) or False (0). A value of 2, or one that is not a number, counts as absent; a key
   // found nowhere is True.
   Integer ReadSettingBool(std::string_view key) const;
-  // Why the store could not be read, else 0.
-  int StoreReadError() const { return store_.ReadError(); }
+  // Why the store, or else KESTR.INI, could not be read; else 0. Either gives defaults that the
+  // store, once written, would keep in front of what the racer had.
+  int StoreReadError() const { return store_.ReadError() ? store_.ReadError() : fallback_.ReadError(); }
 
  private:
   IniFile store_;

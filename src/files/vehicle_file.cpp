@@ -1,5 +1,7 @@
 #include "files/vehicle_file.h"
 
+#include <algorithm>
+
 #include "core/state.h"
 #include "files/file_description.h"
 #include "platform/text_lines.h"
@@ -34,7 +36,10 @@ void LoadVehicleFile(const std::string& path) {
   std::size_t next = 0;
   std::string description;
   if (lines) description = TakeFileDescription(*lines, next);
-  if (!lines || lines->size() < next + BodyLines) {
+  // A text holding a NUL byte is no 8-bit text: a file saved as UTF-16 holds one beside each
+  // letter. Such a file is invalid, as the power reader finds it.
+  const auto holdsNul = [](const std::string& line) { return line.find('\0') != std::string::npos; };
+  if (!lines || lines->size() < next + BodyLines || std::any_of(lines->begin(), lines->end(), holdsNul)) {
     if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, LoadTitle);
     S.LoadFailed = True;
     return;

@@ -115,6 +115,13 @@ bool LastLineBlank(std::string_view text) {
   return TrimBlanks(text.substr(end == std::string_view::npos ? FirstLineStart(text) : end + 1)).empty();
 }
 
+// Whether the text is 8-bit text, as the store is written. UTF-16, either way round and with its
+// mark or without, puts a NUL byte beside each ASCII character; after a second UTF-8 mark the
+// first line would hold a mark and no section name.
+bool EightBitText(std::string_view text) {
+  return text.find('\0') == std::string_view::npos && FirstLineStart(text.substr(FirstLineStart(text))) == 0;
+}
+
 // Makes the folder and the missing ones above it, each for its owner alone (0700); 0 when it
 // is there, else the system's error number.
 int MakeFolders(const std::filesystem::path& folder) {
@@ -132,6 +139,11 @@ IniFile IniFile::Read(const std::string& path, std::size_t mostBytes) {
     // Places are kept in 32 bits.
     const int error = FileSystem().Read(path, file.text_, std::min<std::size_t>(mostBytes, UINT32_MAX));
     if (error != ENOENT && error != ENOTDIR) file.readError_ = error;
+    // Read as 8-bit text it would give every default, and a rewrite would lose it.
+    if (error == 0 && !EightBitText(file.text_)) {
+      file.readError_ = EILSEQ;
+      file.text_.clear();
+    }
     file.Index();
   } catch (const std::bad_alloc&) {
     // Told and kept as any store that cannot be read is.

@@ -290,6 +290,15 @@ void PracticeTree::SpaceUp(double now) {
   ResultCheck();
 }
 
+void PracticeTree::WindowLeft(std::optional<double> release, double now) {
+  if (release) {
+    Advance(*release);
+    SpaceUp(*release);
+  }
+  Advance(now);
+  if (armed_ && userStaged_ && !launched_) AbortRun();
+}
+
 double PracticeTree::ReactionTime() const {
   return run_.treeDelay + LaunchAfterGreen(launchTime_, greenTime_);
 }

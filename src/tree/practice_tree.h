@@ -32,6 +32,10 @@ class PracticeTree {
   // every timer due by then.
   void SpaceDown(double now);
   void SpaceUp(double now);
+  // The tree's window stopped being the active one. A release still being confirmed when it
+  // went (released at release) is the launch; a space bar still held then can no longer be
+  // released into the tree, so the racer has left the beams: the run is aborted.
+  void WindowLeft(std::optional<double> release, double now);
   // Fires every timer and wait due at or before now.
   void Advance(double now);
   std::optional<double> NextDeadline() const;

@@ -28,6 +28,12 @@ std::optional<double> SpaceBar::Deadline() const {
   return *pendingRelease_ + RepeatGap;
 }
 
+std::optional<double> SpaceBar::Leave() {
+  const std::optional<double> release = pendingRelease_;
+  Reset();
+  return release;
+}
+
 void SpaceBar::Reset() {
   held_ = false;
   pendingRelease_.reset();

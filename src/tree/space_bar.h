@@ -21,6 +21,9 @@ class SpaceBar {
   // When a pending release proves real.
   std::optional<double> Deadline() const;
   void Reset();
+  // The keyboard went to another window: the release being confirmed, if any, counts as it is
+  // (no press can follow it here now), and the bar starts afresh.
+  std::optional<double> Leave();
 
  private:
   bool held_ = false;

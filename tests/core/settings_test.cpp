@@ -220,6 +220,27 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
     EXPECT_EQ(std::tie(saved.error, saved.description), std::tie(error, told));
     EXPECT_EQ(FileText(files.Store), text);
   }
+  // Nor can a store or KESTR.INI that is no 8-bit text: UTF-16 either way round, with its mark
+  // or without, or two UTF-8 marks in front. The store is not written, not even a new one.
+  files.MostBytes = MostFileBytes;
+  const auto utf16 = [](const char* mark, std::string_view text, bool little) {
+    std::string wide = mark;
+    for (const char c : text) wide += little ? std::string{c, '\0'} : std::string{'\0', c};
+    return wide;
+  };
+  for (const bool fallback : {false, true}) {
+    SCOPED_TRACE(fallback);
+    const std::string lines = fallback ? "[Kestrelon]\r\nPUnits=M\r\n" : text;
+    for (const std::string& bytes : {utf16("\xFF\xFE", lines, true), utf16("", lines, true), utf16("\xFE\xFF", lines, false),
+                                     utf16("", lines, false), "\xEF\xBB\xBF\xEF\xBB\xBF" + lines}) {
+      std::filesystem::remove(files.Store);
+      const std::string path = dir.Write(fallback ? "program/KESTR.INI" : "config/Kestrelon/Kestrelon.ini", bytes);
+      LoadSettings(files);
+      const FileWriteResult saved = SaveSettings(files);
+      EXPECT_EQ(std::tuple(Cfg.PUnits, saved.error, saved.description, FileText(path), std::filesystem::exists(files.Store)),
+                std::tuple("I", EILSEQ, SystemErrorText(EILSEQ), bytes, !fallback));
+    }
+  }
 }
 
 // Lines that end in CR alone are lines, and a byte-order mark is no part of the first line: the

@@ -68,13 +68,19 @@ TEST_F(VehicleFileTest, FileEndingBeforeTwoHundredValuesIsRejectedAndChangesNoth
   EXPECT_EQ(test::AllSaid(seam.asked),
             (std::vector<test::Said>{{path + " contains invalid data - loading will be aborted",
                                       Msg::Exclamation, "Load chassis data"}}));
-  // An empty file, and one that cannot be opened, are rejected the same way.
-  for (const auto& other : {folder.write("empty.wcd", ""), folder.file("missing.wcd")}) {
+  // An empty file, one that cannot be opened and one whose texts hold a NUL byte (saved as
+  // UTF-16, or only one text) are rejected the same way.
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : test::NumberedLines(220)) utf16 += std::string{c, '\0'};
+  const std::string nul = folder.write("nul.wcd", test::NumberedLines(199) + std::string("v\0", 2) + "\r\n");
+  for (const auto& other : {folder.write("empty.wcd", ""), folder.file("missing.wcd"), folder.write("utf16.wcd", utf16), nul}) {
     S.LoadFailed = False;
     LoadVehicleFile(other);
     EXPECT_EQ(S.LoadFailed, True);
+    EXPECT_EQ(S.VehicleData, before);
   }
-  EXPECT_EQ(seam.asked.size(), 3u);
+  ASSERT_EQ(seam.asked.size(), 5u);
+  EXPECT_EQ(seam.asked[4].text, nul + " contains invalid data - loading will be aborted");
 }
 
 TEST_F(VehicleFileTest, AnyLineEndAndTheBytesOfEachTextAreKept) {

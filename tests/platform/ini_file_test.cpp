@@ -27,6 +27,13 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
             std::tuple(0, 0, EISDIR));
   const std::size_t size = test::FileText(path).size();
   EXPECT_EQ(std::tuple(IniFile::Read(path, size).ReadError(), IniFile::Read(path, size - 1).ReadError()), std::tuple(0, EFBIG));
+  // Sections that share their key names: each key is found in its own section.
+  std::string sections;
+  for (int n = 0; n < 40; ++n)
+    for (const char* key : {"A", "B", "C"}) sections += (*key == 'A' ? "[S" + std::to_string(n) + "]\n" : "") + key + "=" + std::to_string(n) + "\n";
+  const IniFile many = IniFile::Read(dir.Write("many.ini", sections));
+  for (int n = 0; n < 40; ++n)
+    for (const char* key : {"A", "B", "C"}) EXPECT_EQ(many.Get("S" + std::to_string(n), key), std::to_string(n)) << n << key;
   test::FailingFileSystem fs;
   fs.outOfMemory = {path};
   const IniFile unread = IniFile::Read(path);
@@ -35,7 +42,10 @@ TEST(IniFile, ReadsWindowsLinesAndKeepsValuesAsWritten) {
 
 TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
   test::TempFolder dir;
-  for (const char* text : {"[One]\r\nA=1\r\r\nB=2\r\r\r\n", "[One]\rA=1\rB=2", "[One]\nA=1\r\nB=2\r"}) {
+  // Comment and blank lines inside the section are no key lines; nor is a key line before the
+  // first section one of the section's.
+  for (const char* text : {"[One]\r\nA=1\r\r\nB=2\r\r\r\n", "[One]\rA=1\rB=2", "[One]\nA=1\r\nB=2\r",
+                           "C=0\n[One]\n; my settings\n\n\nA=1\nB=2\n"}) {
     IniFile file = IniFile::Read(dir.Write("a.ini", text));
     EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2")) << text;
     file.Set("One", "C", "3");

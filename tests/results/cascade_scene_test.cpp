@@ -103,18 +103,23 @@ TEST_F(Cascade, ExampleRowOneGearCurvesAndShiftPoints) {
 }
 
 TEST_F(Cascade, ShiftPointWhereTheNextGearPullsHarder) {
-  // A curve that falls steeply past 5000 rpm makes second gear pull harder before the top.
+  // A curve that falls steeply past 5000 rpm makes second gear pull harder before the top; a
+  // nitrous stage of twice the torque from third gear on makes third pull harder sooner.
   for (int row = 51; row <= 75; ++row) S.PowerCurve[0][row] = 139 - 4.0f * (row - 50);
+  for (int row = 0; row < CurveRows; ++row) S.PowerCurve[1][row] = 2 * S.PowerCurve[0][row];
+  S.NitrousSG1 = 3;
   const CascadeScene s = Scene(true);
-  const Integer shift = s.Gears[0].ShiftRow;
-  EXPECT_LT(shift, 75);
-  const double step = 2.0 / 2.9;
-  // At the row after the shift second gear gives more force; at the shift itself not yet.
-  const auto pulls = [&](int r) {
-    return S.PowerCurve[0][CInt(r * step)] * S.GearOverall[2] > S.PowerCurve[0][r] * S.GearOverall[1];
-  };
-  EXPECT_TRUE(pulls(shift + 1));
-  for (int r = 30; r <= shift; ++r) EXPECT_FALSE(pulls(r)) << r;
+  for (const auto& [g, nextStage, step] : {std::tuple(1, 0, 2.0 / 2.9), std::tuple(2, 1, 1.4 / 2.0)}) {
+    SCOPED_TRACE(g);
+    const Integer shift = s.Gears[static_cast<std::size_t>(g - 1)].ShiftRow;
+    EXPECT_LT(shift, 75);
+    // At the row after the shift the next gear gives more force; at the shift itself not yet.
+    const auto pulls = [&](int r) {
+      return S.PowerCurve[nextStage][CInt(r * step)] * S.GearOverall[g + 1] > S.PowerCurve[0][r] * S.GearOverall[g];
+    };
+    EXPECT_TRUE(pulls(shift + 1));
+    for (int r = 30; r <= shift; ++r) EXPECT_FALSE(pulls(r)) << r;
+  }
 }
 
 TEST_F(Cascade, ResistanceReadoutAtHundredMphIsTheDrawnCurve) {

@@ -22,9 +22,12 @@ TEST_F(ChannelColours, SetChangesOnlyTheChosenChannel) {
   edit.SelectedChannel = 3;
   edit.PickWidth(true);
   edit.PickColour(9);
+  edit.SelectedChannel = 1;  // the first channel is one to choose too
+  edit.PickWidth(true);
+  edit.PickColour(7);
   edit.SetInto(GraphDisplay);
-  EXPECT_EQ(GraphDisplay.ChannelColour, (std::array<Integer, 5>{0, 2, 12, 9, 13}));
-  EXPECT_EQ(GraphDisplay.ChannelWidth, (std::array<Integer, 5>{0, 0, 0, 3, 0}));
+  EXPECT_EQ(GraphDisplay.ChannelColour, (std::array<Integer, 5>{0, 7, 12, 9, 13}));
+  EXPECT_EQ(GraphDisplay.ChannelWidth, (std::array<Integer, 5>{0, 3, 0, 3, 0}));
   // Without a selected channel nothing is picked.
   ChannelColourEdit none = ChannelColourEdit::From(GraphDisplay);
   none.PickColour(4);

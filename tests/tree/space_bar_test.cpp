@@ -21,6 +21,10 @@ TEST(SpaceBarTest, HeldKeyRepeatsGiveOnePressAndOneReleaseAtItsTime) {
   EXPECT_DOUBLE_EQ(*space.ReleasedBy(2.6), 2.5);
   EXPECT_FALSE(space.Deadline());
   EXPECT_TRUE(space.Press());  // a new press after a real release
+  // The window left while a release is confirmed: it counts, and the bar starts afresh.
+  space.Release(3);
+  EXPECT_DOUBLE_EQ(*space.Leave(), 3);
+  EXPECT_TRUE(space.Press());
 }
 
 TEST(SpaceBarTest, ReleaseWithoutPressIsIgnored) {

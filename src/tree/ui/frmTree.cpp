@@ -211,7 +211,14 @@ void frmTree::showEvent(QShowEvent* event) {
 
 void frmTree::changeEvent(QEvent* event) {
   Form::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && IsLoaded()) ShowRollout();
+  if (event->type() != QEvent::ActivationChange || !IsLoaded()) return;
+  if (isActiveWindow()) {
+    ShowRollout();
+    return;
+  }
+  // The space bar's release now goes to another window, unseen here.
+  tree_.WindowLeft(spaceBar_.Leave(), Now());
+  Follow();
 }
 
 void frmTree::ShowStats() {

@@ -152,6 +152,22 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   ASSERT_TRUE(tree->Tree().Armed());
   EXPECT_EQ(tree->LastRun->text(), "");
   EXPECT_EQ(tree->RunNumber->text(), "Runs: 0");
+
+  // The reopened tree made the active window, as a desktop makes it; staged, then off to
+  // another window with the bar still held: its release there is never seen here, so the car
+  // has left the beams.
+  QWidget other;
+  other.show();
+  for (QWidget* window : {static_cast<QWidget*>(&other), static_cast<QWidget*>(tree)}) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
+  }
+  Space(tree, QEvent::KeyPress);
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_FALSE(tree->Tree().Armed());
+  EXPECT_EQ(tree->LastRun->text(), "Aborted");
+  EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
 }
 
 TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
