@@ -19,6 +19,7 @@ class LaunchDialogTest : public RunWindowTest {
   void SetUp() override {
     RunWindowTest::SetUp();
     LoadWestfield();
+    MarkSectionsEntered();
     S.VehicleData[4] = {"", "60", "1.5", "4500", "4", "", "", "", "", "", "5", "60ft", "2"};
     S.CalcRequested = True;
     S.RunDone = False;
