@@ -172,5 +172,16 @@ TEST_F(LaunchDialogTest, AutoAcceptRunsAtLoadOrShowsTheDialogForCorrection) {
   S.AutoAccept = False;
 }
 
+// A dialog left open across a load of a curve still to be entered runs nothing: Calculate checks
+// what its opening checked.
+TEST_F(LaunchDialogTest, CalculateRefusesAVehicleWhoseSectionsAreNotAllEntered) {
+  frmDataLaunch* d = Open();
+  S.EngineEntered = False;
+  QTest::mouseClick(d->LaunchCalculateButton, Qt::LeftButton);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Engine data not yet entered"});
+  EXPECT_TRUE(d->IsLoaded());
+  EXPECT_EQ(S.RunDone, False);
+}
+
 }  // namespace
 }  // namespace kestrelon::test
