@@ -271,6 +271,7 @@ TEST_F(EstimateWindowTest, CancelEscapeOrTheCloseBoxEndTheSearchAndPutTheModelBa
 TEST_F(EstimateWindowTest, OKRefusesWithoutARunAndHoldsTheInputOnlyWhileItSearches) {
   Dialog* d = Open();
   TypeTicketOfLastRun(d);
+  AnswerResults([](frmEstResult* r) { QTest::mouseClick(r->RetryButton, Qt::LeftButton); });
   S.RunDone = False;
   QTest::mouseClick(d->OKButton, Qt::LeftButton);
   ASSERT_EQ(ui.asked.size(), 1u);
@@ -282,7 +283,6 @@ TEST_F(EstimateWindowTest, OKRefusesWithoutARunAndHoldsTheInputOnlyWhileItSearch
   S.RunDone = True;
   QWidget* holding = nullptr;
   QTimer::singleShot(0, d, [&holding] { holding = QApplication::activeModalWidget(); });
-  AnswerResults([](frmEstResult* r) { QTest::mouseClick(r->RetryButton, Qt::LeftButton); });
   QTest::mouseClick(d->OKButton, Qt::LeftButton);
   EXPECT_EQ(holding, d);
   ASSERT_TRUE(d->isVisible());
