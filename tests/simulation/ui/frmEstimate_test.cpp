@@ -289,30 +289,6 @@ TEST_F(EstimateWindowTest, OKRefusesWithoutARunAndHoldsTheInputOnlyWhileItSearch
   EXPECT_EQ(d->windowModality(), Qt::NonModal);
 }
 
-// A target no vehicle reaches: one message, no results, the dialog closed, the vehicle as it was.
-TEST_F(EstimateWindowTest, AnUnreachableTargetEndsTheSearchWithOneMessage) {
-  RunExampleAutomatically(1);
-  const auto figures = [] { return std::tuple(S.AeroCD, S.TyreMu, S.EngineSummary, S.VehicleData[3][4]); };
-  const auto before = figures();
-  ui.asked.clear();
-  Dialog* d = Open();
-  d->EstCDAdjust->setChecked(false);
-  Type(d->Est1320time, "1");
-  Type(d->Est1320speed, "400mph");
-  int results = 0;
-  AnswerResults([&results](frmEstResult* r) {
-    ++results;
-    QTest::mouseClick(r->OKButton, Qt::LeftButton);
-  });
-  QTest::mouseClick(d->OKButton, Qt::LeftButton);
-  ASSERT_EQ(ui.asked.size(), 1u);
-  EXPECT_EQ(ui.asked[0].text, "This vehicle cannot be simulated: check its weight, power and gearing");
-  EXPECT_EQ(results, 0);
-  EXPECT_FALSE(d->IsLoaded());
-  EXPECT_TRUE(figures() == before);
-  EXPECT_EQ(S.RunDone, True);
-}
-
 // A load closes the dialog and Launch Information; the dialog's unload does not cancel its entry.
 TEST_F(EstimateWindowTest, ALoadClosesTheDialogAndLaunchInformationAndItsEntryGoesOn) {
   Dialog* d = Open();
