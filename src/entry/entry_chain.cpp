@@ -45,8 +45,7 @@ bool ThrottleStopsGiven() {
   return false;
 }
 
-void RunSimulationCheck() {
-  if (S.Calculating) return;
+bool RunSimulationReady() {
   const std::array<Needed, 7> needed{{
       {S.EngineEntered, "Engine data not yet entered"},
       {S.TransmissionEntered, "Transmission data has not yet been entered"},
@@ -59,10 +58,15 @@ void RunSimulationCheck() {
   for (const Needed& n : needed) {
     if (!n.entered) {
       ui().MsgBox(n.missing, Msg::Question, "Run Simulation");
-      return;
+      return false;
     }
   }
-  OpenEntryForm(EntryForm::RunSetup);
+  return true;
+}
+
+void RunSimulationCheck() {
+  if (S.Calculating) return;
+  if (RunSimulationReady()) OpenEntryForm(EntryForm::RunSetup);
 }
 
 void DataFormsSequence() {

@@ -2,6 +2,7 @@
 // The order in which a vehicle's sections are entered, and the guard before a run.
 //
 //   RunSimulationCheck  names the first section a run still lacks, or opens the run set-up.
+//   RunSimulationReady  the same check without the opening; false when it named a section.
 //   DataFormsSequence   opens the first data form whose section is missing, one per call; each
 //                       accepted form calls it again while DataSequence is on. With AutoAccept
 //                       on the forms are only loaded and accept themselves, so a stored vehicle
@@ -20,6 +21,7 @@
 namespace kestrelon {
 
 void RunSimulationCheck();
+bool RunSimulationReady();
 void DataFormsSequence();
 void InputData(Integer CurveEntryMode, Integer AskAllStages);
 void InputDataResume();

@@ -9,20 +9,26 @@
 
 namespace kestrelon {
 
+// Each list ends with the windows that hold the old vehicle's run set-up and its estimate:
+// left open, they would run the new vehicle with the old set-up or estimate from the old run.
 const std::vector<std::string> WindowsClosedByLoad = {
     "frmGraphPower",  "frmDataClutch",   "frmDataGears", "frmDataChassis",
     "frmDataInertia", "frmDataNitrous",  "frmDataTyre",  "frmDataThrottle",
-    "frmDataAero",    "frmSimDisplay",   "frmGraphDyn"};
+    "frmDataAero",    "frmSimDisplay",   "frmGraphDyn",  "frmDataLaunch",
+    "frmEstimate"};
 const std::vector<std::string> WindowsClosedByOpenChassis = {
     "frmDataClutch",  "frmDataGears",    "frmDataChassis", "frmDataInertia", "frmDataNitrous",
-    "frmDataTyre",    "frmDataThrottle", "frmDataAero",    "frmSimDisplay",  "frmGraphDyn"};
+    "frmDataTyre",    "frmDataThrottle", "frmDataAero",    "frmSimDisplay",  "frmGraphDyn",
+    "frmDataLaunch",  "frmEstimate"};
 const std::vector<std::string> WindowsClosedByExample = {
     "frmGraphPower",  "frmDataClutch",   "frmDataGears", "frmDataChassis",
     "frmDataInertia", "frmDataNitrous",  "frmDataTyre",  "frmDataThrottle",
-    "frmDataAero",    "frmGraphDyn",     "frmSimDisplay"};
+    "frmDataAero",    "frmGraphDyn",     "frmSimDisplay", "frmDataLaunch",
+    "frmEstimate"};
 const std::vector<std::string> WindowsClosedByBaseline = {
     "frmGraphPower",  "frmDataClutch",  "frmDataGears", "frmDataChassis",  "frmDataInertia",
-    "frmDataNitrous", "frmDataTyre",    "frmDataThrottle", "frmDataAero"};
+    "frmDataNitrous", "frmDataTyre",    "frmDataThrottle", "frmDataAero",  "frmDataLaunch",
+    "frmEstimate"};
 
 bool OfferSaveFirst(const std::string& title, int icon) {
   if (S.DataSaved != False) return true;
@@ -118,7 +124,10 @@ void ResetModelForLoad(ResetKind kind) {
 
 void CloseWindows(const std::vector<std::string>& formNames) {
   if (!FileWindows.UnloadForm) return;
+  // The estimate dialog's unload sets CancelFlag, which the load's own entry reads afterwards.
+  const Integer cancel = S.CancelFlag;
   for (const std::string& name : formNames) FileWindows.UnloadForm(name);
+  S.CancelFlag = cancel;
 }
 
 void EnableVehicleMenus() {

@@ -32,6 +32,7 @@ extern const std::vector<std::string> WindowsClosedByLoad;         // New, Open 
 extern const std::vector<std::string> WindowsClosedByOpenChassis;
 extern const std::vector<std::string> WindowsClosedByExample;
 extern const std::vector<std::string> WindowsClosedByBaseline;
+// Closes them, leaving CancelFlag as it was before.
 void CloseWindows(const std::vector<std::string>& formNames);
 
 // Enables the menus that need a vehicle.

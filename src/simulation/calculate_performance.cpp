@@ -148,8 +148,7 @@ bool EndedBehindTheStart() { return S.RunResults[PtDistance][CurrentRun][S.Point
 // Ends a run whose numbers are no run of the vehicle as a cancelled one ends, and says why.
 void StopUnsimulable() {
   S.CancelFlag = 1;
-  ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
-              Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
+  TellCannotBeSimulated();
 }
 
 void EstimateVerdicts(const RunContext& __restrict c) {
@@ -164,8 +163,13 @@ void EstimateVerdicts(const RunContext& __restrict c) {
 
 }  // namespace
 
-void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
-  if (S.Calculating != False) return;  // no run inside a run
+void TellCannotBeSimulated() {
+  ui().MsgBox("This vehicle cannot be simulated: check its weight, power and gearing",
+              Msg::OKOnly | Msg::Exclamation, "Performance Calculator");
+}
+
+bool CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
+  if (S.Calculating != False) return false;  // no run inside a run
 
   RunContext c;
   // A run that does not complete leaves the last completed run's results as they were.
@@ -237,6 +241,7 @@ void CalculatePerformance(Integer ShowProgress, bool searchAttempt) {
     ShowRunInGraph();
   else
     ShowRunResults();
+  return done;
 }
 
 }  // namespace kestrelon

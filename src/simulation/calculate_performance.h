@@ -11,7 +11,10 @@ namespace kestrelon {
 // in the run graph only (ShowRunInGraph). A run that does not complete (cancelled, or a vehicle
 // that cannot be simulated) shows the last completed run again, or, when there is none, leaves
 // no run: the run graph and its display options close, the other result windows already open
-// draw anew. Does nothing while a run is already being calculated.
-void CalculatePerformance(Integer ShowProgress, bool searchAttempt = false);
+// draw anew. Does nothing while a run is already being calculated. True when the run completed.
+bool CalculatePerformance(Integer ShowProgress, bool searchAttempt = false);
+
+// Tells the racer that the vehicle's numbers make no run ("This vehicle cannot be simulated").
+void TellCannotBeSimulated();
 
 }  // namespace kestrelon

@@ -1,6 +1,8 @@
 #include "simulation/estimate_search.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/state.h"
 #include "platform/ui_seam.h"
@@ -23,12 +25,45 @@ struct SavedGears {
 // What the search may change, to tell the model before the search, the one its last run was
 // made with and the one it leaves apart.
 struct SearchedQuantities {
-  Single cd = S.AeroCD, mu = S.TyreMu, finalDrive = S.TransFinal;
+  Single cd = S.AeroCD, dragFactor = S.AeroDragFactor, mu = S.TyreMu, finalDrive = S.TransFinal;
   std::array<Single, GearSlots> overall = S.GearOverall, growth = S.GearGrowthRPM;
   CurveTable curve = S.PowerCurve;
   PeakSummary peaks = S.EngineSummary;
   bool operator==(const SearchedQuantities&) const = default;
+
+  void PutInModel() const {
+    S.AeroCD = cd;
+    S.AeroDragFactor = dragFactor;
+    S.TyreMu = mu;
+    S.TransFinal = finalDrive;
+    S.GearOverall = overall;
+    S.GearGrowthRPM = growth;
+    S.PowerCurve = curve;
+    S.EngineSummary = peaks;
+  }
 };
+
+template <typename Figures>
+bool AllFinite(const Figures& figures) {
+  return std::all_of(figures.begin(), figures.end(), [](Single v) { return std::isfinite(v); });
+}
+
+// Every figure the search may change is still a number.
+bool SearchedFiguresFinite() {
+  if (S.EstCDAdjust != False && !(std::isfinite(S.AeroCD) && std::isfinite(S.AeroDragFactor))) return false;
+  if (S.EstMUAdjust != False && !std::isfinite(S.TyreMu)) return false;
+  if (S.EstGearAdjust != False &&
+      !(std::isfinite(S.TransFinal) && AllFinite(S.GearOverall) && AllFinite(S.GearGrowthRPM)))
+    return false;
+  if (S.EstBHPAdjust != False) {
+    for (int c = 0; c <= HighestCurveColumnInUse(); ++c) {
+      if (!AllFinite(S.EngineSummary[c])) return false;
+      for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j)
+        if (!std::isfinite(S.PowerCurve[c][j])) return false;
+    }
+  }
+  return true;
+}
 
 std::string& DragItem() { return S.VehicleData[5][2]; }
 std::string& GripItem() { return S.VehicleData[3][4]; }
@@ -118,6 +153,19 @@ void KeepOrRestore(const SavedGears& gears) {
   if (itemsChanged) ui().ShowVehicleData();
 }
 
+// Window events between two attempts meet the vehicle as it was before the search, so that
+// nothing they do (a save, a data form, a load) takes a figure the search is only trying. False
+// when they changed the vehicle or brought in another (its run no longer a completed one): the
+// search then ends and leaves the vehicle as they left it.
+bool LetWindowEventsThrough(const SearchedQuantities& atStart) {
+  const SearchedQuantities trying;
+  atStart.PutInModel();
+  ui().DoEvents();
+  if (S.RunDone == False || !(SearchedQuantities{} == atStart)) return false;
+  trying.PutInModel();
+  return true;
+}
+
 // A search that ends early leaves the model, and the run the result windows show, as they were.
 EstimateEnd EndEarly(const SavedGears& gears, KeptRun& runBefore, EstimateEnd end) {
   PutModelBack(gears);
@@ -153,6 +201,8 @@ bool RunTooShort() {
 }  // namespace
 
 EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
+  // Only a completed run is a run of this vehicle to compare with and to put back.
+  if (S.RunDone == False) return EstimateEnd::Stopped;
   S.CancelFlag = 0;
   SavedGears gears;
   SaveModel(gears);
@@ -161,11 +211,13 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
 
   SearchedQuantities ofLastRun;
   for (int attempt = 1; attempt <= S.EstNumber; ++attempt) {
-    CalculatePerformance(S.EstimateShowProgress, true);
-    ofLastRun = SearchedQuantities{};
+    const bool completed = CalculatePerformance(S.EstimateShowProgress, true);
     // A run clears the request that the run set-up be filled from the vehicle again; after a
     // search, however it ends, the set-up opens with the stored launch values.
     S.CalcRequested = True;
+    // The run has said why it could not complete; no later attempt would.
+    if (!completed) return EndEarly(gears, runBefore, EstimateEnd::Stopped);
+    ofLastRun = SearchedQuantities{};
     CalcTimingPoints();
     if (RunTooShort()) {
       ui().MsgBox("Calculation time is insufficient to estimate power", Msg::OKOnly, "Estimate power");
@@ -173,7 +225,7 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
       return EndEarly(gears, runBefore, EstimateEnd::Stopped);
     }
     ui().SetEstimateProgress(attempt);
-    ui().DoEvents();
+    if (!LetWindowEventsThrough(atStart)) return EstimateEnd::Cancelled;
     if (stopRequested && stopRequested()) return EndEarly(gears, runBefore, EstimateEnd::Cancelled);
 
     S.EstEighthMile = ToFlag(EighthMileIsReference());
@@ -182,6 +234,11 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     // The last attempt changes the model too, without running it: the results show the last
     // run's ticket beside the model as that change leaves it.
     ApplyEstimateChange(ChooseEstimateChange(ratios));
+    // A target no vehicle reaches drives a figure past every number.
+    if (!SearchedFiguresFinite()) {
+      TellCannotBeSimulated();
+      return EndEarly(gears, runBefore, EstimateEnd::Stopped);
+    }
   }
 
   S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = True;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/menu_gating.h"
 #include "core/state.h"
 #include "core/units.h"
 #include "platform/ui_seam.h"
@@ -71,6 +72,8 @@ EstimateBoxes FillEstimateBoxes() {
 }
 
 EstimateCheck AcceptEstimateBoxes(const EstimateBoxes& b) {
+  // As the menu command refuses: the dialog may stay open after its vehicle's run is gone.
+  if (!CommandAllowed(MenuCommand::CalcEstimate)) return {false, EstimateField::None};
   S.EstCDAdjust = ToFlag(b.EstCDAdjust);
   S.EstBHPAdjust = ToFlag(b.EstBHPAdjust);
   S.EstMUAdjust = ToFlag(b.EstMUAdjust);

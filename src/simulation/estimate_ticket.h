@@ -39,8 +39,9 @@ struct EstimateCheck {
   EstimateField refused = EstimateField::None;  // the control to correct, its message shown
 };
 
-// OK's checks in order; the first refusal shows its message (title "Estimate horsepower") and
-// stores nothing beyond the adjust switches. A blank or zero time is not given; a time below 0
+// OK's checks in order; the first refusal shows its message and stores nothing beyond the
+// adjust switches. Without a completed run (RunDone False) OK refuses as the menu command does,
+// storing nothing; the other refusals have the title "Estimate horsepower". A blank or zero time is not given; a time below 0
 // is refused. When accepted, the targets (speeds in m/s), attempts and tolerance are stored,
 // and the analysis time is raised to the smallest even number of seconds above the slower of
 // the target and the last run at a distance whose trap speed is a target. A raise beyond the

@@ -2,11 +2,16 @@
 // command resets, and what it leaves alone (the history ring, the engine curves).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "files/baseline.h"
+#include "files/example_command.h"
+#include "files/example_vehicles.h"
 #include "files/file_commands.h"
 #include "files/open_pattern.h"
 #include "power/engine_analyser_import.h"
@@ -251,6 +256,44 @@ TEST_F(FileCommands, CurveIconTipsComeFromTheTrimmedTitles) {
             std::tuple("Power curve for Gas", "Power curve with one stage of nitrous", "Power curve for Big shot"));
   S.PowerDescript = {"", "", ""};
   EXPECT_EQ(CurveIconTip(2), "Power curve with two stages of nitrous");
+}
+
+// Every command that brings in a vehicle closes Launch Information and the estimate dialog with
+// the data windows; the estimate dialog's unload sets CancelFlag, which must not stop the entry.
+TEST_F(FileCommands, EachLoadClosesTheRunSetUpAndTheEstimateAndRunsItsWholeEntry) {
+  InitExampleCatalogue();
+  const std::pair<const char*, std::function<void()>> loads[] = {
+      {"New", FileNew},
+      {"Open Complete Vehicle", [this] { FileVehicle(test::GoldenPair(folder, "CAR"), folder.file("CAR.VCD")); }},
+      {"Open Chassis",
+       [this] {
+         windows.answers = {{test::GoldenPair(folder, "BODY")}};
+         FileChassis();
+       }},
+      {"Example",
+       [this] {
+         windows.exampleKey = "WESTFLD";
+         FileExample();
+       }},
+      {"Reload Baseline Data", FileBaseline},
+  };
+  for (const auto& [name, load] : loads) {
+    SCOPED_TRACE(name);
+    std::vector<std::string> closed;
+    FileWindows.UnloadForm = [&closed](const std::string& form) {
+      closed.push_back(form);
+      if (form == "frmEstimate") S.CancelFlag = 1;  // as the open estimate dialog's unload does
+    };
+    int entries = 0;
+    Hooks.EnterPowerCurve = [&entries](Integer, Integer) { ++entries; };
+    SetFormOpener(EntryForm::Chassis, [&entries] { ++entries; });
+    windows.exits = 0;
+    load();
+    for (const char* form : {"frmDataLaunch", "frmEstimate"})
+      EXPECT_EQ(std::count(closed.begin(), closed.end(), form), 1) << form;
+    EXPECT_GT(entries, 0);
+    EXPECT_EQ(std::tuple(windows.exits, S.CancelFlag), std::tuple(0, 0));
+  }
 }
 
 }  // namespace

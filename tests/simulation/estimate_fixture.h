@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/commands.h"
@@ -38,6 +39,12 @@ class EstimateUi : public ScriptedUi {
   bool retry = false;
   std::function<void()> afterAttempt;  // once per attempt, as its bar is drawn
   std::function<void()> onResults;     // as the results window shows
+  std::function<void()> nextEvents;    // once, as pending window events next run
+
+  void DoEvents() override {
+    ScriptedUi::DoEvents();
+    if (const auto events = std::exchange(nextEvents, nullptr)) events();
+  }
 
   void SetEstimateProgress(int attempt) override {
     progress.push_back(attempt);

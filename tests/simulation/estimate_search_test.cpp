@@ -3,10 +3,14 @@
 #include "simulation/estimate_search.h"
 
 #include <cmath>
+#include <memory>
 
 #include "estimate_fixture.h"
+#include "files/baseline.h"
+#include "files/file_commands.h"
 #include "power/scale_power_curve.h"
 #include "simulation/estimate_rules.h"
+#include "simulation/estimate_ticket.h"
 
 namespace kestrelon::test {
 namespace {
@@ -279,6 +283,132 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
         break;
     }
   }
+}
+
+// A target no vehicle reaches compounds its change at each attempt: the search ends at the first
+// attempt that cannot be run, or at a change that leaves a figure no number, with one message
+// and every figure, item and the run as they were before it.
+TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleAsItWas) {
+  struct Case {
+    const char* what;
+    bool grip;
+    Single time;  // s; 0: the run's own
+    Single mph;
+  };
+  for (const Case& c : {Case{"a quarter mile in 1 s at 400 mph", false, 1, 400},
+                        Case{"the same with grip", true, 1, 400},
+                        Case{"a trap speed past every number", false, 0, 1e30f}}) {
+    SCOPED_TRACE(c.what);
+    S = SharedState{};
+    RunExample();
+    S.Est1320time = c.time > 0 ? c.time : S.Time1320ft;
+    S.Est1320speed = c.mph * S.SpeedFactor;
+    Allow(false, c.grip, true, false);
+    S.EstNumber = 20;
+    const Quantities before = Quantities::Now();
+    const ShownRun runBefore = ShownRun::Now();
+    const VehicleTable items = S.VehicleData;
+    ui.asked.clear();
+    EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Stopped);
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].title),
+              std::tuple("This vehicle cannot be simulated: check its weight, power and gearing",
+                         "Performance Calculator"));
+    EXPECT_EQ(ui.resultsShown, 0);
+    EXPECT_TRUE(Quantities::Now() == before);
+    EXPECT_EQ(S.VehicleData, items);
+    EXPECT_TRUE(ShownRun::Now() == runBefore);
+    EXPECT_EQ(S.RunDone, True);
+  }
+}
+
+// The estimate dialog left open across a load: its OK refuses as the menu command does, and no
+// run of the vehicle before comes back.
+TEST_F(EstimateSearch, WithoutACompletedRunOKRefusesAndNoEarlierRunComesBack) {
+  struct Case {
+    const char* what;
+    std::function<void()> load;
+  };
+  const Case loads[] = {
+      {"another example, entered, not run", [] { EnterExampleAutomatically(1); }},
+      {"the example before, after a search that finished", [] { EnterExampleAutomatically(3); }},
+      {"New with its curve entry cancelled",
+       [] {
+         Hooks.EnterPowerCurve = [](Integer, Integer) { S.LoadFailed = True; };
+         FileNew();
+       }},
+  };
+  for (const Case& c : loads) {
+    SCOPED_TRACE(c.what);
+    S = SharedState{};
+    RunExampleAutomatically(3);  // the turbo nitrous bike, run
+    TicketOfLastRun();
+    if (c.what == loads[1].what) {
+      EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Finished);
+    }
+    S.DataSaved = True;
+    c.load();
+    ASSERT_EQ(S.RunDone, False);
+    const RunTable points = S.RunResults;
+    ui.asked.clear();
+    ui.resultsShown = 0;
+    EstimateBoxes ticket;
+    ticket.Est1320time = "13.5";
+    ticket.EstBHPAdjust = true;
+    std::tie(ticket.EstNumber, ticket.EstError) = std::tuple("20", "2");
+    if (AcceptEstimateBoxes(ticket).accepted) EstimatePowerSearch();  // as the dialog's OK
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].style, ui.asked[0].title),
+              std::tuple("Simulation has not yet been run", Msg::OKOnly | Msg::Question, "Estimate Power"));
+    EXPECT_EQ(ui.resultsShown, 0);
+    EXPECT_EQ(S.RunDone, False);
+    EXPECT_TRUE(S.RunResults == points);
+    // Nor does the search start from a run that is not the vehicle's.
+    EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Stopped);
+    EXPECT_EQ(std::tuple(S.RunDone, ui.asked.size()), std::tuple(False, 1u));
+  }
+}
+
+// Window events between two attempts meet the vehicle as it was before the search, and a load
+// among them ends the search, which then touches nothing of the vehicle brought in.
+TEST_F(EstimateSearch, ALoadBetweenTwoAttemptsChangesNothingOfEitherVehicle) {
+  RegisterDataForms();
+  EnterExampleAutomatically(3);  // the bike, kept as the baseline
+  const auto bike = std::make_unique<SharedState>(S);
+  S = SharedState{};
+  RunExample();  // the Westfield, run
+  S.BaselineVehicleData = bike->VehicleData;
+  S.BaselinePowerCurve = bike->PowerCurve;
+  S.BaselineEngineSummary = bike->EngineSummary;
+  S.BaselineRevLimitIndex = bike->RevLimitIndex;
+  S.Est1320time = S.Time1320ft * 1.1f;  // a ticket no change reaches
+  S.Est1320speed = S.Speed1320ft * S.SpeedFactor * 1.1f;
+  Allow(true, true, true, false);
+
+  // The bike as Reload Baseline Data brings it in over the Westfield.
+  const auto westfield = std::make_unique<SharedState>(S);
+  FileBaseline();
+  const Quantities bikeLoaded = Quantities::Now();
+  const VehicleTable bikeItems = S.VehicleData;
+  ASSERT_NE(bikeLoaded.cd, westfield->AeroCD);
+  S = *westfield;
+
+  const Quantities westfieldBefore = Quantities::Now();
+  bool metTheVehicleBefore = false;
+  ui.afterAttempt = [&] {
+    if (ui.progress.size() != 2) return;
+    ui.nextEvents = [&] {
+      metTheVehicleBefore = Quantities::Now() == westfieldBefore;  // what a save would write
+      FileBaseline();
+    };
+  };
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Cancelled);
+  EXPECT_TRUE(metTheVehicleBefore);
+  EXPECT_EQ(ui.progress, (std::vector<int>{1, 2}));
+  EXPECT_EQ(ui.resultsShown, 0);
+  EXPECT_TRUE(Quantities::Now() == bikeLoaded);
+  EXPECT_EQ(S.VehicleData, bikeItems);
+  EXPECT_EQ(S.RunDone, False);
 }
 
 }  // namespace

@@ -68,6 +68,11 @@ void Form::Show() {
   ShowWithModality(holdsInput ? Qt::ApplicationModal : Qt::NonModal);
 }
 
+void Form::HoldInputWhenShown(bool hold) {
+  holdsInput_ = hold;
+  if (isVisible()) Show();
+}
+
 void Form::ShowModal() {
   Load();
   if (!loaded_) return;

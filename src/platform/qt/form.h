@@ -105,8 +105,9 @@ class Form : public QWidget {
   virtual void Form_Unload() {}
 
   // The window takes the program's input whenever it shows, waited for or not (a run's
-  // progress, beneath which the run goes on).
-  void HoldInputWhenShown() { holdsInput_ = true; }
+  // progress, beneath which the run goes on), until told to give it back; a window already
+  // shown takes or gives it back at once, shown again with its new modality.
+  void HoldInputWhenShown(bool hold = true);
 
   void CentreOnScreen();
   void PlaceAt(Long top, Long left);

@@ -13,6 +13,7 @@
 
 #include "core/settings.h"
 #include "core/state.h"
+#include "entry/entry_chain.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
@@ -219,6 +220,8 @@ QLineEdit* frmDataLaunch::BoxOf(LaunchField field) const {
 void frmDataLaunch::LaunchCalculateButton_Click() {
   if (!Ready && S.AutoAccept == False) return;
   if (S.Calculating != False) return;  // one run at a time; the run lets clicks through
+  // The checks that opened the dialog: a curve or vehicle entered since may still be waiting.
+  if (!RunSimulationReady()) return;
   LaunchBoxes boxes = ReadBoxes();
   const LaunchCheck check = AcceptLaunchSetup(boxes);
   if (!check.accepted) {

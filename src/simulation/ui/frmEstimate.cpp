@@ -110,8 +110,9 @@ void frmEstimate::Form_Load() {
 
 void frmEstimate::showEvent(QShowEvent* event) {
   Form::showEvent(event);
-  // A window restored from the taskbar keeps what was typed.
-  if (!event->spontaneous()) Fill();
+  // A window restored from the taskbar keeps what was typed; one shown again to hold the
+  // input for its search keeps what OK has just stored.
+  if (!event->spontaneous() && !searching_) Fill();
 }
 
 void frmEstimate::Fill() {
@@ -198,15 +199,19 @@ void frmEstimate::OKButton_Click() {
 
   searching_ = true;
   stopRequested_ = false;
+  // The search lets window events through after each attempt: none but this dialog's own
+  // Cancel, Escape and close box may act on the vehicle meanwhile (a load, a data form, a run).
+  HoldInputWhenShown();
   const EstimateEnd end = EstimatePowerSearch([this] { return stopRequested_; });
   searching_ = false;
   // A close asked for while the results window was up still closes the dialog.
-  if (end == EstimateEnd::Retry && !stopRequested_) {
+  const bool retry = end == EstimateEnd::Retry && !stopRequested_;
+  if (!retry) Unload();
+  HoldInputWhenShown(false);
+  if (retry) {
     ClearProgress();
     EstProgress->hide();
     Fill();
-  } else {
-    Unload();
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // "Estimate Power": the timing ticket the racer measured, what may be adjusted, the number of
-// attempts and the tolerance. OK checks them and runs the search with a progress bar; Cancel,
-// Escape or the close box end a running search after its current attempt and close the window.
+// attempts and the tolerance. OK checks them and runs the search with a progress bar, holding
+// the input of every other window meanwhile; Cancel, Escape or the close box end a running
+// search after its current attempt and close the window.
 
 #include "platform/qt/form.h"
 

@@ -72,6 +72,7 @@ class ProgressWindowTest : public RunWindowTest {
     RunWindowTest::SetUp();
     setUi(&watch);
     LoadWestfield();
+    MarkSectionsEntered();
     S.VehicleData[4] = {"", "60", "1.5", "4500", "4"};
     S.CalcRequested = True;
   }

@@ -19,6 +19,7 @@ class LaunchDialogTest : public RunWindowTest {
   void SetUp() override {
     RunWindowTest::SetUp();
     LoadWestfield();
+    MarkSectionsEntered();
     S.VehicleData[4] = {"", "60", "1.5", "4500", "4", "", "", "", "", "", "5", "60ft", "2"};
     S.CalcRequested = True;
     S.RunDone = False;
@@ -169,6 +170,17 @@ TEST_F(LaunchDialogTest, AutoAcceptRunsAtLoadOrShowsTheDialogForCorrection) {
   EXPECT_TRUE(d->isVisible());
   EXPECT_EQ(S.RunDone, False);
   S.AutoAccept = False;
+}
+
+// A dialog left open across a load of a curve still to be entered runs nothing: Calculate checks
+// what its opening checked.
+TEST_F(LaunchDialogTest, CalculateRefusesAVehicleWhoseSectionsAreNotAllEntered) {
+  frmDataLaunch* d = Open();
+  S.EngineEntered = False;
+  QTest::mouseClick(d->LaunchCalculateButton, Qt::LeftButton);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Engine data not yet entered"});
+  EXPECT_TRUE(d->IsLoaded());
+  EXPECT_EQ(S.RunDone, False);
 }
 
 }  // namespace

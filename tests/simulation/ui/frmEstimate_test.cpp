@@ -7,9 +7,14 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "core/commands.h"
 #include "core/window_list.h"
 #include "entry/ui/data_forms.h"
 #include "entry/ui/frmDataAero.h"
+#include "files/example_command.h"
+#include "files/example_vehicles.h"
+#include "files/file_windows.h"
+#include "files/ui/file_command_windows.h"
 #include "platform/qt/spin_button.h"
 #include "power/power_curve.h"
 #include "simulation/launch_setup.h"
@@ -259,6 +264,47 @@ TEST_F(EstimateWindowTest, CancelEscapeOrTheCloseBoxEndTheSearchAndPutTheModelBa
     EXPECT_EQ(S.CancelFlag, 1);
     EXPECT_EQ(std::tuple(S.AeroCD, S.TyreMu, S.EngineSummary[0][2]), std::tuple(cd, mu, peak));
   }
+}
+
+// Without a completed run OK refuses as the menu command does; with one, the dialog holds the
+// program's input while its search runs and gives it back for a Retry.
+TEST_F(EstimateWindowTest, OKRefusesWithoutARunAndHoldsTheInputOnlyWhileItSearches) {
+  Dialog* d = Open();
+  TypeTicketOfLastRun(d);
+  AnswerResults([](frmEstResult* r) { QTest::mouseClick(r->RetryButton, Qt::LeftButton); });
+  S.RunDone = False;
+  QTest::mouseClick(d->OKButton, Qt::LeftButton);
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(std::tie(ui.asked[0].text, ui.asked[0].title),
+            std::tuple("Simulation has not yet been run", "Estimate Power"));
+  EXPECT_TRUE(d->isVisible() && !d->EstProgress->isVisible());
+  EXPECT_EQ(S.Est1320time, 0);  // nothing stored
+
+  S.RunDone = True;
+  QWidget* holding = nullptr;
+  QTimer::singleShot(0, d, [&holding] { holding = QApplication::activeModalWidget(); });
+  QTest::mouseClick(d->OKButton, Qt::LeftButton);
+  EXPECT_EQ(holding, d);
+  ASSERT_TRUE(d->isVisible());
+  EXPECT_EQ(d->windowModality(), Qt::NonModal);
+}
+
+// A load closes the dialog and Launch Information; the dialog's unload does not cancel its entry.
+TEST_F(EstimateWindowTest, ALoadClosesTheDialogAndLaunchInformationAndItsEntryGoesOn) {
+  Dialog* d = Open();
+  Form* launch = Form::Instance("frmDataLaunch");
+  ShowAndPaint(launch);
+  RegisterFileWindows();
+  InitExampleCatalogue();
+  FileWindows.ChooseExample = [] { return std::string("WESTFLD"); };
+  int curvesEntered = 0;
+  Hooks.EnterPowerCurve = [&curvesEntered](Integer, Integer) { ++curvesEntered; };
+  S.DataSaved = True;
+  FileExample();
+  EXPECT_FALSE(d->IsLoaded() || launch->IsLoaded());
+  EXPECT_EQ(std::tuple(curvesEntered, S.CancelFlag), std::tuple(1, 0));
+  FileWindows = FileWindowHooks{};
+  Hooks = CommandHooks{};
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ class RunWindowTest : public ::testing::Test {
     setUi(previous_);
   }
 
+  // Every section a run needs accepted, as the data forms leave a vehicle they have taken.
+  static void MarkSectionsEntered() {
+    for (Integer* entered : {&S.EngineEntered, &S.TransmissionEntered, &S.ChassisEntered, &S.ClutchEntered,
+                             &S.InertiaEntered, &S.TyreEntered, &S.AeroEntered})
+      *entered = True;
+  }
+
   // Shows a window and lets it paint, as a user would see it before typing.
   static void ShowAndPaint(Form* form) {
     form->Show();
