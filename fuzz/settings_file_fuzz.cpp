@@ -1,7 +1,7 @@
 // The settings reader on any store and KESTR.INI (the input's bytes before and after its first
 // NUL); what it reads, written to the store and read again, gives the same settings, apart from
 // what the writer is meant to tidy: folders trimmed, the two delays to three decimals, the two
-// delay switches as -1 times their size.
+// delay switches as -1 times their size. A store that cannot be read is never written.
 #include <cmath>
 #include <cstdlib>
 
@@ -36,6 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   files.Fallbacks = {fuzz::WriteScratch("KESTR.INI", split < bytes.size() ? bytes.substr(split + 1) : "")};
 
   LoadSettings(files);
+  if (Cfg.StoreReadError != 0) {
+    // A store or KESTR.INI that cannot be read (no 8-bit text) is told at exit and kept.
+    fuzz::Check(!SaveSettings(files).ok() && fuzz::ReadWhole(files.Store) == bytes.substr(0, split),
+                "a store that cannot be read is kept as it was");
+    return 0;
+  }
   Settings expected = Cfg;
   expected.DataPath = AsWrittenFolder(expected.DataPath);
   expected.EADataPath = AsWrittenFolder(expected.EADataPath);
