@@ -308,14 +308,16 @@ TEST_F(VehicleLibrary, AFileThatIsNoLibraryOrMayNotBeReadIsLeftAlone) {
            Row{"<KESTRELON a='' b=''> <!--<a><a><a><a><a><a><a><a>--> <![CDATA[<a><a>]]> <?a <a>?> "
                "<b>all</b> <b>all</b> <b>all</b>x<b/>x<b/> <b>x<!----></b> </KESTRELON>", sixteen, tooLarge, 2},
            // Refused before the streaming reader sees them: a document type before the root, after
-           // it, inside it, in UTF-16 with or without its mark, and after a comment holding "<a";
-           // an element one attribute past the bound after markup holding what looks like a tag.
+           // it, inside it, in UTF-16 with or without its mark, after a comment holding "<a", and in
+           // a comment straight after another "<"; an element one attribute past the bound after
+           // markup holding what looks like a tag.
            Row{declared + "<KESTRELON/>", MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON/>" + declared, MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON>" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
            Row{Utf16("<?xml version='1.0' encoding='UTF-16'?><KESTRELON>" + declared + "</KESTRELON>", false, true), MostFileBytes, notLibrary, 0, 0},
            Row{Utf16("<KESTRELON/>" + declared, true, false), MostFileBytes, notLibrary, 0, 0},
            Row{"<KESTRELON><!-- <a b=\" -->" + declared + "</KESTRELON>", MostFileBytes, notLibrary, 0, 0},
+           Row{"<KESTRELON><!-- <<!DOCTYPE a> --></KESTRELON>", MostFileBytes, notLibrary, 0, 0},
            // Read in UTF-16 from the place the declaration ends in its 8-bit text, as the reader would.
            Row{utf16Declaration + std::string(utf16Declaration.size(), ' ') + Utf16("<KESTRELON/>" + declared, false, false),
                MostFileBytes, notLibrary, 0, 0},
