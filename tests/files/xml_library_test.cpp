@@ -474,8 +474,9 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
   for (const std::size_t depth : {32, 33})
     EXPECT_EQ(ParseVehicleLibrary(Repeated(depth, "<KESTRELON>") + Repeated(depth, "</KESTRELON>")) != nullptr, depth == 32);
   // A declaration, a comment and an instruction before a root of as many attributes as the bound
-  // allows, and a CDATA section in it, each holding what looks like a tag of more.
-  const std::string more = " <a" + Attributes(MostLibraryAttributes + 1);
+  // allows, and a CDATA section in it, each holding what looks like a tag of more, after a ">" and
+  // one of each closing mark's characters.
+  const std::string more = " > - ] ? <a" + Attributes(MostLibraryAttributes + 1);
   EXPECT_NE(ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><!--" + more + " --><?a" + more + "?><KESTRELON" +
                                 Attributes(MostLibraryAttributes) + "><![CDATA[" + more + "]]></KESTRELON>"),
             nullptr);
