@@ -84,7 +84,7 @@ TEST_F(PowerTableTest, NegativeTorqueNamesItsRowAndWritesNothing) {
 TEST_F(PowerTableTest, FirstRefusedRowChecksEveryCellAsLeavingItWould) {
   Point(0, 3000, 200);
   Point(90, 5000, 0, 20001);
-  for (const Long rpm : {8500, 50}) {
+  for (const Long rpm : {8001, 99}) {  // just past the curve's top and just below 100 rpm
     Point(40, rpm, 100);
     const RowRefusal refused = FirstRefusedRow(table).value();
     EXPECT_EQ(std::pair(refused.row, refused.cell), std::pair(40, TableCell::RPM));
@@ -92,6 +92,7 @@ TEST_F(PowerTableTest, FirstRefusedRowChecksEveryCellAsLeavingItWould) {
   Point(40, 8000, 13130);  // 20,000 BHP exactly
   EXPECT_EQ(std::string(FirstRefusedRow(table).value().message), "Kestrelon cannot handle that much power");
   Point(90, 0, 0);
+  Point(41, 100, 1);  // the lowest speed the table takes
   EXPECT_EQ(FirstRefusedRow(table), std::nullopt);
 }
 
