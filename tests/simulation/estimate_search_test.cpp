@@ -291,20 +291,22 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
 TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleAsItWas) {
   struct Case {
     const char* what;
-    bool grip;
+    bool drag, grip, power, gearing;
     Single time;  // s; 0: the run's own
     Single mph;
+    int attempts;  // 1: the change no number holds is the last, never run
   };
-  for (const Case& c : {Case{"a quarter mile in 1 s at 400 mph", false, 1, 400},
-                        Case{"the same with grip", true, 1, 400},
-                        Case{"a trap speed past every number", false, 0, 1e30f}}) {
+  for (const Case& c : {Case{"a quarter mile in 1 s at 400 mph", false, false, true, false, 1, 400, 20},
+                        Case{"the same with grip", false, true, true, false, 1, 400, 20},
+                        Case{"a trap speed past every number", false, false, true, false, 0, 1e30f, 20},
+                        Case{"the same in one attempt", false, false, true, false, 0, 1e30f, 1}}) {
     SCOPED_TRACE(c.what);
     S = SharedState{};
     RunExample();
     S.Est1320time = c.time > 0 ? c.time : S.Time1320ft;
     S.Est1320speed = c.mph * S.SpeedFactor;
-    Allow(false, c.grip, true, false);
-    S.EstNumber = 20;
+    Allow(c.drag, c.grip, c.power, c.gearing);
+    S.EstNumber = c.attempts;
     const Quantities before = Quantities::Now();
     const ShownRun runBefore = ShownRun::Now();
     const VehicleTable items = S.VehicleData;
