@@ -25,22 +25,11 @@ struct SavedGears {
 // What the search may change, to tell the model before the search, the one its last run was
 // made with and the one it leaves apart.
 struct SearchedQuantities {
-  Single cd = S.AeroCD, dragFactor = S.AeroDragFactor, mu = S.TyreMu, finalDrive = S.TransFinal;
+  Single cd = S.AeroCD, mu = S.TyreMu, finalDrive = S.TransFinal;
   std::array<Single, GearSlots> overall = S.GearOverall, growth = S.GearGrowthRPM;
   CurveTable curve = S.PowerCurve;
   PeakSummary peaks = S.EngineSummary;
   bool operator==(const SearchedQuantities&) const = default;
-
-  void PutInModel() const {
-    S.AeroCD = cd;
-    S.AeroDragFactor = dragFactor;
-    S.TyreMu = mu;
-    S.TransFinal = finalDrive;
-    S.GearOverall = overall;
-    S.GearGrowthRPM = growth;
-    S.PowerCurve = curve;
-    S.EngineSummary = peaks;
-  }
 };
 
 template <typename Figures>
@@ -153,17 +142,13 @@ void KeepOrRestore(const SavedGears& gears) {
   if (itemsChanged) ui().ShowVehicleData();
 }
 
-// Window events between two attempts meet the vehicle as it was before the search, so that
-// nothing they do (a save, a data form, a load) takes a figure the search is only trying. False
-// when they changed the vehicle or brought in another (its run no longer a completed one): the
-// search then ends and leaves the vehicle as they left it.
-bool LetWindowEventsThrough(const SearchedQuantities& atStart) {
-  const SearchedQuantities trying;
-  atStart.PutInModel();
+// Lets window events through between two attempts (the estimate dialog holds the input, so
+// only its own Cancel should act). False when they changed the vehicle all the same or brought
+// in another (its run no longer a completed one): the search then ends and leaves the vehicle
+// as they left it, putting none of the old one's figures into it.
+bool VehicleKeptThroughWindowEvents(const SearchedQuantities& tried) {
   ui().DoEvents();
-  if (S.RunDone == False || !(SearchedQuantities{} == atStart)) return false;
-  trying.PutInModel();
-  return true;
+  return S.RunDone != False && SearchedQuantities{} == tried;
 }
 
 // A search that ends early leaves the model, and the run the result windows show, as they were.
@@ -225,7 +210,7 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
       return EndEarly(gears, runBefore, EstimateEnd::Stopped);
     }
     ui().SetEstimateProgress(attempt);
-    if (!LetWindowEventsThrough(atStart)) return EstimateEnd::Cancelled;
+    if (!VehicleKeptThroughWindowEvents(ofLastRun)) return EstimateEnd::Cancelled;
     if (stopRequested && stopRequested()) return EndEarly(gears, runBefore, EstimateEnd::Cancelled);
 
     S.EstEighthMile = ToFlag(EighthMileIsReference());

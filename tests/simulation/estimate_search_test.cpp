@@ -371,8 +371,8 @@ TEST_F(EstimateSearch, WithoutACompletedRunOKRefusesAndNoEarlierRunComesBack) {
   }
 }
 
-// Window events between two attempts meet the vehicle as it was before the search, and a load
-// among them ends the search, which then touches nothing of the vehicle brought in.
+// A load among the window events between two attempts ends the search, which then touches
+// nothing of the vehicle brought in.
 TEST_F(EstimateSearch, ALoadBetweenTwoAttemptsChangesNothingOfEitherVehicle) {
   RegisterDataForms();
   EnterExampleAutomatically(3);  // the bike, kept as the baseline
@@ -395,17 +395,10 @@ TEST_F(EstimateSearch, ALoadBetweenTwoAttemptsChangesNothingOfEitherVehicle) {
   ASSERT_NE(bikeLoaded.cd, westfield->AeroCD);
   S = *westfield;
 
-  const Quantities westfieldBefore = Quantities::Now();
-  bool metTheVehicleBefore = false;
   ui.afterAttempt = [&] {
-    if (ui.progress.size() != 2) return;
-    ui.nextEvents = [&] {
-      metTheVehicleBefore = Quantities::Now() == westfieldBefore;  // what a save would write
-      FileBaseline();
-    };
+    if (ui.progress.size() == 2) ui.nextEvents = [] { FileBaseline(); };
   };
   EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Cancelled);
-  EXPECT_TRUE(metTheVehicleBefore);
   EXPECT_EQ(ui.progress, (std::vector<int>{1, 2}));
   EXPECT_EQ(ui.resultsShown, 0);
   EXPECT_TRUE(Quantities::Now() == bikeLoaded);
