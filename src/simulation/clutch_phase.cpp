@@ -52,7 +52,9 @@ Single TimerFraction() {
       else
         F = S.ClutchTimerWeight[k - 1] + (S.ClutchTimerWeight[k] - S.ClutchTimerWeight[k - 1]) *
                                             (S.RunTime - S.ClutchTimerStart[k]) / S.ClutchTimerBuild[k];
-      return (F <= 0 || F > 1) ? 1.0f : F;
+      // A share of 0 leaves the weights out (the springs alone launch); one outside 0..1, or no
+      // number, counts as all of them.
+      return F >= 0 && F <= 1 ? F : 1.0f;
     }
   }
   return 1;

@@ -64,6 +64,14 @@ TEST_F(Clutch, ConverterLocksUpInFirstOnlyPastThePeakTorqueRow) {
   EXPECT_EQ(CapacityAt(1, 0), 0.0f);  // a standing engine turns no converter
 }
 
+TEST_F(Clutch, LockUpTimersLaunchShareOfNoneLeavesTheWeightsOutUntilTheFirstStage) {
+  SetUpClutch("L");
+  S.ClutchTorqueLocked = S.DrivelineSpeed = 75;  // the weights add 75 N m at the curve's top
+  S.ClutchTimerLPercent = 0;
+  S.ClutchTimerStart[1] = 3;
+  EXPECT_FLOAT_EQ(CapacityAt(1, 75), 400);
+}
+
 // Whatever the engine's own torque, a clutch slipping with the engine ahead of the drive line
 // pulls the drive line forward by its capacity and slows the engine by the same amount.
 TEST_F(Clutch, SlippingClutchNeverPullsTheDriveLineBackwards) {
