@@ -16,6 +16,13 @@ Single CurveAt(int column, int row) {
   return S.PowerCurve[column][row];
 }
 
+// A column at a row where it has no point (no torque above 0) reads the no-nitrous column there,
+// so that a stage whose curve starts higher never takes the engine's torque away.
+Single ColumnAt(int column, int row) {
+  const Single torque = CurveAt(column, row);
+  return torque > 0 ? torque : CurveAt(0, row);
+}
+
 // The stage's progression fraction: by time since it came on, or by engine row.
 Single ProgressionFraction(Integer Stage, Integer Row) {
   const NitrousStageRecord& n = S.NitrousStageData[Stage];
@@ -35,7 +42,7 @@ Single ProgressionFraction(Integer Stage, Integer Row) {
 // The nitrous-calculator model of a stage: the base column raised by the power ratio.
 Single CalculatorTorque(Integer Stage, Integer Row, Single P) {
   const int b = std::clamp(static_cast<int>(S.NitrousPCurve[Stage]), 0, CurveColumns - 1);
-  const Single tb = CurveAt(b, Row);
+  const Single tb = ColumnAt(b, Row);
   const Single peak = S.EngineSummary[b][0];
   const Single volEff = peak != 0 ? S.NitrousVolEff[Stage] * tb / peak : 0.0f;
   Single pressure;
@@ -69,10 +76,10 @@ Single EngineTorqueAt(Integer Stage, Integer Row) {
     return CalculatorTorque(Stage, Row, P);
   }
 
-  const Single cs = CurveAt(Stage, Row);
+  const Single cs = ColumnAt(Stage, Row);
   const Single factor = S.NitrousPressureFactor;
   if (n.ProgStage == False) return c0 + factor * (cs - c0);
-  const Single prev = CurveAt(Stage - 1, Row);
+  const Single prev = ColumnAt(Stage - 1, Row);
   if (Row <= n.StartRPM) return prev;
   const Single P = ProgressionFraction(Stage, Row);
   if ((n.FinalRPM > 0 && Row >= n.FinalRPM) || P == 1.0f) return c0 + factor * (cs - c0);

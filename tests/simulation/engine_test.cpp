@@ -116,6 +116,8 @@ TEST_F(RowTorque, PlainStageScalesItsShareWithThePressureFactor) {
     S.NitrousPressureFactor = factor;
     EXPECT_FLOAT_EQ(EngineTorqueAt(1, 50), 100 + factor * 50) << factor;
   }
+  S.PowerCurve[1][50] = 0;  // no point of the stage's own there: the engine's torque
+  EXPECT_FLOAT_EQ(EngineTorqueAt(1, 50), 100);
 }
 
 TEST_F(RowTorque, ProgressiveStagesBuildFromThePreviousColumnByRpmOrByTime) {
