@@ -86,7 +86,7 @@ bool Step(RunContext& __restrict c) {
 
   ThrottlePhase(c);
   RevLimiterPhase(c);
-  // A stalled engine leaves the vehicle to roll on.
+  // A stalled engine turns nothing; the run ends at its next recorded point.
   if (S.EngineSpeed != 0) {
     TyrePhase(c);
     TractionControlPhase(c);
@@ -132,12 +132,14 @@ constexpr Single RunawayEngineSpeed = 2 * CurveTopRow;
 
 // The state each step carries into the next is still made of numbers, and of an engine that
 // still turns on its curve. A model the forms accept can leave them (a weight near the largest
-// single), and its points would record as zeros.
+// single), and its points would record as zeros. An engine that has stalled (a clutch far
+// stronger than it, dragging it down to a standing drive line) stays stalled: every later step
+// only rolls the vehicle on, which is no run either.
 bool RunStateSimulable() {
   for (const Single v : {S.Speed, S.Distance, S.Acceleration, S.EngineSpeed, S.RearWheelSpeed, S.FrontWheelSpeed,
                          S.DrivelineSpeed, S.RearWheelLoad, S.FrontWheelLoad, S.CGHeight, S.ClutchTemp, S.TyreTemp})
     if (!std::isfinite(v)) return false;
-  return S.EngineSpeed <= RunawayEngineSpeed;
+  return S.EngineSpeed != 0 && S.EngineSpeed <= RunawayEngineSpeed;
 }
 
 // A run that ends behind its start line is no run of the vehicle: on the level nothing a vehicle

@@ -36,14 +36,14 @@ namespace {
 constexpr const char* CannotSimulate = "This vehicle cannot be simulated: check its weight, power and gearing";
 
 // Watches the run at every recorded point: the first point at which the state it carries on
-// with is no longer made of numbers, or its engine turns past 40,000 rpm, far off its curve.
+// with is no longer made of numbers, or its engine stalls or turns past 40,000 rpm, off its curve.
 class WatchingUi : public ScriptedUi {
  public:
   int points = 0;
   int firstBroken = -1;
   void SetRunProgress(int) override {
     ++points;
-    if (firstBroken < 0 && (!StateFinite() || S.EngineSpeed > 400)) firstBroken = points;
+    if (firstBroken < 0 && (!StateFinite() || S.EngineSpeed > 400 || S.EngineSpeed == 0)) firstBroken = points;
   }
   static bool StateFinite() {
     for (const Single v : {S.Speed, S.Distance, S.Acceleration, S.EngineSpeed, S.RearWheelSpeed, S.FrontWheelSpeed,
@@ -180,7 +180,7 @@ TEST_F(RandomVehicles, EveryAcceptedVehicleRunsWithNumbersOrStopsWithTheMessage)
     ShowResults();
   }
   // The seeds give both kinds, and enough vehicles the forms accept.
-  EXPECT_GE(ran, 35);
+  EXPECT_GE(ran, 26);
   EXPECT_GE(stopped, 1);
   RecordProperty("ran", ran);
   RecordProperty("stopped", stopped);

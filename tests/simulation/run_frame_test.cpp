@@ -175,13 +175,13 @@ TEST_F(RunFrame, EndOfRunRefreshesTheGraphOrOpensTheDisplayOptionsAndNoRunRunsIn
   EXPECT_EQ(seam.simDisplayShown, 1);
 }
 
-TEST_F(RunFrame, StalledEngineKeepsSteppingToTheEnd) {
+TEST_F(RunFrame, StalledEngineEndsTheRunWithTheMessage) {
   test::LoadWestfield(2);
   S.LaunchRPM = 0;
-  CalculatePerformance(0);
-  EXPECT_EQ(S.PointCount, 1000);
-  EXPECT_EQ(S.Distance, 0.0f);
-  EXPECT_TRUE(AllFinite());
+  CalculatePerformance(1);
+  ASSERT_EQ(std::tuple(seam.progress, seam.asked.size()), std::tuple(std::vector<int>{1}, 1u));  // at point 1
+  EXPECT_EQ(std::tuple(seam.asked[0].text, S.RunDone),
+            std::tuple("This vehicle cannot be simulated: check its weight, power and gearing", False));
 }
 
 // A clutch that carries nothing for the first half second: resistance and drag only hold the
