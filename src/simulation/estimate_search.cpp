@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "files/power_file.h"
 #include "platform/ui_seam.h"
 #include "power/scale_power_curve.h"
 #include "simulation/calculate_performance.h"
@@ -37,7 +38,7 @@ bool AllFinite(const Figures& figures) {
   return std::all_of(figures.begin(), figures.end(), [](Single v) { return std::isfinite(v); });
 }
 
-// Every figure the search may change is still a number.
+// Every figure the search may change is still a number, and the curve one a power file holds.
 bool SearchedFiguresFinite() {
   if (S.EstCDAdjust != False && !(std::isfinite(S.AeroCD) && std::isfinite(S.AeroDragFactor))) return false;
   if (S.EstMUAdjust != False && !std::isfinite(S.TyreMu)) return false;
@@ -48,7 +49,7 @@ bool SearchedFiguresFinite() {
     for (int c = 0; c <= HighestCurveColumnInUse(); ++c) {
       if (!AllFinite(S.EngineSummary[c])) return false;
       for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j)
-        if (!std::isfinite(S.PowerCurve[c][j])) return false;
+        if (!PowerFileHolds(S.PowerCurve[c][j])) return false;
     }
   }
   return true;
@@ -219,7 +220,7 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     // The last attempt changes the model too, without running it: the results show the last
     // run's ticket beside the model as that change leaves it.
     ApplyEstimateChange(ChooseEstimateChange(ratios));
-    // A target no vehicle reaches drives a figure past every number.
+    // A target no vehicle reaches drives a figure past every number, or the curve past any engine's.
     if (!SearchedFiguresFinite()) {
       TellCannotBeSimulated();
       return EndEarly(gears, runBefore, EstimateEnd::Stopped);

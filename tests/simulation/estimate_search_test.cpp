@@ -286,7 +286,7 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
 }
 
 // A target no vehicle reaches compounds its change at each attempt: the search ends at the first
-// attempt that cannot be run, or at a change that leaves a figure no number, with one message
+// attempt that cannot be run, or at a change past every number or any engine's, with one message
 // and every figure, item and the run as they were before it.
 TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleAsItWas) {
   struct Case {
@@ -299,7 +299,8 @@ TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleA
   for (const Case& c : {Case{"a quarter mile in 1 s at 400 mph", false, false, true, false, 1, 400, 20},
                         Case{"the same with grip", false, true, true, false, 1, 400, 20},
                         Case{"a trap speed past every number", false, false, true, false, 0, 1e30f, 20},
-                        Case{"the same in one attempt", false, false, true, false, 0, 1e30f, 1}}) {
+                        Case{"the same in one attempt", false, false, true, false, 0, 1e30f, 1},
+                        Case{"a curve past any engine's in one attempt", false, false, true, false, 0.2f, 400, 1}}) {
     SCOPED_TRACE(c.what);
     S = SharedState{};
     RunExample();
