@@ -199,6 +199,10 @@ TEST_F(EstimateSearch, CancelBetweenAttemptsEndsTheSearchWithTheModelPutBack) {
   EXPECT_TRUE(Quantities::Now() == before);
   EXPECT_TRUE(ShownRun::Now() == runBefore);
   EXPECT_EQ(S.CalcRequested, True);
+  ui.progress.clear();  // window events that drop the run (a load of the same figures) end it too
+  ui.afterAttempt = [&] { ui.nextEvents = [] { S.RunDone = False; }; };
+  EXPECT_EQ(EstimatePowerSearch(), EstimateEnd::Cancelled);
+  EXPECT_EQ(ui.progress, std::vector<int>{1});
 }
 
 // When the attempts run out the last attempt still makes its change: the results window shows
@@ -300,10 +304,14 @@ TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleA
                         Case{"the same with grip", false, true, true, false, 1, 400, 20},
                         Case{"a trap speed past every number", false, false, true, false, 0, 1e30f, 20},
                         Case{"the same in one attempt", false, false, true, false, 0, 1e30f, 1},
-                        Case{"a curve past any engine's in one attempt", false, false, true, false, 0.2f, 400, 1}}) {
+                        Case{"a curve past any engine's in one attempt", false, false, true, false, 0.2f, 400, 1},
+                        Case{"drag past every number", true, false, false, false, 1, 1e-30f, 1},
+                        Case{"grip past every number", false, true, false, false, 1e-30f, 0, 20},
+                        Case{"gearing past every number", false, false, false, true, 0, 3e38f, 1}}) {
     SCOPED_TRACE(c.what);
     S = SharedState{};
     RunExample();
+    S.GearGrowthRPM[2] = 8000;  // a tyre that would grow, from 8000 rpm in second
     S.Est1320time = c.time > 0 ? c.time : S.Time1320ft;
     S.Est1320speed = c.mph * S.SpeedFactor;
     Allow(c.drag, c.grip, c.power, c.gearing);
