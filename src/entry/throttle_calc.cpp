@@ -77,8 +77,12 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
     if (t.UseThrottle) {
       double timer = PlainNumber(t.Timer[i]);
       if (timer < 0) return Refuse("Negative timer is not possible", TStopTimerField, i);
-      if (i > 0 && timer == 0 && S.TStopTimer[i - 1] > 0) {
-        timer = S.ThrottleStepCount;  // a blank stage after a timed one is never reached
+      // A start of 0 after a timed stage, or a blank start after a stage with anything typed in
+      // it, is never reached: the stage before holds to the end of the run.
+      const bool blankAfterUsed = i > 0 && Trim(t.Timer[i]).empty() &&
+                                  !Trim(t.Timer[i - 1] + t.Opening[i - 1] + t.Build[i - 1]).empty();
+      if (i > 0 && ((timer == 0 && S.TStopTimer[i - 1] > 0) || blankAfterUsed)) {
+        timer = S.ThrottleStepCount;
       } else if (i > 0 && timer < S.TStopTimer[i - 1]) {
         return Refuse("Throttle Stop timer cannot be lower than previous timer", TStopTimerField, i);
       }

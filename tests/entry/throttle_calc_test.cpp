@@ -32,6 +32,8 @@ TEST_F(ThrottleStops, BlankStageAfterATimedOneIsNeverReached) {
   EXPECT_EQ(S.ThrottleEntered, True);
   EXPECT_EQ(S.UseThrottleStop, True);
   EXPECT_EQ(S.VehicleData[9][10], "Y");
+  ASSERT_FALSE(AcceptThrottleStops(Timers({"0", "0", "", "", "", ""})));  // typed starts stay as typed
+  EXPECT_EQ(std::tuple(S.TStopTimer[1], S.TStopTimer[2]), std::tuple(0.0f, 2000.0f));
 }
 
 TEST_F(ThrottleStops, RefusalsNameTheBoxAndChangeNothing) {
@@ -62,7 +64,7 @@ TEST_F(ThrottleStops, OpeningsAreFractionsWithZeroMeaningFullThrottle) {
   const Single opening[6] = {1, 1, 1, 0.5f, 1, 0.25f};
   for (int i = 0; i < 6; ++i) {
     EXPECT_FLOAT_EQ(S.TStopOpening[i], opening[i]) << i;
-    EXPECT_FLOAT_EQ(S.TStopTimer[i], 0) << i;
+    EXPECT_FLOAT_EQ(S.TStopTimer[i], i == 0 ? 0 : 2000) << i;  // the stages after one typed in
   }
 }
 

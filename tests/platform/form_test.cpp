@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -269,6 +270,14 @@ TEST(FormKeys, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
   form.Show();
   QTest::keyClick(form.windowHandle(), Qt::Key_Return);
   EXPECT_EQ(std::tuple(oks, cancels), std::tuple(2, 1));
+  auto* list = new QComboBox(&form);  // Enter in an open drop-down list only chooses, Esc only closes it
+  list->addItems({"A", "B"});
+  list->show();
+  for (const auto keys : {std::vector{Qt::Key_Down, Qt::Key_Return}, std::vector{Qt::Key_Escape}}) {
+    list->showPopup();
+    for (const auto key : keys) QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), key);
+  }
+  EXPECT_EQ(std::tuple(list->currentIndex(), oks, cancels, form.isVisible()), std::tuple(1, 2, 1, true));
   form.Unload();
 }
 

@@ -96,6 +96,21 @@ TEST_F(PowerTableTest, FirstRefusedRowChecksEveryCellAsLeavingItWould) {
   EXPECT_EQ(FirstRefusedRow(table), std::nullopt);
 }
 
+// Leaving a cell fills the other (runs) only where it should; 20,000 BHP, the last two in KW / N m.
+TEST_F(PowerTableTest, LeavingACellFillsTheOtherOnlyWhereItShould) {
+  using C = TableCell;
+  const std::tuple<TablePoint, TableCell, bool, const char*> cases[] = {
+      {{3000, 0.5f, 0}, C::Power, true, nullptr}, {{3000, 20000, 0}, C::Power, true, nullptr},
+      {{3000, 100, 0}, C::Torque, false, nullptr}, {{3000, 100, 0.5f}, C::Power, false, nullptr},
+      {{3000, 100, 0.5f}, C::Torque, true, nullptr}, {{3000, 14924, 0}, C::Power, true, TooMuchPowerText},
+      {{8000, 0, 17814}, C::Torque, true, TooMuchTorqueText}};
+  for (int i = 0; const auto& [point, cell, ran, refusal] : cases) {
+    if (i++ == 5) table.TorqueFactor = TableTorqueFactorNm, table.PowerFactor = TablePowerFactorKW;
+    const CellCheck check = CheckCell(table, point, cell);
+    EXPECT_EQ(std::tuple(check.ran, check.refusal), std::tuple(ran, refusal)) << i;
+  }
+}
+
 TEST_F(PowerTableTest, UnitRoundTripGivesTheRowsBack) {
   Point(0, 3000, 250.5f, 143.1f);
   Point(1, 50, 9, 9);  // not in use: emptied

@@ -29,7 +29,8 @@ class ActiveWindowKeeper : public QObject {
         if (watched->isWindowType()) {
           QWidget* window = WidgetOf(static_cast<QWindow*>(watched));
           if (window && !window->isVisible()) {
-            PassOn(window, event);
+            // A drop-down list or menu closed by the key has used it up.
+            if (window->windowType() != Qt::Popup) PassOn(window, event);
             return true;
           }
         }

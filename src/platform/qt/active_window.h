@@ -11,7 +11,9 @@
 //     through, to the window the racer works in: the window that holds the program's input,
 //     else the visible window activated last. A window shown again meanwhile keeps it, and one
 //     the desktop has activated meanwhile (or another program's) is left with it;
-//   - a key that reaches a hidden window goes to that window instead.
+//   - a key that reaches a hidden window goes to that window instead, but for a drop-down list
+//     or menu the key itself closed (Enter in an open list only chooses the item, Esc only
+//     closes the list).
 // A window that hides while it is the active one needs nothing: the toolkit stops holding it as
 // the active one as it hides, and the window system chooses the next.
 
