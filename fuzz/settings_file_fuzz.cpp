@@ -1,7 +1,9 @@
 // The settings reader on any store and KESTR.INI (the input's bytes before and after its first
 // NUL); what it reads, written to the store and read again, gives the same settings, apart from
 // what the writer is meant to tidy: folders trimmed, the two delays to three decimals, the two
-// delay switches as -1 times their size. A store that cannot be read is never written.
+// delay switches as -1 times their size. A store that cannot be read is never written, nor one
+// that lacks a key while KESTR.INI cannot be read. A value the store could not read back the
+// same is not written: the key keeps what the store held.
 #include <cmath>
 #include <cstdlib>
 
@@ -37,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   LoadSettings(files);
   if (Cfg.StoreReadError != 0) {
-    // A store or KESTR.INI that cannot be read (no 8-bit text) is told at exit and kept.
+    // A store that cannot be read (no 8-bit text), or that lacks a key of a KESTR.INI that
+    // cannot be read, is told at exit and kept.
     fuzz::Check(!SaveSettings(files).ok() && fuzz::ReadWhole(files.Store) == bytes.substr(0, split),
                 "a store that cannot be read is kept as it was");
     return 0;
@@ -50,6 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The two delay switches are written as their size and read back negated.
   expected.UseDelay = static_cast<Integer>(-std::abs(expected.UseDelay));
   expected.UseHandicap = static_cast<Integer>(-std::abs(expected.UseHandicap));
+  // A line end would cut the value and make its tail a line of its own.
+  Cfg.LastChassis += "\n[Data]\nDUnits=Z";
   fuzz::Check(SaveSettings(files).ok(), "the settings can be written");
 
   Cfg = Settings{};

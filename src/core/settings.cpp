@@ -14,6 +14,7 @@
 
 #include "core/expression.h"
 #include "platform/paths.h"
+#include "platform/windows_1252.h"
 
 namespace kestrelon {
 
@@ -163,11 +164,27 @@ T WholeOrDefault(std::string_view text, const char* defaultText) {
   return *StoredWhole<T>(defaultText);
 }
 
-IniFile ReadFirstExisting(const std::vector<std::string>& paths, std::size_t mostBytes) {
+std::string FirstExisting(const std::vector<std::string>& paths) {
   std::error_code ec;
   for (const auto& path : paths)
-    if (!path.empty() && std::filesystem::is_regular_file(path, ec)) return IniFile::Read(path, mostBytes);
-  return IniFile();
+    if (!path.empty() && std::filesystem::is_regular_file(path, ec)) return path;
+  return {};
+}
+
+// The store's own text of a key read as text; nothing when it has none, or the absent marker.
+std::optional<std::string> StoredText(const IniFile& store, std::string_view key) {
+  auto stored = store.Get(StoreSection, key);
+  if (stored && *stored == AbsentMarker) return std::nullopt;
+  return stored;
+}
+
+// The store's own switch; nothing when it has none, or holds 2, which stands for "not stored",
+// or a text that is no whole number.
+std::optional<Long> StoredSwitch(const IniFile& store, std::string_view key) {
+  const auto stored = store.Get(StoreSection, key);
+  const auto n = stored ? StoredWhole<Long>(*stored) : std::nullopt;
+  if (n == 2) return std::nullopt;
+  return n;
 }
 
 // KESTR.INI lines are read as the profile functions read them: blanks around the value and one
@@ -226,6 +243,12 @@ std::string SavedText(const Key& key) {
       key.field);
 }
 
+// A failed save's result, its description naming the file it is about.
+FileWriteResult NamingFile(FileWriteResult result, const std::string& path) {
+  if (!result.ok()) result.description += "\r\nSettings file " + PathText(path);
+  return result;
+}
+
 }  // namespace
 
 SettingsFiles DefaultSettingsFiles() {
@@ -239,12 +262,21 @@ SettingsFiles DefaultSettingsFiles() {
 }
 
 SettingsStore::SettingsStore(const SettingsFiles& files)
-    : store_(files.Store.empty() ? IniFile() : IniFile::Read(files.Store, files.MostBytes)),
-      fallback_(ReadFirstExisting(files.Fallbacks, files.MostBytes)) {}
+    : storePath_(files.Store), fallbackPath_(FirstExisting(files.Fallbacks)),
+      store_(storePath_.empty() ? IniFile() : IniFile::Read(storePath_, files.MostBytes)),
+      fallback_(fallbackPath_.empty() ? IniFile() : IniFile::Read(fallbackPath_, files.MostBytes)) {}
+
+int SettingsStore::StoreReadError() const {
+  if (const int error = store_.ReadError()) return error;
+  const bool holdsEveryKey = std::all_of(std::begin(Keys), std::end(Keys), [&](const Key& key) {
+    return key.kind == Kind::Boolean ? StoredSwitch(store_, key.name).has_value()
+                                     : StoredText(store_, key.name).has_value();
+  });
+  return holdsEveryKey ? 0 : fallback_.ReadError();
+}
 
 std::string SettingsStore::ReadSetting(std::string_view key, std::string_view defaultText) const {
-  if (auto stored = store_.Get(StoreSection, key); stored && *stored != AbsentMarker)
-    return *stored;
+  if (auto stored = StoredText(store_, key)) return *stored;
   auto text = FallbackText(fallback_, key);
   if (!text || text->empty()) return std::string(defaultText);
   if (text->size() > FallbackTextLimit) text->resize(FallbackTextLimit);
@@ -253,11 +285,7 @@ std::string SettingsStore::ReadSetting(std::string_view key, std::string_view de
 }
 
 Integer SettingsStore::ReadSettingBool(std::string_view key) const {
-  // 2 stands for "not stored"; a text that is no whole number counts the same.
-  if (const auto stored = store_.Get(StoreSection, key)) {
-    const auto n = StoredWhole<Long>(*stored);
-    if (n && *n != 2) return ToFlag(*n != 0);
-  }
+  if (const auto n = StoredSwitch(store_, key)) return ToFlag(*n != 0);
   if (const auto text = FallbackText(fallback_, key)) {
     if (const auto n = StoredWhole<Long>(*text)) return ToFlag(*n != 0);
   }
@@ -271,16 +299,18 @@ void LoadSettings(const SettingsFiles& files) {
   // their pixel values.
   Cfg.DebugMode = ToFlag(store.ReadSetting("Debug", "") == "True");
   Cfg.StoreReadError = store.StoreReadError();
+  Cfg.StoreReadFile = Cfg.StoreReadError ? store.StoreReadFile() : std::string();
 }
 
 FileWriteResult SaveSettings(const SettingsFiles& files) {
   // Without a home folder there is no folder to keep the store in.
   if (files.Store.empty()) return FileError(ENOENT);
   // A store that is there but could not be read, at start or now, is kept: rewriting it would
-  // lose every place, font, colour and folder it holds.
-  if (Cfg.StoreReadError != 0) return FileAccessError(Cfg.StoreReadError);
+  // lose every place, font, colour and folder it holds. So is one that lacked a key at start
+  // while KESTR.INI, which would have given it, could not be read.
+  if (Cfg.StoreReadError != 0) return NamingFile(FileAccessError(Cfg.StoreReadError), Cfg.StoreReadFile);
   IniFile store = IniFile::Read(files.Store, files.MostBytes);
-  if (const int error = store.ReadError()) return FileAccessError(error);
+  if (const int error = store.ReadError()) return NamingFile(FileAccessError(error), files.Store);
   // In the order they are read, except that the run graph's two trace keys follow the listing
   // window's place.
   const auto isTraceKey = [](const Key& key) {
@@ -293,7 +323,7 @@ FileWriteResult SaveSettings(const SettingsFiles& files) {
       for (const auto& trace : Keys)
         if (isTraceKey(trace)) store.Set(StoreSection, trace.name, SavedText(trace));
   }
-  return store.Write(files.Store, files.MostBytes);
+  return NamingFile(store.Write(files.Store, files.MostBytes), files.Store);
 }
 
 }  // namespace kestrelon

@@ -83,10 +83,11 @@ struct Settings {
   Integer ShowLogo = True;
   std::string SplashImage;  // empty = the built-in picture
   Integer DebugMode = False;  // from the key "Debug", read only
-  // Why the store, or else KESTR.INI, could not be read at start (the system's error number),
-  // else 0. The store is then not written at exit: the racer's settings are never replaced by
-  // the defaults read instead.
+  // Why the store, or else KESTR.INI while the store lacked a key it would give, could not be
+  // read at start (the system's error number), else 0; and the file. The store is then not
+  // written at exit: the racer's settings are never replaced by the defaults read instead.
   int StoreReadError = 0;
+  std::string StoreReadFile;
 
   bool operator==(const Settings&) const = default;
 };
@@ -114,11 +115,16 @@ class SettingsStore {
   // True (-1) or False (0). A value of 2, or one that is not a number, counts as absent; a key
   // found nowhere is True.
   Integer ReadSettingBool(std::string_view key) const;
-  // Why the store, or else KESTR.INI, could not be read; else 0. Either gives defaults that the
-  // store, once written, would keep in front of what the racer had.
-  int StoreReadError() const { return store_.ReadError() ? store_.ReadError() : fallback_.ReadError(); }
+  // Why the store could not be read; else why KESTR.INI could not be read while the store
+  // lacks a key the exit writes (KESTR.INI would give it); else 0. Either gives defaults that
+  // the store, once written, would keep in front of what the racer had. Once the store holds
+  // every key, KESTR.INI gives nothing the exit writes.
+  int StoreReadError() const;
+  // The file StoreReadError is about.
+  const std::string& StoreReadFile() const { return store_.ReadError() ? storePath_ : fallbackPath_; }
 
  private:
+  std::string storePath_, fallbackPath_;
   IniFile store_;
   IniFile fallback_;
 };
@@ -128,7 +134,7 @@ void LoadSettings(const SettingsFiles& files = DefaultSettingsFiles());
 // Writes every key except Debug to the store, making its missing folders for the user alone.
 // Not ok when the store could not be written (it would pass the bound, EFBIG, among others), or
 // is there but could not be read now or at start (the old store is then left as it was), or when
-// there is no folder to keep it in.
+// there is no folder to keep it in. The description then names the file after the reason.
 FileWriteResult SaveSettings(const SettingsFiles& files = DefaultSettingsFiles());
 
 }  // namespace kestrelon

@@ -32,6 +32,14 @@ std::optional<std::string> VehicleNameOf(const std::string& path) {
   return VehicleNameOfFile(path);
 }
 
+// The path a file was found by, from the working folder when it names none: a later start
+// from another folder finds the file again by it, as by a path a dialog gives.
+std::string FoundPath(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path found = std::filesystem::absolute(path, ec);
+  return ec ? path : found.string();
+}
+
 // The power file that the last load or save paired with this vehicle file name: kept when the
 // vehicle is saved again under the same name and the power file shares its stem.
 std::string PairedPowerFile(const std::string& vehiclePath) {
@@ -95,7 +103,7 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
   const std::string start = Cfg.LastChassis.empty() ? Cfg.DataPath : Cfg.LastChassis;
   if (!direct) S.VehicleFileName = OpenFileDialog("*.WCD", "Select Vehicle data", start);
   if (!S.VehicleFileName.empty()) {
-    Cfg.LastChassis = S.VehicleFileName;
+    Cfg.LastChassis = FoundPath(S.VehicleFileName);
     LoadVehicleFile(S.VehicleFileName);
     rejected = S.LoadFailed != False;
     if (auto name = VehicleNameOf(S.VehicleFileName)) S.VehicleName = *name;
@@ -118,7 +126,7 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
     }
   }
   if (!S.PowerFileName.empty()) {
-    Cfg.LastPower = S.PowerFileName;
+    Cfg.LastPower = FoundPath(S.PowerFileName);
     S.RevLimitIndex = 0;  // the limit comes from this vehicle's curve and texts alone
     LoadPowerFile(S.PowerFileName);
     rejected = rejected || S.LoadFailed != False;

@@ -228,6 +228,7 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  if (value.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) return;
   for (Change& change : changes_)
     if (SameName(change.section, section) && SameName(change.key, key)) {
       change.value = value;

@@ -30,6 +30,9 @@ class IniFile {
   // The text after the "=" of the first line with this key in this section; nothing if absent.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   // Replaces the key's value, or adds the key (and its section) after the section's last key.
+  // A value that would not be read back the same is not set, and the key keeps what the file
+  // holds: a NUL byte makes the file unreadable, a line end cuts the value and makes its tail a
+  // line of its own.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   // Writes the whole file through the whole-file commit, so that a failed write leaves the old

@@ -192,7 +192,7 @@ TEST_F(SettingsTest, AFailedSaveAndAStoreThatCouldNotBeReadLeaveTheOldStore) {
                                           std::tuple(Fs::ReadCall, EINVAL, std::string("Not a regular file"))}) {
     Fs fs({{call, 1}}, error);
     const FileWriteResult saved = SaveSettings(files);
-    EXPECT_EQ(std::tie(saved.error, saved.description), std::tie(error, told));
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(error, told + "\r\nSettings file " + files.Store));
     EXPECT_EQ(FileText(files.Store), "[Data]\nPUnits=M\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "config/Kestrelon"), {}), 1);
   }
@@ -217,7 +217,7 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
     }
     EXPECT_EQ(Cfg.PUnits, bound < text.size() || outOfMemory ? "I" : "M") << bound;
     const FileWriteResult saved = SaveSettings(files);
-    EXPECT_EQ(std::tie(saved.error, saved.description), std::tie(error, told));
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(error, told + ("\r\nSettings file " + files.Store)));
     EXPECT_EQ(FileText(files.Store), text);
   }
   // Nor can a store or KESTR.INI that is no 8-bit text: UTF-16 either way round, with its mark
@@ -238,8 +238,17 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
       LoadSettings(files);
       const FileWriteResult saved = SaveSettings(files);
       EXPECT_EQ(std::tuple(Cfg.PUnits, saved.error, saved.description, FileText(path), std::filesystem::exists(files.Store)),
-                std::tuple("I", EILSEQ, SystemErrorText(EILSEQ), bytes, !fallback));
+                std::tuple("I", EILSEQ, SystemErrorText(EILSEQ) + "\r\nSettings file " + path, bytes, !fallback));
     }
+  }
+  // An unreadable KESTR.INI keeps the store only while it leaves KESTR.INI a key (the marker, 2, no number).
+  Cfg = Settings{};
+  ASSERT_TRUE(SaveSettings(files).ok());
+  const std::string complete = FileText(files.Store);
+  for (const std::string line : {"", "PUnits=zXcVbNm\n", "ShowLogo=2\n", "ShowLogo=x\n"}) {
+    dir.Write("config/Kestrelon/Kestrelon.ini", "[Data]\n" + line + complete.substr(7));  // the first line of a key counts
+    LoadSettings(files);
+    EXPECT_EQ(SaveSettings(files).ok(), line.empty()) << line;
   }
 }
 
@@ -312,7 +321,7 @@ TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNeitherWaitedOnNorWrittenOver) {
     }
     EXPECT_EQ(Cfg.PUnits, "M");
     const FileWriteResult saved = SaveSettings(files);
-    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(EINVAL, "Not a regular file"));
+    EXPECT_EQ(std::tie(saved.error, saved.description), std::tuple(EINVAL, "Not a regular file\r\nSettings file " + files.Store));
     EXPECT_TRUE(fs::is_fifo(fs::status(files.Store)));
     EXPECT_EQ(fs::is_symlink(files.Store), throughLink);
   }

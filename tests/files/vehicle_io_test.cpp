@@ -276,6 +276,12 @@ TEST_F(VehicleIo, OpeningAVehicleLeftBesideItsNamesPutsItsFilesBackFirst) {
   EXPECT_EQ(std::tuple(S.VehicleFileName, S.PowerFileName), std::tuple(folder.file("CAR.WCD"), folder.file("CAR.VCD")));
   EXPECT_EQ(test::TempFolder::read(folder.file("CAR.VCD")), test::TempFolder::read(test::ReferenceFile("golden.vcd")));
   EXPECT_FALSE(std::filesystem::exists(folder.file("CAR.WCD.old~")));
+  // Named from the working folder, as on the command line, they are remembered by their whole path.
+  const std::filesystem::path kept = std::filesystem::current_path();
+  std::filesystem::current_path(folder.file(""));
+  LoadVehicleAndPower("CAR.WCD", "CAR.VCD");
+  std::filesystem::current_path(kept);
+  EXPECT_EQ(std::tie(Cfg.LastChassis, Cfg.LastPower), std::tuple(folder.file("CAR.WCD"), folder.file("CAR.VCD")));
 }
 
 TEST_F(VehicleIo, AReadOnlyVehicleFileIsRefusedAsADirectWriteWouldBe) {

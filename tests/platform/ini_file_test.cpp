@@ -49,6 +49,9 @@ TEST(IniFile, AValueReadsTheSameAfterItIsWrittenBackWhateverItsLineEnd) {
     IniFile file = IniFile::Read(dir.Write("a.ini", text));
     EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B")), std::tuple("1", "2")) << text;
     file.Set("One", "C", "3");
+    file.Set("One", "C", "9\n[One]\nA=9");  // not read back the same: not set
+    file.Set("One", "A", "9\r");
+    file.Set("One", "B", std::string("9\0", 2));
     ASSERT_TRUE(file.Write(dir / "b.ini").ok());
     file = IniFile::Read(dir / "b.ini");
     EXPECT_EQ(std::tuple(file.Get("One", "A"), file.Get("One", "B"), file.Get("One", "C")), std::tuple("1", "2", "3")) << text;

@@ -278,7 +278,7 @@ TEST_F(ExitQuestions, SettingsThatCannotBeKeptAreToldOnceAndTheProgramStillEnds)
     EXPECT_FALSE(another.IsLoaded());
     ASSERT_EQ(scripted.asked.size(), 2u) << told;
     EXPECT_EQ(std::tie(scripted.asked[1].text, scripted.asked[1].style, scripted.asked[1].title),
-              std::tuple(told, Msg::OKOnly | Msg::Critical, "Kestrelon"));
+              std::tuple(told + ("\r\nSettings file " + store), Msg::OKOnly | Msg::Critical, "Kestrelon"));
   }
 }
 
