@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/state.h"
+#include "entry/clutch_calc.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
 #include "power/curve_graph_scale.h"
@@ -57,6 +58,7 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;
+  RecalcClutchFigures();
   graph.AcceptPending = false;
   if (!graph.AcceptFromF2) {
     graph.RangeMark1 = graph.RangeMark2 = 0;

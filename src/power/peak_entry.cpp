@@ -5,7 +5,7 @@
 #include "core/state.h"
 #include "core/units.h"
 #include "platform/ui_seam.h"
-#include "simulation/clutch_capacity.h"
+#include "entry/clutch_calc.h"
 
 namespace kestrelon {
 
@@ -119,9 +119,7 @@ PeakEntryBox DeriveMissing(bool noNitrous, Figures& f) {
 void Store(const PeakEntryTexts& texts, Single unitFactor, bool noNitrous, const Figures& f) {
   const Integer oldSpan = S.MaxRPMIndex;
   S.MaxRPMIndex = f.maxRPMIndex;
-  if (noNitrous && S.ClutchEntered != False && S.ClutchUseSpec != False &&
-      S.MaxRPMIndex != oldSpan)
-    CalcClutchCapacity();
+  if (noNitrous && S.MaxRPMIndex != oldSpan) RecalcClutchFigures();
   S.MaxBHP = f.maxBHP;
   S.PowerMaxPower = CInt(f.maxBHP);
   if (noNitrous) S.LaunchTemp = f.launchTemp;
