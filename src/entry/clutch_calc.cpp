@@ -321,4 +321,10 @@ Verdict AcceptClutch(ClutchEntry& e) {
   return refusal;
 }
 
+void RecalcClutchFigures() {
+  if (S.ClutchEntered == False || S.EngineEntered == False) return;
+  ClutchEntry e = LoadClutchEntry();
+  AcceptClutch(e);
+}
+
 }  // namespace kestrelon

@@ -32,4 +32,10 @@ Verdict ClutchDefaults(ClutchEntry& e, std::string_view workingCode);
 // specification). A refusal changes nothing in the model.
 Verdict AcceptClutch(ClutchEntry& e);
 
+// Works the clutch's figures out again from the vehicle as it now stands (the capacities of the
+// mechanical specification, a converter's coefficients, a slider's capacities), as the clutch
+// OK of its stored texts does when the vehicle is opened, writing what that OK writes. Nothing
+// before the clutch and the engine are entered; a refusal leaves the figures as they were.
+void RecalcClutchFigures();
+
 }  // namespace kestrelon

@@ -4,7 +4,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/ui_seam.h"
-#include "simulation/clutch_capacity.h"
+#include "entry/clutch_calc.h"
 #include "simulation/gear_shift.h"
 
 namespace kestrelon {
@@ -293,9 +293,6 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   return std::nullopt;
 }
 
-void FollowPrimaryRatio(const GearsEntry& e) {
-  if (S.ClutchEntered && S.TransPrimary != e.OldPrimaryRatio && S.ClutchUseSpec)
-    CalcClutchCapacity();
-}
+void FollowPrimaryRatio(const GearsEntry&) { RecalcClutchFigures(); }
 
 }  // namespace kestrelon

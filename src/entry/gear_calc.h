@@ -81,8 +81,8 @@ class GearingValues {
   Integer powerShift_;
 };
 
-// After an accepted OK: a clutch worked out from its specification follows a changed primary
-// ratio.
+// After an accepted OK the clutch's figures follow the drive line: the primary ratio, and the
+// nitrous stage of top gear.
 void FollowPrimaryRatio(const GearsEntry& entry);
 
 }  // namespace kestrelon

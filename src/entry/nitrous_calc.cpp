@@ -2,6 +2,7 @@
 
 #include "core/program_title.h"
 #include "core/state.h"
+#include "entry/clutch_calc.h"
 #include "entry/model_snapshot.h"
 #include "entry/nitrous_power_calc.h"
 #include "platform/ui_seam.h"
@@ -218,6 +219,7 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
   vd[9][20] = e.RunPressure;
 
   S.NitrousEntered = True;
+  RecalcClutchFigures();  // the stages in force in first and top gear
   return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/settings.h"
 #include "core/state.h"
+#include "entry/clutch_calc.h"
 #include "entry/entry_chain.h"
 #include "files/file_dialog.h"
 #include "files/file_exists.h"
@@ -96,6 +97,7 @@ void FilePowerEA() {
     TakeReadBackSpan();
     UpdateEngineSummary(S.PowerCurveIndex);
     ClampRevLimit();
+    RecalcClutchFigures();
     S.DataSaved = False;
     S.CalcRequested = True;
   });

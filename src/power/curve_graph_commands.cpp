@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/state.h"
+#include "entry/clutch_calc.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
 #include "power/curve_graph_scale.h"
@@ -13,6 +14,16 @@ namespace kestrelon {
 
 namespace {
 auto& EditedColumn() { return S.PowerCurve[S.PowerCurveIndex]; }
+
+// The column, the span's top and its item as they were when the entry began, with the axis tops.
+void PutBackOriginalCurve() {
+  auto& curve = EditedColumn();
+  for (int row = 1; row <= CurveTopRow; ++row) curve[row] = S.PowerCurveBackup[row];
+  S.MaxRPMIndex = S.PowerMaxRPMIndexBackup;
+  S.VehicleData[6][1] = S.MaxRPMItemBackup;
+  S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
+  S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
+}
 }  // namespace
 
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
@@ -57,6 +68,7 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;
+  RecalcClutchFigures();
   graph.AcceptPending = false;
   if (!graph.AcceptFromF2) {
     graph.RangeMark1 = graph.RangeMark2 = 0;
@@ -79,20 +91,21 @@ void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot) {
 }
 
 void RestoreOriginalCurve() {
-  auto& curve = EditedColumn();
-  for (int row = 1; row <= CurveTopRow; ++row) curve[row] = S.PowerCurveBackup[row];
-  S.MaxRPMIndex = S.PowerMaxRPMIndexBackup;
-  S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
-  S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
+  PutBackOriginalCurve();
+  RecalcClutchFigures();
 }
 
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
-  RestoreOriginalCurve();
+  PutBackOriginalCurve();
   FillPowerCurve(graph, plot);
   // The summary always describes the curve the model holds, whatever an F2 accept or a copy
   // left in it before.
   UpdateEngineSummary(S.PowerCurveIndex);
+  // The rev limit picked in the graph goes too, so that the vehicle's item holds the limit run.
+  S.RevLimitIndex = S.RevLimitIndexBackup;
+  S.VehicleData[9][2] = S.RevLimitItemBackup;
   ClampRevLimit();
+  RecalcClutchFigures();
   S.InputDataPending = False;
   S.DataSequence = False;
 }

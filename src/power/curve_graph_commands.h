@@ -25,11 +25,13 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot);
 // again at once when a run exists and Shift is not held, else goes to the run pre-check.
 void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot);
 
-// The column and MaxRPMIndex as they were when the entry began, with the axis tops for them.
+// The column, MaxRPMIndex and its item as they were when the entry began, with the axis tops for
+// them and the clutch's figures worked out again.
 void RestoreOriginalCurve();
 
-// Cancel: the original curve back, filled, and its summary and the rev limit brought into line
-// with it; the guided entry is abandoned.
+// Cancel: the original curve back, filled, its summary brought into line with it, the rev limit
+// as it was when the entry began and the clutch's figures worked out again; the guided entry is
+// abandoned.
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
 
 // Copies rows 1..MaxRPMIndex and the peak summary of another column into the edited one and

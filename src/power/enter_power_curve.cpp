@@ -80,6 +80,9 @@ void PresetGraph(int column) {
   if (S.PowerMaxPower < S.EngineSummary[column][2])
     S.PowerMaxPower = CInt(S.EngineSummary[column][2]);
   S.PowerMaxRPMIndexBackup = static_cast<Integer>(m);
+  S.MaxRPMItemBackup = S.VehicleData[6][1];
+  S.RevLimitIndexBackup = S.RevLimitIndex;
+  S.RevLimitItemBackup = S.VehicleData[9][2];
   S.GraphRPMTop = (m / 10 + 1) * 1000;
   S.CurvePeakValue = S.PowerMaxPower;
 }

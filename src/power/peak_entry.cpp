@@ -5,7 +5,7 @@
 #include "core/state.h"
 #include "core/units.h"
 #include "platform/ui_seam.h"
-#include "simulation/clutch_capacity.h"
+#include "entry/clutch_calc.h"
 
 namespace kestrelon {
 
@@ -26,6 +26,7 @@ PeakEntryBox Refuse(const std::string& message, PeakEntryBox focus) {
 struct Figures {
   Integer maxRPMIndex = 0;
   Single maxBHP = 0;
+  double itemBHP = 0;  // the whole BHP the vehicle's item keeps
   Single launchTemp = 0;
   Integer maxPRPM = 0, maxTRPM = 0, minRPM = 0;
   Single maxTRQ = 0;
@@ -44,7 +45,10 @@ PeakEntryBox CheckSpanAndPower(const PeakEntryTexts& texts, Single unitFactor, b
   const double w = LeadingNumber(texts.MaxBHP);
   if (w < 1 || w > MaxPeakPower / unitFactor)
     return Refuse("Maximum power out of range", PeakEntryBox::MaxBHP);
-  f.maxBHP = static_cast<Single>(unitFactor * w);
+  const bool kept = texts.MaxBHP == ShownPeakPower(texts.ProposedBHP, unitFactor);
+  const double bhp = kept ? LeadingNumber(texts.ProposedBHP) : unitFactor * w;
+  f.maxBHP = static_cast<Single>(bhp);
+  f.itemBHP = kept || unitFactor == 1 ? std::floor(bhp) : RoundHalfEven(bhp);
   if (noNitrous) {
     f.launchTemp = ParseValueWithUnits(texts.LaunchTemp, "temp");
     if (S.UnitsParseOK != 1)
@@ -116,12 +120,10 @@ PeakEntryBox DeriveMissing(bool noNitrous, Figures& f) {
   return PeakEntryBox::None;
 }
 
-void Store(const PeakEntryTexts& texts, Single unitFactor, bool noNitrous, const Figures& f) {
+void Store(const PeakEntryTexts& texts, bool noNitrous, const Figures& f) {
   const Integer oldSpan = S.MaxRPMIndex;
   S.MaxRPMIndex = f.maxRPMIndex;
-  if (noNitrous && S.ClutchEntered != False && S.ClutchUseSpec != False &&
-      S.MaxRPMIndex != oldSpan)
-    CalcClutchCapacity();
+  if (noNitrous && S.MaxRPMIndex != oldSpan) RecalcClutchFigures();
   S.MaxBHP = f.maxBHP;
   S.PowerMaxPower = CInt(f.maxBHP);
   if (noNitrous) S.LaunchTemp = f.launchTemp;
@@ -130,8 +132,7 @@ void Store(const PeakEntryTexts& texts, Single unitFactor, bool noNitrous, const
   S.MinRPM = f.minRPM;
   S.MaxTRQ = f.maxTRQ;
   if (!Trim(texts.PowerDescript).empty()) S.PowerDescript[S.PowerCurveIndex] = texts.PowerDescript;
-  const double typedBHP = std::floor(unitFactor * LeadingNumber(texts.MaxBHP));
-  S.VehicleData[6][2] = NumText(typedBHP);
+  S.VehicleData[6][2] = NumText(f.itemBHP);
   S.VehicleData[6][1] = texts.MaxRPM;
   S.VehicleData[8][18] = Trim(texts.LaunchTemp);
   S.ErasePower = ToFlag(texts.ErasePower && f.given);
@@ -143,6 +144,11 @@ Single PowerUnitFactorOf(std::string_view powerUnit) {
   return powerUnit == "BHP" ? 1.0f : 1.340183f;
 }
 
+std::string ShownPeakPower(const std::string& bhp, Single powerUnitFactor) {
+  if (powerUnitFactor == 1 || Trim(bhp).empty()) return bhp;
+  return NumText(static_cast<double>(CLng(LeadingNumber(bhp) / powerUnitFactor)));
+}
+
 PeakEntryBox AcceptPeakFigures(PeakEntryTexts& texts, Single powerUnitFactor) {
   const bool noNitrous = S.PowerCurveIndex == 0;
   if (noNitrous && Trim(texts.LaunchTemp).empty()) texts.LaunchTemp = "70c";
@@ -151,7 +157,7 @@ PeakEntryBox AcceptPeakFigures(PeakEntryTexts& texts, Single powerUnitFactor) {
   if (refused == PeakEntryBox::None) refused = CheckSpeeds(texts, noNitrous, f);
   if (refused == PeakEntryBox::None && f.given) refused = DeriveMissing(noNitrous, f);
   if (refused != PeakEntryBox::None) return refused;
-  Store(texts, powerUnitFactor, noNitrous, f);
+  Store(texts, noNitrous, f);
   return PeakEntryBox::None;
 }
 

@@ -1,17 +1,26 @@
 // The built-in examples through the whole entry sequence with automatic acceptance: engine
 // curves, every data form, the clutch timers and the throttle stops, no window shown.
+#include <fstream>
+
 #include "core/commands.h"
+#include "entry/aero_calc.h"
 #include "entry/entry_chain.h"
+#include "entry/gear_calc.h"
+#include "entry/nitrous_calc.h"
 #include "entry/ui/data_forms.h"
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
+#include "files/file_windows.h"
 #include "files/power_file.h"
+#include "files/power_import_commands.h"
 #include "files/temp_folder.h"
 #include "files/text_file.h"
 #include "files/vehicle_file.h"
 #include "platform/qt/form.h"
 #include "platform/qt/text.h"
+#include "power/curve_graph_commands.h"
 #include "power/ui/power_curve_windows.h"
+#include "support/example_entry.h"
 
 namespace kestrelon::test {
 namespace {
@@ -79,6 +88,37 @@ TEST_F(ExamplePass, EveryExampleReadBackFromItsFilesPasses) {
     Pass(0);
     ExpectWholeModelQuietly();
   }
+}
+
+// A change of the weather, the curve, the gears or the nitrous leaves a converter's or a slider's
+// figures in session as the vehicle saved and opened again works them out.
+TEST_F(ExamplePass, ClutchFiguresFollowAChangeAsTheOpenedVehicleHasThem) {
+  TempFolder folder;
+  const std::string vehicle = folder.file("V.WCD"), curve = folder.file("EA.TXT");
+  std::ofstream(curve) << "3000,3000,1\n9000,5000,1\n";
+  FileWindows.ShowFileDialog = [&](const FileDialogLook&) { S.FileDialogResult = curve; };
+  PowerGraphState graph{.GraphReady = true};
+  const std::pair<int, std::function<void()>> roads[] = {
+      {17, [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
+      {17, [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {11, FilePowerEA},
+      {11, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
+                FollowPrimaryRatio(g); }},
+      {20, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }}};
+  const auto clutch = [] { return std::tuple(S.ClutchTorqueStatic, S.ClutchTorqueLocked, S.ConverterK); };
+  for (const auto& [row, change] : roads) {
+    S = SharedState{};
+    EnterExampleAutomatically(row);
+    change();
+    const auto inSession = clutch();
+    ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
+    S = SharedState{};
+    LoadVehicleFile(vehicle);
+    LoadPowerFile(PowerFileBeside(vehicle));
+    Pass(0);
+    EXPECT_EQ(clutch(), inSession) << row;
+  }
+  FileWindows = FileWindowHooks{};
 }
 
 }  // namespace

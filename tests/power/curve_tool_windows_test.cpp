@@ -26,6 +26,8 @@
 #include "entry/ui/frmNitrousAdjust.h"
 #include "files/file_windows.h"
 #include "platform/qt/form.h"
+#include "power/curve_mouse_edit.h"
+#include "power/enter_power_curve.h"
 #include "power/superflow_import.h"
 #include "power/ui/frmGraphPower.h"
 #include "power/ui/frmPowerManipulate.h"
@@ -33,6 +35,7 @@
 #include "power/ui/frmSuperFloPower.h"
 #include "power/ui/power_curve_windows.h"
 #include "flat_curve_graph.h"
+#include "support/example_entry.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -232,6 +235,32 @@ TEST_F(CurveToolWindows, MaximumRPMChangeAndTheCloseBox) {
     d.close();  // the close box: nothing is done
   });
   EXPECT_EQ(S.MaxRPMIndex, 92);
+}
+
+// Cancel after a new maximum rpm and a picked rev limit leaves the vehicle as it ran before the
+// graph opened; Original puts back the maximum rpm and the clutch's figures for it.
+TEST_F(CurveToolWindows, CancelLeavesTheVehicleAsItRanBeforeTheGraph) {
+  for (const auto& [row, rpm] : {std::pair{11, "10000"}, std::pair{7, "6000"}}) {  // TFD, Pro Stock
+    S = SharedState{};
+    test::RunExampleAutomatically(row);
+    const auto& d = S.VehicleData;
+    const auto items = [&] { return std::tuple(d[6][1], d[6][8], d[6][9], d[9][2]); };
+    const auto before = std::tuple(S.Time1320ft, S.Speed1320ft, items());
+    EnterPowerCurve(0, 0);
+    graph->Show();
+    Manipulate([&](frmPowerManipulate& m) {
+      m.ManRPM->click();
+      m.MaxRPM->setText(rpm);
+      m.OKButton->click();
+    });
+    graph->PowerOriginal->trigger();
+    EXPECT_EQ(items(), std::get<2>(before));
+    PickRevLimit(75);
+    graph->CancelButton->click();
+    CalculatePerformance(0);
+    CalcTimingPoints();
+    EXPECT_EQ(std::tuple(S.Time1320ft, S.Speed1320ft, items()), before);
+  }
 }
 
 TEST_F(CurveToolWindows, TextEntryWritesTheCurveAndScrollsToABadTorque) {

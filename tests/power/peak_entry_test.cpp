@@ -128,7 +128,11 @@ TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
   texts.MaxBHP = "373";
   EXPECT_EQ(Ok(1.340183f), PeakEntryBox::None);
   EXPECT_NEAR(S.MaxBHP, 499.9, 0.05);
-  EXPECT_EQ(S.VehicleData[6][2], "499");
+  EXPECT_EQ(S.VehicleData[6][2], "500");  // the nearest BHP
+  texts.ProposedBHP = "369";               // shown as 275 kW and left so: the BHP stay
+  texts.MaxBHP = "275";
+  ASSERT_EQ(Ok(1.340183f), PeakEntryBox::None);
+  EXPECT_EQ(S.VehicleData[6][2], "369");
   texts.MaxBHP = "14923";  // above 19999 BHP
   Refused(PeakEntryBox::MaxBHP, "Maximum power out of range", 1.340183f);
 }

@@ -35,9 +35,13 @@ struct CurveState {
   std::string PowerCurveTitle;                            // title of the column under edit
   std::array<Integer, CurveColumns> CurveEntered{False, False, False};
 
-  // The column under edit as it was when its entry began, and the span's top then.
+  // The column under edit as it was when its entry began, and the span's top then, with the
+  // maximum rpm item (6, 1), the rev limit and its item (9, 2).
   std::array<Single, CurveTopRow + 1> PowerCurveBackup{};
   Integer PowerMaxRPMIndexBackup = 0;
+  std::string MaxRPMItemBackup;
+  Integer RevLimitIndexBackup = 0;
+  std::string RevLimitItemBackup;
 
   // Shown torque = stored torque / TorqueUnitDivisor; shown power = BHP / PowerUnitDivisor.
   // They start at 1 so that nothing divides by zero before the first entry sets them.

@@ -79,11 +79,8 @@ void frmPNAData::Form_Load() {
   for (QLineEdit* box : {MaxPRPM, MaxTRPM, MaxTRQ, MinRPM}) box->clear();
   MaxRPM->setText(QText(Trim(S.VehicleData[6][1])));
   // The proposed peak power is held in BHP; a KW display shows it in KW, the unit OK reads.
-  std::string proposed = noNitrous ? S.VehicleData[6][2] : NumText(static_cast<double>(S.PowerMaxPower));
-  if (S.PowerUnit != "BHP" && !Trim(proposed).empty())
-    proposed = NumText(
-        static_cast<double>(CLng(LeadingNumber(proposed) / PowerUnitFactorOf(S.PowerUnit))));
-  MaxBHP->setText(QText(proposed));
+  ProposedBHP = noNitrous ? S.VehicleData[6][2] : NumText(static_cast<double>(S.PowerMaxPower));
+  MaxBHP->setText(QText(ShownPeakPower(ProposedBHP, PowerUnitFactorOf(S.PowerUnit))));
   LaunchTemp->setText(QText(S.VehicleData[8][18]));
   ErasePower->setChecked(false);
   CentreOnScreen();
@@ -122,7 +119,7 @@ void frmPNAData::OKButton_Click() {
                        StdText(MaxPRPM->text()),    StdText(MaxTRPM->text()),
                        StdText(MaxTRQ->text()),     StdText(MinRPM->text()),
                        StdText(LaunchTemp->text()), StdText(PowerDescript->text()),
-                       ErasePower->isChecked()};
+                       ErasePower->isChecked(),     ProposedBHP};
   const PeakEntryBox refused = AcceptPeakFigures(texts, PowerUnitFactor);
   LaunchTemp->setText(QText(texts.LaunchTemp));
   QLineEdit* focus = nullptr;

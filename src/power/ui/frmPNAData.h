@@ -42,6 +42,7 @@ class frmPNAData : public Form {
 
   Single PowerUnitFactor = 1;  // BHP per display power unit
   bool FormPainted = false;    // OK works only once the window has shown
+  std::string ProposedBHP;     // the power the box was filled with, in BHP
 };
 
 }  // namespace kestrelon

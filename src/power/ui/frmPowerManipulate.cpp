@@ -18,7 +18,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
-#include "simulation/clutch_capacity.h"
+#include "entry/clutch_calc.h"
 
 namespace kestrelon {
 
@@ -368,7 +368,7 @@ bool frmPowerManipulate::DecideOperation() {
     if (FieldNumber(HighRPM) == old * 100) HighRPM->setText(NumberText(*row * 100));
     S.MaxRPMIndex = *row;
     S.VehicleData[6][1] = std::to_string(*row * 100);
-    if (S.ClutchEntered != False && S.ClutchUseSpec != False && *row != old) CalcClutchCapacity();
+    if (*row != old) RecalcClutchFigures();
     return true;
   }
   if (ManTorque->isChecked()) {
