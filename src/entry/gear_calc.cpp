@@ -170,6 +170,11 @@ Verdict RecalcGearTable(GearsEntry& e, int gear) {
   return std::nullopt;
 }
 
+void ShowGearSpeeds(GearsEntry& e) {
+  for (int i = 0; i < GearRows; ++i)
+    if (e.OverallCaption[i] != " ") ShowGearRow(e, i);
+}
+
 void LoadGears(GearsEntry& e) {
   e.DisplayRPMIndex = DisplayRPMIndexNow();
   auto& d = S.VehicleData;

@@ -58,6 +58,10 @@ std::string GearSpeedHeading(Integer displayRPMIndex);
 // with the gear count, refusing a ratio that cannot be read.
 Verdict RecalcGearTable(GearsEntry& entry, int gear);
 
+// The speed column again, at the entry's engine speed row and in the units in force, in each row
+// that shows an overall ratio.
+void ShowGearSpeeds(GearsEntry& entry);
+
 void LoadGears(GearsEntry& entry);
 // Leaving a drive-ratio box: the ratio into the model and the table, or its refusal.
 Verdict TransPrimary_LostFocus(GearsEntry& entry);

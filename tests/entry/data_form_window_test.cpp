@@ -181,6 +181,12 @@ TEST_F(DataFormWindow, GearsTableAndUpshiftQuestion) {
   EXPECT_EQ(StdText(f->TransFinal->text()), "17:37");
   TypeAndLeave(f->GearInternal[0], "3.5:1");
   EXPECT_EQ(StdText(f->GearOverall[0]->text()), "7.618:1");
+  // Metric units: at the next paint the speeds follow their heading.
+  const double mph = f->GearSpeed[0]->text().toDouble();
+  Cfg.DUnits = "M";
+  f->update();
+  ASSERT_TRUE(QTest::qWaitFor([f] { return f->GearSpeedLabel->text().startsWith("Km/h"); }));
+  EXPECT_NEAR(f->GearSpeed[0]->text().toDouble(), mph * 1.609, 0.01);
   Type(f->GearInternal[1], "2");
   Type(f->GearRPM[0], "8500");
   seam.answers = {Msg::Cancel};

@@ -120,10 +120,16 @@ void frmDataGears::ShowTexts() {
     SetBoxText(GearChange[i], entry_.Change[i]);
     SetBoxText(GearSec[i], entry_.Sec[i]);
     GearLockup[i]->setChecked(entry_.Lockup[i]);
+  }
+  PowerShiftCheck->setChecked(entry_.PowerShift);
+  ShowTable();
+}
+
+void frmDataGears::ShowTable() {
+  for (int i = 0; i < GearRows; ++i) {
     GearOverall[i]->setText(QText(entry_.OverallCaption[i]));
     GearSpeed[i]->setText(QText(entry_.SpeedCaption[i]));
   }
-  PowerShiftCheck->setChecked(entry_.PowerShift);
 }
 
 void frmDataGears::FillFromModel() {
@@ -140,7 +146,12 @@ void frmDataGears::AfterAccepted() {
 
 void frmDataGears::Painted() {
   entry_.DisplayRPMIndex = DisplayRPMIndexNow();
-  GearSpeedLabel->setText(QText(GearSpeedHeading(entry_.DisplayRPMIndex)));
+  const QString heading = QText(GearSpeedHeading(entry_.DisplayRPMIndex));
+  if (GearSpeedLabel->text() == heading) return;
+  GearSpeedLabel->setText(heading);
+  // New display units or a new top of the curve: the figures follow their heading.
+  ShowGearSpeeds(entry_);
+  ShowTable();
 }
 
 // A blank ratio box leaves its row showing the figures last worked out.

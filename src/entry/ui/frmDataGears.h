@@ -45,6 +45,7 @@ class frmDataGears : public DataForm {
  private:
   void TakeTexts();   // controls -> entry_
   void ShowTexts();   // entry_ -> controls
+  void ShowTable();   // entry_ -> the overall ratio and speed labels
   void ShowDriveRatioRefusal(const Verdict& refusal);
 
   GearsEntry entry_;

@@ -221,12 +221,28 @@ void frmSimDisplay::SetUnitOption(bool imperial, bool metric) {
   SimMetric->setAutoExclusive(true);
 }
 
-void frmSimDisplay::Form_Paint() {
+void frmSimDisplay::ShowUnitsInForce() {
+  unitsShown_ = Cfg.DUnits;
   if (Cfg.DUnits == "M")
     SetUnitOption(false, true);
   else if (Cfg.DUnits == "I")
     SetUnitOption(true, false);
   if (!SimImperial->isChecked() && !SimMetric->isChecked()) SetUnitOption(true, false);
+}
+
+// A choice not yet applied with Display stays until the units in force change.
+void frmSimDisplay::RedrawFromModel() {
+  if (Cfg.DUnits != unitsShown_) ShowUnitsInForce();
+}
+
+void frmSimDisplay::changeEvent(QEvent* event) {
+  Form::changeEvent(event);
+  // A dialog minimised while Setup changed the units follows them as it comes back.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) RedrawFromModel();
+}
+
+void frmSimDisplay::Form_Paint() {
+  ShowUnitsInForce();
   SimDistance->setText(QText(Trim(S.VehicleData[4][8])));
   CheckPerfBox->setChecked(Cfg.ShowPerfBox != False);
   CheckGearChange->setChecked(Cfg.ShowGearShift != False);

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "core/ui/frmsetup.h"
 #include "platform/qt/printer.h"
 #include "results/run_graph_readout.h"
 #include "run_graph_window_fixture.h"
@@ -50,6 +51,14 @@ TEST_F(RunGraphWindowTest, RunEndOpensTheOptionsWhichShowTheGraphThenRunsRedrawI
   EXPECT_FLOAT_EQ(Graph()->Graph().AxisEnd, 8);
   EXPECT_EQ(S.GraphDynRecalc, False);
   EXPECT_TRUE(ui.asked.empty());
+  // Setup's metric units reach the open options: their Display keeps them.
+  frmsetup setup;
+  setup.Load();
+  setup.OptMetric->setChecked(true);
+  setup.OKButton_Click();
+  QApplication::processEvents();
+  Options()->SimOKButton->click();
+  EXPECT_EQ(Cfg.DUnits, "M");
 }
 
 TEST_F(RunGraphWindowTest, ReadOutUnderTheMouse) {
