@@ -141,6 +141,13 @@ TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
     EXPECT_TRUE(item.first >= 1 && item.second >= 1) << item.first << "." << item.second;
     EXPECT_FALSE(notCarried.count(item)) << item.first << "." << item.second;
   }
+  // Each Yes/No item is read from its own text: "y" at an even group + item, so 11 say Yes (the wet clutch too).
+  for (int g = 0; g <= 10; ++g)
+    for (int i = 0; i <= 20; ++i) S.VehicleData[g][i] = (g + i) % 2 ? "N" : "y";
+  S.VehicleData[1][19] = "wet";
+  const std::unique_ptr<XmlDocument> yesNo = ParseVehicleLibrary("<KESTRELON/>");
+  ASSERT_TRUE(ConvertToXmlLibrary(*yesNo, "CAR"));
+  EXPECT_EQ(QString::fromStdString(yesNo->Text()).count(">1<"), 11);
 }
 
 TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {
