@@ -1,7 +1,6 @@
 #include "files/convert_command.h"
 
 #include <cerrno>
-#include <cstdint>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -92,14 +91,13 @@ std::unique_ptr<XmlDocument> OpenLibrary(const std::string& path, std::size_t mo
 
 void SaveLibrary(std::unique_ptr<XmlDocument> doc, const std::string& path, std::size_t mostBytes) {
   const std::string bytes = doc->Text();
-  const std::uint64_t digest = DocumentDigest(*doc);
   // One document alive at a time: the library is let go before its written form is read.
   doc.reset();
-  // The written form must read back as the same library before it may replace the old one; a
-  // form past the bound is refused by the write.
+  // The written form must read back as the same library, one that writes the same text again,
+  // before it may replace the old one; a form past the bound is refused by the write.
   if (bytes.size() <= mostBytes) {
     const std::unique_ptr<XmlDocument> written = ParseVehicleLibrary(bytes);
-    if (!written || DocumentDigest(*written) != digest) {
+    if (!written || written->Text() != bytes) {
       ui().MsgBox(PathText(path) + " could not be written so that it reads back - it has not been changed",
                   Msg::Exclamation, Title);
       return;

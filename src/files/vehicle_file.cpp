@@ -37,9 +37,11 @@ void LoadVehicleFile(const std::string& path) {
   std::string description;
   if (lines) description = TakeFileDescription(*lines, next);
   // A text holding a NUL byte is no 8-bit text: a file saved as UTF-16 holds one beside each
-  // letter. Such a file is invalid, as the power reader finds it.
+  // letter. Nor is a first line that begins with a second byte-order mark (the reader passes
+  // one, and the writer never puts one there). Such a file is invalid, as the power reader finds it.
   const auto holdsNul = [](const std::string& line) { return line.find('\0') != std::string::npos; };
-  if (!lines || lines->size() < next + BodyLines || std::any_of(lines->begin(), lines->end(), holdsNul)) {
+  if (!lines || lines->size() < next + BodyLines || FirstLineStart(lines->front()) > 0 ||
+      std::any_of(lines->begin(), lines->end(), holdsNul)) {
     if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, LoadTitle);
     S.LoadFailed = True;
     return;

@@ -9,8 +9,8 @@
 namespace kestrelon {
 
 // Reads the vehicle file at path into VehicleData. A file that ends before the 200 texts of
-// groups 1..10, or whose texts hold a NUL byte, is rejected with a message; the texts in memory
-// then stay as they were and LoadFailed is set.
+// groups 1..10, whose texts hold a NUL byte, or that begins with two byte-order marks, is
+// rejected with a message; the texts in memory then stay as they were and LoadFailed is set.
 void LoadVehicleFile(const std::string& path);
 
 // The content of a vehicle file holding VehicleData, with DataDescription as its description

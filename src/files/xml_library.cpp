@@ -1,7 +1,6 @@
 #include "files/xml_library.h"
 
 #include <charconv>
-#include <cstdint>
 
 #include "core/settings.h"
 #include "core/state.h"
@@ -289,10 +288,12 @@ std::unique_ptr<XmlDocument> ParseVehicleLibrary(std::string_view bytes, std::si
   // Some malformed markup (a declaration without a proper name) parses but is written back in
   // a form that does not, and an instruction amid an element's text is written with a line break
   // after it that adds to the text at every write: such a library is refused now rather than
-  // saved unreadable or refused at every save. The written form read back is the document kept,
-  // so that only one is ever alive.
-  const std::uint64_t digest = DocumentDigest(*doc);
-  if (!doc->Parse(doc->Text()) || DocumentDigest(*doc) != digest) return nullptr;
+  // saved unreadable or refused at every save. A library that is its own written form (every one
+  // the program saved) reads back as itself. Any other is read again from its written form, which
+  // is then the document kept (so that only one is ever alive) and must write the same text: the
+  // writer shows every element and text, so the two documents hold the same.
+  const std::string written = doc->Text();
+  if (written != bytes && (!doc->Parse(written) || doc->Text() != written)) return nullptr;
   return doc;
 }
 

@@ -141,6 +141,11 @@ TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
     EXPECT_TRUE(item.first >= 1 && item.second >= 1) << item.first << "." << item.second;
     EXPECT_FALSE(notCarried.count(item)) << item.first << "." << item.second;
   }
+  // Each Yes/No item is read from its own text: "y" at an even group + item, so 11 say Yes (the wet clutch too).
+  for (int g = 0; g <= 10; ++g) for (int i = 0; i <= 20; ++i) S.VehicleData[g][i] = (g + i) % 2 ? "N" : "y";
+  S.VehicleData[1][19] = "wet";
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "YESNO"));
+  EXPECT_EQ(QString::fromStdString(doc->Text()).count(">1<"), 11);
 }
 
 TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {
@@ -484,6 +489,9 @@ TEST_F(VehicleLibrary, OnlyAKestrelonRootIsALibrary) {
   EXPECT_NE(ParseVehicleLibrary("<KESTRELON><k:VEHICLE/></KESTRELON>"), nullptr);
   const auto utf8 = ParseVehicleLibrary("<?xml version='1.0' encoding='UTF-8'?><KESTRELON><VEHICLE><Name>\xC3\x81</Name></VEHICLE></KESTRELON>");
   EXPECT_NE(FindVehicle(*utf8, "\xC1"), NoXmlElement);
+  int parses = 0, outlines = 0;  // a library that is its own written form is parsed once
+  MakeXmlDocument = [&] { return std::make_unique<ParseCounted>(parses, outlines); };
+  EXPECT_TRUE(ParseVehicleLibrary("<KESTRELON/>\n") && parses == 1);
 }
 
 TEST(LibraryTexts, NamesAndTorques) {

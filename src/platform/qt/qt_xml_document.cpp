@@ -259,7 +259,8 @@ void QtXmlDocument::RemoveChild(XmlElement parent, XmlElement child) {
 void QtXmlDocument::SetText(XmlElement element, const std::string& text) {
   QDomElement e = At(element);
   while (!e.firstChild().isNull()) e.removeChild(e.firstChild());
-  e.appendChild(doc_.createTextNode(QText(XmlText(text))));
+  // An empty text is no node, as the reader reads it, so the element is written as it reads back.
+  if (const std::string held = XmlText(text); !held.empty()) e.appendChild(doc_.createTextNode(QText(held)));
 }
 
 void UseQtXmlDocument() {
