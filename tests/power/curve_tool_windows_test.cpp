@@ -248,11 +248,7 @@ TEST_F(CurveToolWindows, CancelLeavesTheVehicleAsItRanBeforeTheGraph) {
     const auto before = std::tuple(S.Time1320ft, S.Speed1320ft, items());
     EnterPowerCurve(0, 0);
     graph->Show();
-    Manipulate([&](frmPowerManipulate& m) {
-      m.ManRPM->click();
-      m.MaxRPM->setText(rpm);
-      m.OKButton->click();
-    });
+    Manipulate([&](auto& m) { m.ManRPM->click(); m.MaxRPM->setText(rpm); m.OKButton->click(); });
     graph->PowerOriginal->trigger();
     EXPECT_EQ(items(), std::get<2>(before));
     PickRevLimit(75);

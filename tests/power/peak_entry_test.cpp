@@ -129,10 +129,10 @@ TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
   EXPECT_EQ(Ok(1.340183f), PeakEntryBox::None);
   EXPECT_NEAR(S.MaxBHP, 499.9, 0.05);
   EXPECT_EQ(S.VehicleData[6][2], "500");  // the nearest BHP
-  texts.ProposedBHP = "369";               // shown as 275 kW and left so: the BHP stay
-  texts.MaxBHP = "275";
+  texts.ProposedBHP = "400";               // shown as 298 kW (399.4 BHP) and left so
+  texts.MaxBHP = "298";
   ASSERT_EQ(Ok(1.340183f), PeakEntryBox::None);
-  EXPECT_EQ(S.VehicleData[6][2], "369");
+  EXPECT_EQ(S.VehicleData[6][2], "400");
   texts.MaxBHP = "14923";  // above 19999 BHP
   Refused(PeakEntryBox::MaxBHP, "Maximum power out of range", 1.340183f);
 }
