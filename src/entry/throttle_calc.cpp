@@ -53,6 +53,9 @@ namespace {
 
 // The OK's checks and writes, in order; the caller puts the model back on a refusal.
 Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
+  const auto typedIn = [&t](int stage) {
+    return !Trim(t.Timer[stage] + t.Opening[stage] + t.Build[stage]).empty();
+  };
   for (int i = 0; i < ThrottleStopStages; ++i) {
     // A ":" inside a listed stage's text would shift the later fields of its list.
     auto colon = [&](const std::string& text, ThrottleField field) -> Verdict {
@@ -79,8 +82,7 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
       if (timer < 0) return Refuse("Negative timer is not possible", TStopTimerField, i);
       // A start of 0 after a timed stage, or a blank start after a stage with anything typed in
       // it, is never reached: the stage before holds to the end of the run.
-      const bool blankAfterUsed = i > 0 && Trim(t.Timer[i]).empty() &&
-                                  !Trim(t.Timer[i - 1] + t.Opening[i - 1] + t.Build[i - 1]).empty();
+      const bool blankAfterUsed = i > 0 && Trim(t.Timer[i]).empty() && typedIn(i - 1);
       if (i > 0 && ((timer == 0 && S.TStopTimer[i - 1] > 0) || blankAfterUsed)) {
         timer = S.ThrottleStepCount;
       } else if (i > 0 && timer < S.TStopTimer[i - 1]) {

@@ -32,8 +32,9 @@ TEST_F(ThrottleStops, BlankStageAfterATimedOneIsNeverReached) {
   EXPECT_EQ(S.ThrottleEntered, True);
   EXPECT_EQ(S.UseThrottleStop, True);
   EXPECT_EQ(S.VehicleData[9][10], "Y");
-  ASSERT_FALSE(AcceptThrottleStops(Timers({"0", "0", "", "", "", ""})));  // typed starts stay as typed
+  ASSERT_FALSE(AcceptThrottleStops(Timers({"0", "0", "", "", "", ""})));  // typed starts are read as typed
   EXPECT_EQ(std::tuple(S.TStopTimer[1], S.TStopTimer[2]), std::tuple(0.0f, 2000.0f));
+  EXPECT_FALSE(AcceptThrottleStops(Timers({"0.5", "0", "", "", "", ""})));  // a typed 0 after 0.5 s: 2000 s
 }
 
 TEST_F(ThrottleStops, RefusalsNameTheBoxAndChangeNothing) {

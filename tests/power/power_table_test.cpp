@@ -100,12 +100,12 @@ TEST_F(PowerTableTest, FirstRefusedRowChecksEveryCellAsLeavingItWould) {
 TEST_F(PowerTableTest, LeavingACellFillsTheOtherOnlyWhereItShould) {
   using C = TableCell;
   const std::tuple<TablePoint, TableCell, bool, const char*> cases[] = {
-      {{3000, 0.5f, 0}, C::Power, true, nullptr}, {{3000, 20000, 0}, C::Power, true, nullptr},
-      {{3000, 100, 0}, C::Torque, false, nullptr}, {{3000, 100, 0.5f}, C::Power, false, nullptr},
-      {{3000, 100, 0.5f}, C::Torque, true, nullptr}, {{3000, 14924, 0}, C::Power, true, TooMuchPowerText},
-      {{8000, 0, 17814}, C::Torque, true, TooMuchTorqueText}};
+      {{3000, 0.5f, 0}, C::Power, true, nullptr},     {{3000, 20000, 0}, C::Power, true, nullptr},
+      {{3000, 0, 0}, C::Power, false, nullptr},       {{3000, 100, 0}, C::Torque, false, nullptr},
+      {{3000, 100, 0.5f}, C::Power, false, nullptr},  {{3000, 100, 0.5f}, C::Torque, true, nullptr},
+      {{3000, 14924, 0}, C::Power, true, TooMuchPowerText}, {{8000, 0, 17814}, C::Torque, true, TooMuchTorqueText}};
   for (int i = 0; const auto& [point, cell, ran, refusal] : cases) {
-    if (i++ == 5) table.TorqueFactor = TableTorqueFactorNm, table.PowerFactor = TablePowerFactorKW;
+    if (i++ == 6) table.TorqueFactor = TableTorqueFactorNm, table.PowerFactor = TablePowerFactorKW;
     const CellCheck check = CheckCell(table, point, cell);
     EXPECT_EQ(std::tuple(check.ran, check.refusal), std::tuple(ran, refusal)) << i;
   }
