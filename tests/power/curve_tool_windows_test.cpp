@@ -240,7 +240,8 @@ TEST_F(CurveToolWindows, MaximumRPMChangeAndTheCloseBox) {
 // Cancel after a new maximum rpm and a picked rev limit leaves the vehicle as it ran before the
 // graph opened; Original puts back the maximum rpm and the clutch's figures for it.
 TEST_F(CurveToolWindows, CancelLeavesTheVehicleAsItRanBeforeTheGraph) {
-  for (const auto& [row, rpm] : {std::pair{11, "10000"}, std::pair{7, "6000"}}) {  // TFD, Pro Stock
+  // The Top Fuel dragster's clutch follows the new maximum rpm at once; the Pro Stock car's is typed.
+  for (const auto& [row, rpm, locked] : {std::tuple{11, "10000", "46656.04lb/ft"}, std::tuple{7, "6000", ""}}) {
     S = SharedState{};
     test::RunExampleAutomatically(row);
     const auto& d = S.VehicleData;
@@ -249,6 +250,7 @@ TEST_F(CurveToolWindows, CancelLeavesTheVehicleAsItRanBeforeTheGraph) {
     EnterPowerCurve(0, 0);
     graph->Show();
     Manipulate([&](auto& m) { m.ManRPM->click(); m.MaxRPM->setText(rpm); m.OKButton->click(); });
+    EXPECT_EQ(d[6][9], locked);
     graph->PowerOriginal->trigger();
     EXPECT_EQ(items(), std::get<2>(before));
     PickRevLimit(75);
