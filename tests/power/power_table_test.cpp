@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "core/state.h"
@@ -107,7 +108,9 @@ TEST_F(PowerTableTest, LeavingACellFillsTheOtherOnlyWhereItShould) {
   for (int i = 0; const auto& [point, cell, ran, refusal] : cases) {
     if (i++ == 6) table.TorqueFactor = TableTorqueFactorNm, table.PowerFactor = TablePowerFactorKW;
     const CellCheck check = CheckCell(table, point, cell);
-    EXPECT_EQ(std::tuple(check.ran, check.refusal), std::tuple(ran, refusal)) << i;
+    // The refusal's text, not where it is kept: one message may be held once per file.
+    const auto text = [](const char* s) { return std::string(s ? s : "none"); };
+    EXPECT_EQ(std::tuple(check.ran, text(check.refusal)), std::tuple(ran, text(refusal))) << i;
   }
 }
 
