@@ -230,7 +230,6 @@ Verdict TransPrimary_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, t
 Verdict TransFinal_LostFocus(GearsEntry& e) { return DriveRatio_LostFocus(e, false); }
 
 Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
-  e.OldPrimaryRatio = S.TransPrimary;
   if (auto r = ReadDriveRatio(e.Primary, S.TransPrimary, true, e.RatioErrorCode)) return r;
   if (auto r = ReadDriveRatio(e.Final, S.TransFinal, false, e.RatioErrorCode)) return r;
 

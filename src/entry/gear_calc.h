@@ -38,7 +38,6 @@ struct GearsEntry {
   // questioned: the top of the engine curve, or 100 without a curve.
   Integer DisplayRPMIndex = 100;
   Integer RatioErrorCode = 0;  // of the last ratio read
-  Single OldPrimaryRatio = 0;  // the primary ratio when the OK began
 };
 
 struct RatioReading {
