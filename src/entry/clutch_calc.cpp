@@ -8,6 +8,7 @@
 #include "core/tables.h"
 #include "entry/clutch_spec_calc.h"
 #include "entry/converter_calc.h"
+#include "entry/inertia_calc.h"
 #include "entry/model_snapshot.h"
 #include "simulation/nitrous.h"
 
@@ -309,6 +310,7 @@ Verdict AcceptClutchInOrder(ClutchEntry& e) {
   S.ClutchFocusDone = False;
   WriteBackTexts(e, code, working == "C" || working == "L");
   S.ClutchInertia = S.ClutchDiameter * S.ClutchDiameter * S.ClutchWeight / 4;
+  FollowEngineInertia();
   return std::nullopt;
 }
 

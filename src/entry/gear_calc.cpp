@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "platform/ui_seam.h"
 #include "entry/clutch_calc.h"
+#include "entry/inertia_calc.h"
 #include "simulation/gear_shift.h"
 
 namespace kestrelon {
@@ -297,6 +298,9 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   return std::nullopt;
 }
 
-void FollowPrimaryRatio(const GearsEntry&) { RecalcClutchFigures(); }
+void FollowPrimaryRatio(const GearsEntry&) {
+  RecalcClutchFigures();
+  FollowEngineInertia();
+}
 
 }  // namespace kestrelon

@@ -84,8 +84,8 @@ class GearingValues {
   Integer powerShift_;
 };
 
-// After an accepted OK the clutch's figures follow the drive line: the primary ratio, and the
-// nitrous stage of top gear.
+// After an accepted OK the clutch's figures and the engine-side inertia follow the drive line:
+// the primary ratio, and the nitrous stage of top gear.
 void FollowPrimaryRatio(const GearsEntry& entry);
 
 }  // namespace kestrelon

@@ -13,6 +13,11 @@ Single EngineInertiaOf(Single crankInertia, Single clutchInertia, Single primary
   return crankInertia + clutchInertia / (primaryRatio * primaryRatio);
 }
 
+void FollowEngineInertia() {
+  if (S.InertiaEntered != False)
+    S.EngineInertia = EngineInertiaOf(S.InertiaCrank, S.ClutchInertia, S.TransPrimary);
+}
+
 void LoadInertia(InertiaEntry& e) {
   const auto& d = S.VehicleData[6];
   e.CrankStroke = d[5];

@@ -21,6 +21,10 @@ Single CrankInertiaEstimate(Single stroke, Single mass);
 // (a primary ratio of 0 counts as 1).
 Single EngineInertiaOf(Single crankInertia, Single clutchInertia, Single primaryRatio);
 
+// Once the inertia section is entered, the engine-side inertia follows a new clutch or primary
+// drive at once, as reopening the vehicle works it out, not only at the inertia form's OK.
+void FollowEngineInertia();
+
 void LoadInertia(InertiaEntry& entry);
 // The OK's checks in order; on acceptance the model and the crankshaft texts.
 Verdict AcceptInertia(InertiaEntry& entry);

@@ -116,6 +116,7 @@ TEST_F(Clutch, LockupKeepsTheCapacityAddedAboveStaticAndABlankFinalTimeTakesTheI
   EXPECT_EQ(S.ClutchType, "L");
   EXPECT_NEAR(S.ClutchTorqueLocked, 200 * 1.3567, 0.01);
   EXPECT_FLOAT_EQ(S.ClutchEngageFinal, 0.1f);
+  test::ExpectItems({{6, 8, "400lb/ft"}, {6, 9, "600lb/ft"}});  // each capacity as typed
   e.TorqueLocked = "400lb/ft";
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.ClutchTorqueLocked, 0);

@@ -4,6 +4,7 @@
 
 #include "core/commands.h"
 #include "entry/aero_calc.h"
+#include "entry/clutch_calc.h"
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
 #include "entry/nitrous_calc.h"
@@ -90,8 +91,9 @@ TEST_F(ExamplePass, EveryExampleReadBackFromItsFilesPasses) {
   }
 }
 
-// A change of the weather, the curve, the gears or the nitrous leaves a converter's or a slider's
-// figures in session as the vehicle saved and opened again works them out.
+// A change of the weather, the curve, the gears, the nitrous or the clutch leaves a converter's or
+// a slider's figures and the engine-side inertia in session as the vehicle saved and opened again
+// works them out.
 TEST_F(ExamplePass, ClutchFiguresFollowAChangeAsTheOpenedVehicleHasThem) {
   TempFolder folder;
   const std::string vehicle = folder.file("V.WCD"), curve = folder.file("EA.TXT");
@@ -104,8 +106,11 @@ TEST_F(ExamplePass, ClutchFiguresFollowAChangeAsTheOpenedVehicleHasThem) {
       {11, FilePowerEA},
       {11, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
                 FollowPrimaryRatio(g); }},
-      {20, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }}};
-  const auto clutch = [] { return std::tuple(S.ClutchTorqueStatic, S.ClutchTorqueLocked, S.ConverterK); };
+      {20, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
+      {11, [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
+  const auto clutch = [] {
+    return std::tuple(S.ClutchTorqueStatic, S.ClutchTorqueLocked, S.ConverterK, S.EngineInertia);
+  };
   for (const auto& [row, change] : roads) {
     S = SharedState{};
     EnterExampleAutomatically(row);
