@@ -1,6 +1,7 @@
 #include "entry/converter_calc.h"
 
 #include "core/state.h"
+#include "simulation/engine_torque.h"
 #include "simulation/nitrous.h"
 
 namespace kestrelon {
@@ -14,7 +15,7 @@ constexpr double kLbFtToNm = 1.3567;
 Single AirDensityOrStandard() { return S.AirDensityRatio > 0 ? S.AirDensityRatio : 1.0f; }
 
 Single CorrectedTorqueNm(int column, int row) {
-  return static_cast<Single>(AirDensityOrStandard() * kLbFtToNm * S.PowerCurve[column][row]);
+  return static_cast<Single>(AirDensityOrStandard() * kLbFtToNm * ColumnAt(column, row));
 }
 
 std::optional<ConverterCoefficients> CalcConverterCoefficients(Integer stallRow, Single slip) {

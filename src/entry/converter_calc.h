@@ -12,7 +12,8 @@ namespace kestrelon {
 // The day's air density over standard air; standard (1) until the weather has been entered.
 Single AirDensityOrStandard();
 
-// Engine torque of a curve row in newton-metres, corrected for the day's air.
+// Engine torque of a curve row in newton-metres, corrected for the day's air; a stage's column
+// below its first point reads the engine's own curve, as the run does.
 Single CorrectedTorqueNm(int column, int row);
 
 struct ConverterCoefficients {

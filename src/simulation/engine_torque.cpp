@@ -16,12 +16,14 @@ Single CurveAt(int column, int row) {
   return S.PowerCurve[column][row];
 }
 
-// A column at a row where it has no point (no torque above 0) reads the no-nitrous column there,
-// so that a stage whose curve starts higher never takes the engine's torque away.
+}  // namespace
+
 Single ColumnAt(int column, int row) {
   const Single torque = CurveAt(column, row);
   return torque > 0 ? torque : CurveAt(0, row);
 }
+
+namespace {
 
 // The stage's progression fraction: by time since it came on, or by engine row.
 Single ProgressionFraction(Integer Stage, Integer Row) {

@@ -54,6 +54,8 @@ TEST_F(Converter, UsesTheNitrousStagesInForceInFirstAndTopGear) {
   const auto k = CalcConverterCoefficients(30, 0.03f);
   EXPECT_NEAR(k->StallTorque, 407.01, 1e-3);
   EXPECT_NEAR(k->K, 4.61463, 1e-4);  // the top-gear stage's 500 at row 70
+  S.NitrousSG1 = 1;  // on from first gear, with a curve that starts above the stall row
+  EXPECT_NEAR(CalcConverterCoefficients(30, 0.03f)->StallTorque, 407.01, 1e-3);
 }
 
 }  // namespace
