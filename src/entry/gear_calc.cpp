@@ -298,7 +298,7 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   return std::nullopt;
 }
 
-void FollowPrimaryRatio(const GearsEntry&) {
+void FollowPrimaryRatio() {
   RecalcClutchFigures();
   FollowEngineInertia();
 }

@@ -86,6 +86,6 @@ class GearingValues {
 
 // After an accepted OK the clutch's figures and the engine-side inertia follow the drive line:
 // the primary ratio, and the nitrous stage of top gear.
-void FollowPrimaryRatio(const GearsEntry& entry);
+void FollowPrimaryRatio();
 
 }  // namespace kestrelon

@@ -16,15 +16,6 @@ Single CurveAt(int column, int row) {
   return S.PowerCurve[column][row];
 }
 
-}  // namespace
-
-Single ColumnAt(int column, int row) {
-  const Single torque = CurveAt(column, row);
-  return torque > 0 ? torque : CurveAt(0, row);
-}
-
-namespace {
-
 // The stage's progression fraction: by time since it came on, or by engine row.
 Single ProgressionFraction(Integer Stage, Integer Row) {
   const NitrousStageRecord& n = S.NitrousStageData[Stage];
@@ -66,6 +57,11 @@ Single CalculatorTorque(Integer Stage, Integer Row, Single P) {
 }
 
 }  // namespace
+
+Single ColumnAt(int column, int row) {
+  const Single torque = CurveAt(column, row);
+  return torque > 0 ? torque : CurveAt(0, row);
+}
 
 Single EngineTorqueAt(Integer Stage, Integer Row) {
   const Single c0 = CurveAt(0, Row);

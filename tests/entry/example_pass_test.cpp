@@ -105,7 +105,7 @@ TEST_F(ExamplePass, ClutchFiguresFollowAChangeAsTheOpenedVehicleHasThem) {
       {17, [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
       {11, FilePowerEA},
       {11, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
-                FollowPrimaryRatio(g); }},
+                FollowPrimaryRatio(); }},
       {20, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
       {11, [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
   const auto clutch = [] {

@@ -140,7 +140,7 @@ void frmDataGears::FillFromModel() {
 }
 
 void frmDataGears::AfterAccepted() {
-  FollowPrimaryRatio(entry_);
+  FollowPrimaryRatio();
   atOpen_ = GearingValues{};  // accepted under F2 the form stays open: its Cancel keeps this
 }
 
