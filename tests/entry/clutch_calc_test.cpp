@@ -37,6 +37,7 @@ TEST_F(Clutch, TypeCodesAndAConventionalClutch) {
   e.BiteRPM = "0";
   e.LockupRPM = " ";
   e.AG = "2mm";
+  e.ArmPL = "1in", e.ArmWeight = "20g";  // the specification's texts are kept when it is off
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(std::tuple(S.ClutchType, S.ClutchTorqueLocked, S.ClutchEngageInitialPC, S.ClutchEntered),
             std::tuple("N", 0.0f, 1.0f, True));
@@ -44,7 +45,7 @@ TEST_F(Clutch, TypeCodesAndAConventionalClutch) {
   EXPECT_NEAR(S.ClutchInertia, 0.14635, 1e-4);
   // Rpm texts of zero are stored empty.
   test::ExpectItems({{6, 12, "N"}, {6, 13, "10in"}, {1, 13, "N"}, {1, 19, "Dry"}, {6, 19, "N"},
-                     {5, 15, ""}, {5, 16, ""}, {1, 20, "2mm"}});
+                     {5, 15, ""}, {5, 16, ""}, {1, 20, "2mm"}, {1, 8, "1in"}, {1, 11, "20g"}});
 
   e.Diameter = e.Weight = "";  // a blank size is accepted
   ASSERT_FALSE(AcceptClutch(e));
@@ -160,6 +161,7 @@ TEST_F(Clutch, DefaultsFromTheEngineCurve) {
     return all;
   };
   EXPECT_EQ(defaults("C", {&E::TorqueStatic, &E::TorqueLocked, &E::EngageFinal}), "402.5lb/ft||.75|");
+  EXPECT_EQ(defaults("L", {&E::TorqueLocked}), "525.0lb/ft|");  // half as much again as the strongest stage
   Cfg.PUnits = "M";
   EXPECT_EQ(defaults("C", {&E::TorqueStatic}), "546.1N/m|");
   EXPECT_EQ(defaults("S", {&E::BiteRPM, &E::LockupRPM}), "3500|5000|");
@@ -186,6 +188,8 @@ TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
   e.TorqueStatic = "300lb/ft";
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.VehicleData[1][4], "other");
+  S.VehicleData[1][4] = Tbl.ClutchMaterial[0].FrictionName;  // the first material is a material
+  EXPECT_EQ(LoadClutchEntry().Material, 0);
 }
 
 }  // namespace

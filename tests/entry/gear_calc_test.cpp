@@ -48,8 +48,10 @@ TEST_F(GearCalc, DriveRatiosAndEfficiency) {
     }
   }
   e.Eff = "90";
+  S.TyreGrowthSpeed = 40, S.TyreGrowthDia = 0.8f;  // the tyre's growth speed as engine rpm in each gear
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_FLOAT_EQ(S.TransEff, 0.9f);
+  EXPECT_NEAR(S.GearGrowthRPM[1], S.GearOverall[1] * 40 * 19.0986f / 0.8f, 0.1);
 }
 
 TEST_F(GearCalc, AGapEndsTheGearbox) {
@@ -62,6 +64,7 @@ TEST_F(GearCalc, AGapEndsTheGearbox) {
   e.Internal = {"8", "7", "6", "5", "4", "3", "2", "1"};  // every row: eight gears
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_EQ(S.GearCount, 8);
+  ExpectItems({{10, 11, "2"}, {10, 14, "1"}});  // gears 7 and 8 are kept in group 10
 
   e.Internal = {"3", "2", "2", "", "", "", "", ""};
   ExpectRefusal(AcceptGears(e, false), "Gear 3 is lower than or the same as gear 2",
@@ -95,6 +98,9 @@ TEST_F(GearCalc, UpshiftRows) {
   EXPECT_EQ(S.GearRPM[1], 80);
   e.RPM[0] = "2000";
   EXPECT_EQ(Refused(), "Upshift RPM too low");
+  e.RPM[0] = "", e.RPM[2] = "2000";
+  ExpectRefusal(AcceptGears(e, false), "Upshift RPM too low", GearRPMField + 2);
+  e.RPM[2] = "";
   // Rows that do not fit a 16-bit whole number are refused, F2 or not.
   e.RPM[0] = "3276800";
   EXPECT_EQ(Refused(true), "Upshift RPM higher than Maximum engine RPM");
@@ -133,7 +139,7 @@ TEST_F(GearCalc, StartingGearAndLockups) {
   e.Lockup[1] = true;
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_EQ(S.GearLockup[1], True);
-  ExpectItems({{8, 11, "Y"}, {8, 10, ""}});
+  ExpectItems({{8, 11, "Y"}, {8, 10, ""}, {7, 19, "2"}});
 }
 
 TEST_F(GearCalc, SpeedColumn) {

@@ -73,9 +73,10 @@ TEST_F(ThrottleStops, UnusedStopStoresTextsTrimmedWithoutChecks) {
   ThrottleTexts t;
   t.Opening[0] = " 500 ";
   t.Timer[2] = "3";
+  t.Build[2] = "0.1", t.Build[5] = "0.2";
   t.UseTraction = true;
   ASSERT_FALSE(AcceptThrottleStops(t));
-  test::ExpectItems({{9, 4, "500"}, {9, 13, "3:::"}, {9, 14, ":::"}, {9, 10, ""}, {9, 12, "Y"}});
+  test::ExpectItems({{9, 4, "500"}, {9, 13, "3:::"}, {9, 14, ":::"}, {9, 15, "0.1:::0.2"}, {9, 10, ""}, {9, 12, "Y"}});
   EXPECT_EQ(S.UseThrottleStop, False);
   EXPECT_EQ(S.UseTraction, True);
   EXPECT_FLOAT_EQ(S.TStopOpening[0], 1.0f);
