@@ -323,10 +323,12 @@ Verdict AcceptClutch(ClutchEntry& e) {
   return refusal;
 }
 
-void RecalcClutchFigures() {
-  if (S.ClutchEntered == False || S.EngineEntered == False) return;
+Verdict WorkOutClutchFigures() {
+  if (S.ClutchEntered == False || S.EngineEntered == False) return std::nullopt;
   ClutchEntry e = LoadClutchEntry();
-  AcceptClutch(e);
+  return AcceptClutch(e);
 }
+
+void RecalcClutchFigures() { WorkOutClutchFigures(); }
 
 }  // namespace kestrelon

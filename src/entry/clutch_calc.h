@@ -35,7 +35,11 @@ Verdict AcceptClutch(ClutchEntry& e);
 // Works the clutch's figures out again from the vehicle as it now stands (the capacities of the
 // mechanical specification, a converter's coefficients, a slider's capacities), as the clutch
 // OK of its stored texts does when the vehicle is opened, writing what that OK writes. Nothing
-// before the clutch and the engine are entered; a refusal leaves the figures as they were.
+// before the clutch and the engine are entered; a refusal leaves the model as it was and is
+// returned, unsaid.
+Verdict WorkOutClutchFigures();
+
+// The same for a command that changed what the clutch works from.
 void RecalcClutchFigures();
 
 }  // namespace kestrelon
