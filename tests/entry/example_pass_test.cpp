@@ -129,12 +129,15 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   };
   const Road roads[] = {
       {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
-      {"a shorter curve", {17}, [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"a shorter curve", {17},
+       [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"an Engine Analyser curve", {11}, FilePowerEA},
       {"the primary ratio", {11}, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
                                        FollowPrimaryRatio(); }},
-      {"a nitrous gear", {20}, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
-      {"the clutch's weight", {11}, [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
+      {"a nitrous gear", {20},
+       [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
+      {"the clutch's weight", {11},
+       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {
