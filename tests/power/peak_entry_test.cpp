@@ -113,6 +113,7 @@ TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
   EXPECT_EQ(S.MaxRPMIndex, 80);
 
   // A new top works the clutch out for it at once: the Top Fuel dragster's locked capacity.
+  S = SharedState{};
   RegisterDataForms();
   test::EnterExampleAutomatically(11);
   S.PowerCurveIndex = 0;
