@@ -137,12 +137,12 @@ TEST_F(VehicleFileTest, EveryTextReadsBackAsWrittenWhateverItBeginsWith) {
 TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
   S.VehicleData[2][1] = "98\r\nin";
   S.VehicleData[2][2] = "660kg";
-  S.DataDescription = "two\nlines";
+  S.DataDescription = std::string("two\nlines\0B", 11);  // nor does a NUL make the file unreadable
   ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
   S = SharedState{};
   LoadVehicleFile(folder.file("car.wcd"));
   EXPECT_EQ(std::tie(S.VehicleData[2][1], S.VehicleData[2][2], S.DataDescription),
-            std::tuple("98  in", "660kg", "two lines"));
+            std::tuple("98  in", "660kg", "two lines B"));
 }
 
 // A file the racer may not read, a folder, a FIFO, a file far larger than any vehicle file and
