@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <tuple>
@@ -58,6 +59,17 @@ TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
   });
   EXPECT_EQ(qt.MsgBox("Printer not ready", Msg::RetryCancel | Msg::Exclamation, "Print"),
             Msg::Retry);
+
+  // A question that may be walked away from shows Yes and No only; Esc and its close box answer
+  // Cancel, not No.
+  for (const bool closeBox : {false, true}) {
+    QTimer::singleShot(0, [closeBox] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      EXPECT_FALSE(box->button(QMessageBox::Cancel)->isVisible() || !box->button(QMessageBox::No)->isVisible());
+      closeBox ? void(box->close()) : QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(qt.MsgBox("Would you like to save data first?", Msg::YesNo | Msg::DismissCancels, "Exit"), Msg::Cancel);
+  }
 }
 
 TEST(QtMessageBox, AShortMessageLeavesRoomForTheWholeTitle) {
