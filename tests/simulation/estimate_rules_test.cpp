@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "entry/gear_calc.h"
 
 namespace kestrelon::test {
 namespace {
@@ -89,21 +90,36 @@ TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
   for (const Integer verdict : {Integer{1}, Integer{-1}}) {
     S = SharedState{};
     S.TransFinal = 4;
+    S.TransPrimary = 1;
     S.GearCount = 3;
-    const Single overall[] = {0, 12, 8, 4};
-    for (int g = 1; g <= 3; ++g) {
-      S.GearOverall[g] = overall[g];
-      S.GearGrowthRPM[g] = 10.0f * g;
-    }
+    S.GearInternal = {0, 3, 2, 1};
+    S.TyreGrowthSpeed = 50;
+    S.TyreGrowthDia = 0.8f;
+    WorkOutOverallRatios();
+    const auto growth = S.GearGrowthRPM;
     S.EstGearingHint = verdict;
     const EstimateChange step = ChooseEstimateChange({0.9, 1});
     ApplyEstimateChange(step);
     const Single f = verdict == 1 ? 0.98f : 1.02f;
     EXPECT_FLOAT_EQ(S.TransFinal, 4 * f);
     for (int g = 1; g <= 3; ++g) {
-      EXPECT_FLOAT_EQ(S.GearOverall[g], overall[g] * f) << g;
-      EXPECT_FLOAT_EQ(S.GearGrowthRPM[g], 10.0f * g * f) << g;
+      EXPECT_FLOAT_EQ(S.GearOverall[g], 4 * f * S.GearInternal[g]) << g;
+      EXPECT_FLOAT_EQ(S.GearGrowthRPM[g], growth[g] * f) << g;
     }
+  }
+
+  // A kept figure's text is plain decimal, and each item's reading of it is the figure held.
+  for (const Single v : {1e-12f, 3.560728e-5f, 0.55f, 2.594161f, 123456.7f, 1e12f}) {
+    HoldDragCoefficient(v);
+    HoldGrip(v);
+    HoldFinalDrive(v);
+    const std::string text = KeptItemText(v);
+    EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos) << text;
+    EXPECT_EQ(KeptItemText(S.AeroCD), text);
+    EXPECT_EQ(S.AeroCD, static_cast<Single>(LeadingNumber(text))) << text;
+    EXPECT_EQ(S.TyreMu, S.AeroCD);
+    EXPECT_EQ(S.TransFinal, S.AeroCD);
+    EXPECT_FLOAT_EQ(S.GearOverall[1], 3 * S.TransFinal);
   }
 
   S.AeroArea = 2;
