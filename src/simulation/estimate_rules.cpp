@@ -143,9 +143,7 @@ void ApplyEstimateChange(const EstimateChange& change) {
     case EstimateQuantity::Grip: HoldGrip(static_cast<Single>(S.TyreMu * change.factor)); break;
     case EstimateQuantity::Drag: HoldDragCoefficient(static_cast<Single>(S.AeroCD * change.factor)); break;
     case EstimateQuantity::Power: ScalePowerCurve(static_cast<Single>(change.factor)); break;
-    case EstimateQuantity::Gearing:
-      HoldFinalDrive(S.TransFinal * static_cast<Single>(change.factor));
-      break;
+    case EstimateQuantity::Gearing: HoldFinalDrive(S.TransFinal * static_cast<Single>(change.factor)); break;
     case EstimateQuantity::None: break;
   }
 }

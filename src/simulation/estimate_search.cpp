@@ -22,16 +22,14 @@ namespace {
 
 // What the search puts back beyond its estimate state: every gear's overall ratio and
 // tyre-growth speed (the final drive is kept in EstOrigGearing); and, when power may change, the
-// vehicle's figures and texts with its curves and what is worked out from them, so that a
-// restored power brings back the clutch's figures as they were, not worked out again (which
-// would rewrite texts since changed, such as capacities in another unit).
+// vehicle's figures and texts and the whole-number peak power, so that a restored power brings
+// back the clutch's figures as they were, not worked out again (which would rewrite texts since
+// changed, such as capacities in another unit).
 struct SavedModel {
   std::array<Single, GearSlots> overall{};
   std::array<Single, GearSlots> growth{};
   std::optional<ModelSnapshot> vehicle;
-  CurveTable curve{};
-  PeakSummary peaks{};
-  Integer minRow = 0, maxRow = 0, revLimit = 0, maxPower = 0;
+  Integer maxPower = 0;
 };
 
 // What the search may change, to tell the model before the search, the one its last run was
@@ -72,16 +70,10 @@ std::string& FinalDriveItem() { return S.VehicleData[6][17]; }
 
 void SaveModel(SavedModel& saved) {
   if (S.EstBHPAdjust != False) {
-    for (int c = 0; c <= HighestCurveColumnInUse(); ++c) {
-      for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) S.EstOrigPowerCurve[c][j] = S.PowerCurve[c][j];
-      S.EstOrigEngineSummary[c] = S.EngineSummary[c];
-    }
+    // Every row of every column: a tried curve is stored whole, as its power file gives it back.
+    S.EstOrigPowerCurve = S.PowerCurve;
+    S.EstOrigEngineSummary = S.EngineSummary;
     saved.vehicle.emplace();
-    saved.curve = S.PowerCurve;
-    saved.peaks = S.EngineSummary;
-    saved.minRow = S.MinRPMIndex;
-    saved.maxRow = S.MaxRPMIndex;
-    saved.revLimit = S.RevLimitIndex;
     saved.maxPower = S.PowerMaxPower;
   }
   if (S.EstCDAdjust != False) S.EstOrigCD = S.AeroCD;
@@ -103,11 +95,8 @@ void RestorePower(const SavedModel& saved) {
   S.TransFinal = held.finalDrive;
   S.GearOverall = held.overall;
   S.GearGrowthRPM = held.growth;
-  S.PowerCurve = saved.curve;
-  S.EngineSummary = saved.peaks;
-  S.MinRPMIndex = saved.minRow;
-  S.MaxRPMIndex = saved.maxRow;
-  S.RevLimitIndex = saved.revLimit;
+  S.PowerCurve = S.EstOrigPowerCurve;
+  S.EngineSummary = S.EstOrigEngineSummary;
   S.PowerMaxPower = saved.maxPower;
 }
 
@@ -263,7 +252,8 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     ApplyEstimateChange(change);
     // A target no vehicle reaches drives a figure past every number, or the curve past any
     // engine's, or one the clutch cannot be worked out for.
-    if (!SearchedFiguresFinite() || (change.quantity == EstimateQuantity::Power && !HoldTriedCurve())) {
+    if (!SearchedFiguresFinite() ||
+        (change.quantity == EstimateQuantity::Power && !HoldTriedCurve())) {
       TellCannotBeSimulated();
       return EndEarly(saved, runBefore, EstimateEnd::Stopped);
     }

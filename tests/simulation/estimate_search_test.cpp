@@ -249,9 +249,7 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
       Allow(true, false, true, false);
       S.EstNumber = 8;
     }
-    S.TyreGrowthSpeed = 60;  // a tyre that would grow
-    S.TyreGrowthDia = S.TyreDia * 1.05f;
-    WorkOutGearGrowthRPM();
+    S.GearGrowthRPM[2] = 50;  // a tyre that grows
     S.VehicleData[5][2] = ".55";
     S.DataSaved = True;
     const Quantities before = Quantities::Now();
@@ -314,8 +312,7 @@ TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleA
     SCOPED_TRACE(c.what);
     S = SharedState{};
     RunExample();
-    S.TyreGrowthSpeed = 60;  // a tyre that would grow
-    S.TyreGrowthDia = S.TyreDia * 1.05f;
+    S.TyreGrowthSpeed = 60, S.TyreGrowthDia = S.TyreDia * 1.05f;  // a tyre that would grow
     WorkOutGearGrowthRPM();
     S.Est1320time = c.time > 0 ? c.time : S.Time1320ft;
     S.Est1320speed = c.mph * S.SpeedFactor;
