@@ -159,7 +159,8 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
        [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
-      {"a kept estimate of every quantity", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
+      {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
+      {"a kept estimate of the gearing too", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
       {"the tyre's growth speed", {4},
        [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }}};
   RegisterDataForms();

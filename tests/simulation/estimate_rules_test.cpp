@@ -108,9 +108,7 @@ TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
 
   // A kept figure's text is plain decimal, and each item reads it back as the figure held.
   for (const Single v : {1e-12f, 3.560728e-5f, 2.594161f, 1e12f}) {
-    HoldDragCoefficient(v);
-    HoldGrip(v);
-    HoldFinalDrive(v);
+    for (const auto hold : {HoldDragCoefficient, HoldGrip, HoldFinalDrive}) hold(v);
     const std::string text = KeptItemText(v);
     EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos) << text;
     EXPECT_EQ(std::tuple(KeptItemText(S.AeroCD), S.TyreMu, S.TransFinal),
