@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 
 #include "core/state.h"
 #include "entry/clutch_calc.h"
@@ -21,15 +20,15 @@ namespace kestrelon {
 namespace {
 
 // What the search puts back beyond its estimate state: every gear's overall ratio and
-// tyre-growth speed (the final drive is kept in EstOrigGearing); and, when power may change, the
-// vehicle's figures and texts and the whole-number peak power, so that a restored power brings
+// tyre-growth speed (the final drive is kept in EstOrigGearing); and the vehicle's figures and
+// texts and the whole-number peak power as the search began, so that a restored power brings
 // back the clutch's figures as they were, not worked out again (which would rewrite texts since
 // changed, such as capacities in another unit).
 struct SavedModel {
   std::array<Single, GearSlots> overall{};
   std::array<Single, GearSlots> growth{};
-  std::optional<ModelSnapshot> vehicle;
-  Integer maxPower = 0;
+  ModelSnapshot vehicle;
+  Integer maxPower = S.PowerMaxPower;
 };
 
 // What the search may change, to tell the model before the search, the one its last run was
@@ -73,8 +72,6 @@ void SaveModel(SavedModel& saved) {
     // Every row of every column: a tried curve is stored whole, as its power file gives it back.
     S.EstOrigPowerCurve = S.PowerCurve;
     S.EstOrigEngineSummary = S.EngineSummary;
-    saved.vehicle.emplace();
-    saved.maxPower = S.PowerMaxPower;
   }
   if (S.EstCDAdjust != False) S.EstOrigCD = S.AeroCD;
   if (S.EstMUAdjust != False) S.EstOrigMu = S.TyreMu;
@@ -89,7 +86,7 @@ void SaveModel(SavedModel& saved) {
 // holds them, for their own restore switches to decide.
 void RestorePower(const SavedModel& saved) {
   const SearchedQuantities held;
-  saved.vehicle->Restore();
+  saved.vehicle.Restore();
   SetDragCoefficient(held.cd);
   S.TyreMu = held.mu;
   S.TransFinal = held.finalDrive;
