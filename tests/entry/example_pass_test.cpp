@@ -8,6 +8,7 @@
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
 #include "entry/nitrous_calc.h"
+#include "entry/tyre_calc.h"
 #include "entry/ui/data_forms.h"
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
@@ -21,6 +22,7 @@
 #include "platform/qt/text.h"
 #include "power/curve_graph_commands.h"
 #include "power/ui/power_curve_windows.h"
+#include "simulation/estimate_search.h"
 #include "support/example_entry.h"
 #include "support/run_fingerprint.h"
 
@@ -110,6 +112,23 @@ struct VehicleInSession {
   }
 };
 
+// An estimate from the run to a quarter-mile ticket, adjusting drag, grip, power, gearing: all kept.
+std::function<void()> KeptEstimate(Single et, Single mph, std::array<bool, 4> adjust) {
+  return [=] {
+    struct : ScriptedUi {
+      void ShowEstimateResult() override {
+        S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = False;
+      }
+    } keeping;
+    ScopedUi scoped{keeping};
+    RunAsEntered();
+    S.Est1320time = et, S.Est1320speed = mph * 0.44704f;  // m/s
+    std::tie(S.EstCDAdjust, S.EstMUAdjust, S.EstBHPAdjust, S.EstGearAdjust) =
+        std::tuple(ToFlag(adjust[0]), ToFlag(adjust[1]), ToFlag(adjust[2]), ToFlag(adjust[3]));
+    EstimatePowerSearch();
+  };
+}
+
 std::vector<int> AllExamples() {
   std::vector<int> rows;
   for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) rows.push_back(n);
@@ -137,7 +156,13 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a nitrous gear", {20},
        [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
       {"the clutch's weight", {11},
-       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
+       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
+      {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
+      {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
+      {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
+      {"a kept estimate of the gearing too", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
+      {"the tyre's growth speed", {4},
+       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {
