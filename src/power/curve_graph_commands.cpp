@@ -137,7 +137,7 @@ void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
     PutBackClutchSide(start);
   } else {
     // A form accepted meanwhile keeps its change; the curve's own items go back.
-    for (const auto [group, item] : {std::pair{6, 1}, {6, 2}, {8, 18}, {9, 2}})
+    for (const auto& [group, item] : {std::pair{6, 1}, {6, 2}, {8, 18}, {9, 2}})
       S.VehicleData[group][item] = start.texts[group][item];
   }
   S.PowerCurve = start.curve;

@@ -146,7 +146,7 @@ TEST_F(CurveGraphCommands, NothingRunsBeforeTheGraphIsDrawn) {
 TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   S.PowerCurveIndex = 1;
   S.MinRPMIndex = 30;
-  S.PowerCurve[0][60] = 400;
+  for (int r = 30; r <= 70; ++r) S.PowerCurve[0][r] = 400;  // the span a power file gives back
   S.PowerCurve[1][40] = 500;
   S.PowerCurve[1][60] = 500;
   graph.RangeMark1 = 40;
