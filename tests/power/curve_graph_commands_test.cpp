@@ -203,5 +203,17 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   EXPECT_EQ(std::tuple(c[50], c[CurveTopRow]), std::tuple(0, 55));
 }
 
+// A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it.
+TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
+  TakeVehicleAsFound(S.CurveEntryStart);
+  TakeVehicleAsFound(S.CurveGraphOpening);
+  for (const bool accepted : {false, true}) {
+    S.VehicleData[6][14] = "9kg";
+    S.DataFormsAccepted += accepted;
+    CancelPowerCurve(graph, Recorder());
+    EXPECT_EQ(S.VehicleData[6][14], accepted ? "9kg" : "");
+  }
+}
+
 }  // namespace
 }  // namespace kestrelon
