@@ -149,8 +149,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
        [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
       {"Engine Analyser readings below the top", AllExamples(), [&] {
          std::ofstream(chosen = folder.file("W.TXT")) << "3000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
-         FilePowerEA();
-         chosen = curve; }},
+         FilePowerEA(), chosen = curve; }},
       {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; RecalcClutchFigures(); })},
       {"a top through the peak figures", {12}, graphOK([] {
          PeakEntryTexts t;
@@ -164,8 +163,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a calculated stage on a doubled curve", {3}, graphOK([] {
          NitrousCalcEntry n = LoadNitrousCalcEntry(1);
          n.Capacity = "1300cc", n.PCurve = 0, S.VehicleData[5][19] = "Y";
-         AcceptNitrousCalc(1, n);
-         S.HighRPM = S.MaxRPMIndex * 100;
+         AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
          MultiplyCurve(2); })}};
   RegisterDataForms();
   for (const Road& road : roads) {

@@ -205,8 +205,7 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
 
 // A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it.
 TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
-  TakeVehicleAsFound(S.CurveEntryStart);
-  TakeVehicleAsFound(S.CurveGraphOpening);
+  TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool accepted : {false, true}) {
     S.VehicleData[6][14] = "9kg";
     S.DataFormsAccepted += accepted;
