@@ -1,5 +1,5 @@
 // The description line the file dialog previews, on any bytes; a description as the writers
-// put it reads back as it was given, trimmed.
+// put it reads back as it was given, trimmed (a NUL as the blank they write).
 #include <algorithm>
 
 #include "core/numbers.h"
@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // bytes of a file).
   const std::string typed(bytes.substr(0, std::min<std::size_t>(bytes.find_first_of("\r\n"), 1000)));
   fuzz::WriteScratch("out.WCD", DescriptionLine(typed) + "next line" + LineEnd);
-  fuzz::Check(ReadFileDescription(fuzz::ScratchPath("out.WCD")) == Trim(typed), "a written description reads back");
+  fuzz::Check(ReadFileDescription(fuzz::ScratchPath("out.WCD")) == Trim(fuzz::AsWritten(typed)),
+              "a written description reads back");
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "files/file_description.h"
 
 namespace kestrelon::fuzz {
 
@@ -70,6 +71,11 @@ void FreshModel() {
   (void)tablesBuilt;
   S = SharedState{};
   Cfg = Settings{};
+}
+
+std::string AsWritten(std::string_view text) {
+  const std::string line = FileLine(text);
+  return line.substr(0, line.size() - std::string_view(LineEnd).size());
 }
 
 }  // namespace kestrelon::fuzz

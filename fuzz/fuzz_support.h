@@ -25,6 +25,9 @@ inline void Check(bool holds, const char* what) {
   if (!holds) Fail(what);
 }
 
+// A text as a file's line writer writes it (a NUL as a blank), without the line end.
+std::string AsWritten(std::string_view text);
+
 // The model as the program starts with it, with the reference tables built once.
 void FreshModel();
 

@@ -1,5 +1,6 @@
 // The power file reader on any bytes; a file it accepts, written back and read again, gives the
-// same curves (to the seven digits the file keeps), span, peaks, trimmed titles and description.
+// same curves (to the seven digits the file keeps), span, peaks, trimmed titles and description
+// (a NUL in them written as a blank).
 #include <cmath>
 
 #include "core/numbers.h"
@@ -21,8 +22,9 @@ struct PowerModel {
   std::string description;
 
   static PowerModel Now() {
-    PowerModel m{S.PowerCurve, S.EngineSummary, {}, S.MinRPMIndex, S.MaxRPMIndex, S.PowerMaxPower, S.DataDescription};
-    for (int c = 0; c < CurveColumns; ++c) m.titles[c] = Trim(S.PowerDescript[c]);
+    PowerModel m{S.PowerCurve,   S.EngineSummary, {}, S.MinRPMIndex, S.MaxRPMIndex, S.PowerMaxPower,
+                 Trim(fuzz::AsWritten(S.DataDescription))};
+    for (int c = 0; c < CurveColumns; ++c) m.titles[c] = Trim(fuzz::AsWritten(S.PowerDescript[c]));
     return m;
   }
   bool SameAs(const PowerModel& o) const {
