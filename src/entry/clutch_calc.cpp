@@ -8,8 +8,10 @@
 #include "core/tables.h"
 #include "entry/clutch_spec_calc.h"
 #include "entry/converter_calc.h"
+#include "entry/form_openers.h"
 #include "entry/inertia_calc.h"
 #include "entry/model_snapshot.h"
+#include "platform/ui_seam.h"
 #include "simulation/nitrous.h"
 
 namespace kestrelon {
@@ -329,6 +331,15 @@ Verdict WorkOutClutchFigures() {
   return AcceptClutch(e);
 }
 
-void RecalcClutchFigures() { WorkOutClutchFigures(); }
+void RecalcClutchFigures() {
+  const Verdict refusal = WorkOutClutchFigures();
+  if (!refusal) return;
+  // The change stays; the clutch that no longer fits it is not entered until the racer mends it
+  // in its form, which comes forward with its refusal as when a vehicle so saved is opened.
+  S.ClutchEntered = False;
+  OpenEntryForm(EntryForm::Clutch);
+  ui().MsgBox(refusal->message, refusal->style,
+              refusal->title.empty() ? ClutchMessageTitle : refusal->title);
+}
 
 }  // namespace kestrelon

@@ -12,6 +12,7 @@
 #include "files/vehicle_file.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
+#include "power/enter_power_curve.h"
 #include "power/power_curve.h"
 
 namespace kestrelon {
@@ -93,6 +94,7 @@ void FileChassis() {
   S.RevLimitIndex = 0;  // the new vehicle's own limit within the kept curve
   TakeRevLimitItem();
   ClampRevLimit();
+  TakeLaunchTempItem();  // the new vehicle's own, as opening it with its curve takes it
 
   S.CalcRequested = True;
   const Integer engineEntered = S.EngineEntered;
@@ -120,6 +122,15 @@ void FilePowerVCAL() {
   if (!S.LoadFailed) {
     S.EngineEntered = False;
     for (auto& entered : S.CurveEntered) entered = False;
+    // What is worked out from the curves is entered again after them, in the order and in the
+    // way the vehicle saved and opened again would enter it: the transmission's shift rpm and
+    // the clutch are checked against the new curves, the nitrous form is offered where a stage
+    // has a curve and the stages go out of use where none has.
+    S.TransmissionEntered = False;
+    S.NitrousEntered = False;
+    S.ClutchEntered = False;
+    S.CheckAgainstNewCurves = True;
+    S.DataSequence = True;
     S.DataSaved = False;
     S.AutoAccept = False;
     S.RevLimitIndex = 0;

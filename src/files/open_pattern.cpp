@@ -53,6 +53,7 @@ void ClearEntryFlags() {
   S.NitrousEntered = False;
   S.EngineEntered = False;
   S.ThrottleEntered = False;
+  S.CheckAgainstNewCurves = False;
   S.NitrousFormPending = False;
   S.UseThrottleStop = False;
   S.UseTraction = False;

@@ -97,6 +97,13 @@ void BackUpColumn(int column, bool erase) {
 
 }  // namespace
 
+void TakeLaunchTempItem() {
+  auto& launchTemp = S.VehicleData[8][18];
+  if (Trim(launchTemp).empty()) launchTemp = "70c";
+  const Single t = ParseValueWithUnits(launchTemp, "temp");
+  S.LaunchTemp = S.UnitsParseOK == 1 ? t : 70.0f;
+}
+
 void EnterPowerCurve(Integer column, Integer mode) {
   const bool automatic = S.AutoAccept != False;
   S.PowerCurveIndex = column;
@@ -107,10 +114,7 @@ void EnterPowerCurve(Integer column, Integer mode) {
     if (!automatic) {
       AskPeakFigures(0);
     } else {
-      auto& launchTemp = S.VehicleData[8][18];
-      if (Trim(launchTemp).empty()) launchTemp = "70c";
-      const Single t = ParseValueWithUnits(launchTemp, "temp");
-      S.LaunchTemp = S.UnitsParseOK == 1 ? t : 70.0f;
+      TakeLaunchTempItem();
     }
     if (S.CancelFlag == 1) S.LoadFailed = True;
   } else {

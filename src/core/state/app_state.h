@@ -71,6 +71,9 @@ struct AppState {
   Integer InputDataPending = False;
   Integer InputDataMode = 0;
   Integer InputDataOption = False;
+  // The entry chain checks the transmission and the clutch against the curves that replaced
+  // theirs, as the automatic pass checks them.
+  Integer CheckAgainstNewCurves = False;
   // Per data form: its first paint has put the focus on its first field.
   Integer ChassisFocusDone = False;
   Integer TyreFocusDone = False;
