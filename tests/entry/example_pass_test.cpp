@@ -22,6 +22,7 @@
 #include "power/curve_graph_commands.h"
 #include "power/ui/power_curve_windows.h"
 #include "support/example_entry.h"
+#include "support/run_fingerprint.h"
 
 namespace kestrelon::test {
 namespace {
@@ -91,37 +92,75 @@ TEST_F(ExamplePass, EveryExampleReadBackFromItsFilesPasses) {
   }
 }
 
-// A change of the weather, the curve, the gears, the nitrous or the clutch leaves a converter's or
-// a slider's figures and the engine-side inertia in session as the vehicle saved and opened again
-// works them out.
-TEST_F(ExamplePass, ClutchFiguresFollowAChangeAsTheOpenedVehicleHasThem) {
+// After a command, the vehicle in session is the vehicle that its files give back when opened
+// again: the figures the run and the result windows read, and the run itself, bit for bit.
+struct VehicleInSession {
+  VehicleModel model;
+  CurveTable curve;
+  PeakSummary summary;
+  std::array<Integer, 3> span;  // MinRPMIndex, MaxRPMIndex, RevLimitIndex
+  Single launchTemp;
+  std::uint64_t run;
+  Single et, mph;
+
+  static VehicleInSession Now() {
+    RunAsEntered();
+    return {S, S.PowerCurve, S.EngineSummary, {S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex},
+            S.LaunchTemp, RunFingerprint(), S.TimeSimDistance, S.SpeedSimDistance};
+  }
+};
+
+std::vector<int> AllExamples() {
+  std::vector<int> rows;
+  for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) rows.push_back(n);
+  return rows;
+}
+
+TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   TempFolder folder;
   const std::string vehicle = folder.file("V.WCD"), curve = folder.file("EA.TXT");
   std::ofstream(curve) << "3000,3000,1\n9000,5000,1\n";
   FileWindows.ShowFileDialog = [&](const FileDialogLook&) { S.FileDialogResult = curve; };
   PowerGraphState graph{.GraphReady = true};
-  const std::pair<int, std::function<void()>> roads[] = {
-      {17, [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
-      {17, [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
-      {11, FilePowerEA},
-      {11, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
-                FollowPrimaryRatio(); }},
-      {20, [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
-      {11, [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
-  const auto clutch = [] {
-    return std::tuple(S.ClutchTorqueStatic, S.ClutchTorqueLocked, S.ConverterK, S.EngineInertia);
+  struct Road {
+    const char* name;
+    std::vector<int> examples;
+    std::function<void()> change;
   };
-  for (const auto& [row, change] : roads) {
-    S = SharedState{};
-    EnterExampleAutomatically(row);
-    change();
-    const auto inSession = clutch();
-    ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
-    S = SharedState{};
-    LoadVehicleFile(vehicle);
-    LoadPowerFile(PowerFileBeside(vehicle));
-    Pass(0);
-    EXPECT_EQ(clutch(), inSession) << row;
+  const Road roads[] = {
+      {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
+      {"a shorter curve", {17},
+       [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"an Engine Analyser curve", {11}, FilePowerEA},
+      {"the primary ratio", {11}, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
+                                       FollowPrimaryRatio(); }},
+      {"a nitrous gear", {20},
+       [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
+      {"the clutch's weight", {11},
+       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
+  RegisterDataForms();
+  for (const Road& road : roads) {
+    for (int row : road.examples) {
+      SCOPED_TRACE(std::string(road.name) + ", " + Tbl.ExampleKey[row]);
+      S = SharedState{};
+      EnterExampleAutomatically(row);
+      road.change();
+      const VehicleInSession inSession = VehicleInSession::Now();
+      ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
+      S = SharedState{};
+      LoadVehicleFile(vehicle);
+      LoadPowerFile(PowerFileBeside(vehicle));
+      Pass(0);
+      const VehicleInSession reopened = VehicleInSession::Now();
+      EXPECT_TRUE(inSession.model == reopened.model);
+      EXPECT_TRUE(inSession.curve == reopened.curve);
+      EXPECT_TRUE(inSession.summary == reopened.summary);
+      EXPECT_EQ(inSession.span, reopened.span);
+      EXPECT_EQ(inSession.launchTemp, reopened.launchTemp);
+      EXPECT_EQ(inSession.et, reopened.et);
+      EXPECT_EQ(inSession.mph, reopened.mph);
+      EXPECT_EQ(inSession.run, reopened.run);
+    }
   }
   FileWindows = FileWindowHooks{};
 }

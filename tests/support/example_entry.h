@@ -27,11 +27,9 @@ inline void EnterExampleAutomatically(int row) {
   S.AutoAccept = S.DataSequence = False;
 }
 
-// The example run once from its launch items, as the racer's acceptance of the curve graph and
-// of the run set-up leave it, with its timing ticket worked out.
-inline void RunExampleAutomatically(int row) {
-  RegisterDataForms();
-  EnterExampleAutomatically(row);
+// The vehicle in session run from its launch items, as the racer's acceptance of the run set-up
+// leaves it, with its timing ticket worked out.
+inline void RunAsEntered() {
   ClampRevLimit();
   LaunchBoxes boxes;
   S.CalcRequested = True;
@@ -39,6 +37,14 @@ inline void RunExampleAutomatically(int row) {
   ASSERT_TRUE(AcceptLaunchSetup(boxes).accepted);
   CalculatePerformance(0);
   CalcTimingPoints();
+}
+
+// The example run once from its launch items, as the racer's acceptance of the curve graph and
+// of the run set-up leave it.
+inline void RunExampleAutomatically(int row) {
+  RegisterDataForms();
+  EnterExampleAutomatically(row);
+  RunAsEntered();
 }
 
 }  // namespace kestrelon::test

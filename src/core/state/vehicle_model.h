@@ -24,6 +24,8 @@ struct NitrousStageRecord {
   Single StartPower = 0;      // fractions of the stage's extra torque
   Single FinalPower = 0;
   Single ProgTime = 0;        // build-up time, s; 0 = build up by rpm instead
+
+  bool operator==(const NitrousStageRecord&) const = default;
 };
 
 struct VehicleModel {
@@ -197,6 +199,8 @@ struct VehicleModel {
   std::array<Single, ThrottleStopStages> TStopBuild{};
 
   Single Gravity = 9.81f;
+
+  bool operator==(const VehicleModel&) const = default;
 };
 
 }  // namespace kestrelon
