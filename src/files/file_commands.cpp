@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
+#include "entry/nitrous_calc.h"
 #include "files/file_dialog.h"
 #include "files/open_pattern.h"
 #include "files/power_file.h"
@@ -128,6 +129,7 @@ void FilePowerVCAL() {
     // has a curve and the stages go out of use where none has.
     S.TransmissionEntered = False;
     S.NitrousEntered = False;
+    ClearNitrousEntry();
     S.ClutchEntered = False;
     S.CheckAgainstNewCurves = True;
     S.DataSequence = True;

@@ -1,5 +1,6 @@
 // The built-in examples through the whole entry sequence with automatic acceptance: engine
 // curves, every data form, the clutch timers and the throttle stops, no window shown.
+#include <QTest>
 #include <fstream>
 
 #include "core/commands.h"
@@ -8,9 +9,11 @@
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
 #include "entry/nitrous_calc.h"
+#include "entry/ui/data_form.h"
 #include "entry/ui/data_forms.h"
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
+#include "files/file_commands.h"
 #include "files/file_windows.h"
 #include "files/power_file.h"
 #include "files/power_import_commands.h"
@@ -20,6 +23,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/text.h"
 #include "power/curve_graph_commands.h"
+#include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
 #include "support/example_entry.h"
 #include "support/run_fingerprint.h"
@@ -110,6 +114,19 @@ struct VehicleInSession {
   }
 };
 
+// The racer accepts the peak figures and each curve graph as they come.
+struct EnterThroughTheWindows : ScriptedUi {
+  void ShowPowerEntryForm() override {
+    auto* peaks = static_cast<frmPNAData*>(Form::Instance("frmPNAData"));
+    peaks->Show();
+    peaks->OKButton_Click();
+  }
+  void ShowPowerGraph(int) override {
+    PowerGraphState graph{.GraphReady = true};
+    if (AcceptPowerCurve(graph, [](int, bool) {}) && S.InputDataPending) InputDataResume();
+  }
+};
+
 std::vector<int> AllExamples() {
   std::vector<int> rows;
   for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) rows.push_back(n);
@@ -120,12 +137,39 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   TempFolder folder;
   const std::string vehicle = folder.file("V.WCD"), curve = folder.file("EA.TXT");
   std::ofstream(curve) << "3000,3000,1\n9000,5000,1\n";
-  FileWindows.ShowFileDialog = [&](const FileDialogLook&) { S.FileDialogResult = curve; };
+  std::string chosen = curve;
+  FileWindows.ShowFileDialog = [&](const FileDialogLook&) { S.FileDialogResult = chosen; };
   PowerGraphState graph{.GraphReady = true};
+  EnterThroughTheWindows racer;
+  const ScopedUi windows(racer);
+  // Another example's file, opened through the File menu's command, OK in each form offered.
+  const auto open = [&](int source, void (*command)()) {
+    S = SharedState{};
+    EnterExampleAutomatically(source);
+    const std::string path = folder.file(Tbl.ExampleKey[source] + (command == FileChassis ? ".WCD" : ".VCD"));
+    EXPECT_TRUE((command == FileChassis ? WriteVehicleFile(path) : WritePowerFile(path)).ok());
+    return [&chosen, path, command] {
+      chosen = path;
+      command();
+      for (int k = 0; k < 12; ++k)
+        for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+          if (auto* data = dynamic_cast<DataForm*>(form); data && data->isVisible() && QTest::qWaitForWindowExposed(data)) {
+            QCoreApplication::processEvents();
+            data->RunOK();
+            break;
+          }
+    };
+  };
+  // What a section that no longer fits tells, and the sections worked out from the curves.
+  const auto told = [&racer] {
+    return std::tuple(racer.asked.empty() ? "" : racer.asked.back().text, S.TransmissionEntered,
+                      S.NitrousEntered, S.ClutchEntered);
+  };
   struct Road {
     const char* name;
     std::vector<int> examples;
     std::function<void()> change;
+    const char* refusal = nullptr;  // told in session as on opening the files again
   };
   const Road roads[] = {
       {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
@@ -137,20 +181,42 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a nitrous gear", {20},
        [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
       {"the clutch's weight", {11},
-       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }}};
+       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
+      {"a power file with two nitrous stages", {23}, open(24, FilePowerVCAL)},
+      {"a power file without nitrous", {6}, open(7, FilePowerVCAL)},
+      {"another chassis", AllExamples(), open(21, FileChassis)},
+      {"another engine's power file", {15}, open(16, FilePowerVCAL), "Converter Stall RPM not valid"},
+      {"a power file whose curve starts above the shifts", {13}, open(14, FilePowerVCAL),
+       "Upshift RPM too low"},
+      {"a curve that starts above the converter's stall", {17},
+       [&] {
+         for (int row = 1; row < 26; ++row) S.PowerCurve[0][row] = 0;
+         AcceptPowerCurve(graph, [](int, bool) {});
+       },
+       "Converter Stall RPM not valid"}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {
       SCOPED_TRACE(std::string(road.name) + ", " + Tbl.ExampleKey[row]);
+      Form::DeleteInstances();
       S = SharedState{};
       EnterExampleAutomatically(row);
+      racer.asked.clear();
+      chosen = curve;
       road.change();
-      const VehicleInSession inSession = VehicleInSession::Now();
+      const auto toldInSession = told();
+      const VehicleInSession inSession = road.refusal ? VehicleInSession{} : VehicleInSession::Now();
       ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
+      Form::DeleteInstances();
       S = SharedState{};
       LoadVehicleFile(vehicle);
       LoadPowerFile(PowerFileBeside(vehicle));
       Pass(0);
+      if (road.refusal) {
+        EXPECT_EQ(std::get<0>(toldInSession), road.refusal);
+        EXPECT_EQ(told(), toldInSession);
+        continue;
+      }
       const VehicleInSession reopened = VehicleInSession::Now();
       EXPECT_TRUE(inSession.model == reopened.model);
       EXPECT_TRUE(inSession.curve == reopened.curve);
