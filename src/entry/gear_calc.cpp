@@ -104,7 +104,27 @@ Verdict ReadGearShift(GearsEntry& e, int k, double defaultDuration, bool keyboar
   return std::nullopt;
 }
 
+void WorkOutOverallRatio(int g) { S.GearOverall[g] = S.TransFinal * S.GearInternal[g] * S.TransPrimary; }
+
 }  // namespace
+
+void WorkOutGearGrowthRPM(int g) {
+  // 19.0986 = 60 / pi: wheel rpm from road speed (m/s) over wheel diameter (m).
+  S.GearGrowthRPM[g] = S.TyreGrowthSpeed > 0 && S.TyreGrowthDia > 0
+                           ? S.GearOverall[g] * (S.TyreGrowthSpeed * 19.0986f) / S.TyreGrowthDia
+                           : 0;
+}
+
+void WorkOutGearGrowthRPM() {
+  for (int g = 1; g <= GearRows; ++g) WorkOutGearGrowthRPM(g);
+}
+
+void WorkOutOverallRatios() {
+  for (int g = 1; g <= GearRows; ++g) {
+    WorkOutOverallRatio(g);
+    WorkOutGearGrowthRPM(g);
+  }
+}
 
 RatioReading ParseRatio(const std::string& text) {
   RatioReading r;
@@ -150,7 +170,7 @@ Verdict RecalcGearTable(GearsEntry& e, int gear) {
       e.RatioErrorCode = r.errorCode;
     }
     if (e.RatioErrorCode == 0) {
-      S.GearOverall[g] = S.TransFinal * S.GearInternal[g] * S.TransPrimary;
+      WorkOutOverallRatio(g);
     } else if (gear > 100) {
       S.GearCount = 0;
       return Refuse("Gear ratio " + Str(g) + "invalid", GearInternalField + i);
@@ -162,10 +182,7 @@ Verdict RecalcGearTable(GearsEntry& e, int gear) {
       else if (i == GearRows - 1)
         S.GearCount = GearRows;
     }
-    // 19.0986 = 60 / pi: wheel rpm from road speed (m/s) over wheel diameter (m).
-    S.GearGrowthRPM[g] = S.TyreGrowthSpeed > 0 && S.TyreGrowthDia > 0
-                             ? S.GearOverall[g] * (S.TyreGrowthSpeed * 19.0986f) / S.TyreGrowthDia
-                             : 0;
+    WorkOutGearGrowthRPM(g);
     ShowGearRow(e, i);
   }
   return std::nullopt;

@@ -48,6 +48,16 @@ struct RatioReading {
 // One ratio: a number or expression ("37/17"), or a tooth pair "a:b" giving b/a ("3.5:1" is 3.5).
 RatioReading ParseRatio(const std::string& text);
 
+// The engine speed in gear g (1..8) at which the tyre reaches its grown diameter, from the
+// gear's overall ratio and the tyre's growth figures; 0 without tyre growth. The run, the
+// report, the cascade, the wheelie threshold and the estimate's gearing rule read it.
+void WorkOutGearGrowthRPM(int g);
+// The same for every gear, as the tyre's growth figures change.
+void WorkOutGearGrowthRPM();
+// Every gear's overall ratio from the drive ratios and its internal ratio, with its growth
+// speed, as the transmission form works them out: for a final drive changed outside the form.
+void WorkOutOverallRatios();
+
 // The engine speed row of the speed column.
 Integer DisplayRPMIndexNow();
 // The heading of the speed column: "MPH at  80" or "Km/h at  80", then "00 RPM".

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "entry/gear_calc.h"
 
 namespace kestrelon {
 namespace {
@@ -178,6 +179,7 @@ Verdict AcceptTyre(TyreEntry& entry) {
   if (S.TyreAspect > 0 && !AllFinite({static_cast<Single>(S.TyreAspect * 100), S.TyreDia, S.RearWheelInertia,
                                       S.RearTyreStiffness, S.RearTyreHeatMass}))
     return Refuse("Invalid aspect ratio", TyreAspectItem);
+  WorkOutGearGrowthRPM();  // each gear's growth speed follows the tyre's
   for (int item = 1; item <= TyreItems; ++item) S.VehicleData[3][item] = Trim(t[item]);
   return std::nullopt;
 }

@@ -50,7 +50,8 @@ void LoadTyre(TyreEntry& entry);
 // when all three are given; otherwise leaves it.
 void RecalcTyreDiameter(TyreEntry& entry);
 
-// The OK's checks in order; on acceptance the model, the derived figures and the texts.
+// The OK's checks in order; on acceptance the model, the derived figures, each gear's tyre
+// growth speed and the texts.
 Verdict AcceptTyre(TyreEntry& entry);
 
 }  // namespace kestrelon

@@ -18,7 +18,7 @@ std::string DescriptionLine(const std::string& description) { return FileLine("/
 std::string FileLine(std::string_view text) {
   std::string line(text);
   for (char& c : line)
-    if (c == '\r' || c == '\n') c = ' ';
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
   return line + LineEnd;
 }
 

@@ -117,6 +117,10 @@ std::string SaveFileDialog(const std::string& pattern, const std::string& title,
     const std::string& chosen = S.FileDialogResult;
     if (HoldsWildcard(chosen)) {
       TellNotFound(chosen);
+    } else if (chosen.find('\0') != std::string::npos) {
+      // The system ends a name at a NUL: the save would write another file, under the name's start.
+      ui().MsgBox("A file name cannot hold a NUL character - choose another name", Msg::OKOnly | Msg::Exclamation,
+                  title);
     } else if (chosen.empty() || MayReplace(chosen, title, asked)) {
       return chosen;
     }

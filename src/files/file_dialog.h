@@ -23,8 +23,9 @@ std::string OpenFileDialog(const std::string& pattern, const std::string& title,
                            const std::string& initial);
 
 // The path to write, or "" when cancelled. A chosen file that exists (or the file written with
-// it) is replaced only when the racer says Yes; No shows the dialog again. Under a vehicle or
-// power pattern the description typed in the dialog is left in DataDescription.
+// it) is replaced only when the racer says Yes; No shows the dialog again, as does a name that
+// holds a wildcard or a NUL character, after a message. Under a vehicle or power pattern the
+// description typed in the dialog is left in DataDescription.
 std::string SaveFileDialog(const std::string& pattern, const std::string& title,
                            const std::string& initial, ReplaceQuestion* question = nullptr);
 

@@ -31,8 +31,11 @@ const std::vector<std::string> WindowsClosedByBaseline = {
 
 bool OfferSaveFirst(const std::string& title, int icon) {
   if (S.DataSaved != False) return true;
-  if (ui().MsgBox("Would you like to save data first?", Msg::YesNo | icon, title) != Msg::Yes)
-    return true;
+  // Esc or the close box walks away from the command with the vehicle as it is; No goes on.
+  const int answer = ui().MsgBox("Would you like to save data first?",
+                                 Msg::YesNo | Msg::DismissCancels | icon, title);
+  if (answer == Msg::Cancel) return false;
+  if (answer != Msg::Yes) return true;
   SaveVehicleAndPower();
   if (S.DataSaved != False) {
     ui().MsgBox("Existing data saved successfully", Msg::OKOnly, "Load data");

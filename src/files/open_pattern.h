@@ -9,7 +9,8 @@
 namespace kestrelon {
 
 // When DataSaved is False asks "Would you like to save data first?" under the command's title
-// and icon, and saves on Yes. False when the user chose to stop after a save that failed.
+// and icon, and saves on Yes. False when the command is to stop with nothing changed: the
+// question was closed (Esc or its close box), or the user chose to stop after a failed save.
 bool OfferSaveFirst(const std::string& title, int icon);
 
 // The section flags and the entry state that go with a vehicle (what only the nitrous, clutch

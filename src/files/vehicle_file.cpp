@@ -37,10 +37,11 @@ void LoadVehicleFile(const std::string& path) {
   std::string description;
   if (lines) description = TakeFileDescription(*lines, next);
   // A text holding a NUL byte is no 8-bit text: a file saved as UTF-16 holds one beside each
-  // letter. Nor is a first line that begins with a second byte-order mark (the reader passes
-  // one, and the writer never puts one there). Such a file is invalid, as the power reader finds it.
+  // letter. Nor is a first line that begins with a UTF-16 mark, or a second UTF-8 one (the reader
+  // passes one, and the writer never puts one there). Such a file is invalid, as the power reader
+  // finds it.
   const auto holdsNul = [](const std::string& line) { return line.find('\0') != std::string::npos; };
-  if (!lines || lines->size() < next + BodyLines || FirstLineStart(lines->front()) > 0 ||
+  if (!lines || lines->size() < next + BodyLines || BeginsWithMark(lines->front()) ||
       std::any_of(lines->begin(), lines->end(), holdsNul)) {
     if (lines) ui().MsgBox(InvalidFileText(path), Msg::OKOnly | Msg::Exclamation, LoadTitle);
     S.LoadFailed = True;
@@ -57,9 +58,9 @@ void LoadVehicleFile(const std::string& path) {
 std::string VehicleFileContent() {
   S.VehicleFileDescription = S.DataDescription;
   std::string out;
-  // A first text the reader would take for a description, or whose byte-order mark it would pass
-  // over, follows a description line, empty or not.
-  if (!S.DataDescription.empty() || IsDescriptionLine(S.VehicleData[1][1]) || FirstLineStart(S.VehicleData[1][1]) > 0)
+  // A first text the reader would take for a description, or whose first bytes it would take for
+  // a byte-order mark ("\xFF\xFE" is "ÿþ"), follows a description line, empty or not.
+  if (!S.DataDescription.empty() || IsDescriptionLine(S.VehicleData[1][1]) || BeginsWithMark(S.VehicleData[1][1]))
     out += DescriptionLine(S.VehicleFileDescription);
   for (int g = 1; g <= 10; ++g)
     for (int i = 1; i <= 20; ++i) out += FileLine(S.VehicleData[g][i]);

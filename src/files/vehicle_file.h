@@ -9,13 +9,14 @@
 namespace kestrelon {
 
 // Reads the vehicle file at path into VehicleData. A file that ends before the 200 texts of
-// groups 1..10, whose texts hold a NUL byte, or that begins with two byte-order marks, is
-// rejected with a message; the texts in memory then stay as they were and LoadFailed is set.
+// groups 1..10, whose texts hold a NUL byte, or that begins with a UTF-16 byte-order mark or two
+// UTF-8 ones, is rejected with a message; the texts in memory then stay as they were and
+// LoadFailed is set.
 void LoadVehicleFile(const std::string& path);
 
 // The content of a vehicle file holding VehicleData, with DataDescription as its description
-// (which becomes VehicleFileDescription). A first text that begins like a description line gets
-// an empty description line before it, so that it reads back as a text.
+// (which becomes VehicleFileDescription). A first text that begins like a description line or
+// a byte-order mark gets an empty description line before it, so that it reads back as a text.
 std::string VehicleFileContent();
 
 // Writes VehicleFileContent to a vehicle file at path.

@@ -116,10 +116,10 @@ bool LastLineBlank(std::string_view text) {
 }
 
 // Whether the text is 8-bit text, as the store is written. UTF-16, either way round and with its
-// mark or without, puts a NUL byte beside each ASCII character; after a second UTF-8 mark the
-// first line would hold a mark and no section name.
+// mark or without, puts a NUL byte beside each ASCII character; after a UTF-16 mark, or a second
+// UTF-8 one, the first line would hold a mark and no section name.
 bool EightBitText(std::string_view text) {
-  return text.find('\0') == std::string_view::npos && FirstLineStart(text.substr(FirstLineStart(text))) == 0;
+  return text.find('\0') == std::string_view::npos && !MarkedAsOtherText(text);
 }
 
 // Makes the folder and the missing ones above it, each for its owner alone (0700); 0 when it

@@ -21,7 +21,8 @@ class IniFile {
  public:
   // A missing or unreadable file reads as an empty one; ReadError tells the two apart. A file of
   // more than mostBytes cannot be read (EFBIG), nor one that would take more memory than there
-  // is (ENOMEM), nor one that is no 8-bit text (EILSEQ: UTF-16, or two UTF-8 marks in front).
+  // is (ENOMEM), nor one that is no 8-bit text (EILSEQ: UTF-16, a UTF-16 mark in front, or two
+  // UTF-8 marks).
   static IniFile Read(const std::string& path, std::size_t mostBytes = MostFileBytes);
   // The system's error number when the file exists but could not be read (writing this one
   // would lose what it holds), else 0.

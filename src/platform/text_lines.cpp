@@ -7,6 +7,12 @@ std::size_t FirstLineStart(std::string_view text) {
   return text.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
 }
 
+bool BeginsWithMark(std::string_view text) {
+  return FirstLineStart(text) > 0 || text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
+
+bool MarkedAsOtherText(std::string_view text) { return BeginsWithMark(text.substr(FirstLineStart(text))); }
+
 std::string_view LineAt(std::string_view text, std::size_t start, std::size_t& next) {
   const std::size_t end = text.find_first_of("\r\n", start);
   if (end == std::string_view::npos) {

@@ -21,6 +21,9 @@ inline constexpr int Exclamation = 48;
 inline constexpr int Information = 64;
 inline constexpr int DefaultButton2 = 256;
 inline constexpr int DefaultButton3 = 512;
+// Esc and the close box answer Cancel although the box shows no Cancel button: a question whose
+// No goes on with the command, where only Yes and No are offered, can still be walked away from.
+inline constexpr int DismissCancels = 0x8000;
 
 inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;

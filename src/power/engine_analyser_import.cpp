@@ -21,6 +21,9 @@ constexpr const char* Title = "Engine Analyser Power Data";
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow) {
   EngineAnalyserData data;
   std::size_t start = FirstLineStart(bytes);
+  // Text behind a UTF-16 mark (or a second UTF-8 one) is none this reader reads: its first line,
+  // which begins with the mark, is refused.
+  const bool marked = MarkedAsOtherText(bytes);
   while (start <= bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();
@@ -29,7 +32,7 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
     if (line.empty()) continue;
     const char separator = line.find(',') != std::string::npos ? ',' : ' ';
     const std::size_t p1 = line.find(separator);
-    if (p1 == std::string::npos) continue;
+    if (p1 == std::string::npos && !marked) continue;
     const auto refuse = [&data, &line] {
       constexpr std::size_t quoted = EngineAnalyserData::QuotedLineLength;
       data.invalidLine = line.size() > quoted ? line.substr(0, quoted) + "..." : line;
@@ -37,7 +40,7 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
       data.readings.clear();
     };
     const double row = RoundHalfEven(PlainNumber(std::string_view(line).substr(0, p1)) / 100);
-    if (row < 1) {
+    if (row < 1 || marked) {
       refuse();
       return data;
     }

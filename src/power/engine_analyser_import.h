@@ -20,7 +20,8 @@ struct EngineAnalyserReading {
 
 struct EngineAnalyserData {
   // The first line with a separator whose speed gives no row of the curve (below row 1), or
-  // whose torque a power file cannot hold; the file is refused with it. A line longer than
+  // whose torque a power file cannot hold, or the first line of a text marked as UTF-16 (or
+  // marked twice as UTF-8); the file is refused with it. A line longer than
   // QuotedLineLength is kept as its first QuotedLineLength characters followed by "...", so
   // the message that quotes it stays one line of a box.
   static constexpr std::size_t QuotedLineLength = 80;

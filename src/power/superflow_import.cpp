@@ -117,6 +117,12 @@ void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve) {
     S.CancelFlag = 1;
     return;
   }
+  // Text behind a UTF-16 mark (or a second UTF-8 one) is none this reader reads.
+  if (MarkedAsOtherText(*bytes)) {
+    ShowInvalidImport(PathText(fileName));
+    S.CancelFlag = 1;
+    return;
+  }
   const SuperFlowData data = ReadSuperFlowExport(*bytes);
   if (data.tooMuch)
     ui().MsgBox("Too much data; first 100 readings used", Msg::Information, Title);

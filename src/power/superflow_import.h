@@ -40,8 +40,8 @@ extern SuperFlowWindows SuperFlowChoice;
 // lines onto the 100 rpm rows. For column 0 the span becomes the one a power file saved then
 // gives back (its first row with a torque above 0 to the row before its next empty one); a
 // nitrous column leaves the span of a no-nitrous curve as it is. Refusals (no torque above 0
-// included, a file that cannot be read, told as its file error, and a cancelled choice) set
-// CancelFlag to 1 and leave the curve and its span as they were.
+// included, a text marked as UTF-16, a file that cannot be read, told as its file error, and a
+// cancelled choice) set CancelFlag to 1 and leave the curve and its span as they were.
 void ImportSuperFlowPower(const std::string& fileName, Integer askForCurve);
 
 }  // namespace kestrelon

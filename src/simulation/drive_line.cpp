@@ -84,9 +84,9 @@ void DriveLinePhase(RunContext& __restrict c) {
     S.ClutchSlipping = 0;
   }
 
-  const bool hold = S.Gear >= S.GearCount &&
-                    (S.Speed > c.TopGearLimitSpeed ||
-                     (S.EngineSpeed < S.MinRPMIndex && S.EngineSpeed < S.MaxRPMIndex / 5.0f && S.Gear <= 1));
+  // An engine pulled below its curve is still driven through the clutch, in a one-gear vehicle
+  // too, so that its torque can lift it back onto the curve.
+  const bool hold = S.Gear >= S.GearCount && S.Speed > c.TopGearLimitSpeed;
   if (hold && S.Gear > S.GearCount) {
     // No gear to drive through: the vehicle stands on its static loads.
     S.EngineSpeed = 0;

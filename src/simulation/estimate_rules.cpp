@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "entry/gear_calc.h"
+#include "files/power_file.h"
 #include "power/scale_power_curve.h"
 
 namespace kestrelon {
@@ -64,14 +66,25 @@ EstimateChange IntermediateRule(double ratio, bool gripMayAnswer) {
   return {};
 }
 
-void ScaleGearing(double factor) {
-  const auto f = static_cast<Single>(factor);
-  S.TransFinal *= f;
-  for (Single& ratio : S.GearOverall) ratio *= f;
-  for (Single& rpm : S.GearGrowthRPM) rpm *= f;
+// A changed figure as its vehicle item gives it back: the text Keep writes, read by the item's
+// own rule. A figure past every number has no such text and stays as it is: the search ends on it.
+template <typename Read>
+Single AsItemReadsIt(Single value, Read read) {
+  return std::isfinite(value) ? static_cast<Single>(read(KeptItemText(value))) : value;
 }
 
 }  // namespace
+
+std::string KeptItemText(Single value) { return Trim(CurveValueText(value)); }
+
+void HoldDragCoefficient(Single cd) { SetDragCoefficient(AsItemReadsIt(cd, LeadingNumber)); }
+
+void HoldGrip(Single mu) { S.TyreMu = AsItemReadsIt(mu, PlainNumber); }
+
+void HoldFinalDrive(Single ratio) {
+  S.TransFinal = AsItemReadsIt(ratio, [](const std::string& text) { return ParseRatio(text).value; });
+  WorkOutOverallRatios();
+}
 
 bool EighthMileIsReference() { return S.Est1320time == 0; }
 
@@ -127,10 +140,10 @@ void SetDragCoefficient(Single cd) {
 
 void ApplyEstimateChange(const EstimateChange& change) {
   switch (change.quantity) {
-    case EstimateQuantity::Grip: S.TyreMu = static_cast<Single>(S.TyreMu * change.factor); break;
-    case EstimateQuantity::Drag: SetDragCoefficient(static_cast<Single>(S.AeroCD * change.factor)); break;
+    case EstimateQuantity::Grip: HoldGrip(static_cast<Single>(S.TyreMu * change.factor)); break;
+    case EstimateQuantity::Drag: HoldDragCoefficient(static_cast<Single>(S.AeroCD * change.factor)); break;
     case EstimateQuantity::Power: ScalePowerCurve(static_cast<Single>(change.factor)); break;
-    case EstimateQuantity::Gearing: ScaleGearing(change.factor); break;
+    case EstimateQuantity::Gearing: HoldFinalDrive(S.TransFinal * static_cast<Single>(change.factor)); break;
     case EstimateQuantity::None: break;
   }
 }

@@ -4,6 +4,8 @@
 // within the tolerance, and the one change of drag, grip, power or gearing the rules make when
 // they do not.
 
+#include <string>
+
 #include "core/numbers.h"
 
 namespace kestrelon {
@@ -51,11 +53,21 @@ struct EstimateChange {
 EstimateChange ChooseEstimateChange(const EstimateRatios& r);
 
 // Makes the change in the model: grip is TyreMu; drag is AeroCD with its drag factor; power
-// goes through ScalePowerCurve; gearing scales the final drive together with every gear's
-// overall ratio and tyre-growth speed.
+// goes through ScalePowerCurve; gearing is the final drive, with every gear's overall ratio and
+// tyre-growth speed worked out from it. Grip, drag and the final drive are held as their vehicle
+// items give them back once kept, so that each attempt runs the vehicle the search would leave.
 void ApplyEstimateChange(const EstimateChange& change);
 
 // AeroCD and the drag factor the run uses, which follows it.
 void SetDragCoefficient(Single cd);
+
+// The text a kept drag coefficient, grip or final drive is written as in its vehicle item:
+// plain decimal, never an exponent, seven significant digits, no blank.
+std::string KeptItemText(Single value);
+// Each figure as that text gives it back through its item's reading rule: the drag coefficient
+// with its drag factor; the final drive with every gear's overall ratio and growth speed.
+void HoldDragCoefficient(Single cd);
+void HoldGrip(Single mu);
+void HoldFinalDrive(Single ratio);
 
 }  // namespace kestrelon

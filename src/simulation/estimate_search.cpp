@@ -5,9 +5,12 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "entry/clutch_calc.h"
+#include "entry/model_snapshot.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
 #include "power/scale_power_curve.h"
+#include "power/stored_curve.h"
 #include "simulation/calculate_performance.h"
 #include "simulation/estimate_rules.h"
 #include "simulation/kept_run.h"
@@ -16,11 +19,16 @@
 namespace kestrelon {
 namespace {
 
-// Every gear's overall ratio and tyre-growth speed as they were when the search began; the
-// final drive is kept in EstOrigGearing.
-struct SavedGears {
+// What the search puts back beyond its estimate state: every gear's overall ratio and
+// tyre-growth speed (the final drive is kept in EstOrigGearing); and the vehicle's figures and
+// texts and the whole-number peak power as the search began, so that a restored power brings
+// back the clutch's figures as they were, not worked out again (which would rewrite texts since
+// changed, such as capacities in another unit).
+struct SavedModel {
   std::array<Single, GearSlots> overall{};
   std::array<Single, GearSlots> growth{};
+  ModelSnapshot vehicle;
+  Integer maxPower = S.PowerMaxPower;
 };
 
 // What the search may change, to tell the model before the search, the one its last run was
@@ -59,27 +67,34 @@ std::string& DragItem() { return S.VehicleData[5][2]; }
 std::string& GripItem() { return S.VehicleData[3][4]; }
 std::string& FinalDriveItem() { return S.VehicleData[6][17]; }
 
-void SaveModel(SavedGears& gears) {
+void SaveModel(SavedModel& saved) {
   if (S.EstBHPAdjust != False) {
-    for (int c = 0; c <= HighestCurveColumnInUse(); ++c) {
-      for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) S.EstOrigPowerCurve[c][j] = S.PowerCurve[c][j];
-      S.EstOrigEngineSummary[c] = S.EngineSummary[c];
-    }
+    // Every row of every column: a tried curve is stored whole, as its power file gives it back.
+    S.EstOrigPowerCurve = S.PowerCurve;
+    S.EstOrigEngineSummary = S.EngineSummary;
   }
   if (S.EstCDAdjust != False) S.EstOrigCD = S.AeroCD;
   if (S.EstMUAdjust != False) S.EstOrigMu = S.TyreMu;
   if (S.EstGearAdjust != False) {
     S.EstOrigGearing = S.TransFinal;
-    gears.overall = S.GearOverall;
-    gears.growth = S.GearGrowthRPM;
+    saved.overall = S.GearOverall;
+    saved.growth = S.GearGrowthRPM;
   }
 }
 
-void RestorePower() {
-  for (int c = 0; c <= HighestCurveColumnInUse(); ++c) {
-    for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) S.PowerCurve[c][j] = S.EstOrigPowerCurve[c][j];
-    S.EngineSummary[c] = S.EstOrigEngineSummary[c];
-  }
+// The curves and the vehicle as the search began; the drag, grip and gearing stay as the search
+// holds them, for their own restore switches to decide.
+void RestorePower(const SavedModel& saved) {
+  const SearchedQuantities held;
+  saved.vehicle.Restore();
+  SetDragCoefficient(held.cd);
+  S.TyreMu = held.mu;
+  S.TransFinal = held.finalDrive;
+  S.GearOverall = held.overall;
+  S.GearGrowthRPM = held.growth;
+  S.PowerCurve = S.EstOrigPowerCurve;
+  S.EngineSummary = S.EstOrigEngineSummary;
+  S.PowerMaxPower = saved.maxPower;
 }
 
 bool PowerChanged() {
@@ -88,24 +103,34 @@ bool PowerChanged() {
   return false;
 }
 
-void RestoreGearing(const SavedGears& gears) {
+void RestoreGearing(const SavedModel& saved) {
   S.TransFinal = S.EstOrigGearing;
-  S.GearOverall = gears.overall;
-  S.GearGrowthRPM = gears.growth;
+  S.GearOverall = saved.overall;
+  S.GearGrowthRPM = saved.growth;
 }
 
-void PutModelBack(const SavedGears& gears) {
+void PutModelBack(const SavedModel& saved) {
+  if (S.EstBHPAdjust != False) RestorePower(saved);
   if (S.EstCDAdjust != False) SetDragCoefficient(S.EstOrigCD);
   if (S.EstMUAdjust != False) S.TyreMu = S.EstOrigMu;
-  if (S.EstBHPAdjust != False) RestorePower();
-  if (S.EstGearAdjust != False) RestoreGearing(gears);
+  if (S.EstGearAdjust != False) RestoreGearing(saved);
 }
 
-// A value the racer keeps goes into its vehicle item as a plain number; a kept change is
-// unsaved data. True when the item's text changed.
-bool Keep(std::string& item, Single value, Single original) {
+// A tried curve is held as its power file gives it back, with the clutch's figures worked out
+// for it, so that the attempt runs the vehicle the search would leave. False when the clutch
+// cannot be worked out for it.
+bool HoldTriedCurve() {
+  for (int c = 0; c <= HighestCurveColumnInUse(); ++c) StoreCurveColumn(c);
+  return !WorkOutClutchFigures();
+}
+
+// A value the racer keeps goes into its vehicle item as plain decimal text, and the session
+// holds what that text reads back; a kept change is unsaved data. True when the item's text
+// changed.
+bool Keep(std::string& item, void (*hold)(Single), Single value, Single original) {
   if (value != original) S.DataSaved = False;
-  const std::string text = NumText(value);
+  hold(value);
+  const std::string text = KeptItemText(value);
   if (item == text) return false;
   item = text;
   return true;
@@ -114,31 +139,32 @@ bool Keep(std::string& item, Single value, Single original) {
 // After the results window: each quantity the search could change is put back or kept, as its
 // restore switch says. An open data form shows a kept value at once, so that its OK does not
 // write the old one back.
-void KeepOrRestore(const SavedGears& gears) {
+void KeepOrRestore(const SavedModel& saved) {
   bool itemsChanged = false;
+  // First, as it puts back the vehicle's texts as they were before the search.
+  if (S.EstBHPAdjust != False) {
+    if (S.EstBHPRestore != False)
+      RestorePower(saved);
+    else if (PowerChanged())
+      S.DataSaved = False;  // the scaled curve stays; it belongs in the power file
+  }
   if (S.EstCDAdjust != False) {
     if (S.EstCDRestore != False)
       SetDragCoefficient(S.EstOrigCD);
     else
-      itemsChanged |= Keep(DragItem(), S.AeroCD, S.EstOrigCD);
+      itemsChanged |= Keep(DragItem(), HoldDragCoefficient, S.AeroCD, S.EstOrigCD);
   }
   if (S.EstMUAdjust != False) {
     if (S.EstMURestore != False)
       S.TyreMu = S.EstOrigMu;
     else
-      itemsChanged |= Keep(GripItem(), S.TyreMu, S.EstOrigMu);
-  }
-  if (S.EstBHPAdjust != False) {
-    if (S.EstBHPRestore != False)
-      RestorePower();
-    else if (PowerChanged())
-      S.DataSaved = False;  // the scaled curve stays; it belongs in the power file
+      itemsChanged |= Keep(GripItem(), HoldGrip, S.TyreMu, S.EstOrigMu);
   }
   if (S.EstGearAdjust != False) {
     if (S.EstGearRestore != False)
-      RestoreGearing(gears);
+      RestoreGearing(saved);
     else
-      itemsChanged |= Keep(FinalDriveItem(), S.TransFinal, S.EstOrigGearing);
+      itemsChanged |= Keep(FinalDriveItem(), HoldFinalDrive, S.TransFinal, S.EstOrigGearing);
   }
   if (itemsChanged) ui().ShowVehicleData();
 }
@@ -153,8 +179,8 @@ bool VehicleKeptThroughWindowEvents(const SearchedQuantities& tried) {
 }
 
 // A search that ends early leaves the model, and the run the result windows show, as they were.
-EstimateEnd EndEarly(const SavedGears& gears, KeptRun& runBefore, EstimateEnd end) {
-  PutModelBack(gears);
+EstimateEnd EndEarly(const SavedModel& saved, KeptRun& runBefore, EstimateEnd end) {
+  PutModelBack(saved);
   runBefore.PutBack();
   ShowRunResults();
   return end;
@@ -190,8 +216,8 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
   // Only a completed run is a run of this vehicle to compare with and to put back.
   if (S.RunDone == False) return EstimateEnd::Stopped;
   S.CancelFlag = 0;
-  SavedGears gears;
-  SaveModel(gears);
+  SavedModel saved;
+  SaveModel(saved);
   const SearchedQuantities atStart;
   KeptRun runBefore;
 
@@ -202,34 +228,37 @@ EstimateEnd EstimatePowerSearch(const std::function<bool()>& stopRequested) {
     // search, however it ends, the set-up opens with the stored launch values.
     S.CalcRequested = True;
     // The run has said why it could not complete; no later attempt would.
-    if (!completed) return EndEarly(gears, runBefore, EstimateEnd::Stopped);
+    if (!completed) return EndEarly(saved, runBefore, EstimateEnd::Stopped);
     ofLastRun = SearchedQuantities{};
     CalcTimingPoints();
     if (RunTooShort()) {
       ui().MsgBox("Calculation time is insufficient to estimate power", Msg::OKOnly, "Estimate power");
       S.CancelFlag = 1;
-      return EndEarly(gears, runBefore, EstimateEnd::Stopped);
+      return EndEarly(saved, runBefore, EstimateEnd::Stopped);
     }
     ui().SetEstimateProgress(attempt);
     if (!VehicleKeptThroughWindowEvents(ofLastRun)) return EstimateEnd::Cancelled;
-    if (stopRequested && stopRequested()) return EndEarly(gears, runBefore, EstimateEnd::Cancelled);
+    if (stopRequested && stopRequested()) return EndEarly(saved, runBefore, EstimateEnd::Cancelled);
 
     S.EstEighthMile = ToFlag(EighthMileIsReference());
     const EstimateRatios ratios = RatiosOfLastRun();
     if (TicketMatches(ratios)) break;
     // The last attempt changes the model too, without running it: the results show the last
     // run's ticket beside the model as that change leaves it.
-    ApplyEstimateChange(ChooseEstimateChange(ratios));
-    // A target no vehicle reaches drives a figure past every number, or the curve past any engine's.
-    if (!SearchedFiguresFinite()) {
+    const EstimateChange change = ChooseEstimateChange(ratios);
+    ApplyEstimateChange(change);
+    // A target no vehicle reaches drives a figure past every number, or the curve past any
+    // engine's, or one the clutch cannot be worked out for.
+    if (!SearchedFiguresFinite() ||
+        (change.quantity == EstimateQuantity::Power && !HoldTriedCurve())) {
       TellCannotBeSimulated();
-      return EndEarly(gears, runBefore, EstimateEnd::Stopped);
+      return EndEarly(saved, runBefore, EstimateEnd::Stopped);
     }
   }
 
   S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = True;
   ui().ShowEstimateResult();
-  KeepOrRestore(gears);
+  KeepOrRestore(saved);
   ShowRunOfModel(atStart, ofLastRun, runBefore);
   S.CalcRequested = True;
   return S.EstRetry != False ? EstimateEnd::Retry : EstimateEnd::Finished;

@@ -12,7 +12,8 @@ namespace kestrelon {
 enum class EstimateEnd {
   Stopped,    // a run fell short of the reference distance or its trap, or could not be
               // simulated, or a change left a figure no number (or a torque no power file
-              // holds): its message was shown; or there was no completed run to start from
+              // holds, or a curve the clutch cannot be worked out for): its message was shown;
+              // or there was no completed run to start from
   Cancelled,  // the racer stopped it between two attempts, or changed the vehicle then
   Finished,   // the results window's Finish
   Retry,      // the results window's Retry: the dialog stays open for another try

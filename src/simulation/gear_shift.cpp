@@ -18,7 +18,7 @@ bool IsConverterCode() { return S.ClutchType.size() == 1 && S.ClutchType[0] == '
 Single StageTorque(Integer stage, int row) {
   row = std::clamp(row, 0, CurveRows - 1);
   if (stage != 0 && S.NitrousStageData[stage].ProgStage != False) return EngineTorqueAt(stage, static_cast<Integer>(row));
-  return S.PowerCurve[stage][row];
+  return ColumnAt(stage, row);  // a stage without a point of its own there pulls with the engine
 }
 
 // Thrust of a gear per unit mass at engine speed n (rows), primary and final drive left out.

@@ -221,7 +221,7 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
     EXPECT_EQ(FileText(files.Store), text);
   }
   // Nor can a store or KESTR.INI that is no 8-bit text: UTF-16 either way round, with its mark
-  // or without, or two UTF-8 marks in front. The store is not written, not even a new one.
+  // or without (or its mark alone), or two UTF-8 marks in front. The store is not written, not even a new one.
   files.MostBytes = MostFileBytes;
   const auto utf16 = [](const char* mark, std::string_view text, bool little) {
     std::string wide = mark;
@@ -232,7 +232,8 @@ TEST_F(SettingsTest, AStoreTooLargeToReadOrToWriteIsLeftAsItWas) {
     SCOPED_TRACE(fallback);
     const std::string lines = fallback ? "[Kestrelon]\r\nPUnits=M\r\n" : text;
     for (const std::string& bytes : {utf16("\xFF\xFE", lines, true), utf16("", lines, true), utf16("\xFE\xFF", lines, false),
-                                     utf16("", lines, false), "\xEF\xBB\xBF\xEF\xBB\xBF" + lines}) {
+                                     utf16("", lines, false), "\xEF\xBB\xBF\xEF\xBB\xBF" + lines, "\xFF\xFE" + lines,
+                                     "\xFE\xFF" + lines}) {
       std::filesystem::remove(files.Store);
       const std::string path = dir.Write(fallback ? "program/KESTR.INI" : "config/Kestrelon/Kestrelon.ini", bytes);
       LoadSettings(files);

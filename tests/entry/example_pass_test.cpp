@@ -9,6 +9,7 @@
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
 #include "entry/nitrous_calc.h"
+#include "entry/tyre_calc.h"
 #include "entry/ui/data_form.h"
 #include "entry/ui/data_forms.h"
 #include "entry_test_support.h"
@@ -25,6 +26,7 @@
 #include "power/curve_graph_commands.h"
 #include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
+#include "simulation/estimate_search.h"
 #include "support/example_entry.h"
 #include "support/run_fingerprint.h"
 
@@ -127,6 +129,23 @@ struct EnterThroughTheWindows : ScriptedUi {
   }
 };
 
+// An estimate from the run to a quarter-mile ticket, adjusting drag, grip, power, gearing: all kept.
+std::function<void()> KeptEstimate(Single et, Single mph, std::array<bool, 4> adjust) {
+  return [=] {
+    struct : ScriptedUi {
+      void ShowEstimateResult() override {
+        S.EstCDRestore = S.EstMURestore = S.EstBHPRestore = S.EstGearRestore = False;
+      }
+    } keeping;
+    ScopedUi scoped{keeping};
+    RunAsEntered();
+    S.Est1320time = et, S.Est1320speed = mph * 0.44704f;  // m/s
+    std::tie(S.EstCDAdjust, S.EstMUAdjust, S.EstBHPAdjust, S.EstGearAdjust) =
+        std::tuple(ToFlag(adjust[0]), ToFlag(adjust[1]), ToFlag(adjust[2]), ToFlag(adjust[3]));
+    EstimatePowerSearch();
+  };
+}
+
 std::vector<int> AllExamples() {
   std::vector<int> rows;
   for (int n = 1; n < ExampleSlots && !Tbl.ExampleKey[n].empty(); ++n) rows.push_back(n);
@@ -193,7 +212,13 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          for (int row = 1; row < 26; ++row) S.PowerCurve[0][row] = 0;
          AcceptPowerCurve(graph, [](int, bool) {});
        },
-       "Converter Stall RPM not valid"}};
+       "Converter Stall RPM not valid"},
+      {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
+      {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
+      {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
+      {"a kept estimate of the gearing too", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
+      {"the tyre's growth speed", {4},
+       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {

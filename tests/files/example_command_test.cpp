@@ -52,7 +52,7 @@ TEST_F(ExampleCommand, StoppingAfterAFailedSaveNeverShowsTheChooser) {
   seam.answers = {Msg::Yes, Msg::Ok, Msg::No};
   windows.answers = {{""}};
   FileExample();
-  EXPECT_EQ(std::tie(seam.asked.at(0).title, seam.asked[0].style), std::tuple("Load Example", Msg::YesNo | Msg::Question));
+  EXPECT_EQ(std::tie(seam.asked.at(0).title, seam.asked[0].style), std::tuple("Load Example", Msg::YesNo | Msg::DismissCancels | Msg::Question));
   EXPECT_EQ(std::tuple(windows.chooserShown, S.VehicleData[1][1]), std::tuple(0, "current"));
 }
 

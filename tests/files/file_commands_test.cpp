@@ -65,7 +65,7 @@ TEST_F(FileCommands, SaveFirstPromptCarriesEachCommandsTitleAndIcon) {
     command();
     ASSERT_FALSE(seam.asked.empty());
     EXPECT_EQ(test::AllSaid(seam.asked)[0],
-              test::Said("Would you like to save data first?", Msg::YesNo | icon, title));
+              test::Said("Would you like to save data first?", Msg::YesNo | Msg::DismissCancels | icon, title));
     EXPECT_EQ(S.CancelFlag, 0);
   }
 }
@@ -101,6 +101,10 @@ TEST_F(FileCommands, StoppingAfterAFailedSaveLeavesEverythingAsItWas) {
   EXPECT_EQ(S.VehicleData[1][1], "old chassis");
   EXPECT_TRUE(RingUntouched());
   EXPECT_EQ(std::tuple(windows.unloaded.size(), windows.menusEnabled), std::tuple(0u, 0));
+  seam.answers = {Msg::Cancel};  // Esc or the close box on the question: the same, unasked
+  FileNew();
+  EXPECT_EQ(std::tuple(S.VehicleData[1][1], RingUntouched(), windows.unloaded.size(), seam.asked.size(), S.DataSaved),
+            std::tuple("old chassis", true, 0u, 4u, False));
 }
 
 TEST_F(FileCommands, NewEmptiesTheModelTheRingAndBothComparisonCopies) {

@@ -75,11 +75,12 @@ TEST_F(FileDialogTest, SaveOffersTheDescriptionOfTheFileBeingWritten) {
   EXPECT_EQ(std::tie(windows.dialogs[2].look.button, windows.dialogs[2].descriptionShown), std::tuple("Select", "kept"));
   EXPECT_TRUE(seam.asked.empty());  // a cancelled dialog asks nothing
 
-  // A name holding a wildcard is refused in the words for a missing file.
-  windows.answers = {{"/d/c?r.WCD"}, {"/d/car.WCD"}};
+  // A name holding a wildcard is refused in the words for a missing file; one holding a NUL in its own.
+  windows.answers = {{"/d/c?r.WCD"}, {std::string("/d/CA\0R.WCD", 11)}, {"/d/car.WCD"}};
   EXPECT_EQ(SaveFileDialog("*.WCD", "Save Vehicle Data", ""), "/d/car.WCD");
-  ASSERT_EQ(seam.asked.size(), 1u);
+  ASSERT_EQ(seam.asked.size(), 2u);
   EXPECT_EQ(seam.asked[0].text, "File /d/c?r.WCD not found");
+  EXPECT_EQ(seam.asked[1].text, "A file name cannot hold a NUL character - choose another name");
 }
 
 // Every file a save would replace is asked about: a hidden one, and one a killed save left

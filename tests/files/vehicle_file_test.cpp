@@ -69,18 +69,20 @@ TEST_F(VehicleFileTest, FileEndingBeforeTwoHundredValuesIsRejectedAndChangesNoth
             (std::vector<test::Said>{{path + " contains invalid data - loading will be aborted",
                                       Msg::Exclamation, "Load chassis data"}}));
   // An empty file, one that cannot be opened and one whose texts hold a NUL byte (saved as
-  // UTF-16, or only one text), or that begins with two byte-order marks, are rejected the same way.
+  // UTF-16, or only one text), or that begins with two byte-order marks or a UTF-16 one, are rejected.
   std::string utf16 = "\xFF\xFE";
   for (const char c : test::NumberedLines(220)) utf16 += std::string{c, '\0'};
   const std::string nul = folder.write("nul.wcd", test::NumberedLines(199) + std::string("v\0", 2) + "\r\n");
   for (const auto& other : {folder.write("empty.wcd", ""), folder.file("missing.wcd"), folder.write("utf16.wcd", utf16), nul,
-                            folder.write("marks.wcd", "\xEF\xBB\xBF\xEF\xBB\xBF//*Two marks\r\n" + test::NumberedLines(220))}) {
+                            folder.write("marks.wcd", "\xEF\xBB\xBF\xEF\xBB\xBF//*Two marks\r\n" + test::NumberedLines(220)),
+                            folder.write("le.wcd", "\xFF\xFE//*Le\r\n" + test::NumberedLines(220)),
+                            folder.write("be.wcd", "\xFE\xFF" + test::NumberedLines(220))}) {
     S.LoadFailed = False;
     LoadVehicleFile(other);
     EXPECT_EQ(S.LoadFailed, True);
     EXPECT_EQ(S.VehicleData, before);
   }
-  ASSERT_EQ(seam.asked.size(), 6u);
+  ASSERT_EQ(seam.asked.size(), 8u);
   EXPECT_EQ(seam.asked[4].text, nul + " contains invalid data - loading will be aborted");
 }
 
@@ -116,7 +118,7 @@ TEST_F(VehicleFileTest, WrittenFileMatchesTheGoldenFileByteForByte) {
 
 TEST_F(VehicleFileTest, EveryTextReadsBackAsWrittenWhateverItBeginsWith) {
   for (const char* description : {"", "Quick car"})
-    for (const char* first : {"//* looks like a description", "\xEF\xBB\xBF" "1/1"}) {
+    for (const char* first : {"//* looks like a description", "\xEF\xBB\xBF" "1/1", "\xFF\xFE" "1/1", "\xFE\xFF"}) {
       SCOPED_TRACE(std::string(description) + " / " + first);
       S = SharedState{};
       S.VehicleData[1][1] = first;
@@ -137,12 +139,12 @@ TEST_F(VehicleFileTest, EveryTextReadsBackAsWrittenWhateverItBeginsWith) {
 TEST_F(VehicleFileTest, ALineBreakInsideATextNeverMovesTheTextsAfterIt) {
   S.VehicleData[2][1] = "98\r\nin";
   S.VehicleData[2][2] = "660kg";
-  S.DataDescription = "two\nlines";
+  S.DataDescription = std::string("two\nlines\0B", 11);  // nor does a NUL make the file unreadable
   ASSERT_TRUE(WriteVehicleFile(folder.file("car.wcd")).ok());
   S = SharedState{};
   LoadVehicleFile(folder.file("car.wcd"));
   EXPECT_EQ(std::tie(S.VehicleData[2][1], S.VehicleData[2][2], S.DataDescription),
-            std::tuple("98  in", "660kg", "two lines"));
+            std::tuple("98  in", "660kg", "two lines B"));
 }
 
 // A file the racer may not read, a folder, a FIFO, a file far larger than any vehicle file and

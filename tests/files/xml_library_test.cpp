@@ -146,6 +146,10 @@ TEST_F(VehicleLibrary, EachCarriedTextLandsInExactlyOneElement) {
   S.VehicleData[1][19] = "wet";
   ASSERT_TRUE(ConvertToXmlLibrary(*doc, "YESNO"));
   EXPECT_EQ(QString::fromStdString(doc->Text()).count(">1<"), 11);
+  // And "y" at an odd one: 11 more (the clutch now dry), the last group's read from its own texts too.
+  for (int g = 0; g <= 10; ++g) for (int i = 0; i <= 20; ++i) S.VehicleData[g][i] = (g + i) % 2 ? "y" : "N";
+  ASSERT_TRUE(ConvertToXmlLibrary(*doc, "ODD"));
+  EXPECT_EQ(QString::fromStdString(doc->Text()).count(">1<"), 22);
 }
 
 TEST_F(VehicleLibrary, ACurveHoldsItsFirstAndLastRowsButNeverRowZero) {

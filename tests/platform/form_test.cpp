@@ -273,7 +273,7 @@ TEST(FormKeys, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
   auto* list = new QComboBox(&form);  // Enter in an open drop-down list only chooses, Esc only closes it
   list->addItems({"A", "B"});
   list->show();
-  for (const auto keys : {std::vector{Qt::Key_Down, Qt::Key_Return}, std::vector{Qt::Key_Escape}}) {
+  for (const auto& keys : {std::vector{Qt::Key_Down, Qt::Key_Return}, std::vector{Qt::Key_Escape}}) {
     list->showPopup();
     for (const auto key : keys) QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), key);
   }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <tuple>
@@ -58,6 +59,20 @@ TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
   });
   EXPECT_EQ(qt.MsgBox("Printer not ready", Msg::RetryCancel | Msg::Exclamation, "Print"),
             Msg::Retry);
+
+  // A question that may be walked away from shows Yes and No only; Esc and its close box answer
+  // Cancel, not No.
+  for (const bool closeBox : {false, true}) {
+    QTimer::singleShot(0, [closeBox] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      QList<QMessageBox::StandardButton> shown;
+      for (QAbstractButton* b : box->buttons()) if (b->isVisible()) shown << box->standardButton(b);
+      EXPECT_EQ(shown, (QList{QMessageBox::Yes, QMessageBox::No}));
+      closeBox ? void(box->close()) : QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(qt.MsgBox("Would you like to save data first?", Msg::YesNo | Msg::DismissCancels, "Exit"), Msg::Cancel);
+  }
 }
 
 TEST(QtMessageBox, AShortMessageLeavesRoomForTheWholeTitle) {

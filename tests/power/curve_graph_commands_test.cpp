@@ -196,6 +196,11 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   EXPECT_EQ(std::tuple(c[50], c[80], c[90]), std::tuple(600, 0, 0));
   EXPECT_EQ(S.EngineSummary[2], S.EngineSummary[1]);
   EXPECT_EQ(S.CurvePeakValue, 600);
+
+  // Original puts back the whole column the entry found, up to its top row at 20,000 rpm.
+  S.PowerCurveBackup[CurveTopRow] = 55;
+  RestoreOriginalCurve();
+  EXPECT_EQ(std::tuple(c[50], c[CurveTopRow]), std::tuple(0, 55));
 }
 
 }  // namespace

@@ -116,6 +116,9 @@ TEST_F(PeakEntryForm, RefusedFiguresKeepTheFormThenCancelAbandons) {
   EXPECT_FLOAT_EQ(S.PowerCurve[0][40], 300);
   EXPECT_FLOAT_EQ(S.PowerCurveBackup[40], 1);  // stopped before the backup
   EXPECT_EQ(Form::FindLoaded(QStringLiteral("frmGraphPower")), nullptr);
+  S.CancelFlag = 0;
+  EnterWith(0, [](frmPNAData& f) { f.close(); });  // the close box (Alt+F4 the same) too
+  EXPECT_EQ(std::tuple(S.CancelFlag, Form::FindLoaded(QStringLiteral("frmGraphPower"))), std::tuple(1, nullptr));
 }
 
 TEST_F(PeakEntryForm, NitrousStageHidesTheEngineBoxesAndErasesOnRequest) {

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "core/tables.h"
 #include "power/curve_synthesis.h"
+#include "support/example_entry.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -110,6 +111,15 @@ TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
   texts.MaxRPM = "3000";
   EXPECT_EQ(Ok(), PeakEntryBox::MaxRPM);
   EXPECT_EQ(S.MaxRPMIndex, 80);
+
+  // A new top works the clutch out for it at once: the Top Fuel dragster's locked capacity.
+  S = SharedState{};
+  RegisterDataForms();
+  test::EnterExampleAutomatically(11);
+  S.PowerCurveIndex = 0;
+  texts.MaxRPM = "10000";
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.VehicleData[6][9], "46656.04lb/ft");
 }
 
 TEST_F(PeakEntry, RefusalChangesNothing) {
@@ -135,6 +145,12 @@ TEST_F(PeakEntry, KilowattPowerIsStoredInBhp) {
   EXPECT_EQ(S.VehicleData[6][2], "400");
   texts.MaxBHP = "14923";  // above 19999 BHP
   Refused(PeakEntryBox::MaxBHP, "Maximum power out of range", 1.340183f);
+  texts.MaxBHP = "250.7";  // typed in BHP, the item keeps the whole part
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.VehicleData[6][2], "250");
+  // The box shows a stored power in whole kW and an empty one empty; in BHP as stored.
+  EXPECT_EQ(std::tuple(ShownPeakPower("250.7", 1.340183f), ShownPeakPower("", 1.340183f), ShownPeakPower("250.7", 1)),
+            std::tuple("187", "", "250.7"));
 }
 
 TEST_F(PeakEntry, SpeedsMustComeInOrder) {

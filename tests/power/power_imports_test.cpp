@@ -74,7 +74,8 @@ TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
 TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFile) {
   for (const char* bad : {"RPM,Torque,Power\n3000,200,1\n", "Engine speed\n", "-3000,200,1\n",
                           "3000,200,1\n40,100,1\n", "3000,200,1\n3100,20000000,1\n",
-                          "3000 -99999999999 1\n", "3000,99999999999999999999999999999999999999999,1\n"}) {
+                          "3000 -99999999999 1\n", "3000,99999999999999999999999999999999999999999,1\n",
+                          "\xFF\xFE\n3000,200,1\n", "\xFE\xFF" "Export\n3000,200,1\n"}) {  // behind a UTF-16 mark
     SCOPED_TRACE(bad);
     const EngineAnalyserData data = ReadEngineAnalyserExport(bad, 60);
     EXPECT_TRUE(data.refused);
@@ -269,6 +270,7 @@ TEST_F(PowerImports, RefusedSuperFlowFilesLeaveTheCurveAndItsSpan) {
       {SD9({{2000, 100}, {3000, 0}, {3100, 50}}), "* contains invalid data - loading will be aborted"},
       // No torque above 0: a saved power file would open with no curve.
       {SD9({{2000, 0}, {3000, -50}, {4000, 0}}), "No data in file "},
+      {"\xFE\xFF" + SD9({{2000, 200}, {3000, 300}}), "* contains invalid data - loading will be aborted"},  // UTF-16 mark
   };
   test::FailingFileSystem fs;
   for (const Case& c : cases) {

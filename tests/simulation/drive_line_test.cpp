@@ -97,6 +97,14 @@ TEST_F(DriveLine, BeyondTheLastGearTheVehicleStandsOnItsStaticLoads) {
     EXPECT_EQ(S.EngineSpeed == 0, gear == 3) << gear;
   }
   EXPECT_EQ(std::tuple(S.Acceleration, S.RearWheelLoad, S.FrontWheelLoad), std::tuple(0.0f, 300.0f, 200.0f));
+
+  // A one-gear vehicle pulled below its curve is driven by the engine, half its torque at half
+  // the curve's lowest speed, to climb back onto the curve.
+  S.Gear = S.GearCount = 1;
+  c.TopGearLimitSpeed = 1000;
+  S.EngineSpeed = S.DrivelineSpeed = 5;
+  DriveLinePhase(c);
+  EXPECT_NEAR(S.CrankTorque, 100 * 1.3567f, 1e-3f);
 }
 
 TEST_F(DriveLine, NextGearMassSwapsTheEngineOnlyWhereTheVehicleCarriesIt) {

@@ -118,6 +118,9 @@ TEST_F(RowTorque, PlainStageScalesItsShareWithThePressureFactor) {
   }
   S.PowerCurve[1][50] = 0;  // no point of the stage's own there: the engine's torque
   EXPECT_FLOAT_EQ(EngineTorqueAt(1, 50), 100);
+  S.NitrousPressureFactor = 1;
+  S.PowerCurve[1][50] = 0.5f;  // a point, however small, is the stage's own
+  EXPECT_FLOAT_EQ(EngineTorqueAt(1, 50), 0.5f);
 }
 
 TEST_F(RowTorque, ProgressiveStagesBuildFromThePreviousColumnByRpmOrByTime) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/state.h"
+#include "entry/gear_calc.h"
 
 namespace kestrelon::test {
 namespace {
@@ -88,22 +89,30 @@ TEST(EstimateRules, ToleranceBandsIncludeTheirEdges) {
 TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
   for (const Integer verdict : {Integer{1}, Integer{-1}}) {
     S = SharedState{};
-    S.TransFinal = 4;
+    S.TransFinal = 4, S.TransPrimary = 1;
     S.GearCount = 3;
-    const Single overall[] = {0, 12, 8, 4};
-    for (int g = 1; g <= 3; ++g) {
-      S.GearOverall[g] = overall[g];
-      S.GearGrowthRPM[g] = 10.0f * g;
-    }
+    S.GearInternal = {0, 3, 2, 1};
+    S.TyreGrowthSpeed = 50, S.TyreGrowthDia = 0.8f;
+    WorkOutOverallRatios();
+    const auto growth = S.GearGrowthRPM;
     S.EstGearingHint = verdict;
     const EstimateChange step = ChooseEstimateChange({0.9, 1});
     ApplyEstimateChange(step);
     const Single f = verdict == 1 ? 0.98f : 1.02f;
     EXPECT_FLOAT_EQ(S.TransFinal, 4 * f);
     for (int g = 1; g <= 3; ++g) {
-      EXPECT_FLOAT_EQ(S.GearOverall[g], overall[g] * f) << g;
-      EXPECT_FLOAT_EQ(S.GearGrowthRPM[g], 10.0f * g * f) << g;
+      EXPECT_FLOAT_EQ(S.GearOverall[g], 4 * f * S.GearInternal[g]) << g;
+      EXPECT_FLOAT_EQ(S.GearGrowthRPM[g], growth[g] * f) << g;
     }
+  }
+
+  // A kept figure's text is plain decimal, and each item reads it back as the figure held.
+  for (const Single v : {1e-12f, 3.560728e-5f, 2.594161f, 1e12f}) {
+    for (const auto hold : {HoldDragCoefficient, HoldGrip, HoldFinalDrive}) hold(v);
+    const std::string text = KeptItemText(v);
+    EXPECT_EQ(text.find_first_not_of("0123456789."), std::string::npos) << text;
+    EXPECT_EQ(std::tuple(KeptItemText(S.AeroCD), S.TyreMu, S.TransFinal),
+              std::tuple(text, S.AeroCD, S.AeroCD));
   }
 
   S.AeroArea = 2;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "estimate_fixture.h"
+#include "entry/gear_calc.h"
 #include "files/baseline.h"
 #include "files/file_commands.h"
 #include "power/scale_power_curve.h"
@@ -265,9 +266,9 @@ TEST_F(EstimateSearch, KeptOrRestoredChangesLeaveTheVehicleAndItsRunAsTheyAre) {
       case KeepAll:
         EXPECT_FALSE(Quantities::Now() == before);
         EXPECT_EQ(S.DataSaved, False);
-        EXPECT_EQ(S.VehicleData[5][2], NumText(S.AeroCD));
-        EXPECT_EQ(S.VehicleData[3][4], NumText(S.TyreMu));
-        EXPECT_EQ(S.VehicleData[6][17], NumText(S.TransFinal));
+        EXPECT_EQ(S.VehicleData[5][2], KeptItemText(S.AeroCD));
+        EXPECT_EQ(S.VehicleData[3][4], KeptItemText(S.TyreMu));
+        EXPECT_EQ(S.VehicleData[6][17], KeptItemText(S.TransFinal));
         RunAndTime();  // the last attempt's change stays: the vehicle is run as it is
         EXPECT_TRUE(shown == ShownRun::Now());
         break;
@@ -311,7 +312,8 @@ TEST_F(EstimateSearch, AnUnreachableTargetEndsAtOnceWithOneMessageAndTheVehicleA
     SCOPED_TRACE(c.what);
     S = SharedState{};
     RunExample();
-    S.GearGrowthRPM[2] = 8000;  // a tyre that would grow, from 8000 rpm in second
+    S.TyreGrowthSpeed = 60, S.TyreGrowthDia = S.TyreDia * 1.05f;  // a tyre that would grow
+    WorkOutGearGrowthRPM();
     S.Est1320time = c.time > 0 ? c.time : S.Time1320ft;
     S.Est1320speed = c.mph * S.SpeedFactor;
     Allow(c.drag, c.grip, c.power, c.gearing);

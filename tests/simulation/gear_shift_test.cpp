@@ -91,6 +91,9 @@ TEST_F(Shift, RevLimiterCutShiftsAndClearsTheCut) {
 TEST_F(Shift, BestAccelerationShiftsWhenTheNextGearPullsAsHard) {
   S.EngineSpeed = 60;
   EXPECT_EQ(GearAt(2.0f), 1);  // 2.9 x 130 against 2.0 x 130 after the shift
+  S.CurrentStage = 1;           // a stage without points of its own pulls with the engine's curve
+  EXPECT_EQ(GearAt(2.0f), 1);
+  S.CurrentStage = 0;
   for (int r = 30; r <= 75; ++r) S.PowerCurve[0][r] = static_cast<Single>(r * r);  // rising steeply
   S.EngineSpeed = 70;
   EXPECT_EQ(GearAt(2.0f), 1);

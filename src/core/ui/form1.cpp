@@ -227,13 +227,12 @@ void Form1::Form_QueryUnload(bool& cancel) {
     const int answer = ui().MsgBox("Would you like to save data first?",
                                    Msg::YesNoCancel | Msg::Question, kExitTitle);
     if (answer == Msg::Cancel) return stay();
-    if (answer == Msg::Yes) {
-      // A save the user cancels still exits; one that failed (and said so), or was cancelled
-      // after a No to replacing a file, keeps the program.
-      const SaveOutcome saved =
-          Hooks.SaveVehicleAndPower ? Hooks.SaveVehicleAndPower() : SaveOutcome::Cancelled;
-      if (saved == SaveOutcome::Failed || saved == SaveOutcome::Declined) return stay();
-    }
+    // Only a save that wrote the files lets Yes end the program: one cancelled in its dialog,
+    // declined at a replace question or failed keeps the program and the unsaved data. With no
+    // save command installed there is nothing to save with, and Yes exits.
+    if (answer == Msg::Yes && Hooks.SaveVehicleAndPower &&
+        Hooks.SaveVehicleAndPower() != SaveOutcome::Saved)
+      return stay();
   }
   S.CancelFlag = 1;
 }

@@ -71,9 +71,15 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
   for (const ButtonAnswer& b : buttons) box.addButton(b.button);
   const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 3);
   if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].button);
-  // Closing the box with Escape or its frame gives the answer of its Cancel (or only) button.
-  box.setEscapeButton(
-      box.button(buttons.size() == 1 ? buttons.front().button : buttons.back().button));
+  // Closing the box with Escape or its frame gives the answer of its Cancel (or only) button;
+  // where the style asks for Cancel without one, that of a Cancel button never shown.
+  if (style & Msg::DismissCancels) {
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.escapeButton()->hide();
+  } else {
+    box.setEscapeButton(
+        box.button(buttons.size() == 1 ? buttons.front().button : buttons.back().button));
+  }
   // A short message would make the box narrower than its title: the title shows whole.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
     grid->addItem(new QSpacerItem(Form::CaptionWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
@@ -82,7 +88,7 @@ int QtUi::MsgBox(const std::string& text, int style, const std::string& title) {
   const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
   for (const ButtonAnswer& b : buttons)
     if (b.button == clicked) return b.answer;
-  return buttons.back().answer;
+  return clicked == QMessageBox::Cancel ? Msg::Cancel : buttons.back().answer;
 }
 
 void QtUi::DoEvents() {

@@ -1,6 +1,7 @@
 #include "power/ui/frmPNAData.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,6 +112,13 @@ void frmPNAData::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape: return CancelButton_Click();
     default: Form::keyPressEvent(event);
   }
+}
+
+void frmPNAData::closeEvent(QCloseEvent* event) {
+  // The close box is the Cancel button: closed any other way the entry would go on to the
+  // graph with none of the figures typed.
+  event->ignore();
+  if (IsLoaded()) CancelButton_Click();
 }
 
 void frmPNAData::OKButton_Click() {

@@ -2,7 +2,7 @@
 // The quick entry of one torque-curve column: maximum rpm, peak power with its rpm, optionally
 // the peak torque with its rpm, a minimum rpm, the launch temperature and a title. Its OK hands
 // the figures to the checks; a refusal keeps the window open on the box to correct. Cancel
-// (CancelFlag 1) abandons the curve entry.
+// (CancelFlag 1), Esc and the close box abandon the curve entry.
 
 #include "core/numbers.h"
 #include "platform/qt/form.h"
@@ -35,6 +35,7 @@ class frmPNAData : public Form {
   void Form_Load() override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // What the window does when it first shows: the power unit, the focus and the stored title.

@@ -204,7 +204,7 @@ TEST_F(ExitQuestions, UnsavedDataOffersToSaveFirst) {
       {Msg::Cancel, SaveOutcome::Saved, false, 0},
       {Msg::No, SaveOutcome::Saved, true, 0},
       {Msg::Yes, SaveOutcome::Saved, true, 1},
-      {Msg::Yes, SaveOutcome::Cancelled, true, 1},  // a cancelled save dialog still exits
+      {Msg::Yes, SaveOutcome::Cancelled, false, 1},  // a cancelled save dialog keeps the program
       {Msg::Yes, SaveOutcome::Failed, false, 1},    // a failed save keeps the program
       {Msg::Yes, SaveOutcome::Declined, false, 1},  // so does one cancelled after a No to replacing
   };
