@@ -208,10 +208,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a power file whose curve starts above the shifts", {13}, open(14, FilePowerVCAL),
        "Upshift RPM too low"},
       {"a curve that starts above the converter's stall", {17},
-       [&] {
-         for (int row = 1; row < 26; ++row) S.PowerCurve[0][row] = 0;
-         AcceptPowerCurve(graph, [](int, bool) {});
-       },
+       [&] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); AcceptPowerCurve(graph, [](int, bool) {}); },
        "Converter Stall RPM not valid"},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
