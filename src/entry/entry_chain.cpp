@@ -41,8 +41,11 @@ bool EnterStage(int column, Integer mode, Integer askAll) {
 // against them as the automatic pass checks it: its form accepts the texts as it loads, or comes
 // forward with its refusal for the racer to mend.
 void OpenSectionForm(EntryForm form) {
-  if (S.CheckAgainstNewCurves) S.AutoAccept = True;
+  if (!S.CheckAgainstNewCurves) return OpenEntryForm(form);
+  S.AutoAccept = True;
   OpenEntryForm(form);
+  // A form the racer already has open takes no load: the check waits for its OK.
+  S.AutoAccept = False;
 }
 
 }  // namespace
