@@ -79,7 +79,8 @@ void SeedsOfCommandLines() {
 // Engine analysis exports (rpm and torque a line, with a title line) and dynamometer files (the
 // chosen curve as the first byte, then a header closed by the line after the second one that
 // begins with a line feed, then four lines a reading: the speed in characters 1-5, the torque
-// in 21-29), made from the first example's no-nitrous curve, every row and every fifth row.
+// in 21-29 after its label, as a line blank in characters 3-10 ends the data), made from the
+// first example's no-nitrous curve, every row and every fifth row.
 void SeedsOfImports() {
   fuzz::FreshModel();
   LoadExampleVehicle(Tbl.ExampleKey[1]);
@@ -91,7 +92,7 @@ void SeedsOfImports() {
       const std::string rpm = std::to_string(row * 100 + (row % 3) * 17);
       const std::string torque = NumText(S.PowerCurve[0][row]);
       analyser += rpm + (row % 2 ? "," : " ") + torque + (row % 2 ? ",0\r\n" : " 0\n");
-      dyno += (rpm + "     ").substr(0, 5) + "  obs\r\n" + std::string(20, ' ') + torque + "\r\n3\r\n4\r\n";
+      dyno += (rpm + "     ").substr(0, 5) + "  obs\r\nTorque (lb-ft)      " + torque + "\r\n3\r\n4\r\n";
     }
     dyno += "          \r\n";
     const std::string id = "example1-" + std::to_string(step);

@@ -132,7 +132,7 @@ Single NitrousFlowFactor(int stage) {
                              S.NitrousPercentage[stage]);
 }
 
-void CalcNitrousCurve(int stage) {
+Single RebuildNitrousCurve(int stage) {
   const int base = CInt(S.NitrousPCurve[stage]);
   // Volumetric efficiency follows the torque: the peak efficiency at the peak torque.
   const double effPerTorque = S.NitrousVolEff[stage] / S.EngineSummary[base][0];
@@ -147,10 +147,21 @@ void CalcNitrousCurve(int stage) {
     out = r <= 0 ? 0 : tb + (r * tb - tb) * S.NitrousTransEff[stage] / 100;
     peakPower = std::max(peakPower, j * out / RowTorqueToBHP);
   }
-  S.CurvePeakValue = CLng(peakPower);
   // A column built anew is a curve change like any other: its peaks and the rev limit follow.
   UpdateEngineSummary(stage);
   ClampRevLimit();
+  return peakPower;
+}
+
+void CalcNitrousCurve(int stage) { S.CurvePeakValue = CLng(RebuildNitrousCurve(stage)); }
+
+void RebuildCalculatedStages() {
+  for (int stage = 1; stage <= 2; ++stage) {
+    const int base = CInt(S.NitrousPCurve[stage]);
+    // The calculator takes no base curve without a peak: the stage is left as it is.
+    if (S.NitrousCapacity[stage] > 0 && base >= 0 && base < CurveColumns && S.EngineSummary[base][0] > 0)
+      RebuildNitrousCurve(stage);
+  }
 }
 
 }  // namespace kestrelon

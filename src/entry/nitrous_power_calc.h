@@ -48,7 +48,14 @@ void ClearNitrousCalcSetup(int stage);
 Single NitrousFlowFactor(int stage);
 
 // Rebuilds the stage's column over MinRPMIndex..MaxRPMIndex from its base column and the stored
-// figures, and sets CurvePeakValue to the new curve's peak power.
+// figures, with its peak summary; returns the new curve's peak power in BHP.
+Single RebuildNitrousCurve(int stage);
+
+// RebuildNitrousCurve, with CurvePeakValue (the graph's value axis top) set to that peak power.
 void CalcNitrousCurve(int stage);
+
+// Rebuilds every stage the calculator builds, stage 1 first (stage 2 may be built on it), as
+// the nitrous form does when the vehicle is opened; the graph's axes are left alone.
+void RebuildCalculatedStages();
 
 }  // namespace kestrelon

@@ -6,7 +6,6 @@
 
 #include "core/settings.h"
 #include "core/state.h"
-#include "entry/clutch_calc.h"
 #include "entry/entry_chain.h"
 #include "files/file_dialog.h"
 #include "files/file_exists.h"
@@ -16,6 +15,7 @@
 #include "power/engine_analyser_import.h"
 #include "power/import_text.h"
 #include "power/power_curve.h"
+#include "power/stored_curve.h"
 #include "power/superflow_import.h"
 
 namespace kestrelon {
@@ -92,12 +92,9 @@ void FilePowerEA() {
       S.LoadFailed = True;
       return;
     }
-    // The span starts where a saved power file starts it, at the first torque above 0, not at a
-    // first reading below it.
-    TakeReadBackSpan();
-    UpdateEngineSummary(S.PowerCurveIndex);
-    ClampRevLimit();
-    RecalcClutchFigures();
+    // Stored as a saved power file gives it back: nothing of the old curve above the last
+    // reading, the span from the first torque above 0, and what is worked out from the curve.
+    StoreCurves();
     S.DataSaved = False;
     S.CalcRequested = True;
   });

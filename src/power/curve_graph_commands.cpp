@@ -8,6 +8,7 @@
 #include "power/curve_graph_scale.h"
 #include "power/power_curve.h"
 #include "power/power_table.h"
+#include "power/stored_curve.h"
 #include "simulation/calculate_performance.h"
 
 namespace kestrelon {
@@ -24,7 +25,36 @@ void PutBackOriginalCurve() {
   S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
   S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
 }
+
+// True when no data form was accepted while the graph was open: what the clutch then holds is
+// the curve command's own doing, not a change the racer made meanwhile.
+bool NoDataFormSinceGraphOpened() {
+  return S.DataFormsAccepted == S.CurveGraphOpening.dataFormsAccepted;
+}
+
+// The clutch's side as found: the numbers and texts the clutch works out, with its entered flag.
+// The other numbers and texts come back with them, as nothing but the curve command changed them.
+void PutBackClutchSide(const CurveState::VehicleAsFound& found) {
+  static_cast<VehicleModel&>(S) = found.model;
+  S.VehicleData = found.texts;
+  S.ClutchEntered = found.clutchEntered;
+}
 }  // namespace
+
+void TakeVehicleAsFound(CurveState::VehicleAsFound& found) {
+  found.model = S;
+  found.texts = S.VehicleData;
+  found.curve = S.PowerCurve;
+  found.minRow = S.MinRPMIndex;
+  found.maxRow = S.MaxRPMIndex;
+  found.revLimit = S.RevLimitIndex;
+  found.maxPower = S.PowerMaxPower;
+  found.clutchEntered = S.ClutchEntered;
+  found.summary = S.EngineSummary;
+  found.titles = S.PowerDescript;
+  found.launchTemp = S.LaunchTemp;
+  found.dataFormsAccepted = S.DataFormsAccepted;
+}
 
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
   const bool automatic = S.AutoAccept != False;
@@ -62,13 +92,12 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
     return false;
   }
   FillPowerCurve(graph, plot);
-  UpdateEngineSummary(S.PowerCurveIndex);
-  TakeRevLimitItem();  // the vehicle's own limit, not whatever the model held before
-  ClampRevLimit();
-  S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;
-  RecalcClutchFigures();
+  // Held as the power file gives it back, with the span, the rev limit and the figures worked
+  // out from it as when the vehicle is opened.
+  StoreCurves();
+  S.VehicleData[9][2] = Str(S.RevLimitIndex * 100);
   graph.AcceptPending = false;
   if (!graph.AcceptFromF2) {
     graph.RangeMark1 = graph.RangeMark2 = 0;
@@ -92,20 +121,38 @@ void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot) {
 
 void RestoreOriginalCurve() {
   PutBackOriginalCurve();
-  RecalcClutchFigures();
+  if (NoDataFormSinceGraphOpened()) {
+    // The rev limit is no part of the curve put back: a limit picked meanwhile stays.
+    const std::string revLimitItem = S.VehicleData[9][2];
+    PutBackClutchSide(S.CurveGraphOpening);
+    S.VehicleData[9][2] = revLimitItem;
+  } else {
+    RecalcClutchFigures();
+  }
 }
 
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
-  PutBackOriginalCurve();
+  const CurveState::VehicleAsFound& start = S.CurveEntryStart;
+  if (NoDataFormSinceGraphOpened()) {
+    PutBackClutchSide(start);
+  } else {
+    // A form accepted meanwhile keeps its change; the curve's own items go back.
+    for (const auto& [group, item] : {std::pair{6, 1}, {6, 2}, {8, 18}, {9, 2}})
+      S.VehicleData[group][item] = start.texts[group][item];
+  }
+  S.PowerCurve = start.curve;
+  S.MinRPMIndex = start.minRow;
+  S.MaxRPMIndex = start.maxRow;
+  S.RevLimitIndex = start.revLimit;
+  S.PowerMaxPower = start.maxPower;
+  S.EngineSummary = start.summary;
+  S.PowerDescript[S.PowerCurveIndex] = start.titles[S.PowerCurveIndex];
+  S.LaunchTemp = start.launchTemp;
+  S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
+  S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
   FillPowerCurve(graph, plot);
-  // The summary always describes the curve the model holds, whatever an F2 accept or a copy
-  // left in it before.
-  UpdateEngineSummary(S.PowerCurveIndex);
-  // The rev limit picked in the graph goes too, so that the vehicle's item holds the limit run.
-  S.RevLimitIndex = S.RevLimitIndexBackup;
-  S.VehicleData[9][2] = S.RevLimitItemBackup;
   ClampRevLimit();
-  RecalcClutchFigures();
+  if (!NoDataFormSinceGraphOpened()) FollowStoredCurves();
   S.InputDataPending = False;
   S.DataSequence = False;
 }

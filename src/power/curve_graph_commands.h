@@ -3,6 +3,7 @@
 // line fill of gaps, the accept that rebuilds the peak summary and rev limit, the return to
 // the curve as it was when its entry began, and the copy of another column.
 
+#include "core/state/curve_state.h"
 #include "power/curve_mouse_edit.h"
 #include "power/power_graph_state.h"
 
@@ -14,24 +15,32 @@ namespace kestrelon {
 // AutoAccept. Runs only while GraphReady or AutoAccept.
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
 
-// Fill, peak summary, rev-limit clamp and its text, entered flags. Runs only while GraphReady
-// or AutoAccept; false when it did not run, or refused a column holding a torque a power file
-// cannot hold (told as the table tells too much torque; the curve stays as it was). Unless
-// accepting for F2 it also clears the range marks and the manipulation range (the window then
-// closes).
+// Fill, entered flags, the curves stored (StoreCurves: as the power file gives them back,
+// the span, summaries, rev limit, calculated nitrous stages and clutch figures as the vehicle
+// opened again has them) and the rev limit's text. Runs only while GraphReady or AutoAccept;
+// false when it did not run, or refused a column holding a torque a power file cannot hold
+// (told as the table tells too much torque; the curve stays as it was). Unless accepting for
+// F2 it also clears the range marks and the manipulation range (the window then closes).
 bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot);
 
 // F2: accepts without closing the window or resuming a guided entry, then runs the simulation
 // again at once when a run exists and Shift is not held, else goes to the run pre-check.
 void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot);
 
-// The column, MaxRPMIndex and its item as they were when the entry began, with the axis tops for
-// them and the clutch's figures worked out again.
+// The vehicle as it now stands, for the graph's Cancel (taken when a curve entry begins) or its
+// Original (taken when the graph opens).
+void TakeVehicleAsFound(CurveState::VehicleAsFound& found);
+
+// Original: the column, MaxRPMIndex and its item as they were when the graph opened, with the
+// axis tops for them. The clutch comes back as it was then when no data form was accepted
+// meanwhile, else its figures are worked out for the curve put back.
 void RestoreOriginalCurve();
 
-// Cancel: the original curve back, filled, its summary brought into line with it, the rev limit
-// as it was when the entry began and the clutch's figures worked out again; the guided entry is
-// abandoned.
+// Cancel: the curves, span, summaries, rev limit, title, launch temperature and engine items as
+// they were when the entry began, before its peak figures; filled. When no data form was
+// accepted while the graph was open the rest of the vehicle (the clutch with it) comes back as it
+// was then, so that the next run is the one before the entry; otherwise what the racer accepted
+// stays and the figures are worked out for the curves put back. The guided entry is abandoned.
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
 
 // Copies rows 1..MaxRPMIndex and the peak summary of another column into the edited one and

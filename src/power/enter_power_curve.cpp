@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "core/units.h"
 #include "platform/ui_seam.h"
+#include "power/curve_graph_commands.h"
 #include "power/curve_synthesis.h"
 #include "power/power_curve.h"
 
@@ -81,8 +82,6 @@ void PresetGraph(int column) {
     S.PowerMaxPower = CInt(S.EngineSummary[column][2]);
   S.PowerMaxRPMIndexBackup = static_cast<Integer>(m);
   S.MaxRPMItemBackup = S.VehicleData[6][1];
-  S.RevLimitIndexBackup = S.RevLimitIndex;
-  S.RevLimitItemBackup = S.VehicleData[9][2];
   S.GraphRPMTop = (m / 10 + 1) * 1000;
   S.CurvePeakValue = S.PowerMaxPower;
 }
@@ -106,6 +105,8 @@ void TakeLaunchTempItem() {
 
 void EnterPowerCurve(Integer column, Integer mode) {
   const bool automatic = S.AutoAccept != False;
+  // What the graph's Cancel puts back: the vehicle before the peak figures change anything.
+  if (!automatic) TakeVehicleAsFound(S.CurveEntryStart);
   S.PowerCurveIndex = column;
   S.CancelFlag = 0;
   S.PowerEraseMode = 0;
@@ -125,6 +126,7 @@ void EnterPowerCurve(Integer column, Integer mode) {
 
   PresetGraph(column);
   BackUpColumn(column, !automatic && S.ErasePower != False);
+  if (!automatic) TakeVehicleAsFound(S.CurveGraphOpening);
   // Only figures the entry form accepted in this call shape the curve.
   if (!automatic && S.MaxPRPM > 0) SynthesizePowerCurve(column);
 

@@ -1,6 +1,7 @@
 #pragma once
 // A curve that a command stores in the vehicle is held in session as the vehicle's power file
-// gives it back, so that the run in session is the run of the vehicle saved and opened again.
+// gives it back, with everything worked out from it as when the vehicle is opened again, so that
+// the run in session is the run of the vehicle saved and opened again.
 
 #include "core/numbers.h"
 
@@ -9,7 +10,21 @@ namespace kestrelon {
 // A torque as the power file writes it and reads it back.
 Single AsPowerFileReadsIt(Single torque);
 
-// Leaves the column as its power file gives it back.
-void StoreCurveColumn(int column);
+// Holds the curves once a command has changed a column: every column as its power file gives it
+// back (the digits it writes, nothing of the no-nitrous curve above MaxRPMIndex), the span the
+// file's reader finds in the no-nitrous curve (from its first torque to the row before the next
+// empty one, the curve emptied above it), and what an opened vehicle works out from them but the
+// clutch: the peak summaries, the rev limit from its item (9, 2) inside the span and the nitrous
+// stages that the calculator builds on a curve. The file holds all three columns and a change of
+// any of them (a new top rpm too) may leave the span where its reader would not, so whichever
+// column the command changed, all are held.
+void HoldCurvesAsFiled();
+
+// A command's stored curves: HoldCurvesAsFiled, then the clutch's figures worked out for them.
+void StoreCurves();
+
+// What the vehicle works out from its curves when it is opened, as StoreCurves does, for curves
+// put back as they were.
+void FollowStoredCurves();
 
 }  // namespace kestrelon

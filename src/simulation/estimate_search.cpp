@@ -29,6 +29,7 @@ struct SavedModel {
   std::array<Single, GearSlots> growth{};
   ModelSnapshot vehicle;
   Integer maxPower = S.PowerMaxPower;
+  std::array<Integer, 3> span{S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex};
 };
 
 // What the search may change, to tell the model before the search, the one its last run was
@@ -95,6 +96,9 @@ void RestorePower(const SavedModel& saved) {
   S.PowerCurve = S.EstOrigPowerCurve;
   S.EngineSummary = S.EstOrigEngineSummary;
   S.PowerMaxPower = saved.maxPower;
+  S.MinRPMIndex = saved.span[0];
+  S.MaxRPMIndex = saved.span[1];
+  S.RevLimitIndex = saved.span[2];
 }
 
 bool PowerChanged() {
@@ -120,7 +124,7 @@ void PutModelBack(const SavedModel& saved) {
 // for it, so that the attempt runs the vehicle the search would leave. False when the clutch
 // cannot be worked out for it.
 bool HoldTriedCurve() {
-  for (int c = 0; c <= HighestCurveColumnInUse(); ++c) StoreCurveColumn(c);
+  HoldCurvesAsFiled();
   return !WorkOutClutchFigures();
 }
 

@@ -9,6 +9,7 @@
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
 #include "entry/nitrous_calc.h"
+#include "entry/nitrous_power_calc.h"
 #include "entry/tyre_calc.h"
 #include "entry/ui/data_form.h"
 #include "entry/ui/data_forms.h"
@@ -24,6 +25,9 @@
 #include "platform/qt/form.h"
 #include "platform/qt/text.h"
 #include "power/curve_graph_commands.h"
+#include "power/curve_manipulation.h"
+#include "power/peak_entry.h"
+#include "power/power_table.h"
 #include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
 #include "simulation/estimate_search.h"
@@ -184,6 +188,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     return std::tuple(racer.asked.empty() ? "" : racer.asked.back().text, S.TransmissionEntered,
                       S.NitrousEntered, S.ClutchEntered);
   };
+  // The curve graph's OK after a change of the no-nitrous curve.
+  const auto graphOK = [&](std::function<void()> change) {
+    return [&graph, change] { S.PowerCurveIndex = 0; change(); AcceptPowerCurve(graph, [](int, bool) {}); };
+  };
   struct Road {
     const char* name;
     std::vector<int> examples;
@@ -215,7 +223,25 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
       {"a kept estimate of the gearing too", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
       {"the tyre's growth speed", {4},
-       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }}};
+       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }},
+      {"Engine Analyser readings below the top", AllExamples(), [&] {
+         std::ofstream(chosen = folder.file("W.TXT")) << "3000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
+         FilePowerEA(), chosen = curve; }},
+      {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; RecalcClutchFigures(); })},
+      {"a top through the peak figures", {12}, graphOK([] {
+         PeakEntryTexts t;
+         t.MaxRPM = "8500", t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2];
+         AcceptPeakFigures(t, 1); })},
+      {"a power table to 8000 rpm", {5}, graphOK([] {
+         PowerTable t;
+         for (int k = 0; k <= 10; ++k) t.TableRPM[k] = 3000 + 500 * k, t.TableTorque[k] = S.PowerCurve[0][30 + 5 * k] * (k == 5 ? 1.1f : 1);
+         WritePowerTable(t, 0, true); })},
+      {"the curve raised 5 %", AllExamples(), graphOK([] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); })},
+      {"a calculated stage on a doubled curve", {3}, graphOK([] {
+         NitrousCalcEntry n = LoadNitrousCalcEntry(1);
+         n.Capacity = "1300cc", n.PCurve = 0, S.VehicleData[5][19] = "Y";
+         AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
+         MultiplyCurve(2); })}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {

@@ -146,7 +146,7 @@ TEST_F(CurveGraphCommands, NothingRunsBeforeTheGraphIsDrawn) {
 TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   S.PowerCurveIndex = 1;
   S.MinRPMIndex = 30;
-  S.PowerCurve[0][60] = 400;
+  for (int r = 30; r <= 70; ++r) S.PowerCurve[0][r] = 400;  // the span a power file gives back
   S.PowerCurve[1][40] = 500;
   S.PowerCurve[1][60] = 500;
   graph.RangeMark1 = 40;
@@ -201,6 +201,17 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   S.PowerCurveBackup[CurveTopRow] = 55;
   RestoreOriginalCurve();
   EXPECT_EQ(std::tuple(c[50], c[CurveTopRow]), std::tuple(0, 55));
+}
+
+// A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it.
+TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
+  TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
+  for (const bool accepted : {false, true}) {
+    S.VehicleData[6][14] = "9kg";
+    S.DataFormsAccepted += accepted;
+    CancelPowerCurve(graph, Recorder());
+    EXPECT_EQ(S.VehicleData[6][14], accepted ? "9kg" : "");
+  }
 }
 
 }  // namespace

@@ -23,7 +23,9 @@
 #include "core/tables.h"
 #include "export_files.h"
 #include "platform/qt/form.h"
+#include "power/curve_graph_commands.h"
 #include "power/enter_power_curve.h"
+#include "power/power_curve.h"
 #include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
 #include "power/ui/power_graph_picture.h"
@@ -324,6 +326,8 @@ TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
 }
 
 TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
+  UpdateEngineSummary(0);
+  TakeVehicleAsFound(S.CurveEntryStart);  // as the entry that opened the graph does
   Click(Qt::LeftButton, At(60, 450));
   QTest::keyClick(graph, Qt::Key_F2);  // an accepted summary of the edited curve
   S.MaxRPMIndex = 75;                  // as a manipulation of the span would

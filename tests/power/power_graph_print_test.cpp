@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -111,6 +113,14 @@ TEST_F(PowerGraphPrint, ButtonAndKeyPrintBesideTheLastPrintoutEachItsOwnFile) {
   EXPECT_TRUE(history.contains(TitleOf(QStringLiteral("History Log"))));
   EXPECT_FALSE(history.contains("/Subtype /Image"));
   EXPECT_TRUE(curve.contains(TitleOf(caption)));
+  // The page: the window below its menu bar, with the window's background where OK and Cancel
+  // are (a JPEG picture, hence the tolerance).
+  const qsizetype image = curve.indexOf("stream\n", curve.indexOf("/Subtype /Image")) + 7;
+  const QImage page = QImage::fromData(curve.mid(image, curve.indexOf("endstream", image) - image));
+  const QPoint below(0, graph->MenuBar->height());
+  EXPECT_EQ(page.size(), graph->size() - QSize(0, below.y()));
+  for (const QPushButton* button : {graph->GraphOKButton, graph->CancelButton})
+    EXPECT_NEAR(qGray(page.pixel(button->geometry().center() - below)), qGray(graph->palette().window().color().rgb()), 8);
   EXPECT_FALSE(curve.contains(TitleOf(QStringLiteral("History Log"))));
   EXPECT_FALSE(Pdf(Path(caption + QStringLiteral(" 2.pdf"))).isEmpty());
 }

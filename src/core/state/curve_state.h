@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "core/state/vehicle_model.h"
+#include "core/state/vehicle_text.h"
 
 namespace kestrelon {
 
@@ -35,13 +37,27 @@ struct CurveState {
   std::string PowerCurveTitle;                            // title of the column under edit
   std::array<Integer, CurveColumns> CurveEntered{False, False, False};
 
-  // The column under edit as it was when its entry began, and the span's top then, with the
-  // maximum rpm item (6, 1), the rev limit and its item (9, 2).
+  // The column under edit as it was when its graph opened, and the span's top then, with the
+  // maximum rpm item (6, 1).
   std::array<Single, CurveTopRow + 1> PowerCurveBackup{};
   Integer PowerMaxRPMIndexBackup = 0;
   std::string MaxRPMItemBackup;
-  Integer RevLimitIndexBackup = 0;
-  std::string RevLimitItemBackup;
+
+  // The vehicle as a curve entry found it (CurveEntryStart, before its peak figures) and as its
+  // graph opened (CurveGraphOpening), for the graph's Cancel and Original; DataFormsAccepted
+  // counts the data forms' acceptances, so that a change the racer made meanwhile is seen.
+  struct VehicleAsFound {
+    VehicleModel model;
+    VehicleTable texts{};
+    CurveTable curve{};
+    Integer minRow = 0, maxRow = 0, revLimit = 0, maxPower = 0, clutchEntered = False;
+    PeakSummary summary{};
+    std::array<std::string, CurveColumns> titles{};
+    Single launchTemp = 0;
+    Long dataFormsAccepted = 0;
+  };
+  VehicleAsFound CurveEntryStart, CurveGraphOpening;
+  Long DataFormsAccepted = 0;
 
   // Shown torque = stored torque / TorqueUnitDivisor; shown power = BHP / PowerUnitDivisor.
   // They start at 1 so that nothing divides by zero before the first entry sets them.

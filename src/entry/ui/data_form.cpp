@@ -73,6 +73,7 @@ void DataForm::RunOK() {
   }
 
   *section_.entered = True;
+  ++S.DataFormsAccepted;
   if (section_.focusDone) *section_.focusDone = False;
   FieldRejected = False;
   SavePlace(*section_.top, *section_.left);

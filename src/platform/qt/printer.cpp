@@ -21,7 +21,12 @@ QString& LastPdfFolder() {
   return folder;
 }
 
-bool WritesPdf(const QPrinter& printer) {
+// Whether this job writes a PDF file: one chosen in the printer set-up (a PDF output with its
+// file), or any job while no printer is to be found. A printer missing when the program started
+// leaves a PDF output without a file: the printer is looked for again.
+bool WritesPdf(QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+    printer.setOutputFormat(QPrinter::NativeFormat);  // takes the default printer, if there is one now
   return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinters().isEmpty();
 }
 
@@ -73,16 +78,18 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
               NotReady notReady) {
   QPrinter& printer = ProgramPrinter();
   const QString caption = parent ? parent->window()->windowTitle().trimmed() : QString();
-  // A job that prints nothing puts these back, so no later print is offered its file.
+  const bool toPdf = WritesPdf(printer);
+  // A PDF file is the job's alone: the printer's output is put back after every job, so that
+  // the next print asks for its own file, or goes to a printer that has come back meanwhile.
   const QPrinter::OutputFormat formatBefore = printer.outputFormat();
   const QString fileBefore = printer.outputFileName();
-  const auto nothingPrinted = [&] {
+  const auto putBack = [&](bool printed) {
     printer.setOutputFileName(fileBefore);
     printer.setOutputFormat(formatBefore);
-    return false;
+    return printed;
   };
   QString pdf;
-  if (WritesPdf(printer)) {
+  if (toPdf) {
     pdf = AskPdfFile(parent, OfferedPdf(StartFolder(printer), caption));
     if (pdf.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -93,10 +100,10 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
   while (!painter.begin(&printer)) {
     if (notReady == NotReady::Ends) {
       ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
-      return nothingPrinted();
+      return putBack(false);
     }
     if (ui().MsgBox("Printer not ready", Msg::RetryCancel + Msg::Exclamation, title) != Msg::Retry)
-      return nothingPrinted();
+      return putBack(false);
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   draw(painter);
@@ -107,10 +114,10 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
   if (failed || !ended) {
     ui().MsgBox("Unexpected Error #" + Str(static_cast<int>(QPrinter::Error)) + " : The print job failed",
                 Msg::Critical, title);
-    return nothingPrinted();
+    return putBack(false);
   }
   if (!pdf.isEmpty()) LastPdfFolder() = QFileInfo(pdf).absolutePath();
-  return true;
+  return putBack(true);
 }
 
 }  // namespace kestrelon

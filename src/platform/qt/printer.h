@@ -24,8 +24,9 @@ enum class NotReady { Ends, OffersRetry };
 // there ends the job silently. Then it opens a painter on the printer, lets `draw` fill the first
 // page and any further ones (ProgramPrinter().newPage()) and ends the document, with the
 // hourglass meanwhile. A printer that cannot start says "Printer not ready"; a job that fails says
-// "Unexpected Error #..." and is aborted. The program goes on either way, and a job that printed
-// nothing leaves the printer's output as it found it. False when nothing was printed.
+// "Unexpected Error #..." and is aborted. The program goes on either way, and every job leaves
+// the printer's output as it found it: a job written to a PDF file for want of a printer leaves
+// the next print to look for the printer again. False when nothing was printed.
 bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw,
               NotReady notReady = NotReady::Ends);
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -17,7 +16,7 @@
 #include "entry/entry_chain.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/letter_keys.h"
-#include "platform/qt/printer.h"
+#include "platform/qt/window_print.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "power/curve_graph_commands.h"
@@ -456,16 +455,8 @@ void frmGraphPower::PrintPowerGraph() {
   PowerFill_Click();
   graph.GraphPrinting = true;
   Form_Paint();
-  // The window as it looks, scaled to the page, through the program's one print job.
-  PrintJob(
-      this, "Print Power",
-      [this](QPainter& painter) {
-        const QRect page = painter.viewport();
-        const double factor = std::min(page.width() / double(width()), page.height() / double(height()));
-        painter.scale(factor, factor);
-        render(&painter);
-      },
-      NotReady::OffersRetry);
+  // The window below its menu bar, without OK and Cancel, as the run graph prints.
+  PrintWindowImage(*this, "Print Power", NotReady::OffersRetry, {GraphOKButton, CancelButton});
   graph.GraphPrinting = false;
   Form_Paint();
 }

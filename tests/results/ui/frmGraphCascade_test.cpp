@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -139,11 +140,13 @@ TEST_F(CascadeWindow, ReadoutUnderThePointer) {
   w->CascadePic_MouseMove(10 * w->Scene().CascadeXPerUnit);
   EXPECT_EQ(w->CurrentForce->text(), "Force : 0");  // below the curve's first row
 
-  // The picture reports the pointer in plot units.
+  // The picture reports the pointer in plot units. The move is sent to it alone: the
+  // application's pointer stays where it was, for the tests that follow.
   w->SelectGearNumber[0]->trigger();
   const Canvas& pic = w->CascadePic->canvas();
-  QTest::mouseMove(w->CascadePic, QPoint(static_cast<int>(pic.ToPixelX(20)), w->CascadePic->height() / 2));
-  QApplication::processEvents();
+  const QPointF at(pic.ToPixelX(20), w->CascadePic->height() / 2);
+  QMouseEvent move(QEvent::MouseMove, at, w->CascadePic->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w->CascadePic, &move);
   EXPECT_EQ(w->CurrentGear->text(), "Gear : 1");
 }
 

@@ -41,6 +41,7 @@ class WindowPrintouts : public ResultsWindowTest {
 };
 
 TEST_F(WindowPrintouts, EachPrintAsksForItsOwnFileAndKeepsTheEarlierOnes) {
+  const QString outputBefore = ProgramPrinter().outputFileName();
   {
     PdfAnswer answer(PdfPath(QStringLiteral("history.pdf")));
     history->HistPrint->trigger();
@@ -71,6 +72,8 @@ TEST_F(WindowPrintouts, EachPrintAsksForItsOwnFileAndKeepsTheEarlierOnes) {
   ExpectPrintoutOf(PdfPath(QStringLiteral("history.pdf")), QStringLiteral("History Log"), false);
   ExpectPrintoutOf(PdfPath(cascade->Caption() + QStringLiteral(" 1.pdf")), cascade->Caption(), true);
   ExpectPrintoutOf(PdfPath(QStringLiteral("History Log 2.pdf")), QStringLiteral("History Log"), false);
+  // No printout stays the printer's output: the next print looks for a printer again.
+  EXPECT_EQ(ProgramPrinter().outputFileName(), outputBefore);
 }
 
 TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
