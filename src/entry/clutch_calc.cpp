@@ -309,6 +309,7 @@ Verdict AcceptClutchInOrder(ClutchEntry& e) {
   }
 
   S.ClutchEntered = True;
+  S.ClutchRefused = False;
   S.ClutchFocusDone = False;
   WriteBackTexts(e, code, working == "C" || working == "L");
   S.ClutchInertia = S.ClutchDiameter * S.ClutchDiameter * S.ClutchWeight / 4;
@@ -332,11 +333,18 @@ Verdict WorkOutClutchFigures() {
 }
 
 void RecalcClutchFigures() {
+  // A clutch that an earlier change refused is tried again: a later one may fit it again, as
+  // the graph's OK settles the span that a new maximum rpm left open.
+  const bool refusedBefore = S.ClutchRefused && S.EngineEntered;
+  if (refusedBefore) S.ClutchEntered = True;
   const Verdict refusal = WorkOutClutchFigures();
   if (!refusal) return;
   // The change stays; the clutch that no longer fits it is not entered until the racer mends it
-  // in its form, which comes forward with its refusal as when a vehicle so saved is opened.
+  // in its form, which comes forward with its refusal as when a vehicle so saved is opened. A
+  // clutch that still does not fit has been told of already.
   S.ClutchEntered = False;
+  S.ClutchRefused = True;
+  if (refusedBefore) return;
   OpenEntryForm(EntryForm::Clutch);
   ui().MsgBox(refusal->message, refusal->style,
               refusal->title.empty() ? ClutchMessageTitle : refusal->title);

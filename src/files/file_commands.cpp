@@ -131,6 +131,7 @@ void FilePowerVCAL() {
     S.NitrousEntered = False;
     ClearNitrousEntry();
     S.ClutchEntered = False;
+    S.ClutchRefused = False;
     S.CheckAgainstNewCurves = True;
     S.DataSequence = True;
     S.DataSaved = False;

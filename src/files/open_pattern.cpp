@@ -55,6 +55,7 @@ void ClearEntryFlags() {
   S.NitrousEntered = False;
   S.EngineEntered = False;
   S.ThrottleEntered = False;
+  S.ClutchRefused = False;
   S.CheckAgainstNewCurves = False;
   S.NitrousFormPending = False;
   // Every figure the data forms work out goes back to the value the program starts with, as

@@ -49,6 +49,8 @@ struct AppState {
   Integer InertiaEntered = False;
   Integer NitrousEntered = False;
   Integer ThrottleEntered = False;
+  // The clutch no longer fits what a command changed: not entered until it fits again.
+  Integer ClutchRefused = False;
 
   // What is going on.
   Integer AutoAccept = False;     // data forms accept their contents as they load
