@@ -28,7 +28,6 @@
 #include "power/curve_manipulation.h"
 #include "power/peak_entry.h"
 #include "power/power_table.h"
-#include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
 #include "simulation/estimate_search.h"
 #include "support/example_entry.h"
@@ -120,13 +119,8 @@ struct VehicleInSession {
   }
 };
 
-// The racer accepts the peak figures and each curve graph as they come.
+// The racer accepts each curve graph as it comes.
 struct EnterThroughTheWindows : ScriptedUi {
-  void ShowPowerEntryForm() override {
-    auto* peaks = static_cast<frmPNAData*>(Form::Instance("frmPNAData"));
-    peaks->Show();
-    peaks->OKButton_Click();
-  }
   void ShowPowerGraph(int) override {
     PowerGraphState graph{.GraphReady = true};
     if (AcceptPowerCurve(graph, [](int, bool) {}) && S.InputDataPending) InputDataResume();
@@ -172,8 +166,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     const std::string path = folder.file(Tbl.ExampleKey[source] + (command == FileChassis ? ".WCD" : ".VCD"));
     EXPECT_TRUE((command == FileChassis ? WriteVehicleFile(path) : WritePowerFile(path)).ok());
     return [&chosen, path, command] {
-      chosen = path;
-      command();
+      chosen = path, command();
       for (int k = 0; k < 12; ++k)
         for (Form* form : std::vector<Form*>(Form::LoadedForms()))
           if (auto* data = dynamic_cast<DataForm*>(form); data && data->isVisible() && QTest::qWaitForWindowExposed(data)) {
