@@ -8,8 +8,10 @@
 #include "core/tables.h"
 #include "entry/clutch_spec_calc.h"
 #include "entry/converter_calc.h"
+#include "entry/form_openers.h"
 #include "entry/inertia_calc.h"
 #include "entry/model_snapshot.h"
+#include "platform/ui_seam.h"
 #include "simulation/nitrous.h"
 
 namespace kestrelon {
@@ -307,6 +309,7 @@ Verdict AcceptClutchInOrder(ClutchEntry& e) {
   }
 
   S.ClutchEntered = True;
+  S.ClutchRefused = False;
   S.ClutchFocusDone = False;
   WriteBackTexts(e, code, working == "C" || working == "L");
   S.ClutchInertia = S.ClutchDiameter * S.ClutchDiameter * S.ClutchWeight / 4;
@@ -329,6 +332,22 @@ Verdict WorkOutClutchFigures() {
   return AcceptClutch(e);
 }
 
-void RecalcClutchFigures() { WorkOutClutchFigures(); }
+void RecalcClutchFigures() {
+  // A clutch that an earlier change refused is tried again: a later one may fit it again, as
+  // the graph's OK settles the span that a new maximum rpm left open.
+  const bool refusedBefore = S.ClutchRefused && S.EngineEntered;
+  if (refusedBefore) S.ClutchEntered = True;
+  const Verdict refusal = WorkOutClutchFigures();
+  if (!refusal) return;
+  // The change stays; the clutch that no longer fits it is not entered until the racer mends it
+  // in its form, which comes forward with its refusal as when a vehicle so saved is opened. A
+  // clutch that still does not fit has been told of already.
+  S.ClutchEntered = False;
+  S.ClutchRefused = True;
+  if (refusedBefore) return;
+  OpenEntryForm(EntryForm::Clutch);
+  ui().MsgBox(refusal->message, refusal->style,
+              refusal->title.empty() ? ClutchMessageTitle : refusal->title);
+}
 
 }  // namespace kestrelon

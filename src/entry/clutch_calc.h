@@ -10,6 +10,9 @@
 
 namespace kestrelon {
 
+// The title of the clutch form's messages, where a refusal names none of its own.
+inline constexpr const char* ClutchMessageTitle = "Clutch Setup";
+
 // The layout code of a type entry while the form is open: "C", "L", "S" or "T"; any text other
 // than the four entries counts as conventional.
 std::string ClutchWorkingCode(std::string_view entryText);
@@ -39,7 +42,9 @@ Verdict AcceptClutch(ClutchEntry& e);
 // returned, unsaid.
 Verdict WorkOutClutchFigures();
 
-// The same for a command that changed what the clutch works from.
+// The same for a command that changed what the clutch works from. A refusal keeps the change:
+// the clutch counts as not entered, its form opens for the racer to mend it, and the refusal
+// is told under the form's title.
 void RecalcClutchFigures();
 
 }  // namespace kestrelon

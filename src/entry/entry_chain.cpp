@@ -37,6 +37,17 @@ bool EnterStage(int column, Integer mode, Integer askAll) {
   return true;
 }
 
+// The form of a section not entered. One that was entered before new curves came in is checked
+// against them as the automatic pass checks it: its form accepts the texts as it loads, or comes
+// forward with its refusal for the racer to mend.
+void OpenSectionForm(EntryForm form) {
+  if (!S.CheckAgainstNewCurves) return OpenEntryForm(form);
+  S.AutoAccept = True;
+  OpenEntryForm(form);
+  // A form the racer already has open takes no load: the check waits for its OK.
+  S.AutoAccept = False;
+}
+
 }  // namespace
 
 bool ThrottleStopsGiven() {
@@ -74,13 +85,16 @@ void DataFormsSequence() {
   S.RunDone = False;
   // The open result windows show no run of the vehicle being entered, while it is entered.
   ui().RefreshResultWindows();
+  // Checking against new curves, only the checked forms accept themselves; the others are
+  // offered to the racer.
+  if (S.CheckAgainstNewCurves) S.AutoAccept = False;
   if (S.AutoAccept) ui().SetBusyCursor(true);
 
   if (S.CancelFlag == 0) {
     if (!S.ChassisEntered) return OpenEntryForm(EntryForm::Chassis);
     if (!S.TyreEntered) return OpenEntryForm(EntryForm::Tyre);
     if (!S.AeroEntered) return OpenEntryForm(EntryForm::Aero);
-    if (!S.TransmissionEntered) return OpenEntryForm(EntryForm::Gears);
+    if (!S.TransmissionEntered) return OpenSectionForm(EntryForm::Gears);
     if (S.EngineEntered && !S.NitrousEntered) {
       if (S.EngineSummary[1][0] != 0) return OpenEntryForm(EntryForm::Nitrous);
       // No first-stage curve: the vehicle runs without nitrous.
@@ -88,7 +102,7 @@ void DataFormsSequence() {
       S.NitrousSG1 = 10;
       S.NitrousEntered = True;
     }
-    if (S.NitrousEntered && !S.ClutchEntered) return OpenEntryForm(EntryForm::Clutch);
+    if (S.NitrousEntered && !S.ClutchEntered) return OpenSectionForm(EntryForm::Clutch);
     if (S.ClutchEntered && !S.InertiaEntered) return OpenEntryForm(EntryForm::Inertia);
     if (S.InertiaEntered && S.EngineEntered && !S.ThrottleEntered) {
       if (ThrottleStopsGiven()) return OpenEntryForm(EntryForm::Throttle);
@@ -106,11 +120,13 @@ void DataFormsSequence() {
     }
     S.AutoAccept = False;
     S.DataSequence = False;
+    S.CheckAgainstNewCurves = False;
     ui().SetBusyCursor(false);
   }
   if (S.CancelFlag == 1) {
     S.AutoAccept = False;
     S.DataSequence = False;
+    S.CheckAgainstNewCurves = False;
   }
   if (S.AutoAccept) ui().SetBusyCursor(false);
 }

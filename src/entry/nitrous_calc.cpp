@@ -84,6 +84,19 @@ Integer NitrousGear(std::string_view text) { return CInt(PlainNumber(text)); }
 
 Long RpmRow(std::string_view text) { return IntDiv(PlainNumber(text), 100); }
 
+void ClearNitrousEntry() {
+  const VehicleModel start;
+  S.NitrousSG1 = start.NitrousSG1;
+  S.NitrousSG2 = start.NitrousSG2;
+  S.NitrousDT1 = start.NitrousDT1;
+  S.NitrousDT2 = start.NitrousDT2;
+  S.NitrousCorrect = start.NitrousCorrect;
+  S.NitrousStageData = start.NitrousStageData;
+  S.N2RunPressure = start.N2RunPressure;
+  S.N2DropPressure = start.N2DropPressure;
+  S.N2PowerPressure = start.N2PowerPressure;
+}
+
 NitrousEntry LoadNitrousEntry() {
   const auto& vd = S.VehicleData;
   NitrousEntry e;

@@ -51,6 +51,10 @@ Integer NitrousGear(std::string_view text);
 // A typed engine speed as a curve row: rpm to the nearest whole number, / 100 truncated.
 Long RpmRow(std::string_view text);
 
+// What the nitrous form sets (the stage gears and delays, the corrections, the progressive
+// records and the bottle pressures) back to the values the program starts with.
+void ClearNitrousEntry();
+
 // The form as the vehicle texts fill it; a stage without a curve loads unused and not
 // progressive.
 NitrousEntry LoadNitrousEntry();

@@ -6,12 +6,14 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
+#include "entry/nitrous_calc.h"
 #include "files/file_dialog.h"
 #include "files/open_pattern.h"
 #include "files/power_file.h"
 #include "files/vehicle_file.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
+#include "power/enter_power_curve.h"
 #include "power/power_curve.h"
 
 namespace kestrelon {
@@ -93,6 +95,7 @@ void FileChassis() {
   S.RevLimitIndex = 0;  // the new vehicle's own limit within the kept curve
   TakeRevLimitItem();
   ClampRevLimit();
+  TakeLaunchTempItem();  // the new vehicle's own, as opening it with its curve takes it
 
   S.CalcRequested = True;
   const Integer engineEntered = S.EngineEntered;
@@ -120,6 +123,17 @@ void FilePowerVCAL() {
   if (!S.LoadFailed) {
     S.EngineEntered = False;
     for (auto& entered : S.CurveEntered) entered = False;
+    // What is worked out from the curves is entered again after them, in the order and in the
+    // way the vehicle saved and opened again would enter it: the transmission's shift rpm and
+    // the clutch are checked against the new curves, the nitrous form is offered where a stage
+    // has a curve and the stages go out of use where none has.
+    S.TransmissionEntered = False;
+    S.NitrousEntered = False;
+    ClearNitrousEntry();
+    S.ClutchEntered = False;
+    S.ClutchRefused = False;
+    S.CheckAgainstNewCurves = True;
+    S.DataSequence = True;
     S.DataSaved = False;
     S.AutoAccept = False;
     S.RevLimitIndex = 0;

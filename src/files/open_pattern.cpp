@@ -2,7 +2,6 @@
 
 #include "core/numbers.h"
 #include "core/state.h"
-#include "entry/nitrous_power_calc.h"
 #include "files/file_windows.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
@@ -56,29 +55,16 @@ void ClearEntryFlags() {
   S.NitrousEntered = False;
   S.EngineEntered = False;
   S.ThrottleEntered = False;
+  S.ClutchRefused = False;
+  S.CheckAgainstNewCurves = False;
   S.NitrousFormPending = False;
-  S.UseThrottleStop = False;
-  S.UseTraction = False;
-  S.ClutchFeatherFlag = False;
-  // Clutch capacities computed from the old vehicle's specification would follow every later
-  // curve change of the new one.
-  S.ClutchUseSpec = False;
-  // What only the nitrous and clutch timer forms set stays from the old vehicle when the new
-  // one has no such section: back to the values the program starts with.
-  const VehicleModel start;
-  S.NitrousStageData = start.NitrousStageData;
-  S.NitrousDT1 = start.NitrousDT1;
-  S.NitrousDT2 = start.NitrousDT2;
-  S.N2RunPressure = start.N2RunPressure;
-  S.N2DropPressure = start.N2DropPressure;
-  S.N2PowerPressure = start.N2PowerPressure;
-  S.NitrousCorrect = start.NitrousCorrect;
-  S.ClutchTimerWeight = start.ClutchTimerWeight;
-  S.ClutchTimerStart = start.ClutchTimerStart;
-  S.ClutchTimerBuild = start.ClutchTimerBuild;
-  // Nor does the nitrous calculator's set-up: a vehicle that asks for it gets its own from the
-  // nitrous form.
-  for (int stage = 1; stage <= 2; ++stage) ClearNitrousCalcSetup(stage);
+  // Every figure the data forms work out goes back to the value the program starts with, as
+  // when the new vehicle is opened in a program just started: what no form of the new vehicle
+  // sets (a converter's coefficients behind another clutch, the gears' lock-ups above its top
+  // gear, throttle stops, nitrous, clutch timers or the nitrous calculator's set-up it does not
+  // have) would otherwise stay from the old one, and capacities from the old specification would
+  // follow every later curve change.
+  static_cast<VehicleModel&>(S) = VehicleModel{};
 }
 
 void ClearCurves() {

@@ -96,6 +96,13 @@ void BackUpColumn(int column, bool erase) {
 
 }  // namespace
 
+void TakeLaunchTempItem() {
+  auto& launchTemp = S.VehicleData[8][18];
+  if (Trim(launchTemp).empty()) launchTemp = "70c";
+  const Single t = ParseValueWithUnits(launchTemp, "temp");
+  S.LaunchTemp = S.UnitsParseOK == 1 ? t : 70.0f;
+}
+
 void EnterPowerCurve(Integer column, Integer mode) {
   const bool automatic = S.AutoAccept != False;
   // What the graph's Cancel puts back: the vehicle before the peak figures change anything.
@@ -108,10 +115,7 @@ void EnterPowerCurve(Integer column, Integer mode) {
     if (!automatic) {
       AskPeakFigures(0);
     } else {
-      auto& launchTemp = S.VehicleData[8][18];
-      if (Trim(launchTemp).empty()) launchTemp = "70c";
-      const Single t = ParseValueWithUnits(launchTemp, "temp");
-      S.LaunchTemp = S.UnitsParseOK == 1 ? t : 70.0f;
+      TakeLaunchTempItem();
     }
     if (S.CancelFlag == 1) S.LoadFailed = True;
   } else {

@@ -11,4 +11,8 @@ namespace kestrelon {
 // value modal. CancelFlag is 1 when the entry form was cancelled (LoadFailed too for column 0).
 void EnterPowerCurve(Integer column, Integer mode);
 
+// The engine temperature at launch from the vehicle's item (8,18); an empty item becomes "70c",
+// one that does not read as a temperature gives 70.
+void TakeLaunchTempItem();
+
 }  // namespace kestrelon

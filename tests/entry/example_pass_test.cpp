@@ -1,5 +1,6 @@
 // The built-in examples through the whole entry sequence with automatic acceptance: engine
 // curves, every data form, the clutch timers and the throttle stops, no window shown.
+#include <QTest>
 #include <fstream>
 
 #include "core/commands.h"
@@ -10,9 +11,11 @@
 #include "entry/nitrous_calc.h"
 #include "entry/nitrous_power_calc.h"
 #include "entry/tyre_calc.h"
+#include "entry/ui/data_form.h"
 #include "entry/ui/data_forms.h"
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
+#include "files/file_commands.h"
 #include "files/file_windows.h"
 #include "files/power_file.h"
 #include "files/power_import_commands.h"
@@ -116,6 +119,14 @@ struct VehicleInSession {
   }
 };
 
+// The racer accepts each curve graph as it comes.
+struct EnterThroughTheWindows : ScriptedUi {
+  void ShowPowerGraph(int) override {
+    PowerGraphState graph{.GraphReady = true};
+    if (AcceptPowerCurve(graph, [](int, bool) {}) && S.InputDataPending) InputDataResume();
+  }
+};
+
 // An estimate from the run to a quarter-mile ticket, adjusting drag, grip, power, gearing: all kept.
 std::function<void()> KeptEstimate(Single et, Single mph, std::array<bool, 4> adjust) {
   return [=] {
@@ -146,6 +157,30 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   std::string chosen = curve;
   FileWindows.ShowFileDialog = [&](const FileDialogLook&) { S.FileDialogResult = chosen; };
   PowerGraphState graph{.GraphReady = true};
+  EnterThroughTheWindows racer;
+  const ScopedUi windows(racer);
+  // Another example's file, opened through the File menu's command, OK in each form offered.
+  const auto open = [&](int source, void (*command)()) {
+    S = SharedState{};
+    EnterExampleAutomatically(source);
+    const std::string path = folder.file(Tbl.ExampleKey[source] + (command == FileChassis ? ".WCD" : ".VCD"));
+    EXPECT_TRUE((command == FileChassis ? WriteVehicleFile(path) : WritePowerFile(path)).ok());
+    return [&chosen, path, command] {
+      chosen = path, command();
+      for (int k = 0; k < 12; ++k)
+        for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+          if (auto* data = dynamic_cast<DataForm*>(form); data && data->isVisible() && QTest::qWaitForWindowExposed(data)) {
+            QCoreApplication::processEvents();
+            data->RunOK();
+            break;
+          }
+    };
+  };
+  // What a section that no longer fits tells, and the sections worked out from the curves.
+  const auto told = [&racer] {
+    return std::tuple(racer.asked.empty() ? "" : racer.asked.back().text, S.TransmissionEntered,
+                      S.NitrousEntered, S.ClutchEntered);
+  };
   // The curve graph's OK after a change of the no-nitrous curve.
   const auto graphOK = [&](std::function<void()> change) {
     return [&graph, change] { S.PowerCurveIndex = 0; change(); AcceptPowerCurve(graph, [](int, bool) {}); };
@@ -154,6 +189,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     const char* name;
     std::vector<int> examples;
     std::function<void()> change;
+    const char* refusal = nullptr;  // told in session as on opening the files again
   };
   const Road roads[] = {
       {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
@@ -166,6 +202,15 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
        [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
       {"the clutch's weight", {11},
        [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
+      {"a power file with two nitrous stages", {23}, open(24, FilePowerVCAL)},
+      {"a power file without nitrous", {6}, open(7, FilePowerVCAL)},
+      {"another chassis", AllExamples(), open(21, FileChassis)},
+      {"another engine's power file", {15}, open(16, FilePowerVCAL), "Converter Stall RPM not valid"},
+      {"a power file whose curve starts above the shifts", {13}, open(14, FilePowerVCAL),
+       "Upshift RPM too low"},
+      {"a curve that starts above the converter's stall", {17},
+       [&] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); AcceptPowerCurve(graph, [](int, bool) {}); },
+       "Converter Stall RPM not valid"},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
       {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
@@ -194,15 +239,25 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   for (const Road& road : roads) {
     for (int row : road.examples) {
       SCOPED_TRACE(std::string(road.name) + ", " + Tbl.ExampleKey[row]);
+      Form::DeleteInstances();
       S = SharedState{};
       EnterExampleAutomatically(row);
+      racer.asked.clear();
+      chosen = curve;
       road.change();
-      const VehicleInSession inSession = VehicleInSession::Now();
+      const auto toldInSession = told();
+      const VehicleInSession inSession = road.refusal ? VehicleInSession{} : VehicleInSession::Now();
       ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
+      Form::DeleteInstances();
       S = SharedState{};
       LoadVehicleFile(vehicle);
       LoadPowerFile(PowerFileBeside(vehicle));
       Pass(0);
+      if (road.refusal) {
+        EXPECT_EQ(std::get<0>(toldInSession), road.refusal);
+        EXPECT_EQ(told(), toldInSession);
+        continue;
+      }
       const VehicleInSession reopened = VehicleInSession::Now();
       EXPECT_TRUE(inSession.model == reopened.model);
       EXPECT_TRUE(inSession.curve == reopened.curve);

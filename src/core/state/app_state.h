@@ -49,6 +49,8 @@ struct AppState {
   Integer InertiaEntered = False;
   Integer NitrousEntered = False;
   Integer ThrottleEntered = False;
+  // The clutch no longer fits what a command changed: not entered until it fits again.
+  Integer ClutchRefused = False;
 
   // What is going on.
   Integer AutoAccept = False;     // data forms accept their contents as they load
@@ -71,6 +73,9 @@ struct AppState {
   Integer InputDataPending = False;
   Integer InputDataMode = 0;
   Integer InputDataOption = False;
+  // The entry chain checks the transmission and the clutch against the curves that replaced
+  // theirs, as the automatic pass checks them.
+  Integer CheckAgainstNewCurves = False;
   // Per data form: its first paint has put the focus on its first field.
   Integer ChassisFocusDone = False;
   Integer TyreFocusDone = False;

@@ -41,7 +41,7 @@ void Enable(std::initializer_list<QWidget*> controls, bool on) {
 frmDataClutch::frmDataClutch()
     : DataForm("frmDataClutch", "Clutch/Torque Converter Setup",
                {&S.ClutchEntered, &S.ClutchFocusDone, &S.ClutchFormTop, &S.ClutchFormLeft, 4,
-                "Clutch Setup"}) {
+                ClutchMessageTitle}) {
   auto* layout = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   layout->addLayout(left);
