@@ -123,7 +123,9 @@ PeakEntryBox DeriveMissing(bool noNitrous, Figures& f) {
 void Store(const PeakEntryTexts& texts, bool noNitrous, const Figures& f) {
   const Integer oldSpan = S.MaxRPMIndex;
   S.MaxRPMIndex = f.maxRPMIndex;
-  if (noNitrous && S.MaxRPMIndex != oldSpan) RecalcClutchFigures();
+  // Without a word: the graph's OK that follows settles the span and tells a clutch that no
+  // longer fits the curve stored.
+  if (noNitrous && S.MaxRPMIndex != oldSpan) WorkOutClutchFigures();
   S.MaxBHP = f.maxBHP;
   S.PowerMaxPower = CInt(f.maxBHP);
   if (noNitrous) S.LaunchTemp = f.launchTemp;

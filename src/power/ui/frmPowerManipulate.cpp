@@ -368,7 +368,9 @@ bool frmPowerManipulate::DecideOperation() {
     if (FieldNumber(HighRPM) == old * 100) HighRPM->setText(NumberText(*row * 100));
     S.MaxRPMIndex = *row;
     S.VehicleData[6][1] = std::to_string(*row * 100);
-    if (*row != old) RecalcClutchFigures();
+    // Without a word: the graph's OK that follows settles the span and tells a clutch that no
+    // longer fits the curve stored.
+    if (*row != old) WorkOutClutchFigures();
     return true;
   }
   if (ManTorque->isChecked()) {
