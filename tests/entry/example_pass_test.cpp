@@ -220,7 +220,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"Engine Analyser readings below the top", AllExamples(), [&] {
          std::ofstream(chosen = folder.file("W.TXT")) << "3000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
          FilePowerEA(), chosen = curve; }},
-      {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; RecalcClutchFigures(); })},
+      {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; WorkOutClutchFigures(); })},
       {"a top through the peak figures", {12}, graphOK([] {
          PeakEntryTexts t;
          t.MaxRPM = "8500", t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2];
