@@ -205,13 +205,22 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
 
 // A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it.
 TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
+  const std::pair<int, int> curveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
+  for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "8";
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool accepted : {false, true}) {
     S.VehicleData[6][14] = "9kg";
+    for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.DataFormsAccepted += accepted;
     CancelPowerCurve(graph, Recorder());
     EXPECT_EQ(S.VehicleData[6][14], accepted ? "9kg" : "");
+    for (const auto& [group, item] : curveItems) EXPECT_EQ(S.VehicleData[group][item], "8");
   }
+  // Original puts the clutch side back as the graph opened, but not the rev limit picked since.
+  TakeVehicleAsFound(S.CurveGraphOpening);
+  S.VehicleData[9][2] = "6000";
+  RestoreOriginalCurve();
+  EXPECT_EQ(S.VehicleData[9][2], "6000");
 }
 
 }  // namespace
