@@ -13,8 +13,8 @@ namespace kestrelon {
 // question was closed (Esc or its close box), or the user chose to stop after a failed save.
 bool OfferSaveFirst(const std::string& title, int icon);
 
-// The section flags and the entry state that go with a vehicle (what only the nitrous, clutch
-// timer and nitrous calculator forms set), all as the program starts.
+// The section flags, the entry state and every figure the data forms work out, all as the
+// program starts.
 void ClearEntryFlags();
 
 // Empties rows 0..200 of the three curve columns, their flags, summaries and titles.

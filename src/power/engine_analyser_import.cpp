@@ -20,10 +20,21 @@ constexpr const char* Title = "Engine Analyser Power Data";
 
 EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxRow) {
   EngineAnalyserData data;
+  // Ends the reading with no readings, quoting the line refused.
+  const auto refuse = [&data](const std::string& line) {
+    constexpr std::size_t quoted = EngineAnalyserData::QuotedLineLength;
+    data.invalidLine = line.size() > quoted ? line.substr(0, quoted) + "..." : line;
+    data.refused = true;
+    data.readings.clear();
+    return data;
+  };
   std::size_t start = FirstLineStart(bytes);
   // Text behind a UTF-16 mark (or a second UTF-8 one) is none this reader reads: its first line,
   // which begins with the mark, is refused.
-  const bool marked = MarkedAsOtherText(bytes);
+  if (MarkedAsOtherText(bytes)) {
+    std::size_t next = 0;
+    return refuse(Trim(LineAt(bytes, start, next)));
+  }
   while (start <= bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();
@@ -32,26 +43,14 @@ EngineAnalyserData ReadEngineAnalyserExport(std::string_view bytes, Integer maxR
     if (line.empty()) continue;
     const char separator = line.find(',') != std::string::npos ? ',' : ' ';
     const std::size_t p1 = line.find(separator);
-    if (p1 == std::string::npos && !marked) continue;
-    const auto refuse = [&data, &line] {
-      constexpr std::size_t quoted = EngineAnalyserData::QuotedLineLength;
-      data.invalidLine = line.size() > quoted ? line.substr(0, quoted) + "..." : line;
-      data.refused = true;
-      data.readings.clear();
-    };
+    if (p1 == std::string::npos) continue;
     const double row = RoundHalfEven(PlainNumber(std::string_view(line).substr(0, p1)) / 100);
-    if (row < 1 || marked) {
-      refuse();
-      return data;
-    }
+    if (row < 1) return refuse(line);
     const std::size_t p2 = line.find(separator, p1 + 1);
     if (p2 == std::string::npos || row > maxRow) continue;
     const Single torque = ToSingle(PlainNumber(std::string_view(line).substr(p1 + 1, p2 - p1 - 1)));
     // A torque the power file cannot hold would make the vehicle's curves unreadable once saved.
-    if (!PowerFileHolds(torque)) {
-      refuse();
-      return data;
-    }
+    if (!PowerFileHolds(torque)) return refuse(line);
     data.readings.push_back({static_cast<Integer>(row), torque});
   }
   return data;
