@@ -9,9 +9,10 @@
 
 namespace kestrelon {
 
-Single AsPowerFileReadsIt(Single torque) { return ParseLocaleNumber(CurveValueText(torque)); }
-
 namespace {
+
+// A torque as the power file writes it and reads it back.
+Single AsPowerFileReadsIt(Single torque) { return ParseLocaleNumber(CurveValueText(torque)); }
 
 void WorkOutFromCurves() {
   for (int c = 0; c < CurveColumns; ++c) UpdateEngineSummary(c);

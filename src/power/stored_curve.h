@@ -3,12 +3,8 @@
 // gives it back, with everything worked out from it as when the vehicle is opened again, so that
 // the run in session is the run of the vehicle saved and opened again.
 
-#include "core/numbers.h"
 
 namespace kestrelon {
-
-// A torque as the power file writes it and reads it back.
-Single AsPowerFileReadsIt(Single torque);
 
 // Holds the curves once a command has changed a column: every column as its power file gives it
 // back (the digits it writes, nothing of the no-nitrous curve above MaxRPMIndex), the span the
