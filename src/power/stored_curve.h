@@ -3,7 +3,6 @@
 // gives it back, with everything worked out from it as when the vehicle is opened again, so that
 // the run in session is the run of the vehicle saved and opened again.
 
-
 namespace kestrelon {
 
 // Holds the curves once a command has changed a column: every column as its power file gives it
