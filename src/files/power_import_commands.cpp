@@ -77,7 +77,8 @@ void FilePowerEA() {
     if (S.PowerImportFileName.empty()) return;
     S.PowerCurveIndex = 0;
     const CurveState before = S;
-    const EngineAnalyserImport import = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
+    const EngineAnalyserImport import =
+        ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex, ImportInto::NewCurve);
     // A file read tells whether the last load came through; one refused has changed nothing.
     if (import.end != ImportEnd::Unreadable) S.LoadFailed = import.end == ImportEnd::InvalidData;
     if (import.end != ImportEnd::Taken) return;
