@@ -83,6 +83,7 @@ void FilePowerEA() {
     if (import.end != ImportEnd::Unreadable) S.LoadFailed = import.end == ImportEnd::InvalidData;
     if (import.end != ImportEnd::Taken) return;
     S.MaxRPMIndex = import.top;
+    S.RevLimitIndex = 0;  // a new engine's limit: the vehicle's own within the new curve
     S.MinRPMIndex = NextNonZeroPowerIndex(0);
     JoinReadings(S.PowerCurveIndex);
     // Readings that cross zero can leave an empty row inside the curve, where a saved power

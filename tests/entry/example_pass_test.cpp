@@ -219,7 +219,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"the tyre's growth speed", {4},
        [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }},
       {"Engine Analyser readings below the top", AllExamples(), [&] {
-         std::ofstream(chosen = folder.file("W.TXT")) << "3000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
+         std::ofstream(chosen = folder.file("W.TXT")) << "2000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
          FilePowerEA(), chosen = curve; }},
       {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; WorkOutClutchFigures(); })},
       {"a top through the peak figures", {12}, graphOK([] {
