@@ -186,9 +186,12 @@ void RebuildCalculatedStages() {
     if (BuiltByCalculator(stage)) RebuildNitrousCurve(stage);
 }
 
-void TakeDrawnStageOffCalculator(int stage) {
-  if ((stage == 1 || stage == 2) && BuiltByCalculator(stage) && CalculatedColumn(stage) != S.PowerCurve[stage])
-    ClearNitrousCalcSetup(stage);
+void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered) {
+  if ((stage != 1 && stage != 2) || !BuiltByCalculator(stage)) return;
+  const auto& column = S.PowerCurve[stage];
+  // A column left as it was keeps the calculator, even one built before the weather changed.
+  const bool changed = !std::equal(asEntered.begin() + 1, asEntered.end(), column.begin() + 1);
+  if (changed && CalculatedColumn(stage) != column) ClearNitrousCalcSetup(stage);
 }
 
 }  // namespace kestrelon

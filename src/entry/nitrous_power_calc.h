@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "core/state/curve_state.h"
 #include "entry/field_reading.h"
 
 namespace kestrelon {
@@ -59,9 +60,10 @@ void CalcNitrousCurve(int stage);
 // the nitrous form does when the vehicle is opened; the graph's axes are left alone.
 void RebuildCalculatedStages();
 
-// A stage the calculator builds whose column no longer holds what the calculator gives it (drawn,
-// typed or reshaped in its own graph) comes off the calculator, so that the column is stored as
-// it stands rather than built again; a column left as built stays calculated.
-void TakeDrawnStageOffCalculator(int stage);
+// A stage the calculator builds whose column differs both from the column as its entry found it
+// (rows 1 to the top row) and from what the calculator gives it (drawn, typed or reshaped in its
+// own graph) comes off the calculator, so that the column is stored as it stands rather than
+// built again; a column left as it was, or as the calculator built it, stays calculated.
+void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered);
 
 }  // namespace kestrelon

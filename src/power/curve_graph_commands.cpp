@@ -93,7 +93,7 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
     return false;
   }
   // A nitrous stage the racer changed here is stored as drawn, no longer built by the calculator.
-  if (S.AutoAccept == False) TakeDrawnStageOffCalculator(S.PowerCurveIndex);
+  if (S.AutoAccept == False) TakeDrawnStageOffCalculator(S.PowerCurveIndex, S.PowerCurveBackup);
   FillPowerCurve(graph, plot);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;

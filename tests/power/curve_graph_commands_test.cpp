@@ -166,11 +166,12 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   EXPECT_EQ(graph.RangeMark1, 40);
   // A calculated stage changed here comes off the calculator, its texts kept; one left as built stays.
   S.DryDensityRatio = 1, AcceptNitrousCalc(1, {"5.7l", "4", "100", "100", "4", "0.043in", "100", "850psi", 0});
+  std::copy_n(S.PowerCurve[1].begin(), CurveTopRow + 1, S.PowerCurveBackup.begin()), S.AeroTemp = 30;  // as entered
   for (const bool drawn : {false, true}) {
-    const Single row50 = drawn ? (S.PowerCurve[1][50] = 600) : S.PowerCurve[1][50];
+    if (drawn) S.PowerCurve[1][50] = 600;
     AcceptPowerCurve(graph, Recorder());
-    EXPECT_EQ(std::tuple(S.PowerCurve[1][50], S.NitrousCapacity[1] > 0, S.VehicleData[5][19], S.VehicleData[0][1]),
-              std::tuple(row50, !drawn, drawn ? "" : "Y", "5.7l"));
+    EXPECT_EQ(std::tuple(S.PowerCurve[1][50] == 600, S.NitrousCapacity[1] > 0, S.VehicleData[5][19], S.VehicleData[0][1]),
+              std::tuple(drawn, !drawn, drawn ? "" : "Y", "5.7l"));
   }
 }
 
