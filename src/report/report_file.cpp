@@ -15,7 +15,7 @@ std::string ReportText(const ReportOps& ops) {
   int column = 1;  // of the next character
   // A text is written as a line of the program's files holds it: a NUL or line end as a blank.
   auto put = [&](const std::string& s) {
-    text += LineText(s);
+    text += OneLineText(s);
     column += static_cast<int>(s.size());
   };
   auto lineEnd = [&] {

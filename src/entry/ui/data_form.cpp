@@ -190,7 +190,7 @@ QLineEdit* DataForm::AddBox(QGridLayout* grid, int row, const char* name, const 
   return box;
 }
 
-std::string BoxText(const QLineEdit* box) { return LineText(StdText(box->text())); }
+std::string BoxText(const QLineEdit* box) { return OneLineText(StdText(box->text())); }
 void SetBoxText(QLineEdit* box, const std::string& text) { box->setText(QText(text)); }
 
 }  // namespace kestrelon
