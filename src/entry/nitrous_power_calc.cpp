@@ -19,6 +19,9 @@ constexpr const char* kStandardCurveNames[3] = {"Power with no Nitrous",
 // Group-0 item of figure k (1..9) of a stage.
 std::string& Item(int stage, int k) { return S.VehicleData[0][10 * (stage - 1) + k]; }
 
+// The nitrous form's "Calculate Nitrous" item of a stage: "Y" while the calculator builds it.
+std::string& CalculateItem(int stage) { return S.VehicleData[5][18 + stage]; }
+
 // The stage's own item, else (for stage 2) stage 1's, else empty.
 std::string OwnOrFirstStage(int stage, int k) {
   if (!Item(stage, k).empty()) return Item(stage, k);
@@ -110,6 +113,9 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   S.NitrousPercentage[stage] = static_cast<Single>(percentage);
   S.NitrousBottlePress[stage] = bottle;
   S.NitrousPCurve[stage] = static_cast<Single>(e.PCurve);
+  // Whichever window opened the calculator, the stage is now one it builds: the vehicle opened
+  // again rebuilds it as the session does.
+  CalculateItem(stage) = "Y";
 
   CalcNitrousCurve(stage);
   return std::nullopt;
@@ -120,6 +126,7 @@ void ClearNitrousCalcSetup(int stage) {
                         &S.NitrousNumJets, &S.NitrousJetSize, &S.NitrousPercentage, &S.NitrousBottlePress,
                         &S.NitrousPCurve})
     (*figures)[stage] = 0;
+  CalculateItem(stage).clear();
 }
 
 Single NitrousFlowFactor(int stage) {
@@ -132,21 +139,39 @@ Single NitrousFlowFactor(int stage) {
                              S.NitrousPercentage[stage]);
 }
 
-Single RebuildNitrousCurve(int stage) {
+namespace {
+
+// The stage's column with rows MinRPMIndex..MaxRPMIndex as the calculator builds them from its
+// base column and the stored figures; the other rows as the column holds them.
+std::array<Single, CurveRows> CalculatedColumn(int stage) {
   const int base = CInt(S.NitrousPCurve[stage]);
   // Volumetric efficiency follows the torque: the peak efficiency at the peak torque.
   const double effPerTorque = S.NitrousVolEff[stage] / S.EngineSummary[base][0];
   const Single flow = NitrousFlowFactor(stage);
-  Single peakPower = 0;
+  std::array<Single, CurveRows> column = S.PowerCurve[stage];
   for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j) {
     const Single tb = S.PowerCurve[base][j];
     const Single r = CalcNitrousPower(S.NitrousCapacity[stage], flow,
                                       static_cast<Single>(effPerTorque * tb), j * 100.0f);
-    Single& out = S.PowerCurve[stage][j];
     // Only the torque nitrous adds passes through the transmission losses.
-    out = r <= 0 ? 0 : tb + (r * tb - tb) * S.NitrousTransEff[stage] / 100;
-    peakPower = std::max(peakPower, j * out / RowTorqueToBHP);
+    column[j] = r <= 0 ? 0 : tb + (r * tb - tb) * S.NitrousTransEff[stage] / 100;
   }
+  return column;
+}
+
+// A stage the calculator builds, on a base curve it can build on.
+bool BuiltByCalculator(int stage) {
+  const int base = CInt(S.NitrousPCurve[stage]);
+  return S.NitrousCapacity[stage] > 0 && base >= 0 && base < CurveColumns && S.EngineSummary[base][0] > 0;
+}
+
+}  // namespace
+
+Single RebuildNitrousCurve(int stage) {
+  S.PowerCurve[stage] = CalculatedColumn(stage);
+  Single peakPower = 0;
+  for (int j = S.MinRPMIndex; j <= S.MaxRPMIndex; ++j)
+    peakPower = std::max(peakPower, j * S.PowerCurve[stage][j] / RowTorqueToBHP);
   // A column built anew is a curve change like any other: its peaks and the rev limit follow.
   UpdateEngineSummary(stage);
   ClampRevLimit();
@@ -156,12 +181,17 @@ Single RebuildNitrousCurve(int stage) {
 void CalcNitrousCurve(int stage) { S.CurvePeakValue = CLng(RebuildNitrousCurve(stage)); }
 
 void RebuildCalculatedStages() {
-  for (int stage = 1; stage <= 2; ++stage) {
-    const int base = CInt(S.NitrousPCurve[stage]);
-    // The calculator takes no base curve without a peak: the stage is left as it is.
-    if (S.NitrousCapacity[stage] > 0 && base >= 0 && base < CurveColumns && S.EngineSummary[base][0] > 0)
-      RebuildNitrousCurve(stage);
-  }
+  // The calculator takes no base curve without a peak: such a stage is left as it is.
+  for (int stage = 1; stage <= 2; ++stage)
+    if (BuiltByCalculator(stage)) RebuildNitrousCurve(stage);
+}
+
+void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered) {
+  if ((stage != 1 && stage != 2) || !BuiltByCalculator(stage)) return;
+  const auto& column = S.PowerCurve[stage];
+  // A column left as it was keeps the calculator, even one built before the weather changed.
+  const bool changed = !std::equal(asEntered.begin() + 1, asEntered.end(), column.begin() + 1);
+  if (changed && CalculatedColumn(stage) != column) ClearNitrousCalcSetup(stage);
 }
 
 }  // namespace kestrelon

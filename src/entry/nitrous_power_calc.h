@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "core/state/curve_state.h"
 #include "entry/field_reading.h"
 
 namespace kestrelon {
@@ -36,12 +37,13 @@ std::array<std::string, 3> PowerCurveEntries();
 // stage 1's, and then the nitrous and transmission sections' and the standard figures.
 NitrousCalcEntry LoadNitrousCalcEntry(int stage);
 
-// Checks the nine figures; when all pass, stores the texts and the numbers of the stage and
-// rebuilds its curve. A refusal changes nothing.
+// Checks the nine figures; when all pass, stores the texts and the numbers of the stage, ticks
+// its "Calculate Nitrous" item and rebuilds its curve. A refusal changes nothing.
 Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e);
 
-// Takes the stage off the calculator: its nine figures become 0, so the run reads the stage's
-// own curve column. The stage's texts stay for the next opening of the calculator.
+// Takes the stage off the calculator: its nine figures become 0 and its "Calculate Nitrous" item
+// is unticked, so the run and the vehicle opened again read the stage's own curve column. The
+// stage's texts stay for the next opening of the calculator.
 void ClearNitrousCalcSetup(int stage);
 
 // Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
@@ -57,5 +59,11 @@ void CalcNitrousCurve(int stage);
 // Rebuilds every stage the calculator builds, stage 1 first (stage 2 may be built on it), as
 // the nitrous form does when the vehicle is opened; the graph's axes are left alone.
 void RebuildCalculatedStages();
+
+// A stage the calculator builds whose column differs both from the column as its entry found it
+// (rows 1 to the top row) and from what the calculator gives it (drawn, typed or reshaped in its
+// own graph) comes off the calculator, so that the column is stored as it stands rather than
+// built again; a column left as it was, or as the calculator built it, stays calculated.
+void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered);
 
 }  // namespace kestrelon

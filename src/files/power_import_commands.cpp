@@ -77,11 +77,13 @@ void FilePowerEA() {
     if (S.PowerImportFileName.empty()) return;
     S.PowerCurveIndex = 0;
     const CurveState before = S;
-    const EngineAnalyserImport import = ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex);
+    const EngineAnalyserImport import =
+        ImportEngineAnalyserPower(S.PowerImportFileName, S.PowerCurveIndex, ImportInto::NewCurve);
     // A file read tells whether the last load came through; one refused has changed nothing.
     if (import.end != ImportEnd::Unreadable) S.LoadFailed = import.end == ImportEnd::InvalidData;
     if (import.end != ImportEnd::Taken) return;
     S.MaxRPMIndex = import.top;
+    S.RevLimitIndex = 0;  // a new engine's limit: the vehicle's own within the new curve
     S.MinRPMIndex = NextNonZeroPowerIndex(0);
     JoinReadings(S.PowerCurveIndex);
     // Readings that cross zero can leave an empty row inside the curve, where a saved power

@@ -3,6 +3,7 @@
 #include "core/commands.h"
 #include "core/state.h"
 #include "entry/clutch_calc.h"
+#include "entry/nitrous_power_calc.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
 #include "power/curve_graph_scale.h"
@@ -91,6 +92,8 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
     ui().MsgBox(TooMuchTorqueText, Msg::Exclamation, PowerInputTitle);
     return false;
   }
+  // A nitrous stage the racer changed here is stored as drawn, no longer built by the calculator.
+  if (S.AutoAccept == False) TakeDrawnStageOffCalculator(S.PowerCurveIndex, S.PowerCurveBackup);
   FillPowerCurve(graph, plot);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;

@@ -62,12 +62,13 @@ void UpdatePowerMaxPower(double peak) {
     S.PowerMaxPower = CInt(S.PowerMaxPower * 65.0 / S.MaxRPMIndex);
 }
 
-EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column) {
+EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column, ImportInto into) {
   // A file that cannot be read has been told as the file error it is; the import is refused
   // with nothing else changed.
   const std::optional<std::string> bytes = ReadWholeFile(fileName, Title);
   if (!bytes) return {ImportEnd::Unreadable};
-  const Integer top = S.MaxRPMIndex;
+  const bool newCurve = into == ImportInto::NewCurve;
+  const Integer top = newCurve ? static_cast<Integer>(CurveTopRow) : S.MaxRPMIndex;
   const EngineAnalyserData data = ReadEngineAnalyserExport(*bytes, top);
   if (data.refused) {
     ShowInvalidImport(data.invalidLine);
@@ -75,6 +76,7 @@ EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int 
   }
   auto& curve = S.PowerCurve[column];
   const auto kept = curve;
+  if (newCurve) curve.fill(0);
   Integer last = 0, lowest = CurveTopRow, highestWithTorque = 0;
   for (const EngineAnalyserReading& reading : data.readings) {
     if (last > 0)

@@ -43,13 +43,19 @@ struct EngineAnalyserImport {
   Integer top = 0;  // the highest row of a reading with a torque; 0 when refused
 };
 
+// How the readings meet the column: merged into the curve it holds (the curve graph's Get), or as
+// a new engine's curve (File > Open > Power), which keeps nothing of the old one.
+enum class ImportInto { Merge, NewCurve };
+
 // Reads the file into PowerCurve(column): each reading at its row, the rows between two readings
-// emptied, rows outside the readings kept. A refusal is shown and changes nothing else; it
-// leaves LoadFailed and CancelFlag to the caller too, so a guided entry whose curve graph
-// imports a refused file goes on. On success MinRPMIndex (column 0 starts afresh),
-// PowerMaxPower and the rev limit follow the new curve. MaxRPMIndex is neither raised nor used
-// beyond skipping readings.
-EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column);
+// emptied. Merged, rows outside the readings are kept and readings above MaxRPMIndex skipped; a
+// new curve starts from an empty column and takes readings up to the curve's top row. A refusal
+// is shown and changes nothing else; it leaves LoadFailed and CancelFlag to the caller too, so a
+// guided entry whose curve graph imports a refused file goes on. On success MinRPMIndex (column
+// 0 starts afresh), PowerMaxPower and the rev limit follow the new curve. MaxRPMIndex is not
+// raised.
+EngineAnalyserImport ImportEngineAnalyserPower(const std::string& fileName, int column,
+                                               ImportInto into = ImportInto::Merge);
 
 // Raises PowerMaxPower to a new peak power (BHP); a short span (MaxRPMIndex 1..64) scales it up
 // to what it would be at row 65.

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "core/state.h"
+#include "files/file_description.h"
 #include "files/file_exists.h"
 #include "files/text_file.h"
 #include "platform/ui_seam.h"
@@ -12,8 +13,9 @@ namespace kestrelon {
 std::string ReportText(const ReportOps& ops) {
   std::string text;
   int column = 1;  // of the next character
+  // A text is written as a line of the program's files holds it: a NUL or line end as a blank.
   auto put = [&](const std::string& s) {
-    text += s;
+    text += OneLineText(s);
     column += static_cast<int>(s.size());
   };
   auto lineEnd = [&] {

@@ -13,6 +13,7 @@
 #include "entry/tyre_calc.h"
 #include "entry/ui/data_form.h"
 #include "entry/ui/data_forms.h"
+#include "entry/ui/frmDataTyre.h"
 #include "entry_test_support.h"
 #include "files/example_vehicles.h"
 #include "files/file_commands.h"
@@ -218,7 +219,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"the tyre's growth speed", {4},
        [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }},
       {"Engine Analyser readings below the top", AllExamples(), [&] {
-         std::ofstream(chosen = folder.file("W.TXT")) << "3000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
+         std::ofstream(chosen = folder.file("W.TXT")) << "2000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
          FilePowerEA(), chosen = curve; }},
       {"a raised top", AllExamples(), graphOK([] { S.MaxRPMIndex += 5; WorkOutClutchFigures(); })},
       {"a top through the peak figures", {12}, graphOK([] {
@@ -234,7 +235,12 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          NitrousCalcEntry n = LoadNitrousCalcEntry(1);
          n.Capacity = "1300cc", n.PCurve = 0, S.VehicleData[5][19] = "Y";
          AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
-         MultiplyCurve(2); })}};
+         MultiplyCurve(2); })},
+      {"the graph's nitrous calculator", {3, 18}, [&] { NitrousCalcEntry n = LoadNitrousCalcEntry(S.PowerCurveIndex = 1);
+         n.Capacity = "1300cc", n.PCurve = 0, AcceptNitrousCalc(1, n), AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"a NUL pasted into a number box", {1}, [] { auto* f = static_cast<frmDataTyre*>(Form::Instance("frmDataTyre"));
+         f->Show(), (void)QTest::qWaitForWindowExposed(f), QCoreApplication::processEvents();
+         f->TyreMu->setText(QString::fromLatin1("1.\0" "6", 4)), f->RunOK(); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {

@@ -34,6 +34,11 @@ TEST_F(NitrousCalculator, ReferenceHardwareGivesFlowFactor100) {
   // Stage 2 keeps its figures in the ten items after stage 1's.
   ASSERT_FALSE(AcceptNitrousCalc(2, Filled()));
   test::ExpectItems({{0, 11, "5.7l"}, {0, 15, "100"}, {0, 18, "0"}, {0, 1, "5.7l"}});
+  const Single built = std::exchange(S.PowerCurve[2][25], 1.0f);  // a store builds both stages again,
+  RebuildCalculatedStages();
+  EXPECT_EQ(std::exchange(S.PowerCurve[2][25], 1.0f), built);
+  S.EngineSummary[0][0] = 0, RebuildCalculatedStages();  // but none on a base curve without a peak
+  EXPECT_EQ(S.PowerCurve[2][25], 1);
 }
 
 TEST_F(NitrousCalculator, OnlyTheAddedTorqueLosesToTheTransmission) {

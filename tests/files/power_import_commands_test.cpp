@@ -48,9 +48,8 @@ TEST_F(PowerImportCommands, EngineAnalyserJoinsReadingsWithStraightLines) {
   FilePowerEA();
   EXPECT_EQ(S.LoadFailed, False);  // a later entry goes on from the curve taken
   const auto& t = S.PowerCurve[0];
-  // Rows below the first reading keep their points, so the span starts where they do.
-  EXPECT_EQ(std::tuple(S.PowerCurveIndex, S.MinRPMIndex, S.MaxRPMIndex), std::tuple(0, 15, 30));
-  EXPECT_EQ(t[19], 50);
+  // Nothing of the old curve stays below the first reading, so the span starts there.
+  EXPECT_EQ(std::tuple(S.PowerCurveIndex, S.MinRPMIndex, S.MaxRPMIndex, t[19]), std::tuple(0, 20, 30, 0));
   for (int j = 20; j <= 25; ++j) EXPECT_FLOAT_EQ(t[j], 100 + 10.0f * (j - 20)) << j;
   for (int j = 26; j <= 30; ++j) EXPECT_FLOAT_EQ(t[j], 150 - 10.0f * (j - 25)) << j;
   EXPECT_EQ(S.EngineSummary[0][0], 150);  // the summary follows the new curve

@@ -9,6 +9,7 @@
 
 #include "core/state.h"
 #include "core/tables.h"
+#include "entry/nitrous_power_calc.h"
 #include "power/curve_mouse_edit.h"
 #include "support/scripted_ui.h"
 
@@ -163,6 +164,15 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   graph.AcceptFromF2 = true;
   AcceptPowerCurve(graph, Recorder());
   EXPECT_EQ(graph.RangeMark1, 40);
+  // A calculated stage changed here comes off the calculator, its texts kept; one left as built stays.
+  S.DryDensityRatio = 1, AcceptNitrousCalc(1, {"5.7l", "4", "100", "100", "4", "0.043in", "100", "850psi", 0});
+  std::copy_n(S.PowerCurve[1].begin(), CurveTopRow + 1, S.PowerCurveBackup.begin()), S.AeroTemp = 30;  // as entered
+  for (const bool drawn : {false, true}) {
+    if (drawn) S.PowerCurve[1][50] = 600;
+    AcceptPowerCurve(graph, Recorder());
+    EXPECT_EQ(std::tuple(S.PowerCurve[1][50] == 600, S.NitrousCapacity[1] > 0, S.VehicleData[5][19], S.VehicleData[0][1]),
+              std::tuple(drawn, !drawn, drawn ? "" : "Y", "5.7l"));
+  }
 }
 
 // A torque no power file holds, or no number, is refused before the fill spreads it: the graph

@@ -54,6 +54,7 @@ TEST(EngineAnalyserReader, FieldsSeparatorsAndSkippedLines) {
         "\n"
         "3050 260 x\n"        // blanks: row 30 again (halves to even)
         "4000,300\n"          // one separator only: no reading
+        "149,5\n"             // row 1 is a row of the curve: not refused
         "4000  x\n"           // two blanks end the torque field at once: torque 0
         "1190  0,396.34,1\n"  // blanks inside a number are skipped
         "38 9.5,75 6.93,x\n"
@@ -81,6 +82,7 @@ TEST(EngineAnalyserReader, TitlesNegativeSpeedsAndTorquesNoFileHoldsRefuseTheFil
     EXPECT_TRUE(data.refused);
     EXPECT_TRUE(data.readings.empty());
   }
+  EXPECT_EQ(ReadEngineAnalyserExport("\xEF\xBB\xBF\xEF\xBB\xBF" "Export \n3000,200,1\n", 60).invalidLine, "\xEF\xBB\xBF" "Export");
 }
 
 TEST_F(PowerImports, EngineAnalyserWritesReadingsAndEmptiesTheRowsBetween) {
@@ -100,6 +102,9 @@ TEST_F(PowerImports, EngineAnalyserWritesReadingsAndEmptiesTheRowsBetween) {
   EXPECT_EQ(S.MinRPMIndex, 20);
   ImportEngineAnalyserPower(lower.path, 0);
   EXPECT_EQ(S.MinRPMIndex, 10);
+  ExportFile wider("3000,200,1\r\n9000,150,1\r\n");  // a new engine: nothing of the old curve, readings to the top
+  EXPECT_EQ(ImportEngineAnalyserPower(wider.path, 0, ImportInto::NewCurve).top, 90);
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][29], S.PowerCurve[0][90]), std::tuple(0, 150));
 }
 
 TEST_F(PowerImports, EngineAnalyserPeakPowerOfAShortCurveIsScaledToRow65) {

@@ -111,6 +111,7 @@ TEST_F(ReportFileTest, TheFileIgnoresSizesAndFonts) {
                          {ReportOp::Tab, 8, {}},       {ReportOp::Number, 3, {}},
                          {ReportOp::Number, -2, {}},   {ReportOp::LineEnd, 0, {}}};
   EXPECT_EQ(ReportText(ops), "Label   3 -2 \r\n");
+  EXPECT_EQ(ReportText({{ReportOp::Text, 0, std::string("A\0B", 3)}}), "A B");  // a NUL as a blank
 }
 
 }  // namespace
