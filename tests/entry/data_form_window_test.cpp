@@ -187,6 +187,10 @@ TEST_F(DataFormWindow, GearsTableAndUpshiftQuestion) {
   f->update();
   ASSERT_TRUE(QTest::qWaitFor([f] { return f->GearSpeedLabel->text().startsWith("Km/h"); }));
   EXPECT_NEAR(f->GearSpeed[0]->text().toDouble(), mph * 1.609, 0.01);
+  // Tyres twice as tall accepted while the form is open: the figures follow.
+  S.RearTyreRadius = 0.6f;
+  QMetaObject::invokeMethod(f, "RedrawFromModel");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(f->GearSpeed[0]->text().toDouble() - mph * 3.218) < 0.03; }));
   Type(f->GearInternal[1], "2");
   Type(f->GearRPM[0], "8500");
   seam.answers = {Msg::Cancel};

@@ -50,6 +50,9 @@ TEST(QtMessageBox, StyleBitsGiveButtonsIconAndDefault) {
                        QStringLiteral("Would you like to save data first?")));
   EXPECT_EQ(std::tuple(seen->icon, seen->buttons.size(), seen->defaultButton),
             std::tuple(QMessageBox::Question, 3, QMessageBox::No));
+  // Esc on the save-first question answers its Cancel.
+  QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+  EXPECT_EQ(qt.MsgBox("Would you like to save data first?", Msg::YesNoCancel | Msg::Question, "Exit"), Msg::Cancel);
 
   QTimer::singleShot(0, [] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

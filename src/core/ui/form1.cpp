@@ -515,7 +515,11 @@ void Form1::mnuWindowList_Click(int index) {
   target->show();
   target->raise();
   target->activateWindow();
-  target->setFocus();
+  // The box that had the focus gets it back; a window where none had it takes it itself.
+  if (QWidget* box = target->focusWidget())
+    box->setFocus();
+  else
+    target->setFocus();
 }
 
 void Form1::mnuWindowCascade_Click() {

@@ -146,10 +146,8 @@ void frmDataGears::AfterAccepted() {
 
 void frmDataGears::Painted() {
   entry_.DisplayRPMIndex = DisplayRPMIndexNow();
-  const QString heading = QText(GearSpeedHeading(entry_.DisplayRPMIndex));
-  if (GearSpeedLabel->text() == heading) return;
-  GearSpeedLabel->setText(heading);
-  // New display units or a new top of the curve: the figures follow their heading.
+  GearSpeedLabel->setText(QText(GearSpeedHeading(entry_.DisplayRPMIndex)));
+  // New display units, a new top of the curve or new tyres: the figures follow.
   ShowGearSpeeds(entry_);
   ShowTable();
 }

@@ -21,13 +21,22 @@ QString& LastPdfFolder() {
   return folder;
 }
 
+SystemPrinters PrintersNow() {
+  if (LookUpPrinters) return LookUpPrinters();
+  return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+}
+
 // Whether this job writes a PDF file: one chosen in the printer set-up (a PDF output with its
-// file), or any job while no printer is to be found. A printer missing when the program started
-// leaves a PDF output without a file: the printer is looked for again.
+// file), or any job while the system has no default printer for it. A printer the system no
+// longer has (replaced, or missing when the program started) gives way to the default now; one
+// that cannot start then says "Printer not ready".
 bool WritesPdf(QPrinter& printer) {
-  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
-    printer.setOutputFormat(QPrinter::NativeFormat);  // takes the default printer, if there is one now
-  return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo::availablePrinters().isEmpty();
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) return true;
+  const SystemPrinters now = PrintersNow();
+  if (printer.outputFormat() == QPrinter::NativeFormat && now.names.contains(printer.printerName())) return false;
+  if (now.defaultName.isEmpty()) return true;
+  printer.setPrinterName(now.defaultName);
+  return false;
 }
 
 // The first of these folders that exists: the one printed to last, the one of a PDF file chosen
@@ -68,6 +77,8 @@ QString AskPdfFile(QWidget* parent, const QString& offered) {
 }
 
 }  // namespace
+
+std::function<SystemPrinters()> LookUpPrinters;
 
 QPrinter& ProgramPrinter() {
   static QPrinter* printer = new QPrinter;  // lives as long as the program

@@ -3,6 +3,7 @@
 // print goes to it. Where it writes PDF files (no printer installed, or a PDF chosen in the
 // printer set-up), each print asks for its own file.
 
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -13,6 +14,15 @@ class QWidget;
 namespace kestrelon {
 
 QPrinter& ProgramPrinter();
+
+// The printers the system has as a print looks for them: their names and the default one's
+// (empty when there is none). Left empty, the system is asked at each print; a test stands in
+// for printers added, taken away or made the default.
+struct SystemPrinters {
+  QStringList names;
+  QString defaultName;
+};
+extern std::function<SystemPrinters()> LookUpPrinters;
 
 // What a print command does when the printer cannot start: end at once, or offer Retry (and
 // Cancel, which ends it).
@@ -26,7 +36,9 @@ enum class NotReady { Ends, OffersRetry };
 // hourglass meanwhile. A printer that cannot start says "Printer not ready"; a job that fails says
 // "Unexpected Error #..." and is aborted. The program goes on either way, and every job leaves
 // the printer's output as it found it: a job written to a PDF file for want of a printer leaves
-// the next print to look for the printer again. False when nothing was printed.
+// the next print to look for the printer again. Each job looks for its printer: the one printed
+// to while the system still has it, else the system's default now, else a PDF file as above.
+// False when nothing was printed.
 bool PrintJob(QWidget* parent, const std::string& title, const std::function<void(QPainter&)>& draw,
               NotReady notReady = NotReady::Ends);
 

@@ -61,6 +61,12 @@ void ScrollContent(QWidget& window) {
   auto* area = new QScrollArea;
   area->setObjectName(ContentScrollName);
   area->setFrameShape(QFrame::NoFrame);
+  // The window's first control takes the keyboard as the window opens, as it does without the
+  // area; a control that gets it, however it gets it, is scrolled into view.
+  area->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+    if (now && area->widget()->isAncestorOf(now)) area->ensureWidgetVisible(now);
+  });
   area->setWidgetResizable(true);
   area->setWidget(page);
   page->setAutoFillBackground(false);

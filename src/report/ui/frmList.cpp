@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include "platform/qt/font_dialog.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/screen_place.h"
+#include "platform/qt/scroll_keys.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "report/performance_report.h"
@@ -230,6 +232,11 @@ void frmList::showEvent(QShowEvent* event) {
 
 // The wheel over the report moves it as the scroll bar does.
 void frmList::wheelEvent(QWheelEvent* event) { QCoreApplication::sendEvent(VScroll1, event); }
+
+// So do the keys that move a scroll bar.
+void frmList::keyPressEvent(QKeyEvent* event) {
+  if (!ScrollByKey(*VScroll1, event)) Form::keyPressEvent(event);
+}
 
 // Coming back to the window shows the figures of the latest run.
 void frmList::changeEvent(QEvent* event) {

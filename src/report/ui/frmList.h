@@ -68,6 +68,7 @@ class frmList : public Form {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void PlaceWindow();

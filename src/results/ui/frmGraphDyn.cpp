@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 #include "core/state.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/scroll_keys.h"
 #include "platform/qt/text.h"
 #include "platform/qt/window_print.h"
 #include "results/run_graph_readout.h"
@@ -241,6 +243,10 @@ void frmGraphDyn::DynPic_MouseMove(double x) {
 }
 
 void frmGraphDyn::ZoomScroll_Change(int value) { DynPic->move(-value, 0); }
+
+void frmGraphDyn::keyPressEvent(QKeyEvent* event) {
+  if (!ScrollByKey(*ZoomScroll, event)) Form::keyPressEvent(event);
+}
 
 void frmGraphDyn::DynGraphExit_Click() {
   if (GraphDrawn()) Unload();

@@ -74,6 +74,8 @@ class frmGraphDyn : public Form {
   void Form_Unload() override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The keys that move a scroll bar move the zoomed graph.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void LayOut();

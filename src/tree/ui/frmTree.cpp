@@ -302,10 +302,9 @@ void frmTree::Follow() {
   }
 }
 
-// In this window the space bar belongs to the tree, whichever control has the focus: it never
-// presses a button (a habitual press between runs would otherwise clear the statistics or
-// toggle a choice). While a run is armed it stages and launches; a held key's repeats neither
-// stage again nor launch.
+// While a run is armed the space bar belongs to the tree, whichever control has the focus: it
+// stages and launches and never presses a button; a held key's repeats neither stage again nor
+// launch. Between runs it is the focused control's, which ticks "Use Delay" or "Use Handicap".
 bool frmTree::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   auto* key = static_cast<QKeyEvent*>(event);
@@ -313,7 +312,7 @@ bool frmTree::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || (widget != this && !isAncestorOf(widget))) return false;
   const double now = Now();  // the release is timed before anything else
-  if (!tree_.Armed()) return true;
+  if (!tree_.Armed()) return false;
   if (event->type() == QEvent::KeyPress) {
     if (spaceBar_.Press()) tree_.SpaceDown(now);
   } else if (!key->isAutoRepeat()) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -345,12 +346,15 @@ TEST_F(WindowCommands, WindowMenuListsOpenWindowsInOrder) {
 
 TEST_F(WindowCommands, ItemBringsItsWindowBack) {
   StubForm a("frmA", "Chassis & body");
+  auto* box = new QLineEdit(&a);
   a.Show();
+  box->setFocus();
   a.setWindowState(Qt::WindowMinimized);
   bar->windowlist_build();
   EXPECT_EQ(ListedItems(*bar), (QStringList{"Chassis && body"}));
   bar->mnuWindowList[0]->trigger();
   EXPECT_TRUE(a.isVisible() && !a.IsMinimised());
+  EXPECT_EQ(a.focusWidget(), box);  // the box that had the focus has it back
   a.setWindowState(Qt::WindowMaximized);  // only a minimised window is set back to normal
   bar->mnuWindowList[0]->trigger();
   EXPECT_TRUE(a.isMaximized());

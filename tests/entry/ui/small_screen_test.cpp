@@ -73,6 +73,11 @@ TEST_F(SmallScreen, EveryDataFormOpensInsideTheScreenWithItsFrameAndItsCancelIsR
     ASSERT_NE(form, nullptr);
     OpenAndPaint(form);
     EXPECT_TRUE(seam.asked.empty()) << seam.asked.front().text;
+    // A form that scrolls gives the keyboard to a control of its own, in view, as one that does not.
+    if (const auto* scroll = form->findChild<QScrollArea*>()) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return scroll->widget()->isAncestorOf(form->focusWidget()); })) << name;
+      EXPECT_FALSE(form->focusWidget()->visibleRegion().isEmpty());
+    }
     EXPECT_TRUE(Area.contains(Framed(form))) << Framed(form).x() << "," << Framed(form).y() << " "
                                              << Framed(form).width() << "x" << Framed(form).height();
     QPushButton* cancel = nullptr;
@@ -85,6 +90,9 @@ TEST_F(SmallScreen, EveryDataFormOpensInsideTheScreenWithItsFrameAndItsCancelIsR
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_FALSE(form->IsLoaded());
   }
+  // Opened again, scrolled down at its last opening: the control with the keyboard is in view.
+  OpenAndPaint(Form::Instance("frmDataChassis"));
+  EXPECT_FALSE(!QApplication::focusWidget() || QApplication::focusWidget()->visibleRegion().isEmpty());
 }
 
 TEST_F(SmallScreen, TheRunGraphOpensInsideTheScreenWithItsFrame) {

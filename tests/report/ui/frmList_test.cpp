@@ -88,6 +88,10 @@ TEST_F(ListWindowTest, ALongReportScrollsToItsLastLine) {
                     QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(window, &wheel);
   EXPECT_LT(window->VScroll1->value(), max);
+  // And the keys: Home to the top, then a page down.
+  QTest::keyClick(window, Qt::Key_Home);
+  QTest::keyClick(window, Qt::Key_PageDown);
+  EXPECT_EQ(window->Listing->y(), -window->VScroll1->pageStep());
 }
 
 // Asked to draw the model anew, the listing draws it even when the report keeps its length; one

@@ -263,6 +263,8 @@ TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
   EXPECT_EQ(graph->ZoomScroll->pageStep(), CInt(range / 4.0));
   graph->ZoomScroll->setValue(range);
   EXPECT_EQ(graph->DynPic->x(), -range);
+  QTest::keyClick(graph, Qt::Key_Home);  // and the keys scroll it
+  EXPECT_EQ(graph->DynPic->x(), 0);
   EXPECT_TRUE(graph->GraphDrawn());  // scrolling does not redraw
 }
 

@@ -91,6 +91,12 @@ TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
   history->HistPrint->trigger();
   EXPECT_TRUE(again.asked);
   EXPECT_EQ(ui.asked.size(), 1u);
+  // The system's default printer now takes the print (this one cannot start): no file is asked.
+  LookUpPrinters = [] { return SystemPrinters{{QStringLiteral("B")}, QStringLiteral("B")}; };
+  PdfAnswer none{QString()};
+  history->HistPrint->trigger();
+  LookUpPrinters = nullptr;
+  EXPECT_EQ(std::pair(none.asked, ui.asked.size()), std::pair(false, std::size_t{2}));
   EXPECT_EQ(Files(), QStringList{QStringLiteral("history.pdf")});
 }
 
