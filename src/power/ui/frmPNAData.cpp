@@ -13,6 +13,7 @@
 
 #include "core/settings.h"
 #include "core/state.h"
+#include "entry/ui/data_form.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "power/peak_entry.h"
@@ -123,11 +124,10 @@ void frmPNAData::closeEvent(QCloseEvent* event) {
 
 void frmPNAData::OKButton_Click() {
   if (!FormPainted && S.AutoAccept == False) return;
-  PeakEntryTexts texts{StdText(MaxRPM->text()),     StdText(MaxBHP->text()),
-                       StdText(MaxPRPM->text()),    StdText(MaxTRPM->text()),
-                       StdText(MaxTRQ->text()),     StdText(MinRPM->text()),
-                       StdText(LaunchTemp->text()), StdText(PowerDescript->text()),
-                       ErasePower->isChecked(),     ProposedBHP};
+  PeakEntryTexts texts{BoxText(MaxRPM),     BoxText(MaxBHP),        BoxText(MaxPRPM),
+                       BoxText(MaxTRPM),    BoxText(MaxTRQ),        BoxText(MinRPM),
+                       BoxText(LaunchTemp), BoxText(PowerDescript), ErasePower->isChecked(),
+                       ProposedBHP};
   const PeakEntryBox refused = AcceptPeakFigures(texts, PowerUnitFactor);
   LaunchTemp->setText(QText(texts.LaunchTemp));
   QLineEdit* focus = nullptr;

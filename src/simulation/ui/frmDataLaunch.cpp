@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
+#include "entry/ui/data_form.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/spin_button.h"
 #include "platform/qt/text.h"
@@ -176,14 +177,14 @@ void frmDataLaunch::keyPressEvent(QKeyEvent* event) {
 
 LaunchBoxes frmDataLaunch::ReadBoxes() const {
   LaunchBoxes boxes;
-  boxes.LaunchThrottle = StdText(LaunchThrottle->text());
-  boxes.LaunchRisetime = StdText(LaunchRisetime->text());
-  boxes.LaunchRPM = StdText(LaunchRPM->text());
-  boxes.LaunchTime = StdText(LaunchTime->text());
-  boxes.LaunchStage = StdText(LaunchStage->text());
-  boxes.LaunchHeight = StdText(LaunchHeight->text());
-  boxes.Launch8Trap = StdText(Launch8Trap->text());
-  boxes.Launch4Trap = StdText(Launch4Trap->text());
+  boxes.LaunchThrottle = BoxText(LaunchThrottle);
+  boxes.LaunchRisetime = BoxText(LaunchRisetime);
+  boxes.LaunchRPM = BoxText(LaunchRPM);
+  boxes.LaunchTime = BoxText(LaunchTime);
+  boxes.LaunchStage = BoxText(LaunchStage);
+  boxes.LaunchHeight = BoxText(LaunchHeight);
+  boxes.Launch8Trap = BoxText(Launch8Trap);
+  boxes.Launch4Trap = BoxText(Launch4Trap);
   boxes.Trap8Position = ChosenPosition({Trap8Before, Trap8Straddle, Trap8After});
   boxes.Trap4Position = ChosenPosition({Trap4Before, Trap4Straddle, Trap4After});
   return boxes;
