@@ -159,22 +159,23 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   PowerGraphState graph{.GraphReady = true};
   EnterThroughTheWindows racer;
   const ScopedUi windows(racer);
+  // OK in each form offered.
+  const auto okOffered = [] {
+    for (int k = 0; k < 12; ++k)
+      for (Form* form : std::vector<Form*>(Form::LoadedForms()))
+        if (auto* data = dynamic_cast<DataForm*>(form); data && data->isVisible() && QTest::qWaitForWindowExposed(data)) {
+          QCoreApplication::processEvents();
+          data->RunOK();
+          break;
+        }
+  };
   // Another example's file, opened through the File menu's command, OK in each form offered.
   const auto open = [&](int source, void (*command)()) {
     S = SharedState{};
     EnterExampleAutomatically(source);
     const std::string path = folder.file(Tbl.ExampleKey[source] + (command == FileChassis ? ".WCD" : ".VCD"));
     EXPECT_TRUE((command == FileChassis ? WriteVehicleFile(path) : WritePowerFile(path)).ok());
-    return [&chosen, path, command] {
-      chosen = path, command();
-      for (int k = 0; k < 12; ++k)
-        for (Form* form : std::vector<Form*>(Form::LoadedForms()))
-          if (auto* data = dynamic_cast<DataForm*>(form); data && data->isVisible() && QTest::qWaitForWindowExposed(data)) {
-            QCoreApplication::processEvents();
-            data->RunOK();
-            break;
-          }
-    };
+    return [&chosen, path, command, okOffered] { chosen = path, command(), okOffered(); };
   };
   // What a section that no longer fits tells, and the sections worked out from the curves.
   const auto told = [&racer] {
@@ -184,6 +185,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   // The curve graph's OK after a change of the no-nitrous curve.
   const auto graphOK = [&](std::function<void()> change) {
     return [&graph, change] { S.PowerCurveIndex = 0; change(); AcceptPowerCurve(graph, [](int, bool) {}); };
+  };
+  const auto peakTop = [](const char* rpm) {  // the peak form's OK with a new top
+    return [rpm] { PeakEntryTexts t; t.MaxRPM = rpm, t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2], t.LaunchTemp = S.VehicleData[8][18];
+                   S.PowerCurveIndex = 0, AcceptPeakFigures(t, 1); };
   };
   struct Road {
     const char* name;
@@ -234,7 +239,15 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          NitrousCalcEntry n = LoadNitrousCalcEntry(1);
          n.Capacity = "1300cc", n.PCurve = 0, S.VehicleData[5][19] = "Y";
          AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
-         MultiplyCurve(2); })}};
+         MultiplyCurve(2); })},
+      {"a lowered top before the graph's OK", {19}, peakTop("12500")},
+      {"a top below the upshifts", {17}, [&] {  // asked for each gear above it, once for the new top
+         graphOK(peakTop("5500"))(), graphOK([] {})();
+         EXPECT_EQ(std::tuple(racer.asked.size(), told()), std::tuple(2u, std::tuple("Upshift RPM higher than Maximum engine RPM", True, True, True))); }},
+      {"a first-stage curve erased", {2, 3}, [&] { S.PowerCurve[1].fill(0), S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"a first-stage curve drawn", {23}, [&] {
+         for (int r = 1; r <= CurveTopRow; ++r) S.PowerCurve[1][r] = S.PowerCurve[0][r] * 1.3f;
+         S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {}), okOffered(); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {
