@@ -250,7 +250,8 @@ Verdict AcceptNitrous(const NitrousEntry& e) {
 bool NitrousTextsGiveTheModel() {
   const ModelSnapshot before;
   const VehicleModel entered = S;
-  const bool same = !AcceptNitrousInOrder(LoadNitrousEntry()) && static_cast<const VehicleModel&>(S) == entered;
+  const bool same =
+      !AcceptNitrousInOrder(LoadNitrousEntry()) && static_cast<const VehicleModel&>(S) == entered;
   before.Restore();
   return same;
 }
