@@ -312,6 +312,8 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   d[10][17] = e.UpshiftDefault;
   d[10][18] = S.PowerShift ? "Y" : "";
   d[7][19] = e.Start;
+  // The upshifts have been checked against the span as it stands.
+  S.TransmissionSpan = {S.MinRPMIndex, S.MaxRPMIndex};
   return std::nullopt;
 }
 

@@ -230,9 +230,6 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
   vd[9][18] = e.DropPressure;
   vd[9][19] = e.PowerPressure;
   vd[9][20] = e.RunPressure;
-
-  S.NitrousEntered = True;
-  RecalcClutchFigures();  // the stages in force in first and top gear
   return std::nullopt;
 }
 
@@ -241,8 +238,22 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
 Verdict AcceptNitrous(const NitrousEntry& e) {
   const ModelSnapshot before;
   Verdict refusal = AcceptNitrousInOrder(e);
-  if (refusal) before.Restore();
-  return refusal;
+  if (refusal) {
+    before.Restore();
+    return refusal;
+  }
+  S.NitrousEntered = True;
+  RecalcClutchFigures();  // the stages in force in first and top gear
+  return std::nullopt;
+}
+
+bool NitrousTextsGiveTheModel() {
+  const ModelSnapshot before;
+  const VehicleModel entered = S;
+  const bool same =
+      !AcceptNitrousInOrder(LoadNitrousEntry()) && static_cast<const VehicleModel&>(S) == entered;
+  before.Restore();
+  return same;
 }
 
 }  // namespace kestrelon

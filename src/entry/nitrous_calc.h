@@ -63,4 +63,8 @@ NitrousEntry LoadNitrousEntry();
 // pressures; then the texts and NitrousEntered. A refusal changes nothing.
 Verdict AcceptNitrous(const NitrousEntry& e);
 
+// True when the nitrous OK of the vehicle texts, as the form loads them now, would leave the
+// model as it is; the model and the texts are left as they are either way.
+bool NitrousTextsGiveTheModel();
+
 }  // namespace kestrelon

@@ -6,6 +6,7 @@
 #include "files/open_pattern.h"
 #include "platform/ui_seam.h"
 #include "power/power_curve.h"
+#include "power/stored_curve.h"
 
 namespace kestrelon {
 
@@ -42,10 +43,10 @@ void FileBaseline() {
   CloseWindows(WindowsClosedByBaseline);
   S.DataSequence = True;
   S.RevLimitIndex = S.BaselineRevLimitIndex;
-  // The span of the restored curve, as a power file load derives it.
-  const CurveSpan span = SpanOfColumn(S.PowerCurve[0]);
-  S.MinRPMIndex = span.first;
-  S.MaxRPMIndex = span.last;
+  // The restored curves as their power file gives them back (the digits it writes, the span its
+  // reader derives), whatever edit not yet accepted the baseline was taken with.
+  S.MaxRPMIndex = SpanOfColumn(S.PowerCurve[0]).last;
+  HoldColumnsAsFiled();
   ClampRevLimit();
   InputData(0, False);
   ui().MsgBox("Baseline data has been restored", Msg::OKOnly | Msg::Information, "Restore data");

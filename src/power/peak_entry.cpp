@@ -6,6 +6,7 @@
 #include "core/units.h"
 #include "platform/ui_seam.h"
 #include "entry/clutch_calc.h"
+#include "power/stored_curve.h"
 
 namespace kestrelon {
 
@@ -123,6 +124,8 @@ PeakEntryBox DeriveMissing(bool noNitrous, Figures& f) {
 void Store(const PeakEntryTexts& texts, bool noNitrous, const Figures& f) {
   const Integer oldSpan = S.MaxRPMIndex;
   S.MaxRPMIndex = f.maxRPMIndex;
+  // A lower top ends the curve at once: a run or a save before the graph's OK has one vehicle.
+  if (noNitrous && S.MaxRPMIndex < oldSpan) EndCurveAtTop();
   // Without a word: the graph's OK that follows settles the span and tells a clutch that no
   // longer fits the curve stored.
   if (noNitrous && S.MaxRPMIndex != oldSpan) WorkOutClutchFigures();

@@ -1,8 +1,12 @@
 #include "power/stored_curve.h"
 
+#include <array>
+
 #include "core/expression.h"
 #include "core/state.h"
 #include "entry/clutch_calc.h"
+#include "entry/form_openers.h"
+#include "entry/nitrous_calc.h"
 #include "entry/nitrous_power_calc.h"
 #include "files/power_file.h"
 #include "power/power_curve.h"
@@ -22,9 +26,46 @@ void WorkOutFromCurves() {
   RebuildCalculatedStages();
 }
 
+// An upshift outside a span that the transmission was not checked against is checked by the
+// transmission form as when the vehicle is opened: its question for each such gear, or its
+// refusal with the form come forward for the racer to mend, the section not entered until its
+// OK. Once for each new span; a transmission still to be entered is checked by its entry.
+void CheckUpshiftsAgainstSpan() {
+  const std::array<Integer, 2> span{S.MinRPMIndex, S.MaxRPMIndex};
+  if (!S.TransmissionEntered || span == S.TransmissionSpan) return;
+  bool outside = false;
+  for (int g = 1; g <= static_cast<int>(S.GearCount); ++g)
+    outside = outside || (S.GearRPM[g] != 0 && (S.GearRPM[g] < span[0] || S.GearRPM[g] > span[1]));
+  if (!outside) return;
+  S.TransmissionSpan = span;
+  S.TransmissionEntered = False;
+  // The form accepts its texts as it loads, and hands on to no data entry under way.
+  const Integer automatic = S.AutoAccept, sequence = S.DataSequence;
+  S.AutoAccept = True;
+  S.DataSequence = False;
+  OpenEntryForm(EntryForm::Gears);
+  if (!automatic) S.AutoAccept = False;
+  S.DataSequence = sequence;
+}
+
+// The nitrous as the vehicle opened again enters it from its texts: without a first-stage curve
+// both stages out of use; where the nitrous OK would give the stages otherwise than they are,
+// its form is offered and the section is not entered until its OK. A nitrous still to be entered
+// is entered by its entry.
+void FollowStageCurves() {
+  if (!S.NitrousEntered) return;
+  if (S.EngineSummary[1][0] == 0) {
+    ClearNitrousEntry();
+    return;
+  }
+  if (NitrousTextsGiveTheModel()) return;
+  S.NitrousEntered = False;
+  OpenEntryForm(EntryForm::Nitrous);
+}
+
 }  // namespace
 
-void HoldCurvesAsFiled() {
+void HoldColumnsAsFiled() {
   for (int c = 0; c < CurveColumns; ++c) {
     const int written = LastWrittenRow(c);
     for (int row = 1; row <= CurveTopRow; ++row)
@@ -35,17 +76,29 @@ void HoldCurvesAsFiled() {
   for (int row = span.last + 1; row <= CurveTopRow; ++row) curve[row] = 0;
   S.MinRPMIndex = span.first;
   S.MaxRPMIndex = span.last;
+}
+
+void HoldCurvesAsFiled() {
+  HoldColumnsAsFiled();
   WorkOutFromCurves();
 }
 
 void StoreCurves() {
   HoldCurvesAsFiled();
+  CheckUpshiftsAgainstSpan();
+  FollowStageCurves();
   RecalcClutchFigures();
 }
 
 void FollowStoredCurves() {
   WorkOutFromCurves();
   RecalcClutchFigures();
+}
+
+void EndCurveAtTop() {
+  auto& curve = S.PowerCurve[0];
+  for (int row = S.MaxRPMIndex + 1; row <= CurveTopRow; ++row) curve[row] = 0;
+  WorkOutFromCurves();
 }
 
 }  // namespace kestrelon

@@ -5,21 +5,31 @@
 
 namespace kestrelon {
 
-// Holds the curves once a command has changed a column: every column as its power file gives it
-// back (the digits it writes, nothing of the no-nitrous curve above MaxRPMIndex), the span the
-// file's reader finds in the no-nitrous curve (from its first torque to the row before the next
-// empty one, the curve emptied above it), and what an opened vehicle works out from them but the
-// clutch: the peak summaries, the rev limit from its item (9, 2) inside the span and the nitrous
-// stages that the calculator builds on a curve. The file holds all three columns and a change of
-// any of them (a new top rpm too) may leave the span where its reader would not, so whichever
-// column the command changed, all are held.
+// The curves as a power file gives them back: every column with the digits it writes (nothing
+// of the no-nitrous curve above MaxRPMIndex), and the span the file's reader finds in the
+// no-nitrous curve (from its first torque to the row before the next empty one, the curve
+// emptied above it). Nothing is worked out from them.
+void HoldColumnsAsFiled();
+
+// Holds the curves once a command has changed a column: HoldColumnsAsFiled, then what an opened
+// vehicle works out from them but the clutch: the peak summaries, the rev limit from its item
+// (9, 2) inside the span and the nitrous stages that the calculator builds on a curve. The file
+// holds all three columns and a change of any of them (a new top rpm too) may leave the span
+// where its reader would not, so whichever column the command changed, all are held.
 void HoldCurvesAsFiled();
 
-// A command's stored curves: HoldCurvesAsFiled, then the clutch's figures worked out for them.
+// A command's stored curves: HoldCurvesAsFiled, then the sections worked out from the curves as
+// the vehicle opened again enters them: the transmission's upshifts checked against a new span,
+// the nitrous stages that the curves give, and the clutch's figures.
 void StoreCurves();
 
 // What the vehicle works out from its curves when it is opened, as StoreCurves does, for curves
 // put back as they were.
 void FollowStoredCurves();
+
+// The no-nitrous curve ends at a top that the peak figures lowered, as a power file saved now
+// gives it back: nothing above the top, and the summaries, the rev limit and the calculated
+// stages worked out for it. A run before the graph's OK runs the vehicle that the save gives.
+void EndCurveAtTop();
 
 }  // namespace kestrelon

@@ -186,6 +186,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   const auto graphOK = [&](std::function<void()> change) {
     return [&graph, change] { S.PowerCurveIndex = 0; change(); AcceptPowerCurve(graph, [](int, bool) {}); };
   };
+  const auto peakTop = [](const char* rpm) {  // the peak form's OK with a new top
+    return [rpm] { PeakEntryTexts t; t.MaxRPM = rpm, t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2], t.LaunchTemp = S.VehicleData[8][18];
+                   S.PowerCurveIndex = 0, AcceptPeakFigures(t, 1); };
+  };
   struct Road {
     const char* name;
     std::vector<int> examples;
@@ -240,7 +244,17 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          n.Capacity = "1300cc", n.PCurve = 0, AcceptNitrousCalc(1, n), AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"a NUL pasted into a number box", {1}, [] { auto* f = static_cast<frmDataTyre*>(Form::Instance("frmDataTyre"));
          f->Show(), (void)QTest::qWaitForWindowExposed(f), QCoreApplication::processEvents();
-         f->TyreMu->setText(QString::fromLatin1("1.\0" "6", 4)), f->RunOK(); }}};
+         f->TyreMu->setText(QString::fromLatin1("1.\0" "6", 4)), f->RunOK(); }},
+      {"a lowered top before the graph's OK", {19}, peakTop("12500")},
+      {"a top below the upshifts", {17}, [&] {  // asked for each gear above it, once for the new top
+         graphOK(peakTop("5500"))(), graphOK([] {})();
+         EXPECT_EQ(std::tuple(racer.asked.size(), told()), std::tuple(2u, std::tuple("Upshift RPM higher than Maximum engine RPM", True, True, True))); }},
+      {"a first-stage curve erased", {2, 3}, [&] { S.PowerCurve[1].fill(0), S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"a first-stage curve drawn", {23}, [&] {  // the nitrous form offered, not entered until its OK
+         for (int r = 1; r <= CurveTopRow; ++r) S.PowerCurve[1][r] = S.PowerCurve[0][r] * 1.3f;
+         S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {});
+         EXPECT_EQ(std::get<2>(told()), False);
+         AcceptNitrous(LoadNitrousEntry()); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {

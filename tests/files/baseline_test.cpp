@@ -83,7 +83,9 @@ TEST_F(ReloadBaseline, ACancelOrFailedLoadLeftByAnEarlierCommandDoesNotStopTheEn
   int curvesEntered = 0;
   Hooks.EnterPowerCurve = [&curvesEntered](Integer, Integer) { ++curvesEntered; };
   seam.answers = {Msg::Ok};
+  S.BaselinePowerCurve[1][50] = 1.23456789f;  // taken from an edit not yet accepted
   FileBaseline();
+  EXPECT_EQ(S.PowerCurve[1][50], 1.234568f);  // as its power file gives it back
   EXPECT_GT(curvesEntered, 0);
   EXPECT_EQ(seam.asked.back().text, "Baseline data has been restored");
   EXPECT_EQ(seam.asked.size(), 2u);  // no "Data entry cancelled" between

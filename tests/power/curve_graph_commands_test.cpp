@@ -152,7 +152,11 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   S.PowerCurve[1][60] = 500;
   graph.RangeMark1 = 40;
   S.LowRPM = 4000;
+  S.PowerCurve[2][1] = S.PowerCurve[2][50] = S.PowerCurve[2][CurveTopRow] = 1.23456789f;
   ASSERT_TRUE(AcceptPowerCurve(graph, Recorder()));
+  // Every row a power file holds as it reads it back, and the summaries of every column.
+  EXPECT_EQ(std::tuple(S.PowerCurve[2][1], S.PowerCurve[2][CurveTopRow], S.EngineSummary[0][0], S.EngineSummary[2][0]),
+            std::tuple(1.234568f, 1.234568f, 400.0f, 1.234568f));
   EXPECT_FLOAT_EQ(S.EngineSummary[1][1], 40);  // a flat top records its lowest row
   EXPECT_FLOAT_EQ(S.EngineSummary[1][3], 60);
   EXPECT_EQ(std::tuple(S.RevLimitIndex, S.VehicleData[9][2], S.EngineEntered, S.CurveEntered[1]),
@@ -162,8 +166,10 @@ TEST_F(CurveGraphCommands, AcceptRebuildsSummaryClampsAndFlags) {
   // An F2 accept keeps the marks.
   graph.RangeMark1 = 40;
   graph.AcceptFromF2 = true;
+  S.MaxRPMIndex = CurveTopRow, S.PowerCurve[0][CurveTopRow] = 5;  // past an empty row: no curve
   AcceptPowerCurve(graph, Recorder());
   EXPECT_EQ(graph.RangeMark1, 40);
+  EXPECT_EQ(std::tuple(S.PowerCurve[0][CurveTopRow], S.MaxRPMIndex), std::tuple(0.0f, 70));
   // A calculated stage changed here comes off the calculator, its texts kept; one left as built stays.
   S.DryDensityRatio = 1, AcceptNitrousCalc(1, {"5.7l", "4", "100", "100", "4", "0.043in", "100", "850psi", 0});
   std::copy_n(S.PowerCurve[1].begin(), CurveTopRow + 1, S.PowerCurveBackup.begin()), S.AeroTemp = 30;  // as entered

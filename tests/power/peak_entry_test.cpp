@@ -120,6 +120,9 @@ TEST_F(PeakEntry, MaximumRpmSetsTheSpanWithinLimits) {
   texts.MaxRPM = "10000";
   ASSERT_EQ(Ok(), PeakEntryBox::None);
   EXPECT_EQ(S.VehicleData[6][9], "46656.04lb/ft");
+  S.VehicleData[6][9] = "as it stands";  // the same top again leaves the clutch alone
+  ASSERT_EQ(Ok(), PeakEntryBox::None);
+  EXPECT_EQ(S.VehicleData[6][9], "as it stands");
 }
 
 TEST_F(PeakEntry, RefusalChangesNothing) {

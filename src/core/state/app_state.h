@@ -51,6 +51,8 @@ struct AppState {
   Integer ThrottleEntered = False;
   // The clutch no longer fits what a command changed: not entered until it fits again.
   Integer ClutchRefused = False;
+  // The span (MinRPMIndex, MaxRPMIndex) that the transmission's upshifts were last checked against.
+  std::array<Integer, 2> TransmissionSpan{};
 
   // What is going on.
   Integer AutoAccept = False;     // data forms accept their contents as they load
