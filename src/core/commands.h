@@ -3,7 +3,7 @@
 // menu, the file dialog, the save before exit, the command-line load, the run pre-check, the
 // power-curve entry and the wheelie threshold. Each subsystem fills its hooks when the program
 // starts; a hook that is still empty does nothing (and answers as a cancelled dialog where an
-// answer is expected).
+// answer is expected, the run's gate excepted).
 
 #include <functional>
 #include <string>
@@ -31,6 +31,9 @@ struct CommandHooks {
   std::function<void(const std::string& chassis, const std::string& engine)> Process_Data;
   // Names the first missing section, or opens the run set-up.
   std::function<void()> RunSimulationCheck;
+  // The same check without the opening: false when it named a section to mend. Empty, no section
+  // is checked.
+  std::function<bool()> RunSimulationReady;
   // Opens the entry of one power-curve column (0 no nitrous, 1 and 2 the nitrous stages).
   std::function<void(Integer column, Integer mode)> EnterPowerCurve;
   // Calculate > Wheelie Threshold: checks the sections it needs and shows the threshold box.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/ui_seam.h"
@@ -11,7 +12,7 @@ namespace {
 
 struct Need {
   bool (*met)();
-  const char* refusal;
+  const char* refusal;  // none where met() tells the racer itself
 };
 
 bool Engine() { return S.EngineEntered != False; }
@@ -25,6 +26,9 @@ bool FirstStageCurve() { return S.CurveEntered[1] != False; }
 bool FirstStagePeak() { return S.EngineSummary[1][0] != 0; }
 bool Run() { return S.RunDone != False; }
 bool RunWithHistory() { return S.RunDone != False && Cfg.HistoryLog != False; }
+// A command since the run may have left a section to mend (a refused clutch): the run's gate
+// names it, as it would before a run.
+bool RunPassesGate() { return !Hooks.RunSimulationReady || Hooks.RunSimulationReady(); }
 
 struct Gate {
   const char* title;
@@ -58,7 +62,8 @@ Gate GateOf(MenuCommand command) {
       return {"Power Data",
               {{FirstStageCurve, "Single stage nitrous power curve must be entered first"}}};
     case MenuCommand::CalcEstimate:
-      return {"Estimate Power", {{Run, "Simulation has not yet been run"}}};
+      return {"Estimate Power",
+              {{Run, "Simulation has not yet been run"}, {RunPassesGate, nullptr}}};
     case MenuCommand::DisplayCascade:
       return {"Cascade display",
               {{Engine, "Engine data not yet entered"},
@@ -82,7 +87,7 @@ bool CommandAllowed(MenuCommand command) {
   const Gate gate = GateOf(command);
   for (const Need& need : gate.needs) {
     if (need.met()) continue;
-    ui().MsgBox(need.refusal, Msg::OKOnly | Msg::Question, gate.title);
+    if (need.refusal) ui().MsgBox(need.refusal, Msg::OKOnly | Msg::Question, gate.title);
     if (need.met == FirstStagePeak) {
       // Without a first-stage curve the vehicle runs without nitrous: the section is done and
       // neither stage may switch on in a run.

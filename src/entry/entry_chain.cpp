@@ -1,6 +1,7 @@
 #include "entry/entry_chain.h"
 
 #include <array>
+#include <optional>
 
 #include "core/commands.h"
 #include "core/expression.h"
@@ -15,9 +16,12 @@ std::function<void()> AutomaticPassAbandoned;
 
 namespace {
 
+// A section the run needs: entered (tested only once the sections before it are), what the gate
+// says when it is not, and the form that then opens for it.
 struct Needed {
-  const Integer& entered;
+  bool (*entered)();
   const char* missing;
+  std::optional<EntryForm> form = std::nullopt;
 };
 
 void EnterCurve(int column, Integer mode) { RunHook(Hooks.EnterPowerCurve, Integer(column), mode); }
@@ -48,6 +52,25 @@ void OpenSectionForm(EntryForm form) {
   S.AutoAccept = False;
 }
 
+// Whether the nitrous and throttle sections need their forms. Where they do not, the section is
+// marked entered: without a first-stage curve the nitrous stages go out of use; without a
+// throttle-stop text the throttle stops and traction control are off.
+bool NitrousFormNeeded() {
+  if (S.EngineSummary[1][0] != 0) return true;
+  S.NitrousSG2 = 10;
+  S.NitrousSG1 = 10;
+  S.NitrousEntered = True;
+  return false;
+}
+
+bool ThrottleFormNeeded() {
+  if (ThrottleStopsGiven()) return true;
+  S.UseThrottleStop = False;
+  S.UseTraction = False;
+  S.ThrottleEntered = True;
+  return false;
+}
+
 }  // namespace
 
 bool ThrottleStopsGiven() {
@@ -57,20 +80,26 @@ bool ThrottleStopsGiven() {
 }
 
 bool RunSimulationReady() {
-  const std::array<Needed, 7> needed{{
-      {S.EngineEntered, "Engine data not yet entered"},
-      {S.TransmissionEntered, "Transmission data has not yet been entered"},
-      {S.ChassisEntered, "Chassis data has not yet been entered"},
-      {S.ClutchEntered, "Clutch data has not yet been entered"},
-      {S.InertiaEntered, "Inertia data has not yet been entered"},
-      {S.TyreEntered, "Tyre data has not yet been entered"},
-      {S.AeroEntered, "Aerodynamic data has not yet been entered"},
+  // The nitrous and throttle sections are asked for as opening the vehicle enters them: where
+  // they have nothing to enter they count as entered without a word, otherwise their form opens.
+  static const std::array<Needed, 9> needed{{
+      {[] { return S.EngineEntered != False; }, "Engine data not yet entered"},
+      {[] { return S.TransmissionEntered != False; }, "Transmission data has not yet been entered"},
+      {[] { return S.ChassisEntered != False; }, "Chassis data has not yet been entered"},
+      {[] { return S.NitrousEntered != False || !NitrousFormNeeded(); },
+       "Nitrous data has not yet been entered", EntryForm::Nitrous},
+      {[] { return S.ClutchEntered != False; }, "Clutch data has not yet been entered"},
+      {[] { return S.InertiaEntered != False; }, "Inertia data has not yet been entered"},
+      {[] { return S.TyreEntered != False; }, "Tyre data has not yet been entered"},
+      {[] { return S.AeroEntered != False; }, "Aerodynamic data has not yet been entered"},
+      {[] { return S.ThrottleEntered != False || !ThrottleFormNeeded(); },
+       "Throttle data has not yet been entered", EntryForm::Throttle},
   }};
   for (const Needed& n : needed) {
-    if (!n.entered) {
-      ui().MsgBox(n.missing, Msg::Question, "Run Simulation");
-      return false;
-    }
+    if (n.entered()) continue;
+    ui().MsgBox(n.missing, Msg::Question, "Run Simulation");
+    if (n.form) OpenEntryForm(*n.form);
+    return false;
   }
   return true;
 }
@@ -95,19 +124,12 @@ void DataFormsSequence() {
     if (!S.TyreEntered) return OpenEntryForm(EntryForm::Tyre);
     if (!S.AeroEntered) return OpenEntryForm(EntryForm::Aero);
     if (!S.TransmissionEntered) return OpenSectionForm(EntryForm::Gears);
-    if (S.EngineEntered && !S.NitrousEntered) {
-      if (S.EngineSummary[1][0] != 0) return OpenEntryForm(EntryForm::Nitrous);
-      // No first-stage curve: the vehicle runs without nitrous.
-      S.NitrousSG2 = 10;
-      S.NitrousSG1 = 10;
-      S.NitrousEntered = True;
-    }
+    if (S.EngineEntered && !S.NitrousEntered && NitrousFormNeeded())
+      return OpenEntryForm(EntryForm::Nitrous);
     if (S.NitrousEntered && !S.ClutchEntered) return OpenSectionForm(EntryForm::Clutch);
     if (S.ClutchEntered && !S.InertiaEntered) return OpenEntryForm(EntryForm::Inertia);
-    if (S.InertiaEntered && S.EngineEntered && !S.ThrottleEntered) {
-      if (ThrottleStopsGiven()) return OpenEntryForm(EntryForm::Throttle);
-      S.ThrottleEntered = True;
-    }
+    if (S.InertiaEntered && S.EngineEntered && !S.ThrottleEntered && ThrottleFormNeeded())
+      return OpenEntryForm(EntryForm::Throttle);
   }
 
   if (S.CancelFlag == 0 && S.ClutchEntered && S.TransmissionEntered && S.NitrousEntered &&
@@ -162,10 +184,8 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
     S.InputDataPending = False;
     S.DataSequence = False;
   }
-  if (S.CancelFlag == 0 && throttleDue && !S.ThrottleEntered) {
-    if (ThrottleStopsGiven()) return OpenEntryForm(EntryForm::Throttle);
-    S.ThrottleEntered = True;
-  }
+  if (S.CancelFlag == 0 && throttleDue && !S.ThrottleEntered && ThrottleFormNeeded())
+    return OpenEntryForm(EntryForm::Throttle);
   if (S.CancelFlag == 0 && S.InputDataPending && S.ThrottleEntered && S.DataSequence) {
     S.InputDataPending = False;
     // A limit outside the curve (a short code such as "3" reads as 3 rpm) would cut the engine
@@ -179,6 +199,9 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
 
 void InputDataResume() { InputData(S.InputDataMode, S.InputDataOption); }
 
-void RegisterEntryCommands() { Hooks.RunSimulationCheck = RunSimulationCheck; }
+void RegisterEntryCommands() {
+  Hooks.RunSimulationCheck = RunSimulationCheck;
+  Hooks.RunSimulationReady = RunSimulationReady;
+}
 
 }  // namespace kestrelon

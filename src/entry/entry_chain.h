@@ -3,6 +3,8 @@
 //
 //   RunSimulationCheck  names the first section a run still lacks, or opens the run set-up.
 //   RunSimulationReady  the same check without the opening; false when it named a section.
+//                       It also asks for the nitrous and throttle sections where the vehicle
+//                       has something to enter there, and opens their forms.
 //   DataFormsSequence   opens the first data form whose section is missing, one per call; each
 //                       accepted form calls it again while DataSequence is on. With AutoAccept
 //                       on the forms are only loaded and accept themselves, so a stored vehicle

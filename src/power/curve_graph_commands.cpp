@@ -115,6 +115,8 @@ void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot) {
   graph.AcceptFromF2 = false;
   if (graph.AcceptPending) return;
   if (!shiftHeld && S.RunDone != False) {
+    // A section refused since the run (a clutch the new curve does not fit) is named, not run past.
+    if (Hooks.RunSimulationReady && !Hooks.RunSimulationReady()) return;
     CalculatePerformance(S.ShowCalcProgress);
     S.CalcRequested = True;
   } else {

@@ -68,21 +68,28 @@ EstimateChange IntermediateRule(double ratio, bool gripMayAnswer) {
 
 // A changed figure as its vehicle item gives it back: the text Keep writes, read by the item's
 // own rule. A figure past every number has no such text and stays as it is: the search ends on it.
+// One the item gives back as 0 (a drag coefficient shrunk past single precision), which its form
+// refuses, is not taken: the figure stays at `current`, and the rule has no change left.
 template <typename Read>
-Single AsItemReadsIt(Single value, Read read) {
-  return std::isfinite(value) ? static_cast<Single>(read(KeptItemText(value))) : value;
+Single AsItemReadsIt(Single value, Single current, Read read) {
+  if (!std::isfinite(value)) return value;
+  const auto held = static_cast<Single>(read(KeptItemText(value)));
+  return held > 0 ? held : current;
 }
 
 }  // namespace
 
 std::string KeptItemText(Single value) { return Trim(CurveValueText(value)); }
 
-void HoldDragCoefficient(Single cd) { SetDragCoefficient(AsItemReadsIt(cd, LeadingNumber)); }
+void HoldDragCoefficient(Single cd) {
+  SetDragCoefficient(AsItemReadsIt(cd, S.AeroCD, LeadingNumber));
+}
 
-void HoldGrip(Single mu) { S.TyreMu = AsItemReadsIt(mu, PlainNumber); }
+void HoldGrip(Single mu) { S.TyreMu = AsItemReadsIt(mu, S.TyreMu, PlainNumber); }
 
 void HoldFinalDrive(Single ratio) {
-  S.TransFinal = AsItemReadsIt(ratio, [](const std::string& text) { return ParseRatio(text).value; });
+  S.TransFinal = AsItemReadsIt(ratio, S.TransFinal,
+                               [](const std::string& text) { return ParseRatio(text).value; });
   WorkOutOverallRatios();
 }
 

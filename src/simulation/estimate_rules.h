@@ -65,7 +65,8 @@ void SetDragCoefficient(Single cd);
 // plain decimal, never an exponent, seven significant digits, no blank.
 std::string KeptItemText(Single value);
 // Each figure as that text gives it back through its item's reading rule: the drag coefficient
-// with its drag factor; the final drive with every gear's overall ratio and growth speed.
+// with its drag factor; the final drive with every gear's overall ratio and growth speed. A text
+// read back as 0 or below, which the figure's form refuses, leaves the figure as it was.
 void HoldDragCoefficient(Single cd);
 void HoldGrip(Single mu);
 void HoldFinalDrive(Single ratio);

@@ -68,6 +68,15 @@ TEST_F(EntryChain, PreCheckNamesTheFirstMissingSection) {
   RunSimulationCheck();
   EXPECT_EQ(opened, std::vector<EntryForm>{EntryForm::RunSetup});
   EXPECT_EQ(seam.asked.size(), 2u);
+
+  // A first-stage curve and throttle-stop texts, their sections not entered: their forms open.
+  S.NitrousEntered = S.ThrottleEntered = False, S.EngineSummary[1][0] = 400, S.VehicleData[9][4] = "1";
+  RunSimulationCheck();
+  ExpectAsked(seam.asked, 3, "Nitrous data has not yet been entered");
+  S.NitrousEntered = True;
+  RunSimulationCheck();
+  ExpectAsked(seam.asked, 4, "Throttle data has not yet been entered");
+  EXPECT_EQ(opened, (std::vector{EntryForm::RunSetup, EntryForm::Nitrous, EntryForm::Throttle}));
 }
 
 TEST_F(EntryChain, GuidedEntryOpensOneFormPerCall) {

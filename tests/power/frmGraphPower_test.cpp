@@ -319,6 +319,11 @@ TEST_F(CurveGraphWindow, F2AcceptsKeepsTheWindowAndRuns) {
   S.RunDone = True;
   S.Calculating = True;  // the run itself is not under test here
   S.CalcRequested = False;
+  bool ready = false;  // the run's gate: a section to mend since the run is named, not run past
+  Hooks.RunSimulationReady = [&] { return ready; };
+  QTest::keyClick(graph, Qt::Key_F2);
+  EXPECT_EQ(S.CalcRequested, False);
+  ready = true;
   QTest::keyClick(graph, Qt::Key_F2);
   EXPECT_EQ(std::tuple(checks, S.CalcRequested), std::tuple(1, True));
   QTest::keyClick(graph, Qt::Key_F2, Qt::ShiftModifier);

@@ -123,6 +123,8 @@ TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
   S.TyreMu = 1.5f;
   ApplyEstimateChange({Q::Grip, 2});
   EXPECT_FLOAT_EQ(S.TyreMu, 3);
+  ApplyEstimateChange({Q::Drag, 1e-50});  // read back as 0, which the form refuses: no change
+  EXPECT_FLOAT_EQ(S.AeroCD, 0.4f);
 }
 
 }  // namespace

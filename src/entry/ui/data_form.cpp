@@ -126,6 +126,8 @@ void DataForm::Form_KeyDown(int keyCode, int shift) {
   if (shift & 1) {
     RunSimulationCheck();
   } else if (S.RunDone) {
+    // A section refused since the run (a clutch the curve no longer fits) is named, not run past.
+    if (!RunSimulationReady()) return;
     CalculatePerformance(S.ShowCalcProgress);
     S.CalcRequested = True;
   } else {

@@ -5,6 +5,7 @@
 
 #include <tuple>
 
+#include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "support/scripted_ui.h"
@@ -110,6 +111,9 @@ TEST_F(MenuGating, CalculateAndDisplayCommands) {
   Cfg.HistoryLog = True;
   Expect(MenuCommand::DisplayHist, "");
   Expect(MenuCommand::DisplayGraph, "");
+  Hooks.RunSimulationReady = [] { return false; };  // the run's gate names a section to mend
+  EXPECT_FALSE(CommandAllowed(MenuCommand::CalcEstimate));
+  Hooks = CommandHooks{};
 }
 
 // The edges at 31.5 and 543.5 are pressed on the bar itself (form1_test).
