@@ -13,6 +13,7 @@
 #include "files/vehicle_file.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
+#include "power/curve_graph_commands.h"
 #include "power/enter_power_curve.h"
 #include "power/power_curve.h"
 
@@ -96,6 +97,7 @@ void FileChassis() {
   TakeRevLimitItem();
   ClampRevLimit();
   TakeLaunchTempItem();  // the new vehicle's own, as opening it with its curve takes it
+  TakeOpenedChassisIntoSnapshots();  // an open curve graph's Cancel keeps it
 
   S.CalcRequested = True;
   const Integer engineEntered = S.EngineEntered;
