@@ -211,13 +211,14 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "8";
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool accepted : {false, true}) {
-    S.VehicleData[6][14] = "9kg";
+    S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousSG1 = 2, S.VehicleData[0][1] = "1300cc";
     S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f;
     S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True, S.LaunchTemp = 9;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.DataFormsAccepted += accepted;
     CancelPowerCurve(graph, Recorder());
-    EXPECT_EQ(S.VehicleData[6][14], accepted ? "9kg" : "");
+    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousSG1, S.VehicleData[0][1]),
+              accepted ? std::tuple("9kg", 9, 2, "1300cc") : std::tuple("", 0, 10, ""));
     EXPECT_EQ(std::tuple(S.VehicleData[4][3], S.AeroCD, S.EngineEntered, S.CurveEntered[0], S.LaunchTemp),
               std::tuple("6500", 0.3f, False, False, 0.0f));
     EXPECT_EQ(S.ClutchRefused, ToFlag(accepted));
