@@ -97,7 +97,6 @@ void FileChassis() {
   TakeRevLimitItem();
   ClampRevLimit();
   TakeLaunchTempItem();  // the new vehicle's own, as opening it with its curve takes it
-  TakeOpenedChassisIntoSnapshots();  // an open curve graph's Cancel keeps it
 
   S.CalcRequested = True;
   const Integer engineEntered = S.EngineEntered;
@@ -107,6 +106,7 @@ void FileChassis() {
   S.DataSaved = False;
   CloseWindows(WindowsClosedByOpenChassis);
   S.AutoAccept = False;
+  TakeOpenedChassisIntoSnapshots();  // an open curve graph's Cancel keeps it
   DataFormsSequence();
   ExitWhenCancelled();
   S.CancelFlag = 0;
