@@ -64,7 +64,8 @@ void PutBackCurveSide(const CurveState::VehicleAsFound& found) {
   S.EngineSummary = found.summary;
   S.PowerDescript[S.PowerCurveIndex] = found.titles[S.PowerCurveIndex];
   S.LaunchTemp = found.launchTemp;
-  for (const auto& [group, item] : CurveItems) S.VehicleData[group][item] = found.texts[group][item];
+  for (const auto& [group, item] : CurveItems)
+    S.VehicleData[group][item] = found.texts[group][item];
   S.EngineEntered = found.engineEntered;
   S.CurveEntered = found.curveEntered;
 }
@@ -92,14 +93,16 @@ void PutBackWorkedOut(const CurveState::VehicleAsFound& found) {
                 &M::ClutchArmWL, &M::ClutchPCD, &M::ClutchPCDCopy, &M::ClutchArmWeight,
                 &M::ClutchTotalWeight, &M::ClutchStaticCopy, &M::ClutchLockedCopy,
                 &M::ClutchPlateCalc1, &M::ClutchPlateCalc2, &M::ClutchPlateCalc3,
-                &M::ClutchPlateCalc4, &M::ClutchPlateCalc5, &M::ClutchPlateCalc6, &M::EngineInertia);
+                &M::ClutchPlateCalc4, &M::ClutchPlateCalc5, &M::ClutchPlateCalc6,
+                &M::EngineInertia);
   PutBackFields(found.model, &M::NitrousStageData, &M::NitrousSG1, &M::NitrousSG2, &M::NitrousDT1,
                 &M::NitrousDT2, &M::N2RunPressure, &M::N2DropPressure, &M::N2PowerPressure,
                 &M::NitrousCorrect, &M::NitrousCapacity, &M::NitrousCylinders, &M::NitrousVolEff,
                 &M::NitrousJetSize, &M::NitrousNumJets, &M::NitrousBottlePress, &M::NitrousPCurve,
                 &M::NitrousTransEff, &M::NitrousPercentage);
   for (const auto& [group, first, last] : WorkedOutItems)
-    for (int item = first; item <= last; ++item) S.VehicleData[group][item] = found.texts[group][item];
+    for (int item = first; item <= last; ++item)
+      S.VehicleData[group][item] = found.texts[group][item];
   S.ClutchEntered = found.clutchEntered;
   S.ClutchRefused = found.clutchRefused;
   S.NitrousEntered = found.nitrousEntered;
