@@ -13,6 +13,7 @@
 #include "files/vehicle_file.h"
 #include "files/vehicle_io.h"
 #include "platform/ui_seam.h"
+#include "power/curve_graph_commands.h"
 #include "power/enter_power_curve.h"
 #include "power/power_curve.h"
 
@@ -105,6 +106,7 @@ void FileChassis() {
   S.DataSaved = False;
   CloseWindows(WindowsClosedByOpenChassis);
   S.AutoAccept = False;
+  TakeOpenedChassisIntoSnapshots();  // an open curve graph's Cancel keeps it
   DataFormsSequence();
   ExitWhenCancelled();
   S.CancelFlag = 0;

@@ -1,8 +1,11 @@
 #include "power/curve_graph_commands.h"
 
+#include <array>
+#include <string>
+#include <utility>
+
 #include "core/commands.h"
 #include "core/state.h"
-#include "entry/clutch_calc.h"
 #include "entry/nitrous_power_calc.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
@@ -17,28 +20,101 @@ namespace kestrelon {
 namespace {
 auto& EditedColumn() { return S.PowerCurve[S.PowerCurveIndex]; }
 
-// The column, the span's top and its item as they were when the entry began, with the axis tops.
+// The items the curve's own entry writes: the maximum rpm, the peak power, the launch
+// temperature and the rev limit.
+constexpr std::pair<int, int> CurveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
+
+// The items the stores write when they work the clutch and the nitrous out from the curves, as
+// group, first and last item: the clutch's texts as its OK writes them back, the nitrous form's,
+// and the nitrous calculator's set-up of both stages.
+constexpr std::array<int, 3> WorkedOutItems[] = {{1, 1, 13},  {1, 19, 20}, {5, 7, 8},  {5, 15, 20},
+                                                 {6, 8, 14},  {6, 19, 20}, {8, 1, 8},  {9, 18, 20},
+                                                 {10, 1, 10}, {10, 19, 20}, {0, 1, 20}};
+
+template <typename... Fields>
+void PutBackFields(const VehicleModel& from, Fields... fields) {
+  ((S.*fields = from.*fields), ...);
+}
+
+// The column, the span's top and the axis tops as they were when the graph opened; the column
+// as it was before the entry's erase.
 void PutBackOriginalCurve() {
   auto& curve = EditedColumn();
   for (int row = 1; row <= CurveTopRow; ++row) curve[row] = S.PowerCurveBackup[row];
   S.MaxRPMIndex = S.PowerMaxRPMIndexBackup;
-  S.VehicleData[6][1] = S.MaxRPMItemBackup;
   S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
   S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
 }
 
-// True when no data form was accepted while the graph was open: what the clutch then holds is
-// the curve command's own doing, not a change the racer made meanwhile.
-bool NoDataFormSinceGraphOpened() {
-  return S.DataFormsAccepted == S.CurveGraphOpening.dataFormsAccepted;
+// True when no data form was accepted since the vehicle was found: what the stores worked out
+// from the curves since then comes from the curve command alone, not from a change the racer
+// made meanwhile.
+bool NoDataFormSince(const CurveState::VehicleAsFound& found) {
+  return S.DataFormsAccepted == found.dataFormsAccepted;
 }
 
-// The clutch's side as found: the numbers and texts the clutch works out, with its entered flag.
-// The other numbers and texts come back with them, as nothing but the curve command changed them.
-void PutBackClutchSide(const CurveState::VehicleAsFound& found) {
-  static_cast<VehicleModel&>(S) = found.model;
-  S.VehicleData = found.texts;
+// The curve side as found: the curves, the span, the limit, the summaries, the peak power, the
+// edited column's title, the launch temperature, the curve's own items and the flags its accept
+// sets.
+void PutBackCurveSide(const CurveState::VehicleAsFound& found) {
+  S.PowerCurve = found.curve;
+  S.MinRPMIndex = found.minRow;
+  S.MaxRPMIndex = found.maxRow;
+  S.RevLimitIndex = found.revLimit;
+  S.PowerMaxPower = found.maxPower;
+  S.EngineSummary = found.summary;
+  S.PowerDescript[S.PowerCurveIndex] = found.titles[S.PowerCurveIndex];
+  S.LaunchTemp = found.launchTemp;
+  for (const auto& [group, item] : CurveItems)
+    S.VehicleData[group][item] = found.texts[group][item];
+  S.EngineEntered = found.engineEntered;
+  S.CurveEntered = found.curveEntered;
+}
+
+// What the stores worked out from the curves: the clutch's figures and texts, the nitrous entry
+// with the calculator's set-up, and their flags. With no data form accepted meanwhile they come
+// back as found, as nothing but the curve command changed them; otherwise they are worked out
+// for the curves put back, so that what the racer accepted stays. Nothing else is touched: the
+// run set-up and a kept estimate made meanwhile stay.
+void PutBackWorkedOut(const CurveState::VehicleAsFound& found) {
+  if (!NoDataFormSince(found)) {
+    FollowStoredCurves();
+    return;
+  }
+  using M = VehicleModel;
+  PutBackFields(found.model, &M::ClutchType, &M::ClutchTorqueStatic, &M::ClutchTorqueLocked,
+                &M::ClutchEngageInitial, &M::ClutchEngageFinal, &M::ClutchEngageInitialPC,
+                &M::ClutchFeatherFlag, &M::ConverterK, &M::ConverterCurveA, &M::ConverterCurveB,
+                &M::ConverterMult, &M::ConverterSlipComplement, &M::ConverterCurveC, &M::BiteRPM,
+                &M::ClutchDiameter, &M::ClutchWeight, &M::ClutchInertia, &M::ClutchUseSpec,
+                &M::ClutchFrictions, &M::ClutchOD, &M::ClutchID, &M::ClutchFrictionCoeff,
+                &M::ClutchMaterialIndex, &M::ClutchBaseMaterialIndex, &M::ClutchWet,
+                &M::ClutchFrictionThickness, &M::ClutchPressureThickness, &M::ClutchAG,
+                &M::ClutchSpring, &M::ClutchSpringCopy, &M::ClutchArms, &M::ClutchArmPL,
+                &M::ClutchArmWL, &M::ClutchPCD, &M::ClutchPCDCopy, &M::ClutchArmWeight,
+                &M::ClutchTotalWeight, &M::ClutchStaticCopy, &M::ClutchLockedCopy,
+                &M::ClutchPlateCalc1, &M::ClutchPlateCalc2, &M::ClutchPlateCalc3,
+                &M::ClutchPlateCalc4, &M::ClutchPlateCalc5, &M::ClutchPlateCalc6,
+                &M::EngineInertia);
+  PutBackFields(found.model, &M::NitrousStageData, &M::NitrousSG1, &M::NitrousSG2, &M::NitrousDT1,
+                &M::NitrousDT2, &M::N2RunPressure, &M::N2DropPressure, &M::N2PowerPressure,
+                &M::NitrousCorrect, &M::NitrousCapacity, &M::NitrousCylinders, &M::NitrousVolEff,
+                &M::NitrousJetSize, &M::NitrousNumJets, &M::NitrousBottlePress, &M::NitrousPCurve,
+                &M::NitrousTransEff, &M::NitrousPercentage);
+  for (const auto& [group, first, last] : WorkedOutItems)
+    for (int item = first; item <= last; ++item)
+      S.VehicleData[group][item] = found.texts[group][item];
   S.ClutchEntered = found.clutchEntered;
+  S.ClutchRefused = found.clutchRefused;
+  S.NitrousEntered = found.nitrousEntered;
+  S.TransmissionEntered = found.transmissionEntered;
+}
+
+void TakeWorkedOutFlags(CurveState::VehicleAsFound& found) {
+  found.clutchEntered = S.ClutchEntered;
+  found.clutchRefused = S.ClutchRefused;
+  found.nitrousEntered = S.NitrousEntered;
+  found.transmissionEntered = S.TransmissionEntered;
 }
 }  // namespace
 
@@ -50,11 +126,43 @@ void TakeVehicleAsFound(CurveState::VehicleAsFound& found) {
   found.maxRow = S.MaxRPMIndex;
   found.revLimit = S.RevLimitIndex;
   found.maxPower = S.PowerMaxPower;
-  found.clutchEntered = S.ClutchEntered;
   found.summary = S.EngineSummary;
   found.titles = S.PowerDescript;
   found.launchTemp = S.LaunchTemp;
+  found.engineEntered = S.EngineEntered;
+  found.curveEntered = S.CurveEntered;
+  TakeWorkedOutFlags(found);
   found.dataFormsAccepted = S.DataFormsAccepted;
+}
+
+void TakeOpenedChassisIntoSnapshots() {
+  for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) {
+    found->model = S;
+    found->texts = S.VehicleData;
+    found->launchTemp = S.LaunchTemp;
+    found->revLimit = 0;  // the opened vehicle's own limit, taken from its item within the span
+    TakeWorkedOutFlags(*found);
+    found->dataFormsAccepted = S.DataFormsAccepted;
+  }
+}
+
+void TakeKeptPowerIntoSnapshots() {
+  for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) {
+    // The curve's own items stay as found: the estimate does not write them.
+    VehicleTable texts = S.VehicleData;
+    for (const auto& [group, item] : CurveItems) texts[group][item] = found->texts[group][item];
+    found->model = S;
+    found->texts = texts;
+    found->curve = S.PowerCurve;
+    found->minRow = S.MinRPMIndex;
+    found->maxRow = S.MaxRPMIndex;
+    found->revLimit = S.RevLimitIndex;
+    found->maxPower = S.PowerMaxPower;
+    found->summary = S.EngineSummary;
+    TakeWorkedOutFlags(*found);
+  }
+  for (int row = 1; row <= CurveTopRow; ++row) S.PowerCurveBackup[row] = EditedColumn()[row];
+  S.PowerMaxRPMIndexBackup = S.MaxRPMIndex;
 }
 
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
@@ -125,39 +233,28 @@ void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot) {
 }
 
 void RestoreOriginalCurve() {
+  // The rev limit is no part of the curve put back: a limit picked meanwhile stays.
+  const std::string revLimitItem = S.VehicleData[9][2];
+  const Integer revLimit = S.RevLimitIndex;
+  const CurveState::VehicleAsFound& opening = S.CurveGraphOpening;
+  PutBackCurveSide(opening);
   PutBackOriginalCurve();
-  if (NoDataFormSinceGraphOpened()) {
-    // The rev limit is no part of the curve put back: a limit picked meanwhile stays.
-    const std::string revLimitItem = S.VehicleData[9][2];
-    PutBackClutchSide(S.CurveGraphOpening);
-    S.VehicleData[9][2] = revLimitItem;
-  } else {
-    RecalcClutchFigures();
-  }
+  S.VehicleData[9][2] = revLimitItem;
+  S.RevLimitIndex = revLimit;
+  ClampRevLimit();
+  PutBackWorkedOut(opening);
 }
 
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
   const CurveState::VehicleAsFound& start = S.CurveEntryStart;
-  if (NoDataFormSinceGraphOpened()) {
-    PutBackClutchSide(start);
-  } else {
-    // A form accepted meanwhile keeps its change; the curve's own items go back.
-    for (const auto& [group, item] : {std::pair{6, 1}, {6, 2}, {8, 18}, {9, 2}})
-      S.VehicleData[group][item] = start.texts[group][item];
-  }
-  S.PowerCurve = start.curve;
-  S.MinRPMIndex = start.minRow;
-  S.MaxRPMIndex = start.maxRow;
-  S.RevLimitIndex = start.revLimit;
-  S.PowerMaxPower = start.maxPower;
-  S.EngineSummary = start.summary;
-  S.PowerDescript[S.PowerCurveIndex] = start.titles[S.PowerCurveIndex];
-  S.LaunchTemp = start.launchTemp;
+  PutBackCurveSide(start);
   S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
   S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
   FillPowerCurve(graph, plot);
+  // The limit of the item put back, as an opened vehicle takes it.
+  TakeRevLimitItem();
   ClampRevLimit();
-  if (!NoDataFormSinceGraphOpened()) FollowStoredCurves();
+  PutBackWorkedOut(start);
   S.InputDataPending = False;
   S.DataSequence = False;
 }

@@ -31,16 +31,29 @@ void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot);
 // Original (taken when the graph opens).
 void TakeVehicleAsFound(CurveState::VehicleAsFound& found);
 
-// Original: the column, MaxRPMIndex and its item as they were when the graph opened, with the
-// axis tops for them. The clutch comes back as it was then when no data form was accepted
-// meanwhile, else its figures are worked out for the curve put back.
+// A chassis opened while the graph is open becomes part of what Cancel and Original put back:
+// its texts, the figures its forms work out, its launch temperature and its own rev limit within
+// the curve put back. The curves stay those the entry found.
+void TakeOpenedChassisIntoSnapshots();
+
+// A power estimate kept while the graph is open becomes part of what Cancel and Original put
+// back: its curves, span, limit, summaries and peak power, with the clutch worked out for them.
+// The curve's own items, title and launch temperature stay those the entry found.
+void TakeKeptPowerIntoSnapshots();
+
+// Original: the curve side as it was when the graph opened (the column as before the entry's
+// erase), with the axis tops for it; a rev limit picked meanwhile stays. The clutch and the
+// nitrous come back as they were then when no data form was accepted meanwhile, else they are
+// worked out for the curve put back. What other commands did meanwhile stays.
 void RestoreOriginalCurve();
 
-// Cancel: the curves, span, summaries, rev limit, title, launch temperature and engine items as
-// they were when the entry began, before its peak figures; filled. When no data form was
-// accepted while the graph was open the rest of the vehicle (the clutch with it) comes back as it
-// was then, so that the next run is the one before the entry; otherwise what the racer accepted
-// stays and the figures are worked out for the curves put back. The guided entry is abandoned.
+// Cancel: the curves, span, summaries, peak power, rev limit, title, launch temperature, the
+// curve's own items and the flags its accept sets as they were when the entry began, before its
+// peak figures; filled. The clutch and the nitrous with their entered flags come back as they
+// were then when no data form was accepted while the graph was open, so that the next run is the
+// one before the entry; otherwise what the racer accepted stays and they are worked out for the
+// curves put back. The run set-up and a kept estimate made meanwhile stay. The guided entry is
+// abandoned.
 void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
 
 // Copies rows 1..MaxRPMIndex and the peak summary of another column into the edited one and

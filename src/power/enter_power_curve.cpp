@@ -81,7 +81,6 @@ void PresetGraph(int column) {
   if (S.PowerMaxPower < S.EngineSummary[column][2])
     S.PowerMaxPower = CInt(S.EngineSummary[column][2]);
   S.PowerMaxRPMIndexBackup = static_cast<Integer>(m);
-  S.MaxRPMItemBackup = S.VehicleData[6][1];
   S.GraphRPMTop = (m / 10 + 1) * 1000;
   S.CurvePeakValue = S.PowerMaxPower;
 }

@@ -9,6 +9,7 @@
 #include "entry/model_snapshot.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
+#include "power/curve_graph_commands.h"
 #include "power/scale_power_curve.h"
 #include "power/stored_curve.h"
 #include "simulation/calculate_performance.h"
@@ -149,8 +150,10 @@ void KeepOrRestore(const SavedModel& saved) {
   if (S.EstBHPAdjust != False) {
     if (S.EstBHPRestore != False)
       RestorePower(saved);
-    else if (PowerChanged())
+    else if (PowerChanged()) {
       S.DataSaved = False;  // the scaled curve stays; it belongs in the power file
+      TakeKeptPowerIntoSnapshots();  // an open curve graph's Cancel keeps it
+    }
   }
   if (S.EstCDAdjust != False) {
     if (S.EstCDRestore != False)

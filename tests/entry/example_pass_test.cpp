@@ -190,6 +190,15 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     return [rpm] { PeakEntryTexts t; t.MaxRPM = rpm, t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2], t.LaunchTemp = S.VehicleData[8][18];
                    S.PowerCurveIndex = 0, AcceptPeakFigures(t, 1); };
   };
+  // The curve graph's Cancel after its F2 accepted a change, and what happened meanwhile.
+  const auto cancelled = [&](std::function<void()> change, std::function<void()> meanwhile) {
+    return [&, change, meanwhile] {
+      TakeVehicleAsFound(S.CurveEntryStart);
+      graphOK(change)(), meanwhile(), CancelPowerCurve(graph, [](int, bool) {});
+    };
+  };
+  const auto cut = [] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); };
+  const auto raised = [] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); };
   struct Road {
     const char* name;
     std::vector<int> examples;
@@ -216,6 +225,14 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a curve that starts above the converter's stall", {17},
        [&] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); AcceptPowerCurve(graph, [](int, bool) {}); },
        "Converter Stall RPM not valid"},
+      {"a cut cancelled, then the same cut", {17},
+       [&, undo = cancelled(cut, [&racer] { racer.asked.clear(); })] { undo(), graphOK(cut)(); },
+       "Converter Stall RPM not valid"},
+      {"a refused cut mended by a raised curve", {17}, [&] {
+         const CurveTable whole = S.PowerCurve;
+         graphOK(cut)(), S.PowerCurve = whole, graphOK(raised)(); }},
+      {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, [] {
+         AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); ++S.DataFormsAccepted; })},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
       {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},

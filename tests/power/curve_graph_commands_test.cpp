@@ -219,18 +219,36 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   EXPECT_EQ(std::tuple(c[50], c[CurveTopRow]), std::tuple(0, 55));
 }
 
-// A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it.
+// A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it;
+// the run set-up and a kept drag made meanwhile stay either way, and the flags the accept and its
+// refusal set go back with the curve.
 TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   const std::pair<int, int> curveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
   for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "8";
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool accepted : {false, true}) {
-    S.VehicleData[6][14] = "9kg";
+    S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousSG1 = 2, S.VehicleData[0][1] = "1300cc";
+    S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f;
+    S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True, S.LaunchTemp = 9;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.DataFormsAccepted += accepted;
     CancelPowerCurve(graph, Recorder());
-    EXPECT_EQ(S.VehicleData[6][14], accepted ? "9kg" : "");
+    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousSG1, S.VehicleData[0][1]),
+              accepted ? std::tuple("9kg", 9, 2, "1300cc") : std::tuple("", 0, 10, ""));
+    EXPECT_EQ(std::tuple(S.VehicleData[4][3], S.AeroCD, S.EngineEntered, S.CurveEntered[0], S.LaunchTemp),
+              std::tuple("6500", 0.3f, False, False, 0.0f));
+    EXPECT_EQ(S.ClutchRefused, ToFlag(accepted));
     for (const auto& [group, item] : curveItems) EXPECT_EQ(S.VehicleData[group][item], "8");
+  }
+  // A chassis opened and a power estimate kept meanwhile stay through Cancel and Original.
+  S.VehicleData[8][18] = "80c", S.LaunchTemp = 80;
+  TakeOpenedChassisIntoSnapshots();
+  S.PowerCurve[0][40] = 123;
+  TakeKeptPowerIntoSnapshots();
+  for (void (*undo)() : {+[] { RestoreOriginalCurve(); }, +[] { CancelPowerCurve({}, {}); }}) {
+    S.VehicleData[8][18] = "1", S.LaunchTemp = 1, S.PowerCurve[0][40] = 1;
+    undo();
+    EXPECT_EQ(std::tuple(S.VehicleData[8][18], S.LaunchTemp, S.PowerCurve[0][40]), std::tuple("80c", 80, 123));
   }
   // Original puts the clutch side back as the graph opened, but not the rev limit picked since.
   TakeVehicleAsFound(S.CurveGraphOpening);

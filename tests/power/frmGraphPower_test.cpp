@@ -98,6 +98,12 @@ TEST_F(PeakEntryForm, PeakPowerAloneGivesACurveOnTheGraph) {
   ASSERT_NE(graph, nullptr);
   EXPECT_TRUE(graph->isVisible());
   EXPECT_EQ(graph->windowTitle(), QStringLiteral("Street engine"));
+  // Original puts back what the graph opened with; the close box is Cancel: the vehicle as found.
+  S.LaunchTemp = 1;
+  static_cast<frmGraphPower*>(graph)->PowerOriginal->trigger();
+  EXPECT_EQ(S.LaunchTemp, 70);
+  graph->close();
+  EXPECT_EQ(std::tuple(S.VehicleData[8][18], S.LaunchTemp, graph->IsLoaded()), std::tuple("", 0, false));
 }
 
 TEST_F(PeakEntryForm, RefusedFiguresKeepTheFormThenCancelAbandons) {

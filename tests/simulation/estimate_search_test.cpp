@@ -80,6 +80,7 @@ TEST_F(EstimateSearch, RecoversPowerScaledDownByATenthAtTheDefaults) {
   ExpectWithin(ui.shownTime, et, 2);
   ExpectWithin(ui.shownSpeed, mph, 2);
   ExpectWithin(S.EngineSummary[0][2], peak, 2);
+  EXPECT_EQ(S.CurveEntryStart.curve, S.PowerCurve);  // an open curve graph's Cancel keeps it
 }
 
 TEST_F(EstimateSearch, RecoversDragRaisedByAFifthAtTheDefaults) {

@@ -37,23 +37,27 @@ struct CurveState {
   std::string PowerCurveTitle;                            // title of the column under edit
   std::array<Integer, CurveColumns> CurveEntered{False, False, False};
 
-  // The column under edit as it was when its graph opened, and the span's top then, with the
-  // maximum rpm item (6, 1).
+  // The column under edit as it was when its graph opened, and the span's top then.
   std::array<Single, CurveTopRow + 1> PowerCurveBackup{};
   Integer PowerMaxRPMIndexBackup = 0;
-  std::string MaxRPMItemBackup;
 
   // The vehicle as a curve entry found it (CurveEntryStart, before its peak figures) and as its
   // graph opened (CurveGraphOpening), for the graph's Cancel and Original; DataFormsAccepted
-  // counts the data forms' acceptances, so that a change the racer made meanwhile is seen.
+  // counts the data forms' acceptances, so that a change the racer made meanwhile is seen. A
+  // chassis opened or a power estimate kept while the graph is open becomes part of both.
   struct VehicleAsFound {
     VehicleModel model;
     VehicleTable texts{};
     CurveTable curve{};
-    Integer minRow = 0, maxRow = 0, revLimit = 0, maxPower = 0, clutchEntered = False;
+    Integer minRow = 0, maxRow = 0, revLimit = 0, maxPower = 0;
     PeakSummary summary{};
     std::array<std::string, CurveColumns> titles{};
     Single launchTemp = 0;
+    // The flags the curve's accept sets, and those of the sections worked out from the curves.
+    Integer engineEntered = False;
+    std::array<Integer, CurveColumns> curveEntered{};
+    Integer clutchEntered = False, clutchRefused = False, nitrousEntered = False,
+            transmissionEntered = False;
     Long dataFormsAccepted = 0;
   };
   VehicleAsFound CurveEntryStart, CurveGraphOpening;

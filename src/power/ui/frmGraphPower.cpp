@@ -1,6 +1,7 @@
 #include "power/ui/frmGraphPower.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -307,6 +308,13 @@ void frmGraphPower::CancelButton_Click() {
   if (!graph.GraphReady) return;
   CancelPowerCurve(graph, [this](int row, bool draw) { PlotRow(row, draw); });
   Unload();
+}
+
+void frmGraphPower::closeEvent(QCloseEvent* event) {
+  // The close box and Alt+F4 are the Cancel button: closed any other way, a top the peak form
+  // moved would stay with the curve put back neither accepted nor cancelled.
+  event->ignore();
+  if (IsLoaded()) CancelButton_Click();
 }
 
 void frmGraphPower::PowerOriginal_Click() {

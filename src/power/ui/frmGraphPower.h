@@ -74,6 +74,7 @@ class frmGraphPower : public Form {
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
