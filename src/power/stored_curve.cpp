@@ -84,14 +84,14 @@ void HoldCurvesAsFiled() {
 }
 
 void StoreCurves() {
-  HoldCurvesAsFiled();
-  CheckUpshiftsAgainstSpan();
-  FollowStageCurves();
-  RecalcClutchFigures();
+  HoldColumnsAsFiled();
+  FollowStoredCurves();
 }
 
 void FollowStoredCurves() {
   WorkOutFromCurves();
+  CheckUpshiftsAgainstSpan();
+  FollowStageCurves();
   RecalcClutchFigures();
 }
 

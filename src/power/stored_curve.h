@@ -18,13 +18,13 @@ void HoldColumnsAsFiled();
 // where its reader would not, so whichever column the command changed, all are held.
 void HoldCurvesAsFiled();
 
-// A command's stored curves: HoldCurvesAsFiled, then the sections worked out from the curves as
-// the vehicle opened again enters them: the transmission's upshifts checked against a new span,
-// the nitrous stages that the curves give, and the clutch's figures.
+// A command's stored curves: HoldColumnsAsFiled, then FollowStoredCurves.
 void StoreCurves();
 
-// What the vehicle works out from its curves when it is opened, as StoreCurves does, for curves
-// put back as they were.
+// What the vehicle opened again works out from its curves and enters after them: the summaries,
+// the rev limit and the calculated stages (as HoldCurvesAsFiled), the transmission's upshifts
+// checked against a new span, the nitrous stages that the curves give, and the clutch's figures.
+// Also for curves put back as they were.
 void FollowStoredCurves();
 
 // The no-nitrous curve ends at a top that the peak figures lowered, as a power file saved now

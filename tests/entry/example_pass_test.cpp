@@ -233,6 +233,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          graphOK(cut)(), S.PowerCurve = whole, graphOK(raised)(); }},
       {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, [] {
          AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); ++S.DataFormsAccepted; })},
+      {"a first-stage curve erased, cancelled after a form's OK", {2, 3}, [&] {  // the nitrous form offered again
+         cancelled([] { S.PowerCurveIndex = 1, S.PowerCurve[1].fill(0); }, [] { ++S.DataFormsAccepted; })();
+         EXPECT_EQ(std::get<2>(told()), False);
+         AcceptNitrous(LoadNitrousEntry()); }},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
       {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
