@@ -111,12 +111,14 @@ struct VehicleInSession {
   std::array<Integer, 3> span;  // MinRPMIndex, MaxRPMIndex, RevLimitIndex
   Single launchTemp;
   std::uint64_t run;
-  Single et, mph;
+  std::array<Single, 8> ticket;  // time and speed at 60, 330, 660 and 1320 ft
 
   static VehicleInSession Now() {
     RunAsEntered();
     return {S, S.PowerCurve, S.EngineSummary, {S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex},
-            S.LaunchTemp, RunFingerprint(), S.TimeSimDistance, S.SpeedSimDistance};
+            S.LaunchTemp, RunFingerprint(),
+            {S.Time60ft, S.Speed60ft, S.Time330ft, S.Speed330ft, S.Time660ft, S.Speed660ft, S.Time1320ft,
+             S.Speed1320ft}};
   }
 };
 
@@ -305,8 +307,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       EXPECT_TRUE(inSession.summary == reopened.summary);
       EXPECT_EQ(inSession.span, reopened.span);
       EXPECT_EQ(inSession.launchTemp, reopened.launchTemp);
-      EXPECT_EQ(inSession.et, reopened.et);
-      EXPECT_EQ(inSession.mph, reopened.mph);
+      EXPECT_EQ(inSession.ticket, reopened.ticket);
       EXPECT_EQ(inSession.run, reopened.run);
     }
   }

@@ -52,9 +52,9 @@ TEST_F(GearCalc, DriveRatiosAndEfficiency) {
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_FLOAT_EQ(S.TransEff, 0.9f);
   EXPECT_NEAR(S.GearGrowthRPM[1], 10440, 1);  // 10.933 overall x 40 m/s over a 0.8 m tyre
-  S.GearOverall[GearRows] = 1;  // the tyre's figures reach the top gear too
+  S.GearOverall[GearRows] = 1, S.TyreGrowthSpeed = 0.8f;  // the top gear too, and a slow growth speed
   WorkOutGearGrowthRPM();
-  EXPECT_NEAR(S.GearGrowthRPM[GearRows], 955, 1);  // 40 m/s over a 0.8 m tyre, in wheel rpm
+  EXPECT_NEAR(S.GearGrowthRPM[GearRows], 19.1, 0.01);  // 0.8 m/s over a 0.8 m tyre, in wheel rpm
   // Without a growth speed, or without a grown diameter, no gear has a growth speed.
   for (const auto& [speed, dia] : {std::pair{0.0f, 0.8f}, {40.0f, 0.0f}}) {
     S.TyreGrowthSpeed = speed, S.TyreGrowthDia = dia;

@@ -1,11 +1,13 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it afterwards.
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 #include "support/scripted_ui.h"
@@ -14,11 +16,11 @@ namespace kestrelon::test {
 
 class TempFolder {
  public:
+  // mkdtemp makes a folder no one has yet, never one a killed run left behind.
   TempFolder() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("kestrelon-files-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "kestrelon-files-XXXXXX").string();
+    if (!::mkdtemp(name.data())) throw std::system_error(errno, std::generic_category(), name);
+    path_ = name;
   }
   ~TempFolder() {
     std::error_code ec;

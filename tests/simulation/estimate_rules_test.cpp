@@ -90,8 +90,8 @@ TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
   for (const Integer verdict : {Integer{1}, Integer{-1}}) {
     S = SharedState{};
     S.TransFinal = 4, S.TransPrimary = 1;
-    S.GearCount = 3;
-    S.GearInternal = {0, 3, 2, 1};
+    S.GearCount = GearRows;
+    S.GearInternal = {0, 8, 7, 6, 5, 4, 3, 2, 1};
     S.TyreGrowthSpeed = 50, S.TyreGrowthDia = 0.8f;
     WorkOutOverallRatios();
     const auto growth = S.GearGrowthRPM;
@@ -100,7 +100,7 @@ TEST(EstimateRules, GearingStepsReachEveryGearAndDragItsFactor) {
     ApplyEstimateChange(step);
     const Single f = verdict == 1 ? 0.98f : 1.02f;
     EXPECT_FLOAT_EQ(S.TransFinal, 4 * f);
-    for (int g = 1; g <= 3; ++g) {
+    for (int g = 1; g <= GearRows; ++g) {
       EXPECT_FLOAT_EQ(S.GearOverall[g], 4 * f * S.GearInternal[g]) << g;
       EXPECT_FLOAT_EQ(S.GearGrowthRPM[g], growth[g] * f) << g;
     }

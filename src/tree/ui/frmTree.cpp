@@ -48,12 +48,19 @@ void Exclusive(QWidget* parent, std::initializer_list<QRadioButton*> options) {
   for (QRadioButton* option : options) group->addButton(option);
 }
 
+// Seconds of a monotonic clock: no jump at midnight, microsecond resolution.
+double SteadySeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
-frmTree::frmTree(std::function<double()> random)
+frmTree::frmTree(std::function<double()> random, std::function<double()> clock)
     : Form("frmTree", QStringLiteral("Practice Tree")),
       tree_(random ? std::move(random)
-                   : [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }) {
+                   : [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }),
+      clock_(clock ? std::move(clock) : SteadySeconds) {
   SportTree = new QRadioButton(QStringLiteral("Sportsman"), this);
   Pro5Tree = new QRadioButton(QStringLiteral("Pro (.500)"), this);
   Pro4Tree = new QRadioButton(QStringLiteral("Pro (.400)"), this);
@@ -130,12 +137,6 @@ frmTree::frmTree(std::function<double()> random)
   connect(Daytime, &QRadioButton::clicked, this, [this] { LightType_Click(0); });
   connect(Eveningtime, &QRadioButton::clicked, this, [this] { LightType_Click(1); });
   connect(Nighttime, &QRadioButton::clicked, this, [this] { LightType_Click(2); });
-}
-
-// Seconds of a monotonic clock: no jump at midnight, microsecond resolution.
-double frmTree::Now() {
-  using namespace std::chrono;
-  return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 void frmTree::Form_Load() {

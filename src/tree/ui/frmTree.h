@@ -27,8 +27,9 @@ class frmTree : public Form {
 
  public:
   // random() gives the tree's random numbers (0 <= r < 1); by default a generator seeded from
-  // the clock at each load.
-  explicit frmTree(std::function<double()> random = {});
+  // the clock at each load. clock() gives the seconds the run is timed in; by default those of
+  // the steady clock.
+  explicit frmTree(std::function<double()> random = {}, std::function<double()> clock = {});
 
   QRadioButton *SportTree, *Pro5Tree, *Pro4Tree;
   QRadioButton *LeftLane, *RightLane;
@@ -57,7 +58,7 @@ class frmTree : public Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static double Now();
+  double Now() const { return clock_(); }
   void ShowRollout();
   void ShowStats();
   // Brings the window up to date with the run and waits for the run's next deadline.
@@ -67,6 +68,7 @@ class frmTree : public Form {
   PracticeTree tree_;
   SpaceBar spaceBar_;
   std::mt19937 random_;
+  std::function<double()> clock_;
   QTimer* deadline_;
   bool TreeReady = false;
   double RolloutValue = 0.2;  // s, the practice rollout

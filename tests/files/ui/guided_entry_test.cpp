@@ -269,8 +269,8 @@ TEST_F(GuidedEntry, AfterARunTheKeysReachTheWindowTheRacerWorksIn) {
   for (int round = 0; round < Rounds; ++round) {
     steps.push_back({RunEnded, [&] { bar->activateWindow(); }});
     steps.push_back({active(bar.get()), [&] { bar->mnuCalcAcc->trigger(); }});
-    steps.push_back({RunEnded, [&] {
-                       EXPECT_EQ(QApplication::activeWindow(), bar.get());
+    // Each run ends in the window it started from, once the window system has moved there.
+    steps.push_back({[&] { return RunEnded() && active(bar.get())(); }, [&] {
                        QTest::keyClick(bar->windowHandle(), Qt::Key_F, Qt::AltModifier);
                        menusOpened += bar->mnuFile->menu()->isVisible();
                        bar->mnuFile->menu()->hide();
@@ -279,10 +279,8 @@ TEST_F(GuidedEntry, AfterARunTheKeysReachTheWindowTheRacerWorksIn) {
                      }});
     steps.push_back({[&] { return chassis() && active(chassis())(); },
                      [&] { QTest::keyClick(chassis()->windowHandle(), Qt::Key_F2); }});
-    steps.push_back({RunEnded, [&] {
+    steps.push_back({[&] { return RunEnded() && chassis() && active(chassis())(); }, [&] {
                        Form* form = chassis();
-                       ASSERT_TRUE(form);
-                       EXPECT_EQ(QApplication::activeWindow(), form);
                        const Integer cancelFlag = S.CancelFlag;
                        QTest::keyClick(Form::Instance("frmCalcProgress")->windowHandle(), Qt::Key_Escape);
                        formsClosed += !form->isVisible();

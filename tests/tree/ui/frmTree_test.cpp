@@ -1,6 +1,7 @@
 // The practice tree window driven as a racer drives it: the space bar, Pre-Stage, Close. The
 // tree's random source is fixed at 0: the other lane stages 1 s after the user and the tree
-// starts 1 s after both lanes are staged.
+// starts 1 s after both lanes are staged. Its clock is the test's: the run's time moves only when
+// a test sets it, whatever the machine's load.
 #include "tree/ui/frmTree.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ class frmTreeTest : public ::testing::Test {
     InitTables();
     S = SharedState{};
     Cfg = Settings{};
-    Form::Register("frmTree", [] { return new frmTree([] { return 0.0; }); });
+    Form::Register("frmTree", [this] { return new frmTree([] { return 0.0; }, [this] { return clock; }); });
     previous_ = setUi(&ui);
   }
   void TearDown() override {
@@ -52,6 +53,7 @@ class frmTreeTest : public ::testing::Test {
   }
 
   test::RecordingQtUi ui;
+  double clock = 0;  // s, the tree's clock
 
  private:
   UiSeam* previous_ = nullptr;
@@ -121,12 +123,13 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
   // Unmarked release and press pairs of a held key on X11.
   Space(tree, QEvent::KeyRelease);
   Space(tree, QEvent::KeyPress);
+  clock = 0.15;
   QTest::qWait(150);
   EXPECT_TRUE(tree->Tree().Armed());
   // Released before the other lane staged.
   Space(tree, QEvent::KeyRelease);
-  QTest::qWait(150);
-  EXPECT_FALSE(tree->Tree().Armed());
+  clock = 0.3;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !tree->Tree().Armed(); }));
   EXPECT_EQ(tree->LastRun->text(), "Aborted");
   EXPECT_TRUE(tree->PreStage->isEnabled());
 
@@ -170,21 +173,25 @@ TEST_F(frmTreeTest, SpaceBarStagesAndLaunchesButNeverPressesAButton) {
 }
 
 TEST_F(frmTreeTest, RedLightStaysRedWhenTheRacerPressesAndReleasesAgain) {
-  // Pro (.500), handicap -1.0: the racer's ambers 2 s after staging and the green 0.5 s later,
-  // the other lane's ambers 1 s after the racer's and its green 0.5 s after them.
+  // Pro (.500), handicap -1.0, rollout .2, staged at 0.1 s: the racer's ambers at 2.1 s and the
+  // green at 2.6 s, the other lane's ambers at 3.1 s and its green at 3.6 s.
   frmTree* tree = Open();
   tree->Pro5Tree->setChecked(true);
   tree->UseHandicap->setChecked(true);
   tree->HandicapDelay->setText("-1");
   QTest::mouseClick(tree->PreStage, Qt::LeftButton);
   const PracticeTree& run = tree->Tree();
+  clock = 0.1;
   Space(tree, QEvent::KeyPress);
+  clock = 2.2;
   ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(0, TreeBulb::Amber3); }));
-  Space(tree, QEvent::KeyRelease);  // before the green
-  QTest::qWait(150);
+  Space(tree, QEvent::KeyRelease);  // before the green: the car leaves the beams at 2.4 s
+  clock = 2.5;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(0, TreeBulb::Red); }));
   Space(tree, QEvent::KeyPress);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Lit(1, TreeBulb::Amber3); }));
+  clock = 3.2;
   Space(tree, QEvent::KeyRelease);  // after the green
+  clock = 3.7;
   ASSERT_TRUE(QTest::qWaitFor([&] { return !run.Armed(); }));
   EXPECT_TRUE(run.Lit(0, TreeBulb::Red));
   EXPECT_EQ(tree->RedNumber->text(), "Reds: 1");
