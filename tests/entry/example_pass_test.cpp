@@ -116,9 +116,8 @@ struct VehicleInSession {
   static VehicleInSession Now() {
     RunAsEntered();
     return {S, S.PowerCurve, S.EngineSummary, {S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex},
-            S.LaunchTemp, RunFingerprint(),
-            {S.Time60ft, S.Speed60ft, S.Time330ft, S.Speed330ft, S.Time660ft, S.Speed660ft, S.Time1320ft,
-             S.Speed1320ft}};
+            S.LaunchTemp, RunFingerprint(), {S.Time60ft, S.Speed60ft, S.Time330ft, S.Speed330ft,
+                                             S.Time660ft, S.Speed660ft, S.Time1320ft, S.Speed1320ft}};
   }
 };
 
@@ -190,14 +189,11 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   };
   const auto peakTop = [](const char* rpm) {  // the peak form's OK with a new top
     return [rpm] { PeakEntryTexts t; t.MaxRPM = rpm, t.MaxBHP = t.ProposedBHP = S.VehicleData[6][2], t.LaunchTemp = S.VehicleData[8][18];
-                   S.PowerCurveIndex = 0, AcceptPeakFigures(t, 1); };
-  };
+                   S.PowerCurveIndex = 0, AcceptPeakFigures(t, 1); }; };
   // The curve graph's Cancel after its F2 accepted a change, and what happened meanwhile.
   const auto cancelled = [&](std::function<void()> change, std::function<void()> meanwhile) {
-    return [&, change, meanwhile] {
-      TakeVehicleAsFound(S.CurveEntryStart);
-      graphOK(change)(), meanwhile(), CancelPowerCurve(graph, [](int, bool) {});
-    };
+    return [&, change, meanwhile] { TakeVehicleAsFound(S.CurveEntryStart), graphOK(change)(), meanwhile(),
+                                    CancelPowerCurve(graph, [](int, bool) {}); };
   };
   const auto cut = [] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); };
   const auto raised = [] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); };
