@@ -245,12 +245,13 @@ void RestoreOriginalCurve() {
   PutBackWorkedOut(opening);
 }
 
-void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
+void CancelPowerCurve() {
   const CurveState::VehicleAsFound& start = S.CurveEntryStart;
+  // The curves as the entry found them, stored ones already: filled again, a stage column would
+  // gain rows below its first point that it never had.
   PutBackCurveSide(start);
   S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
   S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
-  FillPowerCurve(graph, plot);
   // The limit of the item put back, as an opened vehicle takes it.
   TakeRevLimitItem();
   ClampRevLimit();

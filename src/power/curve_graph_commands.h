@@ -49,12 +49,12 @@ void RestoreOriginalCurve();
 
 // Cancel: the curves, span, summaries, peak power, rev limit, title, launch temperature, the
 // curve's own items and the flags its accept sets as they were when the entry began, before its
-// peak figures; filled. The clutch and the nitrous with their entered flags come back as they
+// peak figures. The clutch and the nitrous with their entered flags come back as they
 // were then when no data form was accepted while the graph was open, so that the next run is the
 // one before the entry; otherwise what the racer accepted stays and they are worked out for the
 // curves put back. The run set-up and a kept estimate made meanwhile stay. The guided entry is
 // abandoned.
-void CancelPowerCurve(const PowerGraphState& graph, const PlotRow& plot);
+void CancelPowerCurve();
 
 // Copies rows 1..MaxRPMIndex and the peak summary of another column into the edited one and
 // empties the rows above; copying the first stage also recomputes the value-axis top.

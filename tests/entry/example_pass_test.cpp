@@ -193,10 +193,11 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   // The curve graph's Cancel after its F2 accepted a change, and what happened meanwhile.
   const auto cancelled = [&](std::function<void()> change, std::function<void()> meanwhile) {
     return [&, change, meanwhile] { TakeVehicleAsFound(S.CurveEntryStart), graphOK(change)(), meanwhile(),
-                                    CancelPowerCurve(graph, [](int, bool) {}); };
+                                    CancelPowerCurve(); };
   };
   const auto cut = [] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); };
   const auto raised = [] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); };
+  const auto erased = [] { S.PowerCurveIndex = 1, S.PowerCurve[1].fill(0); };
   struct Road {
     const char* name;
     std::vector<int> examples;
@@ -231,8 +232,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          graphOK(cut)(), S.PowerCurve = whole, graphOK(raised)(); }},
       {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, [] {
          AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); ++S.DataFormsAccepted; })},
+      {"a raised curve cancelled", AllExamples(), cancelled(raised, [] {})},
+      {"a first-stage curve erased, cancelled", {2, 3, 23, 24}, cancelled(erased, [] {})},
       {"a first-stage curve erased, cancelled after a form's OK", {2, 3}, [&] {  // the nitrous form offered again
-         cancelled([] { S.PowerCurveIndex = 1, S.PowerCurve[1].fill(0); }, [] { ++S.DataFormsAccepted; })();
+         cancelled(erased, [] { ++S.DataFormsAccepted; })();
          EXPECT_EQ(std::get<2>(told()), False);
          AcceptNitrous(LoadNitrousEntry()); }},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},

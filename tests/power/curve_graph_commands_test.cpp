@@ -232,7 +232,7 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
     S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True, S.LaunchTemp = 9;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.DataFormsAccepted += accepted;
-    CancelPowerCurve(graph, Recorder());
+    CancelPowerCurve();
     EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousSG1, S.VehicleData[0][1]),
               accepted ? std::tuple("9kg", 9, 2, "1300cc") : std::tuple("", 0, 10, ""));
     EXPECT_EQ(std::tuple(S.VehicleData[4][3], S.AeroCD, S.EngineEntered, S.CurveEntered[0], S.LaunchTemp),
@@ -245,7 +245,7 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   TakeOpenedChassisIntoSnapshots();
   S.PowerCurve[0][40] = 123;
   TakeKeptPowerIntoSnapshots();
-  for (void (*undo)() : {+[] { RestoreOriginalCurve(); }, +[] { CancelPowerCurve({}, {}); }}) {
+  for (void (*undo)() : {+[] { RestoreOriginalCurve(); }, +[] { CancelPowerCurve(); }}) {
     S.VehicleData[8][18] = "1", S.LaunchTemp = 1, S.PowerCurve[0][40] = 1;
     undo();
     EXPECT_EQ(std::tuple(S.VehicleData[8][18], S.LaunchTemp, S.PowerCurve[0][40]), std::tuple("80c", 80, 123));

@@ -306,7 +306,7 @@ void frmGraphPower::GraphOKButton_Click() {
 
 void frmGraphPower::CancelButton_Click() {
   if (!graph.GraphReady) return;
-  CancelPowerCurve(graph, [this](int row, bool draw) { PlotRow(row, draw); });
+  CancelPowerCurve();
   Unload();
 }
 
