@@ -71,11 +71,8 @@ TEST_F(EntryChain, PreCheckNamesTheFirstMissingSection) {
 
   // A first-stage curve and throttle-stop texts, their sections not entered: their forms open.
   S.NitrousEntered = S.ThrottleEntered = False, S.EngineSummary[1][0] = 400, S.VehicleData[9][4] = "1";
-  RunSimulationCheck();
-  ExpectAsked(seam.asked, 3, "Nitrous data has not yet been entered");
-  S.NitrousEntered = True;
-  RunSimulationCheck();
-  ExpectAsked(seam.asked, 4, "Throttle data has not yet been entered");
+  RunSimulationCheck(), ExpectAsked(seam.asked, 3, "Nitrous data has not yet been entered");
+  S.NitrousEntered = True, RunSimulationCheck(), ExpectAsked(seam.asked, 4, "Throttle data has not yet been entered");
   EXPECT_EQ(opened, (std::vector{EntryForm::RunSetup, EntryForm::Nitrous, EntryForm::Throttle}));
 }
 

@@ -228,8 +228,7 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool accepted : {false, true}) {
     S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousSG1 = 2, S.VehicleData[0][1] = "1300cc";
-    S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f;
-    S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True, S.LaunchTemp = 9;
+    S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f, S.LaunchTemp = 9, S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.DataFormsAccepted += accepted;
     CancelPowerCurve();
@@ -241,10 +240,8 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
     for (const auto& [group, item] : curveItems) EXPECT_EQ(S.VehicleData[group][item], "8");
   }
   // A chassis opened and a power estimate kept meanwhile stay through Cancel and Original.
-  S.VehicleData[8][18] = "80c", S.LaunchTemp = 80;
-  TakeOpenedChassisIntoSnapshots();
-  S.PowerCurve[0][40] = 123;
-  TakeKeptPowerIntoSnapshots();
+  S.VehicleData[8][18] = "80c", S.LaunchTemp = 80, TakeOpenedChassisIntoSnapshots();
+  S.PowerCurve[0][40] = 123, TakeKeptPowerIntoSnapshots();
   for (void (*undo)() : {+[] { RestoreOriginalCurve(); }, +[] { CancelPowerCurve(); }}) {
     S.VehicleData[8][18] = "1", S.LaunchTemp = 1, S.PowerCurve[0][40] = 1;
     undo();
