@@ -7,6 +7,7 @@
 #include "core/expression.h"
 #include "core/state.h"
 #include "entry/form_openers.h"
+#include "entry/nitrous_calc.h"
 #include "platform/ui_seam.h"
 #include "power/power_curve.h"
 
@@ -53,12 +54,12 @@ void OpenSectionForm(EntryForm form) {
 }
 
 // Whether the nitrous and throttle sections need their forms. Where they do not, the section is
-// marked entered: without a first-stage curve the nitrous stages go out of use; without a
-// throttle-stop text the throttle stops and traction control are off.
+// marked entered: without a first-stage curve the nitrous stages go out of use, as the vehicle
+// opened again has them; without a throttle-stop text the throttle stops and traction control
+// are off.
 bool NitrousFormNeeded() {
   if (S.EngineSummary[1][0] != 0) return true;
-  S.NitrousSG2 = 10;
-  S.NitrousSG1 = 10;
+  ClearNitrousEntry();
   S.NitrousEntered = True;
   return false;
 }

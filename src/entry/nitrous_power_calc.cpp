@@ -187,7 +187,7 @@ void RebuildCalculatedStages() {
 }
 
 void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered) {
-  if ((stage != 1 && stage != 2) || !BuiltByCalculator(stage)) return;
+  if (!BuiltByCalculator(stage)) return;  // the no-nitrous column never is
   const auto& column = S.PowerCurve[stage];
   // A column left as it was keeps the calculator, even one built before the weather changed.
   const bool changed = !std::equal(asEntered.begin() + 1, asEntered.end(), column.begin() + 1);

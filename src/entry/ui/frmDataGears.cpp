@@ -146,8 +146,14 @@ void frmDataGears::AfterAccepted() {
 
 void frmDataGears::Painted() {
   entry_.DisplayRPMIndex = DisplayRPMIndexNow();
-  GearSpeedLabel->setText(QText(GearSpeedHeading(entry_.DisplayRPMIndex)));
-  // New display units, a new top of the curve or new tyres: the figures follow.
+  const QString heading = QText(GearSpeedHeading(entry_.DisplayRPMIndex));
+  if (GearSpeedLabel->text() == heading) return;
+  GearSpeedLabel->setText(heading);
+  // New display units or a new top of the curve: the figures follow their heading.
+  RedrawFromModel();
+}
+
+void frmDataGears::RedrawFromModel() {
   ShowGearSpeeds(entry_);
   ShowTable();
 }

@@ -32,9 +32,9 @@ class frmDataGears : public DataForm {
   void TransPrimary_LostFocus();
   void TransFinal_LostFocus();
   void PowerShiftCheck_Click();
-  // What the speed column is worked out from changed behind the open form (new tyres accepted,
-  // the units): it follows at the next paint.
-  Q_INVOKABLE void RedrawFromModel() { update(); }
+  // What the speed column is worked out from changed behind the open form (new tyres accepted):
+  // the figures follow.
+  Q_INVOKABLE void RedrawFromModel();
 
  protected:
   void FillFromModel() override;
