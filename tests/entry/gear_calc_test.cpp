@@ -111,8 +111,8 @@ TEST_F(GearCalc, UpshiftRows) {
   ExpectRefusal(AcceptGears(e, false), "Upshift RPM too low", GearRPMField + 2);
   e.RPM[2] = "";
   // Rows that do not fit a 16-bit whole number are refused, F2 or not.
-  e.RPM[0] = "3276800";
-  EXPECT_EQ(Refused(true), "Upshift RPM higher than Maximum engine RPM");
+  e.RPM[1] = "3276800";
+  ExpectRefusal(AcceptGears(e, true), "Upshift RPM higher than Maximum engine RPM", GearRPMField + 1);
   e.RPM[0] = "-3276900";
   EXPECT_EQ(Refused(true), "Upshift RPM too low");
 }
@@ -120,10 +120,10 @@ TEST_F(GearCalc, UpshiftRows) {
 TEST_F(GearCalc, UpshiftTimesAndTopGear) {
   S.VehicleData[10][18] = "Y";  // no power shift now
   e.UpshiftDefault = ".5";
-  e.Sec[0] = "1.5";
-  e.Sec[1] = "2.0";
+  e.Sec[0] = "0.5";
+  e.Sec[1] = "0.9";  // within the first second too
   EXPECT_EQ(Refused(), "Cannot upshift until previous shift is complete");
-  e.Sec[1] = "2.01";
+  e.Sec[1] = "1.01";
   e.Change[3] = "0.3";
   e.Sec[3] = "9";
   ASSERT_EQ(Refused(), "accepted");
@@ -144,11 +144,11 @@ TEST_F(GearCalc, StartingGearAndLockups) {
     e.Start = start;
     EXPECT_EQ(Refused(), "Starting gear invalid") << start;
   }
-  e.Start = "2";
+  e.Start = "4";  // the top gear itself
   e.Lockup[1] = true;
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_EQ(S.GearLockup[1], True);
-  ExpectItems({{8, 11, "Y"}, {8, 10, ""}, {7, 19, "2"}});
+  ExpectItems({{8, 11, "Y"}, {8, 10, ""}, {7, 19, "4"}});
 }
 
 TEST_F(GearCalc, SpeedColumn) {
