@@ -61,6 +61,8 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}, {5, 19, "Y"}, {5, 20, ""}});
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
+  e.SG2 = "0";  // gear 0: the stage is not used, not refused
+  EXPECT_FALSE(AcceptNitrous(e));
   // A stage without a curve is not used whatever its boxes hold.
   S.EngineSummary[2][0] = 0;
   e.SG2 = "9";
