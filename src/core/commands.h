@@ -38,14 +38,26 @@ struct CommandHooks {
   std::function<void(Integer column, Integer mode)> EnterPowerCurve;
   // Calculate > Wheelie Threshold: checks the sections it needs and shows the threshold box.
   std::function<void()> CalcWheelie;
+  // With the curve graph open: stores its edit as its F2 does, the graph staying open (false when
+  // the store refused the curve), and the graph's Cancel. Nothing happens while it is closed.
+  std::function<bool()> StoreCurveEdit;
+  std::function<void()> CancelCurveGraph;
 };
 
 extern CommandHooks Hooks;
+
+// What reads the curve (a run, the wheelie threshold, a save) reads what an open curve graph
+// shows: its edit is stored first. False when the store refused it.
+inline bool StoreOpenCurveEdit() { return !Hooks.StoreCurveEdit || Hooks.StoreCurveEdit(); }
 
 // Runs a hook if it has been filled.
 template <typename Hook, typename... Args>
 void RunHook(const Hook& hook, Args&&... args) {
   if (hook) hook(std::forward<Args>(args)...);
 }
+
+// A command that replaces the curves (a load, an import, an example, the baseline) first cancels
+// an open curve graph, as its Cancel button does, after its own question or file dialog.
+inline void CancelOpenCurveGraph() { RunHook(Hooks.CancelCurveGraph); }
 
 }  // namespace kestrelon

@@ -5,7 +5,6 @@
 
 #include "core/state.h"
 #include "core/tables.h"
-#include "entry/clutch_calc.h"
 
 namespace kestrelon {
 namespace {
@@ -155,7 +154,6 @@ Verdict AcceptAero(AeroEntry& e) {
   d[5][3] = e.CL;
   d[5][2] = e.CD;
   d[5][1] = e.Area;
-  RecalcClutchFigures();  // the converter and slider work with the day's air
   return std::nullopt;
 }
 

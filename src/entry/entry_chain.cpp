@@ -59,7 +59,7 @@ void OpenSectionForm(EntryForm form) {
 // are off.
 bool NitrousFormNeeded() {
   if (S.EngineSummary[1][0] != 0) return true;
-  ClearNitrousEntry();
+  PutNitrousOutOfUse();
   S.NitrousEntered = True;
   return false;
 }
@@ -81,6 +81,8 @@ bool ThrottleStopsGiven() {
 }
 
 bool RunSimulationReady() {
+  // The run reads the curve an open graph shows; a curve the store refuses is not run.
+  if (!StoreOpenCurveEdit()) return false;
   // The nitrous and throttle sections are asked for as opening the vehicle enters them: where
   // they have nothing to enter they count as entered without a word, otherwise their form opens.
   static const std::array<Needed, 9> needed{{
@@ -166,6 +168,7 @@ void InputData(Integer CurveEntryMode, Integer AskAllStages) {
     EnterCurve(0, CurveEntryMode);
     if (S.LoadFailed) {
       ui().MsgBox("Data entry cancelled", Msg::Exclamation, "Input data");
+      S.InputDataPending = False;  // a cancelled entry is over: nothing resumes it
       S.CancelFlag = 0;
       S.DataSequence = False;
       ui().SetBusyCursor(false);

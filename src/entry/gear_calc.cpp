@@ -4,8 +4,6 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "platform/ui_seam.h"
-#include "entry/clutch_calc.h"
-#include "entry/inertia_calc.h"
 #include "simulation/gear_shift.h"
 
 namespace kestrelon {
@@ -317,9 +315,5 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   return std::nullopt;
 }
 
-void FollowPrimaryRatio() {
-  RecalcClutchFigures();
-  FollowEngineInertia();
-}
 
 }  // namespace kestrelon

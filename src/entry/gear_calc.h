@@ -94,8 +94,5 @@ class GearingValues {
   Integer powerShift_;
 };
 
-// After an accepted OK the clutch's figures and the engine-side inertia follow the drive line:
-// the primary ratio, and the nitrous stage of top gear.
-void FollowPrimaryRatio();
 
 }  // namespace kestrelon

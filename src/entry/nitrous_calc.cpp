@@ -2,7 +2,6 @@
 
 #include "core/program_title.h"
 #include "core/state.h"
-#include "entry/clutch_calc.h"
 #include "entry/model_snapshot.h"
 #include "entry/nitrous_power_calc.h"
 #include "platform/ui_seam.h"
@@ -95,6 +94,11 @@ void ClearNitrousEntry() {
   S.N2RunPressure = start.N2RunPressure;
   S.N2DropPressure = start.N2DropPressure;
   S.N2PowerPressure = start.N2PowerPressure;
+}
+
+void PutNitrousOutOfUse() {
+  ClearNitrousEntry();
+  for (int stage = 1; stage <= 2; ++stage) ClearNitrousCalcSetup(stage);
 }
 
 NitrousEntry LoadNitrousEntry() {
@@ -243,8 +247,14 @@ Verdict AcceptNitrous(const NitrousEntry& e) {
     return refusal;
   }
   S.NitrousEntered = True;
-  RecalcClutchFigures();  // the stages in force in first and top gear
   return std::nullopt;
+}
+
+void EnterNitrousFromTexts() {
+  const ModelSnapshot before;
+  const VehicleTable texts = S.VehicleData;
+  if (AcceptNitrousInOrder(LoadNitrousEntry())) before.Restore();
+  S.VehicleData = texts;
 }
 
 bool NitrousTextsGiveTheModel() {

@@ -55,6 +55,14 @@ Long RpmRow(std::string_view text);
 // records and the bottle pressures) back to the values the program starts with.
 void ClearNitrousEntry();
 
+// Without a first-stage curve both stages are out of use: the nitrous form's reset, and the
+// calculator's set-up of both stages cleared, as the calculator then builds no stage.
+void PutNitrousOutOfUse();
+
+// The nitrous model as the form's OK enters it from the vehicle's texts, without a word and
+// without writing the texts; a refusal leaves the model as it was.
+void EnterNitrousFromTexts();
+
 // The form as the vehicle texts fill it; a stage without a curve loads unused and not
 // progressive.
 NitrousEntry LoadNitrousEntry();

@@ -121,12 +121,33 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
   return std::nullopt;
 }
 
+namespace {
+using StageFigures = std::array<Single, NitrousStages>;
+
+// The calculator's nine figures of every stage, as the run reads them.
+std::array<StageFigures*, 9> CalcFigures() {
+  return {&S.NitrousCapacity, &S.NitrousCylinders, &S.NitrousVolEff, &S.NitrousTransEff, &S.NitrousNumJets,
+          &S.NitrousJetSize,  &S.NitrousPercentage, &S.NitrousBottlePress, &S.NitrousPCurve};
+}
+}  // namespace
+
 void ClearNitrousCalcSetup(int stage) {
-  for (auto* figures : {&S.NitrousCapacity, &S.NitrousCylinders, &S.NitrousVolEff, &S.NitrousTransEff,
-                        &S.NitrousNumJets, &S.NitrousJetSize, &S.NitrousPercentage, &S.NitrousBottlePress,
-                        &S.NitrousPCurve})
-    (*figures)[stage] = 0;
+  for (StageFigures* figures : CalcFigures()) (*figures)[stage] = 0;
   CalculateItem(stage).clear();
+}
+
+NitrousCalcSetUp CurrentCalcSetUp() {
+  NitrousCalcSetUp setUp;
+  for (std::size_t f = 0; f < setUp.figures.size(); ++f) setUp.figures[f] = *CalcFigures()[f];
+  for (std::size_t item = 1; item < setUp.texts.size(); ++item) setUp.texts[item] = S.VehicleData[0][item];
+  for (int stage = 1; stage <= 2; ++stage) setUp.calculate[stage - 1] = CalculateItem(stage);
+  return setUp;
+}
+
+void PutBackCalcSetUp(const NitrousCalcSetUp& setUp) {
+  for (std::size_t f = 0; f < setUp.figures.size(); ++f) *CalcFigures()[f] = setUp.figures[f];
+  for (std::size_t item = 1; item < setUp.texts.size(); ++item) S.VehicleData[0][item] = setUp.texts[item];
+  for (int stage = 1; stage <= 2; ++stage) CalculateItem(stage) = setUp.calculate[stage - 1];
 }
 
 Single NitrousFlowFactor(int stage) {
@@ -159,13 +180,12 @@ std::array<Single, CurveRows> CalculatedColumn(int stage) {
   return column;
 }
 
-// A stage the calculator builds, on a base curve it can build on.
+}  // namespace
+
 bool BuiltByCalculator(int stage) {
   const int base = CInt(S.NitrousPCurve[stage]);
   return S.NitrousCapacity[stage] > 0 && base >= 0 && base < CurveColumns && S.EngineSummary[base][0] > 0;
 }
-
-}  // namespace
 
 Single RebuildNitrousCurve(int stage) {
   S.PowerCurve[stage] = CalculatedColumn(stage);

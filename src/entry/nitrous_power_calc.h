@@ -46,6 +46,10 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e);
 // stage's texts stay for the next opening of the calculator.
 void ClearNitrousCalcSetup(int stage);
 
+// The calculator's set-up of both stages as it stands, and put back as taken.
+NitrousCalcSetUp CurrentCalcSetUp();
+void PutBackCalcSetUp(const NitrousCalcSetUp& setUp);
+
 // Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
 Single NitrousFlowFactor(int stage);
 
@@ -55,6 +59,9 @@ Single RebuildNitrousCurve(int stage);
 
 // RebuildNitrousCurve, with CurvePeakValue (the graph's value axis top) set to that peak power.
 void CalcNitrousCurve(int stage);
+
+// A stage the calculator builds, on a base curve it can build on.
+bool BuiltByCalculator(int stage);
 
 // Rebuilds every stage the calculator builds, stage 1 first (stage 2 may be built on it), as
 // the nitrous form does when the vehicle is opened; the graph's axes are left alone.

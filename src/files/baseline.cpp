@@ -1,5 +1,6 @@
 #include "files/baseline.h"
 
+#include "core/commands.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
 #include "files/file_windows.h"
@@ -14,6 +15,7 @@ void FileBaseline() {
   if (ui().MsgBox("Do you want to overwrite the current data with the saved Baseline?",
                   Msg::OKCancel | Msg::Question, "Restore Baseline") != Msg::Ok)
     return;
+  CancelOpenCurveGraph();
   S.PowerCurve = S.BaselinePowerCurve;
   S.EngineSummary = S.BaselineEngineSummary;
   S.PowerFileName = S.BaselinePowerFileName;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/commands.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
 #include "files/example_vehicles.h"
@@ -19,6 +20,7 @@ void FileExample() {
     S.CancelFlag = 0;
     return;
   }
+  CancelOpenCurveGraph();
 
   S.LoadFailed = False;
   S.LowRPM = 0;

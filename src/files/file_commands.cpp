@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
@@ -16,6 +17,7 @@
 #include "power/curve_graph_commands.h"
 #include "power/enter_power_curve.h"
 #include "power/power_curve.h"
+#include "power/vehicle_change.h"
 
 namespace kestrelon {
 
@@ -35,6 +37,7 @@ void ExitWhenCancelled() {
 
 void FileNew() {
   if (!OfferSaveFirst("Load new data", Msg::Question)) return;
+  CancelOpenCurveGraph();
   ResetModelForLoad(ResetKind::New);
   CloseWindows(WindowsClosedByLoad);
   S.AutoAccept = False;
@@ -47,6 +50,7 @@ void FileNew() {
 bool FileVehicle(const std::string& chassisPath, const std::string& enginePath) {
   const bool commandLine = !chassisPath.empty() && !enginePath.empty();
   if (!commandLine && !OfferSaveFirst("Load data", Msg::Question)) return false;
+  CancelOpenCurveGraph();
   // The vehicle in memory until the new one has come through: a cancelled file dialog or a
   // rejected file leaves it, its curves and its flags as they were.
   const SharedState before = S;
@@ -106,6 +110,7 @@ void FileChassis() {
   S.DataSaved = False;
   CloseWindows(WindowsClosedByOpenChassis);
   S.AutoAccept = False;
+  VehicleChanged();
   TakeOpenedChassisIntoSnapshots();  // an open curve graph's Cancel keeps it
   DataFormsSequence();
   ExitWhenCancelled();
@@ -120,6 +125,7 @@ void FilePowerVCAL() {
     S.CancelFlag = 0;
     return;
   }
+  CancelOpenCurveGraph();
   Cfg.LastPower = S.PowerFileName;
   LoadPowerFile(S.PowerFileName);
   if (!S.LoadFailed) {

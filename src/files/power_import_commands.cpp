@@ -4,6 +4,7 @@
 #include <exception>
 #include <new>
 
+#include "core/commands.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "entry/entry_chain.h"
@@ -41,6 +42,7 @@ void FilePowerSuper() {
       S.CancelFlag = 0;
       return;
     }
+    CancelOpenCurveGraph();
     // The import tells a refusal by CancelFlag alone: a failed load an earlier command left
     // behind must not keep a good import from the data entry, nor have it called cancelled.
     S.LoadFailed = False;
@@ -75,6 +77,7 @@ void FilePowerEA() {
   RunGuarded("Engine Analyser Power Data", [] {
     S.PowerImportFileName = OpenFileDialog("*.*", "Select Power data", Cfg.EADataPath);
     if (S.PowerImportFileName.empty()) return;
+    CancelOpenCurveGraph();
     S.PowerCurveIndex = 0;
     const CurveState before = S;
     const EngineAnalyserImport import =

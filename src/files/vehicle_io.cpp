@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/commands.h"
 #include "core/numbers.h"
 #include "core/program_title.h"
 #include "core/settings.h"
@@ -149,6 +150,8 @@ bool LoadVehicleAndPower(const std::string& chassisPath, const std::string& powe
 }
 
 SaveOutcome SaveVehicleAndPower() {
+  // The files hold the curve an open graph shows; one its store refuses is not saved.
+  if (!StoreOpenCurveEdit()) return SaveOutcome::Failed;
   // The vehicle's question names the power file too when that one is written without asking.
   ReplaceQuestion vehicleQuestion{PairedPowerFile}, powerQuestion;
   auto cancelled = [&] {

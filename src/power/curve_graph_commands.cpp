@@ -1,11 +1,13 @@
 #include "power/curve_graph_commands.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 
 #include "core/commands.h"
 #include "core/state.h"
+#include "entry/nitrous_calc.h"
 #include "entry/nitrous_power_calc.h"
 #include "files/power_file.h"
 #include "platform/ui_seam.h"
@@ -24,18 +26,6 @@ auto& EditedColumn() { return S.PowerCurve[S.PowerCurveIndex]; }
 // temperature and the rev limit.
 constexpr std::pair<int, int> CurveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
 
-// The items the stores write when they work the clutch and the nitrous out from the curves, as
-// group, first and last item: the clutch's texts as its OK writes them back, the nitrous form's,
-// and the nitrous calculator's set-up of both stages.
-constexpr std::array<int, 3> WorkedOutItems[] = {{1, 1, 13},  {1, 19, 20}, {5, 7, 8},  {5, 15, 20},
-                                                 {6, 8, 14},  {6, 19, 20}, {8, 1, 8},  {9, 18, 20},
-                                                 {10, 1, 10}, {10, 19, 20}, {0, 1, 20}};
-
-template <typename... Fields>
-void PutBackFields(const VehicleModel& from, Fields... fields) {
-  ((S.*fields = from.*fields), ...);
-}
-
 // The column, the span's top and the axis tops as they were when the graph opened; the column
 // as it was before the entry's erase.
 void PutBackOriginalCurve() {
@@ -44,13 +34,6 @@ void PutBackOriginalCurve() {
   S.MaxRPMIndex = S.PowerMaxRPMIndexBackup;
   S.GraphRPMTop = GraphRPMTopFor(S.MaxRPMIndex);
   S.CurvePeakValue = PowerCurveScaleMax(S.PowerCurveIndex);
-}
-
-// True when no data form was accepted since the vehicle was found: what the stores worked out
-// from the curves since then comes from the curve command alone, not from a change the racer
-// made meanwhile.
-bool NoDataFormSince(const CurveState::VehicleAsFound& found) {
-  return S.DataFormsAccepted == found.dataFormsAccepted;
 }
 
 // The curve side as found: the curves, the span, the limit, the summaries, the peak power, the
@@ -65,49 +48,29 @@ void PutBackCurveSide(const CurveState::VehicleAsFound& found) {
   S.EngineSummary = found.summary;
   S.PowerDescript[S.PowerCurveIndex] = found.titles[S.PowerCurveIndex];
   S.LaunchTemp = found.launchTemp;
-  for (const auto& [group, item] : CurveItems)
-    S.VehicleData[group][item] = found.texts[group][item];
+  for (std::size_t k = 0; k < std::size(CurveItems); ++k)
+    S.VehicleData[CurveItems[k].first][CurveItems[k].second] = found.curveItems[k];
   S.EngineEntered = found.engineEntered;
   S.CurveEntered = found.curveEntered;
 }
 
-// What the stores worked out from the curves: the clutch's figures and texts, the nitrous entry
-// with the calculator's set-up, and their flags. With no data form accepted meanwhile they come
-// back as found, as nothing but the curve command changed them; otherwise they are worked out
-// for the curves put back, so that what the racer accepted stays. Nothing else is touched: the
-// run set-up and a kept estimate made meanwhile stay.
-void PutBackWorkedOut(const CurveState::VehicleAsFound& found) {
-  if (!NoDataFormSince(found)) {
-    FollowStoredCurves();
-    return;
+// After the curve side: the inputs the graph's own commands typed (the calculator's set-up) and
+// the span the transmission was checked against come back as found, the sections' flags only
+// where nothing else changed the vehicle meanwhile. The rest is worked out from what is put back
+// as the vehicle opened again works it out: the nitrous model entered from its texts, then what
+// a store works out (an engine not yet entered has nothing worked out).
+void PutBackGraphInputsAndWorkOut(const CurveState::VehicleAsFound& found) {
+  PutBackCalcSetUp(found.calcSetUp);
+  S.TransmissionSpan = found.transmissionSpan;
+  if (S.VehicleChanges == found.vehicleChanges) {
+    S.ClutchEntered = found.clutchEntered;
+    S.ClutchRefused = found.clutchRefused;
+    S.NitrousEntered = found.nitrousEntered;
+    S.TransmissionEntered = found.transmissionEntered;
   }
-  using M = VehicleModel;
-  PutBackFields(found.model, &M::ClutchType, &M::ClutchTorqueStatic, &M::ClutchTorqueLocked,
-                &M::ClutchEngageInitial, &M::ClutchEngageFinal, &M::ClutchEngageInitialPC,
-                &M::ClutchFeatherFlag, &M::ConverterK, &M::ConverterCurveA, &M::ConverterCurveB,
-                &M::ConverterMult, &M::ConverterSlipComplement, &M::ConverterCurveC, &M::BiteRPM,
-                &M::ClutchDiameter, &M::ClutchWeight, &M::ClutchInertia, &M::ClutchUseSpec,
-                &M::ClutchFrictions, &M::ClutchOD, &M::ClutchID, &M::ClutchFrictionCoeff,
-                &M::ClutchMaterialIndex, &M::ClutchBaseMaterialIndex, &M::ClutchWet,
-                &M::ClutchFrictionThickness, &M::ClutchPressureThickness, &M::ClutchAG,
-                &M::ClutchSpring, &M::ClutchSpringCopy, &M::ClutchArms, &M::ClutchArmPL,
-                &M::ClutchArmWL, &M::ClutchPCD, &M::ClutchPCDCopy, &M::ClutchArmWeight,
-                &M::ClutchTotalWeight, &M::ClutchStaticCopy, &M::ClutchLockedCopy,
-                &M::ClutchPlateCalc1, &M::ClutchPlateCalc2, &M::ClutchPlateCalc3,
-                &M::ClutchPlateCalc4, &M::ClutchPlateCalc5, &M::ClutchPlateCalc6,
-                &M::EngineInertia);
-  PutBackFields(found.model, &M::NitrousStageData, &M::NitrousSG1, &M::NitrousSG2, &M::NitrousDT1,
-                &M::NitrousDT2, &M::N2RunPressure, &M::N2DropPressure, &M::N2PowerPressure,
-                &M::NitrousCorrect, &M::NitrousCapacity, &M::NitrousCylinders, &M::NitrousVolEff,
-                &M::NitrousJetSize, &M::NitrousNumJets, &M::NitrousBottlePress, &M::NitrousPCurve,
-                &M::NitrousTransEff, &M::NitrousPercentage);
-  for (const auto& [group, first, last] : WorkedOutItems)
-    for (int item = first; item <= last; ++item)
-      S.VehicleData[group][item] = found.texts[group][item];
-  S.ClutchEntered = found.clutchEntered;
-  S.ClutchRefused = found.clutchRefused;
-  S.NitrousEntered = found.nitrousEntered;
-  S.TransmissionEntered = found.transmissionEntered;
+  if (!S.EngineEntered) return;
+  if (S.NitrousEntered) EnterNitrousFromTexts();
+  FollowStoredCurves();
 }
 
 void TakeWorkedOutFlags(CurveState::VehicleAsFound& found) {
@@ -115,54 +78,63 @@ void TakeWorkedOutFlags(CurveState::VehicleAsFound& found) {
   found.clutchRefused = S.ClutchRefused;
   found.nitrousEntered = S.NitrousEntered;
   found.transmissionEntered = S.TransmissionEntered;
+  found.vehicleChanges = S.VehicleChanges;
 }
-}  // namespace
 
-void TakeVehicleAsFound(CurveState::VehicleAsFound& found) {
-  found.model = S;
-  found.texts = S.VehicleData;
+void TakeCurveSpan(CurveState::VehicleAsFound& found) {
   found.curve = S.PowerCurve;
   found.minRow = S.MinRPMIndex;
   found.maxRow = S.MaxRPMIndex;
   found.revLimit = S.RevLimitIndex;
   found.maxPower = S.PowerMaxPower;
   found.summary = S.EngineSummary;
-  found.titles = S.PowerDescript;
+}
+
+void TakeCurveItems(CurveState::VehicleAsFound& found) {
+  for (std::size_t k = 0; k < std::size(CurveItems); ++k)
+    found.curveItems[k] = S.VehicleData[CurveItems[k].first][CurveItems[k].second];
   found.launchTemp = S.LaunchTemp;
+}
+
+// The vehicle as it stands now, as a whole, for Cancel's "changed" question.
+struct VehicleNow {
+  VehicleModel model = S;
+  VehicleTable texts = S.VehicleData;
+  CurveTable curve = S.PowerCurve;
+  std::array<Integer, 3> span{S.MinRPMIndex, S.MaxRPMIndex, S.RevLimitIndex};
+  bool operator==(const VehicleNow&) const = default;
+};
+}  // namespace
+
+void TakeVehicleAsFound(CurveState::VehicleAsFound& found) {
+  TakeCurveSpan(found);
+  found.titles = S.PowerDescript;
+  TakeCurveItems(found);
+  found.calcSetUp = CurrentCalcSetUp();
+  found.transmissionSpan = S.TransmissionSpan;
   found.engineEntered = S.EngineEntered;
   found.curveEntered = S.CurveEntered;
   TakeWorkedOutFlags(found);
-  found.dataFormsAccepted = S.DataFormsAccepted;
 }
 
 void TakeOpenedChassisIntoSnapshots() {
   for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) {
-    found->model = S;
-    found->texts = S.VehicleData;
-    found->launchTemp = S.LaunchTemp;
+    TakeCurveItems(*found);
     found->revLimit = 0;  // the opened vehicle's own limit, taken from its item within the span
+    found->calcSetUp = CurrentCalcSetUp();
+    found->transmissionSpan = S.TransmissionSpan;
     TakeWorkedOutFlags(*found);
-    found->dataFormsAccepted = S.DataFormsAccepted;
   }
 }
 
 void TakeKeptPowerIntoSnapshots() {
-  for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) {
-    // The curve's own items stay as found: the estimate does not write them.
-    VehicleTable texts = S.VehicleData;
-    for (const auto& [group, item] : CurveItems) texts[group][item] = found->texts[group][item];
-    found->model = S;
-    found->texts = texts;
-    found->curve = S.PowerCurve;
-    found->minRow = S.MinRPMIndex;
-    found->maxRow = S.MaxRPMIndex;
-    found->revLimit = S.RevLimitIndex;
-    found->maxPower = S.PowerMaxPower;
-    found->summary = S.EngineSummary;
-    TakeWorkedOutFlags(*found);
-  }
+  for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) TakeCurveSpan(*found);
   for (int row = 1; row <= CurveTopRow; ++row) S.PowerCurveBackup[row] = EditedColumn()[row];
   S.PowerMaxRPMIndexBackup = S.MaxRPMIndex;
+}
+
+void TakeCalcSetUpIntoSnapshots() {
+  for (auto* found : {&S.CurveEntryStart, &S.CurveGraphOpening}) found->calcSetUp = CurrentCalcSetUp();
 }
 
 void FillPowerCurve(const PowerGraphState& graph, const PlotRow& plot) {
@@ -202,6 +174,11 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   }
   // A nitrous stage the racer changed here is stored as drawn, no longer built by the calculator.
   if (S.AutoAccept == False) TakeDrawnStageOffCalculator(S.PowerCurveIndex, S.PowerCurveBackup);
+  // A stage is filled no further than the span its file's reader finds in the no-nitrous curve,
+  // where the store then leaves the top: a top raised in a stage's graph would leave rows that a
+  // second store empties.
+  if (S.PowerCurveIndex != 0)
+    S.MaxRPMIndex = std::min<Integer>(S.MaxRPMIndex, SpanOfColumn(S.PowerCurve[0]).last);
   FillPowerCurve(graph, plot);
   S.EngineEntered = True;
   S.CurveEntered[S.PowerCurveIndex] = True;
@@ -213,6 +190,7 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
   if (!graph.AcceptFromF2) {
     graph.RangeMark1 = graph.RangeMark2 = 0;
     S.LowRPM = S.HighRPM = 0;
+    S.CurveGraphOpen = False;
   }
   return true;
 }
@@ -242,11 +220,13 @@ void RestoreOriginalCurve() {
   S.VehicleData[9][2] = revLimitItem;
   S.RevLimitIndex = revLimit;
   ClampRevLimit();
-  PutBackWorkedOut(opening);
+  PutBackGraphInputsAndWorkOut(opening);
 }
 
 void CancelPowerCurve() {
+  const VehicleNow before;
   const CurveState::VehicleAsFound& start = S.CurveEntryStart;
+  S.CurveGraphOpen = False;
   // The curves as the entry found them, stored ones already: filled again, a stage column would
   // gain rows below its first point that it never had.
   PutBackCurveSide(start);
@@ -255,7 +235,9 @@ void CancelPowerCurve() {
   // The limit of the item put back, as an opened vehicle takes it.
   TakeRevLimitItem();
   ClampRevLimit();
-  PutBackWorkedOut(start);
+  PutBackGraphInputsAndWorkOut(start);
+  // A store made while the graph was open (a save among them) holds what Cancel undid.
+  if (!(VehicleNow{} == before)) S.DataSaved = False;
   S.InputDataPending = False;
   S.DataSequence = False;
 }

@@ -27,33 +27,37 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot);
 // again at once when a run exists and Shift is not held, else goes to the run pre-check.
 void AcceptAndRun(PowerGraphState& graph, bool shiftHeld, const PlotRow& plot);
 
-// The vehicle as it now stands, for the graph's Cancel (taken when a curve entry begins) or its
-// Original (taken when the graph opens).
+// What the graph's Cancel (taken when a curve entry begins) or its Original (taken when the graph
+// opens) put back: the curve side, the calculator's set-up, the span the transmission was
+// checked against, the sections' flags and the count of the vehicle's changes.
 void TakeVehicleAsFound(CurveState::VehicleAsFound& found);
 
 // A chassis opened while the graph is open becomes part of what Cancel and Original put back:
-// its texts, the figures its forms work out, its launch temperature and its own rev limit within
-// the curve put back. The curves stay those the entry found.
+// the curve's own items it brings, its launch temperature, its own rev limit within the curve
+// put back, the calculator's set-up and the flags it leaves. The curves stay those the entry
+// found.
 void TakeOpenedChassisIntoSnapshots();
 
 // A power estimate kept while the graph is open becomes part of what Cancel and Original put
-// back: its curves, span, limit, summaries and peak power, with the clutch worked out for them.
-// The curve's own items, title and launch temperature stay those the entry found.
+// back: its curves, span, limit, summaries and peak power. The curve's own items, title and
+// launch temperature stay those the entry found.
 void TakeKeptPowerIntoSnapshots();
 
+// The calculator's set-up as the nitrous form's OK or its calculator left it becomes part of what
+// Cancel and Original put back: only what the graph's own calculator typed goes with them.
+void TakeCalcSetUpIntoSnapshots();
+
 // Original: the curve side as it was when the graph opened (the column as before the entry's
-// erase), with the axis tops for it; a rev limit picked meanwhile stays. The clutch and the
-// nitrous come back as they were then when no data form was accepted meanwhile, else they are
-// worked out for the curve put back. What other commands did meanwhile stays.
+// erase), with the axis tops for it; a rev limit picked meanwhile stays. The calculator's set-up,
+// the transmission's checked span and (where nothing else changed the vehicle) the sections'
+// flags come back as then; the rest is worked out for the curve put back as a store works it out.
 void RestoreOriginalCurve();
 
 // Cancel: the curves, span, summaries, peak power, rev limit, title, launch temperature, the
 // curve's own items and the flags its accept sets as they were when the entry began, before its
-// peak figures. The clutch and the nitrous with their entered flags come back as they
-// were then when no data form was accepted while the graph was open, so that the next run is the
-// one before the entry; otherwise what the racer accepted stays and they are worked out for the
-// curves put back. The run set-up and a kept estimate made meanwhile stay. The guided entry is
-// abandoned.
+// peak figures; then as Original the graph's own inputs, the flags where nothing else changed the
+// vehicle, and the rest worked out. A Cancel that changed the vehicle leaves it unsaved; the
+// guided entry is abandoned.
 void CancelPowerCurve();
 
 // Copies rows 1..MaxRPMIndex and the peak summary of another column into the edited one and

@@ -135,6 +135,7 @@ void EnterPowerCurve(Integer column, Integer mode) {
     S.EngineEntered = True;
     S.CurveEntered[column] = True;
   } else {
+    S.CurveGraphOpen = True;
     ui().ShowPowerGraph(mode);
   }
 }

@@ -33,11 +33,12 @@ void WorkOutFromCurves() {
 void CheckUpshiftsAgainstSpan() {
   const std::array<Integer, 2> span{S.MinRPMIndex, S.MaxRPMIndex};
   if (!S.TransmissionEntered || span == S.TransmissionSpan) return;
+  // Every span looked at is recorded, so that a span left and taken again is checked again.
+  S.TransmissionSpan = span;
   bool outside = false;
   for (int g = 1; g <= static_cast<int>(S.GearCount); ++g)
     outside = outside || (S.GearRPM[g] != 0 && (S.GearRPM[g] < span[0] || S.GearRPM[g] > span[1]));
   if (!outside) return;
-  S.TransmissionSpan = span;
   S.TransmissionEntered = False;
   // The form accepts its texts as it loads, and hands on to no data entry under way.
   const Integer automatic = S.AutoAccept, sequence = S.DataSequence;
@@ -55,7 +56,7 @@ void CheckUpshiftsAgainstSpan() {
 void FollowStageCurves() {
   if (!S.NitrousEntered) return;
   if (S.EngineSummary[1][0] == 0) {
-    ClearNitrousEntry();
+    PutNitrousOutOfUse();
     return;
   }
   if (NitrousTextsGiveTheModel()) return;
@@ -65,12 +66,14 @@ void FollowStageCurves() {
 
 }  // namespace
 
+void HoldColumnAsFiled(int column) {
+  const int written = LastWrittenRow(column);
+  for (int row = 1; row <= CurveTopRow; ++row)
+    S.PowerCurve[column][row] = row <= written ? AsPowerFileReadsIt(S.PowerCurve[column][row]) : 0;
+}
+
 void HoldColumnsAsFiled() {
-  for (int c = 0; c < CurveColumns; ++c) {
-    const int written = LastWrittenRow(c);
-    for (int row = 1; row <= CurveTopRow; ++row)
-      S.PowerCurve[c][row] = row <= written ? AsPowerFileReadsIt(S.PowerCurve[c][row]) : 0;
-  }
+  for (int c = 0; c < CurveColumns; ++c) HoldColumnAsFiled(c);
   auto& curve = S.PowerCurve[0];
   const CurveSpan span = SpanOfColumn(curve);
   for (int row = span.last + 1; row <= CurveTopRow; ++row) curve[row] = 0;

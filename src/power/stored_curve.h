@@ -5,6 +5,10 @@
 
 namespace kestrelon {
 
+// One column with the digits its power file writes and reads back (nothing of the no-nitrous
+// curve above MaxRPMIndex); the span is left as it is.
+void HoldColumnAsFiled(int column);
+
 // The curves as a power file gives them back: every column with the digits it writes (nothing
 // of the no-nitrous curve above MaxRPMIndex), and the span the file's reader finds in the
 // no-nitrous curve (from its first torque to the row before the next empty one, the curve

@@ -12,6 +12,7 @@
 #include "power/curve_graph_commands.h"
 #include "power/scale_power_curve.h"
 #include "power/stored_curve.h"
+#include "power/vehicle_change.h"
 #include "simulation/calculate_performance.h"
 #include "simulation/estimate_rules.h"
 #include "simulation/kept_run.h"
@@ -145,7 +146,7 @@ bool Keep(std::string& item, void (*hold)(Single), Single value, Single original
 // restore switch says. An open data form shows a kept value at once, so that its OK does not
 // write the old one back.
 void KeepOrRestore(const SavedModel& saved) {
-  bool itemsChanged = false;
+  bool itemsChanged = false, powerKept = false;
   // First, as it puts back the vehicle's texts as they were before the search.
   if (S.EstBHPAdjust != False) {
     if (S.EstBHPRestore != False)
@@ -153,6 +154,7 @@ void KeepOrRestore(const SavedModel& saved) {
     else if (PowerChanged()) {
       S.DataSaved = False;  // the scaled curve stays; it belongs in the power file
       TakeKeptPowerIntoSnapshots();  // an open curve graph's Cancel keeps it
+      powerKept = true;
     }
   }
   if (S.EstCDAdjust != False) {
@@ -173,6 +175,7 @@ void KeepOrRestore(const SavedModel& saved) {
     else
       itemsChanged |= Keep(FinalDriveItem(), HoldFinalDrive, S.TransFinal, S.EstOrigGearing);
   }
+  if (powerKept || itemsChanged) VehicleChanged();
   if (itemsChanged) ui().ShowVehicleData();
 }
 

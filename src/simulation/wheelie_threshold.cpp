@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/commands.h"
 #include "core/state.h"
 #include "platform/ui_seam.h"
 #include "simulation/gear_shift.h"
@@ -11,6 +12,7 @@
 namespace kestrelon {
 
 bool WheelieThresholdAllowed() {
+  if (!StoreOpenCurveEdit()) return false;  // the threshold of the curve an open graph shows
   const std::array<std::pair<Integer, const char*>, 5> needed = {{
       {S.EngineEntered, "Engine data not yet entered"},
       {S.TransmissionEntered, "Transmission data has not yet been entered"},

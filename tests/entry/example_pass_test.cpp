@@ -8,6 +8,7 @@
 #include "entry/clutch_calc.h"
 #include "entry/entry_chain.h"
 #include "entry/gear_calc.h"
+#include "entry/inertia_calc.h"
 #include "entry/nitrous_calc.h"
 #include "entry/nitrous_power_calc.h"
 #include "entry/tyre_calc.h"
@@ -29,6 +30,7 @@
 #include "power/curve_manipulation.h"
 #include "power/peak_entry.h"
 #include "power/power_table.h"
+#include "power/vehicle_change.h"
 #include "power/ui/power_curve_windows.h"
 #include "simulation/estimate_search.h"
 #include "support/example_entry.h"
@@ -205,16 +207,16 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     const char* refusal = nullptr;  // told in session as on opening the files again
   };
   const Road roads[] = {
-      {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); }},
+      {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); }},
       {"a shorter curve", {17},
        [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"an Engine Analyser curve", {11}, FilePowerEA},
       {"the primary ratio", {11}, [] { GearsEntry g; LoadGears(g); g.Primary = "1.1"; AcceptGears(g, true);
-                                       FollowPrimaryRatio(); }},
+                                       VehicleChanged(), FollowEngineInertia(); }},
       {"a nitrous gear", {20},
-       [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n); }},
+       [] { NitrousEntry n = LoadNitrousEntry(); n.SG1 = "2"; AcceptNitrous(n), VehicleChanged(); }},
       {"the clutch's weight", {11},
-       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c); }},
+       [] { ClutchEntry c = LoadClutchEntry(); c.Weight = "9kg"; AcceptClutch(c), VehicleChanged(); }},
       {"a power file with two nitrous stages", {23}, open(24, FilePowerVCAL)},
       {"a power file without nitrous", {6}, open(7, FilePowerVCAL)},
       {"another chassis", AllExamples(), open(21, FileChassis)},
@@ -231,19 +233,18 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          const CurveTable whole = S.PowerCurve;
          graphOK(cut)(), S.PowerCurve = whole, graphOK(raised)(); }},
       {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, [] {
-         AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a); ++S.DataFormsAccepted; })},
+         AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); })},
       {"a raised curve cancelled", AllExamples(), cancelled(raised, [] {})},
       {"a first-stage curve erased, cancelled", {2, 3, 23, 24}, cancelled(erased, [] {})},
-      {"a first-stage curve erased, cancelled after a form's OK", {2, 3}, [&] {  // the nitrous form offered again
-         cancelled(erased, [] { ++S.DataFormsAccepted; })();
-         EXPECT_EQ(std::get<2>(told()), False);
-         AcceptNitrous(LoadNitrousEntry()); }},
+      {"a first-stage curve erased, cancelled after a form's OK", {2, 3}, [&] {  // entered from its texts again
+         cancelled(erased, [] { ++S.VehicleChanges; })();
+         EXPECT_EQ(std::get<2>(told()), True); }},
       {"a kept power estimate, converter", {17}, KeptEstimate(12.5f, 112, {false, false, true, false})},
       {"a kept power estimate, slider", {9}, KeptEstimate(6.024f, 235.48f, {false, false, true, false})},
       {"a kept estimate at the defaults", {1}, KeptEstimate(12.809f, 150, {true, true, true, false})},
       {"a kept estimate of the gearing too", {1}, KeptEstimate(12.809f, 150, {true, true, true, true})},
       {"the tyre's growth speed", {4},
-       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t); }},
+       [] { TyreEntry t; LoadTyre(t); t.Text[TyreGrowthSpeedItem] = "132MPH"; AcceptTyre(t), VehicleChanged(); }},
       {"Engine Analyser readings below the top", AllExamples(), [&] {
          std::ofstream(chosen = folder.file("W.TXT")) << "2000,150,1\n5000,250,1\n7000,260,1\n9000,200,1\n";
          FilePowerEA(), chosen = curve; }},
@@ -277,7 +278,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          for (int r = 1; r <= CurveTopRow; ++r) S.PowerCurve[1][r] = S.PowerCurve[0][r] * 1.3f;
          S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {});
          EXPECT_EQ(std::get<2>(told()), False);
-         AcceptNitrous(LoadNitrousEntry()); }}};
+         AcceptNitrous(LoadNitrousEntry()), VehicleChanged(); }}};
   RegisterDataForms();
   for (const Road& road : roads) {
     for (int row : road.examples) {

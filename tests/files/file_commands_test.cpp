@@ -196,7 +196,8 @@ TEST_F(FileCommands, OpenChassisKeepsTheEngineAndTheRing) {
   EXPECT_EQ(S.LastRunVehicleData[1][1], "old chassis");
   EXPECT_EQ(S.PowerCurve[0][40], 120);
   // An open curve graph's Cancel keeps the vehicle opened.
-  EXPECT_TRUE(S.CurveEntryStart.launchTemp == S.LaunchTemp && S.CurveEntryStart.model == S);
+  EXPECT_TRUE(S.CurveEntryStart.launchTemp == S.LaunchTemp && S.CurveEntryStart.curveItems[2] == S.VehicleData[8][18] &&
+              S.CurveEntryStart.vehicleChanges == S.VehicleChanges);
   EXPECT_EQ(std::tuple(S.EngineEntered, S.ChassisEntered, S.ClutchUseSpec, S.DataSaved, S.CancelFlag),
             std::tuple(True, False, False, False, 0));
   EXPECT_EQ(std::tie(S.VehicleName, Cfg.LastChassis), std::tuple("BODY", folder.file("BODY.WCD")));

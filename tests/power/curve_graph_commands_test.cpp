@@ -219,26 +219,30 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
   EXPECT_EQ(std::tuple(c[50], c[CurveTopRow]), std::tuple(0, 55));
 }
 
-// A clutch weight typed while the graph is open goes with Cancel unless a data form accepted it;
-// the run set-up and a kept drag made meanwhile stay either way, and the flags the accept and its
-// refusal set go back with the curve.
+// Cancel puts back what the graph's own commands typed (the calculator's set-up, the span the
+// transmission was checked against) and the sections' flags unless the vehicle changed meanwhile;
+// what other commands wrote (a clutch weight, the run set-up, a kept drag) stays either way. A
+// Cancel that changed the vehicle leaves it unsaved.
 TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   const std::pair<int, int> curveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
   for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "8";
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
-  for (const bool accepted : {false, true}) {
-    S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousSG1 = 2, S.VehicleData[0][1] = "1300cc";
+  for (const bool changed : {false, true}) {
+    S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousCapacity[1] = 1.3f, S.VehicleData[0][1] = "1300cc";
     S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f, S.LaunchTemp = 9, S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True;
+    S.TransmissionSpan = {20, 55}, S.DataSaved = True;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
-    S.DataFormsAccepted += accepted;
+    S.VehicleChanges += changed;
     CancelPowerCurve();
-    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousSG1, S.VehicleData[0][1]),
-              accepted ? std::tuple("9kg", 9, 2, "1300cc") : std::tuple("", 0, 10, ""));
+    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousCapacity[1], S.VehicleData[0][1]),
+              std::tuple("9kg", 9, 0, ""));
     EXPECT_EQ(std::tuple(S.VehicleData[4][3], S.AeroCD, S.EngineEntered, S.CurveEntered[0], S.LaunchTemp),
               std::tuple("6500", 0.3f, False, False, 0.0f));
-    EXPECT_EQ(S.ClutchRefused, ToFlag(accepted));
+    EXPECT_EQ(std::tuple(S.ClutchRefused, S.TransmissionSpan, S.DataSaved), std::tuple(ToFlag(changed), std::array<Integer, 2>{}, False));
     for (const auto& [group, item] : curveItems) EXPECT_EQ(S.VehicleData[group][item], "8");
   }
+  S.DataSaved = True, CancelPowerCurve();  // nothing to undo: the vehicle stays saved
+  EXPECT_EQ(S.DataSaved, True);
   // A chassis opened and a power estimate kept meanwhile stay through Cancel and Original.
   S.VehicleData[8][18] = "80c", S.LaunchTemp = 80, TakeOpenedChassisIntoSnapshots();
   S.PowerCurve[0][40] = 123, TakeKeptPowerIntoSnapshots();

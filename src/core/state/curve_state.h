@@ -21,6 +21,15 @@ using CurveTable = std::array<std::array<Single, CurveRows>, CurveColumns>;
 // Per column: peak torque (lb-ft), its row, peak power (BHP), its row.
 using PeakSummary = std::array<std::array<Single, 4>, CurveColumns>;
 
+// The nitrous calculator's set-up of both stages: its figures as the run reads them (capacity,
+// cylinders, efficiencies, jets, percentage, bottle pressure, base curve), its texts (group 0)
+// and the stages' "Calculate Nitrous" items.
+struct NitrousCalcSetUp {
+  std::array<std::array<Single, NitrousStages>, 9> figures{};
+  std::array<std::string, 21> texts{};
+  std::array<std::string, 2> calculate{};
+};
+
 struct CurveState {
   CurveTable PowerCurve{};
   Integer MinRPMIndex = 0;    // first row in use, one span for all three columns
@@ -41,27 +50,34 @@ struct CurveState {
   std::array<Single, CurveTopRow + 1> PowerCurveBackup{};
   Integer PowerMaxRPMIndexBackup = 0;
 
-  // The vehicle as a curve entry found it (CurveEntryStart, before its peak figures) and as its
-  // graph opened (CurveGraphOpening), for the graph's Cancel and Original; DataFormsAccepted
-  // counts the data forms' acceptances, so that a change the racer made meanwhile is seen. A
-  // chassis opened or a power estimate kept while the graph is open becomes part of both.
+  // What the curve graph's Cancel (CurveEntryStart, taken before the entry's peak figures) and
+  // its Original (CurveGraphOpening, taken as the graph opens) put back: the curve side, the
+  // inputs the graph's own commands type (the nitrous calculator's set-up of both stages), the
+  // span the transmission was checked against and the flags of the sections worked out from the
+  // curves. The rest of the vehicle is worked out again from what is put back, as a reopen works
+  // it out. VehicleChanges counts the vehicle's changes outside the graph, so that Cancel puts the
+  // flags back only where nothing else changed the vehicle meanwhile.
   struct VehicleAsFound {
-    VehicleModel model;
-    VehicleTable texts{};
     CurveTable curve{};
     Integer minRow = 0, maxRow = 0, revLimit = 0, maxPower = 0;
     PeakSummary summary{};
     std::array<std::string, CurveColumns> titles{};
     Single launchTemp = 0;
+    std::array<std::string, 4> curveItems{};  // (6,1), (6,2), (8,18), (9,2)
+    NitrousCalcSetUp calcSetUp;
+    std::array<Integer, 2> transmissionSpan{};
     // The flags the curve's accept sets, and those of the sections worked out from the curves.
     Integer engineEntered = False;
     std::array<Integer, CurveColumns> curveEntered{};
     Integer clutchEntered = False, clutchRefused = False, nitrousEntered = False,
             transmissionEntered = False;
-    Long dataFormsAccepted = 0;
+    Long vehicleChanges = 0;
   };
   VehicleAsFound CurveEntryStart, CurveGraphOpening;
-  Long DataFormsAccepted = 0;
+  Long VehicleChanges = 0;
+  // The curve graph is open with its edit not yet accepted or cancelled: anything that reads the
+  // curve stores the edit first, and a command that replaces the curves cancels it first.
+  Integer CurveGraphOpen = False;
 
   // Shown torque = stored torque / TorqueUnitDivisor; shown power = BHP / PowerUnitDivisor.
   // They start at 1 so that nothing divides by zero before the first entry sets them.

@@ -18,6 +18,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
+#include "power/vehicle_change.h"
 #include "simulation/calculate_performance.h"
 
 namespace kestrelon {
@@ -74,7 +75,7 @@ void DataForm::RunOK() {
   }
 
   *section_.entered = True;
-  ++S.DataFormsAccepted;
+  VehicleChanged();
   if (section_.focusDone) *section_.focusDone = False;
   FieldRejected = False;
   SavePlace(*section_.top, *section_.left);

@@ -12,6 +12,7 @@
 #include "entry/ui/data_form.h"
 #include "platform/qt/help_window.h"
 #include "platform/ui_seam.h"
+#include "power/vehicle_change.h"
 
 namespace kestrelon {
 
@@ -99,6 +100,7 @@ void frmDataClutchTimers::ClTimerOK_Click() {
     return;
   }
   FieldRejected = False;
+  VehicleChanged();
   if (KeyboardAccept) return;
   SavePlace(S.ClutchTimersFormTop, S.ClutchTimersFormLeft);
   FormReady = False;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/state.h"
+#include "entry/inertia_calc.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 
@@ -140,7 +141,7 @@ void frmDataGears::FillFromModel() {
 }
 
 void frmDataGears::AfterAccepted() {
-  FollowPrimaryRatio();
+  FollowEngineInertia();  // the engine-side inertia follows the primary ratio
   atOpen_ = GearingValues{};  // accepted under F2 the form stays open: its Cancel keeps this
 }
 

@@ -156,6 +156,7 @@ void frmGraphPower::Form_Load() {
 }
 
 void frmGraphPower::Form_Unload() {
+  S.CurveGraphOpen = False;
   if (!graph.GraphReady) return;
   StorePlace();
 }
@@ -291,6 +292,10 @@ void frmGraphPower::PowerPic_MouseMove(int buttons, double x, double y) {
   ShowReadouts();
 }
 
+void frmGraphPower::RedrawFromModel() {
+  if (graph.GraphReady) Form_Paint();
+}
+
 void frmGraphPower::PowerFill_Click() {
   FillPowerCurve(graph, [this](int row, bool draw) { PlotRow(row, draw); });
 }
@@ -302,6 +307,14 @@ void frmGraphPower::GraphOKButton_Click() {
   if (fromF2) return;
   Unload();
   if (S.InputDataPending != False) InputDataResume();
+}
+
+bool frmGraphPower::StoreEdit() {
+  if (!graph.GraphReady) return true;  // nothing drawn or typed yet
+  graph.AcceptFromF2 = true;
+  const bool stored = AcceptPowerCurve(graph, [this](int row, bool draw) { PlotRow(row, draw); });
+  graph.AcceptFromF2 = false;
+  return stored;
 }
 
 void frmGraphPower::CancelButton_Click() {

@@ -44,6 +44,8 @@ class frmGraphPower : public Form {
 
   // Redraws the whole graph from the model.
   void Form_Paint();
+  // A curve changed behind the graph (a kept power estimate) is drawn as it now is.
+  Q_INVOKABLE void RedrawFromModel();
   void PowerCurvePrint_Click();
   void PowerEraseAll_Click();
   void PowerEraseOn_Click();
@@ -59,6 +61,8 @@ class frmGraphPower : public Form {
   void PowerUnitsKW_Click();
   void PowerHelpDisplay_Click();
   void CancelButton_Click();
+  // Stores the edit as F2 does, without running or closing; false when the store refused it.
+  bool StoreEdit();
   void PowerPic_MouseDown(int button, double x, double y);
   void PowerPic_MouseMove(int buttons, double x, double y);
 

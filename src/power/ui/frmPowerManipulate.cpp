@@ -19,6 +19,7 @@
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
 #include "entry/clutch_calc.h"
+#include "power/stored_curve.h"
 
 namespace kestrelon {
 
@@ -368,6 +369,9 @@ bool frmPowerManipulate::DecideOperation() {
     if (FieldNumber(HighRPM) == old * 100) HighRPM->setText(NumberText(*row * 100));
     S.MaxRPMIndex = *row;
     S.VehicleData[6][1] = std::to_string(*row * 100);
+    // A lower top ends the no-nitrous curve there at once, as the peak figures' lower top does,
+    // so that a run or a save before the graph's OK reads the curve its file gives back.
+    if (S.PowerCurveIndex == 0 && *row < old) EndCurveAtTop();
     // Without a word: the graph's OK that follows settles the span and tells a clutch that no
     // longer fits the curve stored.
     if (*row != old) WorkOutClutchFigures();

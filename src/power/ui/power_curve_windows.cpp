@@ -1,6 +1,7 @@
 #include "power/ui/power_curve_windows.h"
 
 #include "core/commands.h"
+#include "core/state.h"
 #include "power/enter_power_curve.h"
 #include "power/ui/frmGraphPower.h"
 #include "power/ui/frmPNAData.h"
@@ -15,6 +16,14 @@ void RegisterPowerCurveWindows() {
   Form::Register("frmPNAData", [] { return new frmPNAData; });
   Form::Register("frmGraphPower", [] { return new frmGraphPower; });
   Hooks.EnterPowerCurve = EnterPowerCurve;
+  Hooks.StoreCurveEdit = [] {
+    auto* graph = static_cast<frmGraphPower*>(Form::FindLoaded("frmGraphPower"));
+    return !S.CurveGraphOpen || !graph || graph->StoreEdit();
+  };
+  Hooks.CancelCurveGraph = [] {
+    if (auto* graph = static_cast<frmGraphPower*>(Form::FindLoaded("frmGraphPower")); graph && S.CurveGraphOpen)
+      graph->CancelButton_Click();
+  };
   Form::Register("frmPowerManipulate", [] { return new frmPowerManipulate; });
   Form::Register("frmPowerText", [] { return new frmPowerText; });
   Form::Register("frmSuperFloPower", [] { return new frmSuperFloPower; });
