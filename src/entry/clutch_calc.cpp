@@ -345,7 +345,12 @@ void RecalcClutchFigures() {
   S.ClutchEntered = False;
   S.ClutchRefused = True;
   if (refusedBefore) return;
+  // The form comes forward to be mended, not accepting itself: under an automatic check (the
+  // transmission's upshifts after a store) its own refusal would tell the same again.
+  const Integer automatic = S.AutoAccept;
+  S.AutoAccept = False;
   OpenEntryForm(EntryForm::Clutch);
+  S.AutoAccept = automatic;
   ui().MsgBox(refusal->message, refusal->style,
               refusal->title.empty() ? ClutchMessageTitle : refusal->title);
 }

@@ -173,7 +173,7 @@ TEST_F(EntryChain, AbandonedEngineEntryEndsTheSequence) {
   S.DataSequence = True;
   InputData(0, False);
   ExpectAsked(seam.asked, 1, "Data entry cancelled", "Input data", 48);
-  EXPECT_EQ(S.DataSequence, False);
+  EXPECT_EQ(std::tuple(S.DataSequence, S.InputDataPending), std::tuple(False, False));  // nothing resumes it
   EXPECT_TRUE(opened.empty());
 }
 

@@ -200,6 +200,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   const auto cut = [] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); };
   const auto raised = [] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); };
   const auto erased = [] { S.PowerCurveIndex = 1, S.PowerCurve[1].fill(0); };
+  const auto graphCalculator = [&] {  // 1300cc on the no-nitrous curve, then the graph's OK
+    NitrousCalcEntry n = LoadNitrousCalcEntry(S.PowerCurveIndex = 1);
+    n.Capacity = "1300cc", n.PCurve = 0, AcceptNitrousCalc(1, n), AcceptPowerCurve(graph, [](int, bool) {}); };
+  const auto weather = [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); };
   struct Road {
     const char* name;
     std::vector<int> examples;
@@ -207,7 +211,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
     const char* refusal = nullptr;  // told in session as on opening the files again
   };
   const Road roads[] = {
-      {"weather", AllExamples(), [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); }},
+      {"weather", AllExamples(), weather},
+      {"the graph's nitrous calculator, then the weather", {3, 18}, [&] { graphCalculator(), weather(); }},
+      {"a calculated stage, then a power file without nitrous", {3},
+       [&, power = open(7, FilePowerVCAL)] { graphCalculator(), power(); }},
       {"a shorter curve", {17},
        [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"an Engine Analyser curve", {11}, FilePowerEA},
@@ -232,8 +239,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       {"a refused cut mended by a raised curve", {17}, [&] {
          const CurveTable whole = S.PowerCurve;
          graphOK(cut)(), S.PowerCurve = whole, graphOK(raised)(); }},
-      {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, [] {
-         AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); })},
+      {"a raised curve cancelled after a form's OK", {17}, cancelled(raised, weather)},
       {"a raised curve cancelled", AllExamples(), cancelled(raised, [] {})},
       {"a first-stage curve erased, cancelled", {2, 3, 23, 24}, cancelled(erased, [] {})},
       {"a first-stage curve erased, cancelled after a form's OK", {2, 3}, [&] {  // entered from its texts again
@@ -263,8 +269,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          n.Capacity = "1300cc", n.PCurve = 0, S.VehicleData[5][19] = "Y";
          AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
          MultiplyCurve(2); })},
-      {"the graph's nitrous calculator", {3, 18}, [&] { NitrousCalcEntry n = LoadNitrousCalcEntry(S.PowerCurveIndex = 1);
-         n.Capacity = "1300cc", n.PCurve = 0, AcceptNitrousCalc(1, n), AcceptPowerCurve(graph, [](int, bool) {}); }},
+      {"the graph's nitrous calculator", {3, 18}, graphCalculator},
       {"a NUL pasted into a number box", {1}, [] { auto* f = static_cast<frmDataTyre*>(Form::Instance("frmDataTyre"));
          f->Show(), (void)QTest::qWaitForWindowExposed(f), QCoreApplication::processEvents();
          f->TyreMu->setText(QString::fromLatin1("1.\0" "6", 4)), f->RunOK(); }},
@@ -273,6 +278,13 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          graphOK(peakTop("5500"))(), graphOK([] {})();
          EXPECT_EQ(std::tuple(racer.asked.size(), told(), S.AutoAccept),  // the forms take their texts again as they load
                    std::tuple(2u, std::tuple("Upshift RPM higher than Maximum engine RPM", True, True, True), False)); }},
+      {"a top below the upshifts, cancelled, then again", {17}, [&] {  // the span checked goes with Cancel
+         cancelled(peakTop("5500"), [] {})(), racer.asked.clear(), graphOK(peakTop("5500"))();
+         EXPECT_EQ(racer.asked.size(), 2u); }},
+      {"a curve inside the upshifts and the converter's stall", {20}, [&] {  // told once
+         graphOK([] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f), S.MaxRPMIndex = 60; })();
+         EXPECT_EQ(std::count_if(racer.asked.begin(), racer.asked.end(), [](const auto& a) { return a.text == "Converter Stall RPM not valid"; }), 1); },
+       "Converter Stall RPM not valid"},
       {"a first-stage curve erased", {2, 3}, [&] { S.PowerCurve[1].fill(0), S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"a first-stage curve drawn", {23}, [&] {  // the nitrous form offered, not entered until its OK
          for (int r = 1; r <= CurveTopRow; ++r) S.PowerCurve[1][r] = S.PowerCurve[0][r] * 1.3f;
