@@ -200,9 +200,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   const auto cut = [] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f); };
   const auto raised = [] { S.HighRPM = S.MaxRPMIndex * 100; MultiplyCurve(1.05f); };
   const auto erased = [] { S.PowerCurveIndex = 1, S.PowerCurve[1].fill(0); };
-  const auto graphCalculator = [&] {  // 1300cc on the no-nitrous curve, then the graph's OK
-    NitrousCalcEntry n = LoadNitrousCalcEntry(S.PowerCurveIndex = 1);
-    n.Capacity = "1300cc", n.PCurve = 0, AcceptNitrousCalc(1, n), AcceptPowerCurve(graph, [](int, bool) {}); };
+  const auto calculator = [&](int stage, int base) {  // 1300cc on the base curve, then the graph's OK
+    NitrousCalcEntry n = LoadNitrousCalcEntry(S.PowerCurveIndex = stage);
+    n.Capacity = "1300cc", n.PCurve = base, AcceptNitrousCalc(stage, n), AcceptPowerCurve(graph, [](int, bool) {}); };
+  const auto graphCalculator = [&] { calculator(1, 0); };
   const auto weather = [] { AeroEntry a; LoadAero(a); a.Alt = "1500m"; AcceptAero(a), VehicleChanged(); };
   struct Road {
     const char* name;
@@ -213,8 +214,8 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   const Road roads[] = {
       {"weather", AllExamples(), weather},
       {"the graph's nitrous calculator, then the weather", {3, 18}, [&] { graphCalculator(), weather(); }},
-      {"a calculated stage, then a power file without nitrous", {3},
-       [&, power = open(7, FilePowerVCAL)] { graphCalculator(), power(); }},
+      {"a second stage calculated on the first, then a power file without nitrous", {3},
+       [&, power = open(7, FilePowerVCAL)] { calculator(2, 1), power(); }},
       {"a shorter curve", {17},
        [&] { S.MaxRPMIndex -= 5; AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"an Engine Analyser curve", {11}, FilePowerEA},
