@@ -21,11 +21,13 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "core/tables.h"
+#include "entry/entry_chain.h"
 #include "export_files.h"
 #include "platform/qt/form.h"
 #include "power/curve_graph_commands.h"
 #include "power/enter_power_curve.h"
 #include "power/power_curve.h"
+#include "power/power_table.h"
 #include "power/ui/frmPNAData.h"
 #include "power/ui/power_curve_windows.h"
 #include "power/ui/power_graph_picture.h"
@@ -363,6 +365,24 @@ TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
   S.PowerCurve[0][60] = 450;
   QTest::keyClick(graph->windowHandle(), Qt::Key_Return);
   EXPECT_EQ(std::tuple(S.PowerCurve[0][60], graph->IsLoaded()), std::tuple(450, false));
+}
+
+// With the graph open, what reads the curve (here the run's gate) stores the edit first as F2
+// does, the graph staying open, and a curve its file refuses is not run; a command that replaces
+// the curves cancels the graph.
+TEST_F(CurveGraphWindow, ReadersStoreTheEditAndNewCurvesCancelIt) {
+  TakeVehicleAsFound(S.CurveEntryStart);
+  S.CurveGraphOpen = True;
+  Click(Qt::LeftButton, At(60, 450));
+  EXPECT_FALSE(RunSimulationReady());
+  EXPECT_EQ(std::tuple(S.CurveEntered[0], S.PowerCurve[0][40], graph->isVisible(), seam.asked.back().text),
+            std::tuple(True, 350, true, "Transmission data has not yet been entered"));
+  S.PowerCurve[0][65] = 1e9f;
+  EXPECT_FALSE(RunSimulationReady());
+  EXPECT_EQ(seam.asked.back().text, TooMuchTorqueText);
+  CancelOpenCurveGraph();
+  EXPECT_EQ(std::tuple(graph->IsLoaded(), S.CurveGraphOpen, S.PowerCurve == S.CurveEntryStart.curve),
+            std::tuple(false, False, true));
 }
 
 }  // namespace
