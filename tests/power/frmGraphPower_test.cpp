@@ -207,6 +207,11 @@ TEST_F(CurveGraphWindow, DrawsTorqueDotsAndPowerCrosses) {
   graph->PowerUnitsBHP->trigger();
   EXPECT_EQ(std::tuple(S.PowerUnit, graph->CurrentTorque->text()),
             std::tuple("BHP", QStringLiteral("lb/ft :")));
+
+  // A curve changed behind the graph (a kept power estimate) is drawn as the result windows are.
+  S.PowerCurve[0][50] = 200;
+  QMetaObject::invokeMethod(graph, "RedrawFromModel");
+  EXPECT_EQ(image.pixelColor(At(50, 200)), QColor(128, 0, 0));
 }
 
 TEST_F(CurveGraphWindow, ClickSetsAPointAndEraseModeDragErases) {
