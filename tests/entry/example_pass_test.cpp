@@ -294,6 +294,11 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          graphOK([] { std::fill_n(&S.PowerCurve[0][1], 25, 0.0f), S.MaxRPMIndex = 60; })();
          EXPECT_EQ(std::count_if(racer.asked.begin(), racer.asked.end(), [](const auto& a) { return a.text == "Converter Stall RPM not valid"; }), 1); },
        "Converter Stall RPM not valid"},
+      {"a stage's top raised in its graph, accepted twice", {20}, [&] {
+         S.PowerCurveIndex = 1, S.MaxRPMIndex += 10, AcceptPowerCurve(graph, [](int, bool) {});
+         const CurveTable once = S.PowerCurve;
+         AcceptPowerCurve(graph, [](int, bool) {});
+         EXPECT_TRUE(once == S.PowerCurve); }},
       {"a first-stage curve erased", {2, 3}, [&] { S.PowerCurve[1].fill(0), S.PowerCurveIndex = 1, AcceptPowerCurve(graph, [](int, bool) {}); }},
       {"a first-stage curve drawn", {23}, [&] {  // the nitrous form offered, not entered until its OK
          for (int r = 1; r <= CurveTopRow; ++r) S.PowerCurve[1][r] = S.PowerCurve[0][r] * 1.3f;
