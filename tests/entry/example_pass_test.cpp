@@ -279,6 +279,10 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
          AcceptNitrousCalc(1, n), S.HighRPM = S.MaxRPMIndex * 100;
          MultiplyCurve(2); })},
       {"the graph's nitrous calculator", {3, 18}, graphCalculator},
+      {"a calculated stage taken off the calculator", {3}, [&] {  // held as its file gives it back
+         graphCalculator();
+         NitrousEntry n = LoadNitrousEntry();
+         n.Stage[1].Calculate = false, AcceptNitrous(n), VehicleChanged(); }},
       {"a NUL pasted into a number box", {1}, [] { auto* f = static_cast<frmDataTyre*>(Form::Instance("frmDataTyre"));
          f->Show(), (void)QTest::qWaitForWindowExposed(f), QCoreApplication::processEvents();
          f->TyreMu->setText(QString::fromLatin1("1.\0" "6", 4)), f->RunOK(); }},
