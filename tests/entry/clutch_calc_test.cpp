@@ -189,6 +189,9 @@ TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
   e.TorqueStatic = "300lb/ft";
   ASSERT_FALSE(AcceptClutch(e));
   EXPECT_EQ(S.VehicleData[1][4], " 0.42");  // as stored, so the file opens again with it
+  e.Material = 3;  // another material picked: its name
+  ASSERT_FALSE(AcceptClutch(e));
+  EXPECT_EQ(S.VehicleData[1][4], "Carbon fibre");
   S.VehicleData[1][4] = Tbl.ClutchMaterial[0].FrictionName;  // the first material is a material
   EXPECT_EQ(LoadClutchEntry().Material, 0);
 }
