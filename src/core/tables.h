@@ -44,7 +44,7 @@ struct ClutchMaterialRecord {
   Single FadeTemperature = 0;  // deg C
   Single FadeRate = 0;         // percent of friction lost per degree above FadeTemperature
 };
-inline constexpr int OtherClutchMaterial = 6;  // "other": its dry friction follows the typed item
+inline constexpr int OtherClutchMaterial = 6;  // "other": a vehicle may store a dry friction of its own
 
 inline constexpr int ExampleSlots = 101;  // examples 1..25 used
 

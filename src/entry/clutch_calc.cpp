@@ -103,7 +103,7 @@ void WriteBackTexts(const ClutchEntry& e, std::string_view modelCode, bool feath
   vd[1][1] = e.Frictions;
   vd[1][2] = e.OD;
   vd[1][3] = e.ID;
-  vd[1][4] = Tbl.ClutchMaterial[e.Material].FrictionName;
+  vd[1][4] = e.OwnFriction() ? e.OtherFriction : Tbl.ClutchMaterial[e.Material].FrictionName;
   vd[1][5] = e.Spring;
   vd[1][6] = e.EngageInitialPC;
   vd[1][7] = e.Arms;
@@ -186,9 +186,10 @@ ClutchEntry LoadClutchEntry() {
   if (frictionRow >= 0) {
     e.Material = frictionRow;
   } else if (!friction.empty()) {
-    // A coefficient typed in place of a material name: the "other" material with that friction.
-    e.Material = Tbl.ClutchMaterialCount;
-    Tbl.ClutchMaterial[e.Material].DryFriction = static_cast<Single>(PlainNumber(friction));
+    // A coefficient typed in place of a material name: the "other" material with that friction,
+    // kept with this vehicle's texts rather than in the material table that every vehicle shares.
+    e.Material = OtherClutchMaterial;
+    e.OtherFriction = vd[1][4];
   } else {
     e.Material = 0;
   }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/tables.h"
+
 namespace kestrelon {
 
 // The clutch form's fields, numbered for the focus and the title of a refusal.
@@ -55,9 +57,15 @@ struct ClutchEntry {
   std::string Frictions, OD, ID;
   int Material = 0;             // clutch material rows picked in the two lists
   int BaseMaterial = 0;
+  // A stored friction material that names no material, as stored: the vehicle's own dry friction
+  // coefficient for the "other" material. Empty when the stored text names a material.
+  std::string OtherFriction;
   bool Wet = false;
   std::string FrictionThickness, PressureThickness, Spring, AG;
   std::string Arms, ArmPL, ArmWL, PCD, ArmWeight, TotalWeight;
+
+  // The "other" material is picked with a coefficient of the vehicle's own.
+  bool OwnFriction() const { return Material == OtherClutchMaterial && !OtherFriction.empty(); }
 };
 
 }  // namespace kestrelon

@@ -50,6 +50,9 @@ Verdict CheckClutchSpec(ClutchEntry& e, std::string_view workingCode) {
   S.ClutchWet = ToFlag(e.Wet);
   const ClutchMaterialRecord& friction = Tbl.ClutchMaterial[e.Material];
   S.ClutchFrictionCoeff = e.Wet ? friction.WetFriction : friction.DryFriction;
+  // The vehicle's own coefficient stands for the dry friction of "other"; wet keeps the table's.
+  if (!e.Wet && e.OwnFriction())
+    S.ClutchFrictionCoeff = static_cast<Single>(PlainNumber(e.OtherFriction));
   if (S.ClutchFrictionCoeff <= 0 || S.ClutchFrictionCoeff > 1)
     return Refuse("Clutch plate friction coefficient not valid - select another material",
                   ClutchFrictionCoeffField);

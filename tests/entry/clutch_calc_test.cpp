@@ -182,12 +182,16 @@ TEST_F(Clutch, DefaultsFromTheEngineCurve) {
 TEST_F(Clutch, LoadTakesATypedCoefficientAsTheOtherMaterial) {
   test::SetItems({{6, 12, "N"}, {1, 4, " 0.42"}, {6, 20, "Steel"}, {6, 19, "Y"}, {1, 6, "30"}});
   E e = LoadClutchEntry();
-  EXPECT_EQ(std::tuple(e.TypeText, e.Material, e.BaseMaterial, e.Feather), std::tuple("Conventional", 6, 4, true));
-  EXPECT_FLOAT_EQ(Tbl.ClutchMaterial[6].DryFriction, 0.42f);
+  EXPECT_EQ(std::tuple(e.TypeText, e.Material, e.BaseMaterial, e.Feather, e.OtherFriction),
+            std::tuple("Conventional", 6, 4, true, " 0.42"));
+  EXPECT_FLOAT_EQ(Tbl.ClutchMaterial[6].DryFriction, 0.35f);  // the shared table keeps its figure
   EXPECT_EQ(test::Joined({e.EngageInitialPC, e.EngageInitial}), "30|.1");
   e.TorqueStatic = "300lb/ft";
   ASSERT_FALSE(AcceptClutch(e));
-  EXPECT_EQ(S.VehicleData[1][4], "other");
+  EXPECT_EQ(S.VehicleData[1][4], " 0.42");  // as stored, so the file opens again with it
+  e.Material = 3;  // another material picked: its name
+  ASSERT_FALSE(AcceptClutch(e));
+  EXPECT_EQ(S.VehicleData[1][4], "Carbon fibre");
   S.VehicleData[1][4] = Tbl.ClutchMaterial[0].FrictionName;  // the first material is a material
   EXPECT_EQ(LoadClutchEntry().Material, 0);
 }

@@ -52,7 +52,6 @@ TEST_F(ClutchSpec, AirGapWidensThePitchCircleThroughTheArms) {
 }
 
 TEST_F(ClutchSpec, Refusals) {
-  Tbl.ClutchMaterial[6].DryFriction = 1.5f;
   const struct {
     void (*edit)(ClutchEntry&);
     const char* message;
@@ -72,7 +71,7 @@ TEST_F(ClutchSpec, Refusals) {
        ClutchMaterialField},
       {[](ClutchEntry& e) { e.BaseMaterial = 0; }, "No clutch pressure plate material selected",
        ClutchBaseMaterialField},
-      {[](ClutchEntry& e) { e.Material = 6; },
+      {[](ClutchEntry& e) { e.Material = 6, e.OtherFriction = "1.5"; },
        "Clutch plate friction coefficient not valid - select another material",
        ClutchFrictionCoeffField},
       {[](ClutchEntry& e) { e.FrictionThickness = "-1mm"; },

@@ -324,6 +324,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
       ASSERT_TRUE(WriteVehicleFile(vehicle).ok() && WritePowerFile(PowerFileBeside(vehicle)).ok());
       Form::DeleteInstances();
       S = SharedState{};
+      InitTables();  // a new program: its tables as start-up builds them
       LoadVehicleFile(vehicle);
       LoadPowerFile(PowerFileBeside(vehicle));
       Pass(0);

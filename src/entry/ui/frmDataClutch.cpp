@@ -256,6 +256,7 @@ ClutchEntry frmDataClutch::CurrentEntry() const {
   e.ID = BoxText(ClutchID);
   e.Material = ClutchMaterial->currentIndex();
   e.BaseMaterial = ClutchBaseMaterial->currentIndex();
+  e.OtherFriction = OtherFriction;
   e.Wet = ClutchWet->isChecked();
   e.FrictionThickness = BoxText(ClutchFrictionThickness);
   e.PressureThickness = BoxText(ClutchPressureThickness);
@@ -300,6 +301,7 @@ void frmDataClutch::FillFromModel() {
   SetBoxText(ClutchID, e.ID);
   ClutchMaterial->setCurrentIndex(e.Material);
   ClutchBaseMaterial->setCurrentIndex(e.BaseMaterial);
+  OtherFriction = e.OtherFriction;
   SetBoxText(ClutchFrictionThickness, e.FrictionThickness);
   SetBoxText(ClutchPressureThickness, e.PressureThickness);
   SetBoxText(ClutchSpring, e.Spring);

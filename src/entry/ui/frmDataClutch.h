@@ -45,6 +45,8 @@ class frmDataClutch : public DataForm {
   // The layout code of the type picked while the form is open: "C", "L", "S" or "T".
   std::string TypeCode = "C";
   Integer TimersVisited = False;
+  // The vehicle's own coefficient for the "other" material, as loaded: no box shows it.
+  std::string OtherFriction;
 
   void ClutchType_Change();
   void ClutchFeather_Click();
