@@ -265,6 +265,8 @@ TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
   EXPECT_EQ(graph->DynPic->x(), -range);
   QTest::keyClick(graph, Qt::Key_Home);  // and the keys scroll it
   EXPECT_EQ(graph->DynPic->x(), 0);
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Right}) QTest::keyClick(graph, key);
+  EXPECT_EQ(graph->DynPic->x(), -graph->ZoomScroll->singleStep());  // Right to later times, Left back
   EXPECT_TRUE(graph->GraphDrawn());  // scrolling does not redraw
 }
 
