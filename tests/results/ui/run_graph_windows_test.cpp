@@ -147,7 +147,8 @@ TEST_F(RunGraphWindowTest, OptionsZoomTooltipsAndRefusals) {
   options->Trace[0]->setCurrentIndex(0);
   options->ZoomText->setText(QStringLiteral("500000"));
   options->SimOKButton->click();
-  EXPECT_EQ(ui.asked.back().text, "Invalid zoom factor");
+  EXPECT_EQ(ui.asked.back().text,
+            "Invalid zoom factor: this screen takes at most " + std::to_string(options->MaxZoomPercent()) + "%");
   EXPECT_FLOAT_EQ(S.GraphZoom, 1);
 }
 
