@@ -124,7 +124,10 @@ DisplayRefusal ApplyDisplayChoice(const DisplayChoice& c, bool silent) {
                     "Simulation Display");
   }
   const std::optional<Single> zoom = ParseZoom(c.zoomText, c.maxZoomPercent);
-  if (!zoom) return refuse(DisplayRefusal::Zoom, "Invalid zoom factor", "Simulation Display");
+  if (!zoom)
+    return refuse(DisplayRefusal::Zoom,
+                  "Invalid zoom factor: this screen takes at most " + std::to_string(c.maxZoomPercent) + "%",
+                  "Simulation Display");
 
   Cfg.XAxisTime = ToFlag(!c.xDistance);
   const std::string units = c.imperial ? "I" : "M";

@@ -116,9 +116,11 @@ TEST_F(DataFormWindow, F2AcceptsKeepsTheFormOpenAndChecksTheRun) {
   ExpectAsked(seam.asked, 1, "Engine data not yet entered", "Run Simulation");
   QTest::keyClick(f->ChassisFPrel, Qt::Key_F2, Qt::ShiftModifier);
   EXPECT_EQ(seam.asked.size(), 2u);
-  S.RunDone = True;  // a run made before a section went: F2 names it, as the run set-up does
+  S.RunDone = True;  // a run made before a section went: F2 names it, as the run set-up does,
+  S.PointCount = 5;  // and makes no run, which would take the last run's results
   QTest::keyClick(f->ChassisFPrel, Qt::Key_F2);
   ExpectAsked(seam.asked, 3, "Engine data not yet entered");
+  EXPECT_EQ(S.PointCount, 5);
 }
 
 TEST_F(DataFormWindow, OKBeforeTheFirstPaintIsIgnored) {

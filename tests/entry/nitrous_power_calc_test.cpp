@@ -37,6 +37,9 @@ TEST_F(NitrousCalculator, ReferenceHardwareGivesFlowFactor100) {
   const Single built = std::exchange(S.PowerCurve[2][25], 1.0f);  // a store builds both stages again,
   RebuildCalculatedStages();
   EXPECT_EQ(std::exchange(S.PowerCurve[2][25], 1.0f), built);
+  S.NitrousCapacity[2] = 1.0f;  // as it does a stage of a 1000 cc engine (capacity in litres)
+  RebuildCalculatedStages();
+  EXPECT_NE(std::exchange(S.PowerCurve[2][25], 1.0f), 1.0f);
   // but none on a base curve without a peak, or on no curve at all
   for (const Single base : {0.0f, -1.0f, 3.0f}) S.NitrousPCurve[2] = base, S.EngineSummary[0][0] *= 0, RebuildCalculatedStages();
   EXPECT_EQ(S.PowerCurve[2][25], 1);

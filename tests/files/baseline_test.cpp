@@ -25,6 +25,7 @@ class ReloadBaseline : public ::testing::Test {
     for (int c = 0; c < 3; ++c)
       for (int j = 20; j <= 90; ++j) S.BaselinePowerCurve[c][j] = 100.0f + c + j;
     S.BaselinePowerCurve[1][201] = 7;  // the top margin row comes back too
+    for (int j = 81; j <= 90; ++j) S.BaselinePowerCurve[1][j] = 0;  // the first stage ends lower
     S.BaselineEngineSummary[2][3] = 88;
     S.BaselineRevLimitIndex = 95;   // above the restored curve
     S.BaselinePowerFileName = "/b/BASE.VCD";

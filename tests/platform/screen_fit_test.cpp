@@ -85,7 +85,7 @@ TEST_F(ScreenFit, AWindowIsFittedWithWhatItsFirstPaintShowsAndWithItsFrame) {
   HeadingForm form;
   form.Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  QTRY_VERIFY(form.paints > 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.paints > 0; }));
   QCoreApplication::processEvents();
   EXPECT_TRUE(SmallScreen.contains(QRect(form.pos(), form.size().grownBy(frame))));
   EXPECT_TRUE(form.findChild<QScrollArea*>()->isAncestorOf(form.Heading));

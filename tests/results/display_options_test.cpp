@@ -133,9 +133,9 @@ TEST_F(DisplayOptions, RefusalsTellAndChangeNothingAfterTheTraces) {
       {"negative spot", [](DisplayChoice& c) { c.spotText = "-5m"; },
        DisplayRefusal::SpotDistance, "Invalid 'Spot Check' Distance", "Simulation Display"},
       {"negative zoom", [](DisplayChoice& c) { c.zoomText = "-5"; }, DisplayRefusal::Zoom,
-       "Invalid zoom factor", "Simulation Display"},
-      {"large zoom", [](DisplayChoice& c) { c.zoomText = "371"; }, DisplayRefusal::Zoom,
-       "Invalid zoom factor", "Simulation Display"},
+       "Invalid zoom factor: this screen takes at most 370%", "Simulation Display"},
+      {"large zoom", [](DisplayChoice& c) { c.zoomText = "311"; c.maxZoomPercent = 310; },
+       DisplayRefusal::Zoom, "Invalid zoom factor: this screen takes at most 310%", "Simulation Display"},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);

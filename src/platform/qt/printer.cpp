@@ -32,11 +32,18 @@ SystemPrinters PrintersNow() {
 // that cannot start then says "Printer not ready".
 bool WritesPdf(QPrinter& printer) {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) return true;
-  const SystemPrinters now = PrintersNow();
-  if (printer.outputFormat() == QPrinter::NativeFormat && now.names.contains(printer.printerName())) return false;
-  if (now.defaultName.isEmpty()) return true;
-  printer.setPrinterName(now.defaultName);
+  const bool native = printer.outputFormat() == QPrinter::NativeFormat;
+  const QString name = PrinterNow(native ? printer.printerName() : QString(), PrintersNow());
+  if (name.isEmpty()) return true;
+  printer.setPrinterName(name);
   return false;
+}
+
+// Whether the printer can be asked to start. One writing PDF with no file to write (a default
+// printer the toolkit cannot reach leaves it so) cannot start, and asked to it would stay active,
+// refusing every later setting and so every later print.
+bool CanStart(const QPrinter& printer) {
+  return printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
 }
 
 // The first of these folders that exists: the one printed to last, the one of a PDF file chosen
@@ -80,6 +87,10 @@ QString AskPdfFile(QWidget* parent, const QString& offered) {
 
 std::function<SystemPrinters()> LookUpPrinters;
 
+QString PrinterNow(const QString& remembered, const SystemPrinters& now) {
+  return now.names.contains(remembered) ? remembered : now.defaultName;
+}
+
 QPrinter& ProgramPrinter() {
   static QPrinter* printer = new QPrinter;  // lives as long as the program
   return *printer;
@@ -108,7 +119,7 @@ bool PrintJob(QWidget* parent, const std::string& title, const std::function<voi
   }
   printer.setDocName(caption);
   QPainter painter;
-  while (!painter.begin(&printer)) {
+  while (!CanStart(printer) || !painter.begin(&printer)) {
     if (notReady == NotReady::Ends) {
       ui().MsgBox("Printer not ready", Msg::OKOnly + Msg::Exclamation, title);
       return putBack(false);

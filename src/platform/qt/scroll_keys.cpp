@@ -22,7 +22,12 @@ bool ScrollByKey(QScrollBar& bar, QKeyEvent* event) {
   }
   // A bar that cannot take the key would hand it back to its window.
   if (!bar.isVisible() || !bar.isEnabled()) return false;
-  QCoreApplication::sendEvent(&bar, event);
+  // The toolkit's scroll bar steps on at Left and back at Right.
+  if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
+    bar.triggerAction(event->key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                   : QAbstractSlider::SliderSingleStepAdd);
+  else
+    QCoreApplication::sendEvent(&bar, event);
   return true;
 }
 

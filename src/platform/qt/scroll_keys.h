@@ -7,8 +7,9 @@ class QScrollBar;
 
 namespace kestrelon {
 
-// Moves the bar as the key moves a scroll bar that has the focus. False, the bar unmoved, for
-// any other key, or while the bar is hidden or disabled.
+// Moves the bar as the key moves a scroll bar that has the focus, Left a step back towards the
+// start and Right a step on. False, the bar unmoved, for any other key, or while the bar is hidden
+// or disabled.
 bool ScrollByKey(QScrollBar& bar, QKeyEvent* event);
 
 }  // namespace kestrelon

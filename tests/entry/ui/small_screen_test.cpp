@@ -42,7 +42,7 @@ class SmallScreen : public EntryTest {
     form->installEventFilter(&counter);
     form->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    QTRY_VERIFY(paints > 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints > 0; }));
     form->removeEventFilter(&counter);
     for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();
   }

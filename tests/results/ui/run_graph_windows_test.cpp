@@ -147,7 +147,8 @@ TEST_F(RunGraphWindowTest, OptionsZoomTooltipsAndRefusals) {
   options->Trace[0]->setCurrentIndex(0);
   options->ZoomText->setText(QStringLiteral("500000"));
   options->SimOKButton->click();
-  EXPECT_EQ(ui.asked.back().text, "Invalid zoom factor");
+  EXPECT_EQ(ui.asked.back().text,
+            "Invalid zoom factor: this screen takes at most " + std::to_string(options->MaxZoomPercent()) + "%");
   EXPECT_FLOAT_EQ(S.GraphZoom, 1);
 }
 
@@ -265,6 +266,8 @@ TEST_F(RunGraphWindowTest, ZoomWidensThePictureAndTheBarScrollsIt) {
   EXPECT_EQ(graph->DynPic->x(), -range);
   QTest::keyClick(graph, Qt::Key_Home);  // and the keys scroll it
   EXPECT_EQ(graph->DynPic->x(), 0);
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Right}) QTest::keyClick(graph, key);
+  EXPECT_EQ(graph->DynPic->x(), -graph->ZoomScroll->singleStep());  // Right to later times, Left back
   EXPECT_TRUE(graph->GraphDrawn());  // scrolling does not redraw
 }
 

@@ -91,13 +91,35 @@ TEST_F(WindowPrintouts, AFileThatCouldNotStartIsAskedForAgain) {
   history->HistPrint->trigger();
   EXPECT_TRUE(again.asked);
   EXPECT_EQ(ui.asked.size(), 1u);
-  // The system's default printer now takes the print (this one cannot start): no file is asked.
-  LookUpPrinters = [] { return SystemPrinters{{QStringLiteral("B")}, QStringLiteral("B")}; };
-  PdfAnswer none{QString()};
+  {
+    // The system's default printer now takes the print (this one cannot start): no file is asked.
+    LookUpPrinters = [] { return SystemPrinters{{QStringLiteral("B")}, QStringLiteral("B")}; };
+    PdfAnswer none{QString()};
+    history->HistPrint->trigger();
+    LookUpPrinters = nullptr;
+    EXPECT_EQ(std::pair(none.asked, ui.asked.size()), std::pair(false, std::size_t{2}));
+  }
+  // Which leaves the printer as it was: the next print asks for its file and writes it.
+  PdfAnswer last(PdfPath(QStringLiteral("last.pdf")));
+  history->HistPrint->trigger();
+  EXPECT_EQ(Files(), (QStringList{QStringLiteral("history.pdf"), QStringLiteral("last.pdf")}));
+}
+
+// A PDF file chosen in the printer set-up is not dropped for the default printer: the print asks
+// for its own file and leaves the set-up's choice. A printer printed to keeps the prints while
+// the system has it.
+TEST_F(WindowPrintouts, APdfChosenInTheSetUpAndAPrinterPrintedToAreKept) {
+  const SystemPrinters now{{QStringLiteral("A"), QStringLiteral("B")}, QStringLiteral("B")};
+  LookUpPrinters = [now] { return now; };
+  ProgramPrinter().setOutputFileName(PdfPath(QStringLiteral("setup.pdf")));
+  PdfAnswer answer(PdfPath(QStringLiteral("history.pdf")));
   history->HistPrint->trigger();
   LookUpPrinters = nullptr;
-  EXPECT_EQ(std::pair(none.asked, ui.asked.size()), std::pair(false, std::size_t{2}));
+  EXPECT_EQ(ProgramPrinter().outputFileName(), PdfPath(QStringLiteral("setup.pdf")));
+  ProgramPrinter().setOutputFileName(QString());
   EXPECT_EQ(Files(), QStringList{QStringLiteral("history.pdf")});
+  EXPECT_EQ(std::pair(PrinterNow(QStringLiteral("A"), now), PrinterNow(QStringLiteral("C"), now)),
+            std::pair(QStringLiteral("A"), QStringLiteral("B")));
 }
 
 }  // namespace
