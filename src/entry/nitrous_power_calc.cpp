@@ -159,13 +159,12 @@ std::array<Single, CurveRows> CalculatedColumn(int stage) {
   return column;
 }
 
-// A stage the calculator builds, on a base curve it can build on.
+}  // namespace
+
 bool BuiltByCalculator(int stage) {
   const int base = CInt(S.NitrousPCurve[stage]);
   return S.NitrousCapacity[stage] > 0 && base >= 0 && base < CurveColumns && S.EngineSummary[base][0] > 0;
 }
-
-}  // namespace
 
 Single RebuildNitrousCurve(int stage) {
   S.PowerCurve[stage] = CalculatedColumn(stage);

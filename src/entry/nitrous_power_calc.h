@@ -46,6 +46,9 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e);
 // stage's texts stay for the next opening of the calculator.
 void ClearNitrousCalcSetup(int stage);
 
+// True while the calculator builds the stage: it has a set-up, on a base curve it can build on.
+bool BuiltByCalculator(int stage);
+
 // Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
 Single NitrousFlowFactor(int stage);
 
