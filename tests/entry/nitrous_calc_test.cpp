@@ -60,10 +60,10 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousDT1, S.NitrousSG2, S.NitrousEntered), std::tuple(2, 0.5f, 4, True));
   // An unticked box is stored empty, not "N".
   test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}, {5, 19, "Y"}, {5, 20, ""}});
-  S.NitrousCapacity[1] = 0;  // off the calculator meanwhile, still ticked on the form: no "Y"
+  S.NitrousCapacity[1] = 0, e.Stage[2].Calculate = true;  // ticked, yet off the calculator: no "Y"
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
-  EXPECT_EQ(S.VehicleData[5][19], "");
+  test::ExpectItems({{5, 19, ""}, {5, 20, ""}});
   e.SG2 = "0";  // gear 0: the stage is not used, not refused
   EXPECT_FALSE(AcceptNitrous(e));
   // A stage without a curve is not used whatever its boxes hold.
