@@ -211,8 +211,6 @@ void LoadGears(GearsEntry& e) {
   e.Eff = d[6][18];
   e.UpshiftDefault = d[10][17];
   e.PowerShift = Trim(d[10][18]) == "Y";
-  // The box's click sets the model when the box is ticked from the stored text.
-  if (e.PowerShift) S.PowerShift = True;
 
   if (!IsBlank(e.Final) && !IsBlank(e.Primary)) {
     S.TransFinal = ParseRatio(e.Final).value;

@@ -215,8 +215,11 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
   auto yes = [](bool b) { return std::string(b ? "Y" : ""); };
   vd[8][7] = yes(e.Stage[1].Correct);
   vd[8][8] = yes(e.Stage[2].Correct);
-  vd[5][19] = yes(e.Stage[1].Calculate);
-  vd[5][20] = yes(e.Stage[2].Calculate);
+  // "Calculate Nitrous" stands only for a stage the calculator builds: a tick left on a form
+  // while the stage came off the calculator, or never set up, would have the vehicle opened
+  // again rebuild it, or stop at the calculator.
+  vd[5][19] = yes(e.Stage[1].Calculate && BuiltByCalculator(1));
+  vd[5][20] = yes(e.Stage[2].Calculate && BuiltByCalculator(2));
   vd[10][1] = yes(e.Stage[1].Prog);
   vd[10][6] = yes(e.Stage[2].Prog);
   vd[10][2] = e.Stage[1].StartRPM;

@@ -50,6 +50,9 @@ void ClearNitrousCalcSetup(int stage);
 NitrousCalcSetUp CurrentCalcSetUp();
 void PutBackCalcSetUp(const NitrousCalcSetUp& setUp);
 
+// True while the calculator builds the stage: it has a set-up, on a base curve it can build on.
+bool BuiltByCalculator(int stage);
+
 // Nitrous flow relative to one 0.043 in jet per cylinder at 850 psi and 100 % (= 100).
 Single NitrousFlowFactor(int stage);
 
@@ -59,9 +62,6 @@ Single RebuildNitrousCurve(int stage);
 
 // RebuildNitrousCurve, with CurvePeakValue (the graph's value axis top) set to that peak power.
 void CalcNitrousCurve(int stage);
-
-// A stage the calculator builds, on a base curve it can build on.
-bool BuiltByCalculator(int stage);
 
 // Rebuilds every stage the calculator builds, stage 1 first (stage 2 may be built on it), as
 // the nitrous form does when the vehicle is opened; the graph's axes are left alone.

@@ -75,8 +75,8 @@ std::string TyreDiameterText(Single metres) {
 }
 
 void LoadTyre(TyreEntry& entry) {
-  if (IsBlank(S.VehicleData[3][TyreStartTempItem])) S.VehicleData[3][TyreStartTempItem] = "70c";
   for (int item = 1; item <= TyreItems; ++item) entry.Text[item] = S.VehicleData[3][item];
+  if (IsBlank(entry.Text[TyreStartTempItem])) entry.Text[TyreStartTempItem] = "70c";
 }
 
 void RecalcTyreDiameter(TyreEntry& entry) {

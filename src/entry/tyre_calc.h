@@ -44,7 +44,8 @@ Single AspectTyreDiameter(Single width, Single aspect, Single rim);
 // A diameter as the static-diameter box shows it: "681.0mm" metric, "26.81in" otherwise.
 std::string TyreDiameterText(Single metres);
 
-// The load: an empty burnout temperature becomes "70c" in the vehicle texts; then every box.
+// The load: every box from the vehicle texts, an empty burnout temperature shown as "70c" (the
+// OK stores it).
 void LoadTyre(TyreEntry& entry);
 // Writes the diameter derived from aspect ratio, width and rim into the static-diameter box,
 // when all three are given; otherwise leaves it.

@@ -151,7 +151,7 @@ TEST_F(DataFormWindow, TyreDiameterFollowsTheSizeAndFlatTyreIsRefused) {
   S.ChassisEntered = True;
   auto* f = Open<frmDataTyre>("frmDataTyre");
   EXPECT_EQ(StdText(f->TyreStartTemp->text()), "70c");  // the burnout temperature's default
-  EXPECT_EQ(S.VehicleData[3][19], "70c");
+  EXPECT_EQ(S.VehicleData[3][19], "") << "shown; only the OK stores it";
   Type(f->TyreWidth, "300mm");
   Type(f->TyreAspect, "50");
   TypeAndLeave(f->TyreWDia, "15in");
@@ -179,7 +179,9 @@ TEST_F(DataFormWindow, GearsTableAndUpshiftQuestion) {
   S.MaxRPMIndex = 80;
   S.MinRPMIndex = 30;
   S.RearTyreRadius = 0.3f;
+  S.VehicleData[10][18] = "Y";
   auto* f = Open<frmDataGears>("frmDataGears");
+  EXPECT_EQ(S.PowerShift, False) << "power shifts shown ticked; only the OK takes them";
   EXPECT_EQ(StdText(f->GearSpeedLabel->text()), "MPH at  8000 RPM");
   Type(f->TransPrimary, "1");
   TypeAndLeave(f->TransFinal, "17 : 37");

@@ -12,6 +12,7 @@ class Nitrous : public test::EntryTest {
     S.GearCount = 4;
     S.MinRPMIndex = 20;
     S.MaxRPMIndex = 70;
+    S.EngineSummary[0][0] = 300;  // what the calculator builds on
     S.EngineSummary[1][0] = 400;
     S.EngineSummary[2][0] = 450;
   }
@@ -59,8 +60,10 @@ TEST_F(Nitrous, StageGearsAndDelays) {
   EXPECT_EQ(std::tuple(S.NitrousSG1, S.NitrousDT1, S.NitrousSG2, S.NitrousEntered), std::tuple(2, 0.5f, 4, True));
   // An unticked box is stored empty, not "N".
   test::ExpectItems({{8, 1, "2"}, {8, 4, "1"}, {10, 19, "Y"}, {10, 20, "Y"}, {8, 7, ""}, {5, 19, "Y"}, {5, 20, ""}});
+  S.NitrousCapacity[1] = 0, e.Stage[2].Calculate = true;  // ticked, yet off the calculator: no "Y"
   e.SG2 = "2";  // the same gear as stage 1
   EXPECT_FALSE(AcceptNitrous(e));
+  test::ExpectItems({{5, 19, ""}, {5, 20, ""}});
   e.SG2 = "0";  // gear 0: the stage is not used, not refused
   EXPECT_FALSE(AcceptNitrous(e));
   // A stage without a curve is not used whatever its boxes hold.
@@ -190,6 +193,7 @@ TEST_F(Nitrous, LoadTicksStagesByCurveAndItem) {
   // Every item the form owns, each with a text of its own, comes back from the form's OK as it
   // was read (the items emptied in between): each box reads its own item and writes it there.
   SetUp();
+  S.NitrousCapacity[1] = 1.3f;  // stage 1 is one the calculator builds
   const auto items = {test::StoredItem{8, 1, "2"}, {8, 2, "0.5"}, {8, 3, "3"}, {8, 4, "1.2"}, {8, 7, "Y"},
                       {8, 8, "Y"}, {5, 19, "Y"}, {5, 20, ""}, {10, 1, "Y"}, {10, 6, "Y"}, {10, 19, "Y"},
                       {10, 20, "Y"}, {10, 2, "3000"}, {10, 3, "40"}, {8, 5, "90"}, {10, 4, "5000"},

@@ -5,7 +5,8 @@
 // flag, first-focus one-shot, saved place and help context id (DataSection), builds its controls
 // in its constructor and implements:
 //
-//   FillFromModel()     load: the controls from the vehicle texts, the display-only values;
+//   FillFromModel()     load: the controls from the vehicle texts, the display-only values (a
+//                       default it shows for a blank box reaches the vehicle through the OK);
 //   Accept()            the OK's checks in order, writing the model and, when every field has
 //                       passed, the vehicle texts (usually a GUI-free Accept... function of
 //                       entry/); it returns the refused field, if any;

@@ -312,7 +312,6 @@ void frmDataClutch::FillFromModel() {
   SetBoxText(ClutchArmWeight, e.ArmWeight);
   SetBoxText(ClutchTotalWeight, e.TotalWeight);
   ClutchUseSpec->setChecked(e.UseSpec);
-  S.ClutchUseSpec = ToFlag(e.UseSpec);
   (e.Wet ? ClutchWet : ClutchDry)->setChecked(true);
   SetBoxText(ClutchAG, e.AG);
   ClutchType_Change();

@@ -88,7 +88,6 @@ frmDataGears::frmDataGears()
   connect(GearOKButton, &QPushButton::clicked, this, [this] { RunOK(); });
   connect(GearCancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
   connect(GearHelpButton, &QPushButton::clicked, this, [this] { HelpButton_Click(); });
-  connect(PowerShiftCheck, &QCheckBox::clicked, this, &frmDataGears::PowerShiftCheck_Click);
   OnLostFocus(TransPrimary, [this] { TransPrimary_LostFocus(); });
   OnLostFocus(TransFinal, [this] { TransFinal_LostFocus(); });
 }
@@ -186,8 +185,6 @@ void frmDataGears::TransFinal_LostFocus() {
   ShowTexts();
   ShowDriveRatioRefusal(refusal);
 }
-
-void frmDataGears::PowerShiftCheck_Click() { S.PowerShift = ToFlag(PowerShiftCheck->isChecked()); }
 
 Verdict frmDataGears::Accept() {
   TakeTexts();

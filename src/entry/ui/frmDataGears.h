@@ -31,7 +31,6 @@ class frmDataGears : public DataForm {
   void GearInternal_LostFocus(int index);
   void TransPrimary_LostFocus();
   void TransFinal_LostFocus();
-  void PowerShiftCheck_Click();
   // What the speed column is worked out from changed behind the open form (new tyres accepted):
   // the figures follow.
   Q_INVOKABLE void RedrawFromModel();

@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include "core/state.h"
+#include "entry/nitrous_power_calc.h"
 #include "entry/ui/frmNitrousAdjust.h"
 
 namespace kestrelon {
@@ -127,7 +129,14 @@ void frmDataNitrous::NCalculate_Click(int index) {
   if (FormReady || S.AutoAccept) cmdCalc_Click(index);
 }
 
-void frmDataNitrous::cmdCalc_Click(int index) { RunNitrousCalculator(static_cast<Integer>(index)); }
+void frmDataNitrous::cmdCalc_Click(int index) {
+  RunNitrousCalculator(static_cast<Integer>(index));
+  // The box shows whether the calculator builds the stage now: a calculator cancelled before the
+  // stage had a set-up leaves it unticked.
+  const bool built = BuiltByCalculator(index);
+  NCalculate[index]->setChecked(built);
+  cmdCalc[index]->setEnabled(built);
+}
 
 void frmDataNitrous::FillFromModel() {
   const NitrousEntry e = LoadNitrousEntry();
@@ -151,7 +160,9 @@ void frmDataNitrous::FillFromModel() {
   SetBoxText(N2PowerPressure, e.PowerPressure);
   SetBoxText(N2RunPressure, e.RunPressure);
   S.NitrousFormPending = True;
-  // During the automatic pass a stage to be calculated has its curve rebuilt before the OK.
+  // During the automatic pass a stage to be calculated has its curve rebuilt before the OK. A
+  // tick from the vehicle is no tick by hand: refilling the open form opens no calculator.
+  const QScopedValueRollback<Integer> filling(FormReady, False);
   for (int s = 1; s <= 2; ++s) {
     NCalculate[s]->setChecked(e.Stage[s].Calculate);
     NCalculate_Click(s);

@@ -67,19 +67,15 @@ frmDataThrottle::frmDataThrottle()
   });
   connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButton_Click(); });
   connect(UseThrottle, &QCheckBox::clicked, this, &frmDataThrottle::UseThrottle_Click);
-  connect(UseTraction, &QCheckBox::clicked, this, &frmDataThrottle::UseTraction_Click);
 }
 
 void frmDataThrottle::UseThrottle_Click() {
   const bool on = UseThrottle->isChecked();
-  S.UseThrottleStop = ToFlag(on);
   for (int i = 0; i < ThrottleStopStages; ++i)
     for (QLineEdit* b : {TStopOpening[i], TStopTimer[i], TStopBuild[i]}) b->setEnabled(on);
   for (QLabel* l : TLabel) l->setEnabled(on);
   Frame1->setEnabled(on);
 }
-
-void frmDataThrottle::UseTraction_Click() { S.UseTraction = ToFlag(UseTraction->isChecked()); }
 
 void frmDataThrottle::FillFromModel() {
   const ThrottleTexts t = LoadThrottleTexts();
@@ -90,8 +86,7 @@ void frmDataThrottle::FillFromModel() {
   }
   UseThrottle->setChecked(t.UseThrottle);
   UseTraction->setChecked(t.UseTraction);
-  // Loading alone sets both switches of the model from the stored texts.
-  UseTraction_Click();
+  // The switches of the model follow the boxes only through the OK.
   UseThrottle_Click();
   FormReady = True;  // no paint needed before the OK works
 }

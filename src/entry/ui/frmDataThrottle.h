@@ -27,7 +27,6 @@ class frmDataThrottle : public DataForm {
   QPushButton *OKButton, *CancelButton, *HelpButton;
 
   void UseThrottle_Click();
-  void UseTraction_Click();
 
  protected:
   void FillFromModel() override;

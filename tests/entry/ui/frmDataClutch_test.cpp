@@ -55,6 +55,7 @@ TEST_F(ClutchForm, StoredAutomaticClutchKeepsItsEngagementBoxesOff) {
   // The ticked specification applies the layout once more, which switches them on.
   S.VehicleData[1][13] = "Y";
   form->Show();
+  EXPECT_EQ(S.ClutchUseSpec, False) << "only the OK takes the specification";
   EXPECT_TRUE(form->ClutchEngageInitial->isEnabled());
   EXPECT_FALSE(form->ClutchTorqueStatic->isEnabled());
   EXPECT_TRUE(form->ClutchFrictions->isEnabled());

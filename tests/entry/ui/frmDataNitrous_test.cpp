@@ -71,11 +71,20 @@ TEST_F(NitrousForm, ShownFormOffersTheCalculatorAndFollowsTheCurves) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   EXPECT_TRUE(form->cmdCalc[1]->isEnabled());
   EXPECT_EQ(S.PowerCurve[1][25], 0) << "a stored tick does not open the calculator";
+  const auto escCalculator = [this] {
+    QTimer::singleShot(0, form, [] { if (Form* c = Form::FindLoaded("frmNitrousAdjust")) QTest::keyClick(c, Qt::Key_Escape); });
+  };
+  escCalculator();
+  form->ShowVehicleData();
+  EXPECT_TRUE(form->NCalculate[1]->isChecked()) << "nor does the refill of the open form";
   EXPECT_TRUE(form->UseStage[1]->isChecked() && form->NitrousSG[1]->isEnabled());
   EXPECT_FALSE(form->UseStage[2]->isChecked() || form->NitrousSG[2]->isEnabled())
       << "no second-stage curve";
   form->NCalculate[1]->click();
   EXPECT_FALSE(form->cmdCalc[1]->isEnabled());
+  escCalculator();
+  form->NCalculate[1]->click();  // ticked by hand: the calculator, whose Esc leaves the stage off it
+  EXPECT_FALSE(form->NCalculate[1]->isChecked() || form->cmdCalc[1]->isEnabled());
   form->Command1->click();
   EXPECT_TRUE(seam.asked.empty());
   EXPECT_EQ(S.NitrousEntered, True);

@@ -48,7 +48,7 @@ TEST_F(ThrottleForm, RefusalShowsItsMessageAndChangesNothing) {
   EXPECT_TRUE(form.TStopTimer[1]->hasFocus());
   EXPECT_FLOAT_EQ(S.TStopTimer[0], 0);
   EXPECT_EQ(S.ThrottleEntered, False);
-  EXPECT_EQ(S.UseThrottleStop, True) << "the load sets the switch from the stored text";
+  EXPECT_EQ(S.UseThrottleStop, False) << "the switch is shown ticked; only the OK takes it";
   form.CancelButton->click();
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_EQ(S.VehicleData[9][5], "0.8");
