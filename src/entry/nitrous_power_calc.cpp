@@ -206,12 +206,14 @@ void RebuildCalculatedStages() {
     if (BuiltByCalculator(stage)) RebuildNitrousCurve(stage);
 }
 
-void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered) {
-  if (!BuiltByCalculator(stage)) return;  // the no-nitrous column never is
+bool TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered) {
+  if (!BuiltByCalculator(stage)) return false;  // the no-nitrous column never is
   const auto& column = S.PowerCurve[stage];
   // A column left as it was keeps the calculator, even one built before the weather changed.
   const bool changed = !std::equal(asEntered.begin() + 1, asEntered.end(), column.begin() + 1);
-  if (changed && CalculatedColumn(stage) != column) ClearNitrousCalcSetup(stage);
+  if (!changed || CalculatedColumn(stage) == column) return false;
+  ClearNitrousCalcSetup(stage);
+  return true;
 }
 
 }  // namespace kestrelon

@@ -71,6 +71,7 @@ void RebuildCalculatedStages();
 // (rows 1 to the top row) and from what the calculator gives it (drawn, typed or reshaped in its
 // own graph) comes off the calculator, so that the column is stored as it stands rather than
 // built again; a column left as it was, or as the calculator built it, stays calculated.
-void TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered);
+// True when it took the stage off.
+bool TakeDrawnStageOffCalculator(int stage, const std::array<Single, CurveTopRow + 1>& asEntered);
 
 }  // namespace kestrelon

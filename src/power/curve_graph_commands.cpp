@@ -172,8 +172,10 @@ bool AcceptPowerCurve(PowerGraphState& graph, const PlotRow& plot) {
     ui().MsgBox(TooMuchTorqueText, Msg::Exclamation, PowerInputTitle);
     return false;
   }
-  // A nitrous stage the racer changed here is stored as drawn, no longer built by the calculator.
-  if (S.AutoAccept == False) TakeDrawnStageOffCalculator(S.PowerCurveIndex, S.PowerCurveBackup);
+  // A nitrous stage the racer changed here is stored as drawn, no longer built by the calculator;
+  // an open nitrous form then shows its "Calculate Nitrous" unticked.
+  if (S.AutoAccept == False && TakeDrawnStageOffCalculator(S.PowerCurveIndex, S.PowerCurveBackup))
+    ui().ShowVehicleData();
   // A stage is filled no further than the span its file's reader finds in the no-nitrous curve,
   // where the store then leaves the top: a top raised in a stage's graph would leave rows that a
   // second store empties.

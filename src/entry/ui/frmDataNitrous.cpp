@@ -11,6 +11,8 @@
 #include "core/state.h"
 #include "entry/nitrous_power_calc.h"
 #include "entry/ui/frmNitrousAdjust.h"
+#include "power/curve_graph_commands.h"
+#include "power/vehicle_change.h"
 
 namespace kestrelon {
 
@@ -130,7 +132,12 @@ void frmDataNitrous::NCalculate_Click(int index) {
 }
 
 void frmDataNitrous::cmdCalc_Click(int index) {
-  RunNitrousCalculator(static_cast<Integer>(index));
+  // The stage the calculator built changes the vehicle as a form's OK does; an open curve
+  // graph's Cancel keeps it.
+  if (RunNitrousCalculator(static_cast<Integer>(index))) {
+    VehicleChanged();
+    TakeCalcSetUpIntoSnapshots();
+  }
   // The box shows whether the calculator builds the stage now: a calculator cancelled before the
   // stage had a set-up leaves it unticked.
   const bool built = BuiltByCalculator(index);
@@ -226,6 +233,9 @@ QWidget* frmDataNitrous::FirstField() {
 }
 
 // A stage's controls follow whether its curve exists, at every paint.
+// What the OK left of the calculator's set-up (a stage unticked) an open curve graph's Cancel keeps.
+void frmDataNitrous::AfterAccepted() { TakeCalcSetUpIntoSnapshots(); }
+
 void frmDataNitrous::Painted() {
   for (int s = 1; s <= 2; ++s) {
     const bool has = S.EngineSummary[s][0] != 0;

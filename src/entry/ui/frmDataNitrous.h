@@ -40,6 +40,7 @@ class frmDataNitrous : public DataForm {
   Verdict Accept() override;
   QWidget* FieldControl(int field) override;
   QWidget* FirstField() override;
+  void AfterAccepted() override;
   void Painted() override;
 };
 

@@ -116,6 +116,7 @@ void frmNitrousAdjust::cmdOK_Click() {
     if (QWidget* field = FieldControl(refusal->field)) field->setFocus();
     return;
   }
+  accepted_ = true;
   Unload();
 }
 
@@ -127,14 +128,15 @@ QWidget* frmNitrousAdjust::FieldControl(int field) {
   return controls[field];
 }
 
-void RunNitrousCalculator(Integer stage) {
-  if (stage != 1 && stage != 2) return;  // only the two nitrous stages are built
+bool RunNitrousCalculator(Integer stage) {
+  if (stage != 1 && stage != 2) return false;  // only the two nitrous stages are built
   auto calculator = std::make_unique<frmNitrousAdjust>();
   calculator->NitrousStage(stage);
   calculator->SuppressDisplay(S.AutoAccept);
   // A calculator that accepted itself in its load is gone; one that refused shows itself.
   calculator->ShowModal();
   calculator->Unload();
+  return calculator->Accepted();
 }
 
 }  // namespace kestrelon

@@ -30,6 +30,7 @@ class frmNitrousAdjust : public Form {
 
   void cmdOK_Click();
   void cmdCancel_Click();
+  bool Accepted() const { return accepted_; }
 
  protected:
   void Form_Load() override;
@@ -39,10 +40,11 @@ class frmNitrousAdjust : public Form {
 
   Integer stage_ = 0;
   Integer suppress_ = False;
+  bool accepted_ = false;
 };
 
 // Runs the calculator of a stage as a modal dialog: during the automatic pass it accepts itself
-// unseen and shows itself only when it refuses a figure.
-void RunNitrousCalculator(Integer stage);
+// unseen and shows itself only when it refuses a figure. True when its OK built the stage.
+bool RunNitrousCalculator(Integer stage);
 
 }  // namespace kestrelon

@@ -329,6 +329,8 @@ bool frmPowerManipulate::DecideOperation() {
       frmNitrousAdjust calculator;
       calculator.NitrousStage(S.PowerCurveIndex);
       calculator.ShowModal();
+      // An open nitrous form shows the stage's "Calculate Nitrous" as the calculator ticked it.
+      if (calculator.Accepted()) ui().ShowVehicleData();
       return true;
     }
     const Single kw = ParseValueWithUnits(StdText(NewNitrous->text()), "power");
