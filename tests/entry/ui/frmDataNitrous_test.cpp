@@ -85,10 +85,14 @@ TEST_F(NitrousForm, ShownFormOffersTheCalculatorAndFollowsTheCurves) {
   escCalculator();
   form->NCalculate[1]->click();  // ticked by hand: the calculator, whose Esc leaves the stage off it
   EXPECT_FALSE(form->NCalculate[1]->isChecked() || form->cmdCalc[1]->isEnabled());
+  // Its OK changes the vehicle as a form's OK does, and an open curve graph's Cancel keeps it.
+  QTimer::singleShot(0, form, [] { static_cast<frmNitrousAdjust*>(Form::FindLoaded("frmNitrousAdjust"))->cmdOK->click(); });
+  form->NCalculate[1]->click();
+  EXPECT_EQ(std::tuple(S.VehicleChanges, S.CurveEntryStart.calcSetUp.figures[0][1] > 0), std::tuple(1, true));
   form->Command1->click();
   EXPECT_TRUE(seam.asked.empty());
   EXPECT_EQ(S.NitrousEntered, True);
-  EXPECT_EQ(S.VehicleData[5][19], "");
+  EXPECT_EQ(S.VehicleData[5][19], "Y");
   EXPECT_FALSE(form->IsLoaded());
 }
 
