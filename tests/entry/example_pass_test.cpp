@@ -221,7 +221,7 @@ TEST_F(ExamplePass, SessionIsTheVehicleItsFilesGiveBack) {
   };
   const Road roads[] = {
       {"weather", AllExamples(), weather},
-      {"the graph's nitrous calculator, then the weather", {3, 18}, [&] { graphCalculator(), weather(); }},
+      {"the graph's nitrous calculators, then the weather", {3, 18}, [&] { graphCalculator(), calculator(2, 1), weather(); }},
       {"a second stage calculated on the first, then a power file without nitrous", {3},
        [&, power = open(7, FilePowerVCAL)] { calculator(2, 1), power(); }},
       {"a shorter curve", {17},

@@ -11,6 +11,7 @@
 #include "core/tables.h"
 #include "entry/nitrous_power_calc.h"
 #include "power/curve_mouse_edit.h"
+#include "power/vehicle_change.h"
 #include "support/scripted_ui.h"
 
 namespace kestrelon {
@@ -226,16 +227,18 @@ TEST_F(CurveGraphCommands, CopyTakesTheSpanAndSummaryOfAnotherColumn) {
 TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   const std::pair<int, int> curveItems[] = {{6, 1}, {6, 2}, {8, 18}, {9, 2}};
   for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "8";
+  S.NitrousCapacity[1] = 0.5f, S.VehicleData[5][20] = "Y";
   TakeVehicleAsFound(S.CurveEntryStart), TakeVehicleAsFound(S.CurveGraphOpening);
   for (const bool changed : {false, true}) {
     S.VehicleData[6][14] = "9kg", S.ClutchWeight = 9, S.NitrousCapacity[1] = 1.3f, S.VehicleData[0][1] = "1300cc";
+    S.VehicleData[5][20].clear();
     S.VehicleData[4][3] = "6500", S.AeroCD = 0.3f, S.LaunchTemp = 9, S.EngineEntered = S.CurveEntered[0] = S.ClutchRefused = True;
     S.TransmissionSpan = {20, 55}, S.DataSaved = True;
     for (const auto& [group, item] : curveItems) S.VehicleData[group][item] = "1";
     S.VehicleChanges += changed;
     CancelPowerCurve();
-    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousCapacity[1], S.VehicleData[0][1]),
-              std::tuple("9kg", 9, 0, ""));
+    EXPECT_EQ(std::tuple(S.VehicleData[6][14], S.ClutchWeight, S.NitrousCapacity[1], S.VehicleData[0][1], S.VehicleData[5][20]),
+              std::tuple("9kg", 9, 0.5f, "", "Y"));
     EXPECT_EQ(std::tuple(S.VehicleData[4][3], S.AeroCD, S.EngineEntered, S.CurveEntered[0], S.LaunchTemp),
               std::tuple("6500", 0.3f, False, False, 0.0f));
     EXPECT_EQ(std::tuple(S.ClutchRefused, S.TransmissionSpan, S.DataSaved), std::tuple(ToFlag(changed), std::array<Integer, 2>{}, False));
@@ -256,6 +259,17 @@ TEST_F(CurveGraphCommands, CancelKeepsWhatAFormAcceptedMeanwhile) {
   S.VehicleData[9][2] = "6000";
   RestoreOriginalCurve();
   EXPECT_EQ(S.VehicleData[9][2], "6000");
+}
+
+// A change of the vehicle holds the stages as their file gives them back, but not the column an
+// open graph is editing.
+TEST_F(CurveGraphCommands, VehicleChangedLeavesTheColumnUnderEdit) {
+  S.PowerCurveIndex = 1;
+  for (const Integer open : {True, False}) {
+    S.CurveGraphOpen = open, S.PowerCurve[1][30] = S.PowerCurve[2][30] = 123.456789f;
+    VehicleChanged();
+    EXPECT_EQ(std::tuple(S.PowerCurve[1][30] == 123.456789f, S.PowerCurve[2][30] == 123.456789f), std::tuple(open != False, false));
+  }
 }
 
 }  // namespace
