@@ -77,6 +77,7 @@ bool FitsInteger(double x) {
   const double r = RoundHalfEven(x);
   return r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max();
 }
+bool FitsSingle(double x) { return std::fabs(x) <= std::numeric_limits<Single>::max(); }
 Long CLng(double x) { return ToWhole<Long>(x); }
 
 Long IntDiv(double a, double b) {

@@ -24,6 +24,9 @@ double RoundHalfEven(double x);
 Integer CInt(double x);
 // True when the value rounds to a whole number an Integer holds (-32768..32767).
 bool FitsInteger(double x);
+// True when the value is a number a Single holds: finite and within its range. A figure typed
+// with more digits than that has no Single; taken as one it would be an infinity.
+bool FitsSingle(double x);
 Long CLng(double x);
 // The "\" operator: both operands rounded to whole numbers, quotient truncated towards zero.
 // A divisor that rounds to 0 gives 0 instead of stopping the program.
