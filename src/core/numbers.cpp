@@ -138,6 +138,13 @@ std::string RTrim(std::string_view s) {
 
 std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
 
+std::string OneLineText(std::string_view text) {
+  std::string line(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  return line;
+}
+
 std::string UCase(std::string_view s) {
   std::string r(s);
   for (char& c : r) {
