@@ -41,10 +41,6 @@ double Apply(char op, double left, double right) {
   }
 }
 
-bool InSingleRange(double v) {
-  return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<Single>::max();
-}
-
 // ParseLocaleNumber before it is held in single precision.
 double LocaleNumber(std::string_view text) {
   const std::string s = Trim(text);
@@ -100,16 +96,16 @@ void EvaluateExpression(std::string_view text, Single& result, Integer& errorCod
 
   // Every term and every step's result must fit in single precision.
   const double first = LocaleNumber(terms[0]);
-  if (!InSingleRange(first)) {
+  if (!FitsSingle(first)) {
     errorCode = 1;
     return;
   }
   Single value = static_cast<Single>(first);
   for (std::size_t k = 0; k < operators.size(); ++k) {
     const double term = LocaleNumber(terms[k + 1]);
-    const double step = InSingleRange(term) ? Apply(operators[k], value, static_cast<Single>(term))
-                                            : std::numeric_limits<double>::infinity();
-    if (!InSingleRange(step)) {
+    const double step = FitsSingle(term) ? Apply(operators[k], value, static_cast<Single>(term))
+                                         : std::numeric_limits<double>::infinity();
+    if (!FitsSingle(step)) {
       errorCode = 1;
       return;
     }
@@ -120,7 +116,7 @@ void EvaluateExpression(std::string_view text, Single& result, Integer& errorCod
 
 Single ParseLocaleNumber(std::string_view text) {
   const double v = LocaleNumber(text);
-  if (InSingleRange(v)) return static_cast<Single>(v);
+  if (FitsSingle(v)) return static_cast<Single>(v);
   return v < 0 ? -std::numeric_limits<Single>::infinity() : std::numeric_limits<Single>::infinity();
 }
 

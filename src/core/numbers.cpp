@@ -77,6 +77,7 @@ bool FitsInteger(double x) {
   const double r = RoundHalfEven(x);
   return r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max();
 }
+bool FitsSingle(double x) { return std::fabs(x) <= std::numeric_limits<Single>::max(); }
 Long CLng(double x) { return ToWhole<Long>(x); }
 
 Long IntDiv(double a, double b) {
@@ -136,6 +137,13 @@ std::string RTrim(std::string_view s) {
 }
 
 std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+
+std::string OneLineText(std::string_view text) {
+  std::string line(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  return line;
+}
 
 std::string UCase(std::string_view s) {
   std::string r(s);

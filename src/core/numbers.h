@@ -24,6 +24,9 @@ double RoundHalfEven(double x);
 Integer CInt(double x);
 // True when the value rounds to a whole number an Integer holds (-32768..32767).
 bool FitsInteger(double x);
+// True when the value is a number a Single holds: finite and within its range. A figure typed
+// with more digits than that has no Single; taken as one it would be an infinity.
+bool FitsSingle(double x);
 Long CLng(double x);
 // The "\" operator: both operands rounded to whole numbers, quotient truncated towards zero.
 // A divisor that rounds to 0 gives 0 instead of stopping the program.
@@ -53,6 +56,11 @@ std::string NumText(double x);
 std::string Trim(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
+// The text as one line of a file holds it: a line break inside it becomes a blank, so that no
+// later value moves to another line, and so does a NUL byte, which the readers take for the mark
+// of a file that is no 8-bit text. A box's text is read this way too, so that what the session
+// holds and what its file gives back read alike.
+std::string OneLineText(std::string_view text);
 // Upper and lower case of program text: every letter of the Windows-1252 code page, whatever
 // the desktop's locale.
 std::string UCase(std::string_view s);

@@ -102,9 +102,10 @@ Verdict AcceptAero(AeroEntry& e) {
   if (auto r = ReadUnitField(e.Area, "area", S.AeroArea, Above0, "Invalid frontal area ",
                              AeroAreaField))
     return r;
-  S.AeroCD = static_cast<Single>(PlainNumber(e.CD));
-  if (S.AeroCD <= 0) return Refuse("Invalid drag coefficient", AeroCDField);
-  S.AeroCL = static_cast<Single>(PlainNumber(e.CL));
+  if (auto r = ReadPlainField(e.CD, S.AeroCD, Above0, "Invalid drag coefficient", AeroCDField))
+    return r;
+  if (auto r = ReadPlainField(e.CL, S.AeroCL, NoFloor, "Invalid lift coefficient", AeroCLField))
+    return r;
   if (IsBlank(e.BoxEff)) {
     S.AeroBoxEff = 0;
   } else {
@@ -131,6 +132,9 @@ Verdict AcceptAero(AeroEntry& e) {
     S.AeroSpeed = wind.value;
     if (std::fabs(wind.value) > MaxWindSpeed) return Refuse("Wind speed too high", AeroSpeedField);
     if (!wind.ok) return Refuse(WithUnitsError("Invalid wind speed "), AeroSpeedField);
+    // An angle of any size has its direction; one past every number has none.
+    if (!std::isfinite(WindDirectionDegrees(e.Dir)))
+      return Refuse("Invalid wind direction", AeroDirField);
     S.AeroSpeed = HeadWind(wind.value, e.Dir);
   }
 

@@ -51,14 +51,16 @@ void SetFeather(ClutchEntry& e, bool ticked) {
 
 // The engagement profile of a clutch (not a converter).
 Verdict AcceptEngagement(const ClutchEntry& e) {
-  S.ClutchEngageInitial = static_cast<Single>(PlainNumber(e.EngageInitial));
-  if (S.ClutchEngageInitial < 0)
-    return Refuse("Clutch initial engagement time not valid", ClutchEngageInitialField);
+  if (auto r = ReadPlainField(e.EngageInitial, S.ClutchEngageInitial, AtLeast0,
+                             "Clutch initial engagement time not valid", ClutchEngageInitialField))
+    return r;
   S.ClutchEngageInitialPC = static_cast<Single>(PlainNumber(e.EngageInitialPC) / 100);
   if (S.ClutchEngageInitialPC == 0) S.ClutchEngageInitialPC = 1.0f;  // blank: fully engaged
   if (S.ClutchEngageInitialPC < 0 || S.ClutchEngageInitialPC > 1)
     return Refuse("Clutch initial engagement percentage not valid", ClutchEngageInitialPCField);
-  S.ClutchEngageFinal = static_cast<Single>(PlainNumber(e.EngageFinal));
+  if (auto r = ReadPlainField(e.EngageFinal, S.ClutchEngageFinal, NoFloor,
+                             "Clutch final engagement time not valid", ClutchEngageFinalField))
+    return r;
   if (S.ClutchEngageFinal == 0) S.ClutchEngageFinal = S.ClutchEngageInitial;
   if (S.ClutchEngageFinal < S.ClutchEngageInitial)
     return Refuse("Clutch final engagement time not valid", ClutchEngageFinalField);

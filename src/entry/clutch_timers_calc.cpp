@@ -59,7 +59,8 @@ Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
         start[i] = kNotInUseStart;
       } else {
         const double s = PlainNumber(st);
-        if (s < 0) return Refuse("Clutch Timer start cannot be negative", ClTimerStartField, i);
+        if (s < 0 || !FitsSingle(s))
+          return Refuse("Clutch Timer start cannot be negative", ClTimerStartField, i);
         if (s < start[i - 1])
           return Refuse("Clutch Timer stage " + Str(i) + " cannot start before previous stage",
                         ClTimerStartField, i);
@@ -71,7 +72,8 @@ Verdict AcceptClutchTimersInOrder(const ClutchTimerTexts& t) {
         build[i] = 0;
       } else {
         const double b = PlainNumber(bt);
-        if (b < 0) return Refuse("Time taken to engage cannot be negative", ClTimerBuildField, i);
+        if (b < 0 || !FitsSingle(b))
+          return Refuse("Time taken to engage cannot be negative", ClTimerBuildField, i);
         build[i] = static_cast<Single>(b);
       }
 

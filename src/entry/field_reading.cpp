@@ -16,12 +16,28 @@ std::string WithUnitsError(std::string_view message) {
 
 bool IsBlank(std::string_view text) { return Trim(text).empty(); }
 
+namespace {
+
+bool AboveFloor(Single v, Floor floor) {
+  return floor == NoFloor || (floor == Above0 ? v > 0 : v >= 0);
+}
+
+}  // namespace
+
 Verdict ReadUnitField(std::string_view text, std::string_view unitType, Single& field, Floor floor,
                       std::string_view message, int fieldNo) {
   const UnitValue v = ReadUnits(text, unitType);
   field = v.value;
-  const bool inRange = floor == Above0 ? v.value > 0 : v.value >= 0;
-  if (!v.ok || !inRange) return Refusal{WithUnitsError(message), fieldNo};
+  if (!v.ok || !AboveFloor(v.value, floor)) return Refusal{WithUnitsError(message), fieldNo};
+  return std::nullopt;
+}
+
+Verdict ReadPlainField(std::string_view text, Single& field, Floor floor, std::string_view message,
+                       int fieldNo) {
+  const double v = PlainNumber(text);
+  const bool fits = FitsSingle(v);
+  field = fits ? static_cast<Single>(v) : 0;
+  if (!fits || !AboveFloor(field, floor)) return Refusal{std::string(message), fieldNo};
   return std::nullopt;
 }
 

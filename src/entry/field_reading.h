@@ -38,12 +38,16 @@ std::string WithUnitsError(std::string_view message);
 
 bool IsBlank(std::string_view text);
 
-enum class Floor { Above0, AtLeast0 };
+enum class Floor { Above0, AtLeast0, NoFloor };
 using enum Floor;
 // Reads a field typed with a unit into its model field, which keeps the value even when it is
 // then refused: refused when the unit reading fails or the value is below the floor. The message
 // is followed by the unit reading's reason.
 Verdict ReadUnitField(std::string_view text, std::string_view unitType, Single& field, Floor floor,
                       std::string_view message, int fieldNo);
+// Reads a plain number into its model field in the same way: refused when the figure does not
+// fit in a Single (hundreds of digits, which would read as infinity) or is below the floor.
+Verdict ReadPlainField(std::string_view text, Single& field, Floor floor, std::string_view message,
+                       int fieldNo);
 
 }  // namespace kestrelon

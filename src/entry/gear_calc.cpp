@@ -81,16 +81,17 @@ Verdict ReadGearShift(GearsEntry& e, int k, double defaultDuration, bool keyboar
 
   if (IsBlank(e.Change[k])) {
     S.GearChange[g] = static_cast<Single>(defaultDuration);
-  } else {
-    S.GearChange[g] = static_cast<Single>(PlainNumber(Trim(e.Change[k])));
-    if (S.GearChange[g] < 0) return Refuse("Upshift Duration Invalid", GearChangeField + k);
+  } else if (auto r = ReadPlainField(e.Change[k], S.GearChange[g], AtLeast0,
+                                    "Upshift Duration Invalid", GearChangeField + k)) {
+    return r;
   }
 
   if (IsBlank(e.Sec[k])) {
     S.GearSec[g] = 0;
   } else {
-    const Single t = static_cast<Single>(PlainNumber(Trim(e.Sec[k])));
-    if (t < 0) return Refuse("Upshift point Invalid", GearSecField + k);
+    Single t = 0;
+    if (auto r = ReadPlainField(e.Sec[k], t, AtLeast0, "Upshift point Invalid", GearSecField + k))
+      return r;
     if (t > 0)
       for (int j = 1; j < g; ++j)
         if (S.GearSec[j] > 0 && !(static_cast<Single>(S.GearSec[j] + S.GearChange[j]) < t))
@@ -132,8 +133,11 @@ RatioReading ParseRatio(const std::string& text) {
     r.text = text;
     return r;
   }
-  const Single a = static_cast<Single>(PlainNumber(Trim(text.substr(0, colon))));
-  const Single b = static_cast<Single>(PlainNumber(Trim(text.substr(colon + 1))));
+  const double teethA = PlainNumber(text.substr(0, colon));
+  const double teethB = PlainNumber(text.substr(colon + 1));
+  // Teeth past a Single cannot be read, as an expression past one cannot.
+  if (!FitsSingle(teethA) || !FitsSingle(teethB)) return {0, 1, text};
+  const auto a = static_cast<Single>(teethA), b = static_cast<Single>(teethB);
   r.text = NumText(a) + ":" + NumText(b);
   if (b == 1)
     r.value = a;
@@ -248,7 +252,8 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   if (auto r = ReadDriveRatio(e.Final, S.TransFinal, false, e.RatioErrorCode)) return r;
 
   const double defaultDuration = PlainNumber(e.UpshiftDefault);
-  if (defaultDuration < 0) return Refuse("Invalid Upshift duration", GearUpshiftDefaultField);
+  if (defaultDuration < 0 || !FitsSingle(defaultDuration))
+    return Refuse("Invalid Upshift duration", GearUpshiftDefaultField);
 
   const Single oldEff = S.TransEff;
   S.TransEff = static_cast<Single>(PlainNumber(e.Eff) / 100);

@@ -68,7 +68,8 @@ Verdict AcceptProgression(int s, const NitrousStageEntry& e) {
       return Refuse("Progression time cannot be used on an RPM controlled nitrous",
                     NProgTimeField + s);
     progTime = PlainNumber(e.ProgTime);
-    if (progTime < 0) return Refuse("Invalid Nitrous Progression time", NProgTimeField + s);
+    if (progTime < 0 || !FitsSingle(progTime))
+      return Refuse("Invalid Nitrous Progression time", NProgTimeField + s);
   }
   rec.ProgTime = static_cast<Single>(progTime);
 
@@ -143,8 +144,9 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     if (S.NitrousSG1 == 0) {
       S.NitrousSG1 = kStageNotUsed;
     } else {
-      S.NitrousDT1 = static_cast<Single>(PlainNumber(e.DT1));
-      if (S.NitrousDT1 < 0) return Refuse("Cannot have negative delay", NitrousDT1Field);
+      if (auto r = ReadPlainField(e.DT1, S.NitrousDT1, AtLeast0, "Cannot have negative delay",
+                                  NitrousDT1Field))
+        return r;
     }
   }
   S.NitrousSG2 = kStageNotUsed;
@@ -157,8 +159,9 @@ Verdict AcceptNitrousInOrder(const NitrousEntry& e) {
     } else if (S.NitrousSG2 < S.NitrousSG1) {
       return Refuse("Second stage before first not allowed", NitrousSG2Field);
     } else {
-      S.NitrousDT2 = static_cast<Single>(PlainNumber(e.DT2));
-      if (S.NitrousDT2 < 0) return Refuse("Cannot have negative delay", NitrousDT2Field);
+      if (auto r = ReadPlainField(e.DT2, S.NitrousDT2, AtLeast0, "Cannot have negative delay",
+                                  NitrousDT2Field))
+        return r;
     }
   }
 

@@ -74,13 +74,15 @@ Verdict AcceptNitrousCalc(int stage, const NitrousCalcEntry& e) {
                              CapacityField))
     return r;
   const double cylinders = PlainNumber(e.Cylinders);
-  if (cylinders <= 0) return Refuse("Invalid number of cylinders", CylindersField);
+  if (cylinders <= 0 || !FitsSingle(cylinders))
+    return Refuse("Invalid number of cylinders", CylindersField);
   const double volEff = PlainNumber(e.VolEff);
-  if (volEff <= 0) return Refuse("Invalid volumetric efficiency", VolEffField);
+  if (volEff <= 0 || !FitsSingle(volEff))
+    return Refuse("Invalid volumetric efficiency", VolEffField);
   const double transEff = PlainNumber(e.TransEff);
   if (transEff <= 0 || transEff > 100) return Refuse("Invalid transmission efficiency", TransEffField);
   const double jets = PlainNumber(e.NumJets);
-  if (jets <= 0) return Refuse("Invalid number of nitrous jets", NumJetsField);
+  if (jets <= 0 || !FitsSingle(jets)) return Refuse("Invalid number of nitrous jets", NumJetsField);
   if (auto r = ReadUnitField(e.JetSize, "length", jetSize, Above0, "Invalid nitrous jet size ",
                              JetSizeField))
     return r;

@@ -79,7 +79,8 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
     if (auto r = colon(t.Timer[i], TStopTimerField)) return r;
     if (t.UseThrottle) {
       double timer = PlainNumber(t.Timer[i]);
-      if (timer < 0) return Refuse("Negative timer is not possible", TStopTimerField, i);
+      if (timer < 0 || !FitsSingle(timer))
+        return Refuse("Negative timer is not possible", TStopTimerField, i);
       // A start of 0 after a timed stage, or a blank start after a stage with anything typed in
       // it, is never reached: the stage before holds to the end of the run.
       const bool blankAfterUsed = i > 0 && Trim(t.Timer[i]).empty() && typedIn(i - 1);
@@ -94,7 +95,8 @@ Verdict AcceptThrottleStopsInOrder(const ThrottleTexts& t) {
     if (auto r = colon(t.Build[i], TStopBuildField)) return r;
     if (t.UseThrottle) {
       const double build = PlainNumber(t.Build[i]);
-      if (build < 0) return Refuse("Negative build time is not possible", TStopBuildField, i);
+      if (build < 0 || !FitsSingle(build))
+        return Refuse("Negative build time is not possible", TStopBuildField, i);
       S.TStopBuild[i] = static_cast<Single>(build);
     }
   }

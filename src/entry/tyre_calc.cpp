@@ -29,9 +29,11 @@ Verdict ReadPressure(const std::string& text, Single& field, int fieldNo) {
 }
 
 Verdict ReadFriction(const std::string& text, Single& field, int fieldNo) {
-  field = static_cast<Single>(NumberOr(text, 1.0));
-  if (field <= 0) return Refuse("Invalid Friction Coefficient", fieldNo);
-  return std::nullopt;
+  if (IsBlank(text)) {
+    field = 1.0f;
+    return std::nullopt;
+  }
+  return ReadPlainField(text, field, Above0, "Invalid Friction Coefficient", fieldNo);
 }
 
 bool AllFinite(std::initializer_list<Single> figures) {
@@ -147,7 +149,8 @@ Verdict AcceptTyre(TyreEntry& entry) {
     return r;
   const double frontAspect = NumberOr(t[TyreFAspectItem], 0);
   S.TyreFAspect = static_cast<Single>(frontAspect / 100);
-  if (frontAspect < 1) return Refuse("Aspect ratio not valid", TyreFAspectItem);
+  if (frontAspect < 1 || !FitsSingle(frontAspect))
+    return Refuse("Aspect ratio not valid", TyreFAspectItem);
   S.FrontTyreDia = AspectTyreDiameter(S.TyreFWidth, S.TyreFAspect, S.TyreFDia);
   if (auto r = ReadFriction(t[FTyreMuItem], S.FTyreMu, FTyreMuItem)) return r;
   if (auto r = ReadPressure(t[TyreFPressItem], S.TyreFPress, TyreFPressItem)) return r;

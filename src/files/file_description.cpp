@@ -15,13 +15,6 @@ std::string TakeFileDescription(const std::vector<std::string>& lines, std::size
 
 std::string DescriptionLine(const std::string& description) { return FileLine("//*" + description); }
 
-std::string OneLineText(std::string_view text) {
-  std::string line(text);
-  for (char& c : line)
-    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-  return line;
-}
-
 std::string FileLine(std::string_view text) { return OneLineText(text) + LineEnd; }
 
 }  // namespace kestrelon

@@ -20,12 +20,7 @@ std::string TakeFileDescription(const std::vector<std::string>& lines, std::size
 // The description line with its line end.
 std::string DescriptionLine(const std::string& description);
 
-// The text as one line of a file holds it: a line break inside it becomes a blank, so that no
-// later value moves to another line, and so does a NUL byte, which the readers take for the mark
-// of a file that is no 8-bit text.
-std::string OneLineText(std::string_view text);
-
-// OneLineText with its line end.
+// The text as one line of a file holds it (OneLineText), with its line end.
 std::string FileLine(std::string_view text);
 
 }  // namespace kestrelon

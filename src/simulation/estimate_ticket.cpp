@@ -87,7 +87,8 @@ EstimateCheck AcceptEstimateBoxes(const EstimateBoxes& b) {
   const double t1320 = LeadingNumber(b.Est1320time);
   if (t1320 == 0 && t660 == 0)
     return Refuse(EstimateField::Est1320time, "You must give at least a 1/4 mile or 1/8 mile time");
-  // A time cannot be negative; the ratios the search forms from it would make no sense.
+  // A time cannot be negative, nor past a Single; the ratios the search forms from it would make
+  // no sense.
   const struct {
     double time;
     EstimateField field;
@@ -97,7 +98,7 @@ EstimateCheck AcceptEstimateBoxes(const EstimateBoxes& b) {
                {t660, EstimateField::Est660time, "Bad 1/8 mile time"},
                {t1320, EstimateField::Est1320time, "Bad 1/4 mile time"}};
   for (const auto& t : times)
-    if (t.time < 0) return Refuse(t.field, t.message);
+    if (t.time < 0 || !FitsSingle(t.time)) return Refuse(t.field, t.message);
 
   // A target speed needs the run to pass its trap: the simulated time must cover the slower of
   // the target and the last run there.

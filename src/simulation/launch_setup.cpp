@@ -109,10 +109,13 @@ void OpenLaunchSetup(LaunchBoxes& boxes) {
 LaunchCheck AcceptLaunchSetup(LaunchBoxes& boxes) {
   LaunchValues v;
 
-  v.throttle = static_cast<Single>(LeadingNumber(boxes.LaunchThrottle) / 100);
+  // A figure past a Single reads as none, which both boxes refuse.
+  const double throttle = LeadingNumber(boxes.LaunchThrottle);
+  v.throttle = FitsSingle(throttle) ? static_cast<Single>(throttle / 100) : 0;
   if (!(v.throttle > 0)) return Refuse(LaunchField::LaunchThrottle, "Invalid throttle opening");
 
-  v.risetime = static_cast<Single>(LeadingNumber(boxes.LaunchRisetime));
+  const double risetime = LeadingNumber(boxes.LaunchRisetime);
+  v.risetime = FitsSingle(risetime) ? static_cast<Single>(risetime) : 0;
   if (!(v.risetime > 0)) return Refuse(LaunchField::LaunchRisetime, "Invalid opening time");
 
   // The row is checked before it becomes a whole number, so no rpm can overflow it.

@@ -86,6 +86,8 @@ TEST_F(AeroCalc, WindComponentForEveryDirection) {
   e.Speed = "0";
   EXPECT_EQ(Refused(e), "accepted");
   e.Speed = "10m/s";
+  e.Dir = std::string(400, '9');  // past every number: no direction at all
+  EXPECT_EQ(Refused(e), "Invalid wind direction");
   e.Dir = "180";
   ASSERT_EQ(Refused(e), "accepted");
   EXPECT_FLOAT_EQ(S.AeroSpeed, -10);
@@ -93,10 +95,12 @@ TEST_F(AeroCalc, WindComponentForEveryDirection) {
 
 TEST_F(AeroCalc, VehicleFiguresAndAirBox) {
   const std::pair<std::string AeroEntry::*, const char*> typed[] = {
-      {&AeroEntry::CD, ""}, {&AeroEntry::BoxEff, "150"}, {&AeroEntry::Area, ""}, {&AeroEntry::Temp, "-100.1c"}};
+      {&AeroEntry::CD, ""}, {&AeroEntry::BoxEff, "150"}, {&AeroEntry::Area, ""}, {&AeroEntry::Temp, "-100.1c"},
+      {&AeroEntry::CD, BeyondSingle}, {&AeroEntry::CL, BeyondSingle}};
   const char* refusals[] = {"Invalid drag coefficient", "Air box efficiency cannot be greater than 100 percent",
-                            "Invalid frontal area ", "Invalid air temperature "};
-  for (int i = 0; i < 4; ++i) {
+                            "Invalid frontal area ", "Invalid air temperature ",
+                            "Invalid drag coefficient", "Invalid lift coefficient"};
+  for (int i = 0; i < 6; ++i) {
     AeroEntry e = Car();
     e.*typed[i].first = typed[i].second;
     EXPECT_EQ(Refused(e), refusals[i]);

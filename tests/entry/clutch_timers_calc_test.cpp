@@ -72,6 +72,10 @@ TEST_F(ClutchTimers, RefusalsChangeNothing) {
        "Clutch Timer start cannot be negative", ClTimerStartField + 1},
       {[](ClutchTimerTexts& t) { t.Start[1] = "", t.PC[2] = "10", t.Start[2] = "3"; },  // 1000 s
        "Clutch Timer stage  2 cannot start before previous stage", ClTimerStartField + 2},
+      {[](ClutchTimerTexts& t) { t.Start[1] = test::BeyondSingle; },
+       "Clutch Timer start cannot be negative", ClTimerStartField + 1},
+      {[](ClutchTimerTexts& t) { t.Start[1] = "", t.Build[1] = test::BeyondSingle; },
+       "Time taken to engage cannot be negative", ClTimerBuildField + 1},
   };
   ClutchTimerTexts t;
   for (const auto& c : cases) {

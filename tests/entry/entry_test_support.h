@@ -35,6 +35,9 @@ void ExpectRefusal(const V& v, const std::string& message, std::optional<int> fi
   EXPECT_EQ(field ? v->field : field, field);
 }
 
+// A figure no Single holds (4E+38): taken as one, it would be an infinity.
+inline constexpr const char* BeyondSingle = "400000000000000000000000000000000000000";
+
 // One stored vehicle item: its row and column in `VehicleData`, and its text.
 struct StoredItem {
   int row, col;

@@ -29,6 +29,7 @@ TEST_F(GearCalc, RatiosAsNumbersExpressionsAndToothPairs) {
                                     {"37/17", 37.0f / 17}, {"0:37", 0.0f}, {"abc", 0.0f}})
     EXPECT_FLOAT_EQ(ParseRatio(text).value, value) << text;
   EXPECT_GT(ParseRatio("abc").errorCode, 0);
+  EXPECT_EQ(ParseRatio(std::string("1:") + BeyondSingle).errorCode, 1);
   e.Internal[0] = "17 : 37";
   ASSERT_EQ(Refused(), "accepted");
   EXPECT_EQ(Joined({e.Internal[0], S.VehicleData[7][1]}), "17:37|17:37");
@@ -132,6 +133,12 @@ TEST_F(GearCalc, UpshiftTimesAndTopGear) {
   ExpectItems({{10, 17, ".5"}, {10, 18, ""}});
   e.Change[1] = "-1";
   ExpectRefusal(AcceptGears(e, false), "Upshift Duration Invalid", GearChangeField + 1);
+  e.Change[1] = BeyondSingle;
+  ExpectRefusal(AcceptGears(e, false), "Upshift Duration Invalid", GearChangeField + 1);
+  e.Change[1] = "", e.Sec[2] = BeyondSingle;
+  ExpectRefusal(AcceptGears(e, false), "Upshift point Invalid", GearSecField + 2);
+  e.UpshiftDefault = BeyondSingle;
+  ExpectRefusal(AcceptGears(e, false), "Invalid Upshift duration", GearUpshiftDefaultField);
 }
 
 TEST_F(GearCalc, StartingGearAndLockups) {

@@ -81,6 +81,7 @@ TEST_F(Nitrous, GearRefusals) {
       {"5", "0.5", "", "", "Invalid gear for first stage", NitrousSG1Field},
       {"-1", "0.5", "", "", "Invalid gear for first stage", NitrousSG1Field},
       {"2", "-1", "", "", "Cannot have negative delay", NitrousDT1Field},
+      {"2", test::BeyondSingle, "", "", "Cannot have negative delay", NitrousDT1Field},
       {"", "0.5", "3", "", "Second stage before first not allowed", NitrousSG2Field},  // stage 1 unused
       {"2", "0.5", "1", "", "Second stage before first not allowed", NitrousSG2Field},
       {"2", "0.5", "5", "", "Invalid gear for second stage", NitrousSG2Field},
@@ -144,6 +145,7 @@ TEST_F(Nitrous, ProgressionRefusals) {
       {"3000", "", "", "4000", "1", "Progression time cannot be used on an RPM controlled nitrous",
        NProgTimeField + 1},
       {"", "", "", "", "-1", "Invalid Nitrous Progression time", NProgTimeField + 1},
+      {"", "", "", "", test::BeyondSingle, "Invalid Nitrous Progression time", NProgTimeField + 1},
   };
   for (const Case& c : cases) {
     NitrousEntry e = Progressive();

@@ -104,7 +104,7 @@ TEST_F(CurveToolWindows, OptionsMultipliesTheMarkedRangeByATypedExpression) {
     EXPECT_FALSE(d.CompressionFrame->isVisible());
     d.MultFactor->setText(QStringLiteral("2*1.5"));
     d.MultMult->click();
-    d.LowRPM->setText(QStringLiteral("3 000"));  // blanks inside a number are skipped
+    d.LowRPM->setText(QString::fromLatin1("3\0" "000", 5));  // a pasted NUL is a blank, skipped
     QTest::keyClick(&d, Qt::Key_Return);
     if (d.isVisible()) d.CancelButton->click();  // a refused range keeps the dialog open
   });
@@ -275,7 +275,7 @@ TEST_F(CurveToolWindows, TextEntryWritesTheCurveAndScrollsToABadTorque) {
         EXPECT_TRUE(t.EraseData->isChecked());
         EXPECT_TRUE(t.BHPUnits->isChecked());
         t.RPMValue[0]->setText(QStringLiteral("3 000"));  // blanks in a cell are skipped
-        t.TorqueValue[0]->setText(QStringLiteral("300"));
+        t.TorqueValue[0]->setText(QString::fromLatin1("3\0" "00", 4));  // a pasted NUL is a blank
         t.RPMValue[5]->setText(QStringLiteral("3500"));
         t.PowerValue[5]->setText(QStringLiteral("-5"));
         QTest::keyClick(&t, Qt::Key_Return);

@@ -36,6 +36,10 @@ TEST_F(EstimateTicket, ASpeedTypedInAnyUnitIsStoredInMetresPerSecondAndShownInTh
   EXPECT_TRUE(shown.Est1320speed.ends_with("mph"));
   EXPECT_EQ(shown.Est660speed, "");
 
+  b.Est1320time = std::string(39, '9');  // past a Single: no time a search can aim at
+  EXPECT_EQ(AcceptEstimateBoxes(b).refused, EstimateField::Est1320time);
+  EXPECT_EQ(ui.asked.back().text, "Bad 1/4 mile time");
+
   // Out-of-range stored settings show as their start values.
   S.EstError = 25;
   S.EstNumber = 0;

@@ -84,7 +84,8 @@ TEST_F(LaunchSetupTest, ThrottleRiseTimeStagingHeightAndPositionChecks) {
   EXPECT_EQ(S.VehicleData[4][5], "12in");
 
   // Each bad box in turn, checked before the ones already bad; a parsed value out of range gives
-  // no reason, a stage without a unit adds the parser's.
+  // no reason, a stage without a unit adds the parser's. Nines: a figure past a Single.
+  const char* Nines = "999999999999999999999999999999999999999";
   const struct {
     std::string LaunchBoxes::*box;
     const char* typed;
@@ -94,7 +95,9 @@ TEST_F(LaunchSetupTest, ThrottleRiseTimeStagingHeightAndPositionChecks) {
              {&LaunchBoxes::LaunchStage, "0ft", LaunchField::LaunchStage, "Invalid staging distance "},
              {&LaunchBoxes::LaunchStage, "12", LaunchField::LaunchStage, "Invalid staging distance *"},
              {&LaunchBoxes::LaunchRisetime, "abc", LaunchField::LaunchRisetime, "Invalid opening time"},
-             {&LaunchBoxes::LaunchThrottle, "0", LaunchField::LaunchThrottle, "Invalid throttle opening"}};
+             {&LaunchBoxes::LaunchRisetime, Nines, LaunchField::LaunchRisetime, "Invalid opening time"},
+             {&LaunchBoxes::LaunchThrottle, "0", LaunchField::LaunchThrottle, "Invalid throttle opening"},
+             {&LaunchBoxes::LaunchThrottle, Nines, LaunchField::LaunchThrottle, "Invalid throttle opening"}};
   for (const auto& b : bad) {
     boxes.*b.box = b.typed;
     const std::string text = Refused(b.field);

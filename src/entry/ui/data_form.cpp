@@ -14,7 +14,6 @@
 #include "core/state.h"
 #include "entry/entry_chain.h"
 #include "entry/model_snapshot.h"
-#include "files/file_description.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/text.h"
 #include "platform/ui_seam.h"
@@ -192,8 +191,5 @@ QLineEdit* DataForm::AddBox(QGridLayout* grid, int row, const char* name, const 
   grid->addWidget(box, row, 1);
   return box;
 }
-
-std::string BoxText(const QLineEdit* box) { return OneLineText(StdText(box->text())); }
-void SetBoxText(QLineEdit* box, const std::string& text) { box->setText(QText(text)); }
 
 }  // namespace kestrelon

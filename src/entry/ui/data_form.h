@@ -32,6 +32,7 @@
 
 #include "entry/field_reading.h"
 #include "platform/qt/form.h"
+#include "platform/qt/text.h"
 
 class QGridLayout;
 
@@ -106,11 +107,5 @@ class DataForm : public Form {
   bool inLostFocus_ = false;  // a LostFocus handler is running
   bool accepting_ = false;    // the OK or F2 is running: a second press waits for it
 };
-
-// Text of a line edit as program text, and back. A box's text is read as its line in the vehicle
-// file will hold it (a NUL or line end pasted in reads as a blank), so that the vehicle in session
-// and the vehicle its file gives back read the same figure.
-std::string BoxText(const QLineEdit* box);
-void SetBoxText(QLineEdit* box, const std::string& text);
 
 }  // namespace kestrelon

@@ -184,7 +184,7 @@ void FrmFileOpen::Filist_Click() {
   S.FileDialogResult = ListedName(entry, Extension());
   if (!searching_) FileName->setText(QPath(S.FileDialogResult));
   BuildResultPath();
-  if (Trim(StdText(File_Descript->text())).empty() || S.FileDialogDescEditable == False)
+  if (Trim(BoxText(File_Descript)).empty() || S.FileDialogDescEditable == False)
     ShowDescriptionOf(S.FileDialogResult);
 }
 
@@ -209,7 +209,7 @@ void FrmFileOpen::paintEvent(QPaintEvent* event) {
   ApplyInitialPath();
   if (!Trim(StdPath(FileName->text())).empty()) {
     BuildResultPath();
-    if (S.FileDialogDescEditable == False || Trim(StdText(File_Descript->text())).empty())
+    if (S.FileDialogDescEditable == False || Trim(BoxText(File_Descript)).empty())
       ShowDescriptionOf(S.FileDialogResult);
     Search(FileName->text());
   }
@@ -245,7 +245,8 @@ bool FrmFileOpen::eventFilter(QObject* watched, QEvent* event) {
 void FrmFileOpen::OpenButton_Click() {
   if (!ready_) return;  // pressed before the dialog was on screen
   BuildResultPath();
-  S.DataDescription = Trim(StdText(File_Descript->text()));
+  // Read as its file line will hold it: a NUL or line end pasted in is a blank.
+  S.DataDescription = Trim(BoxText(File_Descript));
   S.FileDialogLastName = StdPath(FileName->text());
   Unload();
 }

@@ -29,8 +29,9 @@ constexpr int HelpContext = 12;
 constexpr const char* Title = "Power curve manipulation";
 constexpr Single KWPerBHP = 0.74617f;
 
-// The plain number a field holds: blanks anywhere are skipped, as in the data forms.
-double FieldNumber(const QLineEdit* field) { return PlainNumber(StdText(field->text())); }
+// The plain number a field holds, read as the data forms read theirs: blanks anywhere are
+// skipped, and a NUL or line end pasted in is a blank.
+double FieldNumber(const QLineEdit* field) { return PlainNumber(BoxText(field)); }
 bool FieldEmpty(const QLineEdit* field) { return field->text().isEmpty(); }
 // Whole numbers and Single values as the field shows them (".9", not the double's digits).
 QString NumberText(int x) { return QText(NumText(static_cast<double>(x))); }
@@ -249,16 +250,16 @@ void frmPowerManipulate::RestoreManipulationSettings() {
 
 void frmPowerManipulate::SaveManipulationSettings() {
   ManipulationSettings& m = S.ManipSettings;
-  m.TorqueAdd = StdText(TorqueAdd->text());
+  m.TorqueAdd = BoxText(TorqueAdd);
   m.HighRPM = CInt(FieldNumber(HighRPM));
   m.LowRPM = CInt(FieldNumber(LowRPM));
   m.MoveRPM = CInt(FieldNumber(MoveRPM));
   m.MultFactor = static_cast<Single>(FieldNumber(MultFactor));
   m.NewCR = static_cast<Single>(FieldNumber(NewCR));
   m.OldCR = static_cast<Single>(FieldNumber(OldCR));
-  m.NewNitrous = Trim(StdText(NewNitrous->text()));
-  m.NewBoost = Trim(StdText(NewBoost->text()));
-  m.OldBoost = Trim(StdText(OldBoost->text()));
+  m.NewNitrous = Trim(BoxText(NewNitrous));
+  m.NewBoost = Trim(BoxText(NewBoost));
+  m.OldBoost = Trim(BoxText(OldBoost));
 }
 
 bool frmPowerManipulate::Refuse(const std::string& text, QLineEdit* field) {
@@ -296,7 +297,7 @@ bool frmPowerManipulate::DecideOperation() {
   if (ManMult->isChecked()) {
     Single factor = 0;
     Integer error = 0;
-    EvaluateExpression(StdText(MultFactor->text()), factor, error);
+    EvaluateExpression(BoxText(MultFactor), factor, error);
     if (!(factor > 0) || error != 0)
       return Refuse("Multiplication factor not valid - should be greater than zero", MultFactor);
     r.ManipFactor = MultDiv->isChecked() ? 1 / factor : factor;
@@ -333,7 +334,7 @@ bool frmPowerManipulate::DecideOperation() {
       if (calculator.Accepted()) ui().ShowVehicleData();
       return true;
     }
-    const Single kw = ParseValueWithUnits(StdText(NewNitrous->text()), "power");
+    const Single kw = ParseValueWithUnits(BoxText(NewNitrous), "power");
     if (S.UnitsParseOK == 0 || kw < 0)
       return Refuse("Invalid nitrous power value " + S.UnitsErrorText, NewNitrous);
     r.ManipAddAmount = kw / KWPerBHP;
@@ -352,7 +353,7 @@ bool frmPowerManipulate::DecideOperation() {
     Single boost[2] = {0, 0};
     QLineEdit* fields[2] = {OldBoost, NewBoost};
     for (int k = 0; k < 2; ++k) {
-      boost[k] = ParseValueWithUnits(StdText(fields[k]->text()), "pressure");
+      boost[k] = ParseValueWithUnits(BoxText(fields[k]), "pressure");
       if (S.UnitsParseOK == 0 || boost[k] < 0)
         return Refuse("Invalid Boost pressure " + S.UnitsErrorText, fields[k]);
     }
@@ -380,7 +381,7 @@ bool frmPowerManipulate::DecideOperation() {
     return true;
   }
   if (ManTorque->isChecked()) {
-    const Single nm = ParseValueWithUnits(StdText(TorqueAdd->text()), "torque");
+    const Single nm = ParseValueWithUnits(BoxText(TorqueAdd), "torque");
     if (S.UnitsParseOK == 0) return Refuse("Invalid torque to add " + S.UnitsErrorText, TorqueAdd);
     r.ManipAddAmount = TorqueToTopRowBHP(nm, S.MaxRPMIndex);
     if (ExceedsMaximumPower(static_cast<Single>(S.CurvePeakValue), r.ManipAddAmount))

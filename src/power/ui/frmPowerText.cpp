@@ -29,8 +29,9 @@ namespace {
 constexpr int HelpContext = 11;
 
 // Cell numbers follow the leading-number rule: blanks before the number skipped, 0 when none.
-// Cells read as plain numbers: blanks anywhere are skipped ("5 000" is 5000).
-double CellNumber(const QLineEdit* cell) { return PlainNumber(StdText(cell->text())); }
+// Cells read as plain numbers, as the data forms read theirs: blanks anywhere are skipped ("5 000"
+// is 5000), and a NUL or line end pasted in is a blank.
+double CellNumber(const QLineEdit* cell) { return PlainNumber(BoxText(cell)); }
 Long CellRPM(const QLineEdit* cell) { return CLng(CellNumber(cell)); }
 
 }  // namespace

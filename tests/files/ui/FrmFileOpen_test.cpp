@@ -113,7 +113,7 @@ TEST_F(FileDialogWindow, ATypedNameReplacesTheOfferedOneUnderThePatternsExtensio
   driver.actions = {[](FrmFileOpen& dialog) {
     EXPECT_EQ(dialog.OpenButton->text(), QStringLiteral("Save"));
     EXPECT_FALSE(dialog.File_Descript->isReadOnly());
-    dialog.File_Descript->setText(QStringLiteral("Old car"));
+    dialog.File_Descript->setText(QString::fromLatin1("Old\0car\n", 8));  // its file line: blanks
     EXPECT_EQ(dialog.FileName->text(), QStringLiteral("OLD"));
     QTest::keyClicks(dialog.FileName, "car.old");
     EXPECT_EQ(dialog.FileName->text(), QStringLiteral("car.old"));
