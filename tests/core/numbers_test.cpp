@@ -46,6 +46,8 @@ TEST(Numbers, IntegerRangeOfARoundedValue) {
   EXPECT_EQ(std::tuple(FitsInteger(32767.4), FitsInteger(32767.5), FitsInteger(-32768.4),
                        FitsInteger(-32768.6), FitsInteger(40000)),
             std::tuple(true, false, true, false, false));
+  EXPECT_EQ(std::tuple(FitsSingle(-3.4028234663852886e38), FitsSingle(3.5e38), FitsSingle(HUGE_VAL), FitsSingle(NAN)),
+            std::tuple(true, false, false, false));
 }
 
 TEST(Numbers, PrintedNumbersHaveLeadingBlankAndNoLeadingZero) {

@@ -49,10 +49,8 @@ TEST_F(ThrottleStops, RefusalsNameTheBoxAndChangeNothing) {
        "A Percentage value no greater than 100 is required", TStopOpeningField + 4},
       {[](ThrottleTexts& t) { t.Timer[0] = "-1"; }, "Negative timer is not possible", TStopTimerField},
       {[](ThrottleTexts& t) { t.Build[5] = "-0.1"; }, "Negative build time is not possible", TStopBuildField + 5},
-      {[](ThrottleTexts& t) { t.Timer[0] = test::BeyondSingle; }, "Negative timer is not possible",
-       TStopTimerField},
-      {[](ThrottleTexts& t) { t.Build[2] = test::BeyondSingle; }, "Negative build time is not possible",
-       TStopBuildField + 2},
+      {[](ThrottleTexts& t) { t.Timer[0] = test::BeyondSingle; }, "Negative timer is not possible", TStopTimerField},
+      {[](ThrottleTexts& t) { t.Build[2] = test::BeyondSingle; }, "Negative build time is not possible", TStopBuildField + 2},
   };
   for (const auto& c : cases) {
     ThrottleTexts t = Timers({"", "", "", "", "", ""});

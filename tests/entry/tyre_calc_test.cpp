@@ -72,8 +72,7 @@ TEST_F(TyreCalc, FlatTyreWheelCountsAndFigures) {
       {FTyreNumItem, "3", "Vehicles must have 1 or 2 front wheels"},
       {TyreFAspectItem, "0.5", "Aspect ratio not valid"},
       {TyreMuItem, "0", "Invalid Friction Coefficient"},
-      {FTyreMuItem, BeyondSingle, "Invalid Friction Coefficient"},
-      {TyreFAspectItem, BeyondSingle, "Aspect ratio not valid"},
+      {FTyreMuItem, BeyondSingle, "Invalid Friction Coefficient"}, {TyreFAspectItem, BeyondSingle, "Aspect ratio not valid"},
       {TyreDiaItem, "", "Either static diameter or aspect ratio are needed"}};
   for (const auto& [item, typed, verdict] : cases) {
     TyreEntry e = Typical();
