@@ -372,13 +372,10 @@ TEST_F(CurveGraphWindow, CancelRestoresTheCurveAndAbandonsTheEntry) {
   EXPECT_EQ(std::tuple(S.PowerCurve[0][60], graph->IsLoaded()), std::tuple(450, false));
 }
 
-// With the graph open, what reads the curve (here the run's gate) stores the edit first as F2
-// does, the graph staying open, and a curve its file refuses is not run; a command that replaces
-// the curves cancels the graph.
+// With the graph open the run's gate stores the edit first as F2 does, the graph staying open,
+// and runs no curve its file refuses; a command that replaces the curves cancels the graph.
 TEST_F(CurveGraphWindow, ReadersStoreTheEditAndNewCurvesCancelIt) {
-  TakeVehicleAsFound(S.CurveEntryStart);
-  S.CurveGraphOpen = True;
-  Click(Qt::LeftButton, At(60, 450));
+  TakeVehicleAsFound(S.CurveEntryStart), S.CurveGraphOpen = True, Click(Qt::LeftButton, At(60, 450));
   EXPECT_FALSE(RunSimulationReady());
   EXPECT_EQ(std::tuple(S.CurveEntered[0], S.PowerCurve[0][40], graph->isVisible(), seam.asked.back().text),
             std::tuple(True, 350, true, "Transmission data has not yet been entered"));
@@ -386,8 +383,7 @@ TEST_F(CurveGraphWindow, ReadersStoreTheEditAndNewCurvesCancelIt) {
   EXPECT_FALSE(RunSimulationReady());
   EXPECT_EQ(seam.asked.back().text, TooMuchTorqueText);
   CancelOpenCurveGraph();
-  EXPECT_EQ(std::tuple(graph->IsLoaded(), S.CurveGraphOpen, S.PowerCurve == S.CurveEntryStart.curve),
-            std::tuple(false, False, true));
+  EXPECT_EQ(std::tuple(graph->IsLoaded(), S.CurveGraphOpen, S.PowerCurve == S.CurveEntryStart.curve), std::tuple(false, False, true));
 }
 
 }  // namespace

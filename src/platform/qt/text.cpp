@@ -1,9 +1,7 @@
 #include "platform/qt/text.h"
 
 #include <QFile>
-#include <QLineEdit>
 
-#include "core/numbers.h"
 #include "platform/windows_1252.h"
 
 namespace kestrelon {
@@ -21,9 +19,6 @@ std::string StdText(const QString& text) {
   for (const QChar ch : text) out += UnicodeToCp1252(ch.unicode());
   return out;
 }
-
-std::string BoxText(const QLineEdit* box) { return OneLineText(StdText(box->text())); }
-void SetBoxText(QLineEdit* box, const std::string& text) { box->setText(QText(text)); }
 
 QString QPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
