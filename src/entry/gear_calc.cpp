@@ -318,5 +318,4 @@ Verdict AcceptGears(GearsEntry& e, bool keyboardAccept) {
   return std::nullopt;
 }
 
-
 }  // namespace kestrelon

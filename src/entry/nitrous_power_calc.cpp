@@ -140,14 +140,16 @@ void ClearNitrousCalcSetup(int stage) {
 
 NitrousCalcSetUp CurrentCalcSetUp() {
   NitrousCalcSetUp setUp;
-  for (std::size_t f = 0; f < setUp.figures.size(); ++f) setUp.figures[f] = *CalcFigures()[f];
+  const auto figures = CalcFigures();
+  for (std::size_t f = 0; f < figures.size(); ++f) setUp.figures[f] = *figures[f];
   for (std::size_t item = 1; item < setUp.texts.size(); ++item) setUp.texts[item] = S.VehicleData[0][item];
   for (int stage = 1; stage <= 2; ++stage) setUp.calculate[stage - 1] = CalculateItem(stage);
   return setUp;
 }
 
 void PutBackCalcSetUp(const NitrousCalcSetUp& setUp) {
-  for (std::size_t f = 0; f < setUp.figures.size(); ++f) *CalcFigures()[f] = setUp.figures[f];
+  const auto figures = CalcFigures();
+  for (std::size_t f = 0; f < figures.size(); ++f) *figures[f] = setUp.figures[f];
   for (std::size_t item = 1; item < setUp.texts.size(); ++item) S.VehicleData[0][item] = setUp.texts[item];
   for (int stage = 1; stage <= 2; ++stage) CalculateItem(stage) = setUp.calculate[stage - 1];
 }

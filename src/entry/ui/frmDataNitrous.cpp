@@ -232,10 +232,10 @@ QWidget* frmDataNitrous::FirstField() {
   return NitrousSG[1]->isEnabled() ? NitrousSG[1] : nullptr;
 }
 
-// A stage's controls follow whether its curve exists, at every paint.
 // What the OK left of the calculator's set-up (a stage unticked) an open curve graph's Cancel keeps.
 void frmDataNitrous::AfterAccepted() { TakeCalcSetUpIntoSnapshots(); }
 
+// A stage's controls follow whether its curve exists, at every paint.
 void frmDataNitrous::Painted() {
   for (int s = 1; s <= 2; ++s) {
     const bool has = S.EngineSummary[s][0] != 0;
